@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing and running Kavo needs.
+# Idempotent: when everything is present it only checks and returns.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  build-essential cmake make pkg-config
+  # Qt 5.15
+  qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
+  libqt5webkit5-dev qtmultimedia5-dev libqt5x11extras5-dev
+  qttools5-dev qttools5-dev-tools
+  # X11
+  libx11-dev libxrandr-dev libxi-dev libxtst-dev
+  # benchmarks
+  libbenchmark-dev
+  # tests: a real X server, input injection, an independent sun almanac
+  xvfb xauth x11-xserver-utils xdotool python3 python3-astral
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

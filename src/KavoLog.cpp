@@ -1,0 +1,78 @@
+#include "KavoLog.h"
+
+#include <cstdio>
+
+kavo_log_stream_class::kavo_log_stream_class(bool enabled, bool no_line_end)
+    : m_enabled(enabled), m_no_line_end(no_line_end)
+{
+}
+
+kavo_log_stream_class& kavo_log_stream_class::operator<<(const QString& text)
+{
+    write(text);
+    return *this;
+}
+
+kavo_log_stream_class& kavo_log_stream_class::operator<<(const char* text)
+{
+    write(QString::fromUtf8(text));
+    return *this;
+}
+
+kavo_log_stream_class& kavo_log_stream_class::operator<<(qint64 number)
+{
+    write(QString::number(number));
+    return *this;
+}
+
+kavo_log_stream_class& kavo_log_stream_class::operator<<(int number)
+{
+    write(QString::number(number));
+    return *this;
+}
+
+kavo_log_stream_class& kavo_log_stream_class::operator<<(double number)
+{
+    write(QString::number(number));
+    return *this;
+}
+
+void kavo_log_stream_class::write(const QString& text)
+{
+    if (!m_enabled)
+        return;
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    if (!m_no_line_end)
+        std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+kavo_log_stream_class& kavo_log_piece()
+{
+    static kavo_log_stream_class stream(true, true);
+    return stream;
+}
+
+kavo_log_stream_class& kavo_log()
+{
+    static kavo_log_stream_class stream(true, false);
+    return stream;
+}
+
+void log_line(const QString& line)
+{
+    kavo_log() << line;
+}
+
+bool kavo_check_failed(bool condition, const char* expression, const char* kind, int line,
+                       const char* source_file)
+{
+    if (condition)
+        return false;
+    kavo_log() << QStringLiteral("Condition failed: ") + QString::fromUtf8(kind);
+    kavo_log() << QStringLiteral("Expected:\t") + QString::fromUtf8(expression);
+    kavo_log() << QStringLiteral("Source:\t\t") + QString::fromUtf8(source_file) +
+                      QStringLiteral(", line ") + QString::number(line);
+    return true;
+}

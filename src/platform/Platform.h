@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/Capability.h"
+#include "platform/IClock.h"
+#include "platform/IDisplays.h"
+#include "platform/IRegistry.h"
+
+#include <QString>
+
+#include <memory>
+
+// The desktop Kavo runs on: every operating-system service is reached through here.
+// One backend is chosen at start (sim or x11); tests install their own simulated desktop.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Backend name: "sim" or "x11".
+    virtual QString name() const = 0;
+
+    // Whether the desktop offers `capability`.
+    virtual bool has(Capability capability) const = 0;
+
+    virtual IDisplays& displays() = 0;
+    virtual IRegistry& registry() = 0;
+    virtual IClock& clock() = 0;
+
+    // The installed platform; the first call without one installs the backend that the
+    // environment selects.
+    static Platform& current();
+
+    // Makes `platform` the current one (replacing and destroying any earlier one).
+    static void install(std::unique_ptr<Platform> platform);
+
+    // Destroys the current platform, if any.
+    static void uninstall();
+
+    // Creates the backend that the environment selects and logs the choice.
+    static std::unique_ptr<Platform> createFromEnvironment();
+
+    // "sim" or "x11" from KAVO_PLATFORM, else from the Qt platform plugin name ("xcb" is X11).
+    // An unknown KAVO_PLATFORM value is reported in `problem` and ignored.
+    static QString selectBackend(const QString& requested, const QString& qtPlatform,
+                                 QString* problem = nullptr);
+};

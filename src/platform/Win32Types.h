@@ -1,0 +1,20 @@
+#pragma once
+
+// The Windows types that appear in Kavo's signal signatures, with the fields Kavo uses.
+#include <cstdint>
+
+using DWORD = std::uint32_t;
+
+struct POINT
+{
+    long x = 0;
+    long y = 0;
+};
+
+struct MSLLHOOKSTRUCT
+{
+    POINT pt;
+    DWORD mouseData = 0;
+    DWORD flags = 0;
+    DWORD time = 0;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/sim/SimClock.h"
+#include "platform/sim/SimDisplays.h"
+#include "platform/sim/SimRegistry.h"
+
+#include <QFileSystemWatcher>
+#include <QHash>
+#include <QJsonObject>
+#include <QObject>
+
+#include <vector>
+
+// The simulated desktop: what tests and a headless run use instead of a real one.
+// It reads its description from a JSON config file (re-read whenever the file changes) and
+// writes what the program did to a JSON state file, atomically, after every change.
+class SimDesktop : public QObject, public Platform
+{
+    Q_OBJECT
+
+public:
+    // Either path may be empty: no config means the defaults, no state path means no state file.
+    SimDesktop(const QString& configPath, const QString& statePath);
+
+    // Paths from KAVO_SIM_CONFIG and KAVO_SIM_STATE.
+    static std::unique_ptr<SimDesktop> fromEnvironment();
+
+    QString name() const override { return QStringLiteral("sim"); }
+    bool has(Capability capability) const override;
+    IDisplays& displays() override { return m_displays; }
+    IRegistry& registry() override { return m_registry; }
+    IClock& clock() override { return m_clock; }
+
+    // Test control: re-reads the config file now (the watcher does the same on its own).
+    void reloadConfig();
+
+    // The state as last written (also when there is no state file).
+    QJsonObject state() const;
+
+    // Writes the state file; called by the services after every change.
+    void writeState();
+
+signals:
+    void configReloaded();
+
+private:
+    void addService(SimService& service);
+    void watchConfig();
+
+    QString m_configPath;
+    QString m_statePath;
+    QFileSystemWatcher m_watcher;
+    QJsonObject m_config;
+    QByteArray m_configBytes;
+    bool m_configRead = false;
+    QHash<int, bool> m_capabilities;
+
+    SimDisplays m_displays;
+    SimRegistry m_registry;
+    SimClock m_clock;
+    std::vector<SimService*> m_services;
+};

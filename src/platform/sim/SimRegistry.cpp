@@ -1,0 +1,57 @@
+#include "platform/sim/SimRegistry.h"
+
+const QString SimRegistry::kRunKey =
+    QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+
+QVariant SimRegistry::value(const QString& key, const QString& name) const
+{
+    return m_values.value(key, name);
+}
+
+bool SimRegistry::setValue(const QString& key, const QString& name, const QVariant& value)
+{
+    m_values.setValue(key, name, value);
+    changed();
+    return true;
+}
+
+bool SimRegistry::removeValue(const QString& key, const QString& name)
+{
+    m_values.removeValue(key, name);
+    changed();
+    return true;
+}
+
+bool SimRegistry::hasKey(const QString& key) const
+{
+    return m_values.hasKey(key);
+}
+
+QString SimRegistry::startupCommand(const QString& name) const
+{
+    return value(kRunKey, name).toString();
+}
+
+bool SimRegistry::setStartupCommand(const QString& name, const QString& command)
+{
+    return setValue(kRunKey, name, command);
+}
+
+bool SimRegistry::removeStartupCommand(const QString& name)
+{
+    return removeValue(kRunKey, name);
+}
+
+void SimRegistry::configure(const QJsonObject& config)
+{
+    // The config seeds the registry once; later edits of the config leave what Kavo wrote.
+    if (m_seeded)
+        return;
+    m_values.load(config.value(QLatin1String("registry")).toObject());
+    m_seeded = true;
+}
+
+void SimRegistry::addState(QJsonObject& state) const
+{
+    state.insert(QStringLiteral("registry"), m_values.toJson());
+}

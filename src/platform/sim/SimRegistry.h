@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/IRegistry.h"
+#include "platform/RegistryValues.h"
+#include "platform/sim/SimService.h"
+
+// The registry of the simulated desktop: seeded from the config's "registry" object, reported
+// in full in the state. Start-with-session entries live in the Run key, as on Windows.
+class SimRegistry : public IRegistry, public SimService
+{
+public:
+    static const QString kRunKey;
+
+    QVariant value(const QString& key, const QString& name) const override;
+    bool setValue(const QString& key, const QString& name, const QVariant& value) override;
+    bool removeValue(const QString& key, const QString& name) override;
+    bool hasKey(const QString& key) const override;
+    QString startupCommand(const QString& name) const override;
+    bool setStartupCommand(const QString& name, const QString& command) override;
+    bool removeStartupCommand(const QString& name) override;
+
+    void configure(const QJsonObject& config) override;
+    void addState(QJsonObject& state) const override;
+
+private:
+    RegistryValues m_values;
+    bool m_seeded = false;
+};

@@ -1,0 +1,31 @@
+#include "platform/x11/X11Platform.h"
+
+#include <X11/Xlib.h>
+
+std::unique_ptr<X11Platform> X11Platform::open()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return nullptr;
+    return std::unique_ptr<X11Platform>(new X11Platform(display));
+}
+
+X11Platform::X11Platform(_XDisplay* display) : m_display(display), m_displays(display) {}
+
+X11Platform::~X11Platform()
+{
+    XCloseDisplay(m_display);
+}
+
+bool X11Platform::has(Capability capability) const
+{
+    switch (capability) {
+    case Capability::Magnifier:
+    case Capability::TaskbarButtons:
+        return false;
+    case Capability::MessageBoxes:
+    case Capability::GammaRampsPreferred:
+        return true;
+    }
+    return false;
+}

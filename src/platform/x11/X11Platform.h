@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/x11/X11Displays.h"
+#include "platform/x11/X11Registry.h"
+
+#include <memory>
+
+struct _XDisplay;
+
+// The X11 desktop: monitors and gamma through XRandR, start with the session through XDG
+// autostart. It has no magnification service.
+class X11Platform : public Platform
+{
+public:
+    // Connects to $DISPLAY; null when no X server answers.
+    static std::unique_ptr<X11Platform> open();
+    ~X11Platform() override;
+
+    QString name() const override { return QStringLiteral("x11"); }
+    bool has(Capability capability) const override;
+    IDisplays& displays() override { return m_displays; }
+    IRegistry& registry() override { return m_registry; }
+    IClock& clock() override { return m_clock; }
+
+private:
+    explicit X11Platform(_XDisplay* display);
+
+    _XDisplay* m_display;
+    X11Displays m_displays;
+    X11Registry m_registry;
+    SystemClock m_clock;
+};

@@ -1,0 +1,140 @@
+#include "platform/Platform.h"
+#include "platform/sim/SimDesktop.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    void writeJson(const QString& file, const QByteArray& json)
+    {
+        QSaveFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(json);
+        QVERIFY(out.commit());
+    }
+
+    static QJsonObject readJson(const QString& file)
+    {
+        QFile in(file);
+        if (!in.open(QIODevice::ReadOnly))
+            return {};
+        return QJsonDocument::fromJson(in.readAll()).object();
+    }
+
+private slots:
+    void selectsBackend_data()
+    {
+        QTest::addColumn<QString>("requested");
+        QTest::addColumn<QString>("qtPlatform");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("reportsProblem");
+        QTest::newRow("sim asked on xcb") << "sim" << "xcb" << "sim" << false;
+        QTest::newRow("x11 asked offscreen") << "x11" << "offscreen" << "x11" << false;
+        QTest::newRow("xcb without request") << "" << "xcb" << "x11" << false;
+        QTest::newRow("offscreen") << "" << "offscreen" << "sim" << false;
+        QTest::newRow("minimal") << "" << "minimal" << "sim" << false;
+        QTest::newRow("unknown request") << "wayland" << "xcb" << "x11" << true;
+    }
+
+    void selectsBackend()
+    {
+        QFETCH(QString, requested);
+        QFETCH(QString, qtPlatform);
+        QFETCH(QString, expected);
+        QFETCH(bool, reportsProblem);
+        QString problem;
+        QCOMPARE(Platform::selectBackend(requested, qtPlatform, &problem), expected);
+        QCOMPARE(!problem.isEmpty(), reportsProblem);
+    }
+
+    void readsMonitorsAndCapabilities()
+    {
+        writeJson(path("monitors.json"), R"({
+            "monitors": [{"x": 0, "y": 0, "width": 1920, "height": 1080},
+                         {"x": 1920, "y": 0, "width": 2560, "height": 1440}],
+            "capabilities": {"magnifier": true}})");
+        SimDesktop sim(path("monitors.json"), path("monitors-state.json"));
+        QCOMPARE(sim.displays().monitorCount(), 2);
+        QCOMPARE(sim.displays().monitorGeometries().at(1), QRect(1920, 0, 2560, 1440));
+        QVERIFY(sim.has(Capability::Magnifier));
+        // Unnamed capabilities answer as the X11 desktop does.
+        QVERIFY(!sim.has(Capability::TaskbarButtons));
+        QVERIFY(sim.has(Capability::GammaRampsPreferred));
+        const QJsonArray monitors = readJson(path("monitors-state.json"))["monitors"].toArray();
+        QCOMPARE(monitors.size(), 2);
+        QCOMPARE(monitors[1].toObject()["width"].toInt(), 2560);
+    }
+
+    void missingOrBrokenConfigKeepsADesktop()
+    {
+        SimDesktop none(path("absent.json"), QString());
+        QCOMPARE(none.displays().monitorCount(), 1);
+
+        writeJson(path("broken.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
+        SimDesktop sim(path("broken.json"), QString());
+        writeJson(path("broken.json"), "{ not json");
+        sim.reloadConfig();
+        QCOMPARE(sim.displays().monitorGeometries(), QVector<QRect>{QRect(0, 0, 800, 600)});
+    }
+
+    void fixedAndRunningClock()
+    {
+        writeJson(path("clock.json"), R"({"clock": {"now": "2026-06-10T21:45:00+02:00", "running": false}})");
+        SimDesktop sim(path("clock.json"), QString());
+        const qint64 expected = QDateTime::fromString("2026-06-10T19:45:00Z", Qt::ISODate).toMSecsSinceEpoch();
+        QCOMPARE(sim.clock().nowMs(), expected);
+
+        writeJson(path("clock.json"), R"({"clock": {"now": 1000, "running": true}})");
+        sim.reloadConfig();
+        QVERIFY(sim.clock().nowMs() >= 1000);
+        QVERIFY(sim.clock().nowMs() < 1000 + 60000);
+    }
+
+    void rereadsConfigWhenItChanges()
+    {
+        writeJson(path("live.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
+        SimDesktop sim(path("live.json"), path("live-state.json"));
+        QSignalSpy reloaded(&sim, &SimDesktop::configReloaded);
+        writeJson(path("live.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600},
+                                                       {"x": 800, "y": 0, "width": 800, "height": 600}]})");
+        QTRY_COMPARE(sim.displays().monitorCount(), 2);
+        QTRY_COMPARE(readJson(path("live-state.json"))["monitors"].toArray().size(), 2);
+        // Writing the state beside the config does not count as a config change.
+        const int reloads = reloaded.count();
+        sim.writeState();
+        QTest::qWait(200);
+        QCOMPARE(reloaded.count(), reloads);
+    }
+
+    void registryIsSeededAndReported()
+    {
+        writeJson(path("registry.json"), R"({"registry": {
+            "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\ICM": {"GdiIcmGammaRange": 256}}})");
+        SimDesktop sim(path("registry.json"), path("registry-state.json"));
+        IRegistry& registry = sim.registry();
+        QCOMPARE(registry.value("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM",
+                                "GdiIcmGammaRange").toInt(), 256);
+        QVERIFY(registry.setStartupCommand("Kavo", "\"/opt/kavo/kavo\""));
+        QCOMPARE(registry.startupCommand("Kavo"), QString("\"/opt/kavo/kavo\""));
+        const QJsonObject keys = readJson(path("registry-state.json"))["registry"].toObject();
+        QCOMPARE(keys["HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"]
+                     .toObject()["Kavo"].toString(), QString("\"/opt/kavo/kavo\""));
+        QVERIFY(registry.removeStartupCommand("Kavo"));
+        QVERIFY(registry.startupCommand("Kavo").isEmpty());
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"

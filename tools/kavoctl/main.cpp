@@ -1,0 +1,60 @@
+// kavoctl: Kavo's command-line companion. Each subcommand prints one JSON object on standard
+// output; bad arguments print one line on standard error and exit with status 2.
+#include "Command.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+CommandResult version(const QStringList& arguments)
+{
+    if (!arguments.isEmpty())
+        return CommandResult::badArguments(QStringLiteral("version takes no arguments"));
+    return CommandResult::ok({{QStringLiteral("version"), QStringLiteral(KAVO_VERSION)}});
+}
+
+const std::vector<Command>& commands()
+{
+    static const std::vector<Command> table = {
+        {"version", "kavoctl version", version},
+    };
+    return table;
+}
+
+void printUsage(FILE* stream)
+{
+    std::fprintf(stream, "usage:\n");
+    for (const Command& command : commands())
+        std::fprintf(stream, "  %s\n", command.usage);
+}
+
+int finish(const CommandResult& result)
+{
+    if (result.status == kStatusOk) {
+        const QByteArray json = QJsonDocument(result.output).toJson(QJsonDocument::Compact);
+        std::printf("%s\n", json.constData());
+    } else {
+        std::fprintf(stderr, "kavoctl: %s\n", result.error.toUtf8().constData());
+    }
+    return result.status;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty() || arguments.first() == QLatin1String("help")) {
+        printUsage(arguments.isEmpty() ? stderr : stdout);
+        return arguments.isEmpty() ? kStatusBadArguments : kStatusOk;
+    }
+    const QString name = arguments.takeFirst();
+    for (const Command& command : commands()) {
+        if (name == QLatin1String(command.name))
+            return finish(command.run(arguments));
+    }
+    return finish(CommandResult::badArguments(QStringLiteral("unknown command: ") + name));
+}
