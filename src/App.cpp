@@ -1,0 +1,309 @@
+#include "App.h"
+
+#include "KavoLog.h"
+#include "StartOnStartup.h"
+#include "settings/SaveManager.h"
+
+#include <QApplication>
+#include <QMetaObject>
+#include <QNetworkAccessManager>
+#include <QNetworkConfigurationManager>
+
+namespace {
+SaveManager* save_manager()
+{
+    return SaveManager::instance();
+}
+
+// Published clock times: one signal with hours and minutes for each pair of keys.
+struct ClockTimeSignal
+{
+    const char* hours_key;
+    const char* minutes_key;
+    void (App::*signal)(int, int);
+};
+
+const ClockTimeSignal kClockTimeSignals[] = {
+    {"NightStartTimeHours", "NightStartTimeMinutes", &App::set_night_start_time_value},
+    {"NightEndTimeHours", "NightEndTimeMinutes", &App::set_night_end_time_value},
+    {"BedtimeHours", "BedtimeMinutes", &App::set_bedtime_value},
+    {"WakeTimeHours", "WakeTimeMinutes", &App::set_wake_time_value},
+};
+
+// Keys published by more than the one signal the table names.
+struct ExtraSignal
+{
+    const char* key;
+    const char* signal;
+};
+
+const ExtraSignal kExtraSignals[] = {
+    {"TimerType", "set_timer_type_dropdown_value"},
+    {"AdvancedView", "set_view"},
+};
+
+bool is_clock_time_key(const char* name)
+{
+    for (const ClockTimeSignal& pair : kClockTimeSignals) {
+        if (qstrcmp(pair.hours_key, name) == 0)
+            return true;
+    }
+    return false;
+}
+
+void emit_by_name(App* app, const char* signal, SettingType type, const QVariant& value)
+{
+    switch (type) {
+    case SettingType::Bool:
+        QMetaObject::invokeMethod(app, signal, Q_ARG(bool, value.toBool()));
+        break;
+    case SettingType::String:
+        QMetaObject::invokeMethod(app, signal, Q_ARG(QString, value.toString()));
+        break;
+    default:
+        QMetaObject::invokeMethod(app, signal, Q_ARG(int, value.toInt()));
+        break;
+    }
+}
+} // namespace
+
+App::App(QWidget* parent) : KavoWindow(parent)
+{
+    m_network = new QNetworkAccessManager(this);
+
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFixedSize(size());
+
+    if (save_manager()) {
+        save_manager()->set_host(this);
+        save_manager()->load_settings();
+    }
+
+    ::set_start_on_startup(m_settings.value(QStringLiteral("StartOnStartup")).toBool());
+    m_unused_pages = m_settings.value(QStringLiteral("UnusedPages")).toList();
+
+    // Qt 5.15 has no other online-state notice than the (deprecated) bearer manager.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    m_network_configuration = new QNetworkConfigurationManager(this);
+    connect(m_network_configuration, &QNetworkConfigurationManager::onlineStateChanged, this,
+            &App::connected_to_internet);
+    QT_WARNING_POP
+
+    handle_first_start();
+
+    if (m_settings.value(QStringLiteral("OptimizeUiCreation")).toBool() && save_manager()) {
+        save_manager()->load_settings();
+        save_manager()->publish_settings();
+    }
+}
+
+App::~App()
+{
+    if (save_manager())
+        save_manager()->set_host(nullptr);
+}
+
+void App::handle_first_start()
+{
+    if (!m_settings.value(QStringLiteral("IsFirstStart")).toBool())
+        return;
+    m_first_start = true;
+    log_line(QStringLiteral("First start"));
+    m_settings.insert(QStringLiteral("IsFirstStart"), false);
+    if (save_manager())
+        save_manager()->write_first_start_done();
+}
+
+SettingsHost::RunState App::run_state() const
+{
+    RunState state;
+    state.colorChangesPaused = m_settings.value(QStringLiteral("ColorChangesPaused")).toBool();
+    state.kavoPaused = m_settings.value(QStringLiteral("KavoPaused")).toBool();
+    state.timerPaused = m_settings.value(QStringLiteral("TimerPaused"), true).toBool();
+    state.cameraActive = m_settings.value(QStringLiteral("CameraActive")).toBool();
+    return state;
+}
+
+void App::apply_timer_times()
+{
+    // The rest timer takes its times from here once it exists.
+}
+
+void App::request_page_lists()
+{
+    emit save_color_pausers_signal();
+    emit save_timer_pausers_signal();
+    emit save_mouse_pausers_signal();
+    emit save_color_triggers_signal();
+    emit save_websites_for_blocking_signal();
+    emit save_applications_for_blocking_signal();
+}
+
+void App::publish_settings_to_page()
+{
+    for (const SettingKey& key : SettingsTable::keys()) {
+        if (!key.signal || key.flags & (kList | kNotInMap) || is_clock_time_key(key.name))
+            continue;
+        emit_by_name(this, key.signal, key.type, m_settings.value(QLatin1String(key.name)));
+    }
+    for (const ExtraSignal& extra : kExtraSignals) {
+        const SettingKey* key = SettingsTable::find(QLatin1String(extra.key));
+        emit_by_name(this, extra.signal, key->type, m_settings.value(QLatin1String(extra.key)));
+    }
+    publish_clock_times();
+    publish_location();
+
+    QVariantList shortcuts{QString()};
+    for (const SettingKey& key : SettingsTable::keys()) {
+        if (QLatin1String(key.name).endsWith(QLatin1String("Hotkey")))
+            shortcuts.append(m_settings.value(QLatin1String(key.name)).toString());
+    }
+    emit set_shortcuts_values(shortcuts);
+
+    for (const SettingKey& key : SettingsTable::keys()) {
+        if (key.flags & kList)
+            emit_by_name(this, key.signal, key.type, m_settings.value(QLatin1String(key.name)));
+    }
+}
+
+void App::publish_clock_times()
+{
+    for (const ClockTimeSignal& pair : kClockTimeSignals) {
+        emit(this->*pair.signal)(m_settings.value(QLatin1String(pair.hours_key)).toInt(),
+                                 m_settings.value(QLatin1String(pair.minutes_key)).toInt());
+    }
+}
+
+void App::publish_location()
+{
+    emit set_latitude_value(QString::number(m_location.latitude, 'g', 6));
+    emit set_longitude_value(QString::number(m_location.longitude, 'g', 6));
+}
+
+void App::process_api_command()
+{
+    if (!save_manager())
+        return;
+    save_manager()->user_store().sync();
+    const QString arguments = save_manager()->api_arguments();
+    if (arguments.isEmpty())
+        return;
+    for (const QString& part : arguments.split(QLatin1Char('+'))) {
+        log_line(part);
+        run_console_command(part.toLocal8Bit());
+    }
+}
+
+void App::run_console_command(const QByteArray& command)
+{
+    log_line(QStringLiteral("No console to run: ") + QString::fromLocal8Bit(command));
+}
+
+void App::quit_kavo()
+{
+    if (save_manager() && save_manager()->is_autosave_enabled())
+        save_manager()->save_settings();
+    QApplication::quit();
+}
+
+void App::hide_or_minimize()
+{
+    if (save_manager() && save_manager()->is_hide_taskbar_icon_enabled())
+        hide();
+    else
+        showMinimized();
+}
+
+void App::close_clicked()
+{
+    if (!save_manager())
+        return;
+    if (save_manager()->is_autosave_enabled())
+        save_and_close_clicked();
+    else
+        hide_or_minimize();
+    save_manager()->load_settings();
+    save_manager()->publish_settings();
+}
+
+void App::save_and_close_clicked()
+{
+    hide_or_minimize();
+    if (save_manager())
+        save_manager()->save_settings();
+}
+
+void App::auto_save_settings_changed(bool value)
+{
+    if (m_settings.value(QStringLiteral("AutosaveSettings")).toBool() == value)
+        return;
+    qDebug() << "AUTO_SAVE_SETTINGS: " << int(value);
+    m_settings.insert(QStringLiteral("AutosaveSettings"), value);
+}
+
+void App::save_color_pausers(const QString& text)
+{
+    m_settings.insert(QStringLiteral("ColorPausers"), text);
+    if (save_manager())
+        save_manager()->write_color_pausers(text);
+}
+
+void App::save_timer_pausers(const QString& text)
+{
+    m_settings.insert(QStringLiteral("TimerPausers"), text);
+    if (save_manager())
+        save_manager()->write_timer_pausers(text);
+}
+
+void App::save_mouse_pausers(const QString& text)
+{
+    m_settings.insert(QStringLiteral("MousePausers"), text);
+    if (save_manager())
+        save_manager()->write_mouse_pausers(text);
+}
+
+void App::save_color_triggers(const QString& text)
+{
+    m_settings.insert(QStringLiteral("ColorTriggers"), text);
+    if (save_manager())
+        save_manager()->write_color_triggers(text);
+}
+
+void App::save_websites_for_blocking(const QString& text)
+{
+    m_settings.insert(QStringLiteral("WebsitesForBlocking"), text);
+    if (save_manager())
+        save_manager()->write_websites_for_blocking(text);
+}
+
+void App::save_applications_for_blocking(const QString& text)
+{
+    m_settings.insert(QStringLiteral("ApplicationsForBlocking"), text);
+    if (save_manager())
+        save_manager()->write_applications_for_blocking(text);
+}
+
+void App::reset_settings_to_default()
+{
+    if (!save_manager())
+        return;
+    save_manager()->reset_store();
+    m_unused_pages.clear();
+    save_manager()->load_settings();
+    emit refresh_unused_pages_signal();
+    handle_first_start();
+    m_first_start = false;
+    save_manager()->load_settings();
+    save_manager()->publish_settings();
+    emit refresh_ui_scale();
+}
+
+void App::connected_to_internet(bool online)
+{
+    log_line(online ? QStringLiteral("Connected to Internet")
+                    : QStringLiteral("Disconnected from Internet"));
+}

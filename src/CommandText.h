@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+// The command text a launch hands to the running instance.
+namespace CommandText {
+
+// The largest native message Kavo accepts; a longer announced length is refused unread.
+constexpr qint32 kMaxNativeMessageSize = 1024 * 1024;
+
+// "kavo:open-settings-page" -> "open settings page": removes "kavo:" and "/", turns "%20"
+// and "-" into blanks.
+QString normalize(const QString& argument);
+
+// Reads one browser native message (a 4-byte little-endian length, then that many bytes of
+// JSON) and returns its "value" member as text. Anything else — no "value", a length of 0 or
+// less, over the limit, or fewer bytes than announced — gives the empty text.
+QString read_native_message(QIODevice& input);
+
+} // namespace CommandText

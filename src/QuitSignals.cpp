@@ -1,0 +1,51 @@
+#include "QuitSignals.h"
+
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+int g_pipe[2] = {-1, -1};
+const int kQuitSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+extern "C" void on_quit_signal(int signal_number)
+{
+    const unsigned char byte = static_cast<unsigned char>(signal_number);
+    [[maybe_unused]] const ssize_t written = ::write(g_pipe[1], &byte, 1);
+}
+} // namespace
+
+QuitSignals::QuitSignals(QObject* parent) : QObject(parent)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pipe) != 0)
+        return;
+    m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &QuitSignals::on_readable);
+
+    struct sigaction action = {};
+    action.sa_handler = on_quit_signal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal_number : kQuitSignals)
+        ::sigaction(signal_number, &action, nullptr);
+}
+
+QuitSignals::~QuitSignals()
+{
+    if (g_pipe[0] < 0)
+        return;
+    for (int signal_number : kQuitSignals)
+        std::signal(signal_number, SIG_DFL);
+    ::close(g_pipe[0]);
+    ::close(g_pipe[1]);
+    g_pipe[0] = g_pipe[1] = -1;
+}
+
+void QuitSignals::on_readable()
+{
+    unsigned char byte = 0;
+    if (::read(g_pipe[0], &byte, 1) == 1)
+        emit quit_requested(byte);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the GUI thread, so that a session
+// ending or Ctrl+C runs Kavo's own quit (save, then leave the event loop) and its teardown.
+// The handler itself only writes one byte to a socket pair.
+class QuitSignals : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit QuitSignals(QObject* parent = nullptr);
+    ~QuitSignals() override;
+
+signals:
+    void quit_requested(int signal_number);
+
+private:
+    void on_readable();
+
+    QSocketNotifier* m_notifier = nullptr;
+};

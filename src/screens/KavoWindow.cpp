@@ -1,0 +1,32 @@
+#include "screens/KavoWindow.h"
+
+#include "KavoLog.h"
+
+#include <QWebFrame>
+#include <QWebPage>
+
+KavoWindow::KavoWindow(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) {}
+
+KavoWindow::~KavoWindow()
+{
+    delete m_owned_child;
+}
+
+void KavoWindow::set_owned_child(QObject* child)
+{
+    if (child == m_owned_child)
+        return;
+    delete m_owned_child;
+    m_owned_child = child;
+}
+
+void KavoWindow::addToJavaScriptWindowObject(const QString& name, QWebPage* dom)
+{
+    if (dom)
+        dom->mainFrame()->addToJavaScriptWindowObject(name, this);
+}
+
+void KavoWindow::log(const QString& message)
+{
+    log_line(message);
+}

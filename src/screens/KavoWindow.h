@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QWebPage;
+
+// Base of every Kavo window. Each window exposes itself to its page as "native_object".
+class KavoWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit KavoWindow(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+    ~KavoWindow() override;
+
+    // Gives the window one object to own; the window deletes it when it goes.
+    void set_owned_child(QObject* child);
+
+public slots:
+    // Adds this window to the main frame of `dom` under `name`.
+    void addToJavaScriptWindowObject(const QString& name, QWebPage* dom);
+    bool is_debug_mode() { return false; }
+    bool use_webkit_bridge() { return true; }
+    // A page's log line: the message on standard output.
+    void log(const QString& message);
+
+private:
+    QObject* m_owned_child = nullptr;
+};

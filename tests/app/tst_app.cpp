@@ -1,0 +1,232 @@
+#include "App.h"
+#include "platform/sim/SimDesktop.h"
+#include "settings/SaveManager.h"
+
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The controller on the simulated desktop with its own settings folder.
+class TestApp : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SaveManager> m_saveManager;
+    std::unique_ptr<App> m_app;
+    SimDesktop* m_sim = nullptr;
+
+    QString settingsFile() const { return m_dir->filePath("settings/kavo_settings.ini"); }
+
+    void writeSettings(const QVariantMap& values)
+    {
+        QSettings store(settingsFile(), QSettings::IniFormat);
+        store.setValue("SaveVersion", "6");
+        for (auto it = values.begin(); it != values.end(); ++it)
+            store.setValue(it.key(), it.value());
+    }
+
+    QVariant stored(const QString& key) const
+    {
+        QSettings store(settingsFile(), QSettings::IniFormat);
+        return store.value(key);
+    }
+
+    void start(const QVariantMap& settings = {})
+    {
+        if (!settings.isEmpty())
+            writeSettings(settings);
+        m_saveManager = std::make_unique<SaveManager>();
+        m_app = std::make_unique<App>();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setApplicationName("Kavo");
+        QCoreApplication::setOrganizationName("Velmora");
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        qputenv("KAVO_SETTINGS_DIR", m_dir->filePath("settings").toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_dir->filePath("config").toUtf8());
+        QFile config(m_dir->filePath("desktop.json"));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write(R"({"monitors": [{"x": 0, "y": 0, "width": 1920, "height": 1080},
+                                      {"x": 1920, "y": 0, "width": 1920, "height": 1080}]})");
+        config.close();
+        auto sim = std::make_unique<SimDesktop>(m_dir->filePath("desktop.json"),
+                                                m_dir->filePath("state.json"));
+        m_sim = sim.get();
+        Platform::install(std::move(sim));
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        m_saveManager.reset();
+        Platform::uninstall();
+    }
+
+    void firstStartCreatesTheStoreOnce()
+    {
+        start();
+        QVERIFY(m_app->is_first_start());
+        QCOMPARE(stored("SaveVersion").toString(), QString("6"));
+        QCOMPARE(stored("IsFirstStart").toBool(), false);
+        QCOMPARE(m_app->settings_map()["IsFirstStart"].toBool(), false);
+
+        m_app.reset();
+        m_saveManager.reset();
+        start();
+        QVERIFY(!m_app->is_first_start());
+    }
+
+    void loadsEveryMonitorOfTheDesktop()
+    {
+        start({{"DayTemperature2", 12000}, {"DayTemperature1", 4200}});
+        SettingsMap& map = m_app->settings_map();
+        QCOMPARE(map["DayTemperature"].toInt(), 5000);
+        QCOMPARE(map["DayTemperature1"].toInt(), 4200);
+        QCOMPARE(map["DayTemperature2"].toInt(), 6000);
+        QVERIFY(!map.contains("DayTemperature3"));
+    }
+
+    void registersToStartWithTheSession_data()
+    {
+        QTest::addColumn<bool>("startOnStartup");
+        QTest::newRow("on") << true;
+        QTest::newRow("off") << false;
+    }
+
+    void registersToStartWithTheSession()
+    {
+        QFETCH(bool, startOnStartup);
+        m_sim->registry().setStartupCommand("Kavo", "\"/somewhere/else\"");
+        start({{"StartOnStartup", startOnStartup}});
+        const QString expected = startOnStartup
+                                     ? "\"" + QCoreApplication::applicationFilePath() + "\""
+                                     : QString();
+        QCOMPARE(m_sim->registry().startupCommand("Kavo"), expected);
+    }
+
+    void closeWithoutAutosaveBringsBackTheStoredValues()
+    {
+        start({{"AutosaveSettings", false}, {"WorkTime", 25}});
+        m_app->settings_map()["WorkTime"] = 50;
+        m_app->save_timer_pausers("game.exe");
+        m_app->close_clicked();
+        QCOMPARE(m_app->settings_map()["WorkTime"].toInt(), 25);
+        QCOMPARE(m_app->settings_map()["TimerPausers"].toString(), QString("game.exe"));
+        QCOMPARE(stored("WorkTime").toInt(), 25);
+    }
+
+    void closeWithAutosaveKeepsAndStoresTheValues()
+    {
+        start({{"WorkTime", 25}});
+        m_app->settings_map()["WorkTime"] = 50;
+        m_app->close_clicked();
+        QCOMPARE(m_app->settings_map()["WorkTime"].toInt(), 50);
+        QCOMPARE(stored("WorkTime").toInt(), 50);
+    }
+
+    void autosaveChangeReachesTheStoreOnlyWithTheNextSave()
+    {
+        start();
+        m_app->auto_save_settings_changed(false);
+        QCOMPARE(m_app->settings_map()["AutosaveSettings"].toBool(), false);
+        QVERIFY(m_saveManager->is_autosave_enabled());
+        m_saveManager->save_settings();
+        QVERIFY(!m_saveManager->is_autosave_enabled());
+    }
+
+    void saveAsksThePageForItsLists()
+    {
+        start();
+        connect(m_app.get(), &App::save_color_pausers_signal, m_app.get(),
+                [this] { m_app->save_color_pausers("paint.exe\nmodel.exe"); });
+        m_saveManager->save_settings();
+        QCOMPARE(stored("ColorPausers").toString(), QString("paint.exe\nmodel.exe"));
+    }
+
+    void quitSavesWhenAutosaveIsOn_data()
+    {
+        QTest::addColumn<bool>("autosave");
+        QTest::newRow("autosave on") << true;
+        QTest::newRow("autosave off") << false;
+    }
+
+    void quitSavesWhenAutosaveIsOn()
+    {
+        QFETCH(bool, autosave);
+        start({{"AutosaveSettings", autosave}, {"RestTime", 30}});
+        m_app->settings_map()["RestTime"] = 45;
+        m_app->quit_kavo();
+        QCOMPARE(stored("RestTime").toInt(), autosave ? 45 : 30);
+    }
+
+    void publishesTheSettingsToThePage()
+    {
+        start({{"WorkTime", 35},
+               {"NightStartTimeHours", 21},
+               {"NightStartTimeMinutes", 30},
+               {"Latitude", 52.520008},
+               {"AdvancedView", true},
+               {"TimerType", 2}});
+        QSignalSpy workTime(m_app.get(), &App::set_work_time_value);
+        QSignalSpy nightStart(m_app.get(), &App::set_night_start_time_value);
+        QSignalSpy latitude(m_app.get(), &App::set_latitude_value);
+        QSignalSpy view(m_app.get(), &App::set_view);
+        QSignalSpy advanced(m_app.get(), &App::set_use_advanced_settings);
+        QSignalSpy timerType(m_app.get(), &App::set_timer_type_dropdown_value);
+        QSignalSpy shortcuts(m_app.get(), &App::set_shortcuts_values);
+        QStringList order;
+        connect(m_app.get(), &App::set_work_time_value, this, [&] { order << "value"; });
+        connect(m_app.get(), &App::set_color_pausers_list, this, [&] { order << "list"; });
+
+        m_saveManager->publish_settings();
+
+        QCOMPARE(workTime.takeFirst().at(0).toInt(), 35);
+        QCOMPARE(nightStart.takeFirst(), (QVariantList{21, 30}));
+        QCOMPARE(latitude.takeFirst().at(0).toString(), QString("52.52"));
+        QCOMPARE(view.takeFirst().at(0).toBool(), true);
+        QCOMPARE(advanced.takeFirst().at(0).toBool(), true);
+        QCOMPARE(timerType.takeFirst().at(0).toInt(), 2);
+        const QVariantList keys = shortcuts.takeFirst().at(0).toList();
+        QCOMPARE(keys.size(), 15);
+        QCOMPARE(keys.first().toString(), QString());
+        QCOMPARE(keys.at(1).toString(), QString("Ctrl+Alt+Up"));
+        QCOMPARE(keys.last().toString(), QString("Ctrl+Alt+-"));
+        QCOMPARE(order, (QStringList{"value", "list"}));
+    }
+
+    void resetBringsBackTheDefaults()
+    {
+        start({{"WorkTime", 35}, {"Language", "fr"}, {"IgnoreMonitors", "2:"}});
+        QCOMPARE(m_app->ignored_monitors(), QList<int>{2});
+        QSignalSpy refreshed(m_app.get(), &App::refresh_unused_pages_signal);
+        m_app->reset_settings_to_default();
+        QCOMPARE(m_app->settings_map()["WorkTime"].toInt(), 20);
+        QCOMPARE(m_app->settings_map()["Language"].toString(), QString("fr"));
+        QVERIFY(m_app->ignored_monitors().isEmpty());
+        QVERIFY(!m_app->is_first_start());
+        QCOMPARE(refreshed.count(), 1);
+    }
+
+    void theStoreOutlivesTheController()
+    {
+        start();
+        m_app.reset();
+        // Without a controller the store's map operations do nothing rather than crash.
+        m_saveManager->load_settings();
+        m_saveManager->save_settings();
+        QCOMPARE(stored("SaveVersion").toString(), QString("6"));
+    }
+};
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"
