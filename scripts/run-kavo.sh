@@ -10,4 +10,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${KAVO_PLATFORM:-}" ]; then
   export KAVO_SIM_STATE=${KAVO_SIM_STATE:-$PWD/$build_dir/sim-state.json}
   echo "No display: running on the simulated desktop; state in $KAVO_SIM_STATE"
 fi
-exec "$build_dir/kavo" "${@:2}"
+exec "$build_dir/src/kavo" "${@:2}"
