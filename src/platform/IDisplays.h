@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/GammaRamp.h"
+
 #include <QRect>
 #include <QVector>
 
 // The monitors of the desktop, numbered from 1 in enumeration order (0 means all of them).
+// Methods that take an `index` count from 0: index i is monitor i + 1.
 class IDisplays
 {
 public:
@@ -14,4 +17,11 @@ public:
 
     // Geometry of each monitor in enumeration order; entry i is monitor i + 1.
     virtual QVector<QRect> monitorGeometries() const = 0;
+
+    // Reads the gamma ramp monitor `index` shows now; false when the monitor is gone or the
+    // ramp cannot be read.
+    virtual bool readRamp(int index, GammaRamp& ramp) const = 0;
+
+    // Loads `ramp` into monitor `index`; false when the monitor is gone or refuses the ramp.
+    virtual bool writeRamp(int index, const GammaRamp& ramp) = 0;
 };

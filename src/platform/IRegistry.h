@@ -30,4 +30,8 @@ public:
 
     // Removes the start-with-session entry of `name`; true when it is absent afterwards.
     virtual bool removeStartupCommand(const QString& name) = 0;
+
+    // Imports a registry file (the text form "regedit /s" reads) with the privilege it needs,
+    // and returns once the import has ended; false when it could not run.
+    virtual bool importFile(const QString& path) = 0;
 };

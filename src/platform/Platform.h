@@ -3,7 +3,9 @@
 #include "platform/Capability.h"
 #include "platform/IClock.h"
 #include "platform/IDisplays.h"
+#include "platform/IMagnifier.h"
 #include "platform/IRegistry.h"
+#include "platform/ISystemParameters.h"
 
 #include <QString>
 
@@ -25,6 +27,10 @@ public:
     virtual IDisplays& displays() = 0;
     virtual IRegistry& registry() = 0;
     virtual IClock& clock() = 0;
+
+    // The magnification service; where the desktop has none, every function is missing.
+    virtual IMagnifier& magnifier() = 0;
+    virtual ISystemParameters& systemParameters() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

@@ -1,6 +1,7 @@
 #include "platform/sim/SimDesktop.h"
 
 #include "KavoLog.h"
+#include "platform/GammaRangeRegistry.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -29,6 +30,9 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     addService(m_displays);
     addService(m_registry);
     addService(m_clock);
+    addService(m_magnifier);
+    addService(m_systemParameters);
+    m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });
     reloadConfig();

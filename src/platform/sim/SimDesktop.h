@@ -3,7 +3,9 @@
 #include "platform/Platform.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimDisplays.h"
+#include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimSystemParameters.h"
 
 #include <QFileSystemWatcher>
 #include <QHash>
@@ -31,6 +33,8 @@ public:
     IDisplays& displays() override { return m_displays; }
     IRegistry& registry() override { return m_registry; }
     IClock& clock() override { return m_clock; }
+    IMagnifier& magnifier() override { return m_magnifier; }
+    ISystemParameters& systemParameters() override { return m_systemParameters; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -59,5 +63,7 @@ private:
     SimDisplays m_displays;
     SimRegistry m_registry;
     SimClock m_clock;
+    SimMagnifier m_magnifier;
+    SimSystemParameters m_systemParameters;
     std::vector<SimService*> m_services;
 };

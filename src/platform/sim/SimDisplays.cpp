@@ -1,12 +1,19 @@
 #include "platform/sim/SimDisplays.h"
 
+#include "KavoLog.h"
+
 #include <QJsonArray>
+
+#include <cstdlib>
 
 namespace {
 const QRect kDefaultMonitor(0, 0, 1920, 1080);
-}
+const char* const kChannelNames[] = {"red", "green", "blue"};
+} // namespace
 
-SimDisplays::SimDisplays() : m_monitors{kDefaultMonitor} {}
+SimDisplays::SimDisplays() : m_monitors{kDefaultMonitor}, m_ramps{GammaRamp::identity()}
+{
+}
 
 int SimDisplays::monitorCount() const
 {
@@ -18,32 +25,120 @@ QVector<QRect> SimDisplays::monitorGeometries() const
     return m_monitors;
 }
 
+bool SimDisplays::readRamp(int index, GammaRamp& ramp) const
+{
+    if (index < 0 || index >= m_ramps.size())
+        return false;
+    ramp = m_ramps[index];
+    return true;
+}
+
+bool SimDisplays::writeRamp(int index, const GammaRamp& ramp)
+{
+    if (index < 0 || index >= m_ramps.size())
+        return false;
+    if (m_rangeLimited && !(m_rangeUnlocked && m_rangeUnlocked()) && isStrong(ramp))
+        return false;
+    m_ramps[index] = ramp;
+    changed();
+    return true;
+}
+
+bool SimDisplays::isStrong(const GammaRamp& ramp)
+{
+    const GammaRamp identity = GammaRamp::identity();
+    for (int c = 0; c < 3; ++c) {
+        for (int i = 0; i < GammaRamp::kSize; ++i) {
+            if (std::abs(ramp.channel(c)[i] - identity.channel(c)[i]) > 32768)
+                return true;
+        }
+    }
+    return false;
+}
+
 void SimDisplays::configure(const QJsonObject& config)
 {
+    m_rangeLimited = config.value(QLatin1String("gamma_range_limited")).toBool();
     if (!config.contains(QLatin1String("monitors"))) {
         m_monitors = {kDefaultMonitor};
+        configureRamps({});
         return;
     }
     m_monitors.clear();
+    QJsonArray accepted;
     for (const QJsonValue& entry : config.value(QLatin1String("monitors")).toArray()) {
         const QJsonObject monitor = entry.toObject();
         const QRect geometry(monitor.value(QLatin1String("x")).toInt(),
                              monitor.value(QLatin1String("y")).toInt(),
                              monitor.value(QLatin1String("width")).toInt(1920),
                              monitor.value(QLatin1String("height")).toInt(1080));
-        if (geometry.isValid())
+        if (geometry.isValid()) {
             m_monitors.append(geometry);
+            accepted.append(monitor);
+        }
     }
+    configureRamps(accepted);
+}
+
+void SimDisplays::configureRamps(const QJsonArray& monitors)
+{
+    // A monitor keeps the ramp the program wrote until its configured ramp itself changes.
+    const int known = m_ramps.size();
+    m_ramps.resize(m_monitors.size());
+    m_configuredRamps.resize(m_monitors.size());
+    for (int i = 0; i < m_monitors.size(); ++i) {
+        const QJsonValue configured = monitors.at(i).toObject().value(QLatin1String("ramp"));
+        if (i < known && configured == m_configuredRamps[i])
+            continue;
+        m_configuredRamps[i] = configured;
+        m_ramps[i] = GammaRamp::identity();
+        if (!configured.isUndefined() && !rampFromJson(configured, m_ramps[i])) {
+            log_line(QStringLiteral("Simulated monitor %1: \"ramp\" needs red, green and blue "
+                                    "arrays of 256 levels 0..65535")
+                         .arg(i + 1));
+            m_ramps[i] = GammaRamp::identity();
+        }
+    }
+}
+
+QJsonObject SimDisplays::rampToJson(const GammaRamp& ramp)
+{
+    QJsonObject json;
+    for (int c = 0; c < 3; ++c) {
+        QJsonArray levels;
+        for (quint16 level : ramp.channel(c))
+            levels.append(level);
+        json.insert(QLatin1String(kChannelNames[c]), levels);
+    }
+    return json;
+}
+
+bool SimDisplays::rampFromJson(const QJsonValue& json, GammaRamp& ramp)
+{
+    for (int c = 0; c < 3; ++c) {
+        const QJsonArray levels = json.toObject().value(QLatin1String(kChannelNames[c])).toArray();
+        if (levels.size() != GammaRamp::kSize)
+            return false;
+        for (int i = 0; i < GammaRamp::kSize; ++i) {
+            const double level = levels.at(i).toDouble(-1);
+            if (level < 0 || level > 65535)
+                return false;
+            ramp.channel(c)[i] = static_cast<quint16>(level);
+        }
+    }
+    return true;
 }
 
 void SimDisplays::addState(QJsonObject& state) const
 {
     QJsonArray monitors;
-    for (const QRect& geometry : m_monitors) {
+    for (int i = 0; i < m_monitors.size(); ++i) {
+        const QRect& geometry = m_monitors[i];
         monitors.append(QJsonObject{{QStringLiteral("x"), geometry.x()},
                                     {QStringLiteral("y"), geometry.y()},
                                     {QStringLiteral("width"), geometry.width()},
-                                    {QStringLiteral("height"), geometry.height()}});
+                                    {QStringLiteral("height"), geometry.height()},
+                                    {QStringLiteral("ramp"), rampToJson(m_ramps[i])}});
     }
     state.insert(QStringLiteral("monitors"), monitors);
 }

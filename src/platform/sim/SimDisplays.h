@@ -3,7 +3,14 @@
 #include "platform/IDisplays.h"
 #include "platform/sim/SimService.h"
 
+#include <QJsonValue>
+
+#include <functional>
+
 // Monitors from the config's "monitors" array; one 1920 x 1080 monitor when it has none.
+// Each monitor keeps the ramp last written (the identity at first, or the monitor's "ramp"
+// from the config). With "gamma_range_limited" on, a ramp straying more than half the scale
+// from the identity is refused while the gamma range is not unlocked, as Windows does.
 class SimDisplays : public IDisplays, public SimService
 {
 public:
@@ -11,10 +18,28 @@ public:
 
     int monitorCount() const override;
     QVector<QRect> monitorGeometries() const override;
+    bool readRamp(int index, GammaRamp& ramp) const override;
+    bool writeRamp(int index, const GammaRamp& ramp) override;
 
     void configure(const QJsonObject& config) override;
     void addState(QJsonObject& state) const override;
 
+    // Asked on each write while the range is limited: whether the range is unlocked.
+    void setRangeUnlockedQuery(std::function<bool()> query) { m_rangeUnlocked = std::move(query); }
+
+    // Whether the limited range refuses `ramp`.
+    static bool isStrong(const GammaRamp& ramp);
+
+    static QJsonObject rampToJson(const GammaRamp& ramp);
+    // False when `json` is not three arrays of 256 levels 0..65535.
+    static bool rampFromJson(const QJsonValue& json, GammaRamp& ramp);
+
 private:
+    void configureRamps(const QJsonArray& monitors);
+
     QVector<QRect> m_monitors;
+    QVector<GammaRamp> m_ramps;
+    QVector<QJsonValue> m_configuredRamps;
+    bool m_rangeLimited = false;
+    std::function<bool()> m_rangeUnlocked;
 };

@@ -1,5 +1,11 @@
 #include "platform/sim/SimRegistry.h"
 
+#include "KavoLog.h"
+#include "platform/RegFile.h"
+
+#include <QFile>
+#include <QJsonArray>
+
 const QString SimRegistry::kRunKey =
     QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
 
@@ -42,6 +48,24 @@ bool SimRegistry::removeStartupCommand(const QString& name)
     return removeValue(kRunKey, name);
 }
 
+bool SimRegistry::importFile(const QString& path)
+{
+    m_commands.append(QStringLiteral("regedit /s \"%1\"").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        log_line(QStringLiteral("Registry import: cannot read ") + path);
+        changed();
+        return false;
+    }
+    const RegFile imported = RegFile::parse(QString::fromUtf8(file.readAll()));
+    for (const QString& key : imported.keys)
+        m_values.createKey(key);
+    for (const RegFile::Value& value : imported.values)
+        m_values.setValue(value.key, value.name, value.value);
+    changed();
+    return true;
+}
+
 void SimRegistry::configure(const QJsonObject& config)
 {
     // The config seeds the registry once; later edits of the config leave what Kavo wrote.
@@ -54,4 +78,5 @@ void SimRegistry::configure(const QJsonObject& config)
 void SimRegistry::addState(QJsonObject& state) const
 {
     state.insert(QStringLiteral("registry"), m_values.toJson());
+    state.insert(QStringLiteral("commands"), QJsonArray::fromStringList(m_commands));
 }

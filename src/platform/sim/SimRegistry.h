@@ -18,11 +18,14 @@ public:
     QString startupCommand(const QString& name) const override;
     bool setStartupCommand(const QString& name, const QString& command) override;
     bool removeStartupCommand(const QString& name) override;
+    // Applies the file's keys and values and records the "regedit /s" command.
+    bool importFile(const QString& path) override;
 
     void configure(const QJsonObject& config) override;
     void addState(QJsonObject& state) const override;
 
 private:
     RegistryValues m_values;
+    QStringList m_commands;
     bool m_seeded = false;
 };

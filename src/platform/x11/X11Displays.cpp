@@ -3,11 +3,34 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
-X11Displays::X11Displays(_XDisplay* display) : m_display(display) {}
+#include <cmath>
+
+X11Displays::X11Displays(_XDisplay* display) : m_display(display)
+{
+}
+
+QVector<unsigned long> X11Displays::activeCrtcs() const
+{
+    QVector<unsigned long> crtcs;
+    const Window root = RootWindow(m_display, DefaultScreen(m_display));
+    XRRScreenResources* resources = XRRGetScreenResourcesCurrent(m_display, root);
+    if (!resources)
+        return crtcs;
+    for (int i = 0; i < resources->ncrtc; ++i) {
+        XRRCrtcInfo* crtc = XRRGetCrtcInfo(m_display, resources, resources->crtcs[i]);
+        if (!crtc)
+            continue;
+        if (crtc->mode != 0 && crtc->noutput > 0)
+            crtcs.append(resources->crtcs[i]);
+        XRRFreeCrtcInfo(crtc);
+    }
+    XRRFreeScreenResources(resources);
+    return crtcs;
+}
 
 int X11Displays::monitorCount() const
 {
-    return monitorGeometries().size();
+    return activeCrtcs().size();
 }
 
 QVector<QRect> X11Displays::monitorGeometries() const
@@ -17,16 +40,101 @@ QVector<QRect> X11Displays::monitorGeometries() const
     XRRScreenResources* resources = XRRGetScreenResourcesCurrent(m_display, root);
     if (!resources)
         return monitors;
-    for (int i = 0; i < resources->ncrtc; ++i) {
-        XRRCrtcInfo* crtc = XRRGetCrtcInfo(m_display, resources, resources->crtcs[i]);
+    for (unsigned long id : activeCrtcs()) {
+        XRRCrtcInfo* crtc = XRRGetCrtcInfo(m_display, resources, id);
         if (!crtc)
             continue;
-        if (crtc->mode != 0 && crtc->noutput > 0) {
-            monitors.append(QRect(crtc->x, crtc->y, static_cast<int>(crtc->width),
-                                  static_cast<int>(crtc->height)));
-        }
+        monitors.append(
+            QRect(crtc->x, crtc->y, static_cast<int>(crtc->width), static_cast<int>(crtc->height)));
         XRRFreeCrtcInfo(crtc);
     }
     XRRFreeScreenResources(resources);
     return monitors;
+}
+
+QVector<quint16> X11Displays::resample(const quint16* levels, int count, int size)
+{
+    QVector<quint16> result(size);
+    if (count <= 0 || size <= 0)
+        return result;
+    for (int j = 0; j < size; ++j) {
+        const double position = size == 1 ? 0.0 : double(j) * (count - 1) / (size - 1);
+        const int below = static_cast<int>(position);
+        const int above = below + 1 < count ? below + 1 : below;
+        const double weight = position - below;
+        const double level = levels[below] * (1.0 - weight) + levels[above] * weight;
+        result[j] = static_cast<quint16>(std::lround(level));
+    }
+    return result;
+}
+
+bool X11Displays::readCrtc(unsigned long crtc, CrtcRamp& ramp) const
+{
+    const int size = XRRGetCrtcGammaSize(m_display, crtc);
+    XRRCrtcGamma* gamma = size > 0 ? XRRGetCrtcGamma(m_display, crtc) : nullptr;
+    if (!gamma)
+        return false;
+    ramp.red = QVector<quint16>(gamma->red, gamma->red + size);
+    ramp.green = QVector<quint16>(gamma->green, gamma->green + size);
+    ramp.blue = QVector<quint16>(gamma->blue, gamma->blue + size);
+    XRRFreeGamma(gamma);
+    return true;
+}
+
+bool X11Displays::writeCrtc(unsigned long crtc, const CrtcRamp& ramp)
+{
+    XRRCrtcGamma* gamma = XRRAllocGamma(ramp.red.size());
+    if (!gamma)
+        return false;
+    std::copy(ramp.red.begin(), ramp.red.end(), gamma->red);
+    std::copy(ramp.green.begin(), ramp.green.end(), gamma->green);
+    std::copy(ramp.blue.begin(), ramp.blue.end(), gamma->blue);
+    XRRSetCrtcGamma(m_display, crtc, gamma);
+    XRRFreeGamma(gamma);
+    XSync(m_display, False);
+    return true;
+}
+
+bool X11Displays::readRamp(int index, GammaRamp& ramp) const
+{
+    const QVector<unsigned long> crtcs = activeCrtcs();
+    CrtcRamp levels;
+    if (index < 0 || index >= crtcs.size() || !readCrtc(crtcs[index], levels))
+        return false;
+    const QVector<quint16>* channels[] = {&levels.red, &levels.green, &levels.blue};
+    for (int c = 0; c < 3; ++c) {
+        const QVector<quint16> resampled =
+            resample(channels[c]->constData(), channels[c]->size(), GammaRamp::kSize);
+        std::copy(resampled.begin(), resampled.end(), ramp.channel(c).begin());
+    }
+    return true;
+}
+
+bool X11Displays::writeRamp(int index, const GammaRamp& ramp)
+{
+    const QVector<unsigned long> crtcs = activeCrtcs();
+    if (index < 0 || index >= crtcs.size())
+        return false;
+    const unsigned long crtc = crtcs[index];
+    const int size = XRRGetCrtcGammaSize(m_display, crtc);
+    if (size <= 0)
+        return false;
+    if (!m_originals.contains(crtc)) {
+        CrtcRamp original;
+        if (!readCrtc(crtc, original))
+            return false;
+        m_originals.insert(crtc, original);
+    }
+    CrtcRamp levels;
+    levels.red = resample(ramp.red.data(), GammaRamp::kSize, size);
+    levels.green = resample(ramp.green.data(), GammaRamp::kSize, size);
+    levels.blue = resample(ramp.blue.data(), GammaRamp::kSize, size);
+    return writeCrtc(crtc, levels);
+}
+
+void X11Displays::restoreOriginalRamps()
+{
+    for (auto it = m_originals.begin(); it != m_originals.end(); ++it)
+        writeCrtc(it.key(), it.value());
+    m_originals.clear();
 }

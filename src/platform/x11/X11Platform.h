@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/x11/X11Displays.h"
 #include "platform/x11/X11Registry.h"
+#include "platform/x11/X11SystemParameters.h"
 
 #include <memory>
 
@@ -22,6 +23,8 @@ public:
     IDisplays& displays() override { return m_displays; }
     IRegistry& registry() override { return m_registry; }
     IClock& clock() override { return m_clock; }
+    IMagnifier& magnifier() override { return m_magnifier; }
+    ISystemParameters& systemParameters() override { return m_systemParameters; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -30,4 +33,6 @@ private:
     X11Displays m_displays;
     X11Registry m_registry;
     SystemClock m_clock;
+    AbsentMagnifier m_magnifier;
+    X11SystemParameters m_systemParameters;
 };

@@ -1,5 +1,11 @@
 #include "platform/x11/X11Registry.h"
 
+#include "KavoLog.h"
+#include "platform/GammaRangeRegistry.h"
+#include "platform/RegFile.h"
+
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +26,12 @@ QString unescaped(QString value)
 }
 } // namespace
 
+X11Registry::X11Registry()
+{
+    m_values.setValue(GammaRangeRegistry::kIcmKey, GammaRangeRegistry::kGammaRange,
+                      GammaRangeRegistry::kExpanded);
+}
+
 QVariant X11Registry::value(const QString& key, const QString& name) const
 {
     return m_values.value(key, name);
@@ -39,6 +51,8 @@ bool X11Registry::removeValue(const QString& key, const QString& name)
 
 bool X11Registry::hasKey(const QString& key) const
 {
+    if (key.compare(GammaRangeRegistry::kUrlCommandKey, Qt::CaseInsensitive) == 0)
+        return QFileInfo::exists(urlHandlerFile());
     return m_values.hasKey(key);
 }
 
@@ -85,4 +99,54 @@ bool X11Registry::removeStartupCommand(const QString& name)
 {
     QFile file(autostartFile(name));
     return !file.exists() || file.remove();
+}
+
+QString X11Registry::urlHandlerFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/applications/kavo-url-handler.desktop");
+}
+
+bool X11Registry::importFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        log_line(QStringLiteral("Registry import: cannot read ") + path);
+        return false;
+    }
+    const RegFile imported = RegFile::parse(QString::fromUtf8(file.readAll()));
+    bool namesUrlCommand = false;
+    for (const QString& key : imported.keys) {
+        if (key.compare(GammaRangeRegistry::kUrlCommandKey, Qt::CaseInsensitive) == 0)
+            namesUrlCommand = true;
+        else
+            m_values.createKey(key);
+    }
+    for (const RegFile::Value& value : imported.values) {
+        if (value.key.compare(GammaRangeRegistry::kUrlCommandKey, Qt::CaseInsensitive) != 0)
+            m_values.setValue(value.key, value.name, value.value);
+    }
+    // There is no limit to lift here: the gamma range stays expanded whatever the file says.
+    m_values.setValue(GammaRangeRegistry::kIcmKey, GammaRangeRegistry::kGammaRange,
+                      GammaRangeRegistry::kExpanded);
+    return !namesUrlCommand || registerUrlScheme();
+}
+
+bool X11Registry::registerUrlScheme()
+{
+    const QString path = urlHandlerFile();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QTextStream out(&file);
+    out << "[Desktop Entry]\n"
+        << "Type=Application\n"
+        << "Name=Kavo\n"
+        << "Exec=\"" << escaped(QCoreApplication::applicationFilePath()) << "\" %u\n"
+        << "NoDisplay=true\n"
+        << "MimeType=x-scheme-handler/kavo;\n";
+    out.flush();
+    return file.commit();
 }

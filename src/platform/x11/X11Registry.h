@@ -4,10 +4,14 @@
 #include "platform/RegistryValues.h"
 
 // X11 has no registry: named values live in memory for the run; starting with the session is
-// an XDG autostart desktop file, $XDG_CONFIG_HOME/autostart/<name>.desktop.
+// an XDG autostart desktop file, $XDG_CONFIG_HOME/autostart/<name>.desktop. X11 puts no limit
+// on gamma ramps, so the gamma range reads as expanded. The "kavo:" URL scheme is a desktop
+// file handling x-scheme-handler/kavo; its command key exists while that file does.
 class X11Registry : public IRegistry
 {
 public:
+    X11Registry();
+
     QVariant value(const QString& key, const QString& name) const override;
     bool setValue(const QString& key, const QString& name, const QVariant& value) override;
     bool removeValue(const QString& key, const QString& name) override;
@@ -15,9 +19,15 @@ public:
     QString startupCommand(const QString& name) const override;
     bool setStartupCommand(const QString& name, const QString& command) override;
     bool removeStartupCommand(const QString& name) override;
+    // Registers the URL scheme when the file names its command key; other values are kept
+    // in memory like any other.
+    bool importFile(const QString& path) override;
 
     static QString autostartFile(const QString& name);
+    static QString urlHandlerFile();
 
 private:
+    bool registerUrlScheme();
+
     RegistryValues m_values;
 };

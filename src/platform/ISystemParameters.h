@@ -1,0 +1,19 @@
+#pragma once
+
+// System-wide user interface parameters (font smoothing, mouse trails), set by their numbers.
+class ISystemParameters
+{
+public:
+    // The parameter numbers Kavo sets.
+    enum Parameter
+    {
+        kFontSmoothing = 75,
+        kMouseTrails = 93,
+        kFontSmoothingType = 8203,
+    };
+
+    virtual ~ISystemParameters() = default;
+
+    // Sets `parameter` to `value` for this session only; false when the desktop cannot.
+    virtual bool set(int parameter, int value) = 0;
+};

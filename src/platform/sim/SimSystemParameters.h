@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/ISystemParameters.h"
+#include "platform/sim/SimService.h"
+
+#include <QMap>
+
+// Records every parameter set; the state lists them as "system_parameters": {"75": 1, ...}.
+class SimSystemParameters : public ISystemParameters, public SimService
+{
+public:
+    bool set(int parameter, int value) override;
+
+    // The value last set, or `fallback` when the parameter was never set.
+    int value(int parameter, int fallback = 0) const { return m_values.value(parameter, fallback); }
+
+    void configure(const QJsonObject&) override {}
+    void addState(QJsonObject& state) const override;
+
+private:
+    QMap<int, int> m_values;
+};
