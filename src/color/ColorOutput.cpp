@@ -1,0 +1,289 @@
+#include "color/ColorOutput.h"
+
+#include "color/ColorEffectControl.h"
+#include "color/ColorMatrixRecipe.h"
+#include "color/ColorSettingKeys.h"
+#include "color/Cyclops.h"
+#include "color/GammaFactory.h"
+#include "color/MagnificationApi.h"
+#include "color/WindowsColorEffects.h"
+#include "platform/GammaRangeRegistry.h"
+#include "platform/Platform.h"
+
+#include <QDebug>
+#include <QRandomGenerator>
+#include <QScopedValueRollback>
+
+using namespace ColorSettingKeys;
+
+namespace {
+void log_setting(const char* label, int value)
+{
+    qDebug().noquote() << QLatin1String(label) + QString::number(value);
+}
+} // namespace
+
+bool ColorOutput::AppliedColors::operator==(const AppliedColors& other) const
+{
+    return temperature == other.temperature && brightness == other.brightness &&
+           effect == other.effect && saturation == other.saturation;
+}
+
+ColorOutput::ColorOutput(QVariantMap& settings, const QList<int>& ignored_monitors,
+                         ColorOutputHooks hooks, QObject* parent)
+    : QObject(parent), m_settings(settings), m_ignored_monitors(ignored_monitors),
+      m_hooks(std::move(hooks)), m_effect_control(std::make_unique<ColorEffectControl>(*this))
+{
+}
+
+ColorOutput::~ColorOutput() = default;
+
+bool ColorOutput::flag(const QString& key) const
+{
+    return m_settings.value(key).toBool();
+}
+
+int ColorOutput::number(const QString& key) const
+{
+    return m_settings.value(key).toInt();
+}
+
+int ColorOutput::update_gamma()
+{
+    return m_hooks.update_gamma ? m_hooks.update_gamma() : 0;
+}
+
+void ColorOutput::start()
+{
+    create_gamma();
+    create_effects();
+    refresh_color_scheme();
+    refresh_leading_color();
+    refresh_preserve_gamma();
+}
+
+void ColorOutput::create_gamma()
+{
+    m_gamma = GammaFactory::create();
+    m_gamma->init();
+    m_gamma->save_current_ramps();
+    connect(m_gamma.get(), &IGamma::update_gamma, this, [this] { update_gamma(); });
+}
+
+void ColorOutput::create_effects()
+{
+    m_effects = std::make_unique<WindowsColorEffects>(
+        MagnificationApi::instance(), Platform::current().displays(),
+        WindowsColorEffects::Inversion{[this] { m_effect_control->invert_colors(); },
+                                       [this] { m_effect_control->revert_colors(); }});
+}
+
+IGamma* ColorOutput::gamma()
+{
+    if (!m_gamma)
+        create_gamma();
+    return m_gamma.get();
+}
+
+void ColorOutput::check_gamma_range()
+{
+    Cyclops cyclops(Platform::current().registry(), m_hooks.show_message_box);
+    m_gamma_range_unlocked = cyclops.is_gamma_range_usable();
+    if (m_gamma_range_unlocked && !cyclops.is_url_protocol_registered())
+        cyclops.import_gamma_registry();
+}
+
+bool ColorOutput::uses_gamma_ramps() const
+{
+    return flag(kUseLowLevelColorApi) && !(m_gamma_failed && !m_gamma_range_unlocked);
+}
+
+ColorOutput::AppliedColors ColorOutput::current_colors(const RampSettings& settings) const
+{
+    return {settings.temperature, settings.brightness, number(kColorEffect), number(kSaturation)};
+}
+
+int ColorOutput::apply_colors(RampSettings settings, int monitor_number)
+{
+    settings.gamma_red = settings.gamma_green = settings.gamma_blue = 1.0f;
+    if (m_applying)
+        return 0;
+    QScopedValueRollback<bool> busy(m_applying, true);
+    if (uses_gamma_ramps()) {
+        const int rc = apply_ramps(settings, monitor_number);
+        if (rc >= 0 || m_gamma_range_unlocked) {
+            m_applied[monitor_number] = current_colors(settings);
+            return rc >= 0 ? rc : 0;
+        }
+        repair_gamma_range();
+    }
+    if (!(m_applied.value(monitor_number) == current_colors(settings)))
+        apply_matrix(settings, monitor_number);
+    m_applied[monitor_number] = current_colors(settings);
+    return 0;
+}
+
+int ColorOutput::apply_ramps(const RampSettings& settings, int monitor_number)
+{
+    return gamma()->set_temperature(settings, m_ignored_monitors, monitor_number);
+}
+
+void ColorOutput::repair_gamma_range()
+{
+    m_gamma_failed = true;
+    gamma()->restore();
+    const auto bring_to_front = [this] {
+        if (m_hooks.bring_to_front)
+            m_hooks.bring_to_front();
+    };
+    Cyclops cyclops(Platform::current().registry(), m_hooks.show_message_box);
+    if (cyclops.expand_gamma_range()) {
+        bring_to_front();
+        cyclops.show_restart_message();
+        cyclops.set_restart_needed();
+    } else if (cyclops.is_restart_needed()) {
+        bring_to_front();
+        cyclops.show_limited_message();
+    }
+}
+
+void ColorOutput::apply_matrix(const RampSettings& settings, int monitor_number)
+{
+    ColorRamp ramp;
+    ramp.select_scheme(number(kColorScheme));
+    ramp.set_leading_color(number(kLeadingColor));
+    ColorMatrixRecipe recipe;
+    recipe.settings = settings;
+    if (flag(kUseColorEffects) && m_effects)
+        recipe.effect = number(kColorEffect);
+    const bool switching = m_hooks.is_switch_state_running && m_hooks.is_switch_state_running();
+    recipe.inverted = gamma()->is_inverted() && !(switching && m_inversion_target);
+    if (flag(kUseSaturation))
+        recipe.saturation = number(kSaturation);
+    if (m_effects)
+        m_effects->apply_matrix(recipe.build(ramp), m_ignored_monitors, monitor_number);
+    gamma()->restore();
+}
+
+int ColorOutput::refresh_color_fixer()
+{
+    int offset = 0;
+    if (m_fix_gamma_requested) {
+        offset = static_cast<int>(QRandomGenerator::global()->bounded(3));
+        m_fix_gamma_requested = false;
+    }
+    if (!uses_gamma_ramps() || !flag(kUseGammaFixer))
+        offset = 0;
+    gamma()->set_fixer_offset(offset);
+    return offset;
+}
+
+int ColorOutput::read_gamma_registry()
+{
+    return GammaRangeRegistry::gammaRange(Platform::current().registry());
+}
+
+int ColorOutput::reset_gamma()
+{
+    if (gamma()->reset() != -1)
+        return 0;
+    // A device that cannot reset is rebuilt once: it saves the ramps the monitors show now.
+    // The new device keeps the old one's choices, so that no colour setting is lost.
+    const bool inverted = m_gamma->is_inverted();
+    const bool preserve = m_gamma->is_preserve_gamma();
+    create_gamma();
+    m_gamma->set_inverted(inverted);
+    m_gamma->set_preserve_gamma(preserve);
+    m_gamma->set_color_scheme(number(kColorScheme));
+    m_gamma->set_leading_color(number(kLeadingColor));
+    return m_gamma->reset();
+}
+
+int ColorOutput::reset_colors()
+{
+    if (!flag(kUseLowLevelColorApi) && m_effects)
+        m_effects->reset();
+    return reset_gamma();
+}
+
+void ColorOutput::restore_gamma()
+{
+    if (flag(kUseLowLevelColorApi))
+        gamma()->restore();
+    else if (m_effects)
+        m_effects->reset();
+}
+
+void ColorOutput::refresh_preserve_gamma()
+{
+    const bool preserve = flag(kPreserveGamma);
+    if (!preserve)
+        reset_colors();
+    gamma()->set_preserve_gamma(preserve);
+    invalidate_cache();
+    update_gamma();
+}
+
+void ColorOutput::refresh_color_scheme()
+{
+    gamma()->set_color_scheme(number(kColorScheme));
+    invalidate_cache();
+    update_gamma();
+}
+
+void ColorOutput::refresh_leading_color()
+{
+    gamma()->set_leading_color(number(kLeadingColor));
+    invalidate_cache();
+    update_gamma();
+}
+
+void ColorOutput::use_gamma_fixer_changed(bool value)
+{
+    if (flag(kUseGammaFixer) == value)
+        return;
+    log_setting("USE_GAMMA_FIXER: ", value);
+    m_settings[kUseGammaFixer] = value;
+}
+
+void ColorOutput::preserve_gamma_changed(bool value)
+{
+    if (flag(kPreserveGamma) == value)
+        return;
+    log_setting("preserve_gamma: ", value);
+    m_settings[kPreserveGamma] = value;
+    refresh_preserve_gamma();
+}
+
+void ColorOutput::use_low_level_color_api_changed(bool value)
+{
+    if (flag(kUseLowLevelColorApi) == value)
+        return;
+    log_setting("use_low_level_color_api: ", value);
+    m_settings[kUseLowLevelColorApi] = value;
+    invalidate_cache();
+    update_gamma();
+}
+
+void ColorOutput::color_scheme_changed(int value)
+{
+    m_settings[kColorScheme] = value;
+    refresh_color_scheme();
+}
+
+void ColorOutput::leading_color_changed(int value)
+{
+    m_settings[kLeadingColor] = value;
+    refresh_leading_color();
+}
+
+void ColorOutput::invalidate_cache()
+{
+    m_applied.clear();
+}
+
+void ColorOutput::invalidate_cached_effect()
+{
+    for (AppliedColors& applied : m_applied)
+        applied.effect = -1;
+}

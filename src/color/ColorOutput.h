@@ -1,0 +1,118 @@
+#pragma once
+
+#include "color/ColorRamp.h"
+#include "color/IColorEffects.h"
+#include "color/IGamma.h"
+
+#include <QHash>
+#include <QObject>
+#include <QVariantMap>
+
+#include <functional>
+#include <memory>
+
+class ColorEffectControl;
+
+// What the colour output asks of the controller that owns it. Unset hooks do nothing.
+struct ColorOutputHooks
+{
+    std::function<void(const QString& title, const QString& message)> show_message_box;
+    std::function<void()> bring_to_front;
+    std::function<int()> update_gamma;
+    std::function<bool()> is_gamma_paused;
+    // Starts the fade through the dark point that switches the inversion on the way.
+    std::function<void()> start_switch_state;
+    std::function<bool()> is_switch_state_running;
+};
+
+// Puts colours on the screen: through the monitors' gamma ramps when they can carry them,
+// else through the magnification colour matrix. Owns the gamma device and the colour effects,
+// remembers what it applied last, and repairs the gamma range when ramps are refused.
+class ColorOutput : public QObject
+{
+    Q_OBJECT
+
+public:
+    ColorOutput(QVariantMap& settings, const QList<int>& ignored_monitors, ColorOutputHooks hooks,
+                QObject* parent = nullptr);
+    ~ColorOutput() override;
+
+    // Start-up: the gamma device and the colour effects, then the colour scheme, the leading
+    // colour and gamma preservation from the settings, each applied at once.
+    void start();
+    // Start-up: whether strong ramps are accepted; registers the URL scheme when they are
+    // and it is missing.
+    void check_gamma_range();
+
+    int apply_colors(RampSettings settings, int monitor_number);
+
+    void fix_gamma() { m_fix_gamma_requested = true; }
+    int refresh_color_fixer();
+    int read_gamma_registry();
+    int reset_gamma();
+    void restore_gamma();
+    int reset_colors();
+
+    void refresh_preserve_gamma();
+    void refresh_color_scheme();
+    void refresh_leading_color();
+
+    void use_gamma_fixer_changed(bool value);
+    void preserve_gamma_changed(bool value);
+    void use_low_level_color_api_changed(bool value);
+    void color_scheme_changed(int value);
+    void leading_color_changed(int value);
+
+    // Forgets what was applied last, so that the next apply_colors rebuilds everything.
+    void invalidate_cache();
+    void invalidate_cached_effect();
+
+    // Gamma ramps carry the colours: the low-level API is on and ramps have not been refused
+    // (or the range is unlocked).
+    bool uses_gamma_ramps() const;
+
+    IGamma* gamma();
+    IColorEffects* effects() { return m_effects.get(); }
+    ColorEffectControl& effect_control() { return *m_effect_control; }
+    bool is_gamma_failed() const { return m_gamma_failed; }
+    bool is_gamma_range_unlocked() const { return m_gamma_range_unlocked; }
+    const QList<int>& ignored_monitors() const { return m_ignored_monitors; }
+    QVariantMap& settings() { return m_settings; }
+    const ColorOutputHooks& hooks() const { return m_hooks; }
+    int update_gamma();
+
+    // Inversion wanted at the dark point of a running switch-state fade.
+    void set_inversion_target(bool inverted) { m_inversion_target = inverted; }
+
+private:
+    struct AppliedColors
+    {
+        int temperature = -1;
+        float brightness = -1.0f;
+        int effect = -1;
+        int saturation = -1;
+        bool operator==(const AppliedColors& other) const;
+    };
+
+    void create_gamma();
+    void create_effects();
+    int apply_ramps(const RampSettings& settings, int monitor_number);
+    void repair_gamma_range();
+    void apply_matrix(const RampSettings& settings, int monitor_number);
+    AppliedColors current_colors(const RampSettings& settings) const;
+    bool flag(const QString& key) const;
+    int number(const QString& key) const;
+
+    QVariantMap& m_settings;
+    const QList<int>& m_ignored_monitors;
+    ColorOutputHooks m_hooks;
+    std::unique_ptr<IGamma> m_gamma;
+    std::unique_ptr<IColorEffects> m_effects;
+    std::unique_ptr<ColorEffectControl> m_effect_control;
+    QHash<int, AppliedColors> m_applied; // by monitor number
+    bool m_gamma_failed = false;
+    bool m_gamma_range_unlocked = false;
+    bool m_fix_gamma_requested = false;
+    bool m_inversion_target = false;
+    bool m_applying = false;
+};

@@ -1,0 +1,38 @@
+#include "color/SystemParametersInfoApi.h"
+
+namespace {
+constexpr int kStandardSmoothing = 1;
+constexpr int kClearType = 2;
+} // namespace
+
+SystemParametersInfoApi::SystemParametersInfoApi(ISystemParameters& parameters)
+    : m_parameters(parameters)
+{
+}
+
+void SystemParametersInfoApi::disable_font_smoothing()
+{
+    m_parameters.set(ISystemParameters::kFontSmoothing, 0);
+}
+
+void SystemParametersInfoApi::enable_standard_font_smoothing()
+{
+    m_parameters.set(ISystemParameters::kFontSmoothing, 1);
+    m_parameters.set(ISystemParameters::kFontSmoothingType, kStandardSmoothing);
+}
+
+void SystemParametersInfoApi::enable_clear_type()
+{
+    m_parameters.set(ISystemParameters::kFontSmoothing, 1);
+    m_parameters.set(ISystemParameters::kFontSmoothingType, kClearType);
+}
+
+void SystemParametersInfoApi::use_hardware_cursor()
+{
+    m_parameters.set(ISystemParameters::kMouseTrails, 0);
+}
+
+void SystemParametersInfoApi::use_software_cursor()
+{
+    m_parameters.set(ISystemParameters::kMouseTrails, -1);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Singleton.h"
+#include "platform/ISystemParameters.h"
+
+// Font smoothing and the mouse trails that carry the software cursor.
+class SystemParametersInfoApi : public Singleton<SystemParametersInfoApi>
+{
+public:
+    explicit SystemParametersInfoApi(ISystemParameters& parameters);
+
+    void disable_font_smoothing();
+    void enable_standard_font_smoothing();
+    void enable_clear_type();
+    // Mouse trails off: the system draws the cursor itself.
+    void use_hardware_cursor();
+    // Mouse trails -1: the cursor is drawn in software.
+    void use_software_cursor();
+
+private:
+    ISystemParameters& m_parameters;
+};
