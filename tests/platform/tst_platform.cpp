@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 #include "platform/sim/SimDesktop.h"
+#include "platform/x11/X11Registry.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -133,6 +134,28 @@ private slots:
                      .toObject()["Kavo"].toString(), QString("\"/opt/kavo/kavo\""));
         QVERIFY(registry.removeStartupCommand("Kavo"));
         QVERIFY(registry.startupCommand("Kavo").isEmpty());
+    }
+
+    void x11StartsWithTheSessionThroughAutostart()
+    {
+        qputenv("XDG_CONFIG_HOME", m_dir.filePath("xdg").toUtf8());
+        X11Registry registry;
+        QVERIFY(registry.startupCommand("Kavo").isEmpty());
+        const QString command = "\"/opt/my apps/kavo\"";
+        QVERIFY(registry.setStartupCommand("Kavo", command));
+        QCOMPARE(registry.startupCommand("Kavo"), command);
+
+        QFile file(m_dir.filePath("xdg/autostart/Kavo.desktop"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString entry = QString::fromUtf8(file.readAll());
+        QVERIFY(entry.startsWith("[Desktop Entry]\n"));
+        QVERIFY(entry.contains("\nExec=\"/opt/my apps/kavo\"\n"));
+        QVERIFY(entry.contains("\nType=Application\n"));
+        file.close();
+
+        QVERIFY(registry.removeStartupCommand("Kavo"));
+        QVERIFY(!file.exists());
+        QVERIFY(registry.removeStartupCommand("Kavo"));
     }
 };
 
