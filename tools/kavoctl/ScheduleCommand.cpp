@@ -1,0 +1,49 @@
+#include "ScheduleCommand.h"
+
+#include "Options.h"
+#include "platform/Platform.h"
+#include "schedule/TransitionSchedule.h"
+#include "settings/SettingsStore.h"
+
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QSettings>
+
+CommandResult scheduleCommand(const QStringList& arguments)
+{
+    Options options(arguments,
+                    {QStringLiteral("settings"), QStringLiteral("at"), QStringLiteral("monitor")});
+    options.require(QStringLiteral("settings"));
+    const auto at = options.integer(QStringLiteral("at"), -1);
+    const auto monitor = options.integer(QStringLiteral("monitor"), 0);
+    if (!options.ok())
+        return CommandResult::badArguments(options.error());
+    if (*monitor < 0 || *monitor > 999)
+        return CommandResult::badArguments(QStringLiteral("--monitor must be within 0..999"));
+    const QString file = options.text(QStringLiteral("settings"));
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable())
+        return CommandResult::badArguments(QStringLiteral("cannot read settings file: ") + file);
+
+    QSettings store(file, QSettings::IniFormat);
+    if (store.status() != QSettings::NoError)
+        return CommandResult::badArguments(QStringLiteral("not a settings file: ") + file);
+    // Loaded as the program loads: every monitor from 0 up to the one asked for.
+    const SettingsStore settingsStore(store);
+    SettingsMap settings;
+    for (int index = 0; index <= *monitor; ++index)
+        settingsStore.loadMonitor(index, settings);
+    const Location location = settingsStore.readLocation();
+
+    const double instant = options.has(QStringLiteral("at"))
+                               ? static_cast<double>(*at)
+                               : static_cast<double>(Platform::current().clock().nowMs());
+    TransitionSchedule schedule(settings, location);
+    const float temperature = schedule.temperatureAt(instant, static_cast<int>(*monitor));
+    const float brightness = schedule.brightnessAt(instant, static_cast<int>(*monitor));
+    return CommandResult::ok({
+        {QStringLiteral("temperature"), static_cast<double>(temperature)},
+        {QStringLiteral("brightness"), static_cast<double>(brightness)},
+        {QStringLiteral("type"), static_cast<int>(schedule.transitionType())},
+    });
+}
