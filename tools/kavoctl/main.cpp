@@ -1,6 +1,8 @@
 // kavoctl: Kavo's command-line companion. Each subcommand prints one JSON object on standard
 // output; bad arguments print one line on standard error and exit with status 2.
 #include "Command.h"
+#include "MatrixCommand.h"
+#include "RampCommand.h"
 #include "ScheduleCommand.h"
 #include "SunCommand.h"
 
@@ -22,6 +24,14 @@ const std::vector<Command>& commands()
 {
     static const std::vector<Command> table = {
         {"version", "kavoctl version", version},
+        {"ramp",
+         "kavoctl ramp --temperature K --brightness B [--scheme S] [--leading-color L] [--base "
+         "identity|inverted]",
+         rampCommand},
+        {"matrix",
+         "kavoctl matrix --temperature K --brightness B [--scheme S] [--leading-color L] [--effect "
+         "E] [--inverted] [--saturation P]",
+         matrixCommand},
         {"sun", "kavoctl sun --latitude LAT --longitude LON [--at MS]", sunCommand},
         {"schedule", "kavoctl schedule --settings FILE [--at MS] [--monitor N]", scheduleCommand},
     };

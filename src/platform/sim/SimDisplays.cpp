@@ -37,6 +37,10 @@ bool SimDisplays::writeRamp(int index, const GammaRamp& ramp)
 {
     if (index < 0 || index >= m_ramps.size())
         return false;
+    if (m_refusalsLeft > 0) {
+        --m_refusalsLeft;
+        return false;
+    }
     if (m_rangeLimited && !(m_rangeUnlocked && m_rangeUnlocked()) && isStrong(ramp))
         return false;
     m_ramps[index] = ramp;
@@ -59,6 +63,9 @@ bool SimDisplays::isStrong(const GammaRamp& ramp)
 void SimDisplays::configure(const QJsonObject& config)
 {
     m_rangeLimited = config.value(QLatin1String("gamma_range_limited")).toBool();
+    const int refusals = config.value(QLatin1String("refuse_ramp_writes")).toInt();
+    if (refusals != m_configuredRefusals)
+        m_refusalsLeft = m_configuredRefusals = refusals;
     if (!config.contains(QLatin1String("monitors"))) {
         m_monitors = {kDefaultMonitor};
         configureRamps({});

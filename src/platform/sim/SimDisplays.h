@@ -11,6 +11,7 @@
 // Each monitor keeps the ramp last written (the identity at first, or the monitor's "ramp"
 // from the config). With "gamma_range_limited" on, a ramp straying more than half the scale
 // from the identity is refused while the gamma range is not unlocked, as Windows does.
+// "refuse_ramp_writes": n refuses the next n writes (counted from each change of n).
 class SimDisplays : public IDisplays, public SimService
 {
 public:
@@ -41,5 +42,7 @@ private:
     QVector<GammaRamp> m_ramps;
     QVector<QJsonValue> m_configuredRamps;
     bool m_rangeLimited = false;
+    int m_configuredRefusals = 0;
+    int m_refusalsLeft = 0;
     std::function<bool()> m_rangeUnlocked;
 };

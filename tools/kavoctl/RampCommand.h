@@ -1,0 +1,7 @@
+#pragma once
+
+#include "Command.h"
+
+// kavoctl ramp --temperature K --brightness B [--scheme S] [--leading-color L]
+//              [--base identity|inverted]
+CommandResult rampCommand(const QStringList& arguments);
