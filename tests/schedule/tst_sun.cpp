@@ -48,15 +48,14 @@ private slots:
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitude");
         QTest::addColumn<QString>("instant");
-        QTest::newRow("Berlin, late evening") << QByteArray("Europe/Berlin") << 52.52 << 13.405
-                                              << "2026-06-10T23:59:00+02:00";
-        QTest::newRow("Berlin, just after midnight") << QByteArray("Europe/Berlin") << 52.52
-                                                     << 13.405 << "2026-06-10T00:01:00+02:00";
-        QTest::newRow("Tokyo, UTC date behind") << QByteArray("Asia/Tokyo") << 35.68 << 139.69
-                                                << "2026-06-10T05:00:00+09:00";
-        QTest::newRow("Los Angeles, UTC date ahead") << QByteArray("America/Los_Angeles")
-                                                     << 34.05 << -118.24
-                                                     << "2026-06-10T20:00:00-07:00";
+        QTest::newRow("Berlin, late evening")
+            << QByteArray("Europe/Berlin") << 52.52 << 13.405 << "2026-06-10T23:59:00+02:00";
+        QTest::newRow("Berlin, just after midnight")
+            << QByteArray("Europe/Berlin") << 52.52 << 13.405 << "2026-06-10T00:01:00+02:00";
+        QTest::newRow("Tokyo, UTC date behind")
+            << QByteArray("Asia/Tokyo") << 35.68 << 139.69 << "2026-06-10T05:00:00+09:00";
+        QTest::newRow("Los Angeles, UTC date ahead")
+            << QByteArray("America/Los_Angeles") << 34.05 << -118.24 << "2026-06-10T20:00:00-07:00";
     }
 
     void eventsFallOnTheLocalDateAsked()
@@ -82,7 +81,8 @@ private slots:
         const SunEvents sun = sunEvents(0.0, 170.0, utcMs("2026-03-20T12:00:00Z"));
         QVERIFY(sun.sunriseMs > sun.sunsetMs);
         const int64_t length = ScheduleText::dayLengthSeconds(sun);
-        QVERIFY2(std::abs(length - 12 * 3600) < 600, QByteArray::number(qint64(length)).constData());
+        QVERIFY2(std::abs(length - 12 * 3600) < 600,
+                 QByteArray::number(qint64(length)).constData());
     }
 
     void polarDatesAreWholeDayOrNight_data()
@@ -91,16 +91,16 @@ private slots:
         QTest::addColumn<QString>("instant");
         QTest::addColumn<Daylight>("daylight");
         QTest::addColumn<int>("dayLength");
-        QTest::newRow("Tromso midsummer") << 69.65 << "2026-06-21T12:00:00Z"
-                                          << Daylight::PolarDay << 86400;
-        QTest::newRow("Tromso midwinter") << 69.65 << "2026-12-21T12:00:00Z"
-                                          << Daylight::PolarNight << 0;
-        QTest::newRow("McMurdo midwinter") << -77.85 << "2026-06-21T12:00:00Z"
-                                           << Daylight::PolarNight << 0;
-        QTest::newRow("north pole, summer") << 90.0 << "2026-06-21T12:00:00Z"
-                                            << Daylight::PolarDay << 86400;
-        QTest::newRow("south pole, summer") << -90.0 << "2026-12-21T12:00:00Z"
-                                            << Daylight::PolarDay << 86400;
+        QTest::newRow("Tromso midsummer")
+            << 69.65 << "2026-06-21T12:00:00Z" << Daylight::PolarDay << 86400;
+        QTest::newRow("Tromso midwinter")
+            << 69.65 << "2026-12-21T12:00:00Z" << Daylight::PolarNight << 0;
+        QTest::newRow("McMurdo midwinter")
+            << -77.85 << "2026-06-21T12:00:00Z" << Daylight::PolarNight << 0;
+        QTest::newRow("north pole, summer")
+            << 90.0 << "2026-06-21T12:00:00Z" << Daylight::PolarDay << 86400;
+        QTest::newRow("south pole, summer")
+            << -90.0 << "2026-12-21T12:00:00Z" << Daylight::PolarDay << 86400;
     }
 
     void polarDatesAreWholeDayOrNight()

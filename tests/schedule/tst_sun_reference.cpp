@@ -92,8 +92,7 @@ private slots:
             }
         }
         QProcess almanac;
-        almanac.start(QStringLiteral("/usr/bin/python3"),
-                      {qEnvironmentVariable("SUN_REFERENCE")});
+        almanac.start(QStringLiteral("/usr/bin/python3"), {qEnvironmentVariable("SUN_REFERENCE")});
         QVERIFY2(almanac.waitForStarted(), "python3 is installed by scripts/install-deps.sh");
         almanac.write(QJsonDocument(cases).toJson());
         almanac.closeWriteChannel();
@@ -130,8 +129,7 @@ private slots:
         const SunEvents sun = sunEvents(place.latitude, place.longitude,
                                         static_cast<double>(noon.toMSecsSinceEpoch()));
         QCOMPARE(sun.daylight, Daylight::Normal);
-        const QJsonArray reference =
-            m_reference.at(city * int(std::size(kDates)) + date).toArray();
+        const QJsonArray reference = m_reference.at(city * int(std::size(kDates)) + date).toArray();
         QVERIFY(!reference.isEmpty());
         const QString name = QLatin1String(place.name) + QLatin1Char(' ') + kDates[date];
         compare(name, "sunrise", sun.sunriseMs, reference);

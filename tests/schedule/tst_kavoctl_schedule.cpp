@@ -1,0 +1,225 @@
+// kavoctl sun and schedule, run as a user or a script would, against what the program itself
+// computes from the same settings file.
+#include "schedule/ScheduleText.h"
+#include "schedule/SunMath.h"
+#include "schedule/TransitionSchedule.h"
+#include "settings/SettingsStore.h"
+
+#include <QDateTime>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+struct Run
+{
+    int status = -1;
+    QJsonObject output;
+    QByteArray standardOutput;
+    QByteArray standardError;
+};
+
+Run kavoctl(const QStringList& arguments, const QString& simConfig = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("KAVO_PLATFORM"), QStringLiteral("sim"));
+    if (!simConfig.isEmpty())
+        environment.insert(QStringLiteral("KAVO_SIM_CONFIG"), simConfig);
+    process.setProcessEnvironment(environment);
+    process.start(qEnvironmentVariable("KAVOCTL"), arguments);
+    Run run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.status = process.exitCode();
+    run.standardOutput = process.readAllStandardOutput();
+    run.standardError = process.readAllStandardError();
+    run.output = QJsonDocument::fromJson(run.standardOutput).object();
+    return run;
+}
+
+qint64 berlinMs(const QString& localDateTime)
+{
+    return QDateTime::fromString(localDateTime, Qt::ISODate).toMSecsSinceEpoch();
+}
+} // namespace
+
+class TestKavoctlSchedule : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString writeSettings(const QString& name, const QVariantMap& values)
+    {
+        const QString path = m_dir.filePath(name + QStringLiteral(".ini"));
+        QSettings store(path, QSettings::IniFormat);
+        store.clear();
+        store.setValue(QStringLiteral("SaveVersion"), QStringLiteral("6"));
+        for (auto it = values.begin(); it != values.end(); ++it)
+            store.setValue(it.key(), it.value());
+        store.sync();
+        return path;
+    }
+
+private slots:
+    void scheduleAtAnInstant_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<int>("monitor");
+        QTest::addColumn<double>("temperature");
+        QTest::addColumn<double>("brightness");
+        QTest::addColumn<int>("type");
+        const QVariantMap defaults;
+        const QVariantMap berlin{
+            {"Latitude", 52.52}, {"Longitude", 13.405}, {"UseSleepLight", false}};
+        const QVariantMap lateNight{{"NightStartTimeHours", 22},
+                                    {"NightTransitionDuration", 1800},
+                                    {"UseSleepLight", false}};
+        QTest::newRow("defaults, noon")
+            << defaults << "2026-06-10T12:00:00" << 0 << 5000.0 << 100.0 << 0;
+        QTest::newRow("defaults, night")
+            << defaults << "2026-06-10T21:00:00" << 0 << 3400.0 << 80.0 << 1;
+        QTest::newRow("defaults, asleep")
+            << defaults << "2026-06-10T00:30:00" << 0 << 2700.0 << 75.0 << 2;
+        QTest::newRow("monitor's own key") << QVariantMap{{"DayTemperature2", 4500}}
+                                           << "2026-06-10T12:00:00" << 2 << 4500.0 << 100.0 << 0;
+        QTest::newRow("monitor's key out of range")
+            << QVariantMap{{"DayTemperature2", 12000}} << "2026-06-10T12:00:00" << 2 << 6000.0
+            << 100.0 << 0;
+        QTest::newRow("common key for monitor 0")
+            << QVariantMap{{"DayTemperature2", 4500}} << "2026-06-10T12:00:00" << 0 << 5000.0
+            << 100.0 << 0;
+        QTest::newRow("spring-forward day")
+            << lateNight << "2026-03-29T21:45:00" << 0 << 4200.0 << 90.0 << 1;
+        QTest::newRow("fall-back day")
+            << lateNight << "2026-10-25T21:45:00" << 0 << 4200.0 << 90.0 << 1;
+        QTest::newRow("sun, noon") << berlin << "2026-06-10T12:00:00" << 0 << 5000.0 << 100.0 << 0;
+        QTest::newRow("sun, midnight")
+            << berlin << "2026-06-10T23:55:00" << 0 << 3400.0 << 80.0 << 1;
+        QTest::newRow("forced night temperature")
+            << QVariantMap{{"UseManualColorSettings", true}} << "2026-06-10T12:00:00" << 0 << 3400.0
+            << 100.0 << 0;
+    }
+
+    void scheduleAtAnInstant()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(QString, time);
+        QFETCH(int, monitor);
+        QFETCH(double, temperature);
+        QFETCH(double, brightness);
+        QFETCH(int, type);
+        const QString file = writeSettings(QString::fromLatin1(QTest::currentDataTag()), stored);
+        const Run run =
+            kavoctl({"schedule", "--settings", file, "--at", QString::number(berlinMs(time)),
+                     "--monitor", QString::number(monitor)});
+        QVERIFY2(run.status == 0, run.standardError.constData());
+        QCOMPARE(run.output[QLatin1String("temperature")].toDouble(), temperature);
+        QCOMPARE(run.output[QLatin1String("brightness")].toDouble(), brightness);
+        QCOMPARE(run.output[QLatin1String("type")].toInt(), type);
+    }
+
+    void scheduleMatchesTheProgramAcrossADay()
+    {
+        const QString file =
+            writeSettings(QStringLiteral("day"), {{"Latitude", 48.14},
+                                                  {"Longitude", 11.58},
+                                                  {"BedtimeHours", 23},
+                                                  {"WakeTimeHours", 7},
+                                                  {"SleepTransitionDuration", 1800}});
+        QSettings store(file, QSettings::IniFormat);
+        SettingsMap settings;
+        SettingsStore(store).loadMonitor(0, settings);
+        const Location location = SettingsStore(store).readLocation();
+        TransitionSchedule schedule(settings, location);
+        const qint64 start = berlinMs(QStringLiteral("2026-06-10T00:00:00"));
+        for (qint64 at = start; at < start + 86400000; at += 2 * 3600000 + 17 * 60000) {
+            const Run run = kavoctl({"schedule", "--settings", file, "--at", QString::number(at)});
+            QCOMPARE(run.status, 0);
+            QCOMPARE(run.output[QLatin1String("temperature")].toDouble(),
+                     static_cast<double>(schedule.temperatureAt(at, 0)));
+            QCOMPARE(run.output[QLatin1String("brightness")].toDouble(),
+                     static_cast<double>(schedule.brightnessAt(at, 0)));
+            QCOMPARE(run.output[QLatin1String("type")].toInt(),
+                     static_cast<int>(schedule.transitionType()));
+        }
+    }
+
+    void sunPrintsWhatTheScheduleUses()
+    {
+        const qint64 at = berlinMs(QStringLiteral("2026-06-10T21:45:00"));
+        const Run run = kavoctl(
+            {"sun", "--latitude", "52.52", "--longitude", "13.405", "--at", QString::number(at)});
+        QCOMPARE(run.status, 0);
+        const SunEvents sun = sunEvents(52.52, 13.405, static_cast<double>(at));
+        QCOMPARE(run.output[QLatin1String("sunrise")].toDouble(), std::trunc(sun.sunriseMs));
+        QCOMPARE(run.output[QLatin1String("sunset")].toDouble(), std::trunc(sun.sunsetMs));
+        QCOMPARE(run.output[QLatin1String("moon_fraction")].toDouble(), moonFraction(at / 1000.0));
+        QCOMPARE(run.output[QLatin1String("day_length")].toString(),
+                 ScheduleText::duration(ScheduleText::dayLengthSeconds(sun)));
+        QCOMPARE(run.output.keys().size(), 4);
+    }
+
+    void sunDefaultsToTheDesktopClock()
+    {
+        const QString config = m_dir.filePath(QStringLiteral("clock.json"));
+        QFile file(config);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"clock": {"now": "2026-12-21T12:00:00+01:00", "running": false}})");
+        file.close();
+        const QStringList place = {"sun", "--latitude", "69.65", "--longitude", "18.96"};
+        const Run now = kavoctl(place, config);
+        const Run fixed =
+            kavoctl(place + QStringList{"--at", QString::number(berlinMs("2026-12-21T12:00:00"))});
+        QCOMPARE(now.status, 0);
+        QCOMPARE(now.output, fixed.output);
+        QCOMPARE(now.output[QLatin1String("day_length")].toString(), QStringLiteral("0 sec"));
+    }
+
+    void badArgumentsExitWithStatusTwo_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("sun without longitude") << QStringList{"sun", "--latitude", "1"};
+        QTest::newRow("sun latitude not a number")
+            << QStringList{"sun", "--latitude", "north", "--longitude", "1"};
+        QTest::newRow("sun latitude off the globe")
+            << QStringList{"sun", "--latitude", "91", "--longitude", "1"};
+        QTest::newRow("sun longitude off the globe")
+            << QStringList{"sun", "--latitude", "1", "--longitude", "-181"};
+        QTest::newRow("sun instant not a number")
+            << QStringList{"sun", "--latitude", "1", "--longitude", "1", "--at", "soon"};
+        QTest::newRow("sun unknown option")
+            << QStringList{"sun", "--latitude", "1", "--longitude", "1", "--utc"};
+        QTest::newRow("schedule without settings") << QStringList{"schedule"};
+        QTest::newRow("schedule missing file")
+            << QStringList{"schedule", "--settings", "/nonexistent/kavo_settings.ini"};
+        QTest::newRow("schedule negative monitor")
+            << QStringList{"schedule", "--settings", "SETTINGS", "--monitor", "-1"};
+        QTest::newRow("schedule monitor not a number")
+            << QStringList{"schedule", "--settings", "SETTINGS", "--monitor", "two"};
+        QTest::newRow("schedule value missing") << QStringList{"schedule", "--settings"};
+    }
+
+    void badArgumentsExitWithStatusTwo()
+    {
+        QFETCH(QStringList, arguments);
+        arguments.replaceInStrings(QStringLiteral("SETTINGS"),
+                                   writeSettings(QStringLiteral("bad"), {}));
+        const Run run = kavoctl(arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.standardOutput.isEmpty());
+        QCOMPARE(run.standardError.count('\n'), 1);
+        QVERIFY(run.standardError.endsWith('\n'));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKavoctlSchedule)
+#include "tst_kavoctl_schedule.moc"
