@@ -1,7 +1,7 @@
 #include "ScheduleCommand.h"
 
+#include "DesktopClock.h"
 #include "Options.h"
-#include "platform/Platform.h"
 #include "schedule/TransitionSchedule.h"
 #include "settings/SettingsStore.h"
 
@@ -35,9 +35,8 @@ CommandResult scheduleCommand(const QStringList& arguments)
         settingsStore.loadMonitor(index, settings);
     const Location location = settingsStore.readLocation();
 
-    const double instant = options.has(QStringLiteral("at"))
-                               ? static_cast<double>(*at)
-                               : static_cast<double>(Platform::current().clock().nowMs());
+    const double instant =
+        options.has(QStringLiteral("at")) ? static_cast<double>(*at) : desktopNowMs();
     TransitionSchedule schedule(settings, location);
     const float temperature = schedule.temperatureAt(instant, static_cast<int>(*monitor));
     const float brightness = schedule.brightnessAt(instant, static_cast<int>(*monitor));

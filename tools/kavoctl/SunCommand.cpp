@@ -1,7 +1,7 @@
 #include "SunCommand.h"
 
+#include "DesktopClock.h"
 #include "Options.h"
-#include "platform/Platform.h"
 #include "schedule/ScheduleText.h"
 #include "schedule/SunCalculator.h"
 
@@ -32,9 +32,8 @@ CommandResult sunCommand(const QStringList& arguments)
     if (!inRange(*longitude, 180.0))
         return CommandResult::badArguments(QStringLiteral("--longitude must be within -180..180"));
 
-    const double instant = options.has(QStringLiteral("at"))
-                               ? static_cast<double>(*at)
-                               : static_cast<double>(Platform::current().clock().nowMs());
+    const double instant =
+        options.has(QStringLiteral("at")) ? static_cast<double>(*at) : desktopNowMs();
     SunCalculator calculator;
     calculator.set(*latitude, *longitude, instant, 0);
     const SunEvents sun = calculator.events(instant);
