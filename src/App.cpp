@@ -2,6 +2,9 @@
 
 #include "KavoLog.h"
 #include "StartOnStartup.h"
+#include "color/ColorOutput.h"
+#include "color/MagnificationApi.h"
+#include "color/SystemParametersInfoApi.h"
 #include "settings/SaveManager.h"
 
 #include <QApplication>
@@ -93,7 +96,11 @@ App::App(QWidget* parent) : KavoWindow(parent)
             &App::connected_to_internet);
     QT_WARNING_POP
 
+    create_color_output();
+
     handle_first_start();
+
+    check_gamma_range();
 
     if (m_settings.value(QStringLiteral("OptimizeUiCreation")).toBool() && save_manager()) {
         save_manager()->load_settings();
@@ -103,6 +110,8 @@ App::App(QWidget* parent) : KavoWindow(parent)
 
 App::~App()
 {
+    if (m_color_output)
+        m_color_output->restore_gamma();
     if (save_manager())
         save_manager()->set_host(nullptr);
 }

@@ -10,8 +10,14 @@
 #include <QUrl>
 #include <QVariantList>
 
+#include <memory>
+
 class QNetworkAccessManager;
 class QNetworkConfigurationManager;
+class ColorOutput;
+class MagnificationApi;
+class SystemParametersInfoApi;
+struct ColorOutputHooks;
 
 // The controller: owns the settings map and every window, timer and service it creates, and
 // is the main window whose page talks to it as "native_object".
@@ -58,6 +64,31 @@ public slots:
     void reset_settings_to_default();
 
     void connected_to_internet(bool online);
+
+    // ---- Colour output: gamma ramps, colour effects, magnification (AppColorSlots.cpp) ----
+public slots:
+    void fix_gamma();
+    int refresh_color_fixer();
+    int read_gamma_registry();
+    int reset_gamma();
+    void restore_gamma();
+    int reset_colors();
+    void use_gamma_fixer_changed(bool value);
+    void preserve_gamma_changed(bool value);
+    void use_low_level_color_api_changed(bool value);
+    void color_scheme_changed(int color_scheme);
+    void leading_color_changed(int leading_color);
+    void refresh_color_effects();
+    void color_effect_changed(int value);
+    void use_color_effects_changed(bool value);
+    void saturation_changed(int value);
+    void refresh_color_inversion();
+    void invert_colors();
+    void revert_colors();
+    void toggle_inverted_gamma();
+    void use_inverted_colors_changed(bool value);
+    bool use_inverted_colors();
+    // ---- end of colour output ----
 
 signals:
     // Settings published to the page.
@@ -185,6 +216,19 @@ private:
     float m_last_temperature = 6500.0f;
     float m_last_brightness = 100.0f;
 
+    // Colour output (AppColorSlots.cpp).
+    void create_color_output();
+    void check_gamma_range();
+    ColorOutputHooks color_output_hooks();
+    std::unique_ptr<SystemParametersInfoApi> m_system_parameters;
+    std::unique_ptr<MagnificationApi> m_magnification; // when no service created one
+    std::unique_ptr<ColorOutput> m_color_output;
+
+public:
+    // Applies colours to monitor `monitor_number` (0: all) for the update loop.
+    ColorOutput* color_output() { return m_color_output.get(); }
+
+private:
     QNetworkAccessManager* m_network = nullptr;
     QNetworkConfigurationManager* m_network_configuration = nullptr;
     QUrl m_url;

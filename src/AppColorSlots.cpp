@@ -1,0 +1,156 @@
+// App's colour output: construction, the hooks the colour output calls back, and the page slots,
+// each forwarded to ColorOutput or its ColorEffectControl.
+#include "App.h"
+
+#include "color/ColorEffectControl.h"
+#include "color/ColorOutput.h"
+#include "color/MagnificationApi.h"
+#include "color/SystemParametersInfoApi.h"
+#include "platform/Platform.h"
+#include "screens/KavoMessageBox.h"
+
+#include <QMetaObject>
+
+void App::create_color_output()
+{
+    Platform& platform = Platform::current();
+    m_system_parameters = std::make_unique<SystemParametersInfoApi>(platform.systemParameters());
+    if (!MagnificationApi::instance())
+        m_magnification =
+            std::make_unique<MagnificationApi>(platform.magnifier(), platform.displays());
+    m_color_output =
+        std::make_unique<ColorOutput>(m_settings, m_ignored_monitors, color_output_hooks());
+    m_color_output->start();
+}
+
+void App::check_gamma_range()
+{
+    m_color_output->check_gamma_range();
+}
+
+ColorOutputHooks App::color_output_hooks()
+{
+    // The update loop's slots are reached by name: they belong to the controller's own loop.
+    ColorOutputHooks hooks;
+    hooks.show_message_box = [](const QString& title, const QString& message) {
+        new KavoMessageBox(title, message);
+    };
+    hooks.bring_to_front = [this] { QMetaObject::invokeMethod(this, "bring_to_front"); };
+    hooks.update_gamma = [this] {
+        int result = 0;
+        QMetaObject::invokeMethod(this, "update_gamma", Q_RETURN_ARG(int, result));
+        return result;
+    };
+    hooks.is_gamma_paused = [this] {
+        bool paused = false;
+        QMetaObject::invokeMethod(this, "is_gamma_paused", Q_RETURN_ARG(bool, paused));
+        return paused;
+    };
+    return hooks;
+}
+
+void App::fix_gamma()
+{
+    m_color_output->fix_gamma();
+}
+
+int App::refresh_color_fixer()
+{
+    return m_color_output->refresh_color_fixer();
+}
+
+int App::read_gamma_registry()
+{
+    return m_color_output->read_gamma_registry();
+}
+
+int App::reset_gamma()
+{
+    return m_color_output->reset_gamma();
+}
+
+void App::restore_gamma()
+{
+    m_color_output->restore_gamma();
+}
+
+int App::reset_colors()
+{
+    return m_color_output->reset_colors();
+}
+
+void App::use_gamma_fixer_changed(bool value)
+{
+    m_color_output->use_gamma_fixer_changed(value);
+}
+
+void App::preserve_gamma_changed(bool value)
+{
+    m_color_output->preserve_gamma_changed(value);
+}
+
+void App::use_low_level_color_api_changed(bool value)
+{
+    m_color_output->use_low_level_color_api_changed(value);
+}
+
+void App::color_scheme_changed(int color_scheme)
+{
+    m_color_output->color_scheme_changed(color_scheme);
+}
+
+void App::leading_color_changed(int leading_color)
+{
+    m_color_output->leading_color_changed(leading_color);
+}
+
+void App::refresh_color_effects()
+{
+    m_color_output->effect_control().refresh_color_effects();
+}
+
+void App::color_effect_changed(int value)
+{
+    m_color_output->effect_control().color_effect_changed(value);
+}
+
+void App::use_color_effects_changed(bool value)
+{
+    m_color_output->effect_control().use_color_effects_changed(value);
+}
+
+void App::saturation_changed(int value)
+{
+    m_color_output->effect_control().saturation_changed(value);
+}
+
+
+void App::refresh_color_inversion()
+{
+    m_color_output->effect_control().refresh_color_inversion();
+}
+
+void App::invert_colors()
+{
+    m_color_output->effect_control().invert_colors();
+}
+
+void App::revert_colors()
+{
+    m_color_output->effect_control().revert_colors();
+}
+
+void App::toggle_inverted_gamma()
+{
+    m_color_output->effect_control().toggle_inverted_gamma();
+}
+
+void App::use_inverted_colors_changed(bool value)
+{
+    m_color_output->effect_control().use_inverted_colors_changed(value);
+}
+
+bool App::use_inverted_colors()
+{
+    return m_color_output->effect_control().use_inverted_colors();
+}
