@@ -1,20 +1,12 @@
 // The schedule's cost per update: one interpolation at an instant (what each monitor asks for
 // on every tick) and the transition-times text.
+#include "DefaultSettings.h"
 #include "schedule/TransitionSchedule.h"
 #include "schedule/TransitionTimesInfo.h"
-#include "settings/SettingsTable.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-SettingsMap defaultSettings()
-{
-    SettingsMap settings;
-    for (const SettingKey& key : SettingsTable::keys())
-        settings.insert(QLatin1String(key.name), SettingsTable::defaultValue(key, {}));
-    return settings;
-}
-
 // 10 June 2026, 21:45 in Berlin: inside the evening transition.
 constexpr double kEvening = 1781120700000.0;
 const Location kBerlin{52.52, 13.405};

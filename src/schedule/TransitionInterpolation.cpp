@@ -54,23 +54,7 @@ SleepBoundaries sleepBoundaries(double t, int32_t bedHours, int32_t bedMinutes, 
 double sleepFactor(const SleepBoundaries& s, double t, bool& sleeping)
 {
     sleeping = true;
-    if (s.bedAfterWake) {
-        if (t >= s.bed)
-            return 1.0;
-        if (s.bedStart < t && t < s.bed)
-            return rising(s.bedStart, s.bed, t);
-        if (t > s.wake) {
-            sleeping = false;
-            return 0.0;
-        }
-        if (s.wakeStart < t && t < s.wake)
-            return 1.0 - rising(s.wakeStart, s.wake, t);
-        if (t <= s.wakeStart)
-            return 1.0;
-        sleeping = false; // exactly at wake time: the sleep period is over
-        return 0.0;
-    }
-    if (s.bed <= t && t <= s.wakeStart)
+    if (s.bedAfterWake ? t >= s.bed : s.bed <= t && t <= s.wakeStart)
         return 1.0;
     if (s.bedStart < t && t < s.bed)
         return rising(s.bedStart, s.bed, t);
@@ -80,7 +64,10 @@ double sleepFactor(const SleepBoundaries& s, double t, bool& sleeping)
     }
     if (s.wakeStart < t && t < s.wake)
         return 1.0 - rising(s.wakeStart, s.wake, t);
-    sleeping = false;
+    // Before the wake-up transition of a sleep period that began the evening before.
+    if (s.bedAfterWake && t <= s.wakeStart)
+        return 1.0;
+    sleeping = false; // exactly at wake time, or outside the sleep period
     return 0.0;
 }
 

@@ -1,7 +1,7 @@
+#include "DefaultSettings.h"
 #include "schedule/ClockSchedule.h"
 #include "schedule/SolarSchedule.h"
 #include "schedule/TransitionSchedule.h"
-#include "settings/SettingsTable.h"
 
 #include <QDateTime>
 #include <QtTest>
@@ -59,13 +59,6 @@ SolarInterpolationValues berlin(int moonOffset)
     return values;
 }
 
-SettingsMap defaultSettings()
-{
-    SettingsMap settings;
-    for (const SettingKey& key : SettingsTable::keys())
-        settings.insert(QLatin1String(key.name), SettingsTable::defaultValue(key, {}));
-    return settings;
-}
 } // namespace
 
 class TestInterpolation : public QObject

@@ -1,9 +1,9 @@
+#include "DefaultSettings.h"
 #include "platform/Platform.h"
 #include "platform/sim/SimDesktop.h"
 #include "schedule/ClockPosition.h"
 #include "schedule/SolarPosition.h"
 #include "schedule/TransitionPreview.h"
-#include "settings/SettingsTable.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -65,9 +65,7 @@ private slots:
     void init()
     {
         installDesktop(2);
-        m_settings.clear();
-        for (const SettingKey& key : SettingsTable::keys())
-            m_settings.insert(QLatin1String(key.name), SettingsTable::defaultValue(key, {}));
+        m_settings = defaultSettings();
         m_settings.insert(QStringLiteral("SmoothColorsUpdateInterval"), 1);
         m_automationPaused = false;
         m_temperature = 6500;

@@ -1,19 +1,11 @@
+#include "DefaultSettings.h"
 #include "schedule/ScheduleText.h"
 #include "schedule/TransitionTimesInfo.h"
-#include "settings/SettingsTable.h"
 
 #include <QDateTime>
 #include <QtTest>
 
 namespace {
-SettingsMap defaultSettings()
-{
-    SettingsMap settings;
-    for (const SettingKey& key : SettingsTable::keys())
-        settings.insert(QLatin1String(key.name), SettingsTable::defaultValue(key, {}));
-    return settings;
-}
-
 const double kSummerEvening = static_cast<double>(
     QDateTime::fromString(QStringLiteral("2026-06-10T21:45:00+02:00"), Qt::ISODate)
         .toMSecsSinceEpoch());
