@@ -1,0 +1,95 @@
+// Colour output speed: a transition step runs every 25 ms, so one apply_colors must stay far
+// below that. Run: build/bench/color/bench_color
+#include "color/ColorOutput.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/x11/X11Platform.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+void colorRampApply(benchmark::State& state)
+{
+    const ColorRamp ramp;
+    const RampSettings settings{3400, 1.0f, 1.0f, 1.0f, 0.8f};
+    for (auto _ : state) {
+        GammaRamp levels = ColorRamp::computingIdentity();
+        ramp.apply(levels, settings);
+        benchmark::DoNotOptimize(levels);
+    }
+}
+BENCHMARK(colorRampApply);
+
+// apply_colors on the gamma path of a simulated desktop with range(0) monitors; with range(1)
+// set the desktop writes its state file after every ramp, as in tests and headless runs.
+void applyColorsOnSimulatedDesktop(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QJsonArray monitors;
+    for (int i = 0; i < state.range(0); ++i)
+        monitors.append(QJsonObject{{"x", 1920 * i}, {"y", 0}, {"width", 1920}, {"height", 1080}});
+    QFile config(dir.filePath("config.json"));
+    config.open(QIODevice::WriteOnly);
+    config.write(QJsonDocument(QJsonObject{{"monitors", monitors}}).toJson());
+    config.close();
+    const QString statePath = state.range(1) ? dir.filePath("state.json") : QString();
+    Platform::install(std::make_unique<SimDesktop>(config.fileName(), statePath));
+    QVariantMap settings{{"UseLowLevelColorApi", true}, {"PreserveGamma", true}};
+    QList<int> ignored;
+    ColorOutput output(settings, ignored, {});
+    output.start();
+    int temperature = 3000;
+    for (auto _ : state) {
+        temperature = temperature == 3000 ? 3100 : 3000;
+        benchmark::DoNotOptimize(output.apply_colors({temperature, 1, 1, 1, 0.8f}, 0));
+    }
+    Platform::uninstall();
+}
+BENCHMARK(applyColorsOnSimulatedDesktop)
+    ->ArgNames({"monitors", "state_file"})
+    ->Args({1, 0})
+    ->Args({4, 0})
+    ->Args({1, 1})
+    ->Args({4, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+// One ramp written to the CRTC and read back, on an Xvfb started for the benchmark.
+void xrandrWriteAndReadBack(benchmark::State& state)
+{
+    QProcess xvfb;
+    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    if (!xvfb.waitForStarted(10000) || !xvfb.waitForReadyRead(20000)) {
+        state.SkipWithError("Xvfb did not start (scripts/install-deps.sh installs it)");
+        return;
+    }
+    qputenv("DISPLAY", ":" + xvfb.readLine().trimmed());
+    {
+        std::unique_ptr<X11Platform> platform = X11Platform::open();
+        GammaRamp ramp = ColorRamp::computingIdentity();
+        ColorRamp().apply(ramp, {3000, 1, 1, 1, 0.8f});
+        GammaRamp readBack;
+        for (auto _ : state) {
+            platform->displays().writeRamp(0, ramp);
+            platform->displays().readRamp(0, readBack);
+            benchmark::DoNotOptimize(readBack);
+        }
+    }
+    xvfb.terminate();
+    xvfb.waitForFinished(10000);
+}
+BENCHMARK(xrandrWriteAndReadBack)->Unit(benchmark::kMicrosecond);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
