@@ -3,16 +3,10 @@
 #include "color/ColorOutput.h"
 #include "color/ColorSettingKeys.h"
 #include "color/EffectMatrices.h"
-#include "color/MagnificationApi.h"
 
 #include <QDebug>
 
 using namespace ColorSettingKeys;
-
-namespace {
-constexpr float kZoomInStep = 0.2f;
-constexpr float kZoomOutStep = 0.15f;
-} // namespace
 
 ColorEffectControl::ColorEffectControl(ColorOutput& output) : m_output(output)
 {
@@ -141,16 +135,4 @@ void ColorEffectControl::use_inverted_colors_changed(bool value)
         return;
     m_output.settings()[kAdvancedUseInvertedColors] = value;
     switch_inversion(value);
-}
-
-void ColorEffectControl::zoom_in()
-{
-    if (MagnificationApi* magnification = MagnificationApi::instance())
-        magnification->zoom_in(kZoomInStep);
-}
-
-void ColorEffectControl::zoom_out()
-{
-    if (MagnificationApi* magnification = MagnificationApi::instance())
-        magnification->zoom_out(kZoomOutStep);
 }

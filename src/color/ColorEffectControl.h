@@ -4,8 +4,8 @@
 
 class ColorOutput;
 
-// The controller's colour effect, saturation, inversion and zoom operations, applied through
-// the colour output.
+// The controller's colour effect, saturation and inversion operations, applied through the
+// colour output.
 class ColorEffectControl
 {
 public:
@@ -26,9 +26,6 @@ public:
     void toggle_inverted_gamma();
     void use_inverted_colors_changed(bool value);
     bool use_inverted_colors() const;
-
-    void zoom_in();
-    void zoom_out();
 
 private:
     void switch_inversion(bool inverted);

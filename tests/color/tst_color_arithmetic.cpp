@@ -37,6 +37,11 @@ bool near(float a, float b)
 {
     return std::abs(a - b) < 1e-6f;
 }
+
+bool operator==(const ChannelMultipliers& a, const ChannelMultipliers& b)
+{
+    return a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
 } // namespace
 
 class TestColorArithmetic : public QObject
@@ -164,13 +169,8 @@ private slots:
         ColorRamp ramp;
         ramp.set_leading_color(leading);
         QCOMPARE(ramp.leadingColor(), leading);
-        for (int temperature : {0, 2000, 25100}) {
-            const ChannelMultipliers m = ramp.multipliers(temperature);
-            const ChannelMultipliers red = ColorRamp().multipliers(temperature);
-            QCOMPARE(m.red, red.red);
-            QCOMPARE(m.green, red.green);
-            QCOMPARE(m.blue, red.blue);
-        }
+        for (int temperature : {0, 2000, 25100})
+            QVERIFY(ramp.multipliers(temperature) == ColorRamp().multipliers(temperature));
     }
 
     void temperaturesAboveTheTableAreClamped_data()
@@ -196,12 +196,8 @@ private slots:
         const ChannelMultipliers top = ramp.multipliers(highest);
         QVERIFY(ramp.multipliers(highest - 1).red != top.red ||
                 ramp.multipliers(highest - 1).green != top.green);
-        for (int above : {highest + 1, highest + 100, 25100, 1000000}) {
-            const ChannelMultipliers m = ramp.multipliers(above);
-            QCOMPARE(m.red, top.red);
-            QCOMPARE(m.green, top.green);
-            QCOMPARE(m.blue, top.blue);
-        }
+        for (int above : {highest + 1, highest + 100, 25100, 1000000})
+            QVERIFY(ramp.multipliers(above) == top);
     }
 
     void effectMatrices_data()

@@ -52,9 +52,12 @@ private slots:
         QTest::addColumn<bool>("inverted");
         QTest::newRow("defaults") << QStringList{} << 3400 << 0.8f << 1 << 1 << false;
         QTest::newRow("bright, clipped") << QStringList{} << 6500 << 1.5f << 1 << 1 << false;
-        QTest::newRow("scheme 7 is scheme 1") << QStringList{"--scheme", "7"} << 2500 << 1.0f << 1 << 1 << false;
-        QTest::newRow("Olaf, green leads") << QStringList{"--scheme", "3", "--leading-color", "3"} << 2000 << 0.5f << 3 << 3 << false;
-        QTest::newRow("inverted base") << QStringList{"--base", "inverted"} << 4500 << 0.9f << 1 << 1 << true;
+        QTest::newRow("scheme 7 is scheme 1")
+            << QStringList{"--scheme", "7"} << 2500 << 1.0f << 1 << 1 << false;
+        QTest::newRow("Olaf, green leads") << QStringList{"--scheme", "3", "--leading-color", "3"}
+                                           << 2000 << 0.5f << 3 << 3 << false;
+        QTest::newRow("inverted base")
+            << QStringList{"--base", "inverted"} << 4500 << 0.9f << 1 << 1 << true;
     }
 
     void rampIsWhatTheProgramWrites()
@@ -72,7 +75,8 @@ private slots:
         ColorRamp ramp;
         ramp.select_scheme(scheme);
         ramp.set_leading_color(leading);
-        GammaRamp expected = inverted ? ColorRamp::invertedIdentity() : ColorRamp::computingIdentity();
+        GammaRamp expected =
+            inverted ? ColorRamp::invertedIdentity() : ColorRamp::computingIdentity();
         RampSettings settings;
         settings.temperature = temperature;
         settings.brightness = brightness;
@@ -114,14 +118,22 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("missing temperature") << QStringList{"ramp", "--brightness", "1"};
         QTest::newRow("missing value") << QStringList{"ramp", "--brightness", "1", "--temperature"};
-        QTest::newRow("not a number") << QStringList{"ramp", "--temperature", "warm", "--brightness", "1"};
-        QTest::newRow("negative temperature") << QStringList{"matrix", "--temperature", "-1", "--brightness", "1"};
-        QTest::newRow("too dark") << QStringList{"ramp", "--temperature", "3000", "--brightness", "0.04"};
-        QTest::newRow("brightness not a number") << QStringList{"matrix", "--temperature", "3000", "--brightness", "nan"};
-        QTest::newRow("huge temperature") << QStringList{"ramp", "--temperature", "99999999999", "--brightness", "1"};
-        QTest::newRow("unknown base") << QStringList{"ramp", "--temperature", "3000", "--brightness", "1", "--base", "calibrated"};
-        QTest::newRow("effect not a number") << QStringList{"matrix", "--temperature", "3000", "--brightness", "1", "--effect", "sepia"};
-        QTest::newRow("unknown option") << QStringList{"matrix", "--temperature", "3000", "--brightness", "1", "--gamma", "2"};
+        QTest::newRow("not a number")
+            << QStringList{"ramp", "--temperature", "warm", "--brightness", "1"};
+        QTest::newRow("negative temperature")
+            << QStringList{"matrix", "--temperature", "-1", "--brightness", "1"};
+        QTest::newRow("too dark") << QStringList{"ramp", "--temperature", "3000", "--brightness",
+                                                 "0.04"};
+        QTest::newRow("brightness not a number")
+            << QStringList{"matrix", "--temperature", "3000", "--brightness", "nan"};
+        QTest::newRow("huge temperature")
+            << QStringList{"ramp", "--temperature", "99999999999", "--brightness", "1"};
+        QTest::newRow("unknown base") << QStringList{
+            "ramp", "--temperature", "3000", "--brightness", "1", "--base", "calibrated"};
+        QTest::newRow("effect not a number") << QStringList{
+            "matrix", "--temperature", "3000", "--brightness", "1", "--effect", "sepia"};
+        QTest::newRow("unknown option")
+            << QStringList{"matrix", "--temperature", "3000", "--brightness", "1", "--gamma", "2"};
     }
 
     void badArguments()
@@ -140,8 +152,8 @@ private slots:
                           "--leading-color", "-5", "--scheme", "99"})
                      .status,
                  0);
-        QCOMPARE(kavoctl({"matrix", "--temperature", "100000", "--brightness", "1",
-                          "--effect", "2147483647", "--saturation", "-2147483648"})
+        QCOMPARE(kavoctl({"matrix", "--temperature", "100000", "--brightness", "1", "--effect",
+                          "2147483647", "--saturation", "-2147483648"})
                      .status,
                  0);
     }

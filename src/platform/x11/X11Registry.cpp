@@ -76,9 +76,8 @@ QString X11Registry::startupCommand(const QString& name) const
     return {};
 }
 
-bool X11Registry::setStartupCommand(const QString& name, const QString& command)
+bool X11Registry::writeDesktopEntry(const QString& path, const QStringList& lines)
 {
-    const QString path = autostartFile(name);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QSaveFile file(path);
@@ -86,13 +85,19 @@ bool X11Registry::setStartupCommand(const QString& name, const QString& command)
         return false;
     QTextStream out(&file);
     out << "[Desktop Entry]\n"
-        << "Type=Application\n"
-        << "Name=" << name << "\n"
-        << "Exec=" << escaped(command) << "\n"
-        << "Terminal=false\n"
-        << "X-GNOME-Autostart-enabled=true\n";
+        << "Type=Application\n";
+    for (const QString& line : lines)
+        out << line << "\n";
     out.flush();
     return file.commit();
+}
+
+bool X11Registry::setStartupCommand(const QString& name, const QString& command)
+{
+    return writeDesktopEntry(
+        autostartFile(name),
+        {QStringLiteral("Name=") + name, QStringLiteral("Exec=") + escaped(command),
+         QStringLiteral("Terminal=false"), QStringLiteral("X-GNOME-Autostart-enabled=true")});
 }
 
 bool X11Registry::removeStartupCommand(const QString& name)
@@ -134,19 +139,11 @@ bool X11Registry::importFile(const QString& path)
 
 bool X11Registry::registerUrlScheme()
 {
-    const QString path = urlHandlerFile();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    QTextStream out(&file);
-    out << "[Desktop Entry]\n"
-        << "Type=Application\n"
-        << "Name=Kavo\n"
-        << "Exec=\"" << escaped(QCoreApplication::applicationFilePath()) << "\" %u\n"
-        << "NoDisplay=true\n"
-        << "MimeType=x-scheme-handler/kavo;\n";
-    out.flush();
-    return file.commit();
+    const QString program = QStringLiteral("\"") +
+                            escaped(QCoreApplication::applicationFilePath()) +
+                            QStringLiteral("\" %u");
+    return writeDesktopEntry(urlHandlerFile(),
+                             {QStringLiteral("Name=Kavo"), QStringLiteral("Exec=") + program,
+                              QStringLiteral("NoDisplay=true"),
+                              QStringLiteral("MimeType=x-scheme-handler/kavo;")});
 }

@@ -3,6 +3,8 @@
 #include "platform/IRegistry.h"
 #include "platform/RegistryValues.h"
 
+#include <QStringList>
+
 // X11 has no registry: named values live in memory for the run; starting with the session is
 // an XDG autostart desktop file, $XDG_CONFIG_HOME/autostart/<name>.desktop. X11 puts no limit
 // on gamma ramps, so the gamma range reads as expanded. The "kavo:" URL scheme is a desktop
@@ -27,6 +29,8 @@ public:
     static QString urlHandlerFile();
 
 private:
+    // Writes a desktop entry of type Application with `lines` after the header.
+    static bool writeDesktopEntry(const QString& path, const QStringList& lines);
     bool registerUrlScheme();
 
     RegistryValues m_values;
