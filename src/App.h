@@ -18,6 +18,8 @@ class ColorOutput;
 class MagnificationApi;
 class SystemParametersInfoApi;
 struct ColorOutputHooks;
+class TransitionPreview;
+class TransitionSchedule;
 
 // The controller: owns the settings map and every window, timer and service it creates, and
 // is the main window whose page talks to it as "native_object".
@@ -89,6 +91,37 @@ public slots:
     void use_inverted_colors_changed(bool value);
     bool use_inverted_colors();
     // ---- end of colour output ----
+
+    // ---- Schedule: interpolated colours, preview, transition times (AppScheduleSlots.cpp) ----
+public slots:
+    float get_interpolated_color_temperature(int monitor_number = 0);
+    float get_interpolated_brightness(int monitor_number = 0);
+    float get_preview_temperature(double time, int monitor_number = 0);
+    float get_preview_brightness(double time, int monitor_number = 0);
+    int get_transition_type();
+    bool is_day();
+    void preview_transitions();
+    void preview_transitions_timeout();
+    void preview_transition_at(double time);
+    void stop_preview_transitions();
+    void preview_temperature(int temperature, int monitor_number = 0);
+    void preview_brightness(int brightness, int monitor_number = 0);
+    QString get_transition_times_info_string();
+    void update_transition_times_info();
+    void update_moon_phases_info();
+
+signals:
+    void set_transition_times_info(QString text);
+    void set_moon_phases_info(QString text);
+
+private:
+    TransitionSchedule& schedule();
+    TransitionPreview& transition_preview();
+    std::shared_ptr<TransitionSchedule> m_schedule;
+    std::shared_ptr<TransitionPreview> m_transition_preview;
+    // Set by the preview and while a page slider is held: the update loop leaves colours alone.
+    bool m_automation_paused = false;
+    // ---- end of schedule ----
 
 signals:
     // Settings published to the page.
