@@ -102,14 +102,16 @@ bool Cyclops::expand_gamma_range()
 
 void Cyclops::show_restart_message()
 {
-    m_show_message(tr("Restart your PC"),
-                   tr("Kavo made a small change to enable lower values. You need to restart "
-                      "your PC once to unlock full functionality."));
+    if (m_show_message)
+        m_show_message(tr("Restart your PC"),
+                       tr("Kavo made a small change to enable lower values. You need to restart "
+                          "your PC once to unlock full functionality."));
 }
 
 void Cyclops::show_limited_message()
 {
-    m_show_message(tr("Restart your PC"),
-                   tr("Some functionality is limited, because you need to Restart your PC. You "
-                      "are using High-level Color API right now."));
+    if (m_show_message)
+        m_show_message(tr("Restart your PC"),
+                       tr("Some functionality is limited, because you need to Restart your PC. You "
+                          "are using High-level Color API right now."));
 }
