@@ -114,6 +114,11 @@ signals:
     void set_transition_times_info(QString text);
     void set_moon_phases_info(QString text);
 
+public:
+    // The 24-hour preview is playing; the instant it shows next (ms since the epoch).
+    bool is_preview_running() const;
+    double preview_time() const;
+
 private:
     TransitionSchedule& schedule();
     TransitionPreview& transition_preview();

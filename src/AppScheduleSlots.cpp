@@ -53,6 +53,16 @@ TransitionPreview& App::transition_preview()
     return *m_transition_preview;
 }
 
+bool App::is_preview_running() const
+{
+    return m_transition_preview && m_transition_preview->isRunning();
+}
+
+double App::preview_time() const
+{
+    return m_transition_preview ? m_transition_preview->previewTime() : 0.0;
+}
+
 float App::get_interpolated_color_temperature(int monitor_number)
 {
     return schedule().temperatureAt(now_ms(), monitor_number);
