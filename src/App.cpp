@@ -84,9 +84,11 @@ App::App(QWidget* parent) : KavoWindow(parent)
         save_manager()->set_host(this);
         save_manager()->load_settings();
     }
+    if (!m_settings.value(QStringLiteral("OptimizeUiCreation")).toBool())
+        create_ui();
 
     ::set_start_on_startup(m_settings.value(QStringLiteral("StartOnStartup")).toBool());
-    m_unused_pages = m_settings.value(QStringLiteral("UnusedPages")).toList();
+    load_unused_pages();
 
     // Qt 5.15 has no other online-state notice than the (deprecated) bearer manager.
     QT_WARNING_PUSH

@@ -14,6 +14,9 @@
 
 class QNetworkAccessManager;
 class QNetworkConfigurationManager;
+class QWebPage;
+class DragWidget;
+class MainScreenForm;
 class ColorOutput;
 class MagnificationApi;
 class SystemParametersInfoApi;
@@ -66,6 +69,94 @@ public slots:
     void reset_settings_to_default();
 
     void connected_to_internet(bool online);
+
+    // ---- Main window and page bridge (AppWindow.cpp) ----
+public:
+    // Builds the web view of the main window; false when it exists already.
+    bool create_ui();
+    QWebPage* main_page() const { return m_dom; }
+    bool is_page_loaded() const { return m_page_loaded; }
+    // UnusedPages as loaded, or the default list when that is empty.
+    void load_unused_pages();
+
+public slots:
+    void load_finished();
+    void open_kavo_after_load_finished();
+    QString GET_STRING(const QString& translation_string);
+    void bring_to_front();
+    void bring_to_front_show_on_top_hack();
+    void resize_window(int width, int height);
+    void refresh_size(int width, int height);
+    void use_advanced_settings_changed(bool is_advanced_view, int width = 0, int height = 0);
+    void refresh_scale();
+    bool is_retina_display();
+    bool is_1920_display();
+    void minimize_clicked();
+    void destroy_ui_on_close_changed(bool value);
+    void clean_unused_pages();
+    void add_unused_page(const QString& page);
+    void remove_unused_page(const QString& page);
+    void refresh_unused_pages();
+    void set_page_to_open(const QString& page_name);
+    void reset_page_to_open();
+    void start_web_view_debugger();
+    void js_log_to_console(const QString&) {}
+    void js_log_to_console_with_callstack(const QString&, const QString&) {}
+    void open_url(const QString& url);
+    QUrl redirect_url(const QUrl& possibleRedirectUrl, const QUrl& oldRedirectUrl);
+    QString get_os_name();
+    QString get_application_name();
+    void show_message(const QString& title, const QString& message);
+    void show_message_box(const QString& title, const QString& message);
+    void zoom_in();
+    void zoom_out();
+
+    // ---- Settings setters of the page (AppSetters.cpp) ----
+public slots:
+    void day_temperature_changed(int value, int monitor_number);
+    void night_temperature_changed(int value, int monitor_number);
+    void sleep_light_changed(int value, int monitor_number);
+    void day_brightness_changed(int value, int monitor_number);
+    void night_brightness_changed(int value, int monitor_number);
+    void sleep_brightness_changed(int value, int monitor_number);
+    void use_per_monitor_settings_changed(bool value);
+    void use_manual_color_settings_changed(bool value);
+    void use_manual_brightness_changed(bool value);
+    void use_sleep_light_changed(bool value);
+    void use_saturation_changed(bool value);
+    void day_transition_duration_changed(int value);
+    void night_transition_duration_changed(int value);
+    void sleep_transition_duration_changed(int value);
+    void pause_transition_duration_changed(int value);
+    void new_moon_offset_changed(int value);
+    void full_moon_offset_changed(int value);
+    void time_zone_offset_changed(int value);
+    void use_manual_night_duration_changed(bool value);
+    void night_start_time_changed(int hours, int minutes);
+    void night_end_time_changed(int hours, int minutes);
+    void bedtime_changed(int hours, int minutes);
+    void wake_time_changed(int hours, int minutes);
+    void hide_taskbar_icon_changed(bool value);
+    void optimize_ui_creation_changed(bool value);
+    void start_on_startup_changed(bool value);
+    void temperature_extended_values_changed(bool value);
+    void brightness_extended_values_changed(bool value);
+    void font_type_changed(int value);
+    void refresh_font_type();
+    void current_active_monitor_changed(int monitor_number);
+    void restore_advanced_settings_values();
+    void ignore_monitor_changed(int monitor, bool ignore);
+    void restore_settings();
+    QString bool_to_string(bool value);
+    void load_finished_linux();
+    void relaunch_kavo_message_box();
+    void restart_pc_message_box();
+    // Platform hooks of other desktops; nothing to do here.
+    void refresh_osx_is_dark_mode() {}
+    void set_window_opacity(double) {}
+    void fast_update() {}
+    void update_overlay_screen() {}
+    void client_connected() {}
 
     // ---- Colour output: gamma ramps, colour effects, magnification (AppColorSlots.cpp) ----
 public slots:
@@ -233,6 +324,46 @@ signals:
     void refresh_unused_pages_signal();
     void refresh_ui_scale();
 
+    // ---- Values and events for the page ----
+    void set_day_temperature_slider_value(int value);
+    void set_night_temperature_slider_value(int value);
+    void set_sleep_light_slider_value(int value);
+    void set_day_brightness_slider_value(int value);
+    void set_night_brightness_slider_value(int value);
+    void set_sleep_brightness_slider_value(int value);
+    void set_day_temperature_slider_value_ui(int value);
+    void set_night_temperature_slider_value_ui(int value);
+    void set_sleep_light_slider_value_ui(int value);
+    void set_day_brightness_slider_value_ui(int value);
+    void set_night_brightness_slider_value_ui(int value);
+    void set_sleep_brightness_slider_value_ui(int value);
+    void set_saturation_slider_value_ui(int value);
+    void set_current_application_name(QString value);
+    void set_current_version(QString value);
+    void set_current_publisher_name(QString value);
+    void set_current_website(QString value);
+    void set_debug_info(QString value);
+    void set_timer_message(QString value);
+    void set_remaining_time(QString value, QString value2, QString value3);
+    void set_blink_count(int value);
+    void set_kavo_status(QString value);
+    void set_pwm_control_status(bool status, int value);
+    void translate();
+    void set_screen_count(int value);
+    void ignore_monitor(int value);
+    void set_kavo_mode_dropdown_value(int value);
+    void set_kavo_type_dropdown_value(int value);
+    void set_kavo_mode_dropdown_value_ui(int value);
+    void set_kavo_type_dropdown_value_ui(int value);
+    void set_geolocation_string(QString value);
+    void find_geolocation();
+    void brightness_change(int value);
+    void screen_image(QString value);
+    void open_advanced_view();
+    void set_preserve_gamma(bool value);
+    void set_pwm_frequency_slider_value(int value);
+    void set_active_features(QString value);
+
 private:
     void handle_first_start();
     void publish_clock_times();
@@ -270,4 +401,50 @@ private:
     QNetworkAccessManager* m_network = nullptr;
     QNetworkConfigurationManager* m_network_configuration = nullptr;
     QUrl m_url;
+
+    // ---- Main window and page bridge (AppWindow.cpp) ----
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape outside the page: the same as the close button.
+    void reject() override;
+
+private slots:
+    void attach_object();
+
+private:
+    void build_main_screen_form();
+    void style_web_view();
+    void fit_drag_widget_to_scale();
+    void show_drag_widget();
+    void repaint_nudge();
+    void evaluate_page_script(const QString& script);
+    bool is_tray_icon_visible() const;
+
+    MainScreenForm* m_ui = nullptr; // a child of the window
+    QWebPage* m_dom = nullptr;
+    DragWidget* m_drag_widget = nullptr;
+    bool m_page_loaded = false;
+
+    // ---- Settings setters of the page (AppSetters.cpp) ----
+    // Stores `value` under `key` unless equal, logging `log_label` (when given) and the value;
+    // true when it changed.
+    bool store_setting(const QString& key, const QVariant& value, const char* log_label);
+    bool store_clock_time(const char* hours_key, const char* minutes_key, int hours,
+                          int minutes, const char* log_label);
+    void store_monitor_temperature(const QString& key, int value, int monitor_number);
+    void store_monitor_brightness(const QString& key, int value, int monitor_number,
+                                  const char* log_label);
+    void store_colour_switch(const QString& key, bool value, const char* log_label);
+    void store_schedule_setting(const QString& key, const QVariant& value,
+                                const char* log_label);
+    bool is_known_monitor(int monitor_number) const;
+    // Applies the current colours to `monitor_number` at once (0: every monitor).
+    void preview_colors(int monitor_number);
+    void run_tick_steps();
+    static QString font_renderer_script(const char* name);
+    void start_font_renderer();
+    void stop_font_renderer();
+
+    int m_current_active_monitor = 0;
 };

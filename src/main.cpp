@@ -32,8 +32,10 @@ int main(int argc, char* argv[])
     {
         App app;
         application.set_app(&app);
-        if (asks_to_show_ui(argc, argv))
+        if (asks_to_show_ui(argc, argv)) {
+            app.create_ui();
             app.set_show_ui_requested(true);
+        }
 
         QuitSignals quit_signals;
         QObject::connect(&quit_signals, &QuitSignals::quit_requested, &app, &App::quit_kavo);

@@ -4,8 +4,10 @@
 #include "platform/IClock.h"
 #include "platform/IDisplays.h"
 #include "platform/IMagnifier.h"
+#include "platform/IPower.h"
 #include "platform/IRegistry.h"
 #include "platform/ISystemParameters.h"
+#include "platform/IWindows.h"
 
 #include <QString>
 
@@ -31,6 +33,8 @@ public:
     // The magnification service; where the desktop has none, every function is missing.
     virtual IMagnifier& magnifier() = 0;
     virtual ISystemParameters& systemParameters() = 0;
+    virtual IWindows& windows() = 0;
+    virtual IPower& power() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

@@ -32,6 +32,8 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     addService(m_clock);
     addService(m_magnifier);
     addService(m_systemParameters);
+    addService(m_windows);
+    addService(m_power);
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });

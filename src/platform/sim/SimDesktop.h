@@ -4,8 +4,10 @@
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimDisplays.h"
 #include "platform/sim/SimMagnifier.h"
+#include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimSystemParameters.h"
+#include "platform/sim/SimWindows.h"
 
 #include <QFileSystemWatcher>
 #include <QHash>
@@ -35,6 +37,8 @@ public:
     IClock& clock() override { return m_clock; }
     IMagnifier& magnifier() override { return m_magnifier; }
     ISystemParameters& systemParameters() override { return m_systemParameters; }
+    IWindows& windows() override { return m_windows; }
+    IPower& power() override { return m_power; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -65,5 +69,7 @@ private:
     SimClock m_clock;
     SimMagnifier m_magnifier;
     SimSystemParameters m_systemParameters;
+    SimWindows m_windows;
+    SimPower m_power;
     std::vector<SimService*> m_services;
 };

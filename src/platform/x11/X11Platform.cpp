@@ -10,7 +10,8 @@ std::unique_ptr<X11Platform> X11Platform::open()
     return std::unique_ptr<X11Platform>(new X11Platform(display));
 }
 
-X11Platform::X11Platform(_XDisplay* display) : m_display(display), m_displays(display)
+X11Platform::X11Platform(_XDisplay* display)
+    : m_display(display), m_displays(display), m_windows(display)
 {
 }
 

@@ -2,8 +2,10 @@
 
 #include "platform/Platform.h"
 #include "platform/x11/X11Displays.h"
+#include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
 #include "platform/x11/X11SystemParameters.h"
+#include "platform/x11/X11Windows.h"
 
 #include <memory>
 
@@ -25,6 +27,8 @@ public:
     IClock& clock() override { return m_clock; }
     IMagnifier& magnifier() override { return m_magnifier; }
     ISystemParameters& systemParameters() override { return m_systemParameters; }
+    IWindows& windows() override { return m_windows; }
+    IPower& power() override { return m_power; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -35,4 +39,6 @@ private:
     SystemClock m_clock;
     AbsentMagnifier m_magnifier;
     X11SystemParameters m_systemParameters;
+    X11Windows m_windows;
+    X11Power m_power;
 };

@@ -1,0 +1,433 @@
+// The main window of App: its web view and drag strip, the page bridge, sizes and display
+// scale, closing, the hidden-pages list and the small services the page calls.
+//
+// Steps that belong to features built elsewhere in App (gamma, schedule, tray, PWM,
+// translations) are called by slot name, so the window works before and after they exist.
+#include "App.h"
+
+#include "KavoLog.h"
+#include "color/MagnificationApi.h"
+#include "platform/Platform.h"
+#include "screens/DisplayScale.h"
+#include "screens/DragWidget.h"
+#include "screens/KavoMessageBox.h"
+#include "screens/MainScreenForm.h"
+#include "screens/UnusedPages.h"
+#include "settings/SaveManager.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWebFrame>
+#include <QWebInspector>
+#include <QWebPage>
+#include <QWebSettings>
+#include <QWebView>
+
+// Resources of a static library are registered by hand; Q_INIT_RESOURCE may not be used
+// inside a namespace.
+static void init_kavo_resources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(kavo);
+        return true;
+    }();
+    Q_UNUSED(registered)
+}
+
+namespace {
+const QSize kWindowSize(520, 500);
+constexpr float kZoomInStep = 0.2f;
+constexpr float kZoomOutStep = 0.15f;
+
+SaveManager* save_manager()
+{
+    return SaveManager::instance();
+}
+
+// The monitor at the desktop's origin, as the desktop reports it; Qt's primary screen when the
+// desktop reports none.
+QSize primary_screen_size()
+{
+    const QVector<QRect> monitors = Platform::current().displays().monitorGeometries();
+    for (const QRect& monitor : monitors) {
+        if (monitor.contains(0, 0))
+            return monitor.size();
+    }
+    if (!monitors.isEmpty())
+        return monitors.first().size();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize();
+}
+} // namespace
+
+bool App::create_ui()
+{
+    if (m_ui)
+        return false;
+    init_kavo_resources();
+
+    m_drag_widget = new DragWidget(this, [this] {
+        return m_settings.value(QStringLiteral("UseLowLevelColorApi")).toBool() &&
+               m_settings.value(QStringLiteral("UsePerMonitorSettings")).toBool();
+    });
+    m_drag_widget->setWindowFlags(Qt::SubWindow);
+    fit_drag_widget_to_scale();
+    show_drag_widget();
+
+    m_ui = new MainScreenForm(this);
+    m_ui->webView->installEventFilter(this);
+    setFixedSize(kWindowSize);
+    repaint_nudge();
+    show_drag_widget();
+    setWindowTitle(QStringLiteral("Kavo"));
+
+    m_dom = m_ui->webView->page();
+    if (KAVO_REQUIRE(m_dom) || KAVO_REQUIRE(m_ui->webView))
+        return true;
+    style_web_view();
+    attach_object();
+    connect(m_dom->mainFrame(), &QWebFrame::javaScriptWindowObjectCleared, this,
+            &App::attach_object);
+    connect(m_ui->webView, &QWebView::loadFinished, this, &App::load_finished);
+    connect(m_ui->webView, SIGNAL(loadFinished(bool)), this, SLOT(set_gamma_ui()));
+    return true;
+}
+
+void App::style_web_view()
+{
+    QWebView* view = m_ui->webView;
+    view->setStyleSheet(QStringLiteral("background: rgba(0,0,0,2%);"));
+    view->setStyleSheet(QStringLiteral("background:transparent"));
+    view->setAttribute(Qt::WA_TranslucentBackground, false);
+    view->setAttribute(Qt::WA_NoSystemBackground, true);
+    view->setWindowTitle(QStringLiteral("Kavo"));
+    view->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void App::attach_object()
+{
+    addToJavaScriptWindowObject(QStringLiteral("native_object"), m_dom);
+}
+
+void App::evaluate_page_script(const QString& script)
+{
+    if (m_dom)
+        m_dom->mainFrame()->evaluateJavaScript(script);
+}
+
+void App::load_finished()
+{
+    if (m_page_loaded)
+        return;
+    m_page_loaded = true;
+    evaluate_page_script(QStringLiteral("connect_signals_and_slots();"));
+    // The page shows the settings from the first moment, before it reports itself ready.
+    if (save_manager())
+        save_manager()->publish_settings();
+    emit set_kavo_mode_dropdown_value(m_settings.value(QStringLiteral("KavoMode")).toInt());
+    emit set_kavo_type_dropdown_value(m_settings.value(QStringLiteral("KavoType")).toInt());
+    evaluate_page_script(QStringLiteral("kavo_load_finished();"));
+
+    connect(qApp, SIGNAL(applicationStateChanged(Qt::ApplicationState)), this,
+            SLOT(application_state_changed(Qt::ApplicationState)));
+    if (Platform::current().has(Capability::TaskbarButtons))
+        QMetaObject::invokeMethod(this, "refresh_taskbar_button");
+    QMetaObject::invokeMethod(this, "set_gamma_ui");
+    QMetaObject::invokeMethod(
+        this, "language_changed_force",
+        Q_ARG(QString, m_settings.value(QStringLiteral("Language")).toString()), Q_ARG(bool, true));
+    QMetaObject::invokeMethod(this, "update_times_info");
+    QMetaObject::invokeMethod(this, "restore_pwm_control_status");
+    emit set_use_advanced_settings(m_settings.value(QStringLiteral("AdvancedView")).toBool());
+}
+
+void App::open_kavo_after_load_finished()
+{
+    if (m_page_ready)
+        return;
+    if (m_show_ui_requested)
+        bring_to_front();
+    m_page_ready = true;
+    m_show_ui_requested = false;
+}
+
+QString App::GET_STRING(const QString& translation_string)
+{
+    return QCoreApplication::translate("Translator", translation_string.toUtf8().constData());
+}
+
+void App::bring_to_front()
+{
+    if (create_ui()) {
+        // The window comes up when its page reports that it is ready.
+        m_show_ui_requested = true;
+        hide();
+        return;
+    }
+    show();
+    showNormal();
+    raise();
+    activateWindow();
+    Platform::current().windows().bringToFront(*this);
+    repaint_nudge();
+    if (Platform::current().has(Capability::TaskbarButtons))
+        QMetaObject::invokeMethod(this, "refresh_taskbar_button");
+}
+
+void App::bring_to_front_show_on_top_hack()
+{
+    Platform::current().windows().bringToFront(*this);
+}
+
+void App::repaint_nudge()
+{
+    QWidget* top = window();
+    const QSize size = top->size();
+    top->update();
+    top->repaint();
+    top->setFixedSize(size.width(), size.height() - 1);
+    top->update();
+    top->repaint();
+    top->setFixedSize(size);
+}
+
+void App::resize_window(int width, int height)
+{
+    if (width <= 0 || height <= 0 || width > QWIDGETSIZE_MAX || height > QWIDGETSIZE_MAX) {
+        log_line(QStringLiteral("Window size %1 x %2 ignored").arg(width).arg(height));
+        return;
+    }
+    setFixedSize(width, height);
+    repaint_nudge();
+}
+
+void App::refresh_size(int width, int height)
+{
+    resize_window(width, height);
+    show_drag_widget();
+}
+
+void App::show_drag_widget()
+{
+    if (!m_drag_widget)
+        return;
+    m_drag_widget->show();
+    m_drag_widget->showNormal();
+    m_drag_widget->raise();
+}
+
+void App::use_advanced_settings_changed(bool is_advanced_view, int width, int height)
+{
+    if (width > 0 && height > 0)
+        refresh_size(width, height);
+    m_settings.insert(QStringLiteral("AdvancedView"), is_advanced_view);
+    if (is_advanced_view) {
+        QMetaObject::invokeMethod(this, "kavo_type_changed", Q_ARG(int, 0));
+        restore_advanced_settings_values();
+    } else {
+        const int mode = m_settings.value(QStringLiteral("KavoMode")).toInt();
+        const int type = m_settings.value(QStringLiteral("KavoType")).toInt();
+        QMetaObject::invokeMethod(this, "kavo_mode_changed_force", Q_ARG(int, mode),
+                                  Q_ARG(bool, true));
+        QMetaObject::invokeMethod(this, "kavo_type_changed_force", Q_ARG(int, type),
+                                  Q_ARG(bool, true));
+        emit set_kavo_mode_dropdown_value(mode);
+        emit set_kavo_type_dropdown_value(type);
+    }
+    if (save_manager())
+        save_manager()->write_advanced_view();
+    QMetaObject::invokeMethod(this, "update_gamma");
+    QMetaObject::invokeMethod(this, "update_ui");
+    QMetaObject::invokeMethod(this, "refresh_overlay_screens");
+    QMetaObject::invokeMethod(this, "refresh_lightness_screens");
+}
+
+bool App::is_retina_display()
+{
+    return DisplayScale::is_retina(m_settings.value(QStringLiteral("UiScale")).toInt(),
+                                   primary_screen_size());
+}
+
+bool App::is_1920_display()
+{
+    return DisplayScale::is_1920(m_settings.value(QStringLiteral("UiScale")).toInt(),
+                                 primary_screen_size());
+}
+
+void App::fit_drag_widget_to_scale()
+{
+    if (!m_drag_widget)
+        return;
+    m_drag_widget->setFixedSize(
+        DisplayScale::drag_strip_size(is_retina_display(), is_1920_display()));
+    m_drag_widget->move(10, 10);
+}
+
+void App::refresh_scale()
+{
+    fit_drag_widget_to_scale();
+    emit refresh_ui_scale();
+}
+
+void App::minimize_clicked()
+{
+    showMinimized();
+}
+
+void App::destroy_ui_on_close_changed(bool value)
+{
+    if (m_settings.value(QStringLiteral("DestroyUiOnClose")).toBool() == value)
+        return;
+    qDebug().noquote().nospace() << "destroy_ui_on_close: " << int(value);
+    m_settings.insert(QStringLiteral("DestroyUiOnClose"), value);
+}
+
+bool App::is_tray_icon_visible() const
+{
+    // The tray icon is not part of this build yet.
+    return false;
+}
+
+void App::closeEvent(QCloseEvent* event)
+{
+    if (is_tray_icon_visible()) {
+        event->ignore();
+        close_clicked();
+        return;
+    }
+    log_line(QStringLiteral("Tray icon is not visible"));
+    event->accept();
+    quit_kavo();
+}
+
+void App::reject()
+{
+    close_clicked();
+}
+
+bool App::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_ui && watched == m_ui->webView) {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            close_clicked();
+            return true;
+        }
+        if (event->type() == QEvent::FocusIn)
+            repaint_nudge();
+    }
+    return KavoWindow::eventFilter(watched, event);
+}
+
+void App::load_unused_pages()
+{
+    m_unused_pages = m_settings.value(QStringLiteral("UnusedPages")).toList();
+    if (m_unused_pages.isEmpty())
+        clean_unused_pages();
+}
+
+void App::clean_unused_pages()
+{
+    m_unused_pages = UnusedPages::default_list(get_application_name(),
+                                               QDir::current().filePath("unused_pages.txt"));
+}
+
+void App::add_unused_page(const QString& page)
+{
+    m_unused_pages = UnusedPages::with_page(m_unused_pages, page);
+    emit refresh_unused_pages_signal();
+}
+
+void App::remove_unused_page(const QString& page)
+{
+    m_unused_pages = UnusedPages::without_page(m_unused_pages, page);
+    emit refresh_unused_pages_signal();
+}
+
+void App::refresh_unused_pages()
+{
+    emit refresh_unused_pages_signal();
+}
+
+void App::set_page_to_open(const QString& page_name)
+{
+    m_settings.insert(QStringLiteral("PageToOpen"), page_name);
+}
+
+void App::reset_page_to_open()
+{
+    m_settings.insert(QStringLiteral("PageToOpen"), QString());
+}
+
+void App::start_web_view_debugger()
+{
+    if (!m_dom)
+        return;
+    m_dom->settings()->setAttribute(QWebSettings::DeveloperExtrasEnabled, true);
+    auto* inspector = new QWebInspector;
+    inspector->setAttribute(Qt::WA_DeleteOnClose);
+    inspector->setPage(m_dom);
+    inspector->show();
+}
+
+void App::open_url(const QString& url)
+{
+    const QUrl address(url, QUrl::StrictMode);
+    if (!address.isValid() || address.scheme().isEmpty()) {
+        log_line(QStringLiteral("Not an address that can be opened: ") + url);
+        return;
+    }
+    QDesktopServices::openUrl(address);
+}
+
+QUrl App::redirect_url(const QUrl& possibleRedirectUrl, const QUrl& oldRedirectUrl)
+{
+    if (!possibleRedirectUrl.isEmpty() && possibleRedirectUrl != oldRedirectUrl)
+        return possibleRedirectUrl;
+    return QUrl();
+}
+
+QString App::get_os_name()
+{
+    return Platform::current().name();
+}
+
+QString App::get_application_name()
+{
+    return QStringLiteral("Kavo");
+}
+
+void App::show_message(const QString& title, const QString& message)
+{
+    if (Platform::current().has(Capability::MessageBoxes)) {
+        new KavoMessageBox(title, message);
+        return;
+    }
+    QString one_line = message;
+    one_line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (!QMetaObject::invokeMethod(this, "show_tray_icon_message", Q_ARG(QString, title),
+                                   Q_ARG(QString, one_line)))
+        log_line(title + QStringLiteral(": ") + one_line);
+}
+
+void App::show_message_box(const QString& title, const QString& message)
+{
+    new KavoMessageBox(title, message);
+}
+
+void App::zoom_in()
+{
+    if (MagnificationApi* magnifier = MagnificationApi::instance())
+        magnifier->zoom_in(kZoomInStep);
+}
+
+void App::zoom_out()
+{
+    if (MagnificationApi* magnifier = MagnificationApi::instance())
+        magnifier->zoom_out(kZoomOutStep);
+}

@@ -1,0 +1,72 @@
+#include "platform/sim/SimWindows.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QJsonArray>
+#include <QTimer>
+#include <QWidget>
+
+SimWindows::SimWindows()
+{
+    watchApplication();
+}
+
+void SimWindows::watchApplication()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
+}
+
+void SimWindows::bringToFront(QWidget& window)
+{
+    m_frontWindow = window.windowTitle();
+    changed();
+}
+
+bool SimWindows::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowTitleChange:
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+            reportSoon();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void SimWindows::reportSoon()
+{
+    // A drag moves a window many times per second: one state write per event loop pass.
+    if (m_reportPending)
+        return;
+    m_reportPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_reportPending = false;
+        changed();
+    });
+}
+
+void SimWindows::addState(QJsonObject& state) const
+{
+    QJsonArray windows;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        const QRect area = window->geometry();
+        windows.append(QJsonObject{
+            {QStringLiteral("class"), QString::fromLatin1(window->metaObject()->className())},
+            {QStringLiteral("title"), window->windowTitle()},
+            {QStringLiteral("x"), area.x()},
+            {QStringLiteral("y"), area.y()},
+            {QStringLiteral("width"), area.width()},
+            {QStringLiteral("height"), area.height()}});
+    }
+    state.insert(QStringLiteral("windows"), windows);
+    state.insert(QStringLiteral("front_window"), m_frontWindow);
+}
