@@ -1,5 +1,6 @@
 #include "App.h"
 
+#include "AppTransitionHost.h"
 #include "KavoLog.h"
 #include "StartOnStartup.h"
 #include "color/ColorOutput.h"
@@ -98,7 +99,10 @@ App::App(QWidget* parent) : KavoWindow(parent)
             &App::connected_to_internet);
     QT_WARNING_POP
 
+    create_transitions();
     create_color_output();
+
+    create_periodic_timers();
 
     handle_first_start();
 
@@ -108,6 +112,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
         save_manager()->load_settings();
         save_manager()->publish_settings();
     }
+    start_status_server();
 }
 
 App::~App()

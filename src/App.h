@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ColorGlide.h"
 #include "Singleton.h"
 #include "screens/KavoWindow.h"
 #include "settings/SettingsHost.h"
 
+#include <QJsonObject>
 #include <QList>
+#include <QMap>
 #include <QPoint>
 #include <QString>
 #include <QUrl>
@@ -12,17 +15,21 @@
 
 #include <memory>
 
+class AppTransitionHost;
+class ColorOutput;
+class ColorTransitions;
+class DragWidget;
+class MagnificationApi;
+class MainScreenForm;
 class QNetworkAccessManager;
 class QNetworkConfigurationManager;
+class QTimer;
 class QWebPage;
-class DragWidget;
-class MainScreenForm;
-class ColorOutput;
-class MagnificationApi;
+class StatusServer;
 class SystemParametersInfoApi;
-struct ColorOutputHooks;
 class TransitionPreview;
 class TransitionSchedule;
+struct ColorOutputHooks;
 
 // The controller: owns the settings map and every window, timer and service it creates, and
 // is the main window whose page talks to it as "native_object".
@@ -447,4 +454,98 @@ private:
     void stop_font_renderer();
 
     int m_current_active_monitor = 0;
+
+    // ---- Update loop, pausing and colour glides (AppUpdateLoop.cpp) ----
+public slots:
+    int update_gamma();
+    void pause_kavo(bool checked);
+    bool is_kavo_paused();
+    void pause_color_changes(bool checked);
+    bool is_color_changes_paused();
+    bool is_gamma_paused();
+    void pause_automation();
+    void resume_automation();
+    void restore_colors(bool force);
+    void restore_colors_timeout();
+    void process_restore_colors(bool force);
+    void process_restore_colors();
+    void return_colors();
+    void return_colors_timeout();
+    void process_return_colors();
+    void restore_colors_with_switch_state();
+    void return_colors_with_switch_state();
+    void switch_state();
+    void switch_state_timeout();
+    void switch_state_return();
+    void switch_state_return_timeout();
+    void move_to(int temperature, int brightness);
+    void begin_showing();
+    void restore_manage_monitors();
+    void application_state_changed(Qt::ApplicationState) {}
+
+public:
+    // The status text of the page ("Paused", or temperature and brightness per monitor).
+    QString kavo_status_text();
+    // What "kavoctl status" reports.
+    QJsonObject status_json();
+    // The tray tooltip's text, kept for the tray icon.
+    QString tray_tooltip_text() const { return m_tooltip_text; }
+    int current_temperature() const { return m_current_temperature; }
+    int current_brightness() const { return m_current_brightness; }
+    bool is_idle() const;
+
+private slots:
+    void update_kavo();
+    void update_ui();
+    void update_kavo_status();
+    void update_tray_icon_tooltip();
+    void update_idle_time();
+    void begin_hiding();
+    void fade_window();
+
+private:
+    friend class AppTransitionHost;
+    bool setting_flag(const char* key) const;
+    int update_interval() const;
+    void create_transitions();
+    void create_periodic_timers();
+    void start_status_server();
+    void refresh_after_transition();
+    int apply_colors_to(int monitor, int temperature, float brightness_factor);
+    int apply_scheduled_colors(int monitor);
+    QString colors_status_text();
+    QString preview_time_text() const;
+
+    std::unique_ptr<AppTransitionHost> m_transition_host;
+    ColorTransitions* m_transitions = nullptr;
+    QTimer* m_update_timer = nullptr;
+    QTimer* m_fixer_timer = nullptr;
+    QTimer* m_fade_timer = nullptr;
+    StatusServer* m_status_server = nullptr;
+    QMap<int, ColorPoint> m_monitor_colors; // by monitor, with per-monitor settings
+    QString m_tooltip_text;
+    QString m_pauser_name;
+    bool m_pauser_pause = false;
+    bool m_first_update_done = false;
+    bool m_updating_ui = false;
+    int m_monitor_count = 1;
+    int m_idle_ticks = 0;
+    float m_fade_progress = 0.0f;
+    bool m_fade_showing = true;
+
+    // ---- Modes and types (AppModes.cpp) ----
+public slots:
+    void kavo_mode_changed(int mode);
+    void kavo_mode_changed_force(int mode, bool force);
+    void change_mode();
+    void kavo_type_changed(int type);
+    void kavo_type_changed_force(int type, bool force);
+    void set_kavo_to_advanced_settings();
+    void use_overlay_screen_changed(bool value);
+    void use_lightness_screen_changed(bool value);
+
+private:
+    void apply_type_preset(int type);
+    void glide_to_schedule();
 };
+

@@ -2,6 +2,8 @@
 // each forwarded to ColorOutput or its ColorEffectControl.
 #include "App.h"
 
+#include "ColorTransitions.h"
+
 #include "color/ColorEffectControl.h"
 #include "color/ColorOutput.h"
 #include "color/MagnificationApi.h"
@@ -9,7 +11,6 @@
 #include "platform/Platform.h"
 #include "screens/KavoMessageBox.h"
 
-#include <QMetaObject>
 
 void App::create_color_output()
 {
@@ -30,21 +31,16 @@ void App::check_gamma_range()
 
 ColorOutputHooks App::color_output_hooks()
 {
-    // The update loop's slots are reached by name: they belong to the controller's own loop.
     ColorOutputHooks hooks;
     hooks.show_message_box = [](const QString& title, const QString& message) {
         new KavoMessageBox(title, message);
     };
-    hooks.bring_to_front = [this] { QMetaObject::invokeMethod(this, "bring_to_front"); };
-    hooks.update_gamma = [this] {
-        int result = 0;
-        QMetaObject::invokeMethod(this, "update_gamma", Q_RETURN_ARG(int, result));
-        return result;
-    };
-    hooks.is_gamma_paused = [this] {
-        bool paused = false;
-        QMetaObject::invokeMethod(this, "is_gamma_paused", Q_RETURN_ARG(bool, paused));
-        return paused;
+    hooks.bring_to_front = [this] { bring_to_front(); };
+    hooks.update_gamma = [this] { return update_gamma(); };
+    hooks.is_gamma_paused = [this] { return is_gamma_paused(); };
+    hooks.start_switch_state = [this] { switch_state(); };
+    hooks.is_switch_state_running = [this] {
+        return m_transitions->switch_running() || m_transitions->switch_return_running();
     };
     return hooks;
 }

@@ -137,7 +137,7 @@ void ColorTransitions::restore_colors_with_switch_state()
     if (m_switch.running())
         return;
     m_ends_at_neutral = true;
-    m_desired_inversion = false;
+    m_host.set_desired_inversion(false);
     m_host.set_gamma_inverted(true);
     start_switch(m_host.current_colors());
 }
@@ -150,7 +150,7 @@ void ColorTransitions::return_colors_with_switch_state()
         m_host.refresh_color_inversion();
         return;
     }
-    m_desired_inversion = true;
+    m_host.set_desired_inversion(true);
     m_host.set_gamma_inverted(false);
     start_switch(kNeutral);
 }
@@ -162,7 +162,7 @@ void ColorTransitions::switch_state_timeout()
     m_switch_timer.stop();
     m_switch.stop();
     // The inversion flips at the dark point, where the change cannot be seen.
-    m_host.set_gamma_inverted(m_desired_inversion);
+    m_host.set_gamma_inverted(m_host.desired_inversion());
     m_host.refresh_color_effects();
     switch_state_return();
 }

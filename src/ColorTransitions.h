@@ -26,6 +26,9 @@ public:
     // The full refresh that ends a transition: colours, interface, idle time, sensors.
     virtual void refresh_after_transition() = 0;
     virtual void set_gamma_inverted(bool inverted) = 0;
+    // The inversion a switch applies at its dark point (also read by the colour matrix).
+    virtual bool desired_inversion() = 0;
+    virtual void set_desired_inversion(bool inverted) = 0;
     virtual void refresh_color_effects() = 0;
     virtual void refresh_color_inversion() = 0;
     // PauseTransitionDuration and SmoothColorsUpdateInterval, in ms.
@@ -59,8 +62,6 @@ public:
     void restore_colors();
     void return_colors();
     void move_to(int temperature, int brightness);
-    // The inversion a plain switch applies at its dark point.
-    void set_desired_inversion(bool inverted) { m_desired_inversion = inverted; }
     void switch_state();
     void restore_colors_with_switch_state();
     void return_colors_with_switch_state();
@@ -87,6 +88,5 @@ private:
     QTimer m_return_timer;
     QTimer m_switch_timer;
     QTimer m_switch_return_timer;
-    bool m_desired_inversion = false;
     bool m_ends_at_neutral = false;
 };

@@ -2,7 +2,10 @@
 
 #include "CommandText.h"
 #include "KavoLog.h"
+#include "color/MagnificationApi.h"
 #include "platform/Platform.h"
+#include "schedule/ClockPosition.h"
+#include "schedule/SolarPosition.h"
 #include "settings/SaveManager.h"
 
 #include <QDir>
@@ -101,14 +104,23 @@ bool SingleApplication::connect_or_listen()
 
 void SingleApplication::create_services()
 {
-    const bool gamma_preferred = Platform::current().has(Capability::GammaRampsPreferred);
+    Platform& platform = Platform::current();
+    const bool gamma_preferred = platform.has(Capability::GammaRampsPreferred);
     m_save_manager = std::make_unique<SaveManager>(SettingsDefaults{gamma_preferred});
+    if (platform.has(Capability::Magnifier))
+        m_magnification_api =
+            std::make_unique<MagnificationApi>(platform.magnifier(), platform.displays());
+    m_solar_position = std::make_unique<SolarPosition>();
+    m_clock_position = std::make_unique<ClockPosition>();
     installEventFilter(this);
 }
 
 void SingleApplication::delete_services()
 {
     m_save_manager.reset();
+    m_magnification_api.reset();
+    m_solar_position.reset();
+    m_clock_position.reset();
     m_portable_store.reset();
     m_user_store.reset();
 }

@@ -6,6 +6,9 @@
 #include <memory>
 
 class App;
+class ClockPosition;
+class MagnificationApi;
+class SolarPosition;
 class QLocalServer;
 class SaveManager;
 
@@ -49,6 +52,9 @@ private:
     void delete_services();
 
     std::unique_ptr<SaveManager> m_save_manager;
+    std::unique_ptr<MagnificationApi> m_magnification_api; // only where the desktop has one
+    std::unique_ptr<SolarPosition> m_solar_position;
+    std::unique_ptr<ClockPosition> m_clock_position;
     App* m_app = nullptr;
     std::unique_ptr<QSettings> m_portable_store;
     std::unique_ptr<QSettings> m_user_store;

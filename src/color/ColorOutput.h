@@ -83,6 +83,7 @@ public:
 
     // Inversion wanted at the dark point of a running switch-state fade.
     void set_inversion_target(bool inverted) { m_inversion_target = inverted; }
+    bool inversion_target() const { return m_inversion_target; }
 
 private:
     struct AppliedColors

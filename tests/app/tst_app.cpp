@@ -1,6 +1,4 @@
-#include "App.h"
-#include "platform/sim/SimDesktop.h"
-#include "settings/SaveManager.h"
+#include "AppFixture.h"
 
 #include <QJsonDocument>
 #include <QSignalSpy>
@@ -13,64 +11,34 @@ class TestApp : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<SaveManager> m_saveManager;
-    std::unique_ptr<App> m_app;
+    std::unique_ptr<AppFixture> m_fixture;
+    App* m_app = nullptr;
+    SaveManager* m_saveManager = nullptr;
     SimDesktop* m_sim = nullptr;
 
-    QString settingsFile() const { return m_dir->filePath("settings/kavo_settings.ini"); }
-
-    void writeSettings(const QVariantMap& values)
-    {
-        QSettings store(settingsFile(), QSettings::IniFormat);
-        store.setValue("SaveVersion", "6");
-        for (auto it = values.begin(); it != values.end(); ++it)
-            store.setValue(it.key(), it.value());
-    }
-
-    QVariant stored(const QString& key) const
-    {
-        QSettings store(settingsFile(), QSettings::IniFormat);
-        return store.value(key);
-    }
+    QVariant stored(const QString& key) const { return m_fixture->stored(key); }
 
     void start(const QVariantMap& settings = {})
     {
-        if (!settings.isEmpty())
-            writeSettings(settings);
-        m_saveManager = std::make_unique<SaveManager>();
-        m_app = std::make_unique<App>();
+        m_fixture->start(settings);
+        m_app = &m_fixture->app();
+        m_saveManager = &m_fixture->save_manager();
+    }
+
+    void restart()
+    {
+        m_fixture->stop();
+        start();
     }
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setApplicationName("Kavo");
-        QCoreApplication::setOrganizationName("Velmora");
-    }
-
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        qputenv("KAVO_SETTINGS_DIR", m_dir->filePath("settings").toUtf8());
-        qputenv("XDG_CONFIG_HOME", m_dir->filePath("config").toUtf8());
-        QFile config(m_dir->filePath("desktop.json"));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write(R"({"monitors": [{"x": 0, "y": 0, "width": 1920, "height": 1080},
-                                      {"x": 1920, "y": 0, "width": 1920, "height": 1080}]})");
-        config.close();
-        auto sim = std::make_unique<SimDesktop>(m_dir->filePath("desktop.json"),
-                                                m_dir->filePath("state.json"));
-        m_sim = sim.get();
-        Platform::install(std::move(sim));
+        m_fixture = std::make_unique<AppFixture>();
+        m_sim = &m_fixture->desktop();
     }
 
-    void cleanup()
-    {
-        m_app.reset();
-        m_saveManager.reset();
-        Platform::uninstall();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     void firstStartCreatesTheStoreOnce()
     {
@@ -80,9 +48,7 @@ private slots:
         QCOMPARE(stored("IsFirstStart").toBool(), false);
         QCOMPARE(m_app->settings_map()["IsFirstStart"].toBool(), false);
 
-        m_app.reset();
-        m_saveManager.reset();
-        start();
+        restart();
         QVERIFY(!m_app->is_first_start());
     }
 
@@ -147,7 +113,7 @@ private slots:
     void saveAsksThePageForItsLists()
     {
         start();
-        connect(m_app.get(), &App::save_color_pausers_signal, m_app.get(),
+        connect(m_app, &App::save_color_pausers_signal, m_app,
                 [this] { m_app->save_color_pausers("paint.exe\nmodel.exe"); });
         m_saveManager->save_settings();
         QCOMPARE(stored("ColorPausers").toString(), QString("paint.exe\nmodel.exe"));
@@ -177,16 +143,16 @@ private slots:
                {"Latitude", 52.520008},
                {"AdvancedView", true},
                {"TimerType", 2}});
-        QSignalSpy workTime(m_app.get(), &App::set_work_time_value);
-        QSignalSpy nightStart(m_app.get(), &App::set_night_start_time_value);
-        QSignalSpy latitude(m_app.get(), &App::set_latitude_value);
-        QSignalSpy view(m_app.get(), &App::set_view);
-        QSignalSpy advanced(m_app.get(), &App::set_use_advanced_settings);
-        QSignalSpy timerType(m_app.get(), &App::set_timer_type_dropdown_value);
-        QSignalSpy shortcuts(m_app.get(), &App::set_shortcuts_values);
+        QSignalSpy workTime(m_app, &App::set_work_time_value);
+        QSignalSpy nightStart(m_app, &App::set_night_start_time_value);
+        QSignalSpy latitude(m_app, &App::set_latitude_value);
+        QSignalSpy view(m_app, &App::set_view);
+        QSignalSpy advanced(m_app, &App::set_use_advanced_settings);
+        QSignalSpy timerType(m_app, &App::set_timer_type_dropdown_value);
+        QSignalSpy shortcuts(m_app, &App::set_shortcuts_values);
         QStringList order;
-        connect(m_app.get(), &App::set_work_time_value, this, [&] { order << "value"; });
-        connect(m_app.get(), &App::set_color_pausers_list, this, [&] { order << "list"; });
+        connect(m_app, &App::set_work_time_value, this, [&] { order << "value"; });
+        connect(m_app, &App::set_color_pausers_list, this, [&] { order << "list"; });
 
         m_saveManager->publish_settings();
 
@@ -208,7 +174,7 @@ private slots:
     {
         start({{"WorkTime", 35}, {"Language", "fr"}, {"IgnoreMonitors", "2:"}});
         QCOMPARE(m_app->ignored_monitors(), QList<int>{2});
-        QSignalSpy refreshed(m_app.get(), &App::refresh_unused_pages_signal);
+        QSignalSpy refreshed(m_app, &App::refresh_unused_pages_signal);
         m_app->reset_settings_to_default();
         QCOMPARE(m_app->settings_map()["WorkTime"].toInt(), 20);
         QCOMPARE(m_app->settings_map()["Language"].toString(), QString("fr"));
@@ -220,7 +186,7 @@ private slots:
     void theStoreOutlivesTheController()
     {
         start();
-        m_app.reset();
+        m_saveManager->set_host(nullptr); // as when the controller is gone
         // Without a controller the store's map operations do nothing rather than crash.
         m_saveManager->load_settings();
         m_saveManager->save_settings();

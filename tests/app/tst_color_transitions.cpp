@@ -14,6 +14,7 @@ public:
     int duration = 1000;
     int interval = 25;
     bool inverted = false;
+    bool desired = false;
     QVector<ColorPoint> applied;
     QStringList calls;
 
@@ -39,6 +40,8 @@ public:
         inverted = value;
         calls << QString("inverted %1").arg(value);
     }
+    bool desired_inversion() override { return desired; }
+    void set_desired_inversion(bool value) override { desired = value; }
     void refresh_color_effects() override { calls << "effects"; }
     void refresh_color_inversion() override { calls << "inversion"; }
     int pause_transition_duration() override { return duration; }

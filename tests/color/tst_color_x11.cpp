@@ -88,7 +88,8 @@ private slots:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QFile settingsFile(home.filePath("settings/kavo_settings.ini"));
         QVERIFY(settingsFile.open(QIODevice::WriteOnly));
-        // Without preservation Kavo resets the ramps as it starts: a change to undo at the end.
+        // Without preservation Kavo resets the ramps as it starts and then shows the schedule's
+        // colours: changes to undo at the end.
         settingsFile.write("[General]\nSaveVersion=6\nPreserveGamma=false\nIsFirstStart=false\n");
         settingsFile.close();
 
@@ -104,7 +105,7 @@ private slots:
         kavo.setProcessEnvironment(environment);
         kavo.start(QStringLiteral(KAVO_BINARY), QStringList());
         QVERIFY(kavo.waitForStarted(10000));
-        QTRY_COMPARE_WITH_TIMEOUT(crtcRamp(), GammaRamp::identity(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(crtcRamp() != calibration, 20000);
 
         kavo.terminate();
         QVERIFY(kavo.waitForFinished(20000));

@@ -2,15 +2,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 
-KavoDesktop::KavoDesktop() : m_environment(QProcessEnvironment::systemEnvironment())
+const QByteArray KavoDesktop::kOneMonitor =
+    R"({"monitors": [{"x": 0, "y": 0, "width": 1920, "height": 1080}]})";
+
+KavoDesktop::KavoDesktop(const QByteArray& configJson)
+    : m_environment(QProcessEnvironment::systemEnvironment())
 {
     QDir().mkpath(path(QStringLiteral("runtime")));
     QFile::setPermissions(path(QStringLiteral("runtime")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile config(path(QStringLiteral("desktop.json")));
     if (config.open(QIODevice::WriteOnly))
-        config.write(R"({"monitors": [{"x": 0, "y": 0, "width": 1920, "height": 1080}]})");
+        config.write(configJson);
 
     m_environment.insert(QStringLiteral("KAVO_PLATFORM"), QStringLiteral("sim"));
     m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -21,11 +26,32 @@ KavoDesktop::KavoDesktop() : m_environment(QProcessEnvironment::systemEnvironmen
     m_environment.insert(QStringLiteral("KAVO_SIM_STATE"), path(QStringLiteral("state.json")));
 }
 
-std::unique_ptr<QProcess> KavoDesktop::launch(const QStringList& arguments) const
+std::unique_ptr<QProcess> KavoDesktop::start(const QString& program,
+                                             const QStringList& arguments) const
 {
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(m_environment);
     process->setProcessChannelMode(QProcess::SeparateChannels);
-    process->start(QStringLiteral(KAVO_BINARY), arguments);
+    process->start(program, arguments);
     return process;
+}
+
+std::unique_ptr<QProcess> KavoDesktop::launch(const QStringList& arguments) const
+{
+    return start(QStringLiteral(KAVO_BINARY), arguments);
+}
+
+std::unique_ptr<QProcess> KavoDesktop::kavoctl(const QStringList& arguments) const
+{
+    auto process = start(QStringLiteral(KAVOCTL_BINARY), arguments);
+    process->waitForFinished(30000);
+    return process;
+}
+
+void KavoDesktop::writeSettings(const QVariantMap& settings) const
+{
+    QSettings store(settingsFile(), QSettings::IniFormat);
+    store.setValue(QStringLiteral("SaveVersion"), QStringLiteral("6"));
+    for (auto it = settings.begin(); it != settings.end(); ++it)
+        store.setValue(it.key(), it.value());
 }

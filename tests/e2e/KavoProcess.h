@@ -10,7 +10,9 @@
 class KavoDesktop
 {
 public:
-    KavoDesktop();
+    explicit KavoDesktop(const QByteArray& config = kOneMonitor);
+
+    static const QByteArray kOneMonitor;
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString settingsFile() const { return path(QStringLiteral("settings/kavo_settings.ini")); }
@@ -19,7 +21,15 @@ public:
     // Starts kavo with `arguments` on this desktop.
     std::unique_ptr<QProcess> launch(const QStringList& arguments = {}) const;
 
+    // Runs kavoctl on this desktop to its end.
+    std::unique_ptr<QProcess> kavoctl(const QStringList& arguments) const;
+
+    // Stores `settings` in the settings file before Kavo starts.
+    void writeSettings(const QVariantMap& settings) const;
+
 private:
+    std::unique_ptr<QProcess> start(const QString& program, const QStringList& arguments) const;
+
     QTemporaryDir m_dir;
     QProcessEnvironment m_environment;
 };

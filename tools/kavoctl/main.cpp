@@ -4,6 +4,7 @@
 #include "MatrixCommand.h"
 #include "RampCommand.h"
 #include "ScheduleCommand.h"
+#include "StatusCommand.h"
 #include "SunCommand.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ const std::vector<Command>& commands()
          matrixCommand},
         {"sun", "kavoctl sun --latitude LAT --longitude LON [--at MS]", sunCommand},
         {"schedule", "kavoctl schedule --settings FILE [--at MS] [--monitor N]", scheduleCommand},
+        {"status", "kavoctl status", statusCommand},
     };
     return table;
 }
@@ -60,6 +62,9 @@ int finish(const CommandResult& result)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    // The names the running Kavo's sockets are named after.
+    QCoreApplication::setApplicationName(QStringLiteral("Kavo"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == QLatin1String("help")) {
         printUsage(arguments.isEmpty() ? stderr : stdout);

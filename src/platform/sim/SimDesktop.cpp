@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
+
+#include <cstdio>
 
 namespace {
 struct CapabilityName
@@ -123,12 +124,17 @@ void SimDesktop::writeState()
 {
     if (m_statePath.isEmpty())
         return;
-    QSaveFile file(m_statePath);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Written beside and renamed over the old file, so a reader never sees half a state. No
+    // flush to disk: the file reports a simulation and is rewritten on every change.
+    const QString partial = m_statePath + QStringLiteral(".partial");
+    QFile file(partial);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(QJsonDocument(state()).toJson(QJsonDocument::Compact)) < 0) {
         log_line(QStringLiteral("Simulated desktop state not writable: ") + m_statePath);
         return;
     }
-    file.write(QJsonDocument(state()).toJson(QJsonDocument::Indented));
-    if (!file.commit())
+    file.close();
+    if (std::rename(QFile::encodeName(partial).constData(),
+                    QFile::encodeName(m_statePath).constData()) != 0)
         log_line(QStringLiteral("Simulated desktop state not writable: ") + m_statePath);
 }

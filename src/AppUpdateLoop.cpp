@@ -1,0 +1,409 @@
+// The controller's update loop: each tick puts the scheduled colours on the screen, then
+// refreshes the status texts and the idle counter. Pausing and resuming glide the colours.
+#include "App.h"
+
+#include "AppTransitionHost.h"
+#include "ColorTransitions.h"
+#include "KavoLog.h"
+#include "StatusServer.h"
+#include "color/ColorOutput.h"
+#include "platform/Platform.h"
+#include "settings/SaveManager.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QTimer>
+
+namespace {
+// Idle ticks after which the rest timer stops for inactivity.
+constexpr int kIdleTicksLimit = 120;
+
+int monitor_count()
+{
+    return Platform::current().displays().monitorCount();
+}
+
+QString colors_text(int temperature, int brightness)
+{
+    return QString::number(temperature) + QStringLiteral("K / ") + QString::number(brightness) +
+           QLatin1Char('%');
+}
+} // namespace
+
+bool App::setting_flag(const char* key) const
+{
+    return m_settings.value(QLatin1String(key)).toBool();
+}
+
+int App::update_interval() const
+{
+    // A period of 0 or less would spin the update loop; such a stored value gets the default.
+    const int interval = m_settings.value(QStringLiteral("KavoUpdateInterval")).toInt();
+    return interval > 0 ? interval : 10000;
+}
+
+void App::create_transitions()
+{
+    m_transition_host = std::make_unique<AppTransitionHost>(*this);
+    m_transitions = new ColorTransitions(*m_transition_host, this);
+}
+
+void App::create_periodic_timers()
+{
+    m_update_timer = new QTimer(this);
+    connect(m_update_timer, &QTimer::timeout, this, &App::update_kavo);
+    m_update_timer->start(update_interval());
+
+    m_fixer_timer = new QTimer(this);
+    connect(m_fixer_timer, &QTimer::timeout, this, &App::fix_gamma);
+    m_fixer_timer->start(update_interval());
+
+    m_fade_timer = new QTimer(this);
+    m_fade_timer->setInterval(10);
+    connect(m_fade_timer, &QTimer::timeout, this, &App::fade_window);
+}
+
+void App::start_status_server()
+{
+    m_status_server = new StatusServer([this] { return status_json(); }, this);
+    m_status_server->listen();
+}
+
+void App::update_kavo()
+{
+    update_gamma();
+    update_ui();
+    update_idle_time();
+}
+
+void App::refresh_after_transition()
+{
+    update_gamma();
+    update_ui();
+    update_idle_time();
+}
+
+int App::apply_colors_to(int monitor, int temperature, float brightness_factor)
+{
+    if (!m_color_output)
+        return 0;
+    RampSettings settings;
+    settings.temperature = temperature;
+    settings.brightness = brightness_factor;
+    return m_color_output->apply_colors(settings, monitor);
+}
+
+int App::apply_scheduled_colors(int monitor)
+{
+    const int temperature = static_cast<int>(get_interpolated_color_temperature(monitor));
+    const float brightness = get_interpolated_brightness(monitor) / 100.0f;
+    m_current_temperature = temperature;
+    m_current_brightness = static_cast<int>(brightness * 100.0f);
+    m_monitor_colors.insert(monitor, {static_cast<float>(m_current_temperature),
+                                      static_cast<float>(m_current_brightness)});
+    return apply_colors_to(monitor, temperature, brightness);
+}
+
+int App::update_gamma()
+{
+    if (!m_color_output || m_automation_paused)
+        return 0;
+    if (m_transitions && m_transitions->any_running())
+        return 0;
+    const bool paused = is_gamma_paused();
+    if (!m_first_update_done) {
+        // The first colours glide in from neutral instead of jumping.
+        m_first_update_done = true;
+        if (!paused)
+            process_return_colors();
+        return 0;
+    }
+    refresh_color_effects();
+    if (paused) {
+        if (m_color_output->is_gamma_failed() && !m_color_output->is_gamma_range_unlocked())
+            m_color_output->effects()->reset();
+        return 0;
+    }
+    refresh_color_fixer();
+    if (!setting_flag("UsePerMonitorSettings")) {
+        m_monitor_colors.clear();
+        return apply_scheduled_colors(0);
+    }
+    int result = 0;
+    for (int monitor = 1; monitor <= monitor_count(); ++monitor)
+        result = apply_scheduled_colors(monitor);
+    return result;
+}
+
+void App::update_ui()
+{
+    if (m_updating_ui)
+        return;
+    m_updating_ui = true;
+    // Kept up to date even before the page loads, so a second monitor does not refresh the
+    // monitor-bound windows on every tick.
+    if (monitor_count() != m_monitor_count) {
+        m_monitor_count = monitor_count();
+        restore_manage_monitors();
+        use_overlay_screen_changed(setting_flag("UseOverlayScreen"));
+    }
+    update_tray_icon_tooltip();
+    update_kavo_status();
+    m_updating_ui = false;
+}
+
+void App::restore_manage_monitors()
+{
+    if (!is_page_loaded())
+        return;
+    m_monitor_count = monitor_count();
+    emit set_screen_count(m_monitor_count);
+    for (int monitor : m_ignored_monitors)
+        emit ignore_monitor(monitor);
+}
+
+QString App::preview_time_text() const
+{
+    if (!m_automation_paused || !is_preview_running())
+        return {};
+    return QStringLiteral(" / ") + QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(preview_time()))
+                                       .toString(QStringLiteral("dd.MM hh:mm"));
+}
+
+QString App::colors_status_text()
+{
+    if (!setting_flag("UsePerMonitorSettings"))
+        return colors_text(m_current_temperature, m_current_brightness);
+    QStringList monitors;
+    for (int monitor = 1; monitor <= monitor_count(); ++monitor) {
+        monitors << colors_text(static_cast<int>(get_interpolated_color_temperature(monitor)),
+                                static_cast<int>(get_interpolated_brightness(monitor)));
+    }
+    return monitors.join(QStringLiteral(" | "));
+}
+
+QString App::kavo_status_text()
+{
+    if (is_kavo_paused())
+        return tr("Paused");
+    return colors_status_text() + preview_time_text();
+}
+
+void App::update_kavo_status()
+{
+    if (is_page_loaded())
+        emit set_kavo_status(kavo_status_text());
+}
+
+void App::update_tray_icon_tooltip()
+{
+    m_tooltip_text = colors_status_text();
+}
+
+// Counts the ticks without input while inactivity watching is on; the input hooks set the
+// count back to 0. Past the limit the rest timer stops until input comes back.
+void App::update_idle_time()
+{
+    if (setting_flag("TimerPaused"))
+        return;
+    if (setting_flag("UseMouseInactivity") || setting_flag("UseKeyboardInactivity"))
+        ++m_idle_ticks;
+}
+
+bool App::is_idle() const
+{
+    return m_idle_ticks > kIdleTicksLimit;
+}
+
+QJsonObject App::status_json()
+{
+    QJsonArray monitors;
+    if (m_monitor_colors.isEmpty()) {
+        monitors.append(QJsonObject{{QStringLiteral("monitor"), 0},
+                                    {QStringLiteral("temperature"), m_current_temperature},
+                                    {QStringLiteral("brightness"), m_current_brightness}});
+    }
+    for (auto it = m_monitor_colors.begin(); it != m_monitor_colors.end(); ++it) {
+        monitors.append(QJsonObject{{QStringLiteral("monitor"), it.key()},
+                                    {QStringLiteral("temperature"), int(it->temperature)},
+                                    {QStringLiteral("brightness"), int(it->brightness)}});
+    }
+    return {{QStringLiteral("mode"), m_settings.value(QStringLiteral("KavoMode")).toInt()},
+            {QStringLiteral("type"), m_settings.value(QStringLiteral("KavoType")).toInt()},
+            {QStringLiteral("paused"), is_gamma_paused()},
+            {QStringLiteral("monitors"), monitors}};
+}
+
+// ---- Pausing ----
+
+bool App::is_kavo_paused()
+{
+    return setting_flag("KavoPaused");
+}
+
+bool App::is_color_changes_paused()
+{
+    return setting_flag("ColorChangesPaused");
+}
+
+bool App::is_gamma_paused()
+{
+    return is_color_changes_paused() || m_pauser_pause || is_kavo_paused();
+}
+
+void App::pause_kavo(bool checked)
+{
+    if (is_kavo_paused() == checked)
+        return;
+    m_settings.insert(QStringLiteral("KavoPaused"), checked);
+    if (checked)
+        process_restore_colors();
+    else
+        process_return_colors();
+    if (m_color_output)
+        m_color_output->invalidate_cache();
+    update_gamma();
+    update_ui();
+    use_overlay_screen_changed(setting_flag("UseOverlayScreen"));
+    use_lightness_screen_changed(setting_flag("UseLightnessScreen"));
+    if (SaveManager::instance())
+        SaveManager::instance()->write_state();
+}
+
+void App::pause_color_changes(bool checked)
+{
+    if (is_kavo_paused() || is_color_changes_paused())
+        return;
+    if (checked && !m_pauser_pause) {
+        m_pauser_pause = true;
+        m_pauser_name.clear();
+        process_restore_colors();
+    } else if (!checked && m_pauser_pause) {
+        m_pauser_pause = false;
+        m_pauser_name.clear();
+        process_return_colors();
+    }
+    if (m_color_output)
+        m_color_output->invalidate_cache();
+    update_gamma();
+}
+
+void App::pause_automation()
+{
+    m_automation_paused = true;
+}
+
+void App::resume_automation()
+{
+    m_automation_paused = false;
+    update_gamma();
+    update_kavo_status();
+}
+
+// ---- Colour glides ----
+
+void App::restore_colors(bool)
+{
+    m_transitions->restore_colors();
+}
+
+void App::restore_colors_timeout()
+{
+    m_transitions->restore_colors_timeout();
+}
+
+void App::process_restore_colors(bool force)
+{
+    if (use_inverted_colors())
+        restore_colors_with_switch_state();
+    else
+        restore_colors(force);
+}
+
+void App::process_restore_colors()
+{
+    process_restore_colors(false);
+}
+
+void App::return_colors()
+{
+    m_transitions->return_colors();
+}
+
+void App::return_colors_timeout()
+{
+    m_transitions->return_colors_timeout();
+}
+
+void App::process_return_colors()
+{
+    if (use_inverted_colors())
+        return_colors_with_switch_state();
+    else
+        return_colors();
+}
+
+void App::restore_colors_with_switch_state()
+{
+    m_transitions->restore_colors_with_switch_state();
+}
+
+void App::return_colors_with_switch_state()
+{
+    m_transitions->return_colors_with_switch_state();
+}
+
+void App::switch_state()
+{
+    m_transitions->switch_state();
+}
+
+void App::switch_state_timeout()
+{
+    m_transitions->switch_state_timeout();
+}
+
+void App::switch_state_return()
+{
+    m_transitions->switch_state_return();
+}
+
+void App::switch_state_return_timeout()
+{
+    m_transitions->switch_state_return_timeout();
+}
+
+void App::move_to(int temperature, int brightness)
+{
+    m_transitions->move_to(temperature, brightness);
+}
+
+// ---- Window fade ----
+
+void App::begin_showing()
+{
+    m_fade_progress = 0.0f;
+    m_fade_showing = true;
+    m_fade_timer->start();
+}
+
+void App::begin_hiding()
+{
+    m_fade_progress = 0.0f;
+    m_fade_showing = false;
+    m_fade_timer->start();
+}
+
+void App::fade_window()
+{
+    m_fade_progress += 0.04f;
+    if (m_fade_progress <= 1.0f)
+        return;
+    m_fade_timer->stop();
+    if (m_fade_showing) {
+        m_fade_progress = 1.0f;
+    } else {
+        m_fade_progress = 0.0f;
+        hide();
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QObject>
+
+#include <functional>
+
+class QLocalServer;
+
+// Answers every connection on a local socket with one line of JSON describing what Kavo is
+// showing (read by "kavoctl status"). The socket lives in the user's runtime folder and only
+// the user may connect.
+class StatusServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    using StatusProvider = std::function<QJsonObject()>;
+
+    StatusServer(StatusProvider provider, QObject* parent = nullptr);
+
+    // Starts listening unless another instance already answers there; false when not listening.
+    bool listen();
+
+    // The socket path, named from the organisation and application names.
+    static QString socket_path();
+
+private:
+    void answer();
+
+    StatusProvider m_provider;
+    QLocalServer* m_server;
+};

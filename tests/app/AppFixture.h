@@ -1,0 +1,38 @@
+#pragma once
+
+#include "App.h"
+#include "platform/sim/SimDesktop.h"
+#include "settings/SaveManager.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A controller on a simulated desktop of its own, with its own settings folder.
+class AppFixture
+{
+public:
+    // Prepares the desktop described by `desktop` (the simulated desktop's config JSON).
+    explicit AppFixture(const QByteArray& desktop = kTwoMonitors);
+    ~AppFixture();
+
+    static const QByteArray kTwoMonitors;
+
+    // Writes `settings` (with the current layout) and builds the store and the controller.
+    void start(const QVariantMap& settings = {});
+    void stop();
+
+    App& app() { return *m_app; }
+    SaveManager& save_manager() { return *m_save_manager; }
+    SimDesktop& desktop() { return *m_sim; }
+    QString settings_file() const;
+    QVariant stored(const QString& key) const;
+    // The 256-entry ramp monitor `monitor` (from 1) holds, channel "red", "green" or "blue".
+    QVector<int> ramp(int monitor, const char* channel) const;
+
+private:
+    QTemporaryDir m_dir;
+    SimDesktop* m_sim = nullptr;
+    std::unique_ptr<SaveManager> m_save_manager;
+    std::unique_ptr<App> m_app;
+};
