@@ -449,6 +449,8 @@ private:
     // Applies the current colours to `monitor_number` at once (0: every monitor).
     void preview_colors(int monitor_number);
     void run_tick_steps();
+    // The texts of the transition and moon pages.
+    void refresh_transition_texts();
     static QString font_renderer_script(const char* name);
     void start_font_renderer();
     void stop_font_renderer();

@@ -2,8 +2,8 @@
 // when it is equal; otherwise it logs its label and the value on the debug log, stores the
 // value in the map (the store follows with the next save) and applies it.
 //
-// Steps that belong to features built elsewhere in App (gamma, schedule, overlays, the tick)
-// are called by slot name, so the setters work before and after those features exist.
+// Steps of features that are not part of Kavo yet (overlay and lightness windows, the screen
+// sensors) are called by slot name: they do nothing until those features exist.
 #include "App.h"
 
 #include "KavoLog.h"
@@ -80,14 +80,14 @@ void App::store_monitor_temperature(const QString& key, int value, int monitor_n
     if (!is_known_monitor(monitor_number) ||
         !store_setting(SettingsTable::monitorKey(key, monitor_number), value, nullptr))
         return;
-    QMetaObject::invokeMethod(this, "update_gamma");
+    update_gamma();
     m_settings.insert(SettingsTable::monitorKey(QStringLiteral("Advanced") + key, monitor_number),
                       value);
     if (m_automation_paused) {
         m_current_temperature = value;
         preview_colors(monitor_number);
     }
-    QMetaObject::invokeMethod(this, "update_kavo_status");
+    update_kavo_status();
 }
 
 void App::store_monitor_brightness(const QString& key, int value, int monitor_number,
@@ -96,7 +96,7 @@ void App::store_monitor_brightness(const QString& key, int value, int monitor_nu
     if (!is_known_monitor(monitor_number) ||
         !store_setting(SettingsTable::monitorKey(key, monitor_number), value, log_label))
         return;
-    QMetaObject::invokeMethod(this, "update_gamma");
+    update_gamma();
     m_settings.insert(SettingsTable::monitorKey(QStringLiteral("Advanced") + key, monitor_number),
                       value);
     if (m_automation_paused) {
@@ -104,7 +104,7 @@ void App::store_monitor_brightness(const QString& key, int value, int monitor_nu
         m_current_brightness = value;
         preview_colors(0);
     }
-    QMetaObject::invokeMethod(this, "update_kavo_status");
+    update_kavo_status();
 }
 
 void App::preview_colors(int monitor_number)
@@ -151,7 +151,7 @@ void App::sleep_brightness_changed(int value, int monitor_number)
 void App::use_per_monitor_settings_changed(bool value)
 {
     if (store_setting(QStringLiteral("UsePerMonitorSettings"), value, "USE_PER_MONITOR_SETTINGS: "))
-        QMetaObject::invokeMethod(this, "update_gamma");
+        update_gamma();
 }
 
 void App::store_colour_switch(const QString& key, bool value, const char* log_label)
@@ -159,7 +159,7 @@ void App::store_colour_switch(const QString& key, bool value, const char* log_la
     if (!store_setting(key, value, log_label))
         return;
     m_settings.insert(QStringLiteral("Advanced") + key, value);
-    QMetaObject::invokeMethod(this, "update_gamma");
+    update_gamma();
 }
 
 void App::use_manual_color_settings_changed(bool value)
@@ -181,13 +181,13 @@ void App::use_sleep_light_changed(bool value)
 void App::use_saturation_changed(bool value)
 {
     if (store_setting(QStringLiteral("UseSaturation"), value, nullptr))
-        QMetaObject::invokeMethod(this, "update_gamma");
+        update_gamma();
 }
 
 void App::store_schedule_setting(const QString& key, const QVariant& value, const char* log_label)
 {
     if (store_setting(key, value, log_label))
-        QMetaObject::invokeMethod(this, "update_times_info");
+        refresh_transition_texts();
 }
 
 void App::day_transition_duration_changed(int value)
@@ -236,16 +236,24 @@ void App::use_manual_night_duration_changed(bool value)
 
 void App::run_tick_steps()
 {
-    for (const char* step : {"update_gamma", "update_ui", "update_idle_time",
-                             "update_smart_brightness", "update_smart_inversion"})
-        QMetaObject::invokeMethod(this, step);
+    update_gamma();
+    update_ui();
+    update_idle_time();
+    QMetaObject::invokeMethod(this, "update_smart_brightness");
+    QMetaObject::invokeMethod(this, "update_smart_inversion");
+}
+
+void App::refresh_transition_texts()
+{
+    update_transition_times_info();
+    update_moon_phases_info();
 }
 
 void App::night_start_time_changed(int hours, int minutes)
 {
     if (!store_clock_time("NightStartTimeHours", "NightStartTimeMinutes", hours, minutes, nullptr))
         return;
-    QMetaObject::invokeMethod(this, "update_times_info");
+    refresh_transition_texts();
     run_tick_steps();
 }
 
@@ -254,20 +262,20 @@ void App::night_end_time_changed(int hours, int minutes)
     if (!store_clock_time("NightEndTimeHours", "NightEndTimeMinutes", hours, minutes,
                           "night_end_time_changed: "))
         return;
-    QMetaObject::invokeMethod(this, "update_times_info");
+    refresh_transition_texts();
     run_tick_steps();
 }
 
 void App::bedtime_changed(int hours, int minutes)
 {
     if (store_clock_time("BedtimeHours", "BedtimeMinutes", hours, minutes, "bedtime_changed: "))
-        QMetaObject::invokeMethod(this, "update_times_info");
+        refresh_transition_texts();
 }
 
 void App::wake_time_changed(int hours, int minutes)
 {
     if (store_clock_time("WakeTimeHours", "WakeTimeMinutes", hours, minutes, "wake_time_changed: "))
-        QMetaObject::invokeMethod(this, "update_times_info");
+        refresh_transition_texts();
 }
 
 void App::hide_taskbar_icon_changed(bool value)
@@ -419,18 +427,15 @@ void App::ignore_monitor_changed(int monitor, bool ignore)
         m_ignored_monitors.removeAll(monitor);
     const bool changed = listed != ignore;
 
-    QMetaObject::invokeMethod(this, "update_gamma");
-    QMetaObject::invokeMethod(this, "restore_manage_monitors");
+    update_gamma();
+    restore_manage_monitors();
     if (!changed)
         return;
+    // The overlay and lightness windows are built anew for the monitors now in use.
     QMetaObject::invokeMethod(this, "delete_overlay_screen");
-    QMetaObject::invokeMethod(
-        this, "use_overlay_screen_changed",
-        Q_ARG(bool, m_settings.value(QStringLiteral("UseOverlayScreen")).toBool()));
+    use_overlay_screen_changed(m_settings.value(QStringLiteral("UseOverlayScreen")).toBool());
     QMetaObject::invokeMethod(this, "delete_lightness_screen");
-    QMetaObject::invokeMethod(
-        this, "use_lightness_screen_changed",
-        Q_ARG(bool, m_settings.value(QStringLiteral("UseLightnessScreen")).toBool()));
+    use_lightness_screen_changed(m_settings.value(QStringLiteral("UseLightnessScreen")).toBool());
 }
 
 void App::restore_settings()

@@ -1,8 +1,9 @@
 // The main window of App: its web view and drag strip, the page bridge, sizes and display
 // scale, closing, the hidden-pages list and the small services the page calls.
 //
-// Steps that belong to features built elsewhere in App (gamma, schedule, tray, PWM,
-// translations) are called by slot name, so the window works before and after they exist.
+// Steps of features that are not part of Kavo yet (the gamma page options, translations, PWM,
+// the tray and taskbar, overlay and lightness windows) are called by slot name: they do nothing
+// until those features exist.
 #include "App.h"
 
 #include "KavoLog.h"
@@ -93,8 +94,14 @@ bool App::create_ui()
     attach_object();
     connect(m_dom->mainFrame(), &QWebFrame::javaScriptWindowObjectCleared, this,
             &App::attach_object);
-    connect(m_ui->webView, &QWebView::loadFinished, this, &App::load_finished);
-    connect(m_ui->webView, SIGNAL(loadFinished(bool)), this, SLOT(set_gamma_ui()));
+    // A load that did not complete is no page: the view reports one when it is destroyed
+    // while loading, from inside the window's destruction.
+    connect(m_ui->webView, &QWebView::loadFinished, this, [this](bool ok) {
+        if (!ok)
+            return;
+        load_finished();
+        QMetaObject::invokeMethod(this, "set_gamma_ui");
+    });
     return true;
 }
 
@@ -133,15 +140,14 @@ void App::load_finished()
     emit set_kavo_type_dropdown_value(m_settings.value(QStringLiteral("KavoType")).toInt());
     evaluate_page_script(QStringLiteral("kavo_load_finished();"));
 
-    connect(qApp, SIGNAL(applicationStateChanged(Qt::ApplicationState)), this,
-            SLOT(application_state_changed(Qt::ApplicationState)));
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, &App::application_state_changed);
     if (Platform::current().has(Capability::TaskbarButtons))
         QMetaObject::invokeMethod(this, "refresh_taskbar_button");
     QMetaObject::invokeMethod(this, "set_gamma_ui");
     QMetaObject::invokeMethod(
         this, "language_changed_force",
         Q_ARG(QString, m_settings.value(QStringLiteral("Language")).toString()), Q_ARG(bool, true));
-    QMetaObject::invokeMethod(this, "update_times_info");
+    refresh_transition_texts();
     QMetaObject::invokeMethod(this, "restore_pwm_control_status");
     emit set_use_advanced_settings(m_settings.value(QStringLiteral("AdvancedView")).toBool());
 }
@@ -227,22 +233,20 @@ void App::use_advanced_settings_changed(bool is_advanced_view, int width, int he
         refresh_size(width, height);
     m_settings.insert(QStringLiteral("AdvancedView"), is_advanced_view);
     if (is_advanced_view) {
-        QMetaObject::invokeMethod(this, "kavo_type_changed", Q_ARG(int, 0));
+        kavo_type_changed(0);
         restore_advanced_settings_values();
     } else {
         const int mode = m_settings.value(QStringLiteral("KavoMode")).toInt();
         const int type = m_settings.value(QStringLiteral("KavoType")).toInt();
-        QMetaObject::invokeMethod(this, "kavo_mode_changed_force", Q_ARG(int, mode),
-                                  Q_ARG(bool, true));
-        QMetaObject::invokeMethod(this, "kavo_type_changed_force", Q_ARG(int, type),
-                                  Q_ARG(bool, true));
+        kavo_mode_changed_force(mode, true);
+        kavo_type_changed_force(type, true);
         emit set_kavo_mode_dropdown_value(mode);
         emit set_kavo_type_dropdown_value(type);
     }
     if (save_manager())
         save_manager()->write_advanced_view();
-    QMetaObject::invokeMethod(this, "update_gamma");
-    QMetaObject::invokeMethod(this, "update_ui");
+    update_gamma();
+    update_ui();
     QMetaObject::invokeMethod(this, "refresh_overlay_screens");
     QMetaObject::invokeMethod(this, "refresh_lightness_screens");
 }

@@ -302,12 +302,6 @@ const MainScreen = (() => {
         });
     }
 
-    function showVersion(version) {
-        Kavo.all(document, ".version").forEach((label) => {
-            label.textContent = "Kavo " + version;
-        });
-    }
-
     function connect() {
         Kavo.connect();
         Kavo.listen("set_use_advanced_settings", receiveView);
@@ -325,7 +319,6 @@ const MainScreen = (() => {
         );
         Kavo.listen("set_remaining_time", showRemainingTime);
         Kavo.listen("set_timer_message", (message) => showRemainingTime(message, "", ""));
-        Kavo.listen("set_current_version", showVersion);
         Kavo.listen("set_screen_count", (count) => {
             screenCount = count;
             buildMonitorTabs();

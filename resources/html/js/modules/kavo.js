@@ -21,6 +21,7 @@ const Kavo = (() => {
         "set_geolocation_string",
         "set_transition_times_info",
         "set_moon_phases_info",
+        "set_current_version",
     ];
 
     function native() {
@@ -348,6 +349,7 @@ const Kavo = (() => {
         tr,
         translate,
         bind,
+        bindings: () => Array.from(bindings.values()),
         value,
         watch,
         commit,

@@ -26,7 +26,7 @@ Kavo.bind({
             const number = Number(element.getAttribute("data-monitor"));
             const row = element.closest(".row");
             const present = !monitors || number <= monitors.count;
-            element.checked = !monitors || monitors.ignored.indexOf(number) < 0;
+            element.checked = present && (!monitors || monitors.ignored.indexOf(number) < 0);
             element.disabled = !present;
             if (row) row.classList.toggle("disabled", !present);
         },

@@ -1,0 +1,310 @@
+// The main window with its real page in the web engine, on the simulated desktop: what the
+// page runs at load, clicks and slider moves reaching the settings, values reaching the page.
+#include "AppFixture.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QMouseEvent>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebView>
+#include <QtTest>
+
+namespace {
+// Normal scale, so that page coordinates are widget coordinates.
+const QVariantMap kNormalScale{{"UiScale", 1}};
+
+QVariantMap with(QVariantMap settings, const QVariantMap& extra)
+{
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+        settings.insert(it.key(), it.value());
+    return settings;
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AppFixture> m_fixture;
+
+    App& app() { return m_fixture->app(); }
+    QWebView* view() { return app().findChild<QWebView*>(QStringLiteral("webView")); }
+
+    QVariant js(const QString& script)
+    {
+        return app().main_page()->mainFrame()->evaluateJavaScript(script);
+    }
+
+    // Starts Kavo and opens its window the way "--show_ui" does; returns once the page has
+    // finished its own start.
+    void open_window(const QVariantMap& settings = {})
+    {
+        m_fixture->start(with(kNormalScale, settings));
+        app().create_ui();
+        app().set_show_ui_requested(true);
+        QTRY_VERIFY(app().isVisible());
+        QTRY_VERIFY(js("document.querySelectorAll('#menu-items .menu-item').length > 0").toBool());
+    }
+
+    void open_page(const QString& title)
+    {
+        emit app().open_page(title);
+        QTRY_COMPARE(
+            js("(document.querySelector('#page-host .page-title') || {}).textContent").toString(),
+            title);
+    }
+
+    QPoint centre_of(const QString& selector)
+    {
+        const QVariantList box =
+            js("(function () { const r = document.querySelector('" + selector +
+               "').getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })()")
+                .toList();
+        return QPoint(box.value(0).toInt() + box.value(2).toInt() / 2,
+                      box.value(1).toInt() + box.value(3).toInt() / 2);
+    }
+
+    void click(const QString& selector)
+    {
+        QTest::mouseClick(view(), Qt::LeftButton, {}, centre_of(selector));
+    }
+
+    void send_mouse(QEvent::Type type, const QPoint& at, Qt::MouseButtons buttons)
+    {
+        QMouseEvent event(type, at, view()->mapToGlobal(at), Qt::LeftButton, buttons, {});
+        QCoreApplication::sendEvent(view(), &event);
+    }
+
+private slots:
+    void init() { m_fixture = std::make_unique<AppFixture>(); }
+    void cleanup() { m_fixture.reset(); }
+
+    void theFirstLoadConnectsThePageAndReportsItReady()
+    {
+        open_window();
+        QVERIFY(app().is_page_loaded());
+        emit app().set_kavo_status(QStringLiteral("4500K / 90%"));
+        QCOMPARE(js("document.getElementById('kavo-status').textContent").toString(),
+                 QStringLiteral("4500K / 90%"));
+        QCOMPARE(m_fixture->desktop().state().value("front_window").toString(),
+                 QStringLiteral("Kavo"));
+    }
+
+    void aReloadDoesNotFinishThePageAgain()
+    {
+        open_window();
+        QSignalSpy loaded(view(), &QWebView::loadFinished);
+        view()->reload();
+        QTRY_COMPARE(loaded.count(), 1);
+        // The reloaded page is never told that Kavo finished loading: its menu stays empty.
+        QCOMPARE(js("document.querySelectorAll('#menu-items .menu-item').length").toInt(), 0);
+        QCOMPARE(js("typeof native_object.get_unused_pages").toString(),
+                 QStringLiteral("function"));
+    }
+
+    void everySignalThePageListensToExists()
+    {
+        open_window();
+        const QStringList missing =
+            js("Kavo.bindings().map((b) => b.signal).filter((s) => s && "
+               "!(native_object[s] && typeof native_object[s].connect === 'function'))")
+                .toStringList();
+        QCOMPARE(missing, QStringList());
+    }
+
+    void everySlotThePageCallsExistsOrComesLater()
+    {
+        // Slots of features that are not part of Kavo yet; the page calls them by name.
+        const QStringList later{"use_manual_location_changed",
+                                "latitude_changed",
+                                "longitude_changed",
+                                "use_keyboard_blocking_changed",
+                                "use_mouse_inactivity_changed",
+                                "use_keyboard_inactivity_changed",
+                                "use_software_cursor_changed",
+                                "check_for_updates_changed",
+                                "timer_type_changed"};
+        open_window();
+        const QStringList missing = js("Kavo.bindings().map((b) => b.slot).filter((s) => s && "
+                                       "typeof native_object[s] !== 'function')")
+                                        .toStringList();
+        for (const QString& slot : missing)
+            QVERIFY2(later.contains(slot), qPrintable(slot));
+    }
+
+    void aClickedSwitchReachesItsSetting_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("manual blue light") << "Blue light"
+                                           << "use_manual_color_settings"
+                                           << "UseManualColorSettings" << true;
+        QTest::newRow("sleep light") << "Sleep"
+                                     << "use_sleep_light"
+                                     << "UseSleepLight" << false;
+        QTest::newRow("hide taskbar icon") << "System"
+                                           << "hide_taskbar_icon"
+                                           << "HideTaskbarIcon" << false;
+        QTest::newRow("optimize ui creation") << "CPU"
+                                              << "optimize_ui_creation"
+                                              << "OptimizeUiCreation" << false;
+        QTest::newRow("per monitor settings") << "Manage monitors"
+                                              << "use_per_monitor_settings"
+                                              << "UsePerMonitorSettings" << true;
+    }
+
+    void aClickedSwitchReachesItsSetting()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, setting);
+        QFETCH(QString, key);
+        QFETCH(bool, expected);
+        open_window();
+        open_page(page);
+        click("#page-host [data-setting=\"" + setting + "\"]");
+        QTRY_COMPARE(app().settings_map().value(key).toBool(), expected);
+    }
+
+    void aMovedSliderReachesItsSetting()
+    {
+        open_window();
+        open_page(QStringLiteral("Brightness"));
+        const QString slider = QStringLiteral("#page-host [data-setting=\"day_brightness\"]");
+        const QPoint thumb = centre_of(slider);
+        const QVariantList box = js("(function () { const r = document.querySelector('" + slider +
+                                    "').getBoundingClientRect(); return [r.left, r.width]; })()")
+                                     .toList();
+        // The thumb sits at 100 %; drag it to the left end of the 30..100 % range.
+        const QPoint left_end(box.value(0).toInt() + 2, thumb.y());
+        send_mouse(QEvent::MouseButtonPress, thumb, Qt::LeftButton);
+        send_mouse(QEvent::MouseMove, (thumb + left_end) / 2, Qt::LeftButton);
+        send_mouse(QEvent::MouseMove, left_end, Qt::LeftButton);
+        send_mouse(QEvent::MouseButtonRelease, left_end, Qt::NoButton);
+        QTRY_COMPARE(app().settings_map().value("DayBrightness").toInt(), 30);
+        QCOMPARE(app().settings_map().value("AdvancedDayBrightness").toInt(), 30);
+    }
+
+    void aTypedTimeReachesItsSettings()
+    {
+        open_window();
+        open_page(QStringLiteral("Sleep"));
+        js("(function () { const hours = document.querySelector("
+           "'#page-host [data-setting=\"bedtime\"] input'); hours.value = '23'; "
+           "hours.dispatchEvent(new Event('change')); })()");
+        QCOMPARE(app().settings_map().value("BedtimeHours").toInt(), 23);
+        QCOMPARE(app().settings_map().value("BedtimeMinutes").toInt(), 0);
+    }
+
+    void publishedValuesReachThePage_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("expected"); // the page's value, as JSON
+
+        QTest::newRow("switch") << "UseSleepLight" << QVariant(false) << "use_sleep_light"
+                                << "false";
+        QTest::newRow("choice") << "FontType" << QVariant(2) << "font_type"
+                                << "2";
+        QTest::newRow("per-monitor colour")
+            << "DayTemperature" << QVariant(4200) << "day_temperature"
+            << "4200";
+        QTest::newRow("seconds shown as minutes")
+            << "DayTransitionDuration" << QVariant(1800) << "day_transition_duration"
+            << "30";
+        QTest::newRow("text coordinate") << "Latitude" << QVariant(52.5) << "latitude"
+                                         << "52.5";
+        QTest::newRow("clock time") << "BedtimeHours" << QVariant(23) << "bedtime"
+                                    << R"({"hours":23,"minutes":0})";
+        QTest::newRow("timer type") << "TimerType" << QVariant(3) << "timer_type"
+                                    << "3";
+    }
+
+    void publishedValuesReachThePage()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, stored);
+        QFETCH(QString, setting);
+        QFETCH(QString, expected);
+        open_window({{key, stored}});
+        QCOMPARE(js("JSON.stringify(Kavo.value('" + setting + "'))").toString(), expected);
+    }
+
+    void theSimpleViewShowsAndSendsModeAndType()
+    {
+        open_window({{"KavoMode", 2}, {"KavoType", 4}});
+        QCOMPARE(js("document.querySelector('#mode-choice .selected').textContent").toString(),
+                 QStringLiteral("Manual"));
+        QCOMPARE(js("document.querySelector('#type-choice .selected').textContent").toString(),
+                 QStringLiteral("Reading"));
+        click("#mode-choice [data-mode=\"3\"]");
+        QTRY_COMPARE(app().settings_map().value("KavoMode").toInt(), 3);
+        click("#type-choice [data-type=\"3\"]");
+        QTRY_COMPARE(app().settings_map().value("KavoType").toInt(), 3);
+    }
+
+    void hidingAPageTakesItOffTheMenu()
+    {
+        open_window();
+        QVERIFY(!app().get_unused_pages().contains(QStringLiteral("Sleep")));
+        click("#advanced-tab");
+        QTRY_VERIFY(app().settings_map().value("AdvancedView").toBool());
+        click("#menu-edit");
+        click("#menu-items [data-page=\"Sleep\"]");
+        QVERIFY(app().get_unused_pages().contains(QStringLiteral("Sleep")));
+        click("#menu-edit");
+        QCOMPARE(js("!!document.querySelector('#menu-items [data-page=\"Sleep\"]')").toBool(),
+                 false);
+    }
+
+    void escapeClosesLikeTheCloseButton()
+    {
+        open_window({{"HideTaskbarIcon", true}});
+        QTest::keyClick(view(), Qt::Key_Escape);
+        QTRY_VERIFY(!app().isVisible());
+    }
+
+    void closingWithoutTrayIconQuits_data()
+    {
+        QTest::addColumn<bool>("autosave");
+        QTest::newRow("auto-save on") << true;
+        QTest::newRow("auto-save off") << false;
+    }
+
+    void closingWithoutTrayIconQuits()
+    {
+        QFETCH(bool, autosave);
+        open_window({{"AutosaveSettings", autosave}, {"WorkTime", 25}});
+        app().settings_map().insert("WorkTime", 40);
+        QCloseEvent event;
+        QCoreApplication::sendEvent(&app(), &event);
+        QVERIFY(event.isAccepted());
+        QCOMPARE(m_fixture->stored("WorkTime").toInt(), autosave ? 40 : 25);
+    }
+
+    void thePageRescalesItsWindow_data()
+    {
+        QTest::addColumn<int>("uiScale");
+        QTest::addColumn<QSize>("simpleSize");
+        QTest::newRow("normal") << 1 << QSize(520, 500);
+        QTest::newRow("1920") << 3 << QSize(780, 750);
+        QTest::newRow("retina") << 2 << QSize(1040, 1000);
+    }
+
+    void thePageRescalesItsWindow()
+    {
+        QFETCH(int, uiScale);
+        QFETCH(QSize, simpleSize);
+        open_window();
+        app().settings_map().insert("UiScale", uiScale);
+        app().refresh_scale();
+        QTRY_COMPARE(app().size(), simpleSize);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
