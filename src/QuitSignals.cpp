@@ -17,19 +17,25 @@ extern "C" void on_quit_signal(int signal_number)
 }
 } // namespace
 
-QuitSignals::QuitSignals(QObject* parent) : QObject(parent)
+void QuitSignals::catch_signals()
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pipe) != 0)
+    if (g_pipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pipe) != 0)
         return;
-    m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &QuitSignals::on_readable);
-
     struct sigaction action = {};
     action.sa_handler = on_quit_signal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int signal_number : kQuitSignals)
         ::sigaction(signal_number, &action, nullptr);
+}
+
+QuitSignals::QuitSignals(QObject* parent) : QObject(parent)
+{
+    catch_signals();
+    if (g_pipe[0] < 0)
+        return;
+    m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &QuitSignals::on_readable);
 }
 
 QuitSignals::~QuitSignals()

@@ -12,6 +12,10 @@ class QuitSignals : public QObject
     Q_OBJECT
 
 public:
+    // Catches the signals from now on; one that arrives before a QuitSignals object exists
+    // waits in the socket pair until the event loop reads it.
+    static void catch_signals();
+
     explicit QuitSignals(QObject* parent = nullptr);
     ~QuitSignals() override;
 

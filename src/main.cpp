@@ -20,6 +20,7 @@ bool asks_to_show_ui(int argc, char** argv)
 int main(int argc, char* argv[])
 {
     qInstallMessageHandler(discard_qt_messages);
+    QuitSignals::catch_signals();
     qputenv("QT_BEARER_POLL_TIMEOUT", "-1");
     QCoreApplication::setApplicationName(QStringLiteral("Kavo"));
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
