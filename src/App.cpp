@@ -69,6 +69,14 @@ void emit_by_name(App* app, const char* signal, SettingType type, const QVariant
         break;
     }
 }
+// The page hands a list back: into the map, and at once into the store.
+void store_list(SettingsMap& settings, const char* key, const QString& text,
+                void (SaveManager::*writer)(const QString&))
+{
+    settings.insert(QLatin1String(key), text);
+    if (save_manager())
+        (save_manager()->*writer)(text);
+}
 } // namespace
 
 App::App(QWidget* parent) : KavoWindow(parent)
@@ -263,44 +271,32 @@ void App::auto_save_settings_changed(bool value)
 
 void App::save_color_pausers(const QString& text)
 {
-    m_settings.insert(QStringLiteral("ColorPausers"), text);
-    if (save_manager())
-        save_manager()->write_color_pausers(text);
+    store_list(m_settings, "ColorPausers", text, &SaveManager::write_color_pausers);
 }
 
 void App::save_timer_pausers(const QString& text)
 {
-    m_settings.insert(QStringLiteral("TimerPausers"), text);
-    if (save_manager())
-        save_manager()->write_timer_pausers(text);
+    store_list(m_settings, "TimerPausers", text, &SaveManager::write_timer_pausers);
 }
 
 void App::save_mouse_pausers(const QString& text)
 {
-    m_settings.insert(QStringLiteral("MousePausers"), text);
-    if (save_manager())
-        save_manager()->write_mouse_pausers(text);
+    store_list(m_settings, "MousePausers", text, &SaveManager::write_mouse_pausers);
 }
 
 void App::save_color_triggers(const QString& text)
 {
-    m_settings.insert(QStringLiteral("ColorTriggers"), text);
-    if (save_manager())
-        save_manager()->write_color_triggers(text);
+    store_list(m_settings, "ColorTriggers", text, &SaveManager::write_color_triggers);
 }
 
 void App::save_websites_for_blocking(const QString& text)
 {
-    m_settings.insert(QStringLiteral("WebsitesForBlocking"), text);
-    if (save_manager())
-        save_manager()->write_websites_for_blocking(text);
+    store_list(m_settings, "WebsitesForBlocking", text, &SaveManager::write_websites_for_blocking);
 }
 
 void App::save_applications_for_blocking(const QString& text)
 {
-    m_settings.insert(QStringLiteral("ApplicationsForBlocking"), text);
-    if (save_manager())
-        save_manager()->write_applications_for_blocking(text);
+    store_list(m_settings, "ApplicationsForBlocking", text, &SaveManager::write_applications_for_blocking);
 }
 
 void App::reset_settings_to_default()
