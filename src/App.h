@@ -501,6 +501,7 @@ private slots:
     void update_ui();
     void update_kavo_status();
     void update_tray_icon_tooltip();
+    void update_times_info();
     void update_idle_time();
     void begin_hiding();
     void fade_window();

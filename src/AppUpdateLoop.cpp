@@ -200,6 +200,12 @@ void App::update_tray_icon_tooltip()
     m_tooltip_text = colors_status_text();
 }
 
+void App::update_times_info()
+{
+    update_transition_times_info();
+    update_moon_phases_info();
+}
+
 // Counts the ticks without input while inactivity watching is on; the input hooks set the
 // count back to 0. Past the limit the rest timer stops until input comes back.
 void App::update_idle_time()
