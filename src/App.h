@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QVariantList>
 
@@ -85,6 +86,9 @@ public:
     bool is_page_loaded() const { return m_page_loaded; }
     // UnusedPages as loaded, or the default list when that is empty.
     void load_unused_pages();
+    // Runs the main page's function `function` with `arguments`, each passed as a string
+    // (escaped, so outside text stays data); false while there is no page.
+    bool call_page_function(const QString& function, const QStringList& arguments = {});
 
 public slots:
     void load_finished();
@@ -425,7 +429,6 @@ private:
     void fit_drag_widget_to_scale();
     void show_drag_widget();
     void repaint_nudge();
-    void evaluate_page_script(const QString& script);
     bool is_tray_icon_visible() const;
 
     MainScreenForm* m_ui = nullptr; // a child of the window

@@ -13,6 +13,7 @@
 #include "screens/DragWidget.h"
 #include "screens/KavoMessageBox.h"
 #include "screens/MainScreenForm.h"
+#include "screens/PageScript.h"
 #include "screens/UnusedPages.h"
 #include "settings/SaveManager.h"
 
@@ -121,10 +122,12 @@ void App::attach_object()
     addToJavaScriptWindowObject(QStringLiteral("native_object"), m_dom);
 }
 
-void App::evaluate_page_script(const QString& script)
+bool App::call_page_function(const QString& function, const QStringList& arguments)
 {
-    if (m_dom)
-        m_dom->mainFrame()->evaluateJavaScript(script);
+    if (!m_dom)
+        return false;
+    m_dom->mainFrame()->evaluateJavaScript(PageScript::call(function, arguments));
+    return true;
 }
 
 void App::load_finished()
@@ -132,13 +135,13 @@ void App::load_finished()
     if (m_page_loaded)
         return;
     m_page_loaded = true;
-    evaluate_page_script(QStringLiteral("connect_signals_and_slots();"));
+    call_page_function(QStringLiteral("connect_signals_and_slots"));
     // The page shows the settings from the first moment, before it reports itself ready.
     if (save_manager())
         save_manager()->publish_settings();
     emit set_kavo_mode_dropdown_value(m_settings.value(QStringLiteral("KavoMode")).toInt());
     emit set_kavo_type_dropdown_value(m_settings.value(QStringLiteral("KavoType")).toInt());
-    evaluate_page_script(QStringLiteral("kavo_load_finished();"));
+    call_page_function(QStringLiteral("kavo_load_finished"));
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &App::application_state_changed);
     if (Platform::current().has(Capability::TaskbarButtons))

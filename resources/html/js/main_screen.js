@@ -356,3 +356,15 @@ function connect_signals_and_slots() {
 function kavo_load_finished() {
     MainScreen.loadFinished();
 }
+
+// Kavo can drive the screen's gamma: the options that need it become available.
+function enable_all_gamma_options() {
+    Kavo.all(document, "[data-gamma-option]").forEach((control) => {
+        control.disabled = false;
+    });
+}
+
+// The application in front, as the pausers pages show it.
+function set_current_active_process(name) {
+    Kavo.showText("current_active_process", name);
+}

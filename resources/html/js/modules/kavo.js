@@ -357,6 +357,7 @@ const Kavo = (() => {
         formats,
         attach,
         connect,
+        showText: receiveText,
         setActiveMonitor,
         activeMonitor: () => activeMonitor,
     };
