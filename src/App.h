@@ -442,6 +442,9 @@ private:
     bool store_setting(const QString& key, const QVariant& value, const char* log_label);
     bool store_clock_time(const char* hours_key, const char* minutes_key, int hours,
                           int minutes, const char* log_label);
+    // A per-monitor colour value and its Advanced copy; false when nothing changed.
+    bool store_monitor_colour(const QString& key, int value, int monitor_number,
+                              const char* log_label);
     void store_monitor_temperature(const QString& key, int value, int monitor_number);
     void store_monitor_brightness(const QString& key, int value, int monitor_number,
                                   const char* log_label);

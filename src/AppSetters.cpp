@@ -14,7 +14,7 @@
 #include "screens/KavoQuestionBox.h"
 #include "settings/SaveManager.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDebug>
 
 #include <cstdio>
@@ -28,7 +28,9 @@ SaveManager* save_manager()
 
 QString log_text(const QVariant& value)
 {
-    return value.type() == QVariant::Bool ? QString::number(int(value.toBool())) : value.toString();
+    if (value.type() == QVariant::Bool)
+        return value.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    return value.toString();
 }
 
 void log_setting(const char* log_label, const QString& text)
@@ -75,14 +77,22 @@ bool App::is_known_monitor(int monitor_number) const
     return false;
 }
 
-void App::store_monitor_temperature(const QString& key, int value, int monitor_number)
+bool App::store_monitor_colour(const QString& key, int value, int monitor_number,
+                               const char* log_label)
 {
     if (!is_known_monitor(monitor_number) ||
-        !store_setting(SettingsTable::monitorKey(key, monitor_number), value, nullptr))
-        return;
+        !store_setting(SettingsTable::monitorKey(key, monitor_number), value, log_label))
+        return false;
     update_gamma();
     m_settings.insert(SettingsTable::monitorKey(QStringLiteral("Advanced") + key, monitor_number),
                       value);
+    return true;
+}
+
+void App::store_monitor_temperature(const QString& key, int value, int monitor_number)
+{
+    if (!store_monitor_colour(key, value, monitor_number, nullptr))
+        return;
     if (m_automation_paused) {
         m_current_temperature = value;
         preview_colors(monitor_number);
@@ -93,12 +103,8 @@ void App::store_monitor_temperature(const QString& key, int value, int monitor_n
 void App::store_monitor_brightness(const QString& key, int value, int monitor_number,
                                    const char* log_label)
 {
-    if (!is_known_monitor(monitor_number) ||
-        !store_setting(SettingsTable::monitorKey(key, monitor_number), value, log_label))
+    if (!store_monitor_colour(key, value, monitor_number, log_label))
         return;
-    update_gamma();
-    m_settings.insert(SettingsTable::monitorKey(QStringLiteral("Advanced") + key, monitor_number),
-                      value);
     if (m_automation_paused) {
         // Brightness previews on every monitor.
         m_current_brightness = value;

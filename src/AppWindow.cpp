@@ -288,10 +288,7 @@ void App::minimize_clicked()
 
 void App::destroy_ui_on_close_changed(bool value)
 {
-    if (m_settings.value(QStringLiteral("DestroyUiOnClose")).toBool() == value)
-        return;
-    qDebug().noquote().nospace() << "destroy_ui_on_close: " << int(value);
-    m_settings.insert(QStringLiteral("DestroyUiOnClose"), value);
+    store_setting(QStringLiteral("DestroyUiOnClose"), value, "destroy_ui_on_close: ");
 }
 
 bool App::is_tray_icon_visible() const

@@ -91,6 +91,7 @@ const Kavo = (() => {
 
     const formats = {
         kelvin: (kelvin) => kelvin + " K",
+        minutes: (minutes) => minutes + " min",
         percent: (percent) => percent + " %",
         // Minutes as a signed hours:minutes offset, "+01:30".
         signedHours: (minutes) => {
@@ -119,6 +120,13 @@ const Kavo = (() => {
             extendedBy: "brightness_extended_values",
             step: 1,
             format: formats.percent,
+        },
+        // A duration Kavo keeps in seconds, shown in whole minutes.
+        minutes: {
+            kind: "slider",
+            fromNative: (seconds) => Math.round(seconds / 60),
+            toNative: (minutes) => [minutes * 60],
+            format: formats.minutes,
         },
     };
 

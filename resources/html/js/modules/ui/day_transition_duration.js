@@ -1,12 +1,9 @@
 // How long the change into day takes; Kavo keeps it in seconds.
 Kavo.bind({
     setting: "day_transition_duration",
-    kind: "slider",
+    preset: "minutes",
     slot: "day_transition_duration_changed",
     signal: "set_day_transition_duration_value",
     range: [0, 180],
     step: 5,
-    fromNative: (seconds) => Math.round(seconds / 60),
-    toNative: (minutes) => [minutes * 60],
-    format: (minutes) => minutes + " min",
 });

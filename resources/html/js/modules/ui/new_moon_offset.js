@@ -1,12 +1,9 @@
 // How much later night comes at new moon; Kavo keeps it in seconds.
 Kavo.bind({
     setting: "new_moon_offset",
-    kind: "slider",
+    preset: "minutes",
     slot: "new_moon_offset_changed",
     signal: "set_new_moon_offset_value",
     range: [0, 120],
     step: 1,
-    fromNative: (seconds) => Math.round(seconds / 60),
-    toNative: (minutes) => [minutes * 60],
-    format: (minutes) => minutes + " min",
 });
