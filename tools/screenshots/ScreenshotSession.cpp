@@ -56,7 +56,17 @@ bool ScreenshotSession::render_scale(const Scale& scale)
             !save(scale.folder, parts.last().section(QLatin1Char('.'), 0, 0)))
             return false;
     }
-    return true;
+    return render_per_monitor_tabs(scale);
+}
+
+bool ScreenshotSession::render_per_monitor_tabs(const Scale& scale)
+{
+    // Only the page learns of it: the window shows the monitor tabs of per-monitor settings.
+    emit m_app.set_use_per_monitor_settings(true);
+    const bool saved = open_page(QStringLiteral("Blue light")) &&
+                       save(scale.folder, QStringLiteral("blue_light_page_per_monitor"));
+    emit m_app.set_use_per_monitor_settings(false);
+    return saved;
 }
 
 bool ScreenshotSession::show_view(bool advanced)

@@ -25,6 +25,7 @@ private:
     };
 
     bool render_scale(const Scale& scale);
+    bool render_per_monitor_tabs(const Scale& scale);
     bool show_view(bool advanced);
     bool open_page(const QString& title);
     bool save(const QString& folder, const QString& name);
