@@ -2,8 +2,10 @@
 // pattern, the two-value times, ignored monitors, the font renderer, hidden pages, the display
 // scale, the drag strip and the restart question.
 #include "AppFixture.h"
+#include "color/MagnificationApi.h"
 #include "screens/DisplayScale.h"
 #include "screens/DragWidget.h"
+#include "screens/KavoMessageBox.h"
 #include "screens/KavoQuestionBox.h"
 #include "screens/UnusedPages.h"
 
@@ -498,6 +500,44 @@ private slots:
         QCOMPARE(requests.size(), restarts);
         if (restarts)
             QCOMPARE(requests.at(0).toString(), QStringLiteral("Kavo is restarting the system"));
+    }
+
+    void messagesFollowTheDesktop_data()
+    {
+        QTest::addColumn<bool>("messageBoxes");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("message boxes") << true << QStringList{"Title", "first\nsecond"};
+        QTest::newRow("tray notices") << false << QStringList{};
+    }
+
+    void messagesFollowTheDesktop()
+    {
+        QFETCH(bool, messageBoxes);
+        QFETCH(QStringList, shown);
+        use_desktop(QStringLiteral(R"({"capabilities": {"message_boxes": %1}})")
+                        .arg(messageBoxes ? "true" : "false")
+                        .toUtf8());
+        m_fixture->start();
+        KavoMessageBox::testMessages().clear();
+        KavoMessageBox::setTestAnswer(QStringLiteral("OK"));
+        app().show_message("Title", "first\nsecond");
+        QCOMPARE(KavoMessageBox::testMessages(), shown);
+        app().show_message_box("Box", "always");
+        QCOMPARE(KavoMessageBox::testMessages().mid(shown.size()), (QStringList{"Box", "always"}));
+        KavoMessageBox::setTestAnswer(std::nullopt);
+    }
+
+    void zoomStepsTheScreenMagnifier()
+    {
+        use_desktop(R"({"capabilities": {"magnifier": true}})");
+        m_fixture->start();
+        MagnificationApi* magnifier = MagnificationApi::instance();
+        QVERIFY(magnifier);
+        app().zoom_in();
+        app().zoom_in();
+        QCOMPARE(magnifier->zoom_level(), 1.4f);
+        app().zoom_out();
+        QCOMPARE(magnifier->zoom_level(), 1.25f);
     }
 
     void pageUrlsAreOnlyRedirectedWhenNew()
