@@ -134,6 +134,20 @@ private slots:
             QVERIFY2(later.contains(slot), qPrintable(slot));
     }
 
+    void everyPageOpensWithItsControlsBound()
+    {
+        open_window();
+        for (const QVariant& title : js("MainScreen.PAGES.map((page) => page.title)").toList()) {
+            open_page(title.toString());
+            const QStringList unbound =
+                js("Kavo.all(document, '#page-host [data-setting]:not([data-bound])')"
+                   ".map((control) => control.getAttribute('data-setting'))")
+                    .toStringList();
+            QVERIFY2(unbound.isEmpty(), qPrintable(title.toString() + ": " + unbound.join(", ")));
+        }
+        QCOMPARE(js("Kavo.errors()").toStringList(), QStringList());
+    }
+
     void aClickedSwitchReachesItsSetting_data()
     {
         QTest::addColumn<QString>("page");

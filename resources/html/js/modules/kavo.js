@@ -12,6 +12,7 @@ const Kavo = (() => {
     const texts = new Map(); // signal -> last text
     const watchers = new Map(); // setting -> [function(value)]
     const reported = new Set();
+    const errors = [];
     let activeMonitor = 0;
     let heldSlider = null;
 
@@ -32,6 +33,14 @@ const Kavo = (() => {
         const bridge = native();
         if (bridge && typeof bridge.log === "function") bridge.log(message);
     }
+
+    // Script errors would go unseen in a web view: they go to Kavo's log.
+    function reportError(message) {
+        errors.push(message);
+        report("Page: " + message);
+    }
+
+    window.onerror = (message, source, line) => reportError(message + " (" + source + ":" + line + ")");
 
     function reportMissing(name) {
         if (reported.has(name)) return;
@@ -62,7 +71,7 @@ const Kavo = (() => {
             try {
                 handler(...args);
             } catch (error) {
-                report("Page: " + signal + " failed: " + error);
+                reportError(signal + " failed: " + error);
             }
         });
         return true;
@@ -366,6 +375,7 @@ const Kavo = (() => {
         attach,
         connect,
         showText: receiveText,
+        errors: () => errors.slice(),
         setActiveMonitor,
         activeMonitor: () => activeMonitor,
     };
