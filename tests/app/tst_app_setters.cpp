@@ -502,6 +502,30 @@ private slots:
             QCOMPARE(requests.at(0).toString(), QStringLiteral("Kavo is restarting the system"));
     }
 
+    void relaunchQuestion_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("relaunches");
+        QTest::newRow("relaunch now") << "Relaunch now" << 1;
+        QTest::newRow("later") << "Later" << 0;
+    }
+
+    void relaunchQuestion()
+    {
+        QFETCH(QString, answer);
+        QFETCH(int, relaunches);
+        m_fixture->start({{"WorkTime", 25}});
+        map().insert("WorkTime", 35);
+        KavoQuestionBox::setTestAnswer(answer);
+        app().relaunch_kavo_message_box();
+        const QJsonArray relaunched = state("relaunches");
+        QCOMPARE(relaunched.size(), relaunches);
+        if (relaunches)
+            QCOMPARE(relaunched.at(0).toString(), QCoreApplication::applicationFilePath());
+        // Relaunching quits the way Exit does, saving first.
+        QCOMPARE(m_fixture->stored("WorkTime").toInt(), relaunches ? 35 : 25);
+    }
+
     void messagesFollowTheDesktop_data()
     {
         QTest::addColumn<bool>("messageBoxes");
