@@ -458,8 +458,8 @@ private:
     // The texts of the transition and moon pages.
     void refresh_transition_texts();
     static QString font_renderer_script(const char* name);
-    void start_font_renderer();
-    void stop_font_renderer();
+    // Starts or stops the alternative font renderer, unless it already is as wanted.
+    void switch_font_renderer(bool enable);
 
     int m_current_active_monitor = 0;
 

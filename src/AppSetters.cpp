@@ -18,7 +18,6 @@
 #include <QDebug>
 
 #include <cstdio>
-#include <optional>
 
 namespace {
 SaveManager* save_manager()
@@ -58,6 +57,10 @@ bool App::store_setting(const QString& key, const QVariant& value, const char* l
 bool App::store_clock_time(const char* hours_key, const char* minutes_key, int hours, int minutes,
                            const char* log_label)
 {
+    if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59) {
+        log_line(QStringLiteral("Not a time of day: %1:%2").arg(hours).arg(minutes));
+        return false;
+    }
     const QString hours_name = QLatin1String(hours_key);
     const QString minutes_name = QLatin1String(minutes_key);
     if (m_settings.value(hours_name).toInt() == hours &&
@@ -320,30 +323,24 @@ void App::font_type_changed(int value)
 
 void App::refresh_font_type()
 {
-    std::optional<SystemParametersInfoApi> own_api;
-    SystemParametersInfoApi* api = SystemParametersInfoApi::instance();
-    if (!api)
-        api = &own_api.emplace(Platform::current().systemParameters());
-
     const int font_type = m_settings.value(QStringLiteral("FontType")).toInt();
-    switch (font_type) {
-    case 1:
-        api->disable_font_smoothing();
-        break;
-    case 2:
-        api->enable_standard_font_smoothing();
-        break;
-    case 3:
-    case 4:
-        api->enable_clear_type();
-        break;
-    default:
-        break;
+    if (SystemParametersInfoApi* api = SystemParametersInfoApi::instance()) {
+        switch (font_type) {
+        case 1:
+            api->disable_font_smoothing();
+            break;
+        case 2:
+            api->enable_standard_font_smoothing();
+            break;
+        case 3:
+        case 4:
+            api->enable_clear_type();
+            break;
+        default:
+            break;
+        }
     }
-    if (font_type == 4)
-        start_font_renderer();
-    else
-        stop_font_renderer();
+    switch_font_renderer(font_type == 4);
 }
 
 QString App::font_renderer_script(const char* name)
@@ -352,30 +349,20 @@ QString App::font_renderer_script(const char* name)
            QStringLiteral("\\gdipp\\Script\\") + QLatin1String(name) + QLatin1Char('"');
 }
 
-void App::start_font_renderer()
+void App::switch_font_renderer(bool enable)
 {
-    if (!save_manager() || save_manager()->gdipp_enabled())
+    if (!save_manager() || save_manager()->gdipp_enabled() == enable)
         return;
     const int error = Platform::current().power().runElevated(
-        QStringLiteral("cmd.exe"), font_renderer_script("Kavo_Start_GDIPP.bat"));
+        QStringLiteral("cmd.exe"),
+        font_renderer_script(enable ? "Kavo_Start_GDIPP.bat" : "Kavo_Stop_GDIPP.bat"));
     if (error != 0) {
-        report_script_failure("create_start_gdipp_process()", error);
+        // Recorded as running only once it runs: a refused start is tried again next time.
+        report_script_failure(
+            enable ? "create_start_gdipp_process()" : "create_stop_gdipp_process()", error);
         return;
     }
-    save_manager()->write_gdipp_enabled(true);
-}
-
-void App::stop_font_renderer()
-{
-    if (!save_manager() || !save_manager()->gdipp_enabled())
-        return;
-    const int error = Platform::current().power().runElevated(
-        QStringLiteral("cmd.exe"), font_renderer_script("Kavo_Stop_GDIPP.bat"));
-    if (error != 0) {
-        report_script_failure("create_stop_gdipp_process()", error);
-        return;
-    }
-    save_manager()->write_gdipp_enabled(false);
+    save_manager()->write_gdipp_enabled(enable);
 }
 
 void App::current_active_monitor_changed(int monitor_number)

@@ -247,10 +247,12 @@ private slots:
     {
         QTest::addColumn<int>("hours");
         QTest::addColumn<int>("minutes");
-        QTest::addColumn<QString>("logLine"); // empty: nothing changes
+        QTest::addColumn<QString>("logLine"); // empty: nothing is stored
         QTest::newRow("both equal") << 0 << 0 << "";
         QTest::newRow("minutes differ") << 0 << 30 << "bedtime_changed: 0:30";
         QTest::newRow("hours differ") << 23 << 0 << "bedtime_changed: 23:0";
+        QTest::newRow("no such hour") << 24 << 0 << "";
+        QTest::newRow("no such minute") << 7 << -1 << "";
     }
 
     void twoValueTimes()
@@ -262,8 +264,10 @@ private slots:
         debug_lines().clear();
         app().bedtime_changed(hours, minutes);
         QCOMPARE(debug_lines(), logLine.isEmpty() ? QStringList() : QStringList{logLine});
-        QCOMPARE(map().value("BedtimeHours").toInt(), hours);
-        QCOMPARE(map().value("BedtimeMinutes").toInt(), minutes);
+        // Unchanged, the stored bedtime stays at its default, midnight.
+        const bool changes = !logLine.isEmpty();
+        QCOMPARE(map().value("BedtimeHours").toInt(), changes ? hours : 0);
+        QCOMPARE(map().value("BedtimeMinutes").toInt(), changes ? minutes : 0);
     }
 
     void nightStartWithNewMinutesStoresBoth()
