@@ -3,7 +3,7 @@
 "use strict";
 
 const MainScreen = (() => {
-    // Window sizes at the normal scale; Kavo multiplies nothing, the page asks for its size.
+    // The window size of each view at the normal scale; the page scales it and asks Kavo for it.
     const SIZES = {
         simple: { width: 520, height: 500 },
         advanced: { width: 840, height: 600 },
