@@ -130,6 +130,12 @@ const Kavo = (() => {
             step: 1,
             format: formats.percent,
         },
+        // A time of day Kavo sends and receives as hours and minutes.
+        clock: {
+            kind: "time",
+            fromNative: (hours, minutes) => ({ hours, minutes }),
+            toNative: (time) => [time.hours, time.minutes],
+        },
         // A duration Kavo keeps in seconds, shown in whole minutes.
         minutes: {
             kind: "slider",

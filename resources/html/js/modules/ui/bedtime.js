@@ -1,9 +1,7 @@
 // When the sleep period starts.
 Kavo.bind({
     setting: "bedtime",
-    kind: "time",
+    preset: "clock",
     slot: "bedtime_changed",
     signal: "set_bedtime_value",
-    fromNative: (hours, minutes) => ({ hours, minutes }),
-    toNative: (time) => [time.hours, time.minutes],
 });

@@ -1,9 +1,7 @@
 // When night ends with a night by the clock.
 Kavo.bind({
     setting: "night_end_time",
-    kind: "time",
+    preset: "clock",
     slot: "night_end_time_changed",
     signal: "set_night_end_time_value",
-    fromNative: (hours, minutes) => ({ hours, minutes }),
-    toNative: (time) => [time.hours, time.minutes],
 });

@@ -1,9 +1,7 @@
 // When night starts with a night by the clock.
 Kavo.bind({
     setting: "night_start_time",
-    kind: "time",
+    preset: "clock",
     slot: "night_start_time_changed",
     signal: "set_night_start_time_value",
-    fromNative: (hours, minutes) => ({ hours, minutes }),
-    toNative: (time) => [time.hours, time.minutes],
 });

@@ -1,9 +1,7 @@
 // When the sleep period ends.
 Kavo.bind({
     setting: "wake_time",
-    kind: "time",
+    preset: "clock",
     slot: "wake_time_changed",
     signal: "set_wake_time_value",
-    fromNative: (hours, minutes) => ({ hours, minutes }),
-    toNative: (time) => [time.hours, time.minutes],
 });
