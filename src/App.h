@@ -162,7 +162,7 @@ public slots:
     void load_finished_linux();
     void relaunch_kavo_message_box();
     void restart_pc_message_box();
-    // Platform hooks of other desktops; nothing to do here.
+    // Nothing to do for these on this desktop.
     void refresh_osx_is_dark_mode() {}
     void set_window_opacity(double) {}
     void fast_update() {}
