@@ -171,6 +171,7 @@ public slots:
 
     // ---- Colour output: gamma ramps, colour effects, magnification (AppColorSlots.cpp) ----
 public slots:
+    void set_gamma_ui();
     void fix_gamma();
     int refresh_color_fixer();
     int read_gamma_registry();

@@ -3,6 +3,7 @@
 #include "App.h"
 
 #include "ColorTransitions.h"
+#include "KavoLog.h"
 
 #include "color/ColorEffectControl.h"
 #include "color/ColorOutput.h"
@@ -43,6 +44,15 @@ ColorOutputHooks App::color_output_hooks()
         return m_transitions->switch_running() || m_transitions->switch_return_running();
     };
     return hooks;
+}
+
+void App::set_gamma_ui()
+{
+    if (!is_page_loaded()) {
+        log_line(QStringLiteral("evaluate_JavaScript failed DOM not loaded"));
+        return;
+    }
+    call_page_function(QStringLiteral("enable_all_gamma_options"));
 }
 
 void App::fix_gamma()

@@ -12,7 +12,6 @@
 #include "schedule/TransitionSchedule.h"
 #include "schedule/TransitionTimesInfo.h"
 
-#include <QMetaObject>
 
 namespace {
 double now_ms()
@@ -43,8 +42,8 @@ TransitionPreview& App::transition_preview()
                 color_output()->apply_colors(settings, monitor);
             }
         };
-        hooks.updateGamma = [this] { QMetaObject::invokeMethod(this, "update_gamma"); };
-        hooks.updateKavoStatus = [this] { QMetaObject::invokeMethod(this, "update_kavo_status"); };
+        hooks.updateGamma = [this] { update_gamma(); };
+        hooks.updateKavoStatus = [this] { update_kavo_status(); };
         m_transition_preview = std::make_shared<TransitionPreview>(
             schedule(), m_settings,
             ControllerColors{m_automation_paused, m_current_temperature, m_current_brightness},

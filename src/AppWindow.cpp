@@ -101,7 +101,7 @@ bool App::create_ui()
         if (!ok)
             return;
         load_finished();
-        QMetaObject::invokeMethod(this, "set_gamma_ui");
+        set_gamma_ui();
     });
     return true;
 }
@@ -146,7 +146,7 @@ void App::load_finished()
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &App::application_state_changed);
     if (Platform::current().has(Capability::TaskbarButtons))
         QMetaObject::invokeMethod(this, "refresh_taskbar_button");
-    QMetaObject::invokeMethod(this, "set_gamma_ui");
+    set_gamma_ui();
     QMetaObject::invokeMethod(
         this, "language_changed_force",
         Q_ARG(QString, m_settings.value(QStringLiteral("Language")).toString()), Q_ARG(bool, true));
