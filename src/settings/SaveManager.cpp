@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -46,8 +47,22 @@ SaveManager::SaveManager(SettingsDefaults defaults)
 {
     if (!m_portable->isWritable())
         log_line(QStringLiteral("Settings not writable"));
+    keep_store_of_another_layout();
     if (!m_store->checkVersion())
         m_portable->sync();
+}
+
+// A store of another layout (or one that is not a settings file at all) is wiped at start;
+// its file is kept beside the new one first, so nothing the user had is lost for good.
+void SaveManager::keep_store_of_another_layout()
+{
+    const QString path = m_portable->fileName();
+    if (QFileInfo(path).size() == 0 ||
+        m_portable->value(QStringLiteral("SaveVersion")).toString() == SettingsTable::kSaveVersion)
+        return;
+    const QString kept = path + QStringLiteral(".old");
+    QFile::remove(kept);
+    QFile::copy(path, kept);
 }
 
 SaveManager::~SaveManager()

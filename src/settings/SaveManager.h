@@ -63,6 +63,7 @@ public:
     void write_applications_blocked(bool blocked);
 
 private:
+    void keep_store_of_another_layout();
     bool has_host() const;
     int monitor_count() const;
     void write_from_map(const QStringList& names);

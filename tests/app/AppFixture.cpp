@@ -43,7 +43,7 @@ QString AppFixture::settings_file() const
 
 void AppFixture::start(const QVariantMap& settings)
 {
-    {
+    if (!settings.isEmpty()) {
         QSettings store(settings_file(), QSettings::IniFormat);
         store.setValue(QStringLiteral("SaveVersion"), QStringLiteral("6"));
         for (auto it = settings.begin(); it != settings.end(); ++it)

@@ -18,7 +18,8 @@ public:
 
     static const QByteArray kTwoMonitors;
 
-    // Writes `settings` (with the current layout) and builds the store and the controller.
+    // Writes `settings` (with the current layout) unless there are none, and builds the store
+    // and the controller.
     void start(const QVariantMap& settings = {});
     void stop();
 

@@ -52,6 +52,27 @@ private slots:
         QVERIFY(!m_app->is_first_start());
     }
 
+    void aStoreOfAnotherLayoutIsKeptBeforeTheWipe()
+    {
+        const QByteArray garbage("\x01\x02 not a settings file \xff\n[General\n=", 33);
+        QDir().mkpath(QFileInfo(m_fixture->settings_file()).absolutePath());
+        QFile file(m_fixture->settings_file());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(garbage);
+        file.close();
+        start();
+        QCOMPARE(stored("SaveVersion").toString(), QString("6"));
+        QFile kept(m_fixture->settings_file() + ".old");
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), garbage);
+
+        // A store of the current layout is not copied again.
+        kept.close();
+        QVERIFY(kept.remove());
+        restart();
+        QVERIFY(!kept.exists());
+    }
+
     void loadsEveryMonitorOfTheDesktop()
     {
         start({{"DayTemperature2", 12000}, {"DayTemperature1", 4200}});
