@@ -1,5 +1,6 @@
 #include "color/ColorOutput.h"
 #include "platform/x11/X11Platform.h"
+#include "XvfbServer.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,7 +12,7 @@ class TestColorX11 : public QObject
     Q_OBJECT
 
 private:
-    QProcess m_xvfb;
+    XvfbServer m_xvfb;
     QString m_display;
     std::unique_ptr<X11Platform> m_observer; // a second connection that only reads
 
@@ -34,12 +35,8 @@ private:
 private slots:
     void initTestCase()
     {
-        // Xvfb picks a free display number and writes it to the given descriptor.
-        m_xvfb.start("Xvfb",
-                     {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        QVERIFY2(m_xvfb.waitForStarted(10000), "Xvfb is installed by scripts/install-deps.sh");
-        QTRY_VERIFY_WITH_TIMEOUT(m_xvfb.canReadLine(), 20000);
-        m_display = ":" + QString::fromLatin1(m_xvfb.readLine()).trimmed();
+        QVERIFY2(m_xvfb.start("1024x768x24"), "Xvfb is installed by scripts/install-deps.sh");
+        m_display = m_xvfb.display();
         qputenv("DISPLAY", m_display.toLatin1());
         m_observer = X11Platform::open();
         QVERIFY(m_observer);
@@ -50,8 +47,6 @@ private slots:
     {
         Platform::uninstall();
         m_observer.reset();
-        m_xvfb.terminate();
-        m_xvfb.waitForFinished(10000);
     }
 
     void colourIsReadBackFromTheCrtc()

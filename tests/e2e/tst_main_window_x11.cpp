@@ -1,3 +1,5 @@
+#include "XvfbServer.h"
+
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -9,7 +11,7 @@ class TestMainWindowX11 : public QObject
     Q_OBJECT
 
 private:
-    QProcess m_xvfb;
+    XvfbServer m_xvfb;
     QString m_display;
     QTemporaryDir m_dir;
 
@@ -41,19 +43,9 @@ private:
 private slots:
     void initTestCase()
     {
-        // Xvfb picks a free display number and writes it to the given descriptor.
-        m_xvfb.start("Xvfb",
-                     {"-displayfd", "1", "-screen", "0", "1366x768x24", "-nolisten", "tcp"});
-        QVERIFY2(m_xvfb.waitForStarted(10000), "Xvfb is installed by scripts/install-deps.sh");
-        QTRY_VERIFY_WITH_TIMEOUT(m_xvfb.canReadLine(), 20000);
-        m_display = ":" + QString::fromLatin1(m_xvfb.readLine()).trimmed();
+        QVERIFY2(m_xvfb.start("1366x768x24"), "Xvfb is installed by scripts/install-deps.sh");
+        m_display = m_xvfb.display();
         qputenv("DISPLAY", m_display.toLatin1());
-    }
-
-    void cleanupTestCase()
-    {
-        m_xvfb.terminate();
-        m_xvfb.waitForFinished(10000);
     }
 
     void showUiMapsTheMainWindow()
