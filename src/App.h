@@ -394,8 +394,6 @@ private:
 
     int m_current_temperature = 6500;
     int m_current_brightness = 100;
-    float m_last_temperature = 6500.0f;
-    float m_last_brightness = 100.0f;
 
     // Colour output (AppColorSlots.cpp).
     void create_color_output();
@@ -412,7 +410,6 @@ public:
 private:
     QNetworkAccessManager* m_network = nullptr;
     QNetworkConfigurationManager* m_network_configuration = nullptr;
-    QUrl m_url;
 
     // ---- Main window and page bridge (AppWindow.cpp) ----
 protected:
