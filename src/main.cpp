@@ -2,10 +2,17 @@
 #include "QuitSignals.h"
 #include "SingleApplication.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
-void discard_qt_messages(QtMsgType, const QMessageLogContext&, const QString&) {}
+// Qt's own output is not shown, except the reason Qt stops the program (no display to
+// connect to, say): without it, Kavo would end without a word.
+void keep_fatal_qt_messages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "Kavo stops: %s\n", qUtf8Printable(message));
+}
 
 bool asks_to_show_ui(int argc, char** argv)
 {
@@ -19,7 +26,7 @@ bool asks_to_show_ui(int argc, char** argv)
 
 int main(int argc, char* argv[])
 {
-    qInstallMessageHandler(discard_qt_messages);
+    qInstallMessageHandler(keep_fatal_qt_messages);
     QuitSignals::catch_signals();
     qputenv("QT_BEARER_POLL_TIMEOUT", "-1");
     QCoreApplication::setApplicationName(QStringLiteral("Kavo"));

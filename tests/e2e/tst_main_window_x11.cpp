@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// "kavo --show_ui" on a real X server (Xvfb): the main window is mapped at its size.
+// Kavo on a real X server (Xvfb): "kavo --show_ui" maps the main window at its size.
 class TestMainWindowX11 : public QObject
 {
     Q_OBJECT
@@ -22,6 +22,18 @@ private:
         search.start("xdotool", {"search", "--onlyvisible", "--name", "^Kavo$"});
         search.waitForFinished(10000);
         return QString::fromLatin1(search.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+
+    QProcessEnvironment kavoEnvironment(const QString& display)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("KAVO_PLATFORM");
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("DISPLAY", display);
+        environment.insert("KAVO_SETTINGS_DIR", m_dir.filePath("settings"));
+        environment.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
+        environment.insert("XDG_RUNTIME_DIR", m_dir.path());
+        return environment;
     }
 
     QSize windowSize(const QString& window)
@@ -52,15 +64,10 @@ private slots:
     {
         QSettings(m_dir.filePath("settings/kavo_settings.ini"), QSettings::IniFormat)
             .setValue("SaveVersion", "6");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("KAVO_PLATFORM");
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        environment.insert("DISPLAY", m_display);
-        environment.insert("KAVO_SETTINGS_DIR", m_dir.filePath("settings"));
-        environment.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
-        environment.insert("XDG_RUNTIME_DIR", m_dir.path());
         QProcess kavo;
-        kavo.setProcessEnvironment(environment);
+        kavo.setProcessEnvironment(kavoEnvironment(m_display));
+        // Kavo's own lines show up in the test output when something goes wrong.
+        kavo.setProcessChannelMode(QProcess::ForwardedChannels);
         kavo.start(KAVO_BINARY, {"--show_ui"});
         QVERIFY(kavo.waitForStarted(10000));
 
@@ -71,6 +78,17 @@ private slots:
         kavo.terminate();
         QVERIFY(kavo.waitForFinished(20000));
         QCOMPARE(kavo.exitCode(), 0);
+    }
+
+    // Qt's own messages are silenced, but not the reason the program cannot start.
+    void anUnreachableDisplayIsReported()
+    {
+        QProcess kavo;
+        kavo.setProcessEnvironment(kavoEnvironment(":9753"));
+        kavo.start(KAVO_BINARY, QStringList());
+        QVERIFY(kavo.waitForFinished(20000));
+        QVERIFY(kavo.exitStatus() == QProcess::CrashExit || kavo.exitCode() != 0);
+        QVERIFY(kavo.readAllStandardError().startsWith("Kavo stops: "));
     }
 };
 

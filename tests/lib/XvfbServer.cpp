@@ -10,11 +10,13 @@ XvfbServer::~XvfbServer()
 
 bool XvfbServer::start(const QString& screen)
 {
-    // Xvfb picks a free display number and writes it to the given descriptor.
+    // Xvfb picks a free display number and writes it to the given descriptor. Without
+    // -noreset the server resets whenever its last client leaves, and refuses connections
+    // meanwhile: a probe by xdotool could make a client starting at that moment fail.
     m_process.start(QStringLiteral("Xvfb"),
-                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                     QStringLiteral("0"), screen, QStringLiteral("-nolisten"),
-                     QStringLiteral("tcp")});
+                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
+                     QStringLiteral("-screen"), QStringLiteral("0"), screen,
+                     QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (!m_process.waitForStarted(10000))
         return false;
     QElapsedTimer waited;
