@@ -80,8 +80,13 @@ private slots:
 
     void missingOrBrokenConfigKeepsADesktop()
     {
-        SimDesktop none(path("absent.json"), QString());
+        SimDesktop none(path("absent.json"), path("absent-state.json"));
         QCOMPARE(none.displays().monitorCount(), 1);
+        // The state written beside a config that is not there is no reason to read it again.
+        QSignalSpy reloaded(&none, &SimDesktop::configReloaded);
+        none.writeState();
+        QTest::qWait(200);
+        QCOMPARE(reloaded.count(), 0);
 
         writeJson(path("broken.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
         SimDesktop sim(path("broken.json"), QString());

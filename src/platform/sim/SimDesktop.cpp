@@ -60,33 +60,41 @@ bool SimDesktop::has(Capability capability) const
 
 void SimDesktop::reloadConfig()
 {
-    QJsonObject config;
-    if (!m_configPath.isEmpty()) {
-        QFile file(m_configPath);
-        if (!file.open(QIODevice::ReadOnly)) {
-            log_line(QStringLiteral("Simulated desktop config not readable: ") + m_configPath);
-        } else {
-            // The folder also changes when the state file is written beside the config.
-            const QByteArray bytes = file.readAll();
-            if (m_configRead && bytes == m_configBytes) {
-                watchConfig();
-                return;
-            }
-            m_configBytes = bytes;
-            QJsonParseError error{};
-            const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-            if (!document.isObject()) {
-                // A half-written or broken file: keep the desktop as it was.
-                log_line(QStringLiteral("Simulated desktop config is not a JSON object: ") +
-                         error.errorString());
-                watchConfig();
-                return;
-            }
-            config = document.object();
-        }
+    if (m_configPath.isEmpty()) {
+        apply(QJsonObject());
+        return;
     }
-    m_config = config;
-    m_configRead = true;
+    watchConfig();
+    QFile file(m_configPath);
+    const std::optional<QByteArray> bytes =
+        file.open(QIODevice::ReadOnly) ? std::optional<QByteArray>(file.readAll()) : std::nullopt;
+    // The folder also changes whenever the state file is written beside the config: only a
+    // new content (or a change between readable and not) counts.
+    if (m_configSeen && bytes == m_configBytes)
+        return;
+    m_configSeen = true;
+    m_configBytes = bytes;
+    if (!bytes) {
+        log_line(QStringLiteral("Simulated desktop config not readable: ") + m_configPath);
+        apply(QJsonObject());
+        return;
+    }
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(*bytes, &error);
+    if (document.isObject()) {
+        apply(document.object());
+        return;
+    }
+    // A half-written or broken file: keep the desktop as it was (at first, the defaults).
+    log_line(QStringLiteral("Simulated desktop config is not a JSON object: ") +
+             error.errorString());
+    if (!m_configApplied)
+        apply(QJsonObject());
+}
+
+void SimDesktop::apply(const QJsonObject& config)
+{
+    m_configApplied = true;
     const QJsonObject capabilities = config.value(QLatin1String("capabilities")).toObject();
     for (const CapabilityName& entry : kCapabilities) {
         m_capabilities.insert(static_cast<int>(entry.capability),
@@ -94,7 +102,6 @@ void SimDesktop::reloadConfig()
     }
     for (SimService* service : m_services)
         service->configure(config);
-    watchConfig();
     writeState();
     emit configReloaded();
 }

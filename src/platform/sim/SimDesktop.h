@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QObject>
 
+#include <optional>
 #include <vector>
 
 // The simulated desktop: what tests and a headless run use instead of a real one.
@@ -55,13 +56,15 @@ signals:
 private:
     void addService(SimService& service);
     void watchConfig();
+    void apply(const QJsonObject& config);
 
     QString m_configPath;
     QString m_statePath;
     QFileSystemWatcher m_watcher;
-    QJsonObject m_config;
-    QByteArray m_configBytes;
-    bool m_configRead = false;
+    // The config file's content at the last look; nothing when it could not be read.
+    std::optional<QByteArray> m_configBytes;
+    bool m_configSeen = false;
+    bool m_configApplied = false;
     QHash<int, bool> m_capabilities;
 
     SimDisplays m_displays;
