@@ -6,12 +6,21 @@
 #include <cstring>
 
 namespace {
-// Qt's own output is not shown, except the reason Qt stops the program (no display to
-// connect to, say): without it, Kavo would end without a word.
-void keep_fatal_qt_messages(QtMsgType type, const QMessageLogContext&, const QString& message)
+// Qt's own output is not shown, except why Qt stops the program: its fatal message, after the
+// platform warning that names the cause (no display to connect to, say). Without them, Kavo
+// would end without a word.
+void keep_fatal_qt_messages(QtMsgType type, const QMessageLogContext& context,
+                            const QString& message)
 {
-    if (type == QtFatalMsg)
+    static QString platform_problem;
+    if (type == QtFatalMsg) {
+        if (!platform_problem.isEmpty())
+            std::fprintf(stderr, "Kavo stops: %s\n", qUtf8Printable(platform_problem));
         std::fprintf(stderr, "Kavo stops: %s\n", qUtf8Printable(message));
+    } else if ((type == QtWarningMsg || type == QtCriticalMsg) && context.category &&
+               std::strncmp(context.category, "qt.qpa", 6) == 0) {
+        platform_problem = message;
+    }
 }
 
 bool asks_to_show_ui(int argc, char** argv)
