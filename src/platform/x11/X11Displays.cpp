@@ -1,4 +1,5 @@
 #include "platform/x11/X11Displays.h"
+#include "platform/x11/X11ErrorTrap.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
@@ -9,22 +10,29 @@ X11Displays::X11Displays(_XDisplay* display) : m_display(display)
 {
 }
 
-QVector<unsigned long> X11Displays::activeCrtcs() const
+template <typename Visit>
+void X11Displays::forEachActiveCrtc(Visit visit) const
 {
-    QVector<unsigned long> crtcs;
     const Window root = RootWindow(m_display, DefaultScreen(m_display));
+    X11ErrorTrap trap(m_display);
     XRRScreenResources* resources = XRRGetScreenResourcesCurrent(m_display, root);
     if (!resources)
-        return crtcs;
+        return;
     for (int i = 0; i < resources->ncrtc; ++i) {
         XRRCrtcInfo* crtc = XRRGetCrtcInfo(m_display, resources, resources->crtcs[i]);
         if (!crtc)
             continue;
         if (crtc->mode != 0 && crtc->noutput > 0)
-            crtcs.append(resources->crtcs[i]);
+            visit(resources->crtcs[i], *crtc);
         XRRFreeCrtcInfo(crtc);
     }
     XRRFreeScreenResources(resources);
+}
+
+QVector<unsigned long> X11Displays::activeCrtcs() const
+{
+    QVector<unsigned long> crtcs;
+    forEachActiveCrtc([&](unsigned long id, const XRRCrtcInfo&) { crtcs.append(id); });
     return crtcs;
 }
 
@@ -36,20 +44,18 @@ int X11Displays::monitorCount() const
 QVector<QRect> X11Displays::monitorGeometries() const
 {
     QVector<QRect> monitors;
-    const Window root = RootWindow(m_display, DefaultScreen(m_display));
-    XRRScreenResources* resources = XRRGetScreenResourcesCurrent(m_display, root);
-    if (!resources)
-        return monitors;
-    for (unsigned long id : activeCrtcs()) {
-        XRRCrtcInfo* crtc = XRRGetCrtcInfo(m_display, resources, id);
-        if (!crtc)
-            continue;
+    forEachActiveCrtc([&](unsigned long, const XRRCrtcInfo& crtc) {
         monitors.append(
-            QRect(crtc->x, crtc->y, static_cast<int>(crtc->width), static_cast<int>(crtc->height)));
-        XRRFreeCrtcInfo(crtc);
-    }
-    XRRFreeScreenResources(resources);
+            QRect(crtc.x, crtc.y, static_cast<int>(crtc.width), static_cast<int>(crtc.height)));
+    });
     return monitors;
+}
+
+int X11Displays::gammaSize(unsigned long crtc) const
+{
+    X11ErrorTrap trap(m_display);
+    const int size = XRRGetCrtcGammaSize(m_display, crtc);
+    return trap.failed() ? 0 : size;
 }
 
 QVector<quint16> X11Displays::resample(const quint16* levels, int count, int size)
@@ -70,10 +76,16 @@ QVector<quint16> X11Displays::resample(const quint16* levels, int count, int siz
 
 bool X11Displays::readCrtc(unsigned long crtc, CrtcRamp& ramp) const
 {
-    const int size = XRRGetCrtcGammaSize(m_display, crtc);
-    XRRCrtcGamma* gamma = size > 0 ? XRRGetCrtcGamma(m_display, crtc) : nullptr;
-    if (!gamma)
+    const int size = gammaSize(crtc);
+    if (size <= 0)
         return false;
+    X11ErrorTrap trap(m_display);
+    XRRCrtcGamma* gamma = XRRGetCrtcGamma(m_display, crtc);
+    if (!gamma || trap.failed()) {
+        if (gamma)
+            XRRFreeGamma(gamma);
+        return false;
+    }
     ramp.red = QVector<quint16>(gamma->red, gamma->red + size);
     ramp.green = QVector<quint16>(gamma->green, gamma->green + size);
     ramp.blue = QVector<quint16>(gamma->blue, gamma->blue + size);
@@ -89,10 +101,10 @@ bool X11Displays::writeCrtc(unsigned long crtc, const CrtcRamp& ramp)
     std::copy(ramp.red.begin(), ramp.red.end(), gamma->red);
     std::copy(ramp.green.begin(), ramp.green.end(), gamma->green);
     std::copy(ramp.blue.begin(), ramp.blue.end(), gamma->blue);
+    X11ErrorTrap trap(m_display);
     XRRSetCrtcGamma(m_display, crtc, gamma);
     XRRFreeGamma(gamma);
-    XSync(m_display, False);
-    return true;
+    return !trap.failed();
 }
 
 bool X11Displays::readRamp(int index, GammaRamp& ramp) const
@@ -116,7 +128,7 @@ bool X11Displays::writeRamp(int index, const GammaRamp& ramp)
     if (index < 0 || index >= crtcs.size())
         return false;
     const unsigned long crtc = crtcs[index];
-    const int size = XRRGetCrtcGammaSize(m_display, crtc);
+    const int size = gammaSize(crtc);
     if (size <= 0)
         return false;
     if (!m_originals.contains(crtc)) {

@@ -32,7 +32,11 @@ private:
         QVector<quint16> red, green, blue;
     };
 
+    template <typename Visit>
+    void forEachActiveCrtc(Visit visit) const;
     QVector<unsigned long> activeCrtcs() const;
+    // The CRTC's gamma size; 0 when it has none or is gone.
+    int gammaSize(unsigned long crtc) const;
     bool readCrtc(unsigned long crtc, CrtcRamp& ramp) const;
     bool writeCrtc(unsigned long crtc, const CrtcRamp& ramp);
 
