@@ -28,8 +28,9 @@ KavoMessageBox::KavoMessageBox(const QString& title, const QString& message, QWi
     m_label->setText(message);
     if (testAnswer()) {
         testMessages() << title << message;
-        QTimer::singleShot(0, this, [this] {
-            emit finished(*testAnswer());
+        // The answer is taken now: the hook may be cleared before the box answers.
+        QTimer::singleShot(0, this, [this, answer = *testAnswer()] {
+            emit finished(answer);
             close();
         });
         return;
