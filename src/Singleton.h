@@ -8,18 +8,19 @@ template <typename T> class Singleton
 public:
     virtual ~Singleton()
     {
-        if (s_instance == static_cast<T*>(this))
+        if (s_instance == this)
             s_instance = nullptr;
     }
 
-    static T* instance() { return s_instance; }
+    static T* instance() { return static_cast<T*>(s_instance); }
 
 protected:
-    Singleton() { s_instance = static_cast<T*>(this); }
+    // The base is kept, not a T: while the base is built or destroyed, no T exists to point to.
+    Singleton() { s_instance = this; }
 
     Singleton(const Singleton&) = delete;
     Singleton& operator=(const Singleton&) = delete;
 
 private:
-    static inline T* s_instance = nullptr;
+    static inline Singleton* s_instance = nullptr;
 };
