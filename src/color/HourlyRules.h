@@ -14,6 +14,12 @@ struct HourlyRule
     int32_t start_hour;
     int32_t end_hour;
     int32_t value;
+
+    bool operator==(const HourlyRule& other) const
+    {
+        return start_hour == other.start_hour && end_hour == other.end_hour &&
+               value == other.value;
+    }
 };
 
 // The rules read from one file, and what was left out of them.
