@@ -316,6 +316,20 @@ private slots:
         QVERIFY(!m_fixture->save_manager().gdipp_enabled());
     }
 
+    void everyFontTypeChangeIsAnnouncedToTheSession()
+    {
+        m_fixture->start();
+        const auto broadcasts = [this] {
+            return m_fixture->desktop().state().value("system_parameter_broadcasts").toInt();
+        };
+        QCOMPARE(broadcasts(), 0);
+        app().font_type_changed(1);
+        QCOMPARE(broadcasts(), 1);
+        app().font_type_changed(1); // unchanged: nothing to announce
+        app().refresh_font_type();
+        QCOMPARE(broadcasts(), 2);
+    }
+
     void aRefusedFontRendererIsNotRecordedAsRunning()
     {
         use_desktop(R"({"power": {"elevation_error": 1223}})");
