@@ -19,7 +19,7 @@ namespace {
 const QByteArray kDesktop =
     R"({"monitors": [{"x": 0, "y": 0, "width": 1920, "height": 1080, "name": "DP-1"},
                      {"x": 1920, "y": 0, "width": 1920, "height": 1080, "gamma_size": 1024}],
-        "window_manager": "Openbox", "compositor": ""})";
+        "window_manager": "Test WM", "compositor": ""})";
 
 const QString kHint = QStringLiteral("CLICK TO COPY THE TEXT TO CLIPBOARD");
 const QString kSeparator = QStringLiteral("----------");
@@ -159,7 +159,7 @@ private slots:
         QVERIFY(text.indexOf("\nDayTemperature: 4200\n", current) < saved);
         QVERIFY(text.indexOf("\nKavoUpdateInterval: 10000\n", current) < saved);
         QVERIFY(text.contains("\nDesktop: simulated desktop\n"));
-        QVERIFY(text.contains("\nWindow manager: Openbox\n"));
+        QVERIFY(text.contains("\nWindow manager: Test WM\n"));
         QVERIFY(text.contains("\nCompositor: none\n"));
         QVERIFY(text.contains("\nMonitor 1: DP-1, gamma size 256\n"));
         QVERIFY(text.contains("\nMonitor 2: gamma size 1024\n"));
