@@ -79,9 +79,8 @@ void App::apply_configuration_files()
     if (!m_brightness_config || !m_temperature_config)
         return;
     const int hour = Platform::current().clock().now().time().hour();
-    const int monitors = setting_flag("UsePerMonitorSettings")
-                             ? Platform::current().displays().monitorCount()
-                             : 0;
+    const int monitors =
+        setting_flag("UsePerMonitorSettings") ? Platform::current().displays().monitorCount() : 0;
     bool changed = false;
     for (const HourlyConfigManager* manager :
          {static_cast<HourlyConfigManager*>(m_brightness_config.get()),

@@ -2,7 +2,9 @@
 
 #include <QMutexLocker>
 
-KavoLogBuffer::KavoLogBuffer() : m_lines(kCapacity) {}
+KavoLogBuffer::KavoLogBuffer() : m_lines(kCapacity)
+{
+}
 
 KavoLogBuffer& KavoLogBuffer::instance()
 {

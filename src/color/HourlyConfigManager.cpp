@@ -20,8 +20,7 @@ void HourlyConfigManager::load(const QStringList& folders)
         if (!file.exists())
             continue;
         if (!file.open(QIODevice::ReadOnly)) {
-            log_line(file.fileName() + QStringLiteral(" could not be read: ") +
-                     file.errorString());
+            log_line(file.fileName() + QStringLiteral(" could not be read: ") + file.errorString());
             return;
         }
         const HourlyRulesFile rules = HourlyRules::read(file, m_min_value, m_max_value);

@@ -17,8 +17,7 @@ struct HourlyRule
 
     bool operator==(const HourlyRule& other) const
     {
-        return start_hour == other.start_hour && end_hour == other.end_hour &&
-               value == other.value;
+        return start_hour == other.start_hour && end_hour == other.end_hour && value == other.value;
     }
 };
 

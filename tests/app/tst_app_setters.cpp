@@ -424,7 +424,8 @@ private slots:
             << 0 << QSize(2560, 1080) << false << true << QSize(540, 72);
         QTest::newRow("auto 1600x880: 1.5x would be 1260x900")
             << 0 << QSize(1600, 880) << false << false << QSize(365, 36);
-        QTest::newRow("auto 1920x1200") << 0 << QSize(1920, 1200) << false << true << QSize(540, 72);
+        QTest::newRow("auto 1920x1200")
+            << 0 << QSize(1920, 1200) << false << true << QSize(540, 72);
         QTest::newRow("auto portrait 1200x2048")
             << 0 << QSize(1200, 2048) << false << false << QSize(365, 36);
         QTest::newRow("normal on 4k") << 1 << QSize(3840, 2160) << false << false << QSize(365, 36);

@@ -104,9 +104,8 @@ private slots:
         // Serial numbers and the machine's UUID are masked; files that repeat the others,
         // folders and links to nothing are left out.
         QCOMPARE(DebugInfo::board_lines(machine.dmi_folder),
-                 (QStringList{"Motherboard info", "bios_version: 1.2.3",
-                              "board_serial: ********", "board_vendor: Velmora Boards",
-                              "product_uuid: ********"}));
+                 (QStringList{"Motherboard info", "bios_version: 1.2.3", "board_serial: ********",
+                              "board_vendor: Velmora Boards", "product_uuid: ********"}));
     }
 
     void aMissingSystemFileGivesUnknownValues()
@@ -114,8 +113,7 @@ private slots:
         const QStringList cpu = DebugInfo::cpu_lines(m_dir.filePath("no-cpuinfo"));
         QCOMPARE(cpu.at(1), QStringLiteral("CPU type: unknown"));
         QVERIFY(cpu.at(2).section(": ", 1).toInt() >= 1);
-        QCOMPARE(DebugInfo::board_lines(m_dir.filePath("no-dmi")),
-                 QStringList{"Motherboard info"});
+        QCOMPARE(DebugInfo::board_lines(m_dir.filePath("no-dmi")), QStringList{"Motherboard info"});
     }
 
     void everySettingIsOneLineAndSecretsAreMasked_data()
@@ -135,8 +133,8 @@ private slots:
             << "PageToOpen" << QVariant("<img src=x onerror=alert(1)>")
             << "PageToOpen: <img src=x onerror=alert(1)>";
         QTest::newRow("a token") << "SyncToken" << QVariant("abc") << "SyncToken: ********";
-        QTest::newRow("a password") << "ProxyPassword" << QVariant("abc")
-                                    << "ProxyPassword: ********";
+        QTest::newRow("a password")
+            << "ProxyPassword" << QVariant("abc") << "ProxyPassword: ********";
         QTest::newRow("shortcut keys are no secret")
             << "QuitKavoHotkey" << QVariant("Ctrl+Alt+Esc") << "QuitKavoHotkey: Ctrl+Alt+Esc";
     }

@@ -337,9 +337,8 @@ private slots:
         // Kavo ran a while before the window was first opened.
         QVERIFY(QMetaObject::invokeMethod(&app(), "update_ui"));
         show_window();
-        QCOMPARE(js("document.querySelectorAll('#simple-view .monitor-tabs button').length")
-                     .toInt(),
-                 2);
+        QCOMPARE(
+            js("document.querySelectorAll('#simple-view .monitor-tabs button').length").toInt(), 2);
     }
 
     void theFirstLoadKeepsAnUnsavedModeAndType()
@@ -468,10 +467,10 @@ private slots:
         };
         QVERIFY(scheduled() != night); // noon
         const QString control = "#page-host [data-setting=\"" + setting + "\"]";
-        const QString help =
-            js("document.querySelector('" + control + "').closest('.row')"
-               ".querySelector('.help').textContent")
-                .toString();
+        const QString help = js("document.querySelector('" + control +
+                                "').closest('.row')"
+                                ".querySelector('.help').textContent")
+                                 .toString();
         QVERIFY2(help.contains("night") && !help.contains("day"), qPrintable(help));
         click(control);
         QTRY_COMPARE(scheduled(), night);
@@ -534,7 +533,8 @@ private slots:
     {
         open_window({{"PWMMaxFrequency", 5000}});
         open_page(QStringLiteral("PWM control"));
-        const QString slider = "document.querySelector('#page-host [data-setting=\"pwm_frequency\"]')";
+        const QString slider =
+            "document.querySelector('#page-host [data-setting=\"pwm_frequency\"]')";
         QCOMPARE(js(slider + ".max").toInt(), 5000);
         js("(function () { const box = document.querySelector('#page-host "
            "[data-setting=\"pwm_max_frequency\"]'); box.value = '8000'; "

@@ -61,10 +61,7 @@ private:
         return QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
     }
 
-    QString settings_folder() const
-    {
-        return QFileInfo(m_fixture->settings_file()).absolutePath();
-    }
+    QString settings_folder() const { return QFileInfo(m_fixture->settings_file()).absolutePath(); }
 
 private slots:
     void initTestCase()
@@ -192,20 +189,20 @@ private slots:
             << "NightTemperature" << 3000;
         QTest::newRow("the start hour applies") << QByteArray("21 22 2500") << QByteArray()
                                                 << temperature << "NightTemperature" << 2500;
-        QTest::newRow("the end hour does not") << QByteArray("0 21 2500") << QByteArray()
-                                               << temperature << "NightTemperature" << 3400;
+        QTest::newRow("the end hour does not")
+            << QByteArray("0 21 2500") << QByteArray() << temperature << "NightTemperature" << 3400;
         QTest::newRow("the last match wins")
             << QByteArray("0 24 4000 20 23 3000 1 2 2000") << QByteArray() << temperature
             << "NightTemperature" << 3000;
         QTest::newRow("a temperature out of range is skipped")
             << QByteArray("0 24 4000 0 24 20000") << QByteArray() << temperature
             << "NightTemperature" << 4000;
-        QTest::newRow("brightness 3 becomes 5") << QByteArray("20 24 3") << QByteArray()
-                                                << brightness << "NightBrightness" << 5;
-        QTest::newRow("brightness 120 becomes 100") << QByteArray("20 24 120") << QByteArray()
-                                                    << brightness << "NightBrightness" << 100;
-        QTest::newRow("start after end never applies") << QByteArray("22 6 3") << QByteArray()
-                                                       << brightness << "NightBrightness" << 80;
+        QTest::newRow("brightness 3 becomes 5")
+            << QByteArray("20 24 3") << QByteArray() << brightness << "NightBrightness" << 5;
+        QTest::newRow("brightness 120 becomes 100")
+            << QByteArray("20 24 120") << QByteArray() << brightness << "NightBrightness" << 100;
+        QTest::newRow("start after end never applies")
+            << QByteArray("22 6 3") << QByteArray() << brightness << "NightBrightness" << 80;
     }
 
     void theRuleOfTheHourSetsTheNightValues()

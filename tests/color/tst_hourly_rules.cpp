@@ -28,8 +28,7 @@ QByteArray repeated(const QByteArray& rule, int times)
 } // namespace
 
 namespace QTest {
-template <>
-char* toString(const QVector<HourlyRule>& rules)
+template <> char* toString(const QVector<HourlyRule>& rules)
 {
     QByteArray text;
     for (const HourlyRule& rule : rules)
@@ -84,8 +83,8 @@ private slots:
             << QVector<HourlyRule>(HourlyRules::kMaxRules, HourlyRule{0, 24, 4000}) << 0 << 0
             << true;
         QTest::newRow("skipped triples count towards the 1000")
-            << repeated("30 31 4000\n", 1000) + "0 24 4000"
-            << QVector<HourlyRule>{} << 1000 << 0 << true;
+            << repeated("30 31 4000\n", 1000) + "0 24 4000" << QVector<HourlyRule>{} << 1000 << 0
+            << true;
         QTest::newRow("a megabyte of nothing")
             << QByteArray(2 << 20, ' ') + "0 24 4000" << QVector<HourlyRule>{} << 0 << 0 << true;
     }

@@ -16,8 +16,8 @@ QByteArray text_property(Display* display, Window window, Atom property, Atom ty
     unsigned long bytes_after = 0;
     unsigned char* data = nullptr;
     QByteArray text;
-    if (XGetWindowProperty(display, window, property, 0, 1024, False, type, &actual_type,
-                           &format, &items, &bytes_after, &data) == Success &&
+    if (XGetWindowProperty(display, window, property, 0, 1024, False, type, &actual_type, &format,
+                           &items, &bytes_after, &data) == Success &&
         data && format == 8)
         text = QByteArray(reinterpret_cast<const char*>(data), static_cast<int>(items));
     if (data)
@@ -33,8 +33,8 @@ Window window_property(Display* display, Window window, Atom property)
     unsigned long bytes_after = 0;
     unsigned char* data = nullptr;
     Window found = None;
-    if (XGetWindowProperty(display, window, property, 0, 1, False, XA_WINDOW, &actual_type,
-                           &format, &items, &bytes_after, &data) == Success &&
+    if (XGetWindowProperty(display, window, property, 0, 1, False, XA_WINDOW, &actual_type, &format,
+                           &items, &bytes_after, &data) == Success &&
         data && format == 32 && items == 1)
         found = *reinterpret_cast<const Window*>(data);
     if (data)
@@ -47,8 +47,8 @@ DesktopDescription X11DesktopInfo::describe() const
 {
     DesktopDescription description;
     description.kind = QStringLiteral("X11");
-    description.server = QString::fromLocal8Bit(ServerVendor(m_display)) +
-                         QStringLiteral(" ") + QString::number(VendorRelease(m_display));
+    description.server = QString::fromLocal8Bit(ServerVendor(m_display)) + QStringLiteral(" ") +
+                         QString::number(VendorRelease(m_display));
     description.window_manager = window_manager();
     description.compositor = compositor();
     description.monitors = monitors();
@@ -59,8 +59,8 @@ QString X11DesktopInfo::window_name(unsigned long window) const
 {
     X11ErrorTrap trap(m_display);
     const Atom utf8 = XInternAtom(m_display, "UTF8_STRING", False);
-    QByteArray name = text_property(m_display, window,
-                                    XInternAtom(m_display, "_NET_WM_NAME", False), utf8);
+    QByteArray name =
+        text_property(m_display, window, XInternAtom(m_display, "_NET_WM_NAME", False), utf8);
     if (name.isEmpty())
         name = text_property(m_display, window, XA_WM_NAME, XA_STRING);
     if (trap.failed())
@@ -87,8 +87,7 @@ QString X11DesktopInfo::window_manager() const
 
 QString X11DesktopInfo::compositor() const
 {
-    const QByteArray selection =
-        "_NET_WM_CM_S" + QByteArray::number(DefaultScreen(m_display));
+    const QByteArray selection = "_NET_WM_CM_S" + QByteArray::number(DefaultScreen(m_display));
     const Window owner =
         XGetSelectionOwner(m_display, XInternAtom(m_display, selection.constData(), False));
     if (owner == None)
@@ -111,8 +110,7 @@ QVector<MonitorGammaInfo> X11DesktopInfo::monitors() const
             continue;
         if (crtc->mode != 0 && crtc->noutput > 0) {
             MonitorGammaInfo monitor;
-            if (XRROutputInfo* output =
-                    XRRGetOutputInfo(m_display, resources, crtc->outputs[0])) {
+            if (XRROutputInfo* output = XRRGetOutputInfo(m_display, resources, crtc->outputs[0])) {
                 monitor.name = QString::fromLocal8Bit(output->name, output->nameLen);
                 XRRFreeOutputInfo(output);
             }
