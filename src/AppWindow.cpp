@@ -463,7 +463,7 @@ QString App::get_application_name()
 void App::open_version_link()
 {
     if (Edition::version_url().isEmpty())
-        log_line(QStringLiteral("This build of Kavo names no page for its changes"));
+        show_message(tr("What is new"), tr("This build of Kavo names no page with its changes."));
     else
         open_url(Edition::version_url());
 }
@@ -471,7 +471,7 @@ void App::open_version_link()
 void App::open_website_link()
 {
     if (Edition::website().isEmpty())
-        log_line(QStringLiteral("This build of Kavo names no website"));
+        show_message(tr("Website"), tr("This build of Kavo names no website."));
     else
         open_url(Edition::website());
 }

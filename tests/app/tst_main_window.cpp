@@ -2,6 +2,7 @@
 // page runs at load, clicks and slider moves reaching the settings, values reaching the page.
 #include "AppFixture.h"
 #include "screens/DragWidget.h"
+#include "screens/KavoMessageBox.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -429,9 +430,14 @@ private slots:
         QVERIFY(js("document.querySelector('#page-host [data-setting=\"current_website\"]')"
                    ".hidden")
                     .toBool());
+        KavoMessageBox::setTestAnswer(QStringLiteral("OK"));
+        KavoMessageBox::testMessages().clear();
         app().open_website_link();
+        KavoMessageBox::setTestAnswer(std::nullopt);
         qunsetenv("KAVO_WEBSITE_URL");
         QVERIFY(catcher.urls.isEmpty());
+        QCOMPARE(KavoMessageBox::testMessages(),
+                 (QStringList{"Website", "This build of Kavo names no website."}));
         QCOMPARE(js("document.querySelector('#simple-view .version').textContent").toString(),
                  QStringLiteral(KAVO_VERSION));
     }

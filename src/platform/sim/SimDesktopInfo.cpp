@@ -13,6 +13,10 @@ void SimDesktopInfo::configure(const QJsonObject& config)
                                     : QJsonArray{QJsonObject()};
     for (const QJsonValue& entry : monitors) {
         const QJsonObject monitor = entry.toObject();
+        // The same monitors as the displays take: those with a size.
+        if (monitor.value(QLatin1String("width")).toInt(1920) <= 0 ||
+            monitor.value(QLatin1String("height")).toInt(1080) <= 0)
+            continue;
         m_description.monitors.append({monitor.value(QLatin1String("name")).toString(),
                                        monitor.value(QLatin1String("gamma_size")).toInt(256)});
     }
