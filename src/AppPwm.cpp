@@ -81,10 +81,9 @@ void App::apply_configuration_files()
     const int hour = Platform::current().clock().now().time().hour();
     const int monitors =
         setting_flag("UsePerMonitorSettings") ? Platform::current().displays().monitorCount() : 0;
+    const HourlyConfigManager* managers[] = {m_brightness_config.get(), m_temperature_config.get()};
     bool changed = false;
-    for (const HourlyConfigManager* manager :
-         {static_cast<HourlyConfigManager*>(m_brightness_config.get()),
-          static_cast<HourlyConfigManager*>(m_temperature_config.get())}) {
+    for (const HourlyConfigManager* manager : managers) {
         if (manager->has_rules() && manager->apply(hour, m_settings, monitors))
             changed = true;
     }
