@@ -3,9 +3,13 @@
 #include "AppTransitionHost.h"
 #include "KavoLog.h"
 #include "StartOnStartup.h"
+#include "color/BrightnessConfigManager.h"
 #include "color/ColorOutput.h"
 #include "color/MagnificationApi.h"
+#include "color/PWMControl.h"
 #include "color/SystemParametersInfoApi.h"
+#include "color/TemperatureConfigManager.h"
+#include "screens/DebugConsole.h"
 #include "settings/SaveManager.h"
 
 #include <QApplication>
@@ -81,6 +85,7 @@ void store_list(SettingsMap& settings, const char* key, const QString& text,
 
 App::App(QWidget* parent) : KavoWindow(parent)
 {
+    create_pwm_control();
     m_network = new QNetworkAccessManager(this);
 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint);
@@ -111,8 +116,12 @@ App::App(QWidget* parent) : KavoWindow(parent)
     create_color_output();
 
     create_periodic_timers();
+    start_minute_timer();
+    apply_global_web_settings();
 
     handle_first_start();
+    set_kavo_icon();
+    load_configuration_files();
 
     check_gamma_range();
 
@@ -192,6 +201,7 @@ void App::publish_settings_to_page()
         if (key.flags & kList)
             emit_by_name(this, key.signal, key.type, m_settings.value(QLatin1String(key.name)));
     }
+    publish_page_state();
 }
 
 void App::publish_clock_times()
@@ -311,7 +321,7 @@ void App::reset_settings_to_default()
     m_first_start = false;
     save_manager()->load_settings();
     save_manager()->publish_settings();
-    emit refresh_ui_scale();
+    refresh_scale();
 }
 
 void App::connected_to_internet(bool online)

@@ -17,17 +17,21 @@
 #include <memory>
 
 class AppTransitionHost;
+class BrightnessConfigManager;
 class ColorOutput;
 class ColorTransitions;
+class DebugConsole;
 class DragWidget;
 class MagnificationApi;
 class MainScreenForm;
+class PWMControl;
 class QNetworkAccessManager;
 class QNetworkConfigurationManager;
 class QTimer;
 class QWebPage;
 class StatusServer;
 class SystemParametersInfoApi;
+class TemperatureConfigManager;
 class TransitionPreview;
 class TransitionSchedule;
 struct ColorOutputHooks;
@@ -121,6 +125,9 @@ public slots:
     void show_message_box(const QString& title, const QString& message);
     void zoom_in();
     void zoom_out();
+    // The About page's links: the changes of this version, and Kavo's website.
+    void open_version_link();
+    void open_website_link();
 
     // ---- Settings setters of the page (AppSetters.cpp) ----
 public slots:
@@ -420,9 +427,21 @@ protected:
 
 private slots:
     void attach_object();
+    // Every minute: the blink count starts again and the taskbar button is refreshed.
+    void minute_passed();
 
 private:
-    void build_main_screen_form();
+    // Start-up steps of the window: the web views' common settings, the icons, the minute
+    // timer.
+    void apply_global_web_settings();
+    void set_kavo_icon();
+    void start_minute_timer();
+    // What the page learns with the settings beside the setting values: the edition's texts,
+    // the monitor list, the hidden pages, the PWM status and the debug information.
+    void publish_page_state();
+    // The primary screen's size, and the part of it windows may take.
+    QSize primary_screen_size() const;
+    QSize available_screen_size() const;
     void style_web_view();
     void fit_drag_widget_to_scale();
     void show_drag_widget();
@@ -554,5 +573,46 @@ public slots:
 private:
     void apply_type_preset(int type);
     void glide_to_schedule();
+
+    // ---- PWM control and hourly configuration files (AppPwm.cpp) ----
+public slots:
+    void use_pwm_control_changed(bool value);
+    void pwm_frequency_changed(int value);
+    void pwm_max_frequency_changed(int value);
+    void pwm_control_update_continuously_changed(bool value);
+    // Shows the companion's frequency (or the stored one) when the backlight has PWM control.
+    void restore_pwm_control_status();
+    // Sets the stored frequency when PWM control is on.
+    void update_pwm_control_status();
+
+private:
+    void create_pwm_control();
+    // Reads brightnessConfig.txt and temperatureConfig.txt from the working directory, else
+    // from the settings folder.
+    void load_configuration_files();
+    // The night values the configuration files give for the current hour.
+    void apply_configuration_files();
+    // After each colour update, while UpdateContinuously is on.
+    void update_pwm_after_colour_update();
+
+    std::unique_ptr<PWMControl> m_pwm_control;
+    std::unique_ptr<BrightnessConfigManager> m_brightness_config;
+    std::unique_ptr<TemperatureConfigManager> m_temperature_config;
+
+    // ---- Debug console and debug information (AppDebug.cpp) ----
+public slots:
+    // Opens the debug console, or closes it when it is open.
+    void start_debug_console();
+    // Sends a fresh debug information text to the page.
+    void update_debug_info();
+
+public:
+    // The debug information text (what the debug page shows and the "debug info" spell
+    // prints): application, system, processor, board, desktop and every setting.
+    QString debug_info_text();
+    DebugConsole& debug_console();
+
+private:
+    std::unique_ptr<DebugConsole> m_debug_console;
 };
 

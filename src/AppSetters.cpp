@@ -341,6 +341,8 @@ void App::refresh_font_type()
         }
     }
     switch_font_renderer(font_type == 4);
+    if (SystemParametersInfoApi* api = SystemParametersInfoApi::instance())
+        api->broadcast_change();
 }
 
 QString App::font_renderer_script(const char* name)

@@ -125,6 +125,7 @@ int App::update_gamma()
         return 0;
     }
     refresh_color_fixer();
+    update_pwm_after_colour_update();
     if (!setting_flag("UsePerMonitorSettings")) {
         m_monitor_colors.clear();
         return apply_scheduled_colors(0);
@@ -148,6 +149,7 @@ void App::update_ui()
         use_overlay_screen_changed(setting_flag("UseOverlayScreen"));
     }
     update_tray_icon_tooltip();
+    apply_configuration_files();
     update_kavo_status();
     m_updating_ui = false;
 }

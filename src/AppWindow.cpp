@@ -1,11 +1,12 @@
 // The main window of App: its web view and drag strip, the page bridge, sizes and display
 // scale, closing, the hidden-pages list and the small services the page calls.
 //
-// Steps of features that are not part of Kavo yet (the gamma page options, translations, PWM,
-// the tray and taskbar, overlay and lightness windows) are called by slot name: they do nothing
-// until those features exist.
+// Steps of features that are not part of Kavo yet (translations, the blink counter, the tray
+// and taskbar, overlay and lightness windows) are called by slot name: they do nothing until
+// those features exist.
 #include "App.h"
 
+#include "Edition.h"
 #include "KavoLog.h"
 #include "color/MagnificationApi.h"
 #include "platform/Platform.h"
@@ -22,8 +23,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QGridLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWebFrame>
 #include <QWebInspector>
 #include <QWebPage>
@@ -45,6 +48,8 @@ namespace {
 const QSize kWindowSize(520, 500);
 constexpr float kZoomInStep = 0.2f;
 constexpr float kZoomOutStep = 0.15f;
+constexpr int kMinuteMs = 60000;
+const char kIcon[] = ":/images/kavo_green.png";
 
 SaveManager* save_manager()
 {
@@ -53,19 +58,51 @@ SaveManager* save_manager()
 
 // The monitor at the desktop's origin, as the desktop reports it; Qt's primary screen when the
 // desktop reports none.
-QSize primary_screen_size()
+QRect primary_screen()
 {
     const QVector<QRect> monitors = Platform::current().displays().monitorGeometries();
     for (const QRect& monitor : monitors) {
         if (monitor.contains(0, 0))
-            return monitor.size();
+            return monitor;
     }
     if (!monitors.isEmpty())
-        return monitors.first().size();
+        return monitors.first();
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize();
+    return screen ? screen->geometry() : QRect();
 }
 } // namespace
+
+void App::apply_global_web_settings()
+{
+    QWebSettings* web = QWebSettings::globalSettings();
+    for (QWebSettings::WebAttribute attribute :
+         {QWebSettings::LocalStorageEnabled, QWebSettings::AutoLoadImages,
+          QWebSettings::LocalContentCanAccessRemoteUrls, QWebSettings::JavascriptEnabled,
+          QWebSettings::JavascriptCanAccessClipboard, QWebSettings::JavascriptCanOpenWindows})
+        web->setAttribute(attribute, true);
+}
+
+void App::set_kavo_icon()
+{
+    init_kavo_resources();
+    const QIcon icon{QString::fromLatin1(kIcon)};
+    setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
+}
+
+void App::start_minute_timer()
+{
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &App::minute_passed);
+    timer->start(kMinuteMs);
+}
+
+void App::minute_passed()
+{
+    QMetaObject::invokeMethod(this, "reset_blinks");
+    if (Platform::current().has(Capability::TaskbarButtons))
+        QMetaObject::invokeMethod(this, "refresh_taskbar_button");
+}
 
 bool App::create_ui()
 {
@@ -136,9 +173,9 @@ void App::load_finished()
         return;
     m_page_loaded = true;
     call_page_function(QStringLiteral("connect_signals_and_slots"));
-    // The page shows the settings from the first moment, before it reports itself ready.
-    if (save_manager())
-        save_manager()->publish_settings();
+    // The page shows the settings from the first moment, before it reports itself ready. They
+    // come from the map as it is: a mode or type changed since start-up is not saved yet.
+    publish_settings_to_page();
     emit set_kavo_mode_dropdown_value(m_settings.value(QStringLiteral("KavoMode")).toInt());
     emit set_kavo_type_dropdown_value(m_settings.value(QStringLiteral("KavoType")).toInt());
     call_page_function(QStringLiteral("kavo_load_finished"));
@@ -151,7 +188,7 @@ void App::load_finished()
         this, "language_changed_force",
         Q_ARG(QString, m_settings.value(QStringLiteral("Language")).toString()), Q_ARG(bool, true));
     refresh_transition_texts();
-    QMetaObject::invokeMethod(this, "restore_pwm_control_status");
+    restore_pwm_control_status();
     emit set_use_advanced_settings(m_settings.value(QStringLiteral("AdvancedView")).toBool());
 }
 
@@ -254,16 +291,33 @@ void App::use_advanced_settings_changed(bool is_advanced_view, int width, int he
     QMetaObject::invokeMethod(this, "refresh_lightness_screens");
 }
 
+QSize App::primary_screen_size() const
+{
+    return primary_screen().size();
+}
+
+QSize App::available_screen_size() const
+{
+    // Qt knows the panels of the screen it shows the window on; the simulated desktop's
+    // monitors are not Qt's screens, and have no panels.
+    const QRect primary = primary_screen();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->geometry() == primary)
+            return screen->availableGeometry().size();
+    }
+    return primary.size();
+}
+
 bool App::is_retina_display()
 {
     return DisplayScale::is_retina(m_settings.value(QStringLiteral("UiScale")).toInt(),
-                                   primary_screen_size());
+                                   primary_screen_size(), available_screen_size());
 }
 
 bool App::is_1920_display()
 {
     return DisplayScale::is_1920(m_settings.value(QStringLiteral("UiScale")).toInt(),
-                                 primary_screen_size());
+                                 primary_screen_size(), available_screen_size());
 }
 
 void App::fit_drag_widget_to_scale()
@@ -404,6 +458,36 @@ QString App::get_os_name()
 QString App::get_application_name()
 {
     return QStringLiteral("Kavo");
+}
+
+void App::open_version_link()
+{
+    if (Edition::version_url().isEmpty())
+        show_message(tr("What is new"), tr("This build of Kavo names no page with its changes."));
+    else
+        open_url(Edition::version_url());
+}
+
+void App::open_website_link()
+{
+    if (Edition::website().isEmpty())
+        show_message(tr("Website"), tr("This build of Kavo names no website."));
+    else
+        open_url(Edition::website());
+}
+
+void App::publish_page_state()
+{
+    if (!m_page_loaded)
+        return;
+    emit set_current_application_name(Edition::application_name());
+    emit set_current_version(Edition::version());
+    emit set_current_publisher_name(Edition::publisher_name());
+    emit set_current_website(Edition::website());
+    restore_manage_monitors();
+    emit refresh_unused_pages_signal();
+    restore_pwm_control_status();
+    update_debug_info();
 }
 
 void App::show_message(const QString& title, const QString& message)

@@ -1,5 +1,7 @@
 #include "KavoLog.h"
 
+#include "KavoLogBuffer.h"
+
 #include <cstdio>
 
 kavo_log_stream_class::kavo_log_stream_class(bool enabled, bool no_line_end)
@@ -41,6 +43,7 @@ void kavo_log_stream_class::write(const QString& text)
 {
     if (!m_enabled)
         return;
+    KavoLogBuffer::instance().append(text, !m_no_line_end);
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
     if (!m_no_line_end)

@@ -27,6 +27,11 @@ void SystemParametersInfoApi::enable_clear_type()
     m_parameters.set(ISystemParameters::kFontSmoothingType, kClearType);
 }
 
+void SystemParametersInfoApi::broadcast_change()
+{
+    m_parameters.broadcastChange();
+}
+
 void SystemParametersInfoApi::use_hardware_cursor()
 {
     m_parameters.set(ISystemParameters::kMouseTrails, 0);

@@ -16,6 +16,8 @@ public:
     void use_hardware_cursor();
     // Mouse trails -1: the cursor is drawn in software.
     void use_software_cursor();
+    // Tells the session's windows that the parameters changed.
+    void broadcast_change();
 
 private:
     ISystemParameters& m_parameters;

@@ -16,4 +16,8 @@ public:
 
     // Sets `parameter` to `value` for this session only; false when the desktop cannot.
     virtual bool set(int parameter, int value) = 0;
+
+    // Tells every top-level window of the session that system parameters changed, skipping
+    // windows that do not answer within a second.
+    virtual void broadcastChange() = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Capability.h"
 #include "platform/IClock.h"
+#include "platform/IDesktopInfo.h"
 #include "platform/IDisplays.h"
 #include "platform/IMagnifier.h"
 #include "platform/IPower.h"
@@ -35,6 +36,7 @@ public:
     virtual ISystemParameters& systemParameters() = 0;
     virtual IWindows& windows() = 0;
     virtual IPower& power() = 0;
+    virtual IDesktopInfo& desktopInfo() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

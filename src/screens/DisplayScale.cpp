@@ -5,11 +5,17 @@ bool larger_than(const QSize& screen, int pixels)
 {
     return screen.width() > pixels || screen.height() > pixels;
 }
+
+bool fits(double scale, const QSize& available)
+{
+    return DisplayScale::kLargestView.width() * scale <= available.width() &&
+           DisplayScale::kLargestView.height() * scale <= available.height();
+}
 } // namespace
 
 namespace DisplayScale {
 
-bool is_retina(int ui_scale, const QSize& primary_screen)
+bool is_retina(int ui_scale, const QSize& primary_screen, const QSize& available)
 {
     switch (ui_scale) {
     case 1:
@@ -18,11 +24,11 @@ bool is_retina(int ui_scale, const QSize& primary_screen)
     case 2:
         return true;
     default:
-        return larger_than(primary_screen, 2000);
+        return larger_than(primary_screen, 2000) && fits(2.0, available);
     }
 }
 
-bool is_1920(int ui_scale, const QSize& primary_screen)
+bool is_1920(int ui_scale, const QSize& primary_screen, const QSize& available)
 {
     switch (ui_scale) {
     case 1:
@@ -31,7 +37,7 @@ bool is_1920(int ui_scale, const QSize& primary_screen)
     case 3:
         return true;
     default:
-        return larger_than(primary_screen, 1500);
+        return larger_than(primary_screen, 1500) && fits(1.5, available);
     }
 }
 

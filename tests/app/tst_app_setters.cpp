@@ -316,6 +316,20 @@ private slots:
         QVERIFY(!m_fixture->save_manager().gdipp_enabled());
     }
 
+    void everyFontTypeChangeIsAnnouncedToTheSession()
+    {
+        m_fixture->start();
+        const auto broadcasts = [this] {
+            return m_fixture->desktop().state().value("system_parameter_broadcasts").toInt();
+        };
+        QCOMPARE(broadcasts(), 0);
+        app().font_type_changed(1);
+        QCOMPARE(broadcasts(), 1);
+        app().font_type_changed(1); // unchanged: nothing to announce
+        app().refresh_font_type();
+        QCOMPARE(broadcasts(), 2);
+    }
+
     void aRefusedFontRendererIsNotRecordedAsRunning()
     {
         use_desktop(R"({"power": {"elevation_error": 1223}})");
@@ -404,8 +418,16 @@ private slots:
         QTest::newRow("auto 1920x1080")
             << 0 << QSize(1920, 1080) << false << true << QSize(540, 72);
         QTest::newRow("auto 1366x768") << 0 << QSize(1366, 768) << false << false << QSize(365, 36);
+        // The automatic scale never makes the window larger than the screen: the advanced view
+        // is 840 x 600 at the normal scale.
+        QTest::newRow("auto 2560x1080: 2x would be 1680x1200")
+            << 0 << QSize(2560, 1080) << false << true << QSize(540, 72);
+        QTest::newRow("auto 1600x880: 1.5x would be 1260x900")
+            << 0 << QSize(1600, 880) << false << false << QSize(365, 36);
+        QTest::newRow("auto 1920x1200")
+            << 0 << QSize(1920, 1200) << false << true << QSize(540, 72);
         QTest::newRow("auto portrait 1200x2048")
-            << 0 << QSize(1200, 2048) << true << true << QSize(730, 72);
+            << 0 << QSize(1200, 2048) << false << false << QSize(365, 36);
         QTest::newRow("normal on 4k") << 1 << QSize(3840, 2160) << false << false << QSize(365, 36);
         QTest::newRow("retina") << 2 << QSize(1366, 768) << true << false << QSize(730, 72);
         QTest::newRow("1920") << 3 << QSize(3840, 2160) << false << true << QSize(540, 72);

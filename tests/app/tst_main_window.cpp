@@ -1,12 +1,17 @@
 // The main window with its real page in the web engine, on the simulated desktop: what the
 // page runs at load, clicks and slider moves reaching the settings, values reaching the page.
 #include "AppFixture.h"
+#include "screens/DragWidget.h"
+#include "screens/KavoMessageBox.h"
 
+#include <QClipboard>
+#include <QDesktopServices>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMouseEvent>
 #include <QWebFrame>
 #include <QWebPage>
+#include <QWebSettings>
 #include <QWebView>
 #include <QtTest>
 
@@ -20,6 +25,27 @@ QVariantMap with(QVariantMap settings, const QVariantMap& extra)
         settings.insert(it.key(), it.value());
     return settings;
 }
+
+// Catches the addresses Kavo asks the desktop to open.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit UrlCatcher(const QString& scheme) : m_scheme(scheme)
+    {
+        QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(m_scheme); }
+
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+
+private:
+    QString m_scheme;
+};
 } // namespace
 
 class TestMainWindow : public QObject
@@ -42,6 +68,12 @@ private:
     void open_window(const QVariantMap& settings = {})
     {
         m_fixture->start(with(kNormalScale, settings));
+        show_window();
+    }
+
+    // Opens the window of the Kavo that runs already.
+    void show_window()
+    {
         app().create_ui();
         app().set_show_ui_requested(true);
         QTRY_VERIFY(app().isVisible());
@@ -298,6 +330,223 @@ private slots:
         QCoreApplication::sendEvent(&app(), &event);
         QVERIFY(event.isAccepted());
         QCOMPARE(m_fixture->stored("WorkTime").toInt(), autosave ? 40 : 25);
+    }
+
+    void theMonitorTabsFollowTheDesktopWhenThePageLoadsLate()
+    {
+        m_fixture->start(with(kNormalScale, {{"UsePerMonitorSettings", true}}));
+        // Kavo ran a while before the window was first opened.
+        QVERIFY(QMetaObject::invokeMethod(&app(), "update_ui"));
+        show_window();
+        QCOMPARE(
+            js("document.querySelectorAll('#simple-view .monitor-tabs button').length").toInt(), 2);
+    }
+
+    void theFirstLoadKeepsAnUnsavedModeAndType()
+    {
+        m_fixture->start(with(kNormalScale, {{"KavoMode", 1}, {"KavoType", 1}}));
+        app().kavo_mode_changed_force(2, false);
+        app().kavo_type_changed_force(4, false);
+        show_window();
+        QCOMPARE(app().settings_map().value("KavoMode").toInt(), 2);
+        QCOMPARE(app().settings_map().value("KavoType").toInt(), 4);
+        QCOMPARE(js("document.querySelector('#mode-choice .selected').textContent").toString(),
+                 QStringLiteral("Manual"));
+        QCOMPARE(js("document.querySelector('#type-choice .selected').textContent").toString(),
+                 QStringLiteral("Reading"));
+    }
+
+    void resetToDefaultsRefitsTheDragStrip()
+    {
+        open_window({{"UiScale", 2}});
+        const DragWidget* strip = app().findChild<DragWidget*>();
+        QCOMPARE(strip->size(), QSize(730, 72));
+        app().reset_settings_to_default();
+        // The automatic scale of a 1920 x 1080 screen.
+        QCOMPARE(strip->size(), QSize(540, 72));
+        QTRY_COMPARE(app().size(), QSize(780, 750));
+    }
+
+    void startUpSetsTheWebViewsSettings_data()
+    {
+        QTest::addColumn<int>("attribute");
+        QTest::newRow("local storage") << int(QWebSettings::LocalStorageEnabled);
+        QTest::newRow("images") << int(QWebSettings::AutoLoadImages);
+        QTest::newRow("local content reaches remote addresses")
+            << int(QWebSettings::LocalContentCanAccessRemoteUrls);
+        QTest::newRow("scripts") << int(QWebSettings::JavascriptEnabled);
+        QTest::newRow("clipboard") << int(QWebSettings::JavascriptCanAccessClipboard);
+        QTest::newRow("windows") << int(QWebSettings::JavascriptCanOpenWindows);
+    }
+
+    void startUpSetsTheWebViewsSettings()
+    {
+        QFETCH(int, attribute);
+        m_fixture->start();
+        QVERIFY(QWebSettings::globalSettings()->testAttribute(
+            static_cast<QWebSettings::WebAttribute>(attribute)));
+    }
+
+    void theWindowAndTheApplicationShowKavosIcon()
+    {
+        m_fixture->start();
+        QCOMPARE(QGuiApplication::windowIcon().availableSizes(), QList<QSize>{QSize(256, 256)});
+        QCOMPARE(app().windowIcon().cacheKey(), QGuiApplication::windowIcon().cacheKey());
+    }
+
+    void aMinuteTimerRuns()
+    {
+        m_fixture->start();
+        const QList<QTimer*> timers = app().findChildren<QTimer*>();
+        QVERIFY(std::any_of(timers.begin(), timers.end(), [](const QTimer* timer) {
+            return timer->interval() == 60000 && timer->isActive() && !timer->isSingleShot();
+        }));
+    }
+
+    void theAboutPageOpensTheChangesAndTheWebsite()
+    {
+        qputenv("KAVO_WEBSITE_URL", "https://kavo.test/");
+        qputenv("KAVO_CHANGELOG_URL", "https://kavo.test/changes");
+        UrlCatcher catcher("https");
+        open_window();
+        open_page(QStringLiteral("About"));
+        QVERIFY(js("document.querySelector('#page-host [data-call=\"open_version_link\"]')"
+                   ".offsetParent !== null")
+                    .toBool());
+        click("#page-host [data-call=\"open_version_link\"]");
+        click("#page-host [data-call=\"open_website_link\"]");
+        qunsetenv("KAVO_WEBSITE_URL");
+        qunsetenv("KAVO_CHANGELOG_URL");
+        QCOMPARE(catcher.urls,
+                 (QList<QUrl>{QUrl("https://kavo.test/changes"), QUrl("https://kavo.test/")}));
+    }
+
+    void withoutAWebsiteTheAboutPageOffersNone()
+    {
+        qputenv("KAVO_WEBSITE_URL", "");
+        UrlCatcher catcher("https");
+        open_window();
+        open_page(QStringLiteral("About"));
+        QVERIFY(js("document.querySelector('#page-host [data-setting=\"current_website\"]')"
+                   ".hidden")
+                    .toBool());
+        KavoMessageBox::setTestAnswer(QStringLiteral("OK"));
+        KavoMessageBox::testMessages().clear();
+        app().open_website_link();
+        KavoMessageBox::setTestAnswer(std::nullopt);
+        qunsetenv("KAVO_WEBSITE_URL");
+        QVERIFY(catcher.urls.isEmpty());
+        QCOMPARE(KavoMessageBox::testMessages(),
+                 (QStringList{"Website", "This build of Kavo names no website."}));
+        QCOMPARE(js("document.querySelector('#simple-view .version').textContent").toString(),
+                 QStringLiteral(KAVO_VERSION));
+    }
+
+    void theManualSwitchesKeepTheNightValueAsTheirHelpSays_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("temperature");
+        QTest::newRow("blue light") << "Blue light"
+                                    << "use_manual_color_settings" << true;
+        QTest::newRow("color temperature") << "Color Temperature"
+                                           << "use_manual_color_settings" << true;
+        QTest::newRow("brightness") << "Brightness"
+                                    << "use_manual_brightness" << false;
+    }
+
+    void theManualSwitchesKeepTheNightValueAsTheirHelpSays()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, setting);
+        QFETCH(bool, temperature);
+        m_fixture = std::make_unique<AppFixture>(
+            R"({"clock": {"now": "2026-06-10T12:00:00", "running": false}})");
+        open_window();
+        open_page(page);
+        const SettingsMap& map = app().settings_map();
+        const int night = temperature ? map.value("NightTemperature").toInt()
+                                      : map.value("NightBrightness").toInt();
+        const auto scheduled = [&] {
+            return temperature ? int(app().get_interpolated_color_temperature(0))
+                               : int(app().get_interpolated_brightness(0));
+        };
+        QVERIFY(scheduled() != night); // noon
+        const QString control = "#page-host [data-setting=\"" + setting + "\"]";
+        const QString help = js("document.querySelector('" + control +
+                                "').closest('.row')"
+                                ".querySelector('.help').textContent")
+                                 .toString();
+        QVERIFY2(help.contains("night") && !help.contains("day"), qPrintable(help));
+        click(control);
+        QTRY_COMPARE(scheduled(), night);
+    }
+
+    void clickingAnInformationTextCopiesIt_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("transition") << "Transition";
+        QTest::newRow("moon") << "Moon";
+        QTest::newRow("debug") << "Debug";
+    }
+
+    void clickingAnInformationTextCopiesIt()
+    {
+        QFETCH(QString, page);
+        open_window();
+        open_page(page);
+        const QString text = "document.querySelector('#page-host [data-copy]').textContent";
+        QTRY_VERIFY(js(text).toString().startsWith("CLICK TO COPY THE TEXT TO CLIPBOARD"));
+        QGuiApplication::clipboard()->clear();
+        js("document.querySelector('#page-host [data-copy]').scrollIntoView(true)");
+        const QPoint top_left = centre_of("#page-host [data-copy]") -
+                                QPoint(0, js("document.querySelector('#page-host [data-copy]')"
+                                             ".getBoundingClientRect().height / 2 - 10")
+                                              .toInt());
+        QTest::mouseClick(view(), Qt::LeftButton, {}, top_left);
+        QTRY_COMPARE(QGuiApplication::clipboard()->text().trimmed(), js(text).toString().trimmed());
+    }
+
+    void theDebugPageShowsTheSettingsAsText()
+    {
+        open_window();
+        app().settings_map().insert("WebsitesForBlocking", "<b id=\"injected\">bold</b>");
+        open_page(QStringLiteral("Debug"));
+        const QString text =
+            js("document.querySelector('#page-host [data-text=\"set_debug_info\"]').textContent")
+                .toString();
+        QVERIFY(text.contains("\nCurrent settings\n"));
+        QVERIFY(text.contains("\nWebsitesForBlocking: <b id=\"injected\">bold</b>\n"));
+        QVERIFY(js("document.getElementById('injected') === null").toBool());
+    }
+
+    void thePwmPageSaysWhenThereIsNoPwmControl()
+    {
+        open_window();
+        open_page(QStringLiteral("PWM control"));
+        const QString notice = "document.querySelector('#page-host .notice')";
+        QVERIFY(!js(notice + ".hidden").toBool());
+        QCOMPARE(js("Kavo.value('pwm_frequency')").toInt(), 1000);
+        emit app().set_pwm_control_status(true, 240);
+        QVERIFY(js(notice + ".hidden").toBool());
+        QCOMPARE(js("document.querySelector('#page-host [data-setting=\"pwm_frequency\"]')"
+                    ".value")
+                     .toInt(),
+                 240);
+    }
+
+    void thePwmSliderReachesUpToTheMaximumFrequency()
+    {
+        open_window({{"PWMMaxFrequency", 5000}});
+        open_page(QStringLiteral("PWM control"));
+        const QString slider =
+            "document.querySelector('#page-host [data-setting=\"pwm_frequency\"]')";
+        QCOMPARE(js(slider + ".max").toInt(), 5000);
+        js("(function () { const box = document.querySelector('#page-host "
+           "[data-setting=\"pwm_max_frequency\"]'); box.value = '8000'; "
+           "box.dispatchEvent(new Event('change')); })()");
+        QCOMPARE(app().settings_map().value("PWMMaxFrequency").toInt(), 8000);
+        QCOMPARE(js(slider + ".max").toInt(), 8000);
     }
 
     void thePageRescalesItsWindow_data()

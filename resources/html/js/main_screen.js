@@ -24,11 +24,13 @@ const MainScreen = (() => {
         { group: "Schedule", title: "Moon", file: "moon_page.html" },
         { group: "Screen", title: "Manage monitors", file: "manage_monitors_page.html" },
         { group: "Screen", title: "Magnification", file: "magnification_page.html" },
+        { group: "Screen", title: "PWM control", file: "pwm_control_page.html" },
         { group: "Kavo", title: "Settings", file: "settings_page.html" },
         { group: "Kavo", title: "System", file: "system_page.html" },
         { group: "Kavo", title: "CPU", file: "cpu_page.html" },
         { group: "Kavo", title: "GPU", file: "gpu_page.html" },
         { group: "Kavo", title: "Fonts", file: "fonts_page.html" },
+        { group: "Kavo", title: "Debug", file: "debug_page.html" },
         { group: "Kavo", title: "About", file: "about_page.html" },
     ];
 
@@ -39,7 +41,8 @@ const MainScreen = (() => {
     let currentPage = null;
     let choosingPages = false;
     let hiddenPages = [];
-    let screenCount = MONITOR_TABS;
+    // Until Kavo publishes the monitor list, one tab: never tabs for monitors that are not there.
+    let screenCount = 1;
 
     const byId = (id) => document.getElementById(id);
 

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/sim/SimClock.h"
+#include "platform/sim/SimDesktopInfo.h"
 #include "platform/sim/SimDisplays.h"
 #include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimPower.h"
@@ -40,6 +41,7 @@ public:
     ISystemParameters& systemParameters() override { return m_systemParameters; }
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
+    IDesktopInfo& desktopInfo() override { return m_desktopInfo; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -74,5 +76,6 @@ private:
     SimSystemParameters m_systemParameters;
     SimWindows m_windows;
     SimPower m_power;
+    SimDesktopInfo m_desktopInfo;
     std::vector<SimService*> m_services;
 };

@@ -5,11 +5,13 @@
 
 #include <QMap>
 
-// Records every parameter set; the state lists them as "system_parameters": {"75": 1, ...}.
+// Records every parameter set; the state lists them as "system_parameters": {"75": 1, ...},
+// and counts the change broadcasts as "system_parameter_broadcasts".
 class SimSystemParameters : public ISystemParameters, public SimService
 {
 public:
     bool set(int parameter, int value) override;
+    void broadcastChange() override;
 
     // The value last set, or `fallback` when the parameter was never set.
     int value(int parameter, int fallback = 0) const { return m_values.value(parameter, fallback); }
@@ -19,4 +21,5 @@ public:
 
 private:
     QMap<int, int> m_values;
+    int m_broadcasts = 0;
 };

@@ -11,7 +11,7 @@ std::unique_ptr<X11Platform> X11Platform::open()
 }
 
 X11Platform::X11Platform(_XDisplay* display)
-    : m_display(display), m_displays(display), m_windows(display)
+    : m_display(display), m_displays(display), m_windows(display), m_desktopInfo(display)
 {
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/x11/X11DesktopInfo.h"
 #include "platform/x11/X11Displays.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
@@ -29,6 +30,7 @@ public:
     ISystemParameters& systemParameters() override { return m_systemParameters; }
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
+    IDesktopInfo& desktopInfo() override { return m_desktopInfo; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -41,4 +43,5 @@ private:
     X11SystemParameters m_systemParameters;
     X11Windows m_windows;
     X11Power m_power;
+    X11DesktopInfo m_desktopInfo;
 };

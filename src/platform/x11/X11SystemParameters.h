@@ -7,4 +7,6 @@ class X11SystemParameters : public ISystemParameters
 {
 public:
     bool set(int parameter, int value) override;
+    // Nothing was changed, so there is nothing to announce.
+    void broadcastChange() override {}
 };

@@ -23,6 +23,7 @@ const Kavo = (() => {
         "set_transition_times_info",
         "set_moon_phases_info",
         "set_current_version",
+        "set_debug_info",
     ];
 
     function native() {
@@ -206,6 +207,7 @@ const Kavo = (() => {
     // ---- Control kinds ----
 
     function sliderRange(binding) {
+        if (typeof binding.range === "function") return binding.range(value);
         const extended = binding.extendedBy && values.get(binding.extendedBy);
         return extended && binding.extended ? binding.extended : binding.range;
     }
@@ -284,6 +286,13 @@ const Kavo = (() => {
                 }
             },
         },
+        // An element shown only while `binding.shownWhen(value)` holds: a notice or a link.
+        visibility: {
+            attach() {},
+            render(element, binding) {
+                element.hidden = !binding.shownWhen(values.get(binding.setting));
+            },
+        },
         time: {
             attach(element, binding) {
                 const [hours, minutes] = all(element, "input");
@@ -323,6 +332,10 @@ const Kavo = (() => {
         all(root, "[data-call]").forEach((button) => {
             button.addEventListener("click", () => call(button.getAttribute("data-call")));
         });
+        all(root, "[data-copy]").forEach((element) => {
+            element.title = tr("Click to copy the text to the clipboard");
+            element.addEventListener("click", () => copy(element));
+        });
         all(root, "[data-reset]").forEach((button) => {
             button.addEventListener("click", () => {
                 button.getAttribute("data-reset").split(",").forEach((setting) => {
@@ -331,6 +344,27 @@ const Kavo = (() => {
             });
         });
         translate(root);
+    }
+
+    // Copies the text of `element` to the clipboard, as a click on it promises.
+    function copy(element) {
+        const selection = window.getSelection();
+        const range = document.createRange();
+        range.selectNodeContents(element);
+        selection.removeAllRanges();
+        selection.addRange(range);
+        let copied = false;
+        try {
+            copied = document.execCommand("copy");
+        } catch (error) {
+            copied = false;
+        }
+        if (!copied) {
+            report("Copying to the clipboard failed");
+            return;
+        }
+        element.classList.add("copied");
+        setTimeout(() => element.classList.remove("copied"), 1500);
     }
 
     function renderText(element) {

@@ -1,4 +1,4 @@
-// How much later night comes at full moon; Kavo keeps it in seconds.
+// How much earlier night and day begin at full moon; Kavo keeps it in seconds.
 Kavo.bind({
     setting: "full_moon_offset",
     preset: "minutes",

@@ -1,4 +1,4 @@
-// How much later night comes at new moon; Kavo keeps it in seconds.
+// How much earlier night and day begin at new moon; Kavo keeps it in seconds.
 Kavo.bind({
     setting: "new_moon_offset",
     preset: "minutes",

@@ -1,0 +1,95 @@
+// The backlight PWM frequency through its companion programs, and the hourly night values of
+// the configuration files.
+#include "App.h"
+
+#include "color/BrightnessConfigManager.h"
+#include "color/PWMControl.h"
+#include "color/TemperatureConfigManager.h"
+#include "platform/Platform.h"
+#include "settings/SaveManager.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+void App::create_pwm_control()
+{
+    m_pwm_control = std::make_unique<PWMControl>();
+}
+
+void App::use_pwm_control_changed(bool value)
+{
+    if (store_setting(QStringLiteral("UsePWMControl"), value, "USE_PWM_CONTROL: "))
+        update_pwm_control_status();
+}
+
+void App::pwm_frequency_changed(int value)
+{
+    if (store_setting(QStringLiteral("PWMFrequency"), value, "PWM_FREQUENCY: "))
+        update_pwm_control_status();
+}
+
+void App::pwm_max_frequency_changed(int value)
+{
+    store_setting(QStringLiteral("PWMMaxFrequency"), value, "PWM_MAX_FREQUENCY: ");
+}
+
+void App::pwm_control_update_continuously_changed(bool value)
+{
+    if (store_setting(QStringLiteral("UpdateContinuously"), value, "PWM_UPDATE_CONTINUOUSLY: "))
+        update_pwm_control_status();
+}
+
+void App::update_pwm_control_status()
+{
+    const int frequency = m_settings.value(QStringLiteral("PWMFrequency")).toInt();
+    if (m_pwm_control && setting_flag("UsePWMControl") && frequency > 0)
+        m_pwm_control->set_frequency(frequency);
+}
+
+void App::update_pwm_after_colour_update()
+{
+    if (setting_flag("UpdateContinuously"))
+        update_pwm_control_status();
+}
+
+void App::restore_pwm_control_status()
+{
+    if (!m_pwm_control || !m_pwm_control->is_supported()) {
+        emit set_pwm_control_status(false, 0);
+        emit set_pwm_frequency_slider_value_ui(1000);
+        return;
+    }
+    const int stored = m_settings.value(QStringLiteral("PWMFrequency")).toInt();
+    emit set_pwm_control_status(true, stored < 0 ? m_pwm_control->read_frequency() : stored);
+}
+
+void App::load_configuration_files()
+{
+    QStringList folders{QDir::currentPath()};
+    if (SaveManager* store = SaveManager::instance())
+        folders << QFileInfo(store->portable_store().fileName()).absolutePath();
+    m_brightness_config = std::make_unique<BrightnessConfigManager>();
+    m_temperature_config = std::make_unique<TemperatureConfigManager>();
+    m_brightness_config->load(folders);
+    m_temperature_config->load(folders);
+}
+
+void App::apply_configuration_files()
+{
+    if (!m_brightness_config || !m_temperature_config)
+        return;
+    const int hour = Platform::current().clock().now().time().hour();
+    const int monitors =
+        setting_flag("UsePerMonitorSettings") ? Platform::current().displays().monitorCount() : 0;
+    const HourlyConfigManager* managers[] = {m_brightness_config.get(), m_temperature_config.get()};
+    bool changed = false;
+    for (const HourlyConfigManager* manager : managers) {
+        if (manager->has_rules() && manager->apply(hour, m_settings, monitors))
+            changed = true;
+    }
+    if (!changed)
+        return;
+    update_gamma();
+    if (is_page_loaded())
+        restore_advanced_settings_values();
+}
