@@ -97,7 +97,10 @@ bool CalibrationKeeper::start_guardian(const QString& program)
     if (!owns_record())
         return false;
     m_guardian = std::make_unique<GuardianProcess>();
-    return m_guardian->start(program, m_record_path, m_marker.path());
+    // After a crash the monitors may show the old colours; the guardian puts the calibration
+    // back before this process writes its first ramp, so that nothing here takes the old
+    // colours for what to return to.
+    return m_guardian->start(program, m_record_path, m_marker.path(), m_start == Start::AfterCrash);
 }
 
 bool CalibrationKeeper::calibration(int index, GammaRamp& ramp)

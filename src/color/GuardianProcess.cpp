@@ -28,7 +28,7 @@ QString GuardianProcess::default_program()
 }
 
 bool GuardianProcess::start(const QString& program, const QString& record_path,
-                            const QString& marker_path)
+                            const QString& marker_path, bool restore_first)
 {
     if (!QFileInfo(program).isExecutable()) {
         log_line(QStringLiteral("Kavo's guardian is missing (%1): a crash would leave Kavo's "
@@ -37,10 +37,13 @@ bool GuardianProcess::start(const QString& program, const QString& record_path,
         return false;
     }
     m_process = new QProcess;
-    // Its messages go where Kavo's go; only its standard input is a pipe of Kavo's.
-    m_process->setProcessChannelMode(QProcess::ForwardedChannels);
-    m_process->start(program, {QStringLiteral("--record"), record_path, QStringLiteral("--marker"),
-                               marker_path});
+    // Its messages go where Kavo's errors go; its output only answers "restored".
+    m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QStringList arguments{QStringLiteral("--record"), record_path, QStringLiteral("--marker"),
+                          marker_path};
+    if (restore_first)
+        arguments.append(QStringLiteral("--restore-now"));
+    m_process->start(program, arguments);
     if (!m_process->waitForStarted(kStartMs)) {
         log_line(QStringLiteral("Kavo's guardian did not start: ") + m_process->errorString());
         delete m_process;
@@ -50,7 +53,17 @@ bool GuardianProcess::start(const QString& program, const QString& record_path,
     connect(m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
             &GuardianProcess::report_end);
     log_line(QStringLiteral("Kavo's guardian runs as process %1").arg(m_process->processId()));
-    return true;
+    return !restore_first || wait_for_restore();
+}
+
+bool GuardianProcess::wait_for_restore()
+{
+    while (!m_process->canReadLine() && m_process->waitForReadyRead(kStartMs)) {
+    }
+    if (m_process->readLine() == "restored\n")
+        return true;
+    log_line(QStringLiteral("Kavo's guardian did not restore the recorded calibration"));
+    return false;
 }
 
 void GuardianProcess::reload()

@@ -22,14 +22,17 @@ public:
     static QString default_program();
 
     // Starts `program` for the record at `record_path` and the marker at `marker_path`; false,
-    // logged, when it does not start.
-    bool start(const QString& program, const QString& record_path, const QString& marker_path);
+    // logged, when it does not start. With `restore_first` the guardian writes the record onto
+    // the monitors before this returns.
+    bool start(const QString& program, const QString& record_path, const QString& marker_path,
+               bool restore_first);
     // The record changed: the guardian reads it again.
     void reload();
     bool is_running() const;
     qint64 pid() const;
 
 private:
+    bool wait_for_restore();
     void report_end();
 
     // Deliberately never deleted: deleting a QProcess kills its process.

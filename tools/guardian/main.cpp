@@ -2,8 +2,8 @@
 // the record and an X connection, and waits on its standard input, whose other end only Kavo
 // holds: when Kavo's process has ended, however it ended, the input closes and the guardian
 // writes each recorded calibration back onto its monitor, then ends. A line "reload" means
-// that Kavo recorded another monitor.
-#include "KavoLog.h"
+// that Kavo recorded another monitor. With --restore-now it also writes the calibration back
+// at once, and answers "restored" on its standard output.
 #include "color/CalibrationRecord.h"
 #include "platform/FileLock.h"
 #include "platform/x11/X11Connection.h"
@@ -18,23 +18,27 @@
 namespace {
 constexpr int kMarkerWaitMs = 2000;
 
-struct Paths
+struct Arguments
 {
     QString record;
     QString marker;
+    bool restore_now = false;
 };
 
-bool parse(int argc, char* argv[], Paths& paths)
+bool parse(int argc, char* argv[], Arguments& arguments)
 {
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--record") == 0)
-            paths.record = QFile::decodeName(argv[i + 1]);
-        else if (std::strcmp(argv[i], "--marker") == 0)
-            paths.marker = QFile::decodeName(argv[i + 1]);
+    for (int i = 1; i < argc; ++i) {
+        const bool has_value = i + 1 < argc;
+        if (std::strcmp(argv[i], "--restore-now") == 0)
+            arguments.restore_now = true;
+        else if (std::strcmp(argv[i], "--record") == 0 && has_value)
+            arguments.record = QFile::decodeName(argv[++i]);
+        else if (std::strcmp(argv[i], "--marker") == 0 && has_value)
+            arguments.marker = QFile::decodeName(argv[++i]);
         else
             return false;
     }
-    return argc % 2 == 1 && !paths.record.isEmpty() && !paths.marker.isEmpty();
+    return !arguments.record.isEmpty() && !arguments.marker.isEmpty();
 }
 
 // Kavo's terminal may be closed or interrupted with Ctrl+C, and the output it shares may be a
@@ -74,27 +78,33 @@ bool release_marker(const QString& path)
 int main(int argc, char* argv[])
 {
     ignore_terminal_signals();
-    Paths paths;
-    if (!parse(argc, argv, paths)) {
-        std::fprintf(stderr, "usage: kavo-guardian --record FILE --marker FILE\n");
+    Arguments arguments;
+    if (!parse(argc, argv, arguments)) {
+        std::fprintf(stderr, "usage: kavo-guardian --record FILE --marker FILE [--restore-now]\n");
         return 2;
     }
     CalibrationRecord record;
-    record.load(paths.record);
+    record.load(arguments.record);
     const std::unique_ptr<X11Connection> x11 = X11Connection::open();
     if (!x11) {
         std::fprintf(stderr, "kavo-guardian: no X display to guard\n");
         return 1;
     }
-    wait_for_kavo_to_end(record, paths.record);
+    if (arguments.restore_now) {
+        record.restore(x11->displays());
+        std::fputs("restored\n", stdout);
+        std::fflush(stdout);
+    }
+    wait_for_kavo_to_end(record, arguments.record);
 
     QStringList restored;
     for (const CalibrationRecord::Restored& monitor : record.restore(x11->displays()))
         restored.append(monitor.output);
-    if (release_marker(paths.marker))
-        log_line(QStringLiteral("Kavo ended without restoring the colours: its guardian gave %1 "
-                                "its calibration back")
-                     .arg(restored.isEmpty() ? QStringLiteral("no monitor")
-                                             : restored.join(QStringLiteral(", "))));
+    if (release_marker(arguments.marker))
+        std::fprintf(stderr,
+                     "Kavo ended without restoring the colours: its guardian gave %s its "
+                     "calibration back\n",
+                     restored.isEmpty() ? "no monitor"
+                                        : qUtf8Printable(restored.join(QStringLiteral(", "))));
     return 0;
 }
