@@ -16,20 +16,31 @@ extern "C" void on_quit_signal(int signal_number)
     const unsigned char byte = static_cast<unsigned char>(signal_number);
     [[maybe_unused]] const ssize_t written = ::write(g_pipe[1], &byte, 1);
 }
+
+// A write to a pipe nobody reads then fails with EPIPE. A handler rather than SIG_IGN, because
+// an ignored signal stays ignored in the programs Kavo starts, and they expect the default.
+extern "C" void on_broken_pipe(int)
+{
+}
+
+void install(int signal_number, void (*handler)(int))
+{
+    struct sigaction action = {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(signal_number, &action, nullptr);
+}
 } // namespace
 
 void QuitSignals::catch_signals()
 {
-    std::signal(SIGPIPE, SIG_IGN);
+    install(SIGPIPE, on_broken_pipe);
     if (g_pipe[0] >= 0 ||
         ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_pipe) != 0)
         return;
-    struct sigaction action = {};
-    action.sa_handler = on_quit_signal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
     for (int signal_number : kQuitSignals)
-        ::sigaction(signal_number, &action, nullptr);
+        install(signal_number, on_quit_signal);
 }
 
 QuitSignals::QuitSignals(QObject* parent) : QObject(parent)
