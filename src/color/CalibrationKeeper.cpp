@@ -26,15 +26,15 @@ CalibrationKeeper::Start CalibrationKeeper::begin(int wait_ms)
     const bool had_record = m_record.load(m_record_path);
     switch (m_start) {
     case Start::Clean:
-        record_attached_monitors();
+        record_monitors(true);
         save();
         break;
     case Start::AfterCrash:
-        log_line(QStringLiteral("The monitors may still show colours of a Kavo that ended without "
-                                "restoring them: the recorded calibration is used instead of "
-                                "what they show (%1)")
+        log_line(QStringLiteral("The monitors may still show colours Kavo left (after a crash, or "
+                                "kavoctl apply): the recorded calibration is used instead of what "
+                                "they show (%1)")
                      .arg(had_record ? m_record_path : QStringLiteral("no record found")));
-        record_unknown_monitors();
+        record_monitors(false);
         save();
         break;
     case Start::Shared:
@@ -56,31 +56,21 @@ CalibrationKeeper::Start CalibrationKeeper::take_marker(int wait_ms)
     return m_marker.heldElsewhere() ? Start::Shared : Start::Unavailable;
 }
 
-void CalibrationKeeper::record_attached_monitors()
+void CalibrationKeeper::record_monitors(bool afresh)
 {
     const CalibrationRecord earlier = m_record;
-    m_record = CalibrationRecord();
+    if (afresh)
+        m_record = CalibrationRecord();
     const int count = m_displays.monitorCount();
     for (int i = 0; i < count; ++i) {
         const MonitorIdentity identity = m_displays.monitorIdentity(i);
         GammaRamp shown;
-        if (identity.isEmpty() || !read_calibration(m_displays, i, shown))
+        if (identity.isEmpty() || m_record.find(identity) ||
+            !read_calibration(m_displays, i, shown))
             continue;
         const GammaRamp* recorded = earlier.find(identity);
         m_record.insert(identity,
                         recorded && is_same_calibration(*recorded, shown) ? *recorded : shown);
-    }
-}
-
-void CalibrationKeeper::record_unknown_monitors()
-{
-    const int count = m_displays.monitorCount();
-    for (int i = 0; i < count; ++i) {
-        const MonitorIdentity identity = m_displays.monitorIdentity(i);
-        GammaRamp shown;
-        if (!identity.isEmpty() && !m_record.find(identity) &&
-            read_calibration(m_displays, i, shown))
-            m_record.insert(identity, shown);
     }
 }
 

@@ -63,8 +63,10 @@ public:
 
 private:
     Start take_marker(int wait_ms);
-    void record_attached_monitors();
-    void record_unknown_monitors();
+    // Records each attached monitor the record lacks, as it shows now; `afresh` starts from an
+    // empty record, keeping only recorded ramps that are what the monitor shows (within
+    // resampling).
+    void record_monitors(bool afresh);
     void save();
 
     IDisplays& m_displays;
