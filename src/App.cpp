@@ -135,7 +135,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
 App::~App()
 {
     if (m_color_output)
-        m_color_output->restore_gamma();
+        m_color_output->shut_down();
     if (save_manager())
         save_manager()->set_host(nullptr);
 }

@@ -2,7 +2,22 @@
 
 #include "KavoLogBuffer.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+// Set once standard output is gone for good.
+bool g_output_closed = false;
+
+bool put(const QByteArray& bytes, bool line_end)
+{
+    const auto size = static_cast<size_t>(bytes.size());
+    return std::fwrite(bytes.constData(), 1, size, stdout) == size &&
+           (!line_end || std::fputc('\n', stdout) != EOF) && std::fflush(stdout) == 0;
+}
+} // namespace
 
 kavo_log_stream_class::kavo_log_stream_class(bool enabled, bool no_line_end)
     : m_enabled(enabled), m_no_line_end(no_line_end)
@@ -44,11 +59,12 @@ void kavo_log_stream_class::write(const QString& text)
     if (!m_enabled)
         return;
     KavoLogBuffer::instance().append(text, !m_no_line_end);
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    if (!m_no_line_end)
-        std::fputc('\n', stdout);
-    std::fflush(stdout);
+    if (g_output_closed)
+        return;
+    if (put(text.toUtf8(), !m_no_line_end))
+        return;
+    g_output_closed = errno == EPIPE || errno == EBADF;
+    std::clearerr(stdout);
 }
 
 kavo_log_stream_class& kavo_log_piece()
@@ -66,6 +82,17 @@ kavo_log_stream_class& kavo_log()
 void log_line(const QString& line)
 {
     kavo_log() << line;
+}
+
+void keep_standard_streams_open()
+{
+    // open() takes the lowest free number: the stream that is missing.
+    for (int stream = STDIN_FILENO; stream <= STDERR_FILENO; ++stream) {
+        if (::fcntl(stream, F_GETFD) == -1 && errno == EBADF) {
+            // Open for the rest of the process's life.
+            [[maybe_unused]] const int stand_in = ::open("/dev/null", O_RDWR);
+        }
+    }
 }
 
 bool kavo_check_failed(bool condition, const char* expression, const char* kind, int line,

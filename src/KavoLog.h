@@ -3,7 +3,8 @@
 #include <QString>
 
 // Kavo's operational log: whole lines on standard output, flushed as they are written so a
-// log followed in a terminal or a file is always complete.
+// log followed in a terminal or a file is always complete. An output that nobody reads any
+// more (a pipe whose reader ended) silences the log; it never ends Kavo.
 class kavo_log_stream_class
 {
 public:
@@ -32,10 +33,15 @@ kavo_log_stream_class& kavo_log();
 // Prints one line on standard output and flushes it.
 void log_line(const QString& line);
 
+// Opens /dev/null on standard input, output or error when the process was started with one of
+// them closed: the next file or connection Kavo opens would take its number, and log lines
+// would go into it.
+void keep_standard_streams_open();
+
 // Internal consistency check. When `condition` is false prints the three-line report
 // ("Condition failed", "Expected", "Source") and returns true; otherwise prints nothing.
 bool kavo_check_failed(bool condition, const char* expression, const char* kind, int line,
                        const char* source_file);
 
-#define KAVO_REQUIRE(condition)                                                                \
+#define KAVO_REQUIRE(condition)                                                                    \
     kavo_check_failed(static_cast<bool>(condition), #condition, "REQUIRE", __LINE__, "src/App")

@@ -1,4 +1,5 @@
 #include "App.h"
+#include "KavoLog.h"
 #include "QuitSignals.h"
 #include "SingleApplication.h"
 
@@ -35,6 +36,7 @@ bool asks_to_show_ui(int argc, char** argv)
 
 int main(int argc, char* argv[])
 {
+    keep_standard_streams_open();
     qInstallMessageHandler(keep_fatal_qt_messages);
     QuitSignals::catch_signals();
     qputenv("QT_BEARER_POLL_TIMEOUT", "-1");

@@ -1,10 +1,12 @@
 #include "color/ColorOutput.h"
 
+#include "color/CalibrationKeeper.h"
 #include "color/ColorEffectControl.h"
 #include "color/ColorMatrixRecipe.h"
 #include "color/ColorSettingKeys.h"
 #include "color/Cyclops.h"
 #include "color/GammaFactory.h"
+#include "color/GuardianProcess.h"
 #include "color/MagnificationApi.h"
 #include "color/WindowsColorEffects.h"
 #include "platform/GammaRangeRegistry.h"
@@ -17,6 +19,9 @@
 using namespace ColorSettingKeys;
 
 namespace {
+// How long a start waits for a Kavo, guardian or kavoctl that is letting go of the marker.
+constexpr int kMarkerWaitMs = 2000;
+
 void log_setting(const char* label, int value)
 {
     qDebug().noquote() << QLatin1String(label) + QString::number(value);
@@ -55,6 +60,7 @@ int ColorOutput::update_gamma()
 
 void ColorOutput::start()
 {
+    keep_calibration();
     create_gamma();
     create_effects();
     refresh_color_scheme();
@@ -62,9 +68,38 @@ void ColorOutput::start()
     refresh_preserve_gamma();
 }
 
+void ColorOutput::keep_calibration()
+{
+    Platform& platform = Platform::current();
+    if (!platform.has(Capability::LastingGammaRamps))
+        return;
+    m_calibration =
+        std::make_unique<CalibrationKeeper>(platform.displays(), CalibrationRecord::default_path(),
+                                            CalibrationRecord::default_marker_path());
+    if (m_calibration->begin(kMarkerWaitMs) == CalibrationKeeper::Start::Unavailable) {
+        m_calibration.reset();
+        return;
+    }
+    m_calibration->start_guardian(GuardianProcess::default_program());
+}
+
+void ColorOutput::shut_down()
+{
+    restore_gamma();
+    if (!m_calibration)
+        return;
+    m_calibration->restore();
+    m_calibration->finish();
+}
+
 void ColorOutput::create_gamma()
 {
-    m_gamma = GammaFactory::create();
+    GammaFactory::CalibrationReader reader;
+    if (m_calibration)
+        reader = [keeper = m_calibration.get()](int index, GammaRamp& ramp) {
+            return keeper->calibration(index, ramp);
+        };
+    m_gamma = GammaFactory::create(reader);
     m_gamma->init();
     m_gamma->save_current_ramps();
     connect(m_gamma.get(), &IGamma::update_gamma, this, [this] { update_gamma(); });

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class CalibrationKeeper;
 class ColorEffectControl;
 
 // What the colour output asks of the controller that owns it. Unset hooks do nothing.
@@ -37,9 +38,12 @@ public:
                 QObject* parent = nullptr);
     ~ColorOutput() override;
 
-    // Start-up: the gamma device and the colour effects, then the colour scheme, the leading
-    // colour and gamma preservation from the settings, each applied at once.
+    // Start-up: the monitors' calibration put in safe keeping (where ramps outlast Kavo), the
+    // gamma device and the colour effects, then the colour scheme, the leading colour and
+    // gamma preservation from the settings, each applied at once.
     void start();
+    // Quitting: every monitor gets its own colours back, whatever happens next.
+    void shut_down();
     // Start-up: whether strong ramps are accepted; registers the URL scheme when they are
     // and it is missing.
     void check_gamma_range();
@@ -95,6 +99,7 @@ private:
         bool operator==(const AppliedColors& other) const;
     };
 
+    void keep_calibration();
     void create_gamma();
     void create_effects();
     int apply_ramps(const RampSettings& settings, int monitor_number);
@@ -107,6 +112,7 @@ private:
     QVariantMap& m_settings;
     const QList<int>& m_ignored_monitors;
     ColorOutputHooks m_hooks;
+    std::unique_ptr<CalibrationKeeper> m_calibration; // where ramps outlast Kavo
     std::unique_ptr<IGamma> m_gamma;
     std::unique_ptr<IColorEffects> m_effects;
     std::unique_ptr<ColorEffectControl> m_effect_control;

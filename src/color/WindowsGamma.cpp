@@ -7,9 +7,14 @@ constexpr int kInitialSavedSlots = 10;
 constexpr int kFixerEntry = 254;
 } // namespace
 
-WindowsGamma::WindowsGamma(IDisplays& displays, QObject* parent)
-    : IGamma(parent), m_displays(displays), m_saved_ramps(kInitialSavedSlots, GammaRamp::identity())
+WindowsGamma::WindowsGamma(IDisplays& displays, CalibrationReader read_calibration, QObject* parent)
+    : IGamma(parent), m_displays(displays), m_read_calibration(std::move(read_calibration)),
+      m_saved_ramps(kInitialSavedSlots, GammaRamp::identity())
 {
+    if (!m_read_calibration)
+        m_read_calibration = [this](int index, GammaRamp& ramp) {
+            return m_displays.readRamp(index, ramp);
+        };
 }
 
 void WindowsGamma::refresh_monitors()
@@ -18,6 +23,25 @@ void WindowsGamma::refresh_monitors()
     // Every monitor keeps its own saved slot, however many there are.
     while (m_saved_ramps.size() < m_monitor_total)
         m_saved_ramps.append(GammaRamp::identity());
+    // A monitor attached after the ramps were saved keeps its own ramp under the colours too:
+    // it is saved before anything is written to it.
+    for (; m_ramps_saved && m_saved_count < m_monitor_total; ++m_saved_count)
+        save_ramp(m_saved_count);
+}
+
+bool WindowsGamma::save_ramp(int index)
+{
+    GammaRamp& slot = m_saved_ramps[index];
+    slot = GammaRamp::identity();
+    if (!m_read_calibration(index, slot)) {
+        slot = GammaRamp::identity();
+        return false;
+    }
+    // Some drivers (and Xvfb) report an all-zero ramp: that is no calibration, and keeping
+    // it would turn the screen black.
+    if (slot.isAllZero())
+        slot = GammaRamp::identity();
+    return true;
 }
 
 int WindowsGamma::monitor_count()
@@ -34,17 +58,13 @@ int WindowsGamma::save_current_ramps()
 {
     refresh_monitors();
     for (int i = 0; i < m_monitor_total; ++i) {
-        GammaRamp& slot = m_saved_ramps[i];
-        slot = GammaRamp::identity();
-        if (!m_displays.readRamp(i, slot)) {
+        if (!save_ramp(i)) {
             log_line(QStringLiteral("Unable to save current gamma ramp."));
             return -1;
         }
-        // Some drivers (and Xvfb) report an all-zero ramp: that is no calibration, and keeping
-        // it would turn the screen black.
-        if (slot.isAllZero())
-            slot = GammaRamp::identity();
     }
+    m_saved_count = m_monitor_total;
+    m_ramps_saved = true;
     return 0;
 }
 

@@ -6,4 +6,5 @@ enum class Capability {
     TaskbarButtons,      // thumbnail toolbar buttons and progress on the taskbar button
     MessageBoxes,        // notices are shown as message boxes rather than tray balloons
     GammaRampsPreferred, // the desktop's preferred colour path is the gamma ramp
+    LastingGammaRamps,   // ramps stay on the monitors after Kavo ends, however it ends
 };

@@ -2,8 +2,25 @@
 
 #include "platform/GammaRamp.h"
 
+#include <QByteArray>
 #include <QRect>
+#include <QString>
 #include <QVector>
+
+// Who a monitor is: the connector it is attached to and the display's EDID (empty when the
+// display reports none). The same display on the same connector keeps its identity across
+// starts, plugs and renumbering.
+struct MonitorIdentity
+{
+    QString output;
+    QByteArray edid;
+
+    bool isEmpty() const { return output.isEmpty(); }
+    bool operator==(const MonitorIdentity& other) const
+    {
+        return output == other.output && edid == other.edid;
+    }
+};
 
 // The monitors of the desktop, numbered from 1 in enumeration order (0 means all of them).
 // Methods that take an `index` count from 0: index i is monitor i + 1.
@@ -24,4 +41,7 @@ public:
 
     // Loads `ramp` into monitor `index`; false when the monitor is gone or refuses the ramp.
     virtual bool writeRamp(int index, const GammaRamp& ramp) = 0;
+
+    // The identity of monitor `index`; empty when the monitor is gone.
+    virtual MonitorIdentity monitorIdentity(int index) const = 0;
 };

@@ -13,6 +13,7 @@ class TestColorX11 : public QObject
 
 private:
     XvfbServer m_xvfb;
+    QTemporaryDir m_runtime; // where the colour output keeps its calibration record
     QString m_display;
     std::unique_ptr<X11Platform> m_observer; // a second connection that only reads
 
@@ -38,6 +39,7 @@ private slots:
         QVERIFY2(m_xvfb.start("1024x768x24"), "Xvfb is installed by scripts/install-deps.sh");
         m_display = m_xvfb.display();
         qputenv("DISPLAY", m_display.toLatin1());
+        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toUtf8());
         m_observer = X11Platform::open();
         QVERIFY(m_observer);
         QCOMPARE(m_observer->displays().monitorCount(), 1);

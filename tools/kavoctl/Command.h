@@ -7,7 +7,13 @@
 #include <functional>
 
 // Exit statuses of kavoctl.
-enum KavoctlStatus { kStatusOk = 0, kStatusFailed = 1, kStatusBadArguments = 2 };
+enum KavoctlStatus
+{
+    kStatusOk = 0,
+    kStatusFailed = 1,
+    kStatusBadArguments = 2,
+    kStatusKavoRunning = 3
+};
 
 // What a subcommand hands back: a JSON object for standard output, or an error line for
 // standard error, with the exit status.
@@ -23,6 +29,10 @@ struct CommandResult
         return {kStatusBadArguments, {}, error};
     }
     static CommandResult failed(const QString& error) { return {kStatusFailed, {}, error}; }
+    static CommandResult kavoRunning(const QString& error)
+    {
+        return {kStatusKavoRunning, {}, error};
+    }
 };
 
 struct Command

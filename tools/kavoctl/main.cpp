@@ -1,5 +1,6 @@
 // kavoctl: Kavo's command-line companion. Each subcommand prints one JSON object on standard
 // output; bad arguments print one line on standard error and exit with status 2.
+#include "CalibrationCommands.h"
 #include "Command.h"
 #include "MatrixCommand.h"
 #include "RampCommand.h"
@@ -36,6 +37,11 @@ const std::vector<Command>& commands()
         {"sun", "kavoctl sun --latitude LAT --longitude LON [--at MS]", sunCommand},
         {"schedule", "kavoctl schedule --settings FILE [--at MS] [--monitor N]", scheduleCommand},
         {"status", "kavoctl status", statusCommand},
+        {"apply",
+         "kavoctl apply --temperature K --brightness P   (0..10000 K, 10..150 %; refused with "
+         "status 3 while Kavo runs)",
+         applyCommand},
+        {"reset", "kavoctl reset   (refused with status 3 while Kavo runs)", resetCommand},
     };
     return table;
 }

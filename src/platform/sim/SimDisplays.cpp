@@ -1,6 +1,7 @@
 #include "platform/sim/SimDisplays.h"
 
 #include "KavoLog.h"
+#include "platform/GammaRampJson.h"
 
 #include <QJsonArray>
 
@@ -8,10 +9,18 @@
 
 namespace {
 const QRect kDefaultMonitor(0, 0, 1920, 1080);
-const char* const kChannelNames[] = {"red", "green", "blue"};
+
+MonitorIdentity configuredIdentity(const QJsonObject& monitor, int index)
+{
+    const QString fallback = QStringLiteral("SIM-%1").arg(index + 1);
+    return {monitor.value(QLatin1String("output")).toString(fallback),
+            QByteArray::fromHex(monitor.value(QLatin1String("edid")).toString().toLatin1())};
+}
 } // namespace
 
-SimDisplays::SimDisplays() : m_monitors{kDefaultMonitor}, m_ramps{GammaRamp::identity()}
+SimDisplays::SimDisplays()
+    : m_monitors{kDefaultMonitor},
+      m_identities{configuredIdentity({}, 0)}, m_ramps{GammaRamp::identity()}
 {
 }
 
@@ -31,6 +40,11 @@ bool SimDisplays::readRamp(int index, GammaRamp& ramp) const
         return false;
     ramp = m_ramps[index];
     return true;
+}
+
+MonitorIdentity SimDisplays::monitorIdentity(int index) const
+{
+    return m_identities.value(index);
 }
 
 bool SimDisplays::writeRamp(int index, const GammaRamp& ramp)
@@ -68,10 +82,12 @@ void SimDisplays::configure(const QJsonObject& config)
         m_refusalsLeft = m_configuredRefusals = refusals;
     if (!config.contains(QLatin1String("monitors"))) {
         m_monitors = {kDefaultMonitor};
+        m_identities = {configuredIdentity({}, 0)};
         configureRamps({});
         return;
     }
     m_monitors.clear();
+    m_identities.clear();
     QJsonArray accepted;
     for (const QJsonValue& entry : config.value(QLatin1String("monitors")).toArray()) {
         const QJsonObject monitor = entry.toObject();
@@ -80,6 +96,7 @@ void SimDisplays::configure(const QJsonObject& config)
                              monitor.value(QLatin1String("width")).toInt(1920),
                              monitor.value(QLatin1String("height")).toInt(1080));
         if (geometry.isValid()) {
+            m_identities.append(configuredIdentity(monitor, m_monitors.size()));
             m_monitors.append(geometry);
             accepted.append(monitor);
         }
@@ -110,30 +127,12 @@ void SimDisplays::configureRamps(const QJsonArray& monitors)
 
 QJsonObject SimDisplays::rampToJson(const GammaRamp& ramp)
 {
-    QJsonObject json;
-    for (int c = 0; c < 3; ++c) {
-        QJsonArray levels;
-        for (quint16 level : ramp.channel(c))
-            levels.append(level);
-        json.insert(QLatin1String(kChannelNames[c]), levels);
-    }
-    return json;
+    return GammaRampJson::toJson(ramp);
 }
 
 bool SimDisplays::rampFromJson(const QJsonValue& json, GammaRamp& ramp)
 {
-    for (int c = 0; c < 3; ++c) {
-        const QJsonArray levels = json.toObject().value(QLatin1String(kChannelNames[c])).toArray();
-        if (levels.size() != GammaRamp::kSize)
-            return false;
-        for (int i = 0; i < GammaRamp::kSize; ++i) {
-            const double level = levels.at(i).toDouble(-1);
-            if (level < 0 || level > 65535)
-                return false;
-            ramp.channel(c)[i] = static_cast<quint16>(level);
-        }
-    }
-    return true;
+    return GammaRampJson::fromJson(json, ramp);
 }
 
 void SimDisplays::addState(QJsonObject& state) const

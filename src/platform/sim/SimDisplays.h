@@ -21,6 +21,8 @@ public:
     QVector<QRect> monitorGeometries() const override;
     bool readRamp(int index, GammaRamp& ramp) const override;
     bool writeRamp(int index, const GammaRamp& ramp) override;
+    // A monitor's "output" (default "SIM-n") and "edid" (hex, default none) from the config.
+    MonitorIdentity monitorIdentity(int index) const override;
 
     void configure(const QJsonObject& config) override;
     void addState(QJsonObject& state) const override;
@@ -39,6 +41,7 @@ private:
     void configureRamps(const QJsonArray& monitors);
 
     QVector<QRect> m_monitors;
+    QVector<MonitorIdentity> m_identities;
     QVector<GammaRamp> m_ramps;
     QVector<QJsonValue> m_configuredRamps;
     bool m_rangeLimited = false;

@@ -10,8 +10,7 @@ X11Displays::X11Displays(_XDisplay* display) : m_display(display)
 {
 }
 
-template <typename Visit>
-void X11Displays::forEachActiveCrtc(Visit visit) const
+template <typename Visit> void X11Displays::forEachActiveCrtc(Visit visit) const
 {
     const Window root = RootWindow(m_display, DefaultScreen(m_display));
     X11ErrorTrap trap(m_display);
@@ -142,6 +141,42 @@ bool X11Displays::writeRamp(int index, const GammaRamp& ramp)
     levels.green = resample(ramp.green.data(), GammaRamp::kSize, size);
     levels.blue = resample(ramp.blue.data(), GammaRamp::kSize, size);
     return writeCrtc(crtc, levels);
+}
+
+MonitorIdentity X11Displays::monitorIdentity(int index) const
+{
+    QVector<RROutput> outputs;
+    forEachActiveCrtc(
+        [&](unsigned long, const XRRCrtcInfo& crtc) { outputs.append(crtc.outputs[0]); });
+    if (index < 0 || index >= outputs.size())
+        return {};
+    const RROutput output = outputs[index];
+    MonitorIdentity identity;
+    X11ErrorTrap trap(m_display);
+    const Window root = RootWindow(m_display, DefaultScreen(m_display));
+    if (XRRScreenResources* resources = XRRGetScreenResourcesCurrent(m_display, root)) {
+        if (XRROutputInfo* info = XRRGetOutputInfo(m_display, resources, output)) {
+            identity.output = QString::fromUtf8(info->name, info->nameLen);
+            XRRFreeOutputInfo(info);
+        }
+        XRRFreeScreenResources(resources);
+    }
+    const Atom edid = XInternAtom(m_display, "EDID", True);
+    if (edid == None)
+        return identity;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    // An EDID has at most 256 blocks of 128 bytes: 8192 32-bit units.
+    if (XRRGetOutputProperty(m_display, output, edid, 0, 8192, False, False, AnyPropertyType, &type,
+                             &format, &count, &remaining, &data) == Success &&
+        data && format == 8)
+        identity.edid = QByteArray(reinterpret_cast<const char*>(data), static_cast<int>(count));
+    if (data)
+        XFree(data);
+    return identity;
 }
 
 void X11Displays::restoreOriginalRamps()

@@ -19,6 +19,8 @@ public:
     QVector<QRect> monitorGeometries() const override;
     bool readRamp(int index, GammaRamp& ramp) const override;
     bool writeRamp(int index, const GammaRamp& ramp) override;
+    // The CRTC's first output: its name and its "EDID" property.
+    MonitorIdentity monitorIdentity(int index) const override;
 
     // Puts back the ramps the CRTCs had before Kavo changed them.
     void restoreOriginalRamps();

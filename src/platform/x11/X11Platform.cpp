@@ -29,6 +29,7 @@ bool X11Platform::has(Capability capability) const
         return false;
     case Capability::MessageBoxes:
     case Capability::GammaRampsPreferred:
+    case Capability::LastingGammaRamps:
         return true;
     }
     return false;

@@ -1,0 +1,86 @@
+#include "platform/FileLock.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr int kRetryMs = 10;
+
+bool samefile(int fd, const QByteArray& path)
+{
+    struct stat held = {};
+    struct stat current = {};
+    return ::fstat(fd, &held) == 0 && ::stat(path.constData(), &current) == 0 &&
+           held.st_dev == current.st_dev && held.st_ino == current.st_ino;
+}
+} // namespace
+
+FileLock::FileLock(const QString& path) : m_path(path)
+{
+}
+
+FileLock::~FileLock()
+{
+    unlock();
+}
+
+bool FileLock::tryLock(int waitMs)
+{
+    if (isLocked())
+        return true;
+    QElapsedTimer waited;
+    waited.start();
+    while (!lockOnce()) {
+        if (waited.elapsed() >= waitMs)
+            return false;
+        QThread::msleep(kRetryMs);
+    }
+    return true;
+}
+
+bool FileLock::lockOnce()
+{
+    const QByteArray path = QFile::encodeName(m_path);
+    int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    const bool existed = fd >= 0;
+    if (fd < 0 && errno == ENOENT)
+        fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    m_heldElsewhere = false;
+    if (fd < 0)
+        return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        m_heldElsewhere = errno == EWOULDBLOCK;
+        ::close(fd);
+        return false;
+    }
+    // A file removed (or replaced) between opening and locking guards nothing any more.
+    if (!samefile(fd, path)) {
+        ::close(fd);
+        return false;
+    }
+    m_fd = fd;
+    m_existed = existed;
+    return true;
+}
+
+void FileLock::unlock()
+{
+    if (m_fd < 0)
+        return;
+    ::close(m_fd);
+    m_fd = -1;
+}
+
+void FileLock::removeAndUnlock()
+{
+    if (m_fd >= 0)
+        QFile::remove(m_path);
+    unlock();
+}
