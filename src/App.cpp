@@ -6,6 +6,7 @@
 #include "color/ColorOutput.h"
 #include "color/MagnificationApi.h"
 #include "color/SystemParametersInfoApi.h"
+#include "sensors/SensorControl.h"
 #include "settings/SaveManager.h"
 
 #include <QApplication>
@@ -109,6 +110,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
 
     create_transitions();
     create_color_output();
+    create_sensors();
 
     create_periodic_timers();
 
@@ -231,6 +233,7 @@ void App::quit_kavo()
 {
     if (save_manager() && save_manager()->is_autosave_enabled())
         save_manager()->save_settings();
+    stop_camera();
     QApplication::quit();
 }
 

@@ -65,7 +65,15 @@ void App::create_periodic_timers()
 
 void App::start_status_server()
 {
-    m_status_server = new StatusServer([this] { return status_json(); }, this);
+    m_status_server = new StatusServer(
+        [this] {
+            QJsonObject status = status_json();
+            const QJsonObject sensors = sensor_status();
+            for (auto it = sensors.begin(); it != sensors.end(); ++it)
+                status.insert(it.key(), it.value());
+            return status;
+        },
+        this);
     m_status_server->listen();
 }
 
@@ -74,6 +82,8 @@ void App::update_kavo()
     update_gamma();
     update_ui();
     update_idle_time();
+    update_smart_brightness();
+    update_smart_inversion();
 }
 
 void App::refresh_after_transition()
@@ -81,6 +91,8 @@ void App::refresh_after_transition()
     update_gamma();
     update_ui();
     update_idle_time();
+    update_smart_brightness();
+    update_smart_inversion();
 }
 
 int App::apply_colors_to(int monitor, int temperature, float brightness_factor)
@@ -148,6 +160,7 @@ void App::update_ui()
         use_overlay_screen_changed(setting_flag("UseOverlayScreen"));
     }
     update_tray_icon_tooltip();
+    refresh_blink_count();
     update_kavo_status();
     m_updating_ui = false;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/sim/SimCameras.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimDisplays.h"
 #include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimScreenCapture.h"
 #include "platform/sim/SimSystemParameters.h"
 #include "platform/sim/SimWindows.h"
 
@@ -40,6 +42,8 @@ public:
     ISystemParameters& systemParameters() override { return m_systemParameters; }
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
+    IScreenCapture& screenCapture() override { return m_screenCapture; }
+    ICameras& cameras() override { return m_cameras; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -74,5 +78,7 @@ private:
     SimSystemParameters m_systemParameters;
     SimWindows m_windows;
     SimPower m_power;
+    SimScreenCapture m_screenCapture;
+    SimCameras m_cameras;
     std::vector<SimService*> m_services;
 };

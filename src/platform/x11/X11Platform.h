@@ -4,6 +4,8 @@
 #include "platform/x11/X11Displays.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
+#include "platform/x11/V4l2Cameras.h"
+#include "platform/x11/X11ScreenCapture.h"
 #include "platform/x11/X11SystemParameters.h"
 #include "platform/x11/X11Windows.h"
 
@@ -29,6 +31,8 @@ public:
     ISystemParameters& systemParameters() override { return m_systemParameters; }
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
+    IScreenCapture& screenCapture() override { return m_screenCapture; }
+    ICameras& cameras() override { return m_cameras; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -41,4 +45,6 @@ private:
     X11SystemParameters m_systemParameters;
     X11Windows m_windows;
     X11Power m_power;
+    X11ScreenCapture m_screenCapture;
+    V4l2Cameras m_cameras;
 };
