@@ -116,8 +116,10 @@ void Camera::stop_and_wait()
 
 void Camera::capture_ended()
 {
+    // Delivered after the thread has ended: a capture may have begun since.
+    if (isRunning())
+        return;
     m_update_timer->stop();
-    m_running = false;
     if (m_restart && m_cameras) {
         m_restart = false;
         begin_capture();
