@@ -65,8 +65,12 @@ void BlinkScreen::build_page()
     addToJavaScriptWindowObject(QStringLiteral("native_object"), m_view->page());
     connect(m_view->page()->mainFrame(), &QWebFrame::javaScriptWindowObjectCleared, this,
             [this] { addToJavaScriptWindowObject(QStringLiteral("native_object"), m_view->page()); });
+    // A load that did not complete is no page: the view reports one when it is destroyed
+    // while loading, from inside the window's destruction.
     connect(m_view, &QWebView::loadFinished, this, [this](bool ok) {
-        m_page_loaded = ok;
+        if (!ok)
+            return;
+        m_page_loaded = true;
         update_ui();
     });
     m_view->setUrl(QUrl(QString::fromLatin1(kPage)));
