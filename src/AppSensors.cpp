@@ -19,7 +19,8 @@ void App::create_sensors()
         day_brightness_changed(value, 0);
         night_brightness_changed(value, 0);
         sleep_brightness_changed(value, 0);
-        emit set_day_brightness_slider_value(m_settings.value(QStringLiteral("DayBrightness")).toInt());
+        emit set_day_brightness_slider_value(
+            m_settings.value(QStringLiteral("DayBrightness")).toInt());
         emit set_night_brightness_slider_value(
             m_settings.value(QStringLiteral("NightBrightness")).toInt());
         emit set_sleep_brightness_slider_value(
@@ -29,14 +30,14 @@ void App::create_sensors()
         if (SaveManager::instance())
             SaveManager::instance()->write_state();
     };
-    m_sensors = std::make_unique<SensorControl>(m_settings, platform.screenCapture(),
-                                                platform.cameras(), Camera::instance(), this,
-                                                hooks);
+    m_sensors = std::make_unique<SensorControl>(
+        m_settings, platform.screenCapture(), platform.cameras(), Camera::instance(), this, hooks);
     connect(m_sensors.get(), &SensorControl::blink_count_changed, this, &App::set_blink_count);
     connect(m_sensors.get(), &SensorControl::blink_screen_shown, this, &App::set_use_blink_screen);
     connect(m_sensors.get(), &SensorControl::inverted_colors_changed, this,
             &App::set_use_inverted_colors);
-    schedule().setSmartBrightnessModifier([this] { return m_sensors->smart_brightness_modifier(); });
+    schedule().setSmartBrightnessModifier(
+        [this] { return m_sensors->smart_brightness_modifier(); });
     m_sensors->start();
 }
 

@@ -27,9 +27,8 @@ const QPoint kCollapseShift(kExpanded.width() - kCollapsed.width(),
 
 BlinkScreen::BlinkScreen(Camera* camera, const SettingsMap& settings, QWidget* parent)
     : KavoWindow(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_camera(camera), m_settings(settings), m_view(new QWebView(this)),
-      m_video(new QLabel(this)), m_drag(new DragWidget(this)), m_side_drag(new DragWidget(this)),
-      m_ui_timer(new QTimer(this))
+      m_camera(camera), m_settings(settings), m_view(new QWebView(this)), m_video(new QLabel(this)),
+      m_drag(new DragWidget(this)), m_side_drag(new DragWidget(this)), m_ui_timer(new QTimer(this))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(kExpanded);
@@ -63,8 +62,9 @@ void BlinkScreen::build_page()
     m_view->setAttribute(Qt::WA_OpaquePaintEvent, false);
     m_view->raise();
     addToJavaScriptWindowObject(QStringLiteral("native_object"), m_view->page());
-    connect(m_view->page()->mainFrame(), &QWebFrame::javaScriptWindowObjectCleared, this,
-            [this] { addToJavaScriptWindowObject(QStringLiteral("native_object"), m_view->page()); });
+    connect(m_view->page()->mainFrame(), &QWebFrame::javaScriptWindowObjectCleared, this, [this] {
+        addToJavaScriptWindowObject(QStringLiteral("native_object"), m_view->page());
+    });
     // A load that did not complete is no page: the view reports one when it is destroyed
     // while loading, from inside the window's destruction.
     connect(m_view, &QWebView::loadFinished, this, [this](bool ok) {
@@ -128,8 +128,7 @@ void BlinkScreen::update_ui()
         return;
     }
     run(QStringLiteral("hideCameraDisabled();"));
-    const QString status =
-        m_camera ? m_camera->status_text() : QStringLiteral("No camera found");
+    const QString status = m_camera ? m_camera->status_text() : QStringLiteral("No camera found");
     if (status.isEmpty())
         run(QStringLiteral("hideErrorMessage();"));
     else

@@ -40,6 +40,8 @@ Camera::Camera(QStringList cascade_folders, QObject* parent)
       m_update_timer(new QTimer(this))
 {
     qRegisterMetaType<cv::Mat>("cv::Mat");
+    // The thread's name in the system's process list.
+    setObjectName(QStringLiteral("Camera"));
     // The camera's work stays on its own thread, where the duty cycle can measure and bound it.
     cv::setNumThreads(0);
     m_update_timer->setInterval(1000);

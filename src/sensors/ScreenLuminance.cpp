@@ -8,10 +8,10 @@ double mean_luminance(const QImage& image)
 {
     if (image.isNull())
         return 0.0;
-    const QImage pixels = image.format() == QImage::Format_RGB32 ||
-                                  image.format() == QImage::Format_ARGB32
-                              ? image
-                              : image.convertToFormat(QImage::Format_RGB32);
+    const QImage pixels =
+        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+            ? image
+            : image.convertToFormat(QImage::Format_RGB32);
     // In thousandths, so that each pixel's value truncates exactly.
     qint64 sum = 0;
     for (int y = 0; y < pixels.height(); ++y) {

@@ -1,9 +1,9 @@
 #include "sensors/SensorControl.h"
 
+#include "screens/BlinkScreen.h"
 #include "sensors/Camera.h"
 #include "sensors/SmartBrightness.h"
 #include "sensors/SmartInversion.h"
-#include "screens/BlinkScreen.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -14,11 +14,11 @@ constexpr int kMinuteMs = 60000;
 
 SensorControl::SensorControl(SettingsMap& settings, IScreenCapture& screen, ICameras& cameras,
                              Camera* camera, QWidget* window, SensorHooks hooks, QObject* parent)
-    : QObject(parent), m_settings(settings), m_cameras(cameras), m_camera(camera),
-      m_window(window), m_hooks(std::move(hooks)),
+    : QObject(parent), m_settings(settings), m_cameras(cameras), m_camera(camera), m_window(window),
+      m_hooks(std::move(hooks)),
       m_smart_brightness(std::make_unique<SmartBrightness>(settings, screen)),
-      m_smart_inversion(std::make_unique<SmartInversion>(
-          settings, screen, [this] { refresh_color_inversion(); })),
+      m_smart_inversion(std::make_unique<SmartInversion>(settings, screen,
+                                                         [this] { refresh_color_inversion(); })),
       m_minute_timer(new QTimer(this))
 {
     // Blinks are counted per minute.
@@ -162,8 +162,7 @@ void SensorControl::show_blink_screen()
     if (m_blink_screen)
         return;
     m_blink_screen = new BlinkScreen(m_camera, m_settings, m_window);
-    connect(m_blink_screen, &BlinkScreen::hide_requested, this,
-            &SensorControl::hide_blink_screen);
+    connect(m_blink_screen, &BlinkScreen::hide_requested, this, &SensorControl::hide_blink_screen);
     m_blink_screen->update_ui();
     m_blink_screen->show();
 }
@@ -233,14 +232,14 @@ int SensorControl::smart_brightness_modifier() const
 
 QJsonObject SensorControl::status() const
 {
-    const QJsonObject camera{
-        {QStringLiteral("active"), is_camera_active()},
-        {QStringLiteral("capturing"), m_camera && m_camera->is_capturing()},
-        {QStringLiteral("status"),
-         m_camera ? m_camera->status_text() : QStringLiteral("No camera found")},
-        {QStringLiteral("blinks"), m_camera ? m_camera->blink_count() : 0},
-        {QStringLiteral("brightness_target"),
-         m_camera ? static_cast<int>(m_camera->target_brightness()) : -1}};
+    const QJsonObject camera{{QStringLiteral("active"), is_camera_active()},
+                             {QStringLiteral("capturing"), m_camera && m_camera->is_capturing()},
+                             {QStringLiteral("status"), m_camera
+                                                            ? m_camera->status_text()
+                                                            : QStringLiteral("No camera found")},
+                             {QStringLiteral("blinks"), m_camera ? m_camera->blink_count() : 0},
+                             {QStringLiteral("brightness_target"),
+                              m_camera ? static_cast<int>(m_camera->target_brightness()) : -1}};
     return {{QStringLiteral("camera"), camera},
             {QStringLiteral("smart_brightness"),
              flag("SmartBrightness") ? smart_brightness_modifier() : 0}};

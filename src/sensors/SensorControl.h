@@ -39,8 +39,8 @@ class SensorControl : public QObject
 
 public:
     // `window` parents the blink window.
-    SensorControl(SettingsMap& settings, IScreenCapture& screen, ICameras& cameras,
-                  Camera* camera, QWidget* window, SensorHooks hooks, QObject* parent = nullptr);
+    SensorControl(SettingsMap& settings, IScreenCapture& screen, ICameras& cameras, Camera* camera,
+                  QWidget* window, SensorHooks hooks, QObject* parent = nullptr);
     // Ends the capture and waits for the camera thread.
     ~SensorControl() override;
 

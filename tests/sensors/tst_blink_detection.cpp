@@ -111,9 +111,9 @@ private slots:
     void withoutItsCascadesTheDetectorFindsNothing()
     {
         FaceDetector detector;
-        QVERIFY(!detector.load(QStringLiteral("/nonexistent/face.xml"),
-                               CascadeFiles::find(CascadeFiles::kEyes,
-                                                  CascadeFiles::default_folders())));
+        QVERIFY(!detector.load(
+            QStringLiteral("/nonexistent/face.xml"),
+            CascadeFiles::find(CascadeFiles::kEyes, CascadeFiles::default_folders())));
         cv::Mat frame = m_frames.value("open").clone();
         QCOMPARE(detector.detect(frame, true), EyesPerFace{});
     }

@@ -145,8 +145,7 @@ private slots:
         QTest::newRow("busy") << QJsonValue(QJsonObject{{"busy", true}, {"frames", "x.png"}});
         QTest::newRow("unreadable frames")
             << QJsonValue(QJsonObject{{"frames", QJsonArray{"missing.png"}}});
-        QTest::newRow("unreadable video")
-            << QJsonValue(QJsonObject{{"video", "missing.avi"}});
+        QTest::newRow("unreadable video") << QJsonValue(QJsonObject{{"video", "missing.avi"}});
     }
 
     void aMissingCameraIsReported()
@@ -243,8 +242,8 @@ private slots:
     void aVideoFilePlaysInALoop()
     {
         const QString video = m_sim->path(QStringLiteral("room.avi"));
-        cv::VideoWriter writer(video.toStdString(), cv::VideoWriter::fourcc('M', 'J', 'P', 'G'),
-                               30, cv::Size(640, 480));
+        cv::VideoWriter writer(video.toStdString(), cv::VideoWriter::fourcc('M', 'J', 'P', 'G'), 30,
+                               cv::Size(640, 480));
         QVERIFY(writer.isOpened());
         for (int frame = 0; frame < 3; ++frame)
             writer.write(FaceFrames::uniform(25));

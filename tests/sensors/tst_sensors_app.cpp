@@ -47,9 +47,10 @@ private:
 
     void start(const QVariantMap& settings, const QJsonObject& camera = {})
     {
-        QJsonObject desktop{{"monitors", QJsonArray{QJsonObject{
-                                             {"x", 0}, {"y", 0}, {"width", 1920}, {"height", 1080}}}},
-                            {"screen_image", screen_path()}};
+        QJsonObject desktop{
+            {"monitors",
+             QJsonArray{QJsonObject{{"x", 0}, {"y", 0}, {"width", 1920}, {"height", 1080}}}},
+            {"screen_image", screen_path()}};
         if (!camera.isEmpty())
             desktop.insert("camera", camera);
         m_fixture = std::make_unique<AppFixture>(QJsonDocument(desktop).toJson());
@@ -200,12 +201,9 @@ private slots:
         QSignalSpy day_slider(&app(), &App::set_day_brightness_slider_value);
         app().create_ui();
         QTRY_VERIFY_WITH_TIMEOUT(app().is_page_loaded(), kLong);
-        QTRY_COMPARE_WITH_TIMEOUT(app().sensor_status()
-                                      .value("camera")
-                                      .toObject()
-                                      .value("brightness_target")
-                                      .toInt(),
-                                  100, kLong);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            app().sensor_status().value("camera").toObject().value("brightness_target").toInt(),
+            100, kLong);
         // From NightBrightness (80) up, one step a second: all three brightness values move.
         QTRY_VERIFY_WITH_TIMEOUT(setting("NightBrightness").toInt() >= 81, kLong);
         QCOMPARE(setting("DayBrightness").toInt(), setting("NightBrightness").toInt());

@@ -34,8 +34,7 @@ bool FrameSequenceSource::grab()
 {
     // A camera that stopped delivering keeps the reader waiting, as a stalled device does.
     m_pacing.wait();
-    if (m_frames.empty() ||
-        (m_behaviour.fail_after >= 0 && m_delivered >= m_behaviour.fail_after))
+    if (m_frames.empty() || (m_behaviour.fail_after >= 0 && m_delivered >= m_behaviour.fail_after))
         return false;
     m_index = m_delivered == 0 ? 0 : (m_index + 1) % m_frames.size();
     ++m_delivered;

@@ -90,11 +90,13 @@ void SimCameras::reportOpen(bool open)
     m_open = open;
     if (open)
         ++m_opened;
-    QMetaObject::invokeMethod(this, [this] { changed(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { changed(); }, Qt::QueuedConnection);
 }
 
 void SimCameras::addState(QJsonObject& state) const
 {
-    state.insert(QStringLiteral("camera"), QJsonObject{{QStringLiteral("open"), m_open.load()},
-                                                       {QStringLiteral("opened"), m_opened.load()}});
+    state.insert(QStringLiteral("camera"),
+                 QJsonObject{{QStringLiteral("open"), m_open.load()},
+                             {QStringLiteral("opened"), m_opened.load()}});
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/x11/V4l2Cameras.h"
 #include "platform/x11/X11Displays.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
-#include "platform/x11/V4l2Cameras.h"
 #include "platform/x11/X11ScreenCapture.h"
 #include "platform/x11/X11SystemParameters.h"
 #include "platform/x11/X11Windows.h"
