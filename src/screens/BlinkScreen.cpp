@@ -43,6 +43,7 @@ BlinkScreen::BlinkScreen(Camera* camera, const SettingsMap& settings, QWidget* p
     m_ui_timer->start(1000);
     connect(m_ui_timer, &QTimer::timeout, this, &BlinkScreen::update_ui);
     if (m_camera) {
+        m_camera->set_preview_on(true);
         connect(m_camera, &Camera::refresh_image, this, &BlinkScreen::showImage);
         connect(m_camera, &Camera::capture_started, this, &BlinkScreen::begin_showing);
     }

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <opencv2/core/utility.hpp>
+#include <opencv2/core/utils/logger.hpp>
 #include <opencv2/imgproc.hpp>
 
 namespace {
@@ -44,6 +45,8 @@ Camera::Camera(QStringList cascade_folders, QObject* parent)
     setObjectName(QStringLiteral("Camera"));
     // The camera's work stays on its own thread, where the duty cycle can measure and bound it.
     cv::setNumThreads(0);
+    // A missing or busy camera is Kavo's to report, in its own words.
+    cv::utils::logging::setLogLevel(cv::utils::logging::LOG_LEVEL_SILENT);
     m_update_timer->setInterval(1000);
     connect(m_update_timer, &QTimer::timeout, this, qOverload<>(&Camera::update));
     connect(this, &QThread::finished, this, &Camera::capture_ended);

@@ -26,6 +26,8 @@ SensorControl::SensorControl(SettingsMap& settings, IScreenCapture& screen, ICam
     m_minute_timer->start(kMinuteMs);
     if (!m_camera)
         return;
+    // Pictures for the blink window only while it shows them.
+    m_camera->set_preview_on(false);
     CameraHooks camera_hooks;
     camera_hooks.page_loaded = m_hooks.is_page_loaded;
     camera_hooks.start_brightness = [this] {
@@ -171,6 +173,8 @@ void SensorControl::hide_blink_screen()
 {
     m_settings.insert(QStringLiteral("UseBlinkScreen"), false);
     emit blink_screen_shown(false);
+    if (m_camera)
+        m_camera->set_preview_on(false);
     if (m_blink_screen)
         m_blink_screen->deleteLater();
     m_blink_screen = nullptr;

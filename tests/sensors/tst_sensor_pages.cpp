@@ -126,7 +126,10 @@ private slots:
     {
         start({});
         QSignalSpy shown(&app(), &App::set_use_blink_screen);
+        // Camera pictures are made only for a window that shows them.
+        QVERIFY(!m_camera->is_preview_on());
         show_blink_screen();
+        QVERIFY(m_camera->is_preview_on());
         QVERIFY(blink_screen()->isVisible());
         QCOMPARE(blink_screen()->windowTitle(), QStringLiteral("Blink screen"));
         QCOMPARE(blink_screen()->size(), QSize(331, 221));
@@ -136,6 +139,7 @@ private slots:
 
         click_blink_page("#close-button");
         QTRY_VERIFY_WITH_TIMEOUT(!blink_screen(), kLong);
+        QVERIFY(!m_camera->is_preview_on());
         QCOMPARE(setting("UseBlinkScreen").toBool(), false);
         QCOMPARE(shown.count(), 2);
         QCOMPARE(shown.last().at(0).toBool(), false);

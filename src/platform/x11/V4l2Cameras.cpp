@@ -4,16 +4,12 @@
 
 #include <QByteArray>
 
-#include <opencv2/core/utils/logger.hpp>
-
 V4l2Cameras::V4l2Cameras()
 {
     // A device that stops delivering would otherwise hold a read for ten seconds, and with it
     // the end of the camera thread.
     if (!qEnvironmentVariableIsSet("OPENCV_VIDEOIO_V4L_SELECT_TIMEOUT"))
         qputenv("OPENCV_VIDEOIO_V4L_SELECT_TIMEOUT", QByteArrayLiteral("1"));
-    // A missing or busy camera is Kavo's to report, in its own words.
-    cv::utils::logging::setLogLevel(cv::utils::logging::LOG_LEVEL_ERROR);
 }
 
 std::unique_ptr<ICameraSource> V4l2Cameras::open(int device)
