@@ -9,13 +9,20 @@
 namespace {
 constexpr double kScaleFactor = 1.1;
 constexpr int kMinNeighbours = 2;
-constexpr int kSmallestEye = 30;
-// Faces are looked for down to a fifth of the frame height. A face at the screen fills far
-// more of a webcam's picture; the search for smaller ones would triple the cost of every
-// frame (down to 30 pixels, the smallest size the cascades know).
+// Eyes are looked for down to 30 pixels.
+constexpr int kSmallestSize = 30;
+// Faces only down to a fifth of the frame height (and 30 pixels): a face at the screen fills
+// far more of a webcam's picture, and searching down to 30 pixels would make every frame
+// four times as costly.
 constexpr int kFaceShareOfHeight = 5;
 const cv::Scalar kFaceColour(255, 255, 255);
 const cv::Scalar kEyeColour(0, 255, 0);
+
+// The smallest face looked for in a frame of `rows` rows.
+int minimum_face_size(int rows)
+{
+    return std::max(kSmallestSize, rows / kFaceShareOfHeight);
+}
 
 bool load_cascade(cv::CascadeClassifier& cascade, const QString& path)
 {
@@ -37,11 +44,6 @@ bool FaceDetector::load(const QString& face_path, const QString& eyes_path)
     return m_loaded;
 }
 
-int FaceDetector::minimum_face_size(int rows)
-{
-    return std::max(kSmallestEye, rows / kFaceShareOfHeight);
-}
-
 std::vector<cv::Rect> FaceDetector::faces_in(const cv::Mat& grey)
 {
     const int smallest = minimum_face_size(grey.rows);
@@ -55,7 +57,7 @@ std::vector<cv::Rect> FaceDetector::eyes_in(const cv::Mat& face)
 {
     std::vector<cv::Rect> eyes;
     m_eyes.detectMultiScale(face, eyes, kScaleFactor, kMinNeighbours, cv::CASCADE_SCALE_IMAGE,
-                            cv::Size(kSmallestEye, kSmallestEye));
+                            cv::Size(kSmallestSize, kSmallestSize));
     return eyes;
 }
 

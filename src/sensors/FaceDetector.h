@@ -19,9 +19,6 @@ public:
     // faces were found. With `draw`, each face is framed in white and each eye in green.
     std::vector<int> detect(cv::Mat& frame, bool draw);
 
-    // The smallest face looked for in a frame of `rows` rows.
-    static int minimum_face_size(int rows);
-
 private:
     std::vector<cv::Rect> faces_in(const cv::Mat& grey);
     std::vector<cv::Rect> eyes_in(const cv::Mat& face);

@@ -117,13 +117,6 @@ private slots:
         cv::Mat frame = m_frames.value("open").clone();
         QCOMPARE(detector.detect(frame, true), EyesPerFace{});
     }
-
-    void theSmallestFaceLookedForGrowsWithTheFrame()
-    {
-        QCOMPARE(FaceDetector::minimum_face_size(100), 30);
-        QCOMPARE(FaceDetector::minimum_face_size(480), 96);
-        QCOMPARE(FaceDetector::minimum_face_size(720), 144);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestBlinkDetection)
