@@ -8,6 +8,7 @@
 #include "sensors/SensorControl.h"
 #include "settings/SaveManager.h"
 
+// The update loop may run before the sensors exist (during start-up): it skips them then.
 void App::create_sensors()
 {
     Platform& platform = Platform::current();
@@ -49,7 +50,8 @@ void App::stop_camera()
 
 void App::refresh_blink_count()
 {
-    m_sensors->refresh_blink_count();
+    if (m_sensors)
+        m_sensors->refresh_blink_count();
 }
 
 QJsonObject App::sensor_status() const
@@ -114,12 +116,14 @@ void App::hide_blink_screen()
 
 void App::update_smart_brightness()
 {
-    m_sensors->update_smart_brightness();
+    if (m_sensors)
+        m_sensors->update_smart_brightness();
 }
 
 void App::update_smart_inversion()
 {
-    m_sensors->update_smart_inversion();
+    if (m_sensors)
+        m_sensors->update_smart_inversion();
 }
 
 void App::use_smart_brightness_changed(bool value)
