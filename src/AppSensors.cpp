@@ -8,7 +8,6 @@
 #include "sensors/SensorControl.h"
 #include "settings/SaveManager.h"
 
-// The update loop may run before the sensors exist (during start-up): it skips them then.
 void App::create_sensors()
 {
     Platform& platform = Platform::current();
@@ -48,6 +47,7 @@ void App::stop_camera()
         m_sensors->stop_camera();
 }
 
+// The update loop may run before the sensors exist (during start-up): it skips them then.
 void App::refresh_blink_count()
 {
     if (m_sensors)
