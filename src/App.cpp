@@ -110,7 +110,6 @@ App::App(QWidget* parent) : KavoWindow(parent)
 
     create_transitions();
     create_color_output();
-    create_sensors();
 
     create_periodic_timers();
 
@@ -123,6 +122,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
         save_manager()->publish_settings();
     }
     start_status_server();
+    create_sensors();
 }
 
 App::~App()

@@ -2,6 +2,7 @@
 // screen-content sensors, each forwarded to SensorControl.
 #include "App.h"
 
+#include "StatusServer.h"
 #include "platform/Platform.h"
 #include "schedule/TransitionSchedule.h"
 #include "sensors/Camera.h"
@@ -38,6 +39,7 @@ void App::create_sensors()
             &App::set_use_inverted_colors);
     schedule().setSmartBrightnessModifier(
         [this] { return m_sensors->smart_brightness_modifier(); });
+    m_status_server->add_provider([this] { return sensor_status(); });
     m_sensors->start();
 }
 

@@ -65,15 +65,7 @@ void App::create_periodic_timers()
 
 void App::start_status_server()
 {
-    m_status_server = new StatusServer(
-        [this] {
-            QJsonObject status = status_json();
-            const QJsonObject sensors = sensor_status();
-            for (auto it = sensors.begin(); it != sensors.end(); ++it)
-                status.insert(it.key(), it.value());
-            return status;
-        },
-        this);
+    m_status_server = new StatusServer([this] { return status_json(); }, this);
     m_status_server->listen();
 }
 
