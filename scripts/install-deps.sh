@@ -12,12 +12,17 @@ packages=(
   qttools5-dev qttools5-dev-tools
   # X11
   libx11-dev libxrandr-dev libxi-dev libxtst-dev
+  # camera and face detection: the OpenCV modules Kavo uses and the Haar cascades
+  libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev
+  libopencv-objdetect-dev libopencv-videoio-dev opencv-data
   # benchmarks
   libbenchmark-dev
   # tests: a real X server, input injection, an independent sun almanac
   xvfb xauth x11-xserver-utils xdotool python3 python3-astral
   # tests: a window manager and a compositor for the desktop description
   openbox xcompmgr
+  # tests: the face picture the camera tests make their frames from
+  opencv-doc
 )
 
 missing=()

@@ -10,6 +10,7 @@
 #include "color/SystemParametersInfoApi.h"
 #include "color/TemperatureConfigManager.h"
 #include "screens/DebugConsole.h"
+#include "sensors/SensorControl.h"
 #include "settings/SaveManager.h"
 
 #include <QApplication>
@@ -130,6 +131,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
         save_manager()->publish_settings();
     }
     start_status_server();
+    create_sensors();
 }
 
 App::~App()
@@ -241,6 +243,7 @@ void App::quit_kavo()
 {
     if (save_manager() && save_manager()->is_autosave_enabled())
         save_manager()->save_settings();
+    stop_camera();
     QApplication::quit();
 }
 

@@ -29,6 +29,7 @@ class QNetworkAccessManager;
 class QNetworkConfigurationManager;
 class QTimer;
 class QWebPage;
+class SensorControl;
 class StatusServer;
 class SystemParametersInfoApi;
 class TemperatureConfigManager;
@@ -558,6 +559,40 @@ private:
     int m_idle_ticks = 0;
     float m_fade_progress = 0.0f;
     bool m_fade_showing = true;
+
+    // ---- Sensors: camera, blink window, screen content (AppSensors.cpp) ----
+public slots:
+    void use_camera_changed(bool value);
+    bool is_camera_active();
+    bool use_automatic_brightness();
+    void use_automatic_brightness_changed(bool value);
+    bool use_blink_detection();
+    void use_blink_detection_changed(bool value);
+    void match_brightness_to_lighting_changed(bool value);
+    void auto_brightness_changed(int value);
+    void reset_blinks();
+    void show_blink_screen();
+    void hide_blink_screen();
+    void update_smart_brightness();
+    void update_smart_inversion();
+    void use_smart_brightness_changed(bool value);
+    void use_smart_inversion_changed(bool value);
+    // The title of the window in front changed (the process monitor reports it).
+    void foreground_title_changed(const QString& title);
+
+public:
+    SensorControl* sensors() { return m_sensors.get(); }
+    // "camera" and "smart_brightness" for "kavoctl status".
+    QJsonObject sensor_status() const;
+
+private:
+    void create_sensors();
+    // Ends the capture and waits for the camera thread.
+    void stop_camera();
+    // Takes the camera's blink count and shows it on the page.
+    void refresh_blink_count();
+    std::unique_ptr<SensorControl> m_sensors;
+    // ---- end of sensors ----
 
     // ---- Modes and types (AppModes.cpp) ----
 public slots:

@@ -2,8 +2,8 @@
 // when it is equal; otherwise it logs its label and the value on the debug log, stores the
 // value in the map (the store follows with the next save) and applies it.
 //
-// Steps of features that are not part of Kavo yet (overlay and lightness windows, the screen
-// sensors) are called by slot name: they do nothing until those features exist.
+// Steps of features that are not part of Kavo yet (overlay and lightness windows) are called
+// by slot name: they do nothing until those features exist.
 #include "App.h"
 
 #include "KavoLog.h"
@@ -248,8 +248,8 @@ void App::run_tick_steps()
     update_gamma();
     update_ui();
     update_idle_time();
-    QMetaObject::invokeMethod(this, "update_smart_brightness");
-    QMetaObject::invokeMethod(this, "update_smart_inversion");
+    update_smart_brightness();
+    update_smart_inversion();
 }
 
 void App::refresh_transition_texts()

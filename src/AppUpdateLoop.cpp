@@ -74,6 +74,8 @@ void App::update_kavo()
     update_gamma();
     update_ui();
     update_idle_time();
+    update_smart_brightness();
+    update_smart_inversion();
 }
 
 void App::refresh_after_transition()
@@ -81,6 +83,8 @@ void App::refresh_after_transition()
     update_gamma();
     update_ui();
     update_idle_time();
+    update_smart_brightness();
+    update_smart_inversion();
 }
 
 int App::apply_colors_to(int monitor, int temperature, float brightness_factor)
@@ -150,6 +154,7 @@ void App::update_ui()
     }
     update_tray_icon_tooltip();
     apply_configuration_files();
+    refresh_blink_count();
     update_kavo_status();
     m_updating_ui = false;
 }

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "schedule/ClockPosition.h"
 #include "schedule/SolarPosition.h"
+#include "sensors/Camera.h"
 #include "settings/SaveManager.h"
 
 #include <QDir>
@@ -107,6 +108,7 @@ void SingleApplication::create_services()
     Platform& platform = Platform::current();
     const bool gamma_preferred = platform.has(Capability::GammaRampsPreferred);
     m_save_manager = std::make_unique<SaveManager>(SettingsDefaults{gamma_preferred});
+    m_camera = std::make_unique<Camera>();
     if (platform.has(Capability::Magnifier))
         m_magnification_api =
             std::make_unique<MagnificationApi>(platform.magnifier(), platform.displays());
@@ -118,6 +120,7 @@ void SingleApplication::create_services()
 void SingleApplication::delete_services()
 {
     m_save_manager.reset();
+    m_camera.reset();
     m_magnification_api.reset();
     m_solar_position.reset();
     m_clock_position.reset();

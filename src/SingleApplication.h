@@ -6,6 +6,7 @@
 #include <memory>
 
 class App;
+class Camera;
 class ClockPosition;
 class MagnificationApi;
 class SolarPosition;
@@ -52,6 +53,7 @@ private:
     void delete_services();
 
     std::unique_ptr<SaveManager> m_save_manager;
+    std::unique_ptr<Camera> m_camera;
     std::unique_ptr<MagnificationApi> m_magnification_api; // only where the desktop has one
     std::unique_ptr<SolarPosition> m_solar_position;
     std::unique_ptr<ClockPosition> m_clock_position;

@@ -38,7 +38,13 @@ void StatusServer::answer()
 {
     while (QLocalSocket* client = m_server->nextPendingConnection()) {
         connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-        client->write(QJsonDocument(m_provider()).toJson(QJsonDocument::Compact) + '\n');
+        QJsonObject status = m_provider();
+        for (const StatusProvider& provider : m_providers) {
+            const QJsonObject more = provider();
+            for (auto it = more.begin(); it != more.end(); ++it)
+                status.insert(it.key(), it.value());
+        }
+        client->write(QJsonDocument(status).toJson(QJsonDocument::Compact) + '\n');
         client->flush();
         client->disconnectFromServer();
     }

@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 class QLocalServer;
 
@@ -19,6 +20,9 @@ public:
 
     StatusServer(StatusProvider provider, QObject* parent = nullptr);
 
+    // Adds the keys `provider` gives to every answer.
+    void add_provider(StatusProvider provider) { m_providers.push_back(std::move(provider)); }
+
     // Starts listening unless another instance already answers there; false when not listening.
     bool listen();
 
@@ -29,5 +33,6 @@ private:
     void answer();
 
     StatusProvider m_provider;
+    std::vector<StatusProvider> m_providers;
     QLocalServer* m_server;
 };

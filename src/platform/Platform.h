@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/Capability.h"
+#include "platform/ICameras.h"
 #include "platform/IClock.h"
 #include "platform/IDesktopInfo.h"
 #include "platform/IDisplays.h"
 #include "platform/IMagnifier.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
+#include "platform/IScreenCapture.h"
 #include "platform/ISystemParameters.h"
 #include "platform/IWindows.h"
 
@@ -37,6 +39,8 @@ public:
     virtual IWindows& windows() = 0;
     virtual IPower& power() = 0;
     virtual IDesktopInfo& desktopInfo() = 0;
+    virtual IScreenCapture& screenCapture() = 0;
+    virtual ICameras& cameras() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

@@ -10,7 +10,8 @@ const MainScreen = (() => {
     };
 
     // The settings pages of the menu, by group. The title is the page's name everywhere:
-    // in the menu, in the hidden-pages list and for "open page".
+    // in the menu, in the hidden-pages list and for "open page", unless the page has a
+    // shorter name for the last two.
     const PAGES = [
         { group: "Colors", title: "Blue light", file: "blue_light_page.html" },
         { group: "Colors", title: "Color Temperature", file: "color_temperature_page.html" },
@@ -25,6 +26,8 @@ const MainScreen = (() => {
         { group: "Screen", title: "Manage monitors", file: "manage_monitors_page.html" },
         { group: "Screen", title: "Magnification", file: "magnification_page.html" },
         { group: "Screen", title: "PWM control", file: "pwm_control_page.html" },
+        { group: "Sensors", title: "Artificial intelligence (AI)", name: "AI",
+          file: "artificial_intelligence_page.html" },
         { group: "Kavo", title: "Settings", file: "settings_page.html" },
         { group: "Kavo", title: "System", file: "system_page.html" },
         { group: "Kavo", title: "CPU", file: "cpu_page.html" },
@@ -175,8 +178,12 @@ const MainScreen = (() => {
 
     // ---- Advanced view: menu and pages ----
 
+    function pageName(page) {
+        return page.name || page.title;
+    }
+
     function isHidden(page) {
-        return hiddenPages.some((name) => String(name).toLowerCase() === page.title.toLowerCase());
+        return hiddenPages.some((name) => String(name).toLowerCase() === pageName(page).toLowerCase());
     }
 
     function buildMenu() {
@@ -222,8 +229,8 @@ const MainScreen = (() => {
     }
 
     function toggleHidden(page, hidden) {
-        if (hidden) Kavo.call("remove_unused_page", page.title);
-        else Kavo.call("add_unused_page", page.title);
+        if (hidden) Kavo.call("remove_unused_page", pageName(page));
+        else Kavo.call("add_unused_page", pageName(page));
     }
 
     function refreshHiddenPages() {
@@ -237,6 +244,7 @@ const MainScreen = (() => {
         return PAGES.find(
             (page) =>
                 page.title.toLowerCase() === wanted ||
+                pageName(page).toLowerCase() === wanted ||
                 page.file.replace(/_page\.html$/, "") === wanted.replace(/ /g, "_")
         );
     }

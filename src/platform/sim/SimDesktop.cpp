@@ -38,6 +38,11 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     addService(m_windows);
     addService(m_power);
     addService(m_desktopInfo);
+    addService(m_screenCapture);
+    addService(m_cameras);
+    const QString configFolder = QFileInfo(m_configPath).absolutePath();
+    m_screenCapture.setConfigFolder(configFolder);
+    m_cameras.setConfigFolder(configFolder);
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/sim/SimCameras.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimDesktopInfo.h"
 #include "platform/sim/SimDisplays.h"
 #include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimScreenCapture.h"
 #include "platform/sim/SimSystemParameters.h"
 #include "platform/sim/SimWindows.h"
 
@@ -42,6 +44,8 @@ public:
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
     IDesktopInfo& desktopInfo() override { return m_desktopInfo; }
+    IScreenCapture& screenCapture() override { return m_screenCapture; }
+    ICameras& cameras() override { return m_cameras; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -77,5 +81,7 @@ private:
     SimWindows m_windows;
     SimPower m_power;
     SimDesktopInfo m_desktopInfo;
+    SimScreenCapture m_screenCapture;
+    SimCameras m_cameras;
     std::vector<SimService*> m_services;
 };

@@ -2,9 +2,11 @@
 
 #include "platform/Platform.h"
 #include "platform/x11/X11DesktopInfo.h"
+#include "platform/x11/V4l2Cameras.h"
 #include "platform/x11/X11Displays.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
+#include "platform/x11/X11ScreenCapture.h"
 #include "platform/x11/X11SystemParameters.h"
 #include "platform/x11/X11Windows.h"
 
@@ -31,6 +33,8 @@ public:
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
     IDesktopInfo& desktopInfo() override { return m_desktopInfo; }
+    IScreenCapture& screenCapture() override { return m_screenCapture; }
+    ICameras& cameras() override { return m_cameras; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -44,4 +48,6 @@ private:
     X11Windows m_windows;
     X11Power m_power;
     X11DesktopInfo m_desktopInfo;
+    X11ScreenCapture m_screenCapture;
+    V4l2Cameras m_cameras;
 };
