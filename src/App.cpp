@@ -110,6 +110,8 @@ App::App(QWidget* parent) : KavoWindow(parent)
     create_transitions();
     create_color_output();
 
+    create_new_rest_timer();
+    follow_session();
     create_periodic_timers();
 
     handle_first_start();
@@ -125,6 +127,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
 
 App::~App()
 {
+    delete_rest_timer();
     if (m_color_output)
         m_color_output->restore_gamma();
     if (save_manager())
@@ -150,11 +153,6 @@ SettingsHost::RunState App::run_state() const
     state.timerPaused = m_settings.value(QStringLiteral("TimerPaused"), true).toBool();
     state.cameraActive = m_settings.value(QStringLiteral("CameraActive")).toBool();
     return state;
-}
-
-void App::apply_timer_times()
-{
-    // The rest timer takes its times from here once it exists.
 }
 
 void App::request_page_lists()

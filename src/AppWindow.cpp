@@ -7,8 +7,10 @@
 #include "App.h"
 
 #include "KavoLog.h"
+#include "KavoResources.h"
 #include "color/MagnificationApi.h"
 #include "platform/Platform.h"
+#include "screens/DesktopArea.h"
 #include "screens/DisplayScale.h"
 #include "screens/DragWidget.h"
 #include "screens/KavoMessageBox.h"
@@ -23,23 +25,11 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QWebFrame>
 #include <QWebInspector>
 #include <QWebPage>
 #include <QWebSettings>
 #include <QWebView>
-
-// Resources of a static library are registered by hand; Q_INIT_RESOURCE may not be used
-// inside a namespace.
-static void init_kavo_resources()
-{
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(kavo);
-        return true;
-    }();
-    Q_UNUSED(registered)
-}
 
 namespace {
 const QSize kWindowSize(520, 500);
@@ -50,28 +40,13 @@ SaveManager* save_manager()
 {
     return SaveManager::instance();
 }
-
-// The monitor at the desktop's origin, as the desktop reports it; Qt's primary screen when the
-// desktop reports none.
-QSize primary_screen_size()
-{
-    const QVector<QRect> monitors = Platform::current().displays().monitorGeometries();
-    for (const QRect& monitor : monitors) {
-        if (monitor.contains(0, 0))
-            return monitor.size();
-    }
-    if (!monitors.isEmpty())
-        return monitors.first().size();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize();
-}
 } // namespace
 
 bool App::create_ui()
 {
     if (m_ui)
         return false;
-    init_kavo_resources();
+    register_kavo_resources();
 
     m_drag_widget = new DragWidget(this, [this] {
         return m_settings.value(QStringLiteral("UseLowLevelColorApi")).toBool() &&
@@ -167,7 +142,7 @@ void App::open_kavo_after_load_finished()
 
 QString App::GET_STRING(const QString& translation_string)
 {
-    return QCoreApplication::translate("Translator", translation_string.toUtf8().constData());
+    return translated(translation_string);
 }
 
 void App::bring_to_front()
@@ -257,13 +232,13 @@ void App::use_advanced_settings_changed(bool is_advanced_view, int width, int he
 bool App::is_retina_display()
 {
     return DisplayScale::is_retina(m_settings.value(QStringLiteral("UiScale")).toInt(),
-                                   primary_screen_size());
+                                   DesktopArea::primary_monitor().size());
 }
 
 bool App::is_1920_display()
 {
     return DisplayScale::is_1920(m_settings.value(QStringLiteral("UiScale")).toInt(),
-                                 primary_screen_size());
+                                 DesktopArea::primary_monitor().size());
 }
 
 void App::fit_drag_widget_to_scale()

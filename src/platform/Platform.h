@@ -3,9 +3,12 @@
 #include "platform/Capability.h"
 #include "platform/IClock.h"
 #include "platform/IDisplays.h"
+#include "platform/IKeyboardGrab.h"
 #include "platform/IMagnifier.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
+#include "platform/ISession.h"
+#include "platform/ISounds.h"
 #include "platform/ISystemParameters.h"
 #include "platform/IWindows.h"
 
@@ -35,6 +38,9 @@ public:
     virtual ISystemParameters& systemParameters() = 0;
     virtual IWindows& windows() = 0;
     virtual IPower& power() = 0;
+    virtual ISession& session() = 0;
+    virtual IKeyboardGrab& keyboardGrab() = 0;
+    virtual ISounds& sounds() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

@@ -2,6 +2,7 @@
 
 #include "KavoLog.h"
 
+#include <QCoreApplication>
 #include <QWebFrame>
 #include <QWebPage>
 
@@ -29,4 +30,9 @@ void KavoWindow::addToJavaScriptWindowObject(const QString& name, QWebPage* dom)
 void KavoWindow::log(const QString& message)
 {
     log_line(message);
+}
+
+QString KavoWindow::translated(const QString& text)
+{
+    return QCoreApplication::translate("Translator", text.toUtf8().constData());
 }

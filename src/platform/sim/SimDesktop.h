@@ -3,9 +3,12 @@
 #include "platform/Platform.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimDisplays.h"
+#include "platform/sim/SimKeyboardGrab.h"
 #include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimSession.h"
+#include "platform/sim/SimSounds.h"
 #include "platform/sim/SimSystemParameters.h"
 #include "platform/sim/SimWindows.h"
 
@@ -40,6 +43,9 @@ public:
     ISystemParameters& systemParameters() override { return m_systemParameters; }
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
+    ISession& session() override { return m_session; }
+    IKeyboardGrab& keyboardGrab() override { return m_keyboardGrab; }
+    ISounds& sounds() override { return m_sounds; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -74,5 +80,8 @@ private:
     SimSystemParameters m_systemParameters;
     SimWindows m_windows;
     SimPower m_power;
+    SimSession m_session;
+    SimKeyboardGrab m_keyboardGrab;
+    SimSounds m_sounds;
     std::vector<SimService*> m_services;
 };
