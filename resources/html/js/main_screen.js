@@ -24,6 +24,9 @@ const MainScreen = (() => {
         { group: "Schedule", title: "Moon", file: "moon_page.html" },
         { group: "Screen", title: "Manage monitors", file: "manage_monitors_page.html" },
         { group: "Screen", title: "Magnification", file: "magnification_page.html" },
+        { group: "Breaks", title: "Timer", file: "timer_page.html" },
+        { group: "Breaks", title: "Rest screen", file: "rest_screen_page.html" },
+        { group: "Breaks", title: "Exercises", file: "exercises_page.html" },
         { group: "Kavo", title: "Settings", file: "settings_page.html" },
         { group: "Kavo", title: "System", file: "system_page.html" },
         { group: "Kavo", title: "CPU", file: "cpu_page.html" },
@@ -318,7 +321,10 @@ const MainScreen = (() => {
             selectIn(byId("type-choice"), "data-type", type)
         );
         Kavo.listen("set_remaining_time", showRemainingTime);
-        Kavo.listen("set_timer_message", (message) => showRemainingTime(message, "", ""));
+        // A blank message: the timer counts nothing now.
+        Kavo.listen("set_timer_message", (message) =>
+            showRemainingTime(String(message).trim() || "--:--", Kavo.tr("until"), Kavo.tr("rest"))
+        );
         Kavo.listen("set_screen_count", (count) => {
             screenCount = count;
             buildMonitorTabs();
