@@ -14,10 +14,13 @@
 #include <limits>
 
 namespace {
-// QTimer counts in int milliseconds: a longer wait (a huge postpone time) waits that long.
+// QTimer counts in int milliseconds, and its remaining time overflows close to the int limit:
+// a longer wait (a huge postpone time) waits about twelve days.
+constexpr qint64 kLongestWait = std::numeric_limits<int>::max() / 2;
+
 int timer_ms(qint64 ms)
 {
-    return static_cast<int>(qBound<qint64>(0, ms, std::numeric_limits<int>::max()));
+    return static_cast<int>(qBound<qint64>(0, ms, kLongestWait));
 }
 
 qint64 remaining(const QTimer& timer)
@@ -38,6 +41,9 @@ constexpr qint64 kBipSeconds = 3;
 
 RestTimer::RestTimer(RestTimerHost& host, QObject* parent) : QObject(parent), m_host(host)
 {
+    // The remaining times are shown to the second: coarse timers would round them.
+    m_work_timer.setTimerType(Qt::PreciseTimer);
+    m_rest_timer.setTimerType(Qt::PreciseTimer);
     m_work_timer.setSingleShot(true);
     m_rest_timer.setSingleShot(true);
     connect(&m_work_timer, &QTimer::timeout, this, &RestTimer::start_rest);

@@ -13,13 +13,17 @@ const Notice = (() => {
         return bridge && typeof bridge[slot] === "function" ? bridge[slot](...args) : undefined;
     }
 
+    // Script errors would go unseen in a web view: they go to Kavo's log.
+    window.onerror = (message, source, line) =>
+        call("log", "Page: " + message + " (" + source + ":" + line + ")");
+
     function tr(text) {
         const translated = call("GET_STRING", text);
         return translated === undefined ? text : translated;
     }
 
     function translate() {
-        document.querySelectorAll("[data-i18n]").forEach((element) => {
+        Array.from(document.querySelectorAll("[data-i18n]")).forEach((element) => {
             element.textContent = tr(element.getAttribute("data-i18n"));
         });
     }

@@ -24,13 +24,20 @@ const RestScreen = (() => {
         return window.native_object;
     }
 
+    // Script errors would go unseen in a web view: they go to Kavo's log.
+    window.onerror = (message, source, line) => {
+        const bridge = native();
+        if (bridge && typeof bridge.log === "function")
+            bridge.log("Page: " + message + " (" + source + ":" + line + ")");
+    };
+
     function tr(text) {
         const bridge = native();
         return bridge && typeof bridge.GET_STRING === "function" ? bridge.GET_STRING(text) : text;
     }
 
     function translatePage() {
-        document.querySelectorAll("[data-i18n]").forEach((element) => {
+        Array.from(document.querySelectorAll("[data-i18n]")).forEach((element) => {
             element.textContent = tr(element.getAttribute("data-i18n"));
         });
     }
