@@ -327,7 +327,8 @@ void App::session_unlocked()
 
 void App::inactivity_tick()
 {
-    const bool watching = setting_flag("UseMouseInactivity") || setting_flag("UseKeyboardInactivity");
+    const bool watching =
+        setting_flag("UseMouseInactivity") || setting_flag("UseKeyboardInactivity");
     switch (m_inactivity.tick(watching, is_timer_paused(), m_rest_timer,
                               m_rest_timer && m_rest_timer->is_rest_started())) {
     case InactivityWatch::Action::StopTimer:

@@ -6,7 +6,9 @@
 #include <QWebFrame>
 #include <QWebPage>
 
-KavoWindow::KavoWindow(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) {}
+KavoWindow::KavoWindow(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
+{
+}
 
 KavoWindow::~KavoWindow()
 {

@@ -14,8 +14,8 @@ NotificationWindow::NotificationWindow(const Page& page, QWidget* parent)
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::ToolTip);
     setAttribute(Qt::WA_TranslucentBackground);
     resize(page.form_size);
-    m_form = new WebWindowForm(
-        *this, {page.url, QStringLiteral("background:transparent"), 0}, "load_finished");
+    m_form = new WebWindowForm(*this, {page.url, QStringLiteral("background:transparent"), 0},
+                               "load_finished");
     setWindowTitle(page.title);
 }
 

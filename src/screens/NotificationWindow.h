@@ -15,7 +15,11 @@ class NotificationWindow : public KavoWindow
     Q_OBJECT
 
 public:
-    enum class Corner { BottomRight, TopRight };
+    enum class Corner
+    {
+        BottomRight,
+        TopRight
+    };
 
     struct Page
     {

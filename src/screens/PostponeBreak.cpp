@@ -4,8 +4,7 @@
 
 PostponeBreak::PostponeBreak(RestTimer* timer, QWidget* parent)
     : NotificationWindow({QStringLiteral("qrc:/html/notifications/postpone_screen.html"),
-                          QStringLiteral("Incoming break"), QSize(400, 300),
-                          Corner::BottomRight},
+                          QStringLiteral("Incoming break"), QSize(400, 300), Corner::BottomRight},
                          parent),
       m_timer(timer)
 {

@@ -56,7 +56,8 @@ void RestScreenLite::build_form()
 void RestScreenLite::update_ui()
 {
     if (timer())
-        m_label->setText(word("Remaining") + QLatin1Char(' ') + timer()->get_remaining_rest_string());
+        m_label->setText(word("Remaining") + QLatin1Char(' ') +
+                         timer()->get_remaining_rest_string());
 }
 
 void RestScreenLite::set_screen_type()

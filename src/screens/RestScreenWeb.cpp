@@ -26,9 +26,9 @@ RestScreenWeb::RestScreenWeb(RestTimer* timer, int index, const QRect& monitor, 
     : IRestScreen(timer, is_primary), m_load_statement(load_statement)
 {
     setAttribute(Qt::WA_NoSystemBackground);
-    m_form = new WebWindowForm(
-        *this, {page_url(index), QStringLiteral("background: rgba(0,0,0,2%);"), 0},
-        "load_finished");
+    m_form = new WebWindowForm(*this,
+                               {page_url(index), QStringLiteral("background: rgba(0,0,0,2%);"), 0},
+                               "load_finished");
     m_form->view()->setAttribute(Qt::WA_NoSystemBackground);
     filter_input_of(m_form->view());
     cover(monitor);
@@ -99,8 +99,7 @@ void RestScreenWeb::set_continue_button()
 
 QString RestScreenWeb::get_current_path()
 {
-    return QUrl::fromUserInput(QCoreApplication::applicationDirPath())
-        .toString(QUrl::FullyEncoded);
+    return QUrl::fromUserInput(QCoreApplication::applicationDirPath()).toString(QUrl::FullyEncoded);
 }
 
 QString RestScreenWeb::GET_STRING(const QString& translation_string)

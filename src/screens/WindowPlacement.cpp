@@ -29,8 +29,7 @@ QRect bottom_right(const QRect& available, int width, int height)
 QRect top_right(const QRect& available, int width, int height)
 {
     const int outer_width = width + kMargin;
-    return QRect(available.right() - outer_width, available.top(), outer_width,
-                 height + kMargin);
+    return QRect(available.right() - outer_width, available.top(), outer_width, height + kMargin);
 }
 
 } // namespace WindowPlacement

@@ -21,8 +21,8 @@ std::optional<QString> big_rest_message(int timer_type, qint64 remaining_work_ms
     }
     if (seconds_left == 30) {
         return name + QLatin1Char(' ') +
-               QCoreApplication::translate(
-                   "RestTimer", "reminds you that a big rest will occur in 30 seconds") +
+               QCoreApplication::translate("RestTimer",
+                                           "reminds you that a big rest will occur in 30 seconds") +
                QLatin1Char('.');
     }
     return std::nullopt;

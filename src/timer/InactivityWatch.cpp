@@ -1,7 +1,7 @@
 #include "timer/InactivityWatch.h"
 
-InactivityWatch::Action InactivityWatch::tick(bool watching, bool timer_paused,
-                                              bool timer_exists, bool rest_running)
+InactivityWatch::Action InactivityWatch::tick(bool watching, bool timer_paused, bool timer_exists,
+                                              bool rest_running)
 {
     if (timer_paused)
         return Action::None;

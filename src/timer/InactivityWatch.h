@@ -9,7 +9,12 @@ public:
     // Update ticks without input after which the timer stops.
     static constexpr int kIdleTicksLimit = 120;
 
-    enum class Action { None, StopTimer, StartTimer };
+    enum class Action
+    {
+        None,
+        StopTimer,
+        StartTimer
+    };
 
     // Input was seen: the count starts over.
     void reset() { m_idle_ticks = 0; }

@@ -31,7 +31,12 @@ class RestTimer : public QObject
 
 public:
     // Where the cycle stands, as the tray and "kavoctl status" show it.
-    enum class Phase { Off, Work, Rest };
+    enum class Phase
+    {
+        Off,
+        Work,
+        Rest
+    };
 
     RestTimer(RestTimerHost& host, QObject* parent = nullptr);
     ~RestTimer() override;

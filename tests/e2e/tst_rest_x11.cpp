@@ -107,8 +107,8 @@ public:
         Display* display = XOpenDisplay(qPrintable(m_xvfb.display()));
         if (!display)
             return false;
-        const int result = XGrabKeyboard(display, DefaultRootWindow(display), False,
-                                         GrabModeAsync, GrabModeAsync, CurrentTime);
+        const int result = XGrabKeyboard(display, DefaultRootWindow(display), False, GrabModeAsync,
+                                         GrabModeAsync, CurrentTime);
         if (result == GrabSuccess)
             XUngrabKeyboard(display, CurrentTime);
         XCloseDisplay(display);

@@ -48,8 +48,8 @@ private slots:
         auto kavo = desktop.launch();
         QVERIFY(kavo->waitForStarted());
 
-        QTRY_COMPARE_WITH_TIMEOUT(timerStatus(desktop)["phase"].toString(),
-                                  QStringLiteral("work"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(timerStatus(desktop)["phase"].toString(), QStringLiteral("work"),
+                                  20000);
         const QJsonObject working = timerStatus(desktop);
         QCOMPARE(working["type"].toInt(), 2);
         QCOMPARE(working["paused"].toBool(), false);

@@ -23,8 +23,8 @@ public:
     explicit TimerDesktop(const QByteArray& config = kTwoMonitors)
     {
         write_config(config);
-        auto sim = std::make_unique<SimDesktop>(m_dir.filePath(QStringLiteral("desktop.json")),
-                                                QString());
+        auto sim =
+            std::make_unique<SimDesktop>(m_dir.filePath(QStringLiteral("desktop.json")), QString());
         m_sim = sim.get();
         Platform::install(std::move(sim));
     }

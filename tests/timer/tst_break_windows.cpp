@@ -35,8 +35,7 @@ QList<QRect> geometries(const QJsonArray& windows)
     return found;
 }
 
-template <typename Window>
-QList<Window*> open_windows()
+template <typename Window> QList<Window*> open_windows()
 {
     QList<Window*> found;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -223,7 +222,10 @@ private slots:
         } else {
             QTRY_VERIFY_WITH_TIMEOUT(timer.is_waiting_for_continue(), 10000);
             QCOMPARE(open_windows<IRestScreen>().size(), 2);
-            QVERIFY(open_windows<IRestScreen>().first()->findChild<QWidget*>("pushButton")->isVisible());
+            QVERIFY(open_windows<IRestScreen>()
+                        .first()
+                        ->findChild<QWidget*>("pushButton")
+                        ->isVisible());
         }
     }
 

@@ -91,8 +91,8 @@ private slots:
         QTest::newRow("strict: resting") << 3 << true << 2 << QStringList{"work ends"}
                                          << Phase::Rest << false << 2 << qint64(-1) << kRest;
         QTest::newRow("strict: waits for continue")
-            << 3 << false << 3 << QStringList{"work ends", "rest ends"} << Phase::Rest << false
-            << 2 << qint64(-1) << qint64(-1);
+            << 3 << false << 3 << QStringList{"work ends", "rest ends"} << Phase::Rest << false << 2
+            << qint64(-1) << qint64(-1);
         QTest::newRow("productive: a rest without windows")
             << 4 << false << lite << QStringList{"work ends"} << Phase::Rest << false << 0
             << qint64(-1) << kRest;
@@ -104,8 +104,8 @@ private slots:
         QTest::newRow("postponed") << 2 << true << lite << QStringList{"postpone"} << Phase::Work
                                    << false << 0 << kWork + kPostpone << qint64(-1);
         QTest::newRow("postponed twice")
-            << 2 << true << lite << QStringList{"postpone", "postpone"} << Phase::Work << false
-            << 0 << kWork + 2 * kPostpone << qint64(-1);
+            << 2 << true << lite << QStringList{"postpone", "postpone"} << Phase::Work << false << 0
+            << kWork + 2 * kPostpone << qint64(-1);
         QTest::newRow("reset after postponing")
             << 2 << true << lite << QStringList{"postpone", "reset"} << Phase::Work << false << 0
             << kWork << qint64(-1);
@@ -115,8 +115,8 @@ private slots:
             << 2 << true << lite << QStringList{"pause/resume", "pause/resume"} << Phase::Work
             << false << 0 << kWork << qint64(-1);
         QTest::newRow("paused in a rest: windows stay")
-            << 2 << true << lite << QStringList{"work ends", "pause/resume"} << Phase::Rest
-            << true << 2 << qint64(-1) << kRest;
+            << 2 << true << lite << QStringList{"work ends", "pause/resume"} << Phase::Rest << true
+            << 2 << qint64(-1) << kRest;
         QTest::newRow("resumed in a rest")
             << 2 << true << lite << QStringList{"work ends", "pause/resume", "pause/resume"}
             << Phase::Rest << false << 2 << qint64(-1) << kRest;
@@ -134,14 +134,14 @@ private slots:
             << 2 << true << lite << QStringList{"pause/resume", "stop", "start"} << Phase::Work
             << false << 0 << kWork << qint64(-1);
         QTest::newRow("resume with nothing paused starts work")
-            << 2 << true << lite << QStringList{"stop", "pause/resume"} << Phase::Work << false
-            << 0 << kWork << qint64(-1);
+            << 2 << true << lite << QStringList{"stop", "pause/resume"} << Phase::Work << false << 0
+            << kWork << qint64(-1);
         QTest::newRow("a held timer does not resume")
             << 2 << true << lite << QStringList{"pause/resume", "held", "pause/resume"}
             << Phase::Work << true << 0 << kWork << qint64(-1);
         QTest::newRow("no rest window: the rest ends by itself")
-            << 2 << false << 7 << QStringList{"work ends", "rest ends"} << Phase::Work << false
-            << 0 << kWork << qint64(-1);
+            << 2 << false << 7 << QStringList{"work ends", "rest ends"} << Phase::Work << false << 0
+            << kWork << qint64(-1);
     }
 
     void walksThroughItsPhases()

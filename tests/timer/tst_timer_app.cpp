@@ -44,8 +44,8 @@ private:
         folder.cdUp();
         QSaveFile config(folder.filePath("desktop.json"));
         QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write(QJsonDocument(QJsonObject{{"session", QJsonObject{{"locked", locked}}}})
-                         .toJson());
+        config.write(
+            QJsonDocument(QJsonObject{{"session", QJsonObject{{"locked", locked}}}}).toJson());
         QVERIFY(config.commit());
         m_fixture->desktop().reloadConfig();
     }
@@ -158,8 +158,8 @@ private slots:
         QTest::addColumn<bool>("pauser");
         QTest::addColumn<QString>("afterUnlock");
         QTest::newRow("running") << kRunningNormal << false << "work";
-        QTest::newRow("paused by the user") << with(kRunningNormal, {{"TimerPaused", true}})
-                                            << false << "off";
+        QTest::newRow("paused by the user")
+            << with(kRunningNormal, {{"TimerPaused", true}}) << false << "off";
         QTest::newRow("held by a timer pauser") << kRunningNormal << true << "off";
     }
 
@@ -233,13 +233,20 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("stored");
-        QTest::newRow("work time") << "work_time_changed" << "WorkTime" << 45 << 45;
-        QTest::newRow("no work time") << "work_time_changed" << "WorkTime" << 0 << 1;
-        QTest::newRow("a day and more") << "work_time_changed" << "WorkTime" << 5000 << 1440;
-        QTest::newRow("rest time") << "rest_time_changed" << "RestTime" << 90 << 90;
-        QTest::newRow("negative rest") << "rest_time_changed" << "RestTime" << -5 << 1;
-        QTest::newRow("over a day of rest") << "rest_time_changed" << "RestTime" << 100000 << 86400;
-        QTest::newRow("postpone") << "postpone_time_changed" << "PostponeTime" << 0 << 1;
+        QTest::newRow("work time") << "work_time_changed"
+                                   << "WorkTime" << 45 << 45;
+        QTest::newRow("no work time") << "work_time_changed"
+                                      << "WorkTime" << 0 << 1;
+        QTest::newRow("a day and more") << "work_time_changed"
+                                        << "WorkTime" << 5000 << 1440;
+        QTest::newRow("rest time") << "rest_time_changed"
+                                   << "RestTime" << 90 << 90;
+        QTest::newRow("negative rest") << "rest_time_changed"
+                                       << "RestTime" << -5 << 1;
+        QTest::newRow("over a day of rest") << "rest_time_changed"
+                                            << "RestTime" << 100000 << 86400;
+        QTest::newRow("postpone") << "postpone_time_changed"
+                                  << "PostponeTime" << 0 << 1;
     }
 
     void timerSettersKeepTheirRanges()
@@ -308,7 +315,8 @@ private slots:
         js("(function () { const choice = document.getElementById('timer-type');"
            "choice.value = '2'; choice.dispatchEvent(new Event('change')); })()");
         QCOMPARE(app().settings_map().value("TimerType").toInt(), 2);
-        QTRY_VERIFY(js("document.getElementById('remaining-time').textContent").toString()
+        QTRY_VERIFY(js("document.getElementById('remaining-time').textContent")
+                        .toString()
                         .contains(QStringLiteral("min")));
         QCOMPARE(js("document.getElementById('remaining-phase').textContent").toString(),
                  QStringLiteral("rest"));

@@ -19,16 +19,26 @@ private slots:
         QTest::addColumn<qint64>("ms");
         QTest::addColumn<QString>("longText");
         QTest::addColumn<QString>("shortText");
-        QTest::newRow("nothing left") << qint64(0) << "0 sec" << "0:00";
-        QTest::newRow("inactive timer") << qint64(-1) << "0 sec" << "0:00";
-        QTest::newRow("just under a second") << qint64(999) << "0 sec" << "0:00";
-        QTest::newRow("9 s") << qint64(9000) << "9 sec" << "0:09";
-        QTest::newRow("59 s") << qint64(59999) << "59 sec" << "0:59";
-        QTest::newRow("one minute") << qint64(60000) << "1 min 0 sec" << "01:00";
-        QTest::newRow("5 min 30 s") << qint64(330000) << "5 min 30 sec" << "05:30";
-        QTest::newRow("one hour") << qint64(3600000) << "1 hour 0 min 0 sec" << "01:00:00";
-        QTest::newRow("1 h 2 min 5 s") << qint64(3725000) << "1 hour 2 min 5 sec" << "01:02:05";
-        QTest::newRow("over a day") << qint64(90061000) << "25 hour 1 min 1 sec" << "25:01:01";
+        QTest::newRow("nothing left") << qint64(0) << "0 sec"
+                                      << "0:00";
+        QTest::newRow("inactive timer") << qint64(-1) << "0 sec"
+                                        << "0:00";
+        QTest::newRow("just under a second") << qint64(999) << "0 sec"
+                                             << "0:00";
+        QTest::newRow("9 s") << qint64(9000) << "9 sec"
+                             << "0:09";
+        QTest::newRow("59 s") << qint64(59999) << "59 sec"
+                              << "0:59";
+        QTest::newRow("one minute") << qint64(60000) << "1 min 0 sec"
+                                    << "01:00";
+        QTest::newRow("5 min 30 s") << qint64(330000) << "5 min 30 sec"
+                                    << "05:30";
+        QTest::newRow("one hour") << qint64(3600000) << "1 hour 0 min 0 sec"
+                                  << "01:00:00";
+        QTest::newRow("1 h 2 min 5 s") << qint64(3725000) << "1 hour 2 min 5 sec"
+                                       << "01:02:05";
+        QTest::newRow("over a day") << qint64(90061000) << "25 hour 1 min 1 sec"
+                                    << "25:01:01";
     }
 
     void formatsRemainingTimes()
@@ -56,8 +66,8 @@ private slots:
         QTest::newRow("5-minute interval: no tenth") << 2 << qint64(30000) << qint64(300000)
                                                      << "Kavo reminds you that a big rest will "
                                                         "occur in 30 seconds.";
-        QTest::newRow("5-minute interval at its tenth") << 2 << qint64(30000 - 1000) << qint64(300000)
-                                                        << "";
+        QTest::newRow("5-minute interval at its tenth")
+            << 2 << qint64(30000 - 1000) << qint64(300000) << "";
         QTest::newRow("productive") << 4 << qint64(30000) << hour << "";
         QTest::newRow("10 minutes") << 2 << qint64(60000) << qint64(600000)
                                     << "Kavo reminds you that a big rest will occur in 1 minutes.";
@@ -82,15 +92,11 @@ private slots:
         const QString idle120 = QString(120, QLatin1Char('i'));
         const QString quiet120 = QString(120, QLatin1Char('-'));
         QTest::newRow("120 idle ticks are not yet idle") << idle120 << quiet120;
-        QTest::newRow("the 121st stops the timer once")
-            << idle120 + "iii" << quiet120 + "S--";
-        QTest::newRow("input restarts it at the next tick")
-            << idle120 + "ia" << quiet120 + "SR";
+        QTest::newRow("the 121st stops the timer once") << idle120 + "iii" << quiet120 + "S--";
+        QTest::newRow("input restarts it at the next tick") << idle120 + "ia" << quiet120 + "SR";
         QTest::newRow("never during a rest") << idle120 + "rr" << quiet120 + "--";
-        QTest::newRow("a rest that ended lets it stop")
-            << idle120 + "ri" << quiet120 + "-S";
-        QTest::newRow("nothing while paused by the user")
-            << idle120 + "pppi" << quiet120 + "---S";
+        QTest::newRow("a rest that ended lets it stop") << idle120 + "ri" << quiet120 + "-S";
+        QTest::newRow("nothing while paused by the user") << idle120 + "pppi" << quiet120 + "---S";
     }
 
     void stopsAndRestartsForInactivity()
@@ -134,8 +140,8 @@ private slots:
     void findsThePrimaryMonitor()
     {
         QCOMPARE(WindowPlacement::primary_monitor_index({}), -1);
-        QCOMPARE(WindowPlacement::primary_monitor_index({QRect(-1920, 0, 1920, 1080),
-                                                         QRect(0, 0, 2560, 1440)}),
+        QCOMPARE(WindowPlacement::primary_monitor_index(
+                     {QRect(-1920, 0, 1920, 1080), QRect(0, 0, 2560, 1440)}),
                  1);
         QCOMPARE(WindowPlacement::primary_monitor_index({QRect(100, 100, 800, 600)}), 0);
     }

@@ -2,10 +2,8 @@
 
 void SimSession::configure(const QJsonObject& config)
 {
-    const bool locked = config.value(QLatin1String("session"))
-                            .toObject()
-                            .value(QLatin1String("locked"))
-                            .toBool();
+    const bool locked =
+        config.value(QLatin1String("session")).toObject().value(QLatin1String("locked")).toBool();
     if (locked == m_locked)
         return;
     m_locked = locked;

@@ -34,8 +34,7 @@ void X11Session::followLogind()
     request << static_cast<uint>(QCoreApplication::applicationPid());
     // Asked without waiting: a slow logind must not hold up Kavo's start.
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(request), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            &X11Session::followLogindSession);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, &X11Session::followLogindSession);
 }
 
 void X11Session::followLogindSession(QDBusPendingCallWatcher* watcher)
