@@ -11,11 +11,6 @@ class SimSession : public ISession, public SimService
     Q_OBJECT
 
 public:
-    bool isLocked() const override { return m_locked; }
-
     void configure(const QJsonObject& config) override;
     void addState(QJsonObject& state) const override;
-
-private:
-    bool m_locked = false;
 };

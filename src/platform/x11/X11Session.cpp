@@ -79,15 +79,3 @@ void X11Session::onLogindUnlock()
 {
     setLocked(false);
 }
-
-void X11Session::setLocked(bool locked)
-{
-    // logind and the screensaver usually both report one lock.
-    if (locked == m_locked)
-        return;
-    m_locked = locked;
-    if (m_locked)
-        emit this->locked();
-    else
-        emit unlocked();
-}

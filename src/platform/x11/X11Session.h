@@ -16,8 +16,6 @@ class X11Session : public ISession
 public:
     X11Session();
 
-    bool isLocked() const override { return m_locked; }
-
 private slots:
     void onScreenSaverActiveChanged(bool active);
     void onLogindLock();
@@ -27,7 +25,4 @@ private:
     void followLogind();
     void followLogindSession(QDBusPendingCallWatcher* reply);
     void followScreenSaver();
-    void setLocked(bool locked);
-
-    bool m_locked = false;
 };
