@@ -87,6 +87,14 @@ public:
         return xdotool({"getactivewindow"}) == window;
     }
 
+    // What the window manager shows, for a failure message.
+    QString focusReport()
+    {
+        return "witness: " + xdotool({"search", "--onlyvisible", "--name", "^Key witness$"}) +
+               "; active: " + xdotool({"getactivewindow"}) + "; openbox " +
+               (m_openbox.state() == QProcess::Running ? "runs" : "ended");
+    }
+
     // Types through the X server, as a keyboard would.
     void type(const QString& text) { xdotool({"type", "--delay", "40", text}); }
 
@@ -99,6 +107,17 @@ public:
     bool restWindowShown()
     {
         return !xdotool({"search", "--onlyvisible", "--name", "^Rest screen$"}).isEmpty();
+    }
+
+    // The rest window's size as the X server has it.
+    QString restWindowSize()
+    {
+        const QString window = xdotool({"search", "--onlyvisible", "--name", "^Rest screen$"});
+        for (const QString& line : xdotool({"getwindowgeometry", window}).split('\n')) {
+            if (line.trimmed().startsWith("Geometry: "))
+                return line.trimmed().mid(10);
+        }
+        return {};
     }
 
     // Whether another client holds the keyboard: our own grab is refused then.
@@ -139,7 +158,8 @@ private slots:
         QVERIFY2(ending.start() && killed.start(),
                  "Xvfb, openbox and xdotool come from scripts/install-deps.sh");
         for (StrictDesktop* desktop : {&ending, &killed}) {
-            QTRY_VERIFY_WITH_TIMEOUT(desktop->focusWitness(), 60000);
+            QTRY_VERIFY2_WITH_TIMEOUT(desktop->focusWitness(), qPrintable(desktop->focusReport()),
+                                      60000);
             desktop->type("a");
             QTRY_VERIFY_WITH_TIMEOUT(desktop->keysSeen().contains("key a"), 10000);
         }
@@ -153,11 +173,14 @@ private slots:
             desktop->type("b");
         }
 
+        // A full-screen window on the one monitor.
+        QTRY_COMPARE_WITH_TIMEOUT(ending.restWindowSize(), QStringLiteral("1024x768"), 10000);
+
         // Killed in the middle of a rest: the X server gives the keyboard back.
         ::kill(static_cast<pid_t>(killed.kavo().processId()), SIGKILL);
         QVERIFY(killed.kavo().waitForFinished(20000));
         QTRY_VERIFY_WITH_TIMEOUT(!killed.keyboardHeld(), 20000);
-        QTRY_VERIFY_WITH_TIMEOUT(killed.focusWitness(), 60000);
+        QTRY_VERIFY2_WITH_TIMEOUT(killed.focusWitness(), qPrintable(killed.focusReport()), 60000);
         killed.type("c");
         QTRY_VERIFY_WITH_TIMEOUT(killed.keysSeen().contains("key c"), 10000);
         QVERIFY2(!killed.keysSeen().contains("key b"), qPrintable(killed.keysSeen()));
@@ -165,7 +188,7 @@ private slots:
         // The rest ends: the keyboard is free again, and Kavo runs on.
         QTRY_VERIFY_WITH_TIMEOUT(!ending.restWindowShown(), 60000);
         QTRY_VERIFY_WITH_TIMEOUT(!ending.keyboardHeld(), 20000);
-        QTRY_VERIFY_WITH_TIMEOUT(ending.focusWitness(), 60000);
+        QTRY_VERIFY2_WITH_TIMEOUT(ending.focusWitness(), qPrintable(ending.focusReport()), 60000);
         ending.type("c");
         QTRY_VERIFY_WITH_TIMEOUT(ending.keysSeen().contains("key c"), 10000);
         QVERIFY2(!ending.keysSeen().contains("key b"), qPrintable(ending.keysSeen()));

@@ -1,13 +1,17 @@
 // The platform services of the break timer: the session lock (simulated, and through D-Bus on
 // a private session bus), the keyboard grab and the sounds of the simulated desktop.
+#include "KavoResources.h"
+#include "platform/QtSounds.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/x11/X11Session.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QWidget>
 #include <QtTest>
 
@@ -103,6 +107,25 @@ private slots:
         for (int i = 0; i < SimSounds::kKept + 10; ++i)
             desktop.sounds().play("bip", false);
         QCOMPARE(desktop.state()["sounds"].toArray().size(), SimSounds::kKept);
+    }
+
+    // Kavo's own sounds are in its resources, as the WAV files Qt Multimedia plays.
+    void theSoundsAreThere_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("bip") << "bip";
+        QTest::newRow("tick-tock") << "tick-tock";
+    }
+
+    void theSoundsAreThere()
+    {
+        QFETCH(QString, name);
+        register_kavo_resources();
+        QFile sound(QUrl(QtSounds::resourceUrl(name)).toString().replace("qrc:", ":"));
+        QVERIFY2(sound.open(QIODevice::ReadOnly), qPrintable(sound.fileName()));
+        const QByteArray header = sound.read(44);
+        QVERIFY(header.startsWith("RIFF") && header.mid(8, 8) == "WAVEfmt ");
+        QVERIFY(sound.size() > 1000);
     }
 
     void theScreenSaverLocksTheSession()
