@@ -17,7 +17,7 @@ packages=(
   # tests: a real X server, input injection, an independent sun almanac
   xvfb xauth x11-xserver-utils xdotool python3 python3-astral
   # tests: a window manager for the rest windows, a private D-Bus for the session lock
-  openbox dbus-daemon dbus-bin
+  openbox x11-utils dbus-daemon dbus-bin
 )
 
 missing=()

@@ -38,9 +38,29 @@ public:
         m_environment.remove("KAVO_PLATFORM");
         m_openbox.setProcessEnvironment(m_environment);
         m_openbox.start("openbox", {"--sm-disable"});
+        if (!m_openbox.waitForStarted(10000) || !waitForWindowManager())
+            return false;
+        // A window mapped while openbox is still starting may never be managed: the witness
+        // comes once openbox runs the desktop.
         m_witness.setProcessEnvironment(m_environment);
         m_witness.start(KEY_WITNESS_BINARY, QStringList());
-        return m_openbox.waitForStarted(10000) && m_witness.waitForStarted(10000);
+        return m_witness.waitForStarted(10000);
+    }
+
+    bool waitForWindowManager()
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 60000) {
+            QProcess probe;
+            probe.setProcessEnvironment(m_environment);
+            probe.start("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"});
+            probe.waitForFinished(10000);
+            if (probe.readAllStandardOutput().contains("window id"))
+                return true;
+            QTest::qWait(100);
+        }
+        return false;
     }
 
     // Kavo with a strict rest every minute, keyboard blocking on, rests of `rest_seconds`.
@@ -72,7 +92,9 @@ public:
         QProcess tool;
         tool.setProcessEnvironment(m_environment);
         tool.start("xdotool", arguments);
-        tool.waitForFinished(20000);
+        if (!tool.waitForFinished(20000) || tool.exitCode() != 0)
+            m_lastToolError = arguments.join(' ') + ": " + tool.errorString() + " " +
+                              QString::fromLocal8Bit(tool.readAllStandardError()).trimmed();
         return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
     }
 
@@ -90,9 +112,15 @@ public:
     // What the window manager shows, for a failure message.
     QString focusReport()
     {
-        return "witness: " + xdotool({"search", "--onlyvisible", "--name", "^Key witness$"}) +
-               "; active: " + xdotool({"getactivewindow"}) + "; openbox " +
-               (m_openbox.state() == QProcess::Running ? "runs" : "ended");
+        QString report = "active: " + xdotool({"getactivewindow"}) + " (" + m_lastToolError + ")";
+        report += "; windows: " + xdotool({"search", "--name", "."}).replace('\n', ' ') + " (" +
+                  m_lastToolError + ")";
+        return report + "; display " + m_xvfb.display() + "; openbox " +
+               (m_openbox.state() == QProcess::Running ? "runs" : "ended") + ": " +
+               QString::fromLocal8Bit(m_openbox.readAllStandardError()).right(600) +
+               QString::fromLocal8Bit(m_openbox.readAllStandardOutput()).right(300) + "; witness " +
+               (m_witness.state() == QProcess::Running ? "runs" : "ended") + ": " +
+               QString::fromLocal8Bit(m_witness.readAllStandardError()).right(300);
     }
 
     // Types through the X server, as a keyboard would.
@@ -142,6 +170,7 @@ private:
     std::unique_ptr<QProcess> m_kavo;
     QTemporaryDir m_dir;
     QString m_seen;
+    QString m_lastToolError;
 };
 } // namespace
 
