@@ -2,10 +2,8 @@
 
 void SimSession::configure(const QJsonObject& config)
 {
-    setLocked(config.value(QLatin1String("session"))
-                  .toObject()
-                  .value(QLatin1String("locked"))
-                  .toBool());
+    setLocked(
+        config.value(QLatin1String("session")).toObject().value(QLatin1String("locked")).toBool());
 }
 
 void SimSession::addState(QJsonObject& state) const
