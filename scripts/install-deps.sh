@@ -23,6 +23,8 @@ packages=(
   openbox xcompmgr
   # tests: the face picture the camera tests make their frames from
   opencv-doc
+  # tests: a window manager for the rest windows, a private D-Bus for the session lock
+  openbox x11-utils dbus-daemon dbus-bin
 )
 
 missing=()

@@ -116,6 +116,8 @@ App::App(QWidget* parent) : KavoWindow(parent)
     create_transitions();
     create_color_output();
 
+    create_new_rest_timer();
+    follow_session();
     create_periodic_timers();
     start_minute_timer();
     apply_global_web_settings();
@@ -136,6 +138,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
 
 App::~App()
 {
+    delete_rest_timer();
     if (m_color_output)
         m_color_output->shut_down();
     if (save_manager())
@@ -161,11 +164,6 @@ SettingsHost::RunState App::run_state() const
     state.timerPaused = m_settings.value(QStringLiteral("TimerPaused"), true).toBool();
     state.cameraActive = m_settings.value(QStringLiteral("CameraActive")).toBool();
     return state;
-}
-
-void App::apply_timer_times()
-{
-    // The rest timer takes its times from here once it exists.
 }
 
 void App::request_page_lists()

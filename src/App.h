@@ -4,11 +4,14 @@
 #include "Singleton.h"
 #include "screens/KavoWindow.h"
 #include "settings/SettingsHost.h"
+#include "timer/InactivityWatch.h"
+#include "timer/RestTimerHost.h"
 
 #include <QJsonObject>
 #include <QList>
 #include <QMap>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -25,11 +28,13 @@ class DragWidget;
 class MagnificationApi;
 class MainScreenForm;
 class PWMControl;
+class NewVersionNotification;
 class QNetworkAccessManager;
 class QNetworkConfigurationManager;
 class QTimer;
 class QWebPage;
 class SensorControl;
+class RestTimer;
 class StatusServer;
 class SystemParametersInfoApi;
 class TemperatureConfigManager;
@@ -440,9 +445,6 @@ private:
     // What the page learns with the settings beside the setting values: the edition's texts,
     // the monitor list, the hidden pages, the PWM status and the debug information.
     void publish_page_state();
-    // The primary screen's size, and the part of it windows may take.
-    QSize primary_screen_size() const;
-    QSize available_screen_size() const;
     void style_web_view();
     void fit_drag_widget_to_scale();
     void show_drag_widget();
@@ -556,7 +558,6 @@ private:
     bool m_first_update_done = false;
     bool m_updating_ui = false;
     int m_monitor_count = 1;
-    int m_idle_ticks = 0;
     float m_fade_progress = 0.0f;
     bool m_fade_showing = true;
 
@@ -593,6 +594,60 @@ private:
     void refresh_blink_count();
     std::unique_ptr<SensorControl> m_sensors;
     // ---- end of sensors ----
+    // ---- Rest timer and break windows (AppTimer.cpp) ----
+public slots:
+    void create_new_rest_timer();
+    void delete_rest_timer();
+    void start_rest();
+    void start_rest_timer();
+    void stop_rest_timer();
+    void toggle_rest_timer(bool stop);
+    void pause_rest_timer(bool checked);
+    bool is_timer_paused();
+    void automatic_timer_pause(bool checked);
+    void timer_type_changed(int value);
+    void work_time_changed(int value);
+    void rest_time_changed(int value);
+    void postpone_time_changed(int value);
+    void automatically_close_rest_screen_changed(bool value);
+    void rest_screen_type_changed(int value);
+    void use_sounds_changed(bool value);
+    void start_eye_exercises();
+    void start_neck_exercises();
+    void start_back_exercises();
+    void new_version_available(const QString& version);
+    // The timer buttons of the tray and the taskbar.
+    void toggle_timer();
+    void reset_timer();
+    void pause_resume_timer();
+    // The keyboard and mouse services call this on every key and mouse move while inactivity
+    // watching is on: the count of idle update ticks starts over.
+    void reset_idle_time();
+
+public:
+    // The break timer; null while there is none.
+    RestTimer* rest_timer() const;
+    // A timer pauser (an application in front) holds the break timer.
+    bool is_timer_paused_by_pauser() const { return m_timer_paused_by_pauser; }
+
+private:
+    void connect_rest_timer();
+    void follow_session();
+    void session_locked();
+    void session_unlocked();
+    // One update tick of inactivity watching (from update_idle_time).
+    void inactivity_tick();
+    void store_timer_state();
+    // " / 12 min 5 sec until rest" for the tray tooltip; empty while the timer shows nothing.
+    QString timer_tooltip_text() const;
+    QJsonObject timer_status_json() const;
+
+    std::unique_ptr<RestTimerHost> m_rest_timer_host;
+    QPointer<RestTimer> m_rest_timer;
+    InactivityWatch m_inactivity;
+    bool m_timer_paused_by_pauser = false;
+    QPointer<NewVersionNotification> m_new_version_notification;
+    // ---- end of rest timer ----
 
     // ---- Modes and types (AppModes.cpp) ----
 public slots:

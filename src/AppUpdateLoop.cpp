@@ -15,9 +15,6 @@
 #include <QTimer>
 
 namespace {
-// Idle ticks after which the rest timer stops for inactivity.
-constexpr int kIdleTicksLimit = 120;
-
 int monitor_count()
 {
     return Platform::current().displays().monitorCount();
@@ -204,7 +201,7 @@ void App::update_kavo_status()
 
 void App::update_tray_icon_tooltip()
 {
-    m_tooltip_text = colors_status_text();
+    m_tooltip_text = colors_status_text() + timer_tooltip_text();
 }
 
 void App::update_times_info()
@@ -213,19 +210,11 @@ void App::update_times_info()
     update_moon_phases_info();
 }
 
-// Counts the ticks without input while inactivity watching is on; the input hooks set the
+// Counts the ticks without input while inactivity watching is on; the input services set the
 // count back to 0. Past the limit the rest timer stops until input comes back.
 void App::update_idle_time()
 {
-    if (setting_flag("TimerPaused"))
-        return;
-    if (setting_flag("UseMouseInactivity") || setting_flag("UseKeyboardInactivity"))
-        ++m_idle_ticks;
-}
-
-bool App::is_idle() const
-{
-    return m_idle_ticks > kIdleTicksLimit;
+    inactivity_tick();
 }
 
 QJsonObject App::status_json()
@@ -244,7 +233,8 @@ QJsonObject App::status_json()
     return {{QStringLiteral("mode"), m_settings.value(QStringLiteral("KavoMode")).toInt()},
             {QStringLiteral("type"), m_settings.value(QStringLiteral("KavoType")).toInt()},
             {QStringLiteral("paused"), is_gamma_paused()},
-            {QStringLiteral("monitors"), monitors}};
+            {QStringLiteral("monitors"), monitors},
+            {QStringLiteral("timer"), timer_status_json()}};
 }
 
 // ---- Pausing ----

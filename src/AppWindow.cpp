@@ -8,8 +8,10 @@
 
 #include "Edition.h"
 #include "KavoLog.h"
+#include "KavoResources.h"
 #include "color/MagnificationApi.h"
 #include "platform/Platform.h"
+#include "screens/DesktopArea.h"
 #include "screens/DisplayScale.h"
 #include "screens/DragWidget.h"
 #include "screens/KavoMessageBox.h"
@@ -25,24 +27,12 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QTimer>
 #include <QWebFrame>
 #include <QWebInspector>
 #include <QWebPage>
 #include <QWebSettings>
 #include <QWebView>
-
-// Resources of a static library are registered by hand; Q_INIT_RESOURCE may not be used
-// inside a namespace.
-static void init_kavo_resources()
-{
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(kavo);
-        return true;
-    }();
-    Q_UNUSED(registered)
-}
 
 namespace {
 const QSize kWindowSize(520, 500);
@@ -54,21 +44,6 @@ const char kIcon[] = ":/images/kavo_green.png";
 SaveManager* save_manager()
 {
     return SaveManager::instance();
-}
-
-// The monitor at the desktop's origin, as the desktop reports it; Qt's primary screen when the
-// desktop reports none.
-QRect primary_screen()
-{
-    const QVector<QRect> monitors = Platform::current().displays().monitorGeometries();
-    for (const QRect& monitor : monitors) {
-        if (monitor.contains(0, 0))
-            return monitor;
-    }
-    if (!monitors.isEmpty())
-        return monitors.first();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect();
 }
 } // namespace
 
@@ -108,7 +83,7 @@ bool App::create_ui()
 {
     if (m_ui)
         return false;
-    init_kavo_resources();
+    register_kavo_resources();
 
     m_drag_widget = new DragWidget(this, [this] {
         return m_settings.value(QStringLiteral("UseLowLevelColorApi")).toBool() &&
@@ -204,7 +179,7 @@ void App::open_kavo_after_load_finished()
 
 QString App::GET_STRING(const QString& translation_string)
 {
-    return QCoreApplication::translate("Translator", translation_string.toUtf8().constData());
+    return translated(translation_string);
 }
 
 void App::bring_to_front()
@@ -291,33 +266,18 @@ void App::use_advanced_settings_changed(bool is_advanced_view, int width, int he
     QMetaObject::invokeMethod(this, "refresh_lightness_screens");
 }
 
-QSize App::primary_screen_size() const
-{
-    return primary_screen().size();
-}
-
-QSize App::available_screen_size() const
-{
-    // Qt knows the panels of the screen it shows the window on; the simulated desktop's
-    // monitors are not Qt's screens, and have no panels.
-    const QRect primary = primary_screen();
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->geometry() == primary)
-            return screen->availableGeometry().size();
-    }
-    return primary.size();
-}
-
 bool App::is_retina_display()
 {
     return DisplayScale::is_retina(m_settings.value(QStringLiteral("UiScale")).toInt(),
-                                   primary_screen_size(), available_screen_size());
+                                   DesktopArea::primary_monitor().size(),
+                                   DesktopArea::primary_available_area().size());
 }
 
 bool App::is_1920_display()
 {
     return DisplayScale::is_1920(m_settings.value(QStringLiteral("UiScale")).toInt(),
-                                 primary_screen_size(), available_screen_size());
+                                 DesktopArea::primary_monitor().size(),
+                                 DesktopArea::primary_available_area().size());
 }
 
 void App::fit_drag_widget_to_scale()

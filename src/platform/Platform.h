@@ -5,10 +5,13 @@
 #include "platform/IClock.h"
 #include "platform/IDesktopInfo.h"
 #include "platform/IDisplays.h"
+#include "platform/IKeyboardGrab.h"
 #include "platform/IMagnifier.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
 #include "platform/IScreenCapture.h"
+#include "platform/ISession.h"
+#include "platform/ISounds.h"
 #include "platform/ISystemParameters.h"
 #include "platform/IWindows.h"
 
@@ -41,6 +44,9 @@ public:
     virtual IDesktopInfo& desktopInfo() = 0;
     virtual IScreenCapture& screenCapture() = 0;
     virtual ICameras& cameras() = 0;
+    virtual ISession& session() = 0;
+    virtual IKeyboardGrab& keyboardGrab() = 0;
+    virtual ISounds& sounds() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

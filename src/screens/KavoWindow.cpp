@@ -2,10 +2,13 @@
 
 #include "KavoLog.h"
 
+#include <QCoreApplication>
 #include <QWebFrame>
 #include <QWebPage>
 
-KavoWindow::KavoWindow(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) {}
+KavoWindow::KavoWindow(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
+{
+}
 
 KavoWindow::~KavoWindow()
 {
@@ -29,4 +32,9 @@ void KavoWindow::addToJavaScriptWindowObject(const QString& name, QWebPage* dom)
 void KavoWindow::log(const QString& message)
 {
     log_line(message);
+}
+
+QString KavoWindow::translated(const QString& text)
+{
+    return QCoreApplication::translate("Translator", text.toUtf8().constData());
 }

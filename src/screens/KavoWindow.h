@@ -17,6 +17,9 @@ public:
     // Gives the window one object to own; the window deletes it when it goes.
     void set_owned_child(QObject* child);
 
+    // `text` in the current language: what the pages' GET_STRING answers.
+    static QString translated(const QString& text);
+
 public slots:
     // Adds this window to the main frame of `dom` under `name`.
     void addToJavaScriptWindowObject(const QString& name, QWebPage* dom);

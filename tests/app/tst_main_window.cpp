@@ -156,8 +156,7 @@ private slots:
                                 "use_mouse_inactivity_changed",
                                 "use_keyboard_inactivity_changed",
                                 "use_software_cursor_changed",
-                                "check_for_updates_changed",
-                                "timer_type_changed"};
+                                "check_for_updates_changed"};
         open_window();
         const QStringList missing = js("Kavo.bindings().map((b) => b.slot).filter((s) => s && "
                                        "typeof native_object[s] !== 'function')")

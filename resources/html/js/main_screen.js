@@ -28,6 +28,9 @@ const MainScreen = (() => {
         { group: "Screen", title: "PWM control", file: "pwm_control_page.html" },
         { group: "Sensors", title: "Artificial intelligence (AI)", name: "AI",
           file: "artificial_intelligence_page.html" },
+        { group: "Breaks", title: "Timer", file: "timer_page.html" },
+        { group: "Breaks", title: "Rest screen", file: "rest_screen_page.html" },
+        { group: "Breaks", title: "Exercises", file: "exercises_page.html" },
         { group: "Kavo", title: "Settings", file: "settings_page.html" },
         { group: "Kavo", title: "System", file: "system_page.html" },
         { group: "Kavo", title: "CPU", file: "cpu_page.html" },
@@ -329,7 +332,10 @@ const MainScreen = (() => {
             selectIn(byId("type-choice"), "data-type", type)
         );
         Kavo.listen("set_remaining_time", showRemainingTime);
-        Kavo.listen("set_timer_message", (message) => showRemainingTime(message, "", ""));
+        // A blank message: the timer counts nothing now.
+        Kavo.listen("set_timer_message", (message) =>
+            showRemainingTime(String(message).trim() || "--:--", Kavo.tr("until"), Kavo.tr("rest"))
+        );
         Kavo.listen("set_screen_count", (count) => {
             screenCount = count;
             buildMonitorTabs();

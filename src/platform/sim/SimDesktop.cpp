@@ -43,6 +43,9 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     const QString configFolder = QFileInfo(m_configPath).absolutePath();
     m_screenCapture.setConfigFolder(configFolder);
     m_cameras.setConfigFolder(configFolder);
+    addService(m_session);
+    addService(m_keyboardGrab);
+    addService(m_sounds);
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });

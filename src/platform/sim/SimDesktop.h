@@ -5,10 +5,13 @@
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimDesktopInfo.h"
 #include "platform/sim/SimDisplays.h"
+#include "platform/sim/SimKeyboardGrab.h"
 #include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimScreenCapture.h"
+#include "platform/sim/SimSession.h"
+#include "platform/sim/SimSounds.h"
 #include "platform/sim/SimSystemParameters.h"
 #include "platform/sim/SimWindows.h"
 
@@ -46,6 +49,9 @@ public:
     IDesktopInfo& desktopInfo() override { return m_desktopInfo; }
     IScreenCapture& screenCapture() override { return m_screenCapture; }
     ICameras& cameras() override { return m_cameras; }
+    ISession& session() override { return m_session; }
+    IKeyboardGrab& keyboardGrab() override { return m_keyboardGrab; }
+    ISounds& sounds() override { return m_sounds; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -83,5 +89,8 @@ private:
     SimDesktopInfo m_desktopInfo;
     SimScreenCapture m_screenCapture;
     SimCameras m_cameras;
+    SimSession m_session;
+    SimKeyboardGrab m_keyboardGrab;
+    SimSounds m_sounds;
     std::vector<SimService*> m_services;
 };

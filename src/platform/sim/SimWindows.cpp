@@ -23,6 +23,15 @@ void SimWindows::bringToFront(QWidget& window)
     changed();
 }
 
+void SimWindows::coverMonitor(QWidget& window, const QRect& monitor)
+{
+    window.move(monitor.topLeft());
+    window.setFixedSize(monitor.width(), monitor.height() + 1);
+    window.show();
+    window.showNormal();
+    window.raise();
+}
+
 bool SimWindows::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {

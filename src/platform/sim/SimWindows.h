@@ -15,6 +15,9 @@ public:
     SimWindows();
 
     void bringToFront(QWidget& window) override;
+    // As the design for Windows places it: at the monitor's corner, one pixel taller than
+    // the monitor.
+    void coverMonitor(QWidget& window, const QRect& monitor) override;
 
     void configure(const QJsonObject&) override {}
     void addState(QJsonObject& state) const override;

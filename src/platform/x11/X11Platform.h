@@ -3,10 +3,13 @@
 #include "platform/Platform.h"
 #include "platform/x11/X11DesktopInfo.h"
 #include "platform/x11/V4l2Cameras.h"
+#include "platform/QtSounds.h"
 #include "platform/x11/X11Displays.h"
+#include "platform/x11/X11KeyboardGrab.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
 #include "platform/x11/X11ScreenCapture.h"
+#include "platform/x11/X11Session.h"
 #include "platform/x11/X11SystemParameters.h"
 #include "platform/x11/X11Windows.h"
 
@@ -35,6 +38,9 @@ public:
     IDesktopInfo& desktopInfo() override { return m_desktopInfo; }
     IScreenCapture& screenCapture() override { return m_screenCapture; }
     ICameras& cameras() override { return m_cameras; }
+    ISession& session() override { return m_session; }
+    IKeyboardGrab& keyboardGrab() override { return m_keyboardGrab; }
+    ISounds& sounds() override { return m_sounds; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -50,4 +56,7 @@ private:
     X11DesktopInfo m_desktopInfo;
     X11ScreenCapture m_screenCapture;
     V4l2Cameras m_cameras;
+    X11Session m_session;
+    X11KeyboardGrab m_keyboardGrab;
+    QtSounds m_sounds;
 };

@@ -1,6 +1,9 @@
 #include "platform/x11/X11Windows.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <X11/Xlib.h>
 
@@ -23,4 +26,17 @@ void X11Windows::bringToFront(QWidget& window)
     XSendEvent(m_display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XRaiseWindow(m_display, id);
     XFlush(m_display);
+}
+
+void X11Windows::coverMonitor(QWidget& window, const QRect& monitor)
+{
+    // The window manager sizes a full-screen window itself; a fixed size would stop it.
+    window.setMinimumSize(0, 0);
+    window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window.createWinId();
+    if (QScreen* screen = QGuiApplication::screenAt(monitor.center()))
+        window.windowHandle()->setScreen(screen);
+    window.setGeometry(monitor);
+    window.showFullScreen();
+    window.raise();
 }

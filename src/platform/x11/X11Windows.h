@@ -12,6 +12,8 @@ public:
     explicit X11Windows(_XDisplay* display) : m_display(display) {}
 
     void bringToFront(QWidget& window) override;
+    // A full-screen window that the window manager keeps on the monitor.
+    void coverMonitor(QWidget& window, const QRect& monitor) override;
 
 private:
     _XDisplay* m_display;

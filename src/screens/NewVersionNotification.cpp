@@ -1,0 +1,34 @@
+#include "screens/NewVersionNotification.h"
+
+#include "App.h"
+#include "KavoLog.h"
+#include "screens/PageScript.h"
+
+NewVersionNotification::NewVersionNotification(const QString& version)
+    : NotificationWindow({QStringLiteral("qrc:/html/notifications/new_version_screen.html"),
+                          QStringLiteral("New version available"), QSize(400, 300),
+                          Corner::BottomRight},
+                         nullptr),
+      m_version(version)
+{
+    show();
+}
+
+void NewVersionNotification::load_finished()
+{
+    // The version comes from the network: it reaches the page as a string, never as code.
+    run(PageScript::call(QStringLiteral("setNewVersion"), {m_version}));
+}
+
+void NewVersionNotification::installClicked()
+{
+    // The download belongs to the updater, which Kavo does not have yet.
+    App* app = App::instance();
+    if (!app || !QMetaObject::invokeMethod(app, "download_new_version"))
+        log_line(QStringLiteral("No updater to download Kavo ") + m_version);
+}
+
+void NewVersionNotification::closeNotification()
+{
+    deleteLater();
+}
