@@ -59,7 +59,7 @@ void App::apply_global_web_settings()
 
 void App::set_kavo_icon()
 {
-    init_kavo_resources();
+    register_kavo_resources();
     const QIcon icon{QString::fromLatin1(kIcon)};
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
