@@ -1,6 +1,7 @@
 #pragma once
 
 #include "schedule/InterpolationValues.h"
+#include "schedule/SleepTimeline.h"
 #include "schedule/TransitionType.h"
 
 // The day/night/sleep schedule from fixed clock times. Keeps the type its last evaluation found.
@@ -15,5 +16,17 @@ public:
     TransitionType get() const { return m_type; }
 
 private:
+    struct NightKey
+    {
+        ClockTransition start;
+        ClockTransition end;
+        bool operator==(const NightKey& other) const
+        {
+            return start == other.start && end == other.end;
+        }
+    };
+
     TransitionType m_type = TransitionType::Day;
+    TimelineCache<NightKey> m_night;
+    SleepTimeline m_sleep;
 };
