@@ -56,6 +56,8 @@ BENCHMARK(applyColorsOnSimulatedDesktop)
     ->Args({4, 0})
     ->Args({1, 1})
     ->Args({4, 1})
+    ->Args({10, 0})
+    ->Args({10, 1})
     ->Unit(benchmark::kMicrosecond);
 
 // One ramp written to the CRTC and read back, on an Xvfb started for the benchmark.

@@ -67,6 +67,7 @@ BENCHMARK(updateKavoTick)
     ->Args({1, 0})
     ->Args({4, 0})
     ->Args({4, 1})
+    ->Args({10, 1})
     ->Unit(benchmark::kMicrosecond);
 } // namespace
 

@@ -2,6 +2,8 @@
 
 #include "KavoLog.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int kInitialSavedSlots = 10;
 constexpr int kFixerEntry = 254;
@@ -12,12 +14,19 @@ WindowsGamma::WindowsGamma(IDisplays& displays, QObject* parent)
 {
 }
 
-void WindowsGamma::refresh_monitors()
+int WindowsGamma::refresh_monitors()
 {
     m_monitor_total = m_displays.monitorCount();
     // Every monitor keeps its own saved slot, however many there are.
     while (m_saved_ramps.size() < m_monitor_total)
         m_saved_ramps.append(GammaRamp::identity());
+    int result = 0;
+    for (int i = m_monitors_saved; i < m_monitor_total; ++i) {
+        if (save_ramp(i) < 0)
+            result = -1;
+    }
+    m_monitors_saved = std::max(m_monitors_saved, m_monitor_total);
+    return result;
 }
 
 int WindowsGamma::monitor_count()
@@ -30,35 +39,56 @@ GammaRamp WindowsGamma::saved_ramp(int index) const
     return m_saved_ramps.value(index, GammaRamp::identity());
 }
 
+bool WindowsGamma::has_gamma(int index)
+{
+    if (m_displays.hasGamma(index)) {
+        m_without_gamma.remove(index);
+        return true;
+    }
+    if (!m_without_gamma.contains(index)) {
+        m_without_gamma.insert(index);
+        log_line(QStringLiteral("Monitor %1 has no gamma ramp; Kavo leaves it as it is.")
+                     .arg(index + 1));
+    }
+    return false;
+}
+
+int WindowsGamma::save_ramp(int index)
+{
+    GammaRamp& slot = m_saved_ramps[index];
+    slot = GammaRamp::identity();
+    if (!has_gamma(index))
+        return 0;
+    if (!m_displays.readRamp(index, slot)) {
+        slot = GammaRamp::identity();
+        log_line(QStringLiteral("Unable to save current gamma ramp."));
+        return -1;
+    }
+    // Some drivers (and Xvfb) report an all-zero ramp: that is no calibration, and keeping
+    // it would turn the screen black.
+    if (slot.isAllZero())
+        slot = GammaRamp::identity();
+    return 0;
+}
+
 int WindowsGamma::save_current_ramps()
 {
-    refresh_monitors();
-    for (int i = 0; i < m_monitor_total; ++i) {
-        GammaRamp& slot = m_saved_ramps[i];
-        slot = GammaRamp::identity();
-        if (!m_displays.readRamp(i, slot)) {
-            log_line(QStringLiteral("Unable to save current gamma ramp."));
-            return -1;
-        }
-        // Some drivers (and Xvfb) report an all-zero ramp: that is no calibration, and keeping
-        // it would turn the screen black.
-        if (slot.isAllZero())
-            slot = GammaRamp::identity();
-    }
-    return 0;
+    m_monitors_saved = 0;
+    return refresh_monitors();
 }
 
 int WindowsGamma::reset()
 {
     refresh_monitors();
+    int result = 0;
     for (int i = 0; i < m_monitor_total; ++i) {
         m_saved_ramps[i] = GammaRamp::identity();
-        if (!m_displays.writeRamp(i, m_saved_ramps[i])) {
+        if (has_gamma(i) && !m_displays.writeRamp(i, m_saved_ramps[i])) {
             log_line(QStringLiteral("Unable to reset gamma ramps."));
-            return -1;
+            result = -1;
         }
     }
-    return 0;
+    return result;
 }
 
 GammaRamp WindowsGamma::base_ramp(int index) const
@@ -68,17 +98,20 @@ GammaRamp WindowsGamma::base_ramp(int index) const
 
 int WindowsGamma::write_base_ramp(int index)
 {
+    if (!has_gamma(index))
+        return 0;
     return m_displays.writeRamp(index, base_ramp(index)) ? 0 : -1;
 }
 
 int WindowsGamma::restore()
 {
     refresh_monitors();
+    int result = 0;
     for (int i = 0; i < m_monitor_total; ++i) {
         if (write_base_ramp(i) < 0)
-            return -1;
+            result = -1;
     }
-    return 0;
+    return result;
 }
 
 int WindowsGamma::restore_monitor(int monitor_number)
@@ -101,25 +134,27 @@ void WindowsGamma::apply_fixer(GammaRamp& ramp) const
 
 int WindowsGamma::set_temperature(RampSettings settings, QList<int> ignored, int monitor_number)
 {
-    if (settings.temperature < 0 || settings.brightness < 0.05f)
+    if (settings.temperature < 0 || !(settings.brightness >= 0.05f))
         return -1;
     refresh_monitors();
-    const int total = m_monitor_total;
-    for (int i = 0; i < total; ++i) {
+    int result = 0;
+    for (int i = 0; i < m_monitor_total; ++i) {
         const int number = i + 1;
         if (monitor_number != 0 && monitor_number != number)
             continue;
         if (ignored.contains(number)) {
-            restore_monitor(number);
+            write_base_ramp(i);
             continue;
         }
+        if (!has_gamma(i))
+            continue;
         GammaRamp ramp = m_inverted ? ColorRamp::invertedIdentity() : base_ramp(i);
         m_ramp.apply(ramp, settings);
         apply_fixer(ramp);
         if (!m_displays.writeRamp(i, ramp)) {
             log_line(QStringLiteral("Unable to set_temperature gamma ramps"));
-            return -1;
+            result = -1;
         }
     }
-    return 0;
+    return result;
 }

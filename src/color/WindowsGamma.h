@@ -3,10 +3,14 @@
 #include "color/IGamma.h"
 #include "platform/IDisplays.h"
 
+#include <QSet>
 #include <QVector>
 
 // The gamma device over the platform's displays. It remembers each monitor's own ramp (a
-// calibration, for example) so that it can be kept under the colours and put back.
+// calibration, for example) so that it can be kept under the colours and put back: the ramps
+// of the monitors there at the start, and of each monitor that appears later as it appears.
+// Every monitor is written on its own: one that refuses a ramp does not keep the others from
+// theirs, and one without a gamma ramp is left alone.
 class WindowsGamma : public IGamma
 {
     Q_OBJECT
@@ -27,12 +31,19 @@ public:
     GammaRamp saved_ramp(int index) const;
 
 private:
-    void refresh_monitors();
+    // Counts the monitors and remembers the ramps of those not seen before; -1 when one of
+    // them could not be read.
+    int refresh_monitors();
+    int save_ramp(int index);
+    // Whether monitor `index` has a gamma ramp; says once when it has none.
+    bool has_gamma(int index);
     GammaRamp base_ramp(int index) const;
     void apply_fixer(GammaRamp& ramp) const;
     int write_base_ramp(int index);
 
     IDisplays& m_displays;
     int m_monitor_total = 0;
+    int m_monitors_saved = 0; // monitors 1..n have had their ramps remembered
     QVector<GammaRamp> m_saved_ramps;
+    QSet<int> m_without_gamma; // monitor indexes already reported to have no gamma ramp
 };

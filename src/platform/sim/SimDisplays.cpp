@@ -11,7 +11,8 @@ const QRect kDefaultMonitor(0, 0, 1920, 1080);
 const char* const kChannelNames[] = {"red", "green", "blue"};
 } // namespace
 
-SimDisplays::SimDisplays() : m_monitors{kDefaultMonitor}, m_ramps{GammaRamp::identity()}
+SimDisplays::SimDisplays()
+    : m_monitors{kDefaultMonitor}, m_withGamma{true}, m_ramps{GammaRamp::identity()}
 {
 }
 
@@ -25,9 +26,14 @@ QVector<QRect> SimDisplays::monitorGeometries() const
     return m_monitors;
 }
 
+bool SimDisplays::hasGamma(int index) const
+{
+    return m_withGamma.value(index, false);
+}
+
 bool SimDisplays::readRamp(int index, GammaRamp& ramp) const
 {
-    if (index < 0 || index >= m_ramps.size())
+    if (!hasGamma(index))
         return false;
     ramp = m_ramps[index];
     return true;
@@ -35,7 +41,7 @@ bool SimDisplays::readRamp(int index, GammaRamp& ramp) const
 
 bool SimDisplays::writeRamp(int index, const GammaRamp& ramp)
 {
-    if (index < 0 || index >= m_ramps.size())
+    if (!hasGamma(index))
         return false;
     if (m_refusalsLeft > 0) {
         --m_refusalsLeft;
@@ -44,8 +50,29 @@ bool SimDisplays::writeRamp(int index, const GammaRamp& ramp)
     if (m_rangeLimited && !(m_rangeUnlocked && m_rangeUnlocked()) && isStrong(ramp))
         return false;
     m_ramps[index] = ramp;
-    changed();
+    rampsChanged();
     return true;
+}
+
+void SimDisplays::rampsChanged()
+{
+    if (m_updateDepth > 0)
+        m_changedInUpdate = true;
+    else
+        changed();
+}
+
+void SimDisplays::beginUpdate()
+{
+    ++m_updateDepth;
+}
+
+void SimDisplays::endUpdate()
+{
+    if (m_updateDepth == 0 || --m_updateDepth > 0 || !m_changedInUpdate)
+        return;
+    m_changedInUpdate = false;
+    changed();
 }
 
 bool SimDisplays::isStrong(const GammaRamp& ramp)
@@ -66,13 +93,15 @@ void SimDisplays::configure(const QJsonObject& config)
     const int refusals = config.value(QLatin1String("refuse_ramp_writes")).toInt();
     if (refusals != m_configuredRefusals)
         m_refusalsLeft = m_configuredRefusals = refusals;
+    const QVector<QRect> monitorsBefore = m_monitors;
+    const QVector<bool> gammaBefore = m_withGamma;
+    m_monitors.clear();
+    m_withGamma.clear();
+    QJsonArray accepted;
     if (!config.contains(QLatin1String("monitors"))) {
         m_monitors = {kDefaultMonitor};
-        configureRamps({});
-        return;
+        m_withGamma = {true};
     }
-    m_monitors.clear();
-    QJsonArray accepted;
     for (const QJsonValue& entry : config.value(QLatin1String("monitors")).toArray()) {
         const QJsonObject monitor = entry.toObject();
         const QRect geometry(monitor.value(QLatin1String("x")).toInt(),
@@ -81,10 +110,13 @@ void SimDisplays::configure(const QJsonObject& config)
                              monitor.value(QLatin1String("height")).toInt(1080));
         if (geometry.isValid()) {
             m_monitors.append(geometry);
+            m_withGamma.append(monitor.value(QLatin1String("gamma")).toBool(true));
             accepted.append(monitor);
         }
     }
     configureRamps(accepted);
+    if (m_monitors != monitorsBefore || m_withGamma != gammaBefore)
+        announceMonitorsChanged();
 }
 
 void SimDisplays::configureRamps(const QJsonArray& monitors)
@@ -141,11 +173,13 @@ void SimDisplays::addState(QJsonObject& state) const
     QJsonArray monitors;
     for (int i = 0; i < m_monitors.size(); ++i) {
         const QRect& geometry = m_monitors[i];
-        monitors.append(QJsonObject{{QStringLiteral("x"), geometry.x()},
-                                    {QStringLiteral("y"), geometry.y()},
-                                    {QStringLiteral("width"), geometry.width()},
-                                    {QStringLiteral("height"), geometry.height()},
-                                    {QStringLiteral("ramp"), rampToJson(m_ramps[i])}});
+        QJsonObject monitor{{QStringLiteral("x"), geometry.x()},
+                            {QStringLiteral("y"), geometry.y()},
+                            {QStringLiteral("width"), geometry.width()},
+                            {QStringLiteral("height"), geometry.height()}};
+        if (m_withGamma[i])
+            monitor.insert(QStringLiteral("ramp"), rampToJson(m_ramps[i]));
+        monitors.append(monitor);
     }
     state.insert(QStringLiteral("monitors"), monitors);
 }
