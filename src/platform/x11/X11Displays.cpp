@@ -31,8 +31,8 @@ void X11Displays::listenForChanges()
     // Without an application (kavoctl, say) the queue is still read on every call.
     if (!QCoreApplication::instance())
         return;
-    m_notifier = std::make_unique<QSocketNotifier>(ConnectionNumber(m_display),
-                                                   QSocketNotifier::Read);
+    m_notifier =
+        std::make_unique<QSocketNotifier>(ConnectionNumber(m_display), QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] {
         takeEvents(true);
         if (!m_stale)
