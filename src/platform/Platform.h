@@ -6,6 +6,7 @@
 #include "platform/IMagnifier.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
+#include "platform/ISession.h"
 #include "platform/ISystemParameters.h"
 #include "platform/IWindows.h"
 
@@ -35,6 +36,8 @@ public:
     virtual ISystemParameters& systemParameters() = 0;
     virtual IWindows& windows() = 0;
     virtual IPower& power() = 0;
+    // Lock, unlock and resume from suspend.
+    virtual ISession& session() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

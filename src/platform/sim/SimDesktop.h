@@ -6,6 +6,7 @@
 #include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimSession.h"
 #include "platform/sim/SimSystemParameters.h"
 #include "platform/sim/SimWindows.h"
 
@@ -40,6 +41,7 @@ public:
     ISystemParameters& systemParameters() override { return m_systemParameters; }
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
+    ISession& session() override { return m_session; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -74,5 +76,6 @@ private:
     SimSystemParameters m_systemParameters;
     SimWindows m_windows;
     SimPower m_power;
+    SimSession m_session;
     std::vector<SimService*> m_services;
 };

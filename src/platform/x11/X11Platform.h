@@ -4,6 +4,7 @@
 #include "platform/x11/X11Displays.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
+#include "platform/x11/X11Session.h"
 #include "platform/x11/X11SystemParameters.h"
 #include "platform/x11/X11Windows.h"
 
@@ -29,6 +30,7 @@ public:
     ISystemParameters& systemParameters() override { return m_systemParameters; }
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
+    ISession& session() override { return m_session; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -41,4 +43,5 @@ private:
     X11SystemParameters m_systemParameters;
     X11Windows m_windows;
     X11Power m_power;
+    X11Session m_session;
 };

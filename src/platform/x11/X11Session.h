@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/ISession.h"
+
+#include <QDBusConnection>
+
+// The session through D-Bus: logind's PrepareForSleep on the system bus tells of a resume, and
+// its Lock and Unlock of this process's session, as well as the screensavers' ActiveChanged on
+// the session bus, of locking and unlocking. Where a bus or a service is missing, its signals
+// simply never come.
+class X11Session : public ISession
+{
+    Q_OBJECT
+
+public:
+    X11Session(QDBusConnection system, QDBusConnection session);
+
+    bool isLocked() const override { return m_locked; }
+
+private slots:
+    void prepareForSleep(bool sleeping);
+    void lockRequested();
+    void unlockRequested();
+    void screensaverActiveChanged(bool active);
+
+private:
+    void findLoginSession();
+    void setLocked(bool locked);
+
+    QDBusConnection m_system;
+    QDBusConnection m_session;
+    bool m_locked = false;
+};
