@@ -2,6 +2,7 @@
 
 float ClockSchedule::interpolate_at(double instantMs, ClockInterpolationValues values)
 {
+    ++m_evaluations;
     if (values.flags.force_night) {
         m_type = TransitionType::Night;
         return values.night_value;

@@ -15,6 +15,9 @@ public:
 
     TransitionType get() const { return m_type; }
 
+    // How many values it has been asked for: what the update loop's cost grows with.
+    int evaluations() const { return m_evaluations; }
+
 private:
     struct NightKey
     {
@@ -27,6 +30,7 @@ private:
     };
 
     TransitionType m_type = TransitionType::Day;
+    int m_evaluations = 0;
     TimelineCache<NightKey> m_night;
     SleepTimeline m_sleep;
 };

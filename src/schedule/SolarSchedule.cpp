@@ -68,6 +68,7 @@ TransitionTimeline SolarSchedule::dayNightTimeline(qint64 day, const NightKey& k
 
 float SolarSchedule::interpolate_at(double instantMs, SolarInterpolationValues values)
 {
+    ++m_evaluations;
     if (values.flags.force_night) {
         m_type = TransitionType::Night;
         return values.night_value;

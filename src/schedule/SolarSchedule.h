@@ -28,6 +28,9 @@ public:
 
     TransitionType get() const { return m_type; }
 
+    // How many values it has been asked for: what the update loop's cost grows with.
+    int evaluations() const { return m_evaluations; }
+
     SunCalculator& calculator() { return m_calculator; }
 
 private:
@@ -64,6 +67,7 @@ private:
 
     SunCalculator m_calculator;
     TransitionType m_type = TransitionType::Day;
+    int m_evaluations = 0;
     TimelineCache<NightKey> m_night;
     SleepTimeline m_sleep;
     std::vector<SunDay> m_sunDays;
