@@ -1,4 +1,5 @@
 #include "platform/Platform.h"
+#include "platform/sim/CompactJson.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/x11/X11Registry.h"
 
@@ -35,18 +36,54 @@ private:
     }
 
 private slots:
+    void stateTextReadsBackAsWritten_data()
+    {
+        QTest::addColumn<QJsonObject>("object");
+        QTest::newRow("ramp levels") << QJsonObject{{"red", QJsonArray{0, 256, 65535}}};
+        QTest::newRow("numbers") << QJsonObject{
+            {"a", -3}, {"b", 0.25}, {"c", 1781120700000.0}, {"d", -1e-7}, {"e", 1e300}};
+        QTest::newRow("texts") << QJsonObject{
+            {"quote \"and\" slash \\", "tab\tline\n\u0001"},
+            {"unicode", QString::fromUtf8("Fen\xc3\xaatre \xe2\x9c\x93")}};
+        QTest::newRow("nesting") << QJsonObject{
+            {"windows", QJsonArray{QJsonObject{{"visible", true}, {"title", QJsonValue()}},
+                                   QJsonArray{}, QJsonObject{}}},
+            {"empty", false}};
+    }
+
+    void stateTextReadsBackAsWritten()
+    {
+        QFETCH(QJsonObject, object);
+        QJsonParseError error{};
+        const QJsonDocument read = QJsonDocument::fromJson(CompactJson::toBytes(object), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(read.object(), object);
+    }
+
     void selectsBackend_data()
     {
         QTest::addColumn<QString>("requested");
         QTest::addColumn<QString>("qtPlatform");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("reportsProblem");
-        QTest::newRow("sim asked on xcb") << "sim" << "xcb" << "sim" << false;
-        QTest::newRow("x11 asked offscreen") << "x11" << "offscreen" << "x11" << false;
-        QTest::newRow("xcb without request") << "" << "xcb" << "x11" << false;
-        QTest::newRow("offscreen") << "" << "offscreen" << "sim" << false;
-        QTest::newRow("minimal") << "" << "minimal" << "sim" << false;
-        QTest::newRow("unknown request") << "wayland" << "xcb" << "x11" << true;
+        QTest::newRow("sim asked on xcb") << "sim"
+                                          << "xcb"
+                                          << "sim" << false;
+        QTest::newRow("x11 asked offscreen") << "x11"
+                                             << "offscreen"
+                                             << "x11" << false;
+        QTest::newRow("xcb without request") << ""
+                                             << "xcb"
+                                             << "x11" << false;
+        QTest::newRow("offscreen") << ""
+                                   << "offscreen"
+                                   << "sim" << false;
+        QTest::newRow("minimal") << ""
+                                 << "minimal"
+                                 << "sim" << false;
+        QTest::newRow("unknown request") << "wayland"
+                                         << "xcb"
+                                         << "x11" << true;
     }
 
     void selectsBackend()
@@ -88,7 +125,8 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(reloaded.count(), 0);
 
-        writeJson(path("broken.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
+        writeJson(path("broken.json"),
+                  R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
         SimDesktop sim(path("broken.json"), QString());
         writeJson(path("broken.json"), "{ not json");
         sim.reloadConfig();
@@ -97,9 +135,11 @@ private slots:
 
     void fixedAndRunningClock()
     {
-        writeJson(path("clock.json"), R"({"clock": {"now": "2026-06-10T21:45:00+02:00", "running": false}})");
+        writeJson(path("clock.json"),
+                  R"({"clock": {"now": "2026-06-10T21:45:00+02:00", "running": false}})");
         SimDesktop sim(path("clock.json"), QString());
-        const qint64 expected = QDateTime::fromString("2026-06-10T19:45:00Z", Qt::ISODate).toMSecsSinceEpoch();
+        const qint64 expected =
+            QDateTime::fromString("2026-06-10T19:45:00Z", Qt::ISODate).toMSecsSinceEpoch();
         QCOMPARE(sim.clock().nowMs(), expected);
 
         writeJson(path("clock.json"), R"({"clock": {"now": 1000, "running": true}})");
@@ -110,7 +150,8 @@ private slots:
 
     void rereadsConfigWhenItChanges()
     {
-        writeJson(path("live.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
+        writeJson(path("live.json"),
+                  R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
         SimDesktop sim(path("live.json"), path("live-state.json"));
         QSignalSpy reloaded(&sim, &SimDesktop::configReloaded);
         writeJson(path("live.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600},
@@ -130,13 +171,19 @@ private slots:
             "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\ICM": {"GdiIcmGammaRange": 256}}})");
         SimDesktop sim(path("registry.json"), path("registry-state.json"));
         IRegistry& registry = sim.registry();
-        QCOMPARE(registry.value("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM",
-                                "GdiIcmGammaRange").toInt(), 256);
+        QCOMPARE(
+            registry
+                .value("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM",
+                       "GdiIcmGammaRange")
+                .toInt(),
+            256);
         QVERIFY(registry.setStartupCommand("Kavo", "\"/opt/kavo/kavo\""));
         QCOMPARE(registry.startupCommand("Kavo"), QString("\"/opt/kavo/kavo\""));
         const QJsonObject keys = readJson(path("registry-state.json"))["registry"].toObject();
         QCOMPARE(keys["HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"]
-                     .toObject()["Kavo"].toString(), QString("\"/opt/kavo/kavo\""));
+                     .toObject()["Kavo"]
+                     .toString(),
+                 QString("\"/opt/kavo/kavo\""));
         QVERIFY(registry.removeStartupCommand("Kavo"));
         QVERIFY(registry.startupCommand("Kavo").isEmpty());
     }

@@ -168,6 +168,19 @@ bool SimDisplays::rampFromJson(const QJsonValue& json, GammaRamp& ramp)
     return true;
 }
 
+QJsonObject SimDisplays::rampState(int index) const
+{
+    m_rampStates.resize(m_ramps.size());
+    auto& [ramp, json] = m_rampStates[index];
+    if (json.isEmpty() || ramp != m_ramps[index]) {
+        ramp = m_ramps[index];
+        // Monitors on the same base show the same ramp: built once, shared.
+        const bool likePrevious = index > 0 && m_ramps[index - 1] == ramp;
+        json = likePrevious ? m_rampStates[index - 1].second : rampToJson(ramp);
+    }
+    return json;
+}
+
 void SimDisplays::addState(QJsonObject& state) const
 {
     QJsonArray monitors;
@@ -178,7 +191,7 @@ void SimDisplays::addState(QJsonObject& state) const
                             {QStringLiteral("width"), geometry.width()},
                             {QStringLiteral("height"), geometry.height()}};
         if (m_withGamma[i])
-            monitor.insert(QStringLiteral("ramp"), rampToJson(m_ramps[i]));
+            monitor.insert(QStringLiteral("ramp"), rampState(i));
         monitors.append(monitor);
     }
     state.insert(QStringLiteral("monitors"), monitors);

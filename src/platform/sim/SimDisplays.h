@@ -44,10 +44,13 @@ private:
     void configureRamps(const QJsonArray& monitors);
 
     void rampsChanged();
+    QJsonObject rampState(int index) const;
 
     QVector<QRect> m_monitors;
     QVector<bool> m_withGamma;
     QVector<GammaRamp> m_ramps;
+    // The state's form of each monitor's ramp, built again only when the ramp changed.
+    mutable QVector<QPair<GammaRamp, QJsonObject>> m_rampStates;
     QVector<QJsonValue> m_configuredRamps;
     bool m_rangeLimited = false;
     int m_configuredRefusals = 0;
