@@ -66,24 +66,12 @@ private slots:
         QTest::addColumn<QString>("qtPlatform");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("reportsProblem");
-        QTest::newRow("sim asked on xcb") << "sim"
-                                          << "xcb"
-                                          << "sim" << false;
-        QTest::newRow("x11 asked offscreen") << "x11"
-                                             << "offscreen"
-                                             << "x11" << false;
-        QTest::newRow("xcb without request") << ""
-                                             << "xcb"
-                                             << "x11" << false;
-        QTest::newRow("offscreen") << ""
-                                   << "offscreen"
-                                   << "sim" << false;
-        QTest::newRow("minimal") << ""
-                                 << "minimal"
-                                 << "sim" << false;
-        QTest::newRow("unknown request") << "wayland"
-                                         << "xcb"
-                                         << "x11" << true;
+        QTest::newRow("sim asked on xcb") << "sim" << "xcb" << "sim" << false;
+        QTest::newRow("x11 asked offscreen") << "x11" << "offscreen" << "x11" << false;
+        QTest::newRow("xcb without request") << "" << "xcb" << "x11" << false;
+        QTest::newRow("offscreen") << "" << "offscreen" << "sim" << false;
+        QTest::newRow("minimal") << "" << "minimal" << "sim" << false;
+        QTest::newRow("unknown request") << "wayland" << "xcb" << "x11" << true;
     }
 
     void selectsBackend()
@@ -125,8 +113,7 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(reloaded.count(), 0);
 
-        writeJson(path("broken.json"),
-                  R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
+        writeJson(path("broken.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
         SimDesktop sim(path("broken.json"), QString());
         writeJson(path("broken.json"), "{ not json");
         sim.reloadConfig();
@@ -135,11 +122,9 @@ private slots:
 
     void fixedAndRunningClock()
     {
-        writeJson(path("clock.json"),
-                  R"({"clock": {"now": "2026-06-10T21:45:00+02:00", "running": false}})");
+        writeJson(path("clock.json"), R"({"clock": {"now": "2026-06-10T21:45:00+02:00", "running": false}})");
         SimDesktop sim(path("clock.json"), QString());
-        const qint64 expected =
-            QDateTime::fromString("2026-06-10T19:45:00Z", Qt::ISODate).toMSecsSinceEpoch();
+        const qint64 expected = QDateTime::fromString("2026-06-10T19:45:00Z", Qt::ISODate).toMSecsSinceEpoch();
         QCOMPARE(sim.clock().nowMs(), expected);
 
         writeJson(path("clock.json"), R"({"clock": {"now": 1000, "running": true}})");
@@ -150,8 +135,7 @@ private slots:
 
     void rereadsConfigWhenItChanges()
     {
-        writeJson(path("live.json"),
-                  R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
+        writeJson(path("live.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
         SimDesktop sim(path("live.json"), path("live-state.json"));
         QSignalSpy reloaded(&sim, &SimDesktop::configReloaded);
         writeJson(path("live.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600},
@@ -171,19 +155,13 @@ private slots:
             "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\ICM": {"GdiIcmGammaRange": 256}}})");
         SimDesktop sim(path("registry.json"), path("registry-state.json"));
         IRegistry& registry = sim.registry();
-        QCOMPARE(
-            registry
-                .value("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM",
-                       "GdiIcmGammaRange")
-                .toInt(),
-            256);
+        QCOMPARE(registry.value("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM",
+                                "GdiIcmGammaRange").toInt(), 256);
         QVERIFY(registry.setStartupCommand("Kavo", "\"/opt/kavo/kavo\""));
         QCOMPARE(registry.startupCommand("Kavo"), QString("\"/opt/kavo/kavo\""));
         const QJsonObject keys = readJson(path("registry-state.json"))["registry"].toObject();
         QCOMPARE(keys["HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"]
-                     .toObject()["Kavo"]
-                     .toString(),
-                 QString("\"/opt/kavo/kavo\""));
+                     .toObject()["Kavo"].toString(), QString("\"/opt/kavo/kavo\""));
         QVERIFY(registry.removeStartupCommand("Kavo"));
         QVERIFY(registry.startupCommand("Kavo").isEmpty());
     }
