@@ -25,8 +25,9 @@ void colorRampApply(benchmark::State& state)
 }
 BENCHMARK(colorRampApply);
 
-// apply_colors on the gamma path of a simulated desktop with range(0) monitors; with range(1)
-// set the desktop writes its state file after every ramp, as in tests and headless runs.
+// apply_colors for all monitors on the gamma path of a simulated desktop with range(0)
+// monitors: one step of a glide. With range(1) set the desktop writes its state file, as in
+// tests and headless runs (once per step).
 void applyColorsOnSimulatedDesktop(benchmark::State& state)
 {
     QTemporaryDir dir;

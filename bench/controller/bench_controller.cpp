@@ -32,7 +32,8 @@ void processEventsFor(int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-// One update_kavo() with range(0) monitors; range(1) turns per-monitor settings on.
+// One update_kavo() with range(0) monitors, without a state file; range(1) turns per-monitor
+// settings on.
 void updateKavoTick(benchmark::State& state)
 {
     QTemporaryDir dir;

@@ -57,6 +57,13 @@ private slots:
         QVERIFY(displays.hasGamma(0));
         QVERIFY(displays.writeRamp(0, ramp));
         QCOMPARE(NextRequest(m_display) - before, 2ul);
+
+        // Whatever the server says about the ramp written arrives before the answer to a
+        // round trip: it is no reason to list the CRTCs again.
+        XSync(m_display, False);
+        const unsigned long afterSync = NextRequest(m_display);
+        QCOMPARE(displays.monitorCount(), 1);
+        QCOMPARE(NextRequest(m_display) - afterSync, 0ul);
         displays.restoreOriginalRamps();
     }
 
