@@ -123,6 +123,45 @@ int WindowsGamma::restore_monitor(int monitor_number)
     return write_base_ramp(index);
 }
 
+void WindowsGamma::set_color_scheme(int scheme)
+{
+    IGamma::set_color_scheme(scheme);
+    ++m_ramp_version;
+}
+
+void WindowsGamma::set_leading_color(int offset)
+{
+    IGamma::set_leading_color(offset);
+    ++m_ramp_version;
+}
+
+const GammaRamp& WindowsGamma::colored_ramp(int index, const GammaRamp& base,
+                                            const RampSettings& settings)
+{
+    const auto matches = [&](const ColoredRamp& known) {
+        const RampSettings& k = known.settings;
+        return k.temperature == settings.temperature && k.brightness == settings.brightness &&
+               k.gamma_red == settings.gamma_red && k.gamma_green == settings.gamma_green &&
+               k.gamma_blue == settings.gamma_blue && known.ramp_version == m_ramp_version &&
+               known.base == base;
+    };
+    if (m_colored.size() <= index)
+        m_colored.resize(index + 1);
+    ColoredRamp& slot = m_colored[index];
+    if (matches(slot))
+        return slot.colored;
+    if (index > 0 && matches(m_colored[index - 1])) {
+        slot = m_colored[index - 1];
+        return slot.colored;
+    }
+    slot.base = base;
+    slot.settings = settings;
+    slot.ramp_version = m_ramp_version;
+    slot.colored = base;
+    m_ramp.apply(slot.colored, settings);
+    return slot.colored;
+}
+
 void WindowsGamma::apply_fixer(GammaRamp& ramp) const
 {
     for (int c = 0; c < 3; ++c) {
@@ -148,8 +187,8 @@ int WindowsGamma::set_temperature(RampSettings settings, QList<int> ignored, int
         }
         if (!has_gamma(i))
             continue;
-        GammaRamp ramp = m_inverted ? ColorRamp::invertedIdentity() : base_ramp(i);
-        m_ramp.apply(ramp, settings);
+        GammaRamp ramp =
+            colored_ramp(i, m_inverted ? ColorRamp::invertedIdentity() : base_ramp(i), settings);
         apply_fixer(ramp);
         if (!m_displays.writeRamp(i, ramp)) {
             log_line(QStringLiteral("Unable to set_temperature gamma ramps"));

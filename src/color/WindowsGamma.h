@@ -24,6 +24,9 @@ public:
     int monitor_count() override;
     int set_temperature(RampSettings settings, QList<int> ignored, int monitor_number) override;
 
+    void set_color_scheme(int scheme) override;
+    void set_leading_color(int offset) override;
+
     // Loads monitor `monitor_number`'s base ramp; 0 or -1.
     int restore_monitor(int monitor_number);
 
@@ -38,6 +41,8 @@ private:
     // Whether monitor `index` has a gamma ramp; says once when it has none.
     bool has_gamma(int index);
     GammaRamp base_ramp(int index) const;
+    // `base` in `settings`' colours; computed again only when something it depends on changed.
+    const GammaRamp& colored_ramp(int index, const GammaRamp& base, const RampSettings& settings);
     void apply_fixer(GammaRamp& ramp) const;
     int write_base_ramp(int index);
 
@@ -46,4 +51,16 @@ private:
     int m_monitors_saved = 0; // monitors 1..n have had their ramps remembered
     QVector<GammaRamp> m_saved_ramps;
     QSet<int> m_without_gamma; // monitor indexes already reported to have no gamma ramp
+
+    // The last coloured ramp of each monitor: most ticks show the colours of the tick before,
+    // and monitors on the same base show the same ramp.
+    struct ColoredRamp
+    {
+        GammaRamp base;
+        RampSettings settings{-1, 0.0f, 0.0f, 0.0f, -1.0f};
+        int ramp_version = -1;
+        GammaRamp colored;
+    };
+    QVector<ColoredRamp> m_colored;
+    int m_ramp_version = 0; // counts the changes of scheme and leading colour
 };

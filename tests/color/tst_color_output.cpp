@@ -168,6 +168,27 @@ private slots:
         QCOMPARE(int(desktop.ramp(0).red[253]), int(calibration.red[253]));
     }
 
+    // The same colours again after the scheme or the leading colour changed: a new ramp.
+    void sameColoursInAnotherSchemeAreComputedAgain()
+    {
+        ColorTestDesktop desktop({{"monitors", ColorTestDesktop::monitors(2)}});
+        WindowsGamma gamma(desktop.sim().displays());
+        gamma.save_current_ramps();
+        gamma.set_temperature(colors(3000), {}, 0);
+        gamma.set_color_scheme(2);
+        gamma.set_temperature(colors(3000), {}, 0);
+        QCOMPARE(desktop.ramp(1), expectedRamp(GammaRamp::identity(), colors(3000), 2));
+        gamma.set_leading_color(3);
+        gamma.set_temperature(colors(3000), {}, 0);
+        ColorRamp ramp;
+        ramp.select_scheme(2);
+        ramp.set_leading_color(3);
+        GammaRamp expected = GammaRamp::identity();
+        ramp.apply(expected, colors(3000));
+        QCOMPARE(desktop.ramp(1), expected);
+        QVERIFY(expected != expectedRamp(GammaRamp::identity(), colors(3000), 2));
+    }
+
     void refusesColoursItCannotShow_data()
     {
         QTest::addColumn<int>("temperature");
