@@ -83,12 +83,5 @@ float SolarSchedule::interpolate_at(double instantMs, SolarInterpolationValues v
     TransitionFactors factors;
     factors.night = timeline.factorAt(shifted);
     factors.nightSide = timeline.risingAt(shifted);
-    if (values.flags.use_sleep) {
-        factors.sleep = m_sleep.factorAt(
-            t, {values.bedtime_hours, values.bedtime_minutes, values.sleep_transition},
-            {values.wake_hours, values.wake_minutes, values.sleep_transition});
-    }
-    const TransitionValues targets{values.day_value, values.night_value, values.sleep_value,
-                                   values.flags.use_sleep != 0};
-    return mixTransitionValues(targets, factors, m_type);
+    return m_sleep.mixValues(t, values, factors, m_type);
 }

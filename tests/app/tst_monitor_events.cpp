@@ -1,6 +1,7 @@
 // The colours follow the desktop between the update ticks: a monitor plugged in, a resume from
 // suspend and an unlock put them on at once; and one tick does each piece of work once.
 #include "AppFixture.h"
+#include "SteppedColours.h"
 #include "color/ColorOutput.h"
 #include "color/ColorRamp.h"
 #include "schedule/ClockPosition.h"
@@ -28,26 +29,6 @@ QByteArray desktop(int monitors, const QString& localTime, const QJsonObject& ex
 
 const QString kNight = QStringLiteral("2026-06-10T21:30:00");
 const QString kNoon = QStringLiteral("2026-06-10T12:00:00");
-
-// No tick comes by itself, and glides move only when the test steps them.
-QVariantMap withoutTicks(QVariantMap extra = {})
-{
-    QVariantMap settings{{"SmoothColorsUpdateInterval", 1000000},
-                         {"PauseTransitionDuration", 40000000},
-                         {"KavoUpdateInterval", 1000000},
-                         {"PreserveGamma", false},
-                         {"UseLowLevelColorApi", true}};
-    for (auto it = extra.begin(); it != extra.end(); ++it)
-        settings.insert(it.key(), it.value());
-    return settings;
-}
-
-QVector<int> expectedRed(int temperature, float brightness)
-{
-    GammaRamp ramp = ColorRamp::computingIdentity();
-    ColorRamp().apply(ramp, RampSettings{temperature, 1, 1, 1, brightness});
-    return QVector<int>(ramp.red.begin(), ramp.red.end());
-}
 
 // The simulated displays, counting what a tick asks of them.
 class CountingDisplays : public IDisplays
@@ -137,7 +118,7 @@ private slots:
     {
         const QJsonObject locked{{"gamma_range_limited", true}};
         AppFixture fixture(desktop(1, kNoon, locked));
-        fixture.start(withoutTicks(
+        fixture.start(steppedSettings(
             {{"UsePerMonitorSettings", true}, {"DayTemperature1", 5800}, {"DayBrightness1", 95}}));
         App& app = fixture.app();
         app.return_colors_timeout(); // per-monitor: the schedule at once
@@ -165,7 +146,7 @@ private slots:
     {
         QFETCH(QString, key);
         AppFixture fixture(desktop(1, kNight));
-        fixture.start(withoutTicks());
+        fixture.start(steppedSettings());
         App& app = fixture.app();
         for (int step = 0; step <= 40; ++step)
             app.return_colors_timeout();
@@ -198,7 +179,7 @@ private slots:
             platform = counting.get();
             return counting;
         });
-        fixture.start(withoutTicks({{"UsePerMonitorSettings", perMonitor}}));
+        fixture.start(steppedSettings({{"UsePerMonitorSettings", perMonitor}}));
         App& app = fixture.app();
         for (int step = 0; step <= 40; ++step)
             app.return_colors_timeout();

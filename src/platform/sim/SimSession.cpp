@@ -9,19 +9,13 @@ void SimSession::configure(const QJsonObject& config)
 
 void SimSession::addState(QJsonObject& state) const
 {
-    state.insert(QStringLiteral("session"), QJsonObject{{QStringLiteral("locked"), m_locked},
+    state.insert(QStringLiteral("session"), QJsonObject{{QStringLiteral("locked"), isLocked()},
                                                         {QStringLiteral("sleeping"), m_sleeping}});
 }
 
 void SimSession::setLocked(bool locked)
 {
-    if (locked == m_locked)
-        return;
-    m_locked = locked;
-    if (locked)
-        emit this->locked();
-    else
-        emit unlocked();
+    reportLocked(locked);
 }
 
 void SimSession::setSleeping(bool sleeping)

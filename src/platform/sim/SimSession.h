@@ -12,8 +12,6 @@ class SimSession : public ISession, public SimService
     Q_OBJECT
 
 public:
-    bool isLocked() const override { return m_locked; }
-
     void configure(const QJsonObject& config) override;
     void addState(QJsonObject& state) const override;
 
@@ -22,6 +20,5 @@ public:
     void setSleeping(bool sleeping);
 
 private:
-    bool m_locked = false;
     bool m_sleeping = false;
 };

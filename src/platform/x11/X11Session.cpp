@@ -61,26 +61,15 @@ void X11Session::prepareForSleep(bool sleeping)
 
 void X11Session::lockRequested()
 {
-    setLocked(true);
+    reportLocked(true);
 }
 
 void X11Session::unlockRequested()
 {
-    setLocked(false);
+    reportLocked(false);
 }
 
 void X11Session::screensaverActiveChanged(bool active)
 {
-    setLocked(active);
-}
-
-void X11Session::setLocked(bool locked)
-{
-    if (locked == m_locked)
-        return;
-    m_locked = locked;
-    if (locked)
-        emit this->locked();
-    else
-        emit unlocked();
+    reportLocked(active);
 }

@@ -15,8 +15,6 @@ class X11Session : public ISession
 public:
     X11Session(QDBusConnection system, QDBusConnection session);
 
-    bool isLocked() const override { return m_locked; }
-
 private slots:
     void prepareForSleep(bool sleeping);
     void lockRequested();
@@ -25,9 +23,7 @@ private slots:
 
 private:
     void findLoginSession();
-    void setLocked(bool locked);
 
     QDBusConnection m_system;
     QDBusConnection m_session;
-    bool m_locked = false;
 };
