@@ -40,8 +40,7 @@ double transitionSeconds(int32_t seconds);
 TransitionTimeline clockTimeline(const QDate& date, const ClockTransition& rise,
                                  const ClockTransition& fall);
 
-// How far into the night `nightFactor` and into the sleep period `sleepFactor` (each 0..1) are,
-// mixed from the day, night and sleep values; `type` is set to what was found.
+// Where an instant stands: how far into the night and into the sleep period (each 0..1).
 struct TransitionFactors
 {
     double night = 0.0;
@@ -49,5 +48,6 @@ struct TransitionFactors
     double sleep = 0.0;
 };
 
+// The day, night and sleep values mixed by `factors`; `type` is set to what was found.
 float mixTransitionValues(const TransitionValues& values, const TransitionFactors& factors,
                           TransitionType& type);
