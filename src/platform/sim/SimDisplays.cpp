@@ -115,8 +115,10 @@ void SimDisplays::configure(const QJsonObject& config)
         }
     }
     configureRamps(accepted);
-    if (m_monitors != monitorsBefore || m_withGamma != gammaBefore)
+    // The first config is the desktop as it is when Kavo starts, no change.
+    if (m_configured && (m_monitors != monitorsBefore || m_withGamma != gammaBefore))
         announceMonitorsChanged();
+    m_configured = true;
 }
 
 void SimDisplays::configureRamps(const QJsonArray& monitors)

@@ -56,6 +56,7 @@ private:
     int m_configuredRefusals = 0;
     int m_refusalsLeft = 0;
     std::function<bool()> m_rangeUnlocked;
+    bool m_configured = false;
     int m_updateDepth = 0;
     bool m_changedInUpdate = false;
 };

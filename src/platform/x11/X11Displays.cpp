@@ -35,8 +35,8 @@ void X11Displays::listenForChanges()
         std::make_unique<QSocketNotifier>(ConnectionNumber(m_display), QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] {
         takeEvents(true);
-        if (!m_stale)
-            return;
+        if (!m_stale || !m_listed)
+            return; // a list nobody has read yet changes for nobody
         const QVector<Crtc> before = m_crtcs;
         if (crtcs() != before)
             announceMonitorsChanged();
@@ -95,6 +95,7 @@ const QVector<X11Displays::Crtc>& X11Displays::crtcs() const
     if (m_stale) {
         // Cleared first: a change reported while listing makes the list stale again.
         m_stale = false;
+        m_listed = true;
         m_crtcs = listCrtcs();
         takeEvents(false);
     }

@@ -65,5 +65,6 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
     mutable QVector<Crtc> m_crtcs;
     mutable bool m_stale = true;
+    mutable bool m_listed = false;
     QMap<unsigned long, CrtcRamp> m_originals;
 };
