@@ -206,6 +206,11 @@ public slots:
     void toggle_inverted_gamma();
     void use_inverted_colors_changed(bool value);
     bool use_inverted_colors();
+    // A monitor was plugged in or out, or changed its mode: the colours go on at once.
+    void monitors_changed();
+    // Puts the colours on every monitor again at once (after a resume or an unlock, when a
+    // driver or the lock screen may have dropped them).
+    void reapply_colors();
     // ---- end of colour output ----
 
     // ---- Schedule: interpolated colours, preview, transition times (AppScheduleSlots.cpp) ----
@@ -541,7 +546,7 @@ private:
     void start_status_server();
     void refresh_after_transition();
     int apply_colors_to(int monitor, int temperature, float brightness_factor);
-    int apply_scheduled_colors(int monitor);
+    int apply_scheduled_colors(int monitor, const ColorPoint& scheduled);
     QString colors_status_text();
     QString preview_time_text() const;
 
@@ -552,6 +557,10 @@ private:
     QTimer* m_fade_timer = nullptr;
     StatusServer* m_status_server = nullptr;
     QMap<int, ColorPoint> m_monitor_colors; // by monitor, with per-monitor settings
+    // What the schedule asks of each monitor this tick, with per-monitor settings.
+    QMap<int, ColorPoint> m_scheduled_colors;
+    void refresh_scheduled_colors();
+    const QMap<int, ColorPoint>& scheduled_colors();
     QString m_tooltip_text;
     QString m_pauser_name;
     bool m_pauser_pause = false;

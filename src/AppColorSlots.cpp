@@ -12,7 +12,6 @@
 #include "platform/Platform.h"
 #include "screens/KavoMessageBox.h"
 
-
 void App::create_color_output()
 {
     Platform& platform = Platform::current();
@@ -23,6 +22,24 @@ void App::create_color_output()
     m_color_output =
         std::make_unique<ColorOutput>(m_settings, m_ignored_monitors, color_output_hooks());
     m_color_output->start();
+    connect(&platform.displays().events(), &DisplayEvents::monitorsChanged, this,
+            &App::monitors_changed);
+    connect(&platform.session(), &ISession::resumed, this, &App::reapply_colors);
+    connect(&platform.session(), &ISession::unlocked, this, &App::reapply_colors);
+}
+
+void App::monitors_changed()
+{
+    log_line(
+        QStringLiteral("Monitors changed: %1").arg(Platform::current().displays().monitorCount()));
+    reapply_colors();
+    update_ui();
+}
+
+void App::reapply_colors()
+{
+    m_color_output->invalidate_cache();
+    update_gamma();
 }
 
 void App::check_gamma_range()
@@ -129,7 +146,6 @@ void App::saturation_changed(int value)
 {
     m_color_output->effect_control().saturation_changed(value);
 }
-
 
 void App::refresh_color_inversion()
 {

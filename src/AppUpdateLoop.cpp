@@ -7,6 +7,7 @@
 #include "KavoLog.h"
 #include "StatusServer.h"
 #include "color/ColorOutput.h"
+#include "color/MonitorColorSettings.h"
 #include "platform/Platform.h"
 #include "settings/SaveManager.h"
 
@@ -94,10 +95,10 @@ int App::apply_colors_to(int monitor, int temperature, float brightness_factor)
     return m_color_output->apply_colors(settings, monitor);
 }
 
-int App::apply_scheduled_colors(int monitor)
+int App::apply_scheduled_colors(int monitor, const ColorPoint& scheduled)
 {
-    const int temperature = static_cast<int>(get_interpolated_color_temperature(monitor));
-    const float brightness = get_interpolated_brightness(monitor) / 100.0f;
+    const int temperature = static_cast<int>(scheduled.temperature);
+    const float brightness = scheduled.brightness / 100.0f;
     m_current_temperature = temperature;
     m_current_brightness = static_cast<int>(brightness * 100.0f);
     m_monitor_colors.insert(monitor, {static_cast<float>(m_current_temperature),
@@ -105,9 +106,35 @@ int App::apply_scheduled_colors(int monitor)
     return apply_colors_to(monitor, temperature, brightness);
 }
 
+// Each monitor's values are computed once per update: the ramps, the status text and the
+// tooltip all take them from here. A monitor that appeared without colours of its own takes
+// the first monitor's.
+void App::refresh_scheduled_colors()
+{
+    const int monitors = monitor_count();
+    for (int monitor : MonitorColorSettings::adoptFirstMonitorColors(m_settings, monitors))
+        log_line(QStringLiteral("Monitor %1 takes the colours of monitor 1").arg(monitor));
+    m_scheduled_colors.clear();
+    for (int monitor = 1; monitor <= monitors; ++monitor) {
+        m_scheduled_colors.insert(monitor, {get_interpolated_color_temperature(monitor),
+                                            get_interpolated_brightness(monitor)});
+    }
+}
+
+const QMap<int, ColorPoint>& App::scheduled_colors()
+{
+    if (m_scheduled_colors.isEmpty())
+        refresh_scheduled_colors();
+    return m_scheduled_colors;
+}
+
 int App::update_gamma()
 {
-    if (!m_color_output || m_automation_paused)
+    if (!m_color_output)
+        return 0;
+    if (setting_flag("UsePerMonitorSettings"))
+        refresh_scheduled_colors();
+    if (m_automation_paused)
         return 0;
     if (m_transitions && m_transitions->any_running())
         return 0;
@@ -129,11 +156,13 @@ int App::update_gamma()
     update_pwm_after_colour_update();
     if (!setting_flag("UsePerMonitorSettings")) {
         m_monitor_colors.clear();
-        return apply_scheduled_colors(0);
+        return apply_scheduled_colors(
+            0, {get_interpolated_color_temperature(0), get_interpolated_brightness(0)});
     }
+    const DisplayUpdate update(Platform::current().displays());
     int result = 0;
-    for (int monitor = 1; monitor <= monitor_count(); ++monitor)
-        result = apply_scheduled_colors(monitor);
+    for (auto it = m_scheduled_colors.cbegin(); it != m_scheduled_colors.cend(); ++it)
+        result = apply_scheduled_colors(it.key(), it.value());
     return result;
 }
 
@@ -179,9 +208,9 @@ QString App::colors_status_text()
     if (!setting_flag("UsePerMonitorSettings"))
         return colors_text(m_current_temperature, m_current_brightness);
     QStringList monitors;
-    for (int monitor = 1; monitor <= monitor_count(); ++monitor) {
-        monitors << colors_text(static_cast<int>(get_interpolated_color_temperature(monitor)),
-                                static_cast<int>(get_interpolated_brightness(monitor)));
+    for (const ColorPoint& scheduled : scheduled_colors()) {
+        monitors << colors_text(static_cast<int>(scheduled.temperature),
+                                static_cast<int>(scheduled.brightness));
     }
     return monitors.join(QStringLiteral(" | "));
 }

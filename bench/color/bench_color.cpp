@@ -25,14 +25,33 @@ void colorRampApply(benchmark::State& state)
 }
 BENCHMARK(colorRampApply);
 
-// apply_colors on the gamma path of a simulated desktop with range(0) monitors; with range(1)
-// set the desktop writes its state file after every ramp, as in tests and headless runs.
+// A calibration-like ramp of its own for each monitor.
+QJsonObject calibration(int seed)
+{
+    QJsonObject ramp;
+    for (const char* channel : {"red", "green", "blue"}) {
+        QJsonArray levels;
+        for (int i = 0; i < GammaRamp::kSize; ++i)
+            levels.append(i * 250 + seed);
+        ramp.insert(channel, levels);
+    }
+    return ramp;
+}
+
+// apply_colors for all monitors on the gamma path of a simulated desktop with range(0)
+// monitors: one step of a glide. With range(1) set the desktop writes its state file, as in
+// tests and headless runs (once per step). With range(2) set every monitor has a calibration of
+// its own, so that no two monitors share a ramp.
 void applyColorsOnSimulatedDesktop(benchmark::State& state)
 {
     QTemporaryDir dir;
     QJsonArray monitors;
-    for (int i = 0; i < state.range(0); ++i)
-        monitors.append(QJsonObject{{"x", 1920 * i}, {"y", 0}, {"width", 1920}, {"height", 1080}});
+    for (int i = 0; i < state.range(0); ++i) {
+        QJsonObject monitor{{"x", 1920 * i}, {"y", 0}, {"width", 1920}, {"height", 1080}};
+        if (state.range(2))
+            monitor.insert("ramp", calibration(i));
+        monitors.append(monitor);
+    }
     QFile config(dir.filePath("config.json"));
     config.open(QIODevice::WriteOnly);
     config.write(QJsonDocument(QJsonObject{{"monitors", monitors}}).toJson());
@@ -51,11 +70,15 @@ void applyColorsOnSimulatedDesktop(benchmark::State& state)
     Platform::uninstall();
 }
 BENCHMARK(applyColorsOnSimulatedDesktop)
-    ->ArgNames({"monitors", "state_file"})
-    ->Args({1, 0})
-    ->Args({4, 0})
-    ->Args({1, 1})
-    ->Args({4, 1})
+    ->ArgNames({"monitors", "state_file", "calibrated"})
+    ->Args({1, 0, 0})
+    ->Args({4, 0, 0})
+    ->Args({1, 1, 0})
+    ->Args({4, 1, 0})
+    ->Args({10, 0, 0})
+    ->Args({10, 1, 0})
+    ->Args({10, 0, 1})
+    ->Args({10, 1, 1})
     ->Unit(benchmark::kMicrosecond);
 
 // One ramp written to the CRTC and read back, on an Xvfb started for the benchmark.

@@ -32,7 +32,8 @@ void processEventsFor(int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-// One update_kavo() with range(0) monitors; range(1) turns per-monitor settings on.
+// One update_kavo() with range(0) monitors, without a state file; range(1) turns per-monitor
+// settings on.
 void updateKavoTick(benchmark::State& state)
 {
     QTemporaryDir dir;
@@ -67,6 +68,7 @@ BENCHMARK(updateKavoTick)
     ->Args({1, 0})
     ->Args({4, 0})
     ->Args({4, 1})
+    ->Args({10, 1})
     ->Unit(benchmark::kMicrosecond);
 } // namespace
 

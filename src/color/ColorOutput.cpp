@@ -1,6 +1,7 @@
 #include "color/ColorOutput.h"
 
 #include "color/CalibrationKeeper.h"
+#include "KavoLog.h"
 #include "color/ColorEffectControl.h"
 #include "color/ColorMatrixRecipe.h"
 #include "color/ColorSettingKeys.h"
@@ -21,6 +22,7 @@ using namespace ColorSettingKeys;
 namespace {
 // How long a start waits for a Kavo, guardian or kavoctl that is letting go of the marker.
 constexpr int kMarkerWaitMs = 2000;
+constexpr float kLowestBrightness = 0.05f;
 
 void log_setting(const char* label, int value)
 {
@@ -138,18 +140,44 @@ ColorOutput::AppliedColors ColorOutput::current_colors(const RampSettings& setti
     return {settings.temperature, settings.brightness, number(kColorEffect), number(kSaturation)};
 }
 
+bool ColorOutput::is_showable(const RampSettings& settings, int monitor_number)
+{
+    // A brightness below 5 % is black; neither it nor a temperature below 0 is sent to a
+    // device, where a refusal would read as the desktop refusing strong ramps.
+    if (settings.temperature >= 0 && settings.brightness >= kLowestBrightness) {
+        m_unshowable.remove(monitor_number);
+        return true;
+    }
+    if (!m_unshowable.contains(monitor_number)) {
+        m_unshowable.insert(monitor_number);
+        log_line(QStringLiteral("Colours %1 K / %2 % not applied to monitor %3")
+                     .arg(settings.temperature)
+                     .arg(static_cast<double>(settings.brightness) * 100.0)
+                     .arg(monitor_number));
+    }
+    return false;
+}
+
 int ColorOutput::apply_colors(RampSettings settings, int monitor_number)
 {
     settings.gamma_red = settings.gamma_green = settings.gamma_blue = 1.0f;
     if (m_applying)
         return 0;
     QScopedValueRollback<bool> busy(m_applying, true);
+    if (!is_showable(settings, monitor_number))
+        return -1;
+    DisplayUpdate update(Platform::current().displays());
     if (uses_gamma_ramps()) {
         const int rc = apply_ramps(settings, monitor_number);
-        if (rc >= 0 || m_gamma_range_unlocked) {
+        if (rc >= 0) {
             m_applied[monitor_number] = current_colors(settings);
-            return rc >= 0 ? rc : 0;
+            return rc;
         }
+        // Nothing of these colours is on the screen now: whatever carries them next (the
+        // ramps again, or the colour matrix) must not take them for applied.
+        invalidate_cache();
+        if (m_gamma_range_unlocked)
+            return 0; // the next update tries again
         repair_gamma_range();
     }
     if (!(m_applied.value(monitor_number) == current_colors(settings)))

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QVariantMap>
 
 #include <functional>
@@ -48,6 +49,8 @@ public:
     // and it is missing.
     void check_gamma_range();
 
+    // Shows `settings` on `monitor_number` (0: all). Colours no screen can show (a
+    // temperature below 0, a brightness below 5 %) are not applied: -1 and one log line.
     int apply_colors(RampSettings settings, int monitor_number);
 
     void fix_gamma() { m_fix_gamma_requested = true; }
@@ -100,6 +103,7 @@ private:
     };
 
     void keep_calibration();
+    bool is_showable(const RampSettings& settings, int monitor_number);
     void create_gamma();
     void create_effects();
     int apply_ramps(const RampSettings& settings, int monitor_number);
@@ -117,6 +121,7 @@ private:
     std::unique_ptr<IColorEffects> m_effects;
     std::unique_ptr<ColorEffectControl> m_effect_control;
     QHash<int, AppliedColors> m_applied; // by monitor number
+    QSet<int> m_unshowable;              // monitors last given colours they cannot show
     bool m_gamma_failed = false;
     bool m_gamma_range_unlocked = false;
     bool m_fix_gamma_requested = false;

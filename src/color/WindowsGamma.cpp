@@ -2,6 +2,8 @@
 
 #include "KavoLog.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int kInitialSavedSlots = 10;
 constexpr int kFixerEntry = 254;
@@ -17,31 +19,19 @@ WindowsGamma::WindowsGamma(IDisplays& displays, CalibrationReader read_calibrati
         };
 }
 
-void WindowsGamma::refresh_monitors()
+int WindowsGamma::refresh_monitors()
 {
     m_monitor_total = m_displays.monitorCount();
     // Every monitor keeps its own saved slot, however many there are.
     while (m_saved_ramps.size() < m_monitor_total)
         m_saved_ramps.append(GammaRamp::identity());
-    // A monitor attached after the ramps were saved keeps its own ramp under the colours too:
-    // it is saved before anything is written to it.
-    for (; m_ramps_saved && m_saved_count < m_monitor_total; ++m_saved_count)
-        save_ramp(m_saved_count);
-}
-
-bool WindowsGamma::save_ramp(int index)
-{
-    GammaRamp& slot = m_saved_ramps[index];
-    slot = GammaRamp::identity();
-    if (!m_read_calibration(index, slot)) {
-        slot = GammaRamp::identity();
-        return false;
+    int result = 0;
+    for (int i = m_monitors_saved; i < m_monitor_total; ++i) {
+        if (save_ramp(i) < 0)
+            result = -1;
     }
-    // Some drivers (and Xvfb) report an all-zero ramp: that is no calibration, and keeping
-    // it would turn the screen black.
-    if (slot.isAllZero())
-        slot = GammaRamp::identity();
-    return true;
+    m_monitors_saved = std::max(m_monitors_saved, m_monitor_total);
+    return result;
 }
 
 int WindowsGamma::monitor_count()
@@ -54,31 +44,56 @@ GammaRamp WindowsGamma::saved_ramp(int index) const
     return m_saved_ramps.value(index, GammaRamp::identity());
 }
 
+bool WindowsGamma::has_gamma(int index)
+{
+    if (m_displays.hasGamma(index)) {
+        m_without_gamma.remove(index);
+        return true;
+    }
+    if (!m_without_gamma.contains(index)) {
+        m_without_gamma.insert(index);
+        log_line(QStringLiteral("Monitor %1 has no gamma ramp; Kavo leaves it as it is.")
+                     .arg(index + 1));
+    }
+    return false;
+}
+
+int WindowsGamma::save_ramp(int index)
+{
+    GammaRamp& slot = m_saved_ramps[index];
+    slot = GammaRamp::identity();
+    if (!has_gamma(index))
+        return 0;
+    if (!m_read_calibration(index, slot)) {
+        slot = GammaRamp::identity();
+        log_line(QStringLiteral("Unable to save current gamma ramp."));
+        return -1;
+    }
+    // Some drivers (and Xvfb) report an all-zero ramp: that is no calibration, and keeping
+    // it would turn the screen black.
+    if (slot.isAllZero())
+        slot = GammaRamp::identity();
+    return 0;
+}
+
 int WindowsGamma::save_current_ramps()
 {
-    refresh_monitors();
-    for (int i = 0; i < m_monitor_total; ++i) {
-        if (!save_ramp(i)) {
-            log_line(QStringLiteral("Unable to save current gamma ramp."));
-            return -1;
-        }
-    }
-    m_saved_count = m_monitor_total;
-    m_ramps_saved = true;
-    return 0;
+    m_monitors_saved = 0;
+    return refresh_monitors();
 }
 
 int WindowsGamma::reset()
 {
     refresh_monitors();
+    int result = 0;
     for (int i = 0; i < m_monitor_total; ++i) {
         m_saved_ramps[i] = GammaRamp::identity();
-        if (!m_displays.writeRamp(i, m_saved_ramps[i])) {
+        if (has_gamma(i) && !m_displays.writeRamp(i, m_saved_ramps[i])) {
             log_line(QStringLiteral("Unable to reset gamma ramps."));
-            return -1;
+            result = -1;
         }
     }
-    return 0;
+    return result;
 }
 
 GammaRamp WindowsGamma::base_ramp(int index) const
@@ -88,17 +103,20 @@ GammaRamp WindowsGamma::base_ramp(int index) const
 
 int WindowsGamma::write_base_ramp(int index)
 {
+    if (!has_gamma(index))
+        return 0;
     return m_displays.writeRamp(index, base_ramp(index)) ? 0 : -1;
 }
 
 int WindowsGamma::restore()
 {
     refresh_monitors();
+    int result = 0;
     for (int i = 0; i < m_monitor_total; ++i) {
         if (write_base_ramp(i) < 0)
-            return -1;
+            result = -1;
     }
-    return 0;
+    return result;
 }
 
 int WindowsGamma::restore_monitor(int monitor_number)
@@ -108,6 +126,45 @@ int WindowsGamma::restore_monitor(int monitor_number)
     if (index < 0 || index >= m_monitor_total)
         return -1;
     return write_base_ramp(index);
+}
+
+void WindowsGamma::set_color_scheme(int scheme)
+{
+    IGamma::set_color_scheme(scheme);
+    ++m_ramp_version;
+}
+
+void WindowsGamma::set_leading_color(int offset)
+{
+    IGamma::set_leading_color(offset);
+    ++m_ramp_version;
+}
+
+const GammaRamp& WindowsGamma::colored_ramp(int index, const GammaRamp& base,
+                                            const RampSettings& settings)
+{
+    const auto matches = [&](const ColoredRamp& known) {
+        const RampSettings& k = known.settings;
+        return k.temperature == settings.temperature && k.brightness == settings.brightness &&
+               k.gamma_red == settings.gamma_red && k.gamma_green == settings.gamma_green &&
+               k.gamma_blue == settings.gamma_blue && known.ramp_version == m_ramp_version &&
+               known.base == base;
+    };
+    if (m_colored.size() <= index)
+        m_colored.resize(index + 1);
+    ColoredRamp& slot = m_colored[index];
+    if (matches(slot))
+        return slot.colored;
+    if (index > 0 && matches(m_colored[index - 1])) {
+        slot = m_colored[index - 1];
+        return slot.colored;
+    }
+    slot.base = base;
+    slot.settings = settings;
+    slot.ramp_version = m_ramp_version;
+    slot.colored = base;
+    m_ramp.apply(slot.colored, settings);
+    return slot.colored;
 }
 
 void WindowsGamma::apply_fixer(GammaRamp& ramp) const
@@ -121,25 +178,27 @@ void WindowsGamma::apply_fixer(GammaRamp& ramp) const
 
 int WindowsGamma::set_temperature(RampSettings settings, QList<int> ignored, int monitor_number)
 {
-    if (settings.temperature < 0 || settings.brightness < 0.05f)
+    if (settings.temperature < 0 || !(settings.brightness >= 0.05f))
         return -1;
     refresh_monitors();
-    const int total = m_monitor_total;
-    for (int i = 0; i < total; ++i) {
+    int result = 0;
+    for (int i = 0; i < m_monitor_total; ++i) {
         const int number = i + 1;
         if (monitor_number != 0 && monitor_number != number)
             continue;
         if (ignored.contains(number)) {
-            restore_monitor(number);
+            write_base_ramp(i);
             continue;
         }
-        GammaRamp ramp = m_inverted ? ColorRamp::invertedIdentity() : base_ramp(i);
-        m_ramp.apply(ramp, settings);
+        if (!has_gamma(i))
+            continue;
+        GammaRamp ramp =
+            colored_ramp(i, m_inverted ? ColorRamp::invertedIdentity() : base_ramp(i), settings);
         apply_fixer(ramp);
         if (!m_displays.writeRamp(i, ramp)) {
             log_line(QStringLiteral("Unable to set_temperature gamma ramps"));
-            return -1;
+            result = -1;
         }
     }
-    return 0;
+    return result;
 }

@@ -3,6 +3,7 @@
 #include "platform/GammaRamp.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QRect>
 #include <QString>
 #include <QVector>
@@ -22,6 +23,17 @@ struct MonitorIdentity
     }
 };
 
+// Announces changes of the monitors; owned by the displays service.
+class DisplayEvents : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // A monitor was added or removed, or one changed its mode, place or gamma. Sent from the
+    // event loop, never from inside a call to the displays service.
+    void monitorsChanged();
+};
+
 // The monitors of the desktop, numbered from 1 in enumeration order (0 means all of them).
 // Methods that take an `index` count from 0: index i is monitor i + 1.
 class IDisplays
@@ -35,6 +47,9 @@ public:
     // Geometry of each monitor in enumeration order; entry i is monitor i + 1.
     virtual QVector<QRect> monitorGeometries() const = 0;
 
+    // Whether monitor `index` has a gamma ramp at all (an output without one has not).
+    virtual bool hasGamma(int index) const = 0;
+
     // Reads the gamma ramp monitor `index` shows now; false when the monitor is gone or the
     // ramp cannot be read.
     virtual bool readRamp(int index, GammaRamp& ramp) const = 0;
@@ -44,4 +59,33 @@ public:
 
     // The identity of monitor `index`; empty when the monitor is gone.
     virtual MonitorIdentity monitorIdentity(int index) const = 0;
+
+    // The ramp writes between beginUpdate() and endUpdate() make one colour update, which the
+    // desktop may report as one change. Pairs may nest.
+    virtual void beginUpdate() {}
+    virtual void endUpdate() {}
+
+    // Where changes of the monitors are announced.
+    DisplayEvents& events() { return m_events; }
+
+protected:
+    // Sends monitorsChanged() once the event loop runs; calls before then count once.
+    void announceMonitorsChanged();
+
+private:
+    DisplayEvents m_events;
+    bool m_announcing = false;
+};
+
+// One colour update of the displays, for as long as it lives.
+class DisplayUpdate
+{
+public:
+    explicit DisplayUpdate(IDisplays& displays) : m_displays(displays) { displays.beginUpdate(); }
+    ~DisplayUpdate() { m_displays.endUpdate(); }
+    DisplayUpdate(const DisplayUpdate&) = delete;
+    DisplayUpdate& operator=(const DisplayUpdate&) = delete;
+
+private:
+    IDisplays& m_displays;
 };

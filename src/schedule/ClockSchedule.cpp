@@ -1,33 +1,21 @@
 #include "schedule/ClockSchedule.h"
 
-#include "schedule/TransitionInterpolation.h"
-
-namespace {
-DayNightBoundaries clockBoundaries(double t, const ClockInterpolationValues& v)
-{
-    const int64_t nightStart = secondsOfDay(v.night_start_hours, v.night_start_minutes);
-    const int64_t nightEnd = secondsOfDay(v.night_end_hours, v.night_end_minutes);
-    DayNightBoundaries bounds;
-    bounds.nightFull = wallClockSeconds(t, nightStart);
-    bounds.nightBegin = bounds.nightFull - v.night_transition;
-    bounds.dayFull = wallClockSeconds(t, nightEnd);
-    bounds.dayBegin = bounds.dayFull - v.day_transition;
-    bounds.nightAfterDay = nightStart > nightEnd;
-    return bounds;
-}
-} // namespace
-
 float ClockSchedule::interpolate_at(double instantMs, ClockInterpolationValues values)
 {
+    ++m_evaluations;
     if (values.flags.force_night) {
         m_type = TransitionType::Night;
         return values.night_value;
     }
     const double t = instantMs / 1000.0;
-    const TransitionValues targets{values.day_value, values.night_value, values.sleep_value,
-                                   values.flags.use_sleep != 0};
-    const SleepBoundaries sleep =
-        sleepBoundaries(t, values.bedtime_hours, values.bedtime_minutes, values.wake_hours,
-                        values.wake_minutes, values.sleep_transition);
-    return interpolateTransition(t, targets, sleep, clockBoundaries(t, values), m_type);
+    // The night transition ends at the night's start, the day transition at its end.
+    const NightKey night{
+        {values.night_start_hours, values.night_start_minutes, values.night_transition},
+        {values.night_end_hours, values.night_end_minutes, values.day_transition}};
+    const TransitionTimeline& timeline = m_night.forLocalDate(
+        t, night, [&](const QDate& date) { return clockTimeline(date, night.start, night.end); });
+    TransitionFactors factors;
+    factors.night = timeline.factorAt(t);
+    factors.nightSide = timeline.risingAt(t);
+    return m_sleep.mixValues(t, values, factors, m_type);
 }

@@ -96,6 +96,14 @@ double onLocalDateOf(double instantMs, double dateOfMs)
 
 SunEvents sunEvents(double latitude, double longitude, double instantMs)
 {
+    SunEvents events = solarDayEvents(latitude, longitude, instantMs);
+    events.sunriseMs = onLocalDateOf(events.sunriseMs, instantMs);
+    events.sunsetMs = onLocalDateOf(events.sunsetMs, instantMs);
+    return events;
+}
+
+SunEvents solarDayEvents(double latitude, double longitude, double instantMs)
+{
     const double lw = -longitude * kRadians;
     const double phi = latitude * kRadians;
     const double n = std::round(sunDayNumber(instantMs) - kTransitCorrection - lw / kTwoPi);
@@ -126,8 +134,8 @@ SunEvents sunEvents(double latitude, double longitude, double instantMs)
     }
     const double set = kJ2000 + kTransitCorrection + (hourAngle + lw) / kTwoPi + n + transit;
     const double rise = noon - (set - noon);
-    events.sunriseMs = onLocalDateOf(julianToInstantMs(rise), instantMs);
-    events.sunsetMs = onLocalDateOf(julianToInstantMs(set), instantMs);
+    events.sunriseMs = julianToInstantMs(rise);
+    events.sunsetMs = julianToInstantMs(set);
     return events;
 }
 

@@ -32,6 +32,10 @@ double onLocalDateOf(double instantMs, double dateOfMs);
 // it, `daylight` says so and both instants are the moment of solar noon or midnight.
 SunEvents sunEvents(double latitude, double longitude, double instantMs);
 
+// The same sunrise and sunset as they happen, around the solar noon of the UTC date of
+// `instantMs`: the sunset may fall on the next local date, the sunrise on the one before.
+SunEvents solarDayEvents(double latitude, double longitude, double instantMs);
+
 // Fraction of the moon's disc that is lit at `unixSeconds`: 0 at new moon, 1 at full moon.
 double moonFraction(double unixSeconds);
 

@@ -3,20 +3,20 @@
 #include "schedule/LocalTime.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
-constexpr int64_t kSecondsPerDay = 86400;
+constexpr int kWindowDays = 2; // dates on each side of the one asked about
+constexpr int32_t kSecondsPerDay = 86400;
 
-// From 0 at `from` to 1 at `to`.
-double rising(double from, double to, double t)
+Transition endingAt(const QDate& date, const ClockTransition& clock, bool rising)
 {
-    return (from - t) / (from - to);
-}
-
-double clampUnit(double factor)
-{
-    return std::clamp(factor, 0.0, 1.0);
+    const int64_t seconds = secondsOfDay(clock.hours, clock.minutes);
+    Transition transition;
+    transition.end = LocalTime::instantAt(date, seconds * 1000) / 1000.0;
+    transition.begin = transition.end - transitionSeconds(clock.seconds);
+    transition.event = transition.end;
+    transition.rising = rising;
+    return transition;
 }
 } // namespace
 
@@ -25,109 +25,45 @@ int64_t secondsOfDay(int32_t hours, int32_t minutes)
     return static_cast<int64_t>(hours) * 3600 + static_cast<int64_t>(minutes) * 60;
 }
 
-double wallClockSeconds(double t, int64_t seconds)
+double transitionSeconds(int32_t seconds)
 {
-    return LocalTime::instantAt(LocalTime::dateOf(t * 1000.0), seconds * 1000) / 1000.0;
+    return static_cast<double>(std::clamp(seconds, 0, kSecondsPerDay));
 }
 
-SleepBoundaries sleepBoundaries(double t, int32_t bedHours, int32_t bedMinutes, int32_t wakeHours,
-                                int32_t wakeMinutes, int32_t transition)
+TransitionTimeline clockTimeline(const QDate& date, const ClockTransition& rise,
+                                 const ClockTransition& fall)
 {
-    int64_t bed = secondsOfDay(bedHours, bedMinutes);
-    int64_t wake = secondsOfDay(wakeHours, wakeMinutes);
-    // A transition that would start before midnight belongs to the next night.
-    if (bed - transition < 0)
-        bed += kSecondsPerDay;
-    if (wake - transition < 0)
-        wake += kSecondsPerDay;
-    SleepBoundaries bounds;
-    bounds.bed = wallClockSeconds(t, bed);
-    bounds.bedStart = bounds.bed - transition;
-    bounds.wake = wallClockSeconds(t, wake);
-    bounds.wakeStart = bounds.wake - transition;
-    bounds.bedAfterWake = bed > wake;
-    return bounds;
+    std::vector<Transition> transitions;
+    for (int day = -kWindowDays; day <= kWindowDays; ++day) {
+        const QDate around = date.addDays(day);
+        transitions.push_back(endingAt(around, rise, true));
+        transitions.push_back(endingAt(around, fall, false));
+    }
+    // A rising and a falling transition that end at the same instant: the rising one first,
+    // so the night (or sleep) is empty rather than a whole day long.
+    std::stable_sort(transitions.begin(), transitions.end(),
+                     [](const Transition& a, const Transition& b) {
+                         return a.event < b.event || (a.event == b.event && a.rising && !b.rising);
+                     });
+    return TransitionTimeline(std::move(transitions), 0.0);
 }
 
-// The rows are tried in order and the first match wins. The rows that reach a full value
-// include their boundary instant, so the exact end of a transition gets the value it ends at.
-double sleepFactor(const SleepBoundaries& s, double t, bool& sleeping)
-{
-    sleeping = true;
-    if (s.bedAfterWake ? t >= s.bed : s.bed <= t && t <= s.wakeStart)
-        return 1.0;
-    if (s.bedStart < t && t < s.bed)
-        return rising(s.bedStart, s.bed, t);
-    if (t > s.wake) {
-        sleeping = false;
-        return 0.0;
-    }
-    if (s.wakeStart < t && t < s.wake)
-        return 1.0 - rising(s.wakeStart, s.wake, t);
-    // Before the wake-up transition of a sleep period that began the evening before.
-    if (s.bedAfterWake && t <= s.wakeStart)
-        return 1.0;
-    sleeping = false; // exactly at wake time, or outside the sleep period
-    return 0.0;
-}
-
-double nightFactor(const DayNightBoundaries& b, double t, TransitionType& side)
-{
-    if (b.daylight != Daylight::Normal) {
-        side = b.daylight == Daylight::PolarNight ? TransitionType::Night : TransitionType::Day;
-        return side == TransitionType::Night ? 1.0 : 0.0;
-    }
-    const bool inNightTransition = b.nightBegin < t && t < b.nightFull;
-    const bool inDayTransition = b.dayBegin < t && t < b.dayFull;
-    if (b.nightAfterDay) {
-        if (t >= b.nightFull || inNightTransition) {
-            side = TransitionType::Night;
-            return inNightTransition ? rising(b.nightBegin, b.nightFull, t) : 1.0;
-        }
-        if (t >= b.dayFull || inDayTransition) {
-            side = TransitionType::Day;
-            return inDayTransition ? 1.0 - rising(b.dayBegin, b.dayFull, t) : 0.0;
-        }
-        if (t < b.dayBegin)
-            side = TransitionType::Night;
-        return 1.0;
-    }
-    if (t >= b.dayFull || inDayTransition) {
-        side = TransitionType::Day;
-        return inDayTransition ? 1.0 - rising(b.dayBegin, b.dayFull, t) : 0.0;
-    }
-    if (t >= b.nightFull || inNightTransition) {
-        side = TransitionType::Night;
-        return inNightTransition ? rising(b.nightBegin, b.nightFull, t) : 1.0;
-    }
-    if (t < b.nightBegin)
-        side = TransitionType::Day;
-    return 0.0;
-}
-
-float interpolateTransition(double t, const TransitionValues& values, const SleepBoundaries& sleep,
-                            const DayNightBoundaries& dayNight, TransitionType& type)
+float mixTransitionValues(const TransitionValues& values, const TransitionFactors& factors,
+                          TransitionType& type)
 {
     // Every evaluation starts from Day, so the reported type goes back to Day or Night once
     // the sleep period (with its wake-up transition) is over: the page and the shortcuts show
     // the type, and a Sleep that outlived the night would mislead them.
-    type = TransitionType::Day;
-    double sleepPart = 0.0;
-    if (values.useSleep) {
-        bool sleeping = false;
-        sleepPart = clampUnit(sleepFactor(sleep, t, sleeping));
-        if (sleeping)
-            type = TransitionType::Sleep;
-    }
+    const double sleepPart = values.useSleep ? std::clamp(factors.sleep, 0.0, 1.0) : 0.0;
+    const bool sleeping = sleepPart > 0.0;
+    type = sleeping ? TransitionType::Sleep
+                    : (factors.nightSide ? TransitionType::Night : TransitionType::Day);
     if (sleepPart == 1.0)
         return values.sleep;
 
-    TransitionType side = type;
-    const float nightPart = static_cast<float>(clampUnit(nightFactor(dayNight, t, side)));
-    if (type != TransitionType::Sleep)
-        type = side;
+    const float nightPart = static_cast<float>(std::clamp(factors.night, 0.0, 1.0));
     const float mixed = (1.0f - nightPart) * values.day + nightPart * values.night;
-    if (sleepPart > 0.0) {
+    if (sleeping) {
         const float s = static_cast<float>(sleepPart);
         return (1.0f - s) * mixed + s * values.sleep;
     }

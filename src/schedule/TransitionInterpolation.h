@@ -1,7 +1,9 @@
 #pragma once
 
-#include "schedule/SunMath.h"
+#include "schedule/TransitionTimeline.h"
 #include "schedule/TransitionType.h"
+
+#include <QDate>
 
 #include <cstdint>
 
@@ -14,47 +16,38 @@ struct TransitionValues
     bool useSleep = false;
 };
 
-// Bedtime and wake time as instants (seconds since the epoch), with the starts of their
-// transitions. `bedAfterWake` compares the two as times of day.
-struct SleepBoundaries
+// A clock time and the transition that ends at it, as the settings give them.
+struct ClockTransition
 {
-    double bed = 0.0;
-    double bedStart = 0.0;
-    double wake = 0.0;
-    double wakeStart = 0.0;
-    bool bedAfterWake = true;
-};
+    int32_t hours = 0;
+    int32_t minutes = 0;
+    int32_t seconds = 0; // length of the transition
 
-// The day and night transitions as instants (seconds since the epoch). `nightAfterDay` is the
-// usual case: night starts later in the day than it ends. `daylight` other than Normal makes
-// the whole date day or night.
-struct DayNightBoundaries
-{
-    double dayBegin = 0.0;
-    double dayFull = 0.0;
-    double nightBegin = 0.0;
-    double nightFull = 0.0;
-    bool nightAfterDay = true;
-    Daylight daylight = Daylight::Normal;
+    bool operator==(const ClockTransition& other) const
+    {
+        return hours == other.hours && minutes == other.minutes && seconds == other.seconds;
+    }
 };
-
-// The instant (seconds since the epoch) at which the local clock shows `secondsOfDay` on the
-// local date of `t`; values past a day count into the following dates. Reading the wall clock
-// rather than adding seconds to midnight keeps the times right on daylight-saving days.
-double wallClockSeconds(double t, int64_t secondsOfDay);
 
 int64_t secondsOfDay(int32_t hours, int32_t minutes);
 
-SleepBoundaries sleepBoundaries(double t, int32_t bedHours, int32_t bedMinutes, int32_t wakeHours,
-                                int32_t wakeMinutes, int32_t transition);
+// A transition length the timeline can use: none below 0, at most a day.
+double transitionSeconds(int32_t seconds);
 
-// How far into the sleep period `t` is (0..1); `sleeping` is set when `t` falls in a row of
-// the sleep period or its transitions.
-double sleepFactor(const SleepBoundaries& sleep, double t, bool& sleeping);
+// The rising transitions ending at `rise` and the falling ones ending at `fall`, one of each
+// per local date from two days before `date` to two days after. Clock times outside a day count
+// into the neighbouring dates.
+TransitionTimeline clockTimeline(const QDate& date, const ClockTransition& rise,
+                                 const ClockTransition& fall);
 
-// How far into the night `t` is (0..1), and whether that is the day or the night side.
-double nightFactor(const DayNightBoundaries& bounds, double t, TransitionType& side);
+// Where an instant stands: how far into the night and into the sleep period (each 0..1).
+struct TransitionFactors
+{
+    double night = 0.0;
+    bool nightSide = false; // the transition in force leads into the night
+    double sleep = 0.0;
+};
 
-// The value at `t` mixed from the day, night and sleep values; `type` is set to what was found.
-float interpolateTransition(double t, const TransitionValues& values, const SleepBoundaries& sleep,
-                            const DayNightBoundaries& dayNight, TransitionType& type);
+// The day, night and sleep values mixed by `factors`; `type` is set to what was found.
+float mixTransitionValues(const TransitionValues& values, const TransitionFactors& factors,
+                          TransitionType& type);

@@ -4,13 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QSaveFile>
 #include <QSettings>
 
 const QByteArray AppFixture::kTwoMonitors =
     R"({"monitors": [{"x": 0, "y": 0, "width": 1920, "height": 1080},
                      {"x": 1920, "y": 0, "width": 1920, "height": 1080}]})";
 
-AppFixture::AppFixture(const QByteArray& desktop)
+AppFixture::AppFixture(const QByteArray& desktop, PlatformWrapper wrap)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Kavo"));
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
@@ -27,7 +28,17 @@ AppFixture::AppFixture(const QByteArray& desktop)
     auto sim = std::make_unique<SimDesktop>(m_dir.filePath(QStringLiteral("desktop.json")),
                                             m_dir.filePath(QStringLiteral("state.json")));
     m_sim = sim.get();
-    Platform::install(std::move(sim));
+    Platform::install(wrap ? wrap(std::move(sim)) : std::move(sim));
+}
+
+void AppFixture::reconfigure(const QByteArray& desktop)
+{
+    QSaveFile config(m_dir.filePath(QStringLiteral("desktop.json")));
+    if (config.open(QIODevice::WriteOnly)) {
+        config.write(desktop);
+        config.commit();
+    }
+    m_sim->reloadConfig();
 }
 
 AppFixture::~AppFixture()

@@ -6,14 +6,19 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // A controller on a simulated desktop of its own, with its own settings folder.
 class AppFixture
 {
 public:
+    // Wraps the simulated desktop into the platform the test installs (one that counts calls,
+    // say); the platform must keep the desktop alive.
+    using PlatformWrapper = std::function<std::unique_ptr<Platform>(std::unique_ptr<SimDesktop>)>;
+
     // Prepares the desktop described by `desktop` (the simulated desktop's config JSON).
-    explicit AppFixture(const QByteArray& desktop = kTwoMonitors);
+    explicit AppFixture(const QByteArray& desktop = kTwoMonitors, PlatformWrapper wrap = {});
     ~AppFixture();
 
     static const QByteArray kTwoMonitors;
@@ -26,6 +31,8 @@ public:
     App& app() { return *m_app; }
     SaveManager& save_manager() { return *m_save_manager; }
     SimDesktop& desktop() { return *m_sim; }
+    // Replaces the desktop's config and reads it at once (a monitor plugged in, say).
+    void reconfigure(const QByteArray& desktop);
     QString settings_file() const;
     QVariant stored(const QString& key) const;
     // The 256-entry ramp monitor `monitor` (from 1) holds, channel "red", "green" or "blue".

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "SteppedColours.h"
 #include "Presets.h"
 #include "color/ColorRamp.h"
 
@@ -21,29 +22,6 @@ QByteArray desktopAt(const QString& localTime)
 const QString kNight = QStringLiteral("2026-06-10T21:30:00");
 const QString kNoon = QStringLiteral("2026-06-10T12:00:00");
 
-// Glides that only move when the test steps them, over 40 steps, with ramps built on the
-// plain identity so they can be compared with the colour arithmetic.
-QVariantMap steppedSettings(QVariantMap extra = {})
-{
-    QVariantMap settings{{"SmoothColorsUpdateInterval", 1000000},
-                         {"PauseTransitionDuration", 40000000},
-                         {"KavoUpdateInterval", 1000000},
-                         {"PreserveGamma", false},
-                         {"UseLowLevelColorApi", true}};
-    for (auto it = extra.begin(); it != extra.end(); ++it)
-        settings.insert(it.key(), it.value());
-    return settings;
-}
-
-QVector<int> expectedRed(int temperature, float brightness)
-{
-    GammaRamp ramp = ColorRamp::computingIdentity();
-    RampSettings settings;
-    settings.temperature = temperature;
-    settings.brightness = brightness;
-    ColorRamp().apply(ramp, settings);
-    return QVector<int>(ramp.red.begin(), ramp.red.end());
-}
 } // namespace
 
 class TestUpdateLoop : public QObject

@@ -28,6 +28,16 @@ public:
     ~ColorTestDesktop() { Platform::uninstall(); }
 
     SimDesktop& sim() { return *m_sim; }
+
+    // Replaces the desktop's config, as a test that plugs a monitor in does.
+    void reconfigure(const QJsonObject& config)
+    {
+        QSaveFile file(configPath());
+        file.open(QIODevice::WriteOnly);
+        file.write(QJsonDocument(config).toJson());
+        file.commit();
+        m_sim->reloadConfig();
+    }
     QString configPath() const { return m_dir.filePath(QStringLiteral("config.json")); }
 
     GammaRamp ramp(int index) const
@@ -48,6 +58,13 @@ public:
             monitors.append(monitor);
         }
         return monitors;
+    }
+
+    // A monitor next to the others that has no gamma ramp.
+    static QJsonObject monitorWithoutGamma(int position)
+    {
+        return {
+            {"x", 1920 * position}, {"y", 0}, {"width", 1920}, {"height", 1080}, {"gamma", false}};
     }
 
     // A calibration-like ramp, different for every `seed`.

@@ -14,6 +14,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 RampSettings colors(int temperature, float brightness = 1.0f)
 {
@@ -164,6 +166,27 @@ private slots:
         gamma.set_temperature(colors(6500), {}, 0);
         QCOMPARE(int(desktop.ramp(0).blue[254]), expected);
         QCOMPARE(int(desktop.ramp(0).red[253]), int(calibration.red[253]));
+    }
+
+    // The same colours again after the scheme or the leading colour changed: a new ramp.
+    void sameColoursInAnotherSchemeAreComputedAgain()
+    {
+        ColorTestDesktop desktop({{"monitors", ColorTestDesktop::monitors(2)}});
+        WindowsGamma gamma(desktop.sim().displays());
+        gamma.save_current_ramps();
+        gamma.set_temperature(colors(3000), {}, 0);
+        gamma.set_color_scheme(2);
+        gamma.set_temperature(colors(3000), {}, 0);
+        QCOMPARE(desktop.ramp(1), expectedRamp(GammaRamp::identity(), colors(3000), 2));
+        gamma.set_leading_color(3);
+        gamma.set_temperature(colors(3000), {}, 0);
+        ColorRamp ramp;
+        ramp.select_scheme(2);
+        ramp.set_leading_color(3);
+        GammaRamp expected = GammaRamp::identity();
+        ramp.apply(expected, colors(3000));
+        QCOMPARE(desktop.ramp(1), expected);
+        QVERIFY(expected != expectedRamp(GammaRamp::identity(), colors(3000), 2));
     }
 
     void refusesColoursItCannotShow_data()
@@ -337,6 +360,97 @@ private slots:
     {
         ColorTestDesktop desktop({});
         QCOMPARE(Controller().output.read_gamma_registry(), 0);
+    }
+
+    void refusedRampIsNotTakenForApplied()
+    {
+        ColorTestDesktop desktop({{"monitors", ColorTestDesktop::monitors(1)},
+                                  {"capabilities", QJsonObject{{"magnifier", true}}}});
+        MagnificationApi magnification(desktop.sim().magnifier(), desktop.sim().displays());
+        Controller controller;
+        controller.output.start();
+        QCOMPARE(controller.output.apply_colors(colors(3000, 0.7f), 0), 0);
+
+        desktop.reconfigure(QJsonObject{{"monitors", ColorTestDesktop::monitors(1)},
+                                        {"capabilities", QJsonObject{{"magnifier", true}}},
+                                        {"refuse_ramp_writes", 1}});
+        controller.output.apply_colors(colors(3000, 0.7f), 0);
+        QVERIFY(controller.output.is_gamma_failed());
+        // The same colours as before the refusal: the matrix still has to carry them.
+        ColorMatrixRecipe recipe;
+        recipe.settings = colors(3000, 0.7f);
+        QCOMPARE(matrixFromJson(desktop.sim().state()["fullscreen_matrix"]),
+                 toVector(recipe.build(ColorRamp())));
+        QCOMPARE(desktop.ramp(0), GammaRamp::identity());
+    }
+
+    void everyMonitorIsWrittenOnItsOwn()
+    {
+        const GammaRamp calibration = ColorTestDesktop::calibration(5);
+        QJsonArray monitors = ColorTestDesktop::monitors(3, {{}, {}, calibration});
+        monitors[1] = ColorTestDesktop::monitorWithoutGamma(1);
+        ColorTestDesktop desktop({{"monitors", monitors}, {"gamma_range_limited", true}});
+        Controller controller;
+        controller.output.start();
+        controller.output.check_gamma_range();
+
+        QCOMPARE(controller.output.apply_colors(colors(4000), 0), 0);
+        QVERIFY(!controller.output.is_gamma_failed());
+        QCOMPARE(desktop.ramp(0), expectedRamp(GammaRamp::identity(), colors(4000)));
+        QCOMPARE(desktop.ramp(2), expectedRamp(calibration, colors(4000)));
+        const QJsonArray state = desktop.sim().state()["monitors"].toArray();
+        QVERIFY(!state[1].toObject().contains("ramp"));
+
+        // A refusal on the first monitor does not keep the last from its colours.
+        desktop.reconfigure(QJsonObject{{"monitors", monitors}, {"refuse_ramp_writes", 1}});
+        WindowsGamma gamma(desktop.sim().displays());
+        QCOMPARE(gamma.save_current_ramps(), 0);
+        QCOMPARE(gamma.saved_ramp(2), expectedRamp(calibration, colors(4000)));
+        QCOMPARE(gamma.set_temperature(colors(3000), {}, 0), -1);
+        QCOMPARE(desktop.ramp(2), expectedRamp(gamma.saved_ramp(2), colors(3000)));
+        QCOMPARE(gamma.restore(), 0);
+        QCOMPARE(desktop.ramp(0), gamma.saved_ramp(0));
+    }
+
+    void monitorPluggedInLaterKeepsItsOwnRamp()
+    {
+        ColorTestDesktop desktop({{"monitors", ColorTestDesktop::monitors(1)}});
+        WindowsGamma gamma(desktop.sim().displays());
+        QCOMPARE(gamma.save_current_ramps(), 0);
+        const GammaRamp calibration = ColorTestDesktop::calibration(9);
+        desktop.reconfigure(
+            QJsonObject{{"monitors", ColorTestDesktop::monitors(2, {{}, calibration})}});
+        QCOMPARE(gamma.set_temperature(colors(3000), {}, 0), 0);
+        QCOMPARE(desktop.ramp(1), expectedRamp(calibration, colors(3000)));
+        QCOMPARE(gamma.restore(), 0);
+        QCOMPARE(desktop.ramp(1), calibration);
+    }
+
+    void coloursNoScreenCanShowReachNoDevice_data()
+    {
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<float>("brightness");
+        QTest::newRow("0 K / 0 %") << 0 << 0.0f;
+        QTest::newRow("brightness 4 %") << 6500 << 0.04f;
+        QTest::newRow("negative temperature") << -1 << 1.0f;
+        QTest::newRow("brightness not a number") << 6500 << std::numeric_limits<float>::quiet_NaN();
+    }
+
+    void coloursNoScreenCanShowReachNoDevice()
+    {
+        QFETCH(int, temperature);
+        QFETCH(float, brightness);
+        ColorTestDesktop desktop(
+            {{"monitors", ColorTestDesktop::monitors(2)}, {"gamma_range_limited", true}});
+        Controller controller;
+        controller.output.start();
+        controller.output.check_gamma_range();
+        QCOMPARE(controller.output.apply_colors(colors(temperature, brightness), 2), -1);
+        QVERIFY(!controller.output.is_gamma_failed());
+        QVERIFY(controller.messages.isEmpty());
+        QCOMPARE(desktop.ramp(1), GammaRamp::identity());
+        QCOMPARE(controller.output.apply_colors(colors(6000), 2), 0);
+        QCOMPARE(desktop.ramp(1), expectedRamp(GammaRamp::identity(), colors(6000)));
     }
 
     void failedResetRebuildsTheGammaDevice()

@@ -130,7 +130,7 @@ private slots:
 
     void theScreenSaverLocksTheSession()
     {
-        X11Session session;
+        X11Session session(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
         QSignalSpy locked(&session, &ISession::locked);
         QSignalSpy unlocked(&session, &ISession::unlocked);
         // The match rule reaches the bus asynchronously: send until the first one arrives.

@@ -1,4 +1,5 @@
 #include "platform/Platform.h"
+#include "platform/sim/CompactJson.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/x11/X11Registry.h"
 
@@ -35,6 +36,30 @@ private:
     }
 
 private slots:
+    void stateTextReadsBackAsWritten_data()
+    {
+        QTest::addColumn<QJsonObject>("object");
+        QTest::newRow("ramp levels") << QJsonObject{{"red", QJsonArray{0, 256, 65535}}};
+        QTest::newRow("numbers") << QJsonObject{
+            {"a", -3}, {"b", 0.25}, {"c", 1781120700000.0}, {"d", -1e-7}, {"e", 1e300}};
+        QTest::newRow("texts") << QJsonObject{
+            {"quote \"and\" slash \\", "tab\tline\n\u0001"},
+            {"unicode", QString::fromUtf8("Fen\xc3\xaatre \xe2\x9c\x93")}};
+        QTest::newRow("nesting") << QJsonObject{
+            {"windows", QJsonArray{QJsonObject{{"visible", true}, {"title", QJsonValue()}},
+                                   QJsonArray{}, QJsonObject{}}},
+            {"empty", false}};
+    }
+
+    void stateTextReadsBackAsWritten()
+    {
+        QFETCH(QJsonObject, object);
+        QJsonParseError error{};
+        const QJsonDocument read = QJsonDocument::fromJson(CompactJson::toBytes(object), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(read.object(), object);
+    }
+
     void selectsBackend_data()
     {
         QTest::addColumn<QString>("requested");

@@ -2,6 +2,7 @@
 
 #include "KavoLog.h"
 #include "platform/GammaRangeRegistry.h"
+#include "platform/sim/CompactJson.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -147,7 +148,7 @@ void SimDesktop::writeState()
     const QString partial = m_statePath + QStringLiteral(".partial");
     QFile file(partial);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(QJsonDocument(state()).toJson(QJsonDocument::Compact)) < 0) {
+        file.write(CompactJson::toBytes(state())) < 0) {
         log_line(QStringLiteral("Simulated desktop state not writable: ") + m_statePath);
         return;
     }

@@ -19,8 +19,8 @@ MonitorIdentity configuredIdentity(const QJsonObject& monitor, int index)
 } // namespace
 
 SimDisplays::SimDisplays()
-    : m_monitors{kDefaultMonitor},
-      m_identities{configuredIdentity({}, 0)}, m_ramps{GammaRamp::identity()}
+    : m_monitors{kDefaultMonitor}, m_identities{configuredIdentity({}, 0)}, m_withGamma{true},
+      m_ramps{GammaRamp::identity()}
 {
 }
 
@@ -34,9 +34,14 @@ QVector<QRect> SimDisplays::monitorGeometries() const
     return m_monitors;
 }
 
+bool SimDisplays::hasGamma(int index) const
+{
+    return m_withGamma.value(index, false);
+}
+
 bool SimDisplays::readRamp(int index, GammaRamp& ramp) const
 {
-    if (index < 0 || index >= m_ramps.size())
+    if (!hasGamma(index))
         return false;
     ramp = m_ramps[index];
     return true;
@@ -49,7 +54,7 @@ MonitorIdentity SimDisplays::monitorIdentity(int index) const
 
 bool SimDisplays::writeRamp(int index, const GammaRamp& ramp)
 {
-    if (index < 0 || index >= m_ramps.size())
+    if (!hasGamma(index))
         return false;
     if (m_refusalsLeft > 0) {
         --m_refusalsLeft;
@@ -58,8 +63,29 @@ bool SimDisplays::writeRamp(int index, const GammaRamp& ramp)
     if (m_rangeLimited && !(m_rangeUnlocked && m_rangeUnlocked()) && isStrong(ramp))
         return false;
     m_ramps[index] = ramp;
-    changed();
+    rampsChanged();
     return true;
+}
+
+void SimDisplays::rampsChanged()
+{
+    if (m_updateDepth > 0)
+        m_changedInUpdate = true;
+    else
+        changed();
+}
+
+void SimDisplays::beginUpdate()
+{
+    ++m_updateDepth;
+}
+
+void SimDisplays::endUpdate()
+{
+    if (m_updateDepth == 0 || --m_updateDepth > 0 || !m_changedInUpdate)
+        return;
+    m_changedInUpdate = false;
+    changed();
 }
 
 bool SimDisplays::isStrong(const GammaRamp& ramp)
@@ -80,15 +106,17 @@ void SimDisplays::configure(const QJsonObject& config)
     const int refusals = config.value(QLatin1String("refuse_ramp_writes")).toInt();
     if (refusals != m_configuredRefusals)
         m_refusalsLeft = m_configuredRefusals = refusals;
+    const QVector<QRect> monitorsBefore = m_monitors;
+    const QVector<bool> gammaBefore = m_withGamma;
+    m_monitors.clear();
+    m_identities.clear();
+    m_withGamma.clear();
+    QJsonArray accepted;
     if (!config.contains(QLatin1String("monitors"))) {
         m_monitors = {kDefaultMonitor};
         m_identities = {configuredIdentity({}, 0)};
-        configureRamps({});
-        return;
+        m_withGamma = {true};
     }
-    m_monitors.clear();
-    m_identities.clear();
-    QJsonArray accepted;
     for (const QJsonValue& entry : config.value(QLatin1String("monitors")).toArray()) {
         const QJsonObject monitor = entry.toObject();
         const QRect geometry(monitor.value(QLatin1String("x")).toInt(),
@@ -98,10 +126,15 @@ void SimDisplays::configure(const QJsonObject& config)
         if (geometry.isValid()) {
             m_identities.append(configuredIdentity(monitor, m_monitors.size()));
             m_monitors.append(geometry);
+            m_withGamma.append(monitor.value(QLatin1String("gamma")).toBool(true));
             accepted.append(monitor);
         }
     }
     configureRamps(accepted);
+    // The first config is the desktop as it is when Kavo starts, no change.
+    if (m_configured && (m_monitors != monitorsBefore || m_withGamma != gammaBefore))
+        announceMonitorsChanged();
+    m_configured = true;
 }
 
 void SimDisplays::configureRamps(const QJsonArray& monitors)
@@ -135,16 +168,31 @@ bool SimDisplays::rampFromJson(const QJsonValue& json, GammaRamp& ramp)
     return GammaRampJson::fromJson(json, ramp);
 }
 
+QJsonObject SimDisplays::rampState(int index) const
+{
+    m_rampStates.resize(m_ramps.size());
+    auto& [ramp, json] = m_rampStates[index];
+    if (json.isEmpty() || ramp != m_ramps[index]) {
+        ramp = m_ramps[index];
+        // Monitors on the same base show the same ramp: built once, shared.
+        const bool likePrevious = index > 0 && m_ramps[index - 1] == ramp;
+        json = likePrevious ? m_rampStates[index - 1].second : rampToJson(ramp);
+    }
+    return json;
+}
+
 void SimDisplays::addState(QJsonObject& state) const
 {
     QJsonArray monitors;
     for (int i = 0; i < m_monitors.size(); ++i) {
         const QRect& geometry = m_monitors[i];
-        monitors.append(QJsonObject{{QStringLiteral("x"), geometry.x()},
-                                    {QStringLiteral("y"), geometry.y()},
-                                    {QStringLiteral("width"), geometry.width()},
-                                    {QStringLiteral("height"), geometry.height()},
-                                    {QStringLiteral("ramp"), rampToJson(m_ramps[i])}});
+        QJsonObject monitor{{QStringLiteral("x"), geometry.x()},
+                            {QStringLiteral("y"), geometry.y()},
+                            {QStringLiteral("width"), geometry.width()},
+                            {QStringLiteral("height"), geometry.height()}};
+        if (m_withGamma[i])
+            monitor.insert(QStringLiteral("ramp"), rampState(i));
+        monitors.append(monitor);
     }
     state.insert(QStringLiteral("monitors"), monitors);
 }

@@ -3,9 +3,10 @@
 #include "platform/ISession.h"
 #include "platform/sim/SimService.h"
 
-// The session lock from the config's "session": {"locked": true}; each change of the value
-// (the config is re-read when it changes) is reported as locked() or unlocked(). The state
-// shows it as "session": {"locked": bool}.
+// The session as the config's "session" object describes it: {"locked": true} locks it,
+// false unlocks it; {"sleeping": true} suspends the machine and false wakes it, which is
+// reported as a resume. A change is reported when the config changes, as a desktop would.
+// The state shows the same object.
 class SimSession : public ISession, public SimService
 {
     Q_OBJECT
@@ -13,4 +14,11 @@ class SimSession : public ISession, public SimService
 public:
     void configure(const QJsonObject& config) override;
     void addState(QJsonObject& state) const override;
+
+    // Test control: what the desktop would report.
+    void setLocked(bool locked);
+    void setSleeping(bool sleeping);
+
+private:
+    bool m_sleeping = false;
 };

@@ -1,4 +1,9 @@
 #include "platform/x11/X11Displays.h"
+
+// Qt's headers before X11's, whose macros (None, Bool) clash with Qt's names.
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
 #include "platform/x11/X11ErrorTrap.h"
 
 #include <X11/Xlib.h>
@@ -8,53 +13,119 @@
 
 X11Displays::X11Displays(_XDisplay* display) : m_display(display)
 {
+    listenForChanges();
 }
 
-template <typename Visit> void X11Displays::forEachActiveCrtc(Visit visit) const
+X11Displays::~X11Displays() = default;
+
+void X11Displays::listenForChanges()
 {
+    int errorBase = 0;
+    if (!XRRQueryExtension(m_display, &m_randrEventBase, &errorBase)) {
+        m_randrEventBase = -1;
+        return;
+    }
+    XRRSelectInput(m_display, RootWindow(m_display, DefaultScreen(m_display)),
+                   RRScreenChangeNotifyMask | RRCrtcChangeNotifyMask | RROutputChangeNotifyMask);
+    XFlush(m_display);
+    // Without an application (kavoctl, say) the queue is still read on every call.
+    if (!QCoreApplication::instance())
+        return;
+    m_notifier =
+        std::make_unique<QSocketNotifier>(ConnectionNumber(m_display), QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] {
+        takeEvents(true);
+        if (!m_stale || !m_listed)
+            return; // a list nobody has read yet changes for nobody
+        const QVector<Crtc> before = m_crtcs;
+        if (crtcs() != before)
+            announceMonitorsChanged();
+    });
+}
+
+void X11Displays::takeEvents(bool read) const
+{
+    while (XEventsQueued(m_display, read ? QueuedAfterReading : QueuedAlready) > 0) {
+        XEvent event;
+        XNextEvent(m_display, &event);
+        if (m_randrEventBase < 0)
+            continue;
+        if (event.type == m_randrEventBase + RRScreenChangeNotify) {
+            XRRUpdateConfiguration(&event);
+            m_stale = true;
+        } else if (event.type == m_randrEventBase + RRNotify) {
+            m_stale = true;
+        }
+    }
+}
+
+QVector<X11Displays::Crtc> X11Displays::listCrtcs() const
+{
+    QVector<Crtc> crtcs;
     const Window root = RootWindow(m_display, DefaultScreen(m_display));
     X11ErrorTrap trap(m_display);
     XRRScreenResources* resources = XRRGetScreenResourcesCurrent(m_display, root);
     if (!resources)
-        return;
+        return crtcs;
     for (int i = 0; i < resources->ncrtc; ++i) {
-        XRRCrtcInfo* crtc = XRRGetCrtcInfo(m_display, resources, resources->crtcs[i]);
-        if (!crtc)
+        XRRCrtcInfo* info = XRRGetCrtcInfo(m_display, resources, resources->crtcs[i]);
+        if (!info)
             continue;
-        if (crtc->mode != 0 && crtc->noutput > 0)
-            visit(resources->crtcs[i], *crtc);
-        XRRFreeCrtcInfo(crtc);
+        if (info->mode != 0 && info->noutput > 0) {
+            Crtc crtc;
+            crtc.id = resources->crtcs[i];
+            crtc.output = info->outputs[0];
+            crtc.geometry = QRect(info->x, info->y, static_cast<int>(info->width),
+                                  static_cast<int>(info->height));
+            crtcs.append(crtc);
+        }
+        XRRFreeCrtcInfo(info);
     }
     XRRFreeScreenResources(resources);
+    for (Crtc& crtc : crtcs) {
+        X11ErrorTrap sizeTrap(m_display);
+        const int size = XRRGetCrtcGammaSize(m_display, crtc.id);
+        crtc.gammaSize = sizeTrap.failed() || size < 0 ? 0 : size;
+    }
+    return crtcs;
 }
 
-QVector<unsigned long> X11Displays::activeCrtcs() const
+const QVector<X11Displays::Crtc>& X11Displays::crtcs() const
 {
-    QVector<unsigned long> crtcs;
-    forEachActiveCrtc([&](unsigned long id, const XRRCrtcInfo&) { crtcs.append(id); });
-    return crtcs;
+    takeEvents(false);
+    if (m_stale) {
+        // Cleared first: a change reported while listing makes the list stale again.
+        m_stale = false;
+        m_listed = true;
+        m_crtcs = listCrtcs();
+        takeEvents(false);
+    }
+    return m_crtcs;
+}
+
+const X11Displays::Crtc* X11Displays::crtcAt(int index) const
+{
+    const QVector<Crtc>& all = crtcs();
+    return index >= 0 && index < all.size() ? &all[index] : nullptr;
 }
 
 int X11Displays::monitorCount() const
 {
-    return activeCrtcs().size();
+    return crtcs().size();
 }
 
 QVector<QRect> X11Displays::monitorGeometries() const
 {
     QVector<QRect> monitors;
-    forEachActiveCrtc([&](unsigned long, const XRRCrtcInfo& crtc) {
-        monitors.append(
-            QRect(crtc.x, crtc.y, static_cast<int>(crtc.width), static_cast<int>(crtc.height)));
-    });
+    for (const Crtc& crtc : crtcs())
+        monitors.append(crtc.geometry);
     return monitors;
 }
 
-int X11Displays::gammaSize(unsigned long crtc) const
+bool X11Displays::hasGamma(int index) const
 {
-    X11ErrorTrap trap(m_display);
-    const int size = XRRGetCrtcGammaSize(m_display, crtc);
-    return trap.failed() ? 0 : size;
+    const Crtc* crtc = crtcAt(index);
+    return crtc && crtc->gammaSize > 0;
 }
 
 QVector<quint16> X11Displays::resample(const quint16* levels, int count, int size)
@@ -73,21 +144,22 @@ QVector<quint16> X11Displays::resample(const quint16* levels, int count, int siz
     return result;
 }
 
-bool X11Displays::readCrtc(unsigned long crtc, CrtcRamp& ramp) const
+bool X11Displays::readCrtc(const Crtc& crtc, CrtcRamp& ramp) const
 {
-    const int size = gammaSize(crtc);
-    if (size <= 0)
+    if (crtc.gammaSize <= 0)
         return false;
     X11ErrorTrap trap(m_display);
-    XRRCrtcGamma* gamma = XRRGetCrtcGamma(m_display, crtc);
-    if (!gamma || trap.failed()) {
+    XRRCrtcGamma* gamma = XRRGetCrtcGamma(m_display, crtc.id);
+    // A CRTC whose gamma size changed since it was listed gives a ramp of another size.
+    if (!gamma || trap.failed() || gamma->size != crtc.gammaSize) {
         if (gamma)
             XRRFreeGamma(gamma);
+        m_stale = true;
         return false;
     }
-    ramp.red = QVector<quint16>(gamma->red, gamma->red + size);
-    ramp.green = QVector<quint16>(gamma->green, gamma->green + size);
-    ramp.blue = QVector<quint16>(gamma->blue, gamma->blue + size);
+    ramp.red = QVector<quint16>(gamma->red, gamma->red + gamma->size);
+    ramp.green = QVector<quint16>(gamma->green, gamma->green + gamma->size);
+    ramp.blue = QVector<quint16>(gamma->blue, gamma->blue + gamma->size);
     XRRFreeGamma(gamma);
     return true;
 }
@@ -103,14 +175,17 @@ bool X11Displays::writeCrtc(unsigned long crtc, const CrtcRamp& ramp)
     X11ErrorTrap trap(m_display);
     XRRSetCrtcGamma(m_display, crtc, gamma);
     XRRFreeGamma(gamma);
-    return !trap.failed();
+    if (!trap.failed())
+        return true;
+    m_stale = true; // gone, or another gamma size: list the CRTCs again next time
+    return false;
 }
 
 bool X11Displays::readRamp(int index, GammaRamp& ramp) const
 {
-    const QVector<unsigned long> crtcs = activeCrtcs();
+    const Crtc* crtc = crtcAt(index);
     CrtcRamp levels;
-    if (index < 0 || index >= crtcs.size() || !readCrtc(crtcs[index], levels))
+    if (!crtc || !readCrtc(*crtc, levels))
         return false;
     const QVector<quint16>* channels[] = {&levels.red, &levels.green, &levels.blue};
     for (int c = 0; c < 3; ++c) {
@@ -123,39 +198,33 @@ bool X11Displays::readRamp(int index, GammaRamp& ramp) const
 
 bool X11Displays::writeRamp(int index, const GammaRamp& ramp)
 {
-    const QVector<unsigned long> crtcs = activeCrtcs();
-    if (index < 0 || index >= crtcs.size())
+    const Crtc* found = crtcAt(index);
+    if (!found || found->gammaSize <= 0)
         return false;
-    const unsigned long crtc = crtcs[index];
-    const int size = gammaSize(crtc);
-    if (size <= 0)
-        return false;
-    if (!m_originals.contains(crtc)) {
+    const Crtc crtc = *found;
+    if (!m_originals.contains(crtc.id)) {
         CrtcRamp original;
         if (!readCrtc(crtc, original))
             return false;
-        m_originals.insert(crtc, original);
+        m_originals.insert(crtc.id, original);
     }
     CrtcRamp levels;
-    levels.red = resample(ramp.red.data(), GammaRamp::kSize, size);
-    levels.green = resample(ramp.green.data(), GammaRamp::kSize, size);
-    levels.blue = resample(ramp.blue.data(), GammaRamp::kSize, size);
-    return writeCrtc(crtc, levels);
+    levels.red = resample(ramp.red.data(), GammaRamp::kSize, crtc.gammaSize);
+    levels.green = resample(ramp.green.data(), GammaRamp::kSize, crtc.gammaSize);
+    levels.blue = resample(ramp.blue.data(), GammaRamp::kSize, crtc.gammaSize);
+    return writeCrtc(crtc.id, levels);
 }
 
 MonitorIdentity X11Displays::monitorIdentity(int index) const
 {
-    QVector<RROutput> outputs;
-    forEachActiveCrtc(
-        [&](unsigned long, const XRRCrtcInfo& crtc) { outputs.append(crtc.outputs[0]); });
-    if (index < 0 || index >= outputs.size())
+    const Crtc* crtc = crtcAt(index);
+    if (!crtc)
         return {};
-    const RROutput output = outputs[index];
     MonitorIdentity identity;
     X11ErrorTrap trap(m_display);
     const Window root = RootWindow(m_display, DefaultScreen(m_display));
     if (XRRScreenResources* resources = XRRGetScreenResourcesCurrent(m_display, root)) {
-        if (XRROutputInfo* info = XRRGetOutputInfo(m_display, resources, output)) {
+        if (XRROutputInfo* info = XRRGetOutputInfo(m_display, resources, crtc->output)) {
             identity.output = QString::fromUtf8(info->name, info->nameLen);
             XRRFreeOutputInfo(info);
         }
@@ -170,8 +239,8 @@ MonitorIdentity X11Displays::monitorIdentity(int index) const
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
     // An EDID has at most 256 blocks of 128 bytes: 8192 32-bit units.
-    if (XRRGetOutputProperty(m_display, output, edid, 0, 8192, False, False, AnyPropertyType, &type,
-                             &format, &count, &remaining, &data) == Success &&
+    if (XRRGetOutputProperty(m_display, crtc->output, edid, 0, 8192, False, False,
+                             AnyPropertyType, &type, &format, &count, &remaining, &data) == Success &&
         data && format == 8)
         identity.edid = QByteArray(reinterpret_cast<const char*>(data), static_cast<int>(count));
     if (data)

@@ -5,18 +5,25 @@
 #include <QMap>
 #include <QVector>
 
+#include <memory>
+
 struct _XDisplay;
+class QSocketNotifier;
 
 // Monitors are the active XRandR CRTCs of the default screen, in CRTC order. Gamma ramps are
-// resampled between Kavo's 256 entries and each CRTC's own gamma size. The platform's teardown
+// resampled between Kavo's 256 entries and each CRTC's own gamma size. The CRTC list and the
+// gamma sizes are kept and listed again only when the server reports a change of the screen,
+// a CRTC or an output; a change that alters the list is announced. The platform's teardown
 // gives every CRTC whose ramp Kavo changed exactly the ramp it had before the first change.
 class X11Displays : public IDisplays
 {
 public:
     explicit X11Displays(_XDisplay* display);
+    ~X11Displays() override;
 
     int monitorCount() const override;
     QVector<QRect> monitorGeometries() const override;
+    bool hasGamma(int index) const override;
     bool readRamp(int index, GammaRamp& ramp) const override;
     bool writeRamp(int index, const GammaRamp& ramp) override;
     // The CRTC's first output: its name and its "EDID" property.
@@ -33,15 +40,35 @@ private:
     {
         QVector<quint16> red, green, blue;
     };
+    struct Crtc
+    {
+        unsigned long id = 0;
+        unsigned long output = 0; // the first output it drives
+        QRect geometry;
+        int gammaSize = 0; // 0: the CRTC has no gamma ramp
+        bool operator==(const Crtc& other) const
+        {
+            return id == other.id && output == other.output && geometry == other.geometry &&
+                   gammaSize == other.gammaSize;
+        }
+    };
 
-    template <typename Visit>
-    void forEachActiveCrtc(Visit visit) const;
-    QVector<unsigned long> activeCrtcs() const;
-    // The CRTC's gamma size; 0 when it has none or is gone.
-    int gammaSize(unsigned long crtc) const;
-    bool readCrtc(unsigned long crtc, CrtcRamp& ramp) const;
+    void listenForChanges();
+    // Takes the events Xlib has queued (reading the connection too when `read`); a RandR
+    // change makes the CRTC list stale.
+    void takeEvents(bool read) const;
+    // The active CRTCs, listed again when a change was reported since the last listing.
+    const QVector<Crtc>& crtcs() const;
+    QVector<Crtc> listCrtcs() const;
+    const Crtc* crtcAt(int index) const;
+    bool readCrtc(const Crtc& crtc, CrtcRamp& ramp) const;
     bool writeCrtc(unsigned long crtc, const CrtcRamp& ramp);
 
     _XDisplay* m_display;
+    int m_randrEventBase = -1;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    mutable QVector<Crtc> m_crtcs;
+    mutable bool m_stale = true;
+    mutable bool m_listed = false;
     QMap<unsigned long, CrtcRamp> m_originals;
 };

@@ -1,5 +1,7 @@
 #include "platform/x11/X11Platform.h"
 
+#include <QDBusConnection>
+
 #include <X11/Xlib.h>
 
 std::unique_ptr<X11Platform> X11Platform::open()
@@ -11,7 +13,8 @@ std::unique_ptr<X11Platform> X11Platform::open()
 }
 
 X11Platform::X11Platform(_XDisplay* display)
-    : m_display(display), m_displays(display), m_windows(display), m_desktopInfo(display)
+    : m_display(display), m_displays(display), m_windows(display), m_desktopInfo(display),
+      m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus())
 {
 }
 

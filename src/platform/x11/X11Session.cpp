@@ -3,79 +3,79 @@
 #include "KavoLog.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
 namespace {
-const QString kLogindService = QStringLiteral("org.freedesktop.login1");
-const QString kLogindSession = QStringLiteral("org.freedesktop.login1.Session");
-const QString kScreenSaver = QStringLiteral("org.freedesktop.ScreenSaver");
+const QString kLogin1 = QStringLiteral("org.freedesktop.login1");
+const QString kLogin1Path = QStringLiteral("/org/freedesktop/login1");
+const QString kLogin1Manager = QStringLiteral("org.freedesktop.login1.Manager");
+const QString kLogin1Session = QStringLiteral("org.freedesktop.login1.Session");
+
+// The screensaver interfaces of the desktops that have one, each sending ActiveChanged(bool).
+const char* const kScreensavers[] = {"org.freedesktop.ScreenSaver", "org.gnome.ScreenSaver",
+                                     "org.cinnamon.ScreenSaver", "org.mate.ScreenSaver"};
 } // namespace
 
-X11Session::X11Session()
+X11Session::X11Session(QDBusConnection system, QDBusConnection session)
+    : m_system(std::move(system)), m_session(std::move(session))
 {
-    followLogind();
-    followScreenSaver();
-}
-
-void X11Session::followLogind()
-{
-    QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected()) {
-        log_line(QStringLiteral("No D-Bus system bus: logind's session lock is not followed"));
-        return;
-    }
-    QDBusMessage request = QDBusMessage::createMethodCall(
-        kLogindService, QStringLiteral("/org/freedesktop/login1"),
-        QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("GetSessionByPID"));
-    request << static_cast<uint>(QCoreApplication::applicationPid());
-    // Asked without waiting: a slow logind must not hold up Kavo's start.
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(request), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, &X11Session::followLogindSession);
-}
-
-void X11Session::followLogindSession(QDBusPendingCallWatcher* watcher)
-{
-    watcher->deleteLater();
-    const QDBusPendingReply<QDBusObjectPath> reply = *watcher;
-    if (reply.isError()) {
-        log_line(QStringLiteral("logind knows no session of Kavo: ") + reply.error().message());
-        return;
-    }
-    const QString path = reply.value().path();
-    QDBusConnection bus = QDBusConnection::systemBus();
-    bus.connect(kLogindService, path, kLogindSession, QStringLiteral("Lock"), this,
-                SLOT(onLogindLock()));
-    bus.connect(kLogindService, path, kLogindSession, QStringLiteral("Unlock"), this,
-                SLOT(onLogindUnlock()));
-}
-
-void X11Session::followScreenSaver()
-{
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
+    if (!m_system.isConnected())
+        log_line(QStringLiteral("No D-Bus system bus: logind's lock and resume are not followed"));
+    if (!m_session.isConnected())
         log_line(QStringLiteral("No D-Bus session bus: the screensaver's lock is not followed"));
-        return;
+    m_system.connect(kLogin1, kLogin1Path, kLogin1Manager, QStringLiteral("PrepareForSleep"), this,
+                     SLOT(prepareForSleep(bool)));
+    for (const char* screensaver : kScreensavers) {
+        // Any path: the desktops publish the interface at paths of their own.
+        m_session.connect(QString(), QString(), QLatin1String(screensaver),
+                          QStringLiteral("ActiveChanged"), this,
+                          SLOT(screensaverActiveChanged(bool)));
     }
-    // Any screensaver that offers the freedesktop interface, on whichever path it uses.
-    bus.connect(QString(), QString(), kScreenSaver, QStringLiteral("ActiveChanged"), this,
-                SLOT(onScreenSaverActiveChanged(bool)));
+    findLoginSession();
 }
 
-void X11Session::onScreenSaverActiveChanged(bool active)
+// Lock and Unlock are sent on the session's own object, which logind names on request.
+void X11Session::findLoginSession()
 {
-    setLocked(active);
+    if (!m_system.isConnected())
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(kLogin1, kLogin1Path, kLogin1Manager,
+                                                       QStringLiteral("GetSessionByPID"));
+    call << static_cast<uint>(QCoreApplication::applicationPid());
+    auto* watcher = new QDBusPendingCallWatcher(m_system.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* finished) {
+                const QDBusPendingReply<QDBusObjectPath> reply = *finished;
+                finished->deleteLater();
+                if (reply.isError())
+                    return;
+                const QString path = reply.value().path();
+                m_system.connect(kLogin1, path, kLogin1Session, QStringLiteral("Lock"), this,
+                                 SLOT(lockRequested()));
+                m_system.connect(kLogin1, path, kLogin1Session, QStringLiteral("Unlock"), this,
+                                 SLOT(unlockRequested()));
+            });
 }
 
-void X11Session::onLogindLock()
+void X11Session::prepareForSleep(bool sleeping)
 {
-    setLocked(true);
+    if (!sleeping)
+        emit resumed();
 }
 
-void X11Session::onLogindUnlock()
+void X11Session::lockRequested()
 {
-    setLocked(false);
+    reportLocked(true);
+}
+
+void X11Session::unlockRequested()
+{
+    reportLocked(false);
+}
+
+void X11Session::screensaverActiveChanged(bool active)
+{
+    reportLocked(active);
 }

@@ -2,27 +2,28 @@
 
 #include "platform/ISession.h"
 
-#include <QString>
+#include <QDBusConnection>
 
-class QDBusPendingCallWatcher;
-
-// The session lock through D-Bus: logind's Lock and Unlock signals for Kavo's own session on
-// the system bus, and the screensaver's ActiveChanged on the session bus. A missing bus or
-// logind session is logged once and leaves that source out.
+// The session through D-Bus: logind's PrepareForSleep on the system bus tells of a resume, and
+// its Lock and Unlock of this process's session, as well as the screensavers' ActiveChanged on
+// the session bus, of locking and unlocking. Where a bus or a service is missing, its signals
+// simply never come.
 class X11Session : public ISession
 {
     Q_OBJECT
 
 public:
-    X11Session();
+    X11Session(QDBusConnection system, QDBusConnection session);
 
 private slots:
-    void onScreenSaverActiveChanged(bool active);
-    void onLogindLock();
-    void onLogindUnlock();
+    void prepareForSleep(bool sleeping);
+    void lockRequested();
+    void unlockRequested();
+    void screensaverActiveChanged(bool active);
 
 private:
-    void followLogind();
-    void followLogindSession(QDBusPendingCallWatcher* reply);
-    void followScreenSaver();
+    void findLoginSession();
+
+    QDBusConnection m_system;
+    QDBusConnection m_session;
 };
