@@ -16,6 +16,10 @@ packages=(
   libbenchmark-dev
   # tests: a real X server, input injection, an independent sun almanac
   xvfb xauth x11-xserver-utils xdotool python3 python3-astral
+  # tests: desktop entries checked and launched as desktops read them
+  desktop-file-utils libglib2.0-bin
+  # the idle benchmark: a notification area on Xvfb
+  trayer
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include "AppTransitionHost.h"
 #include "ColorTransitions.h"
 #include "KavoLog.h"
+#include "Presets.h"
 #include "StatusServer.h"
 #include "color/ColorOutput.h"
 #include "platform/Platform.h"
@@ -189,10 +190,18 @@ QString App::kavo_status_text()
     return colors_status_text() + preview_time_text();
 }
 
+// The page shows the text only while the window is shown: it gets it then, and only when
+// it differs from what this page was sent last.
 void App::update_kavo_status()
 {
-    if (is_page_loaded())
-        emit set_kavo_status(kavo_status_text());
+    if (!is_page_loaded() || !isVisible())
+        return;
+    const QString text = kavo_status_text();
+    if (m_status_page == m_dom && text == m_status_sent)
+        return;
+    m_status_page = m_dom;
+    m_status_sent = text;
+    emit set_kavo_status(text);
 }
 
 void App::update_tray_icon_tooltip()
@@ -234,8 +243,12 @@ QJsonObject App::status_json()
                                     {QStringLiteral("temperature"), int(it->temperature)},
                                     {QStringLiteral("brightness"), int(it->brightness)}});
     }
-    return {{QStringLiteral("mode"), m_settings.value(QStringLiteral("KavoMode")).toInt()},
-            {QStringLiteral("type"), m_settings.value(QStringLiteral("KavoType")).toInt()},
+    const int mode = m_settings.value(QStringLiteral("KavoMode")).toInt();
+    const int type = m_settings.value(QStringLiteral("KavoType")).toInt();
+    return {{QStringLiteral("mode"), mode},
+            {QStringLiteral("mode_name"), mode_name(mode)},
+            {QStringLiteral("type"), type},
+            {QStringLiteral("type_name"), type_name(type).toLower()},
             {QStringLiteral("paused"), is_gamma_paused()},
             {QStringLiteral("monitors"), monitors}};
 }

@@ -24,6 +24,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWebFrame>
 #include <QWebInspector>
 #include <QWebPage>
@@ -324,6 +325,9 @@ bool App::eventFilter(QObject* watched, QEvent* event)
         }
         if (event->type() == QEvent::FocusIn)
             repaint_nudge();
+        // The status text is sent only while the window is shown; once it is, the page gets it.
+        if (event->type() == QEvent::Show)
+            QTimer::singleShot(0, this, &App::update_kavo_status);
     }
     return KavoWindow::eventFilter(watched, event);
 }

@@ -73,7 +73,7 @@ private:
         case Effect::AdvancedCopy:
             return map().value("Advanced" + key) == value;
         case Effect::StartupEntry:
-            return m_fixture->desktop().registry().startupCommand("Kavo").isEmpty() !=
+            return m_fixture->desktop().registry().startupProgram("Kavo").isEmpty() !=
                    value.toBool();
         case Effect::TimesInfo:
             return m_times_info && m_times_info->count() > 0;
