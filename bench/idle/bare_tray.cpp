@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     QPainter(&pixmap).fillRect(4, 4, 24, 24, QColor(0x2e, 0x9d, 0x57));
     QMenu menu;
     menu.addAction(QStringLiteral("Quit"), &application, &QApplication::quit);
-    QSystemTrayIcon tray(QIcon(pixmap));
+    QSystemTrayIcon tray{QIcon(pixmap)};
     tray.setContextMenu(&menu);
     tray.setToolTip(QStringLiteral("bare tray"));
     tray.show();

@@ -123,7 +123,7 @@ private slots:
 
     void onlyAnInstalledKavoRegistersWithTheSession()
     {
-        SimDesktop sim(QString(), QString());
+        SimDesktop sim{QString(), QString()};
         IRegistry& registry = sim.registry();
         const QString installed = QDir(path("installed/bin")).canonicalPath() + "/kavo";
 

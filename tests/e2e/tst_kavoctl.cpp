@@ -161,7 +161,7 @@ private slots:
         KavoDesktop desktop;
         const Run run = kavoctl(desktop, {"status"});
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.json(), QJsonObject{{"running", false}});
+        QCOMPARE(run.output, QByteArray("{\"running\":false}\n"));
         const Run pause = kavoctl(desktop, {"pause"});
         QCOMPARE(pause.status, 1);
         QVERIFY(pause.error.contains("not running"));
