@@ -26,10 +26,11 @@ trayer --edge top --align right --widthtype request --height 24 > /dev/null 2>&1
 pids+=($!)
 sleep 2
 
-ticks=$(getconf CLK_TCK)
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Nanoseconds on a CPU, summed over the process's threads (finer than the clock ticks of
+# /proc/PID/stat, which count in 10 ms steps).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {printf "%d", sum}'; }
 
-# measure NAME COMMAND...: prints "NAME<TAB>milliseconds of CPU over the interval".
+# measure NAME COMMAND...: prints "NAME<TAB>microseconds of CPU over the interval".
 measure() {
   local name=$1
   shift
@@ -48,12 +49,12 @@ measure() {
     exit 1
   fi
   local start end
-  start=$(cpu_ticks "$pid")
+  start=$(cpu_ns "$pid")
   sleep "$seconds"
-  end=$(cpu_ticks "$pid")
+  end=$(cpu_ns "$pid")
   kill -TERM "$pid"
   wait "$pid" 2>/dev/null || true
-  printf '%s\t%d\n' "$name" $(( (end - start) * 1000 / ticks ))
+  printf '%s\t%d\n' "$name" $(( (end - start) / 1000 ))
 }
 
 measure "bare Qt tray program" "$build_dir/bench/idle/bench_bare_tray" >> "$work/results"
@@ -61,10 +62,11 @@ measure "Kavo, window closed" "$build_dir/src/kavo" >> "$work/results"
 measure "bare QtWebKit web view" "$build_dir/bench/idle/bench_bare_webview" >> "$work/results"
 measure "Kavo, window open" "$build_dir/src/kavo" --show_ui >> "$work/results"
 
-echo "Idle CPU on Xvfb, ${seconds} s each after ${settle} s of start-up (CLK_TCK $ticks):"
+echo "Idle CPU on Xvfb, ${seconds} s each after ${settle} s of start-up:"
 echo
 echo "| program | CPU over ${seconds} s | per minute |"
 echo "|---|---:|---:|"
-while IFS=$'\t' read -r name ms; do
-  printf '| %s | %d ms | %d ms |\n' "$name" "$ms" $(( ms * 60 / seconds ))
+while IFS=$'\t' read -r name us; do
+  printf '| %s | %d.%01d ms | %d.%01d ms |\n' "$name" $(( us / 1000 )) $(( us % 1000 / 100 )) \
+    $(( us * 60 / seconds / 1000 )) $(( us * 60 / seconds % 1000 / 100 ))
 done < "$work/results"
