@@ -542,9 +542,8 @@ private:
     StatusServer* m_status_server = nullptr;
     QMap<int, ColorPoint> m_monitor_colors; // by monitor, with per-monitor settings
     QString m_tooltip_text;
-    // The status text the page was sent last, and that page.
+    // The status text the page was sent last; empty when it must be sent again.
     QString m_status_sent;
-    const QWebPage* m_status_page = nullptr;
     QString m_pauser_name;
     bool m_pauser_pause = false;
     bool m_first_update_done = false;

@@ -191,15 +191,14 @@ QString App::kavo_status_text()
 }
 
 // The page shows the text only while the window is shown: it gets it then, and only when
-// it differs from what this page was sent last.
+// it differs from what it was sent last (the window's show event makes it send again).
 void App::update_kavo_status()
 {
     if (!is_page_loaded() || !isVisible())
         return;
     const QString text = kavo_status_text();
-    if (m_status_page == m_dom && text == m_status_sent)
+    if (text == m_status_sent)
         return;
-    m_status_page = m_dom;
     m_status_sent = text;
     emit set_kavo_status(text);
 }

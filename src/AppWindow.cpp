@@ -325,9 +325,14 @@ bool App::eventFilter(QObject* watched, QEvent* event)
         }
         if (event->type() == QEvent::FocusIn)
             repaint_nudge();
-        // The status text is sent only while the window is shown; once it is, the page gets it.
-        if (event->type() == QEvent::Show)
-            QTimer::singleShot(0, this, &App::update_kavo_status);
+        // The status text is sent only while the window is shown: once it is, the page (which
+        // may be a new one) gets it again.
+        if (event->type() == QEvent::Show) {
+            QTimer::singleShot(0, this, [this] {
+                m_status_sent.clear();
+                update_kavo_status();
+            });
+        }
     }
     return KavoWindow::eventFilter(watched, event);
 }
