@@ -2,10 +2,12 @@
 BUILD_DIR ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+PREFIX ?= $(HOME)/.local
 
-.PHONY: run test build deps configure clean screenshots sanitize
+.PHONY: run test build programs deps configure clean screenshots sanitize install uninstall
 
-run: build
+# Builds only what it runs; the tests and benchmarks are built by make test.
+run: programs
 	./scripts/run-kavo.sh $(BUILD_DIR)
 
 test: build
@@ -26,6 +28,19 @@ sanitize: deps
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+programs: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target kavo kavoctl
+
+# kavo and kavoctl in $(PREFIX)/bin, with the menu entry, the icon and the kavo: scheme handler.
+# Only an installed Kavo registers itself to start with the session.
+install: programs
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+uninstall:
+	@if [ -f $(BUILD_DIR)/install_manifest.txt ]; then \
+		xargs -d '\n' rm -fv < $(BUILD_DIR)/install_manifest.txt; \
+	else echo "Nothing installed from $(BUILD_DIR)"; fi
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)

@@ -25,6 +25,10 @@ packages=(
   opencv-doc
   # tests: a window manager for the rest windows, a private D-Bus for the session lock
   openbox x11-utils dbus-daemon dbus-bin
+  # tests: desktop entries checked and launched as desktops read them
+  desktop-file-utils libglib2.0-bin
+  # the idle benchmark: a notification area on Xvfb
+  trayer
 )
 
 missing=()

@@ -249,6 +249,17 @@ private:
     bool m_automation_paused = false;
     // ---- end of schedule ----
 
+    // ---- Location typed in by the user (AppLocation.cpp) ----
+public slots:
+    void use_manual_location_changed(bool value);
+    // Degrees north (-90..90) and east (-180..180); other values are refused with a log line.
+    void latitude_changed(double value);
+    void longitude_changed(double value);
+
+private:
+    bool store_coordinate(double& coordinate, double value, double limit, const char* name);
+    // ---- end of location ----
+
 signals:
     // Settings published to the page.
     void set_language_dropdown_value(QString value);
@@ -562,6 +573,8 @@ private:
     void refresh_scheduled_colors();
     const QMap<int, ColorPoint>& scheduled_colors();
     QString m_tooltip_text;
+    // The status text the page was sent last; empty when it must be sent again.
+    QString m_status_sent;
     QString m_pauser_name;
     bool m_pauser_pause = false;
     bool m_first_update_done = false;

@@ -415,6 +415,8 @@ void App::restore_advanced_settings_values()
 
 void App::ignore_monitor_changed(int monitor, bool ignore)
 {
+    if (ignore && (monitor < 1 || !is_known_monitor(monitor)))
+        return;
     const bool listed = m_ignored_monitors.contains(monitor);
     if (ignore && !listed)
         m_ignored_monitors.append(monitor);

@@ -5,6 +5,7 @@
 #include "AppTransitionHost.h"
 #include "ColorTransitions.h"
 #include "KavoLog.h"
+#include "Presets.h"
 #include "StatusServer.h"
 #include "color/ColorOutput.h"
 #include "color/MonitorColorSettings.h"
@@ -222,10 +223,17 @@ QString App::kavo_status_text()
     return colors_status_text() + preview_time_text();
 }
 
+// The page shows the text only while the window is shown: it gets it then, and only when
+// it differs from what it was sent last (the window's show event makes it send again).
 void App::update_kavo_status()
 {
-    if (is_page_loaded())
-        emit set_kavo_status(kavo_status_text());
+    if (!is_page_loaded() || !isVisible())
+        return;
+    const QString text = kavo_status_text();
+    if (text == m_status_sent)
+        return;
+    m_status_sent = text;
+    emit set_kavo_status(text);
 }
 
 void App::update_tray_icon_tooltip()
@@ -259,8 +267,12 @@ QJsonObject App::status_json()
                                     {QStringLiteral("temperature"), int(it->temperature)},
                                     {QStringLiteral("brightness"), int(it->brightness)}});
     }
-    return {{QStringLiteral("mode"), m_settings.value(QStringLiteral("KavoMode")).toInt()},
-            {QStringLiteral("type"), m_settings.value(QStringLiteral("KavoType")).toInt()},
+    const int mode = m_settings.value(QStringLiteral("KavoMode")).toInt();
+    const int type = m_settings.value(QStringLiteral("KavoType")).toInt();
+    return {{QStringLiteral("mode"), mode},
+            {QStringLiteral("mode_name"), mode_name(mode)},
+            {QStringLiteral("type"), type},
+            {QStringLiteral("type_name"), type_name(type).toLower()},
             {QStringLiteral("paused"), is_gamma_paused()},
             {QStringLiteral("monitors"), monitors},
             {QStringLiteral("timer"), timer_status_json()}};

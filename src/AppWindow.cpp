@@ -27,6 +27,7 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QWebFrame>
 #include <QWebInspector>
@@ -338,6 +339,14 @@ bool App::eventFilter(QObject* watched, QEvent* event)
         }
         if (event->type() == QEvent::FocusIn)
             repaint_nudge();
+        // The status text is sent only while the window is shown: once it is, the page (which
+        // may be a new one) gets it again.
+        if (event->type() == QEvent::Show) {
+            QTimer::singleShot(0, this, [this] {
+                m_status_sent.clear();
+                update_kavo_status();
+            });
+        }
     }
     return KavoWindow::eventFilter(watched, event);
 }

@@ -2,6 +2,7 @@
 
 #include "KavoLog.h"
 
+#include <QDeadlineTimer>
 #include <QIODevice>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,41 +21,49 @@ QString normalize(const QString& argument)
 }
 
 namespace {
-// Reads up to `size` bytes; fewer means the input ended first. A pipe blocks until its
-// writer has sent more or closed it.
-QByteArray read_exactly(QIODevice& input, qint64 size)
+// Reads up to `size` bytes; fewer means the input ended first, or nothing more came before
+// the deadline (`timed_out` is set then).
+QByteArray read_exactly(QIODevice& input, qint64 size, const QDeadlineTimer& deadline,
+                        bool& timed_out)
 {
     QByteArray bytes;
     while (bytes.size() < size) {
         const QByteArray chunk = input.read(size - bytes.size());
-        if (chunk.isEmpty())
+        if (!chunk.isEmpty()) {
+            bytes += chunk;
+            continue;
+        }
+        if (!input.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+            timed_out = deadline.hasExpired();
             break;
-        bytes += chunk;
+        }
     }
     return bytes;
 }
 } // namespace
 
-QString read_native_message(QIODevice& input)
+NativeMessage read_native_message(QIODevice& input, int timeout_ms)
 {
-    const QByteArray header = read_exactly(input, 4);
+    const QDeadlineTimer deadline(timeout_ms);
+    NativeMessage message;
+    const QByteArray header = read_exactly(input, 4, deadline, message.timed_out);
     if (header.size() < 4) {
         kavo_log() << "bufSize = 0";
-        return {};
+        return message;
     }
     const qint32 length = qFromLittleEndian<qint32>(header.constData());
     kavo_log() << QStringLiteral("bufSize = ") + QString::number(length);
     if (length <= 0 || length > kMaxNativeMessageSize)
-        return {};
-    const QByteArray body = read_exactly(input, length);
+        return message;
+    const QByteArray body = read_exactly(input, length, deadline, message.timed_out);
     if (body.size() < length)
-        return {};
-    const QJsonObject message = QJsonDocument::fromJson(body).object();
-    if (!message.contains(QLatin1String("value")))
-        return {};
-    const QString value = message.value(QLatin1String("value")).toVariant().toString();
-    kavo_log() << value;
-    return value;
+        return message;
+    const QJsonObject object = QJsonDocument::fromJson(body).object();
+    if (!object.contains(QLatin1String("value")))
+        return message;
+    message.value = object.value(QLatin1String("value")).toVariant().toString();
+    kavo_log() << message.value;
+    return message;
 }
 
 } // namespace CommandText

@@ -15,9 +15,19 @@ constexpr qint32 kMaxNativeMessageSize = 1024 * 1024;
 // and "-" into blanks.
 QString normalize(const QString& argument);
 
+// How long a launch waits for a whole native message before it gives up.
+constexpr int kNativeMessageTimeoutMs = 5000;
+
+struct NativeMessage
+{
+    QString value;
+    bool timed_out = false; // the input stayed open but the message did not arrive in time
+};
+
 // Reads one browser native message (a 4-byte little-endian length, then that many bytes of
 // JSON) and returns its "value" member as text. Anything else — no "value", a length of 0 or
-// less, over the limit, or fewer bytes than announced — gives the empty text.
-QString read_native_message(QIODevice& input);
+// less, over the limit, or fewer bytes than announced — gives the empty text. The whole
+// message must arrive within `timeout_ms`.
+NativeMessage read_native_message(QIODevice& input, int timeout_ms = kNativeMessageTimeoutMs);
 
 } // namespace CommandText

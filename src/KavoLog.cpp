@@ -4,8 +4,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 // Set once standard output is gone for good.
@@ -82,17 +80,6 @@ kavo_log_stream_class& kavo_log()
 void log_line(const QString& line)
 {
     kavo_log() << line;
-}
-
-void keep_standard_streams_open()
-{
-    // open() takes the lowest free number: the stream that is missing.
-    for (int stream = STDIN_FILENO; stream <= STDERR_FILENO; ++stream) {
-        if (::fcntl(stream, F_GETFD) == -1 && errno == EBADF) {
-            // Open for the rest of the process's life.
-            [[maybe_unused]] const int stand_in = ::open("/dev/null", O_RDWR);
-        }
-    }
 }
 
 bool kavo_check_failed(bool condition, const char* expression, const char* kind, int line,

@@ -33,10 +33,6 @@ kavo_log_stream_class& kavo_log();
 // Prints one line on standard output and flushes it.
 void log_line(const QString& line);
 
-// Opens /dev/null on standard input, output or error when the process was started with one of
-// them closed: the next file or connection Kavo opens would take its number, and log lines
-// would go into it.
-void keep_standard_streams_open();
 
 // Internal consistency check. When `condition` is false prints the three-line report
 // ("Condition failed", "Expected", "Source") and returns true; otherwise prints nothing.

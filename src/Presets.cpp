@@ -113,3 +113,29 @@ QString type_name(int type)
         return {};
     return QLatin1String(names[type]);
 }
+
+QString mode_name(int mode)
+{
+    static const char* const names[] = {"none", "automatic", "manual", "paused"};
+    if (mode < kModeNone || mode > kModePaused)
+        return {};
+    return QLatin1String(names[mode]);
+}
+
+int mode_from_name(const QString& name)
+{
+    for (int mode = kModeAutomatic; mode <= kModePaused; ++mode) {
+        if (name.compare(mode_name(mode), Qt::CaseInsensitive) == 0)
+            return mode;
+    }
+    return -1;
+}
+
+int type_from_name(const QString& name)
+{
+    for (int type = kTypeCustom; type <= kTypeOverlay; ++type) {
+        if (name.compare(type_name(type), Qt::CaseInsensitive) == 0)
+            return type;
+    }
+    return -1;
+}

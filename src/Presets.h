@@ -40,3 +40,13 @@ TypePreset preset_for_type(int type);
 
 // The console name of a type ("Health"), empty outside 0..10.
 QString type_name(int type);
+
+// The name of a mode for scripts: "automatic", "manual", "paused"; "none" for 0 and empty
+// for values outside 0..3.
+QString mode_name(int mode);
+
+// The mode named `name` (case-insensitive: automatic, manual, paused); -1 when none is.
+int mode_from_name(const QString& name);
+
+// The type named `name` (a console name, case-insensitive); -1 when none is.
+int type_from_name(const QString& name);

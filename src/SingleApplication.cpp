@@ -4,47 +4,58 @@
 #include "KavoLog.h"
 #include "color/MagnificationApi.h"
 #include "platform/Platform.h"
+#include "platform/StandardStreams.h"
 #include "schedule/ClockPosition.h"
 #include "schedule/SolarPosition.h"
 #include "sensors/Camera.h"
 #include "settings/SaveManager.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QFileOpenEvent>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <cstdio>
+
+namespace {
+// A launch that cannot do its part says why on standard error.
+void report_failure(const QString& line)
+{
+    std::fprintf(stderr, "%s\n", qUtf8Printable(line));
+    std::fflush(stderr);
+}
+} // namespace
 
 SingleApplication::SingleApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setQuitOnLastWindowClosed(false);
-    Platform::current();
 
     log_line(QCoreApplication::applicationDirPath());
     m_portable_store =
         std::make_unique<QSettings>(SaveManager::portable_store_path(), QSettings::IniFormat);
     m_user_store = std::make_unique<QSettings>(QStringLiteral("Velmora"), QStringLiteral("Kavo"));
 
-    store_api_arguments(first_argument());
-
-    if (!m_portable_store->value(QStringLiteral("AllowMultipleInstances"), false).toBool() &&
-        !connect_or_listen()) {
-        m_secondary = true;
+    if (!store_api_arguments(first_argument())) {
+        m_role = Role::Failed;
         return;
     }
-    create_services();
+    if (!m_portable_store->value(QStringLiteral("AllowMultipleInstances"), false).toBool())
+        m_role = claim_instance();
+    if (m_role == Role::Instance)
+        create_services();
 }
 
 SingleApplication::~SingleApplication()
 {
     if (m_server) {
-        m_server->close();
+        delete m_server;
+        m_server = nullptr;
         delete_services();
     }
+    m_lock.reset(); // the next launch may become the instance from here on
 }
 
 QString SingleApplication::first_argument()
@@ -55,20 +66,27 @@ QString SingleApplication::first_argument()
     return arguments.value(0);
 }
 
-void SingleApplication::store_api_arguments(const QString& argument)
+bool SingleApplication::store_api_arguments(const QString& argument)
 {
     QString text = argument;
     if (text == QLatin1String("-native-messaging")) {
         log_line(QStringLiteral("handle native things"));
-        QFile input;
-        text = input.open(stdin, QIODevice::ReadOnly) ? CommandText::read_native_message(input)
-                                                      : QString();
+        StandardInput input;
+        const CommandText::NativeMessage message = CommandText::read_native_message(input);
+        if (message.timed_out) {
+            report_failure(QStringLiteral("No whole native message arrived on standard input "
+                                          "within %1 s; nothing was handed over")
+                               .arg(CommandText::kNativeMessageTimeoutMs / 1000));
+            return false;
+        }
+        text = message.value;
     } else if (!text.isEmpty()) {
         text = CommandText::normalize(text);
         log_line(text);
     }
     m_user_store->setValue(QStringLiteral("ApiArguments"), text);
     m_user_store->sync();
+    return true;
 }
 
 QString SingleApplication::server_path()
@@ -77,30 +95,70 @@ QString SingleApplication::server_path()
     return QDir(folder).filePath(organizationName() + applicationName());
 }
 
-// Returns false when a running instance answered. The lock makes probing and listening one
-// step, so launches at the same moment end with exactly one listening instance.
-bool SingleApplication::connect_or_listen()
+// The instance holds the lock file for its whole run, so a launch that finds it held knows a
+// Kavo runs: it hands over, or gives up with a message, and never starts a second one.
+SingleApplication::Role SingleApplication::claim_instance()
 {
     const QString path = server_path();
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.lock();
+    m_lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    m_lock->setStaleLockTime(0); // only a lock whose process has ended is stale
+    const QDeadlineTimer deadline(kHandOverTimeoutMs);
+    for (int wait_ms = 0;; wait_ms = 100) {
+        if (m_lock->tryLock(wait_ms))
+            return become_instance(path);
+        if (m_lock->error() != QLockFile::LockFailedError) {
+            log_line(QStringLiteral("The instance lock %1.lock cannot be taken; starting "
+                                    "without it")
+                         .arg(path));
+            return become_instance(path);
+        }
+        if (hand_over(path, static_cast<int>(qBound<qint64>(100, deadline.remainingTime(), 1000))))
+            return Role::HandedOver;
+        if (deadline.hasExpired())
+            break;
+    }
+    qint64 pid = 0;
+    QString host, program;
+    m_lock->getLockInfo(&pid, &host, &program);
+    report_failure(QStringLiteral("Kavo is running already (process %1) but does not answer on "
+                                  "%2; not starting a second one")
+                       .arg(pid)
+                       .arg(path));
+    return Role::Failed;
+}
 
+SingleApplication::Role SingleApplication::become_instance(const QString& path)
+{
+    m_server = new InstanceServer(this);
+    m_server->listen(path);
+    connect(m_server, &InstanceServer::launch_arrived, this, &SingleApplication::wake_up_soon);
+    return Role::Instance;
+}
+
+// Nothing is sent: the running instance takes the command text from the per-user store.
+bool SingleApplication::hand_over(const QString& path, int timeout_ms)
+{
     QLocalSocket socket;
     socket.connectToServer(path, QIODevice::ReadWrite);
-    if (socket.waitForConnected(1000)) {
-        socket.close();
+    if (!socket.waitForConnected(timeout_ms))
         return false;
-    }
-
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(path);
-    if (!m_server->listen(path))
-        log_line(QStringLiteral("Unable to listen on ") + path + QStringLiteral(": ") +
-                 m_server->errorString());
-    connect(m_server, &QLocalServer::newConnection, this,
-            &SingleApplication::slotConnectionEstablished);
+    socket.close();
     return true;
+}
+
+void SingleApplication::set_request_handler(InstanceServer::RequestHandler handler)
+{
+    if (m_server)
+        m_server->set_request_handler(std::move(handler));
+}
+
+// Launches that arrive together are one wake-up: each has overwritten the same store value.
+void SingleApplication::wake_up_soon()
+{
+    if (m_wake_up_pending)
+        return;
+    m_wake_up_pending = true;
+    QTimer::singleShot(0, this, &SingleApplication::slotConnectionEstablished);
 }
 
 void SingleApplication::create_services()
@@ -130,9 +188,7 @@ void SingleApplication::delete_services()
 
 void SingleApplication::slotConnectionEstablished()
 {
-    QLocalSocket* connection = m_server->nextPendingConnection();
-    if (connection)
-        connect(connection, &QLocalSocket::disconnected, connection, &QObject::deleteLater);
+    m_wake_up_pending = false;
     m_user_store->sync();
     if (m_user_store->value(QStringLiteral("ApiArguments")).toString().isEmpty())
         m_user_store->setValue(QStringLiteral("ApiArguments"), QStringLiteral("open"));

@@ -1,21 +1,28 @@
 #include "StartOnStartup.h"
 
+#include "InstallLocation.h"
+#include "KavoLog.h"
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
-#include <QDir>
+
+void set_start_on_startup(IRegistry& registry, const QString& program, bool start)
+{
+    if (!InstallLocation::is_installed(program)) {
+        log_line(InstallLocation::not_installed_reason(QStringLiteral("start with the session")));
+        return;
+    }
+    const QString name = QCoreApplication::applicationName();
+    if (!start) {
+        registry.removeStartupProgram(name);
+        return;
+    }
+    if (registry.startupProgram(name) != program)
+        registry.setStartupProgram(name, program);
+}
 
 void set_start_on_startup(bool start)
 {
-    IRegistry& registry = Platform::current().registry();
-    const QString name = QCoreApplication::applicationName();
-    if (!start) {
-        registry.removeStartupCommand(name);
-        return;
-    }
-    const QString command = QLatin1Char('"') +
-                            QDir::toNativeSeparators(QCoreApplication::applicationFilePath()) +
-                            QLatin1Char('"');
-    if (registry.startupCommand(name) != command)
-        registry.setStartupCommand(name, command);
+    set_start_on_startup(Platform::current().registry(), QCoreApplication::applicationFilePath(),
+                         start);
 }

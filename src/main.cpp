@@ -1,15 +1,17 @@
 #include "App.h"
-#include "KavoLog.h"
+#include "CommandLine.h"
+#include "DisplayCheck.h"
 #include "QuitSignals.h"
+#include "RemoteControl.h"
 #include "SingleApplication.h"
+#include "platform/StandardStreams.h"
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
 // Qt's own output is not shown, except why Qt stops the program: its fatal message, after the
-// platform warning that names the cause (no display to connect to, say). Without them, Kavo
-// would end without a word.
+// platform warning that names the cause. Without them, Kavo would end without a word.
 void keep_fatal_qt_messages(QtMsgType type, const QMessageLogContext& context,
                             const QString& message)
 {
@@ -24,20 +26,36 @@ void keep_fatal_qt_messages(QtMsgType type, const QMessageLogContext& context,
     }
 }
 
-bool asks_to_show_ui(int argc, char** argv)
+// Help and version print and end before anything else: no socket, no settings, no ramps.
+int print_and_end(const QString& text)
 {
-    for (int i = 0; argc >= 2 && i < argc; ++i) {
-        if (std::strcmp(argv[i], "--show_ui") == 0)
-            return true;
-    }
-    return false;
+    std::fputs(qUtf8Printable(text), stdout);
+    return 0;
 }
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    keep_standard_streams_open();
+    StandardStreams::keepOpen();
+    const QStringList arguments = CommandLine::from_argv(argc, argv);
+    switch (CommandLine::request(arguments)) {
+    case CommandLine::Request::Help:
+        return print_and_end(CommandLine::help_text());
+    case CommandLine::Request::Version:
+        return print_and_end(CommandLine::version_text());
+    case CommandLine::Request::Run:
+        break;
+    }
+    // Standard output is the browser's channel then: Kavo replies nothing, so nothing goes there.
+    if (CommandLine::is_native_messaging(arguments))
+        StandardStreams::redirectOutputToErrors();
+
     qInstallMessageHandler(keep_fatal_qt_messages);
+    const QString display_problem = DisplayCheck::prepare(arguments);
+    if (!display_problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(display_problem));
+        return 1;
+    }
     QuitSignals::catch_signals();
     qputenv("QT_BEARER_POLL_TIMEOUT", "-1");
     QCoreApplication::setApplicationName(QStringLiteral("Kavo"));
@@ -45,23 +63,27 @@ int main(int argc, char* argv[])
 
     SingleApplication application(argc, argv);
     if (application.is_secondary())
-        return 0;
+        return application.role() == SingleApplication::Role::HandedOver ? 0 : 1;
 
     int result = 0;
     {
         App app;
         application.set_app(&app);
-        if (asks_to_show_ui(argc, argv)) {
+        if (CommandLine::asks_to_show_ui(arguments)) {
             app.create_ui();
             app.set_show_ui_requested(true);
         }
 
+        RemoteControl remote_control(app);
+        application.set_request_handler(
+            [&remote_control](const QJsonObject& request) { return remote_control.run(request); });
         QuitSignals quit_signals;
         QObject::connect(&quit_signals, &QuitSignals::quit_requested, &app, &App::quit_kavo);
         QObject::connect(&application, &SingleApplication::process_arguments, &app,
                          &App::process_api_command);
         app.process_api_command();
         result = application.exec();
+        application.set_request_handler(nullptr);
         application.set_app(nullptr);
     }
     return result;

@@ -22,14 +22,16 @@ public:
     // Whether `key` exists.
     virtual bool hasKey(const QString& key) const = 0;
 
-    // The command that starts program `name` with the session; empty when there is none.
-    virtual QString startupCommand(const QString& name) const = 0;
+    // The program path that the start-with-session entry of `name` starts; empty when there is
+    // none (or it cannot be read).
+    virtual QString startupProgram(const QString& name) const = 0;
 
-    // Registers `command` (a quoted program path) to start with the session; false on failure.
-    virtual bool setStartupCommand(const QString& name, const QString& command) = 0;
+    // Registers the executable `program` to start with the session as `name`; false when
+    // refused (a path the entry cannot hold safely) or not written.
+    virtual bool setStartupProgram(const QString& name, const QString& program) = 0;
 
     // Removes the start-with-session entry of `name`; true when it is absent afterwards.
-    virtual bool removeStartupCommand(const QString& name) = 0;
+    virtual bool removeStartupProgram(const QString& name) = 0;
 
     // Imports a registry file (the text form "regedit /s" reads) with the privilege it needs,
     // and returns once the import has ended; false when it could not run.

@@ -1,5 +1,6 @@
 #include "settings/SaveManager.h"
 
+#include "InstallLocation.h"
 #include "KavoLog.h"
 #include "platform/Platform.h"
 
@@ -32,8 +33,10 @@ QString SaveManager::portable_store_path()
         QDir().mkpath(chosen);
         return QDir(chosen).filePath(kFileName);
     }
+    // An installed Kavo shares its bin folder with other programs: it keeps its settings in
+    // the user's configuration folder.
     const QString beside = QCoreApplication::applicationDirPath();
-    if (is_writable_store(beside))
+    if (!InstallLocation::is_running_installed() && is_writable_store(beside))
         return QDir(beside).filePath(kFileName);
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(user);
@@ -94,7 +97,14 @@ void SaveManager::load_monitor_settings(int monitor)
     m_store->loadMonitor(monitor, m_host->settings_map());
     m_host->apply_timer_times();
     m_host->location() = m_store->readLocation();
-    m_host->ignored_monitors() = m_store->readIgnoredMonitors();
+    int dropped = 0;
+    m_host->ignored_monitors() = m_store->readIgnoredMonitors(monitor_count(), &dropped);
+    // Every pass of a load reads the same list: one report per load.
+    if (dropped > 0 && monitor == 0)
+        log_line(QStringLiteral("IgnoreMonitors: %1 entries dropped (only monitors 1..%2, each "
+                                "once)")
+                     .arg(dropped)
+                     .arg(monitor_count()));
 }
 
 void SaveManager::save_settings()

@@ -21,7 +21,8 @@ public:
     ~SaveManager() override;
 
     // The portable store's path: KAVO_SETTINGS_DIR when set; beside the executable when that
-    // folder is writable; otherwise the per-user configuration folder.
+    // folder is writable and Kavo is not installed; otherwise the per-user configuration
+    // folder.
     static QString portable_store_path();
 
     // The controller whose map is loaded and saved; operations without one do nothing.

@@ -172,9 +172,10 @@ void SettingsStore::writeLocation(const Location& location)
     m_store.setValue(QStringLiteral("Longitude"), location.longitude);
 }
 
-QList<int> SettingsStore::readIgnoredMonitors() const
+QList<int> SettingsStore::readIgnoredMonitors(int monitorCount, int* dropped) const
 {
-    return parseIgnoredMonitors(read(QStringLiteral("IgnoreMonitors")).toString());
+    return parseIgnoredMonitors(read(QStringLiteral("IgnoreMonitors")).toString(), monitorCount,
+                                dropped);
 }
 
 void SettingsStore::writeIgnoredMonitors(const QList<int>& monitors)
@@ -182,15 +183,30 @@ void SettingsStore::writeIgnoredMonitors(const QList<int>& monitors)
     m_store.setValue(QStringLiteral("IgnoreMonitors"), ignoredMonitorsText(monitors));
 }
 
-QList<int> SettingsStore::parseIgnoredMonitors(const QString& text)
+// A hand-edited or damaged store may hold any number of entries: they are looked at in place,
+// without a copy each, and at most one per monitor is kept.
+QList<int> SettingsStore::parseIgnoredMonitors(const QString& text, int monitorCount, int* dropped)
 {
     QList<int> monitors;
-    for (const QString& part : text.split(QLatin1Char(':'))) {
+    int rejected = 0;
+    int start = 0;
+    while (start <= text.size()) {
+        int end = text.indexOf(QLatin1Char(':'), start);
+        if (end < 0)
+            end = text.size();
+        const QStringRef part = text.midRef(start, end - start);
+        start = end + 1;
+        if (part.isEmpty())
+            continue;
         bool isNumber = false;
         const int monitor = part.toInt(&isNumber, 10);
-        if (isNumber)
+        if (isNumber && monitor >= 1 && monitor <= monitorCount && !monitors.contains(monitor))
             monitors.append(monitor);
+        else
+            ++rejected;
     }
+    if (dropped)
+        *dropped = rejected;
     return monitors;
 }
 

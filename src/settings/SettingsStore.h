@@ -39,11 +39,14 @@ public:
     Location readLocation() const;
     void writeLocation(const Location& location);
 
-    QList<int> readIgnoredMonitors() const;
+    // The ignored monitors of a desktop with `monitorCount` monitors; see parseIgnoredMonitors.
+    QList<int> readIgnoredMonitors(int monitorCount, int* dropped = nullptr) const;
     void writeIgnoredMonitors(const QList<int>& monitors);
 
-    // "1:3:" <-> {1, 3}; parts that are not decimal numbers are skipped.
-    static QList<int> parseIgnoredMonitors(const QString& text);
+    // "1:3:" <-> {1, 3}. Only numbers of monitors that exist (1..monitorCount) are kept, each
+    // once, in the order first listed; every other entry is dropped and counted in `dropped`.
+    static QList<int> parseIgnoredMonitors(const QString& text, int monitorCount,
+                                           int* dropped = nullptr);
     static QString ignoredMonitorsText(const QList<int>& monitors);
 
     // The stored value of `name` converted to its table type, or its default.

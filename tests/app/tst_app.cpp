@@ -83,22 +83,23 @@ private slots:
         QVERIFY(!map.contains("DayTemperature3"));
     }
 
-    void registersToStartWithTheSession_data()
+    void leavesStartWithTheSessionAloneFromTheBuildFolder_data()
     {
         QTest::addColumn<bool>("startOnStartup");
-        QTest::newRow("on") << true;
-        QTest::newRow("off") << false;
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("on, no entry") << true << QString();
+        QTest::newRow("on, another entry") << true << "/somewhere/else/kavo";
+        QTest::newRow("off, an entry") << false << "/somewhere/else/kavo";
     }
 
-    void registersToStartWithTheSession()
+    void leavesStartWithTheSessionAloneFromTheBuildFolder()
     {
         QFETCH(bool, startOnStartup);
-        m_sim->registry().setStartupCommand("Kavo", "\"/somewhere/else\"");
+        QFETCH(QString, entry);
+        if (!entry.isEmpty())
+            m_sim->registry().setStartupProgram("Kavo", entry);
         start({{"StartOnStartup", startOnStartup}});
-        const QString expected = startOnStartup
-                                     ? "\"" + QCoreApplication::applicationFilePath() + "\""
-                                     : QString();
-        QCOMPARE(m_sim->registry().startupCommand("Kavo"), expected);
+        QCOMPARE(m_sim->registry().startupProgram("Kavo"), entry);
     }
 
     void closeWithoutAutosaveBringsBackTheStoredValues()

@@ -118,7 +118,9 @@ private slots:
         QBuffer buffer(&input);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         StdoutCapture capture;
-        QCOMPARE(CommandText::read_native_message(buffer), text);
+        const CommandText::NativeMessage message = CommandText::read_native_message(buffer);
+        QCOMPARE(message.value, text);
+        QVERIFY(!message.timed_out);
         QVERIFY(capture.text().startsWith("bufSize = "));
     }
 

@@ -21,6 +21,7 @@ KavoDesktop::KavoDesktop(const QByteArray& configJson)
     m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     m_environment.insert(QStringLiteral("KAVO_SETTINGS_DIR"), path(QStringLiteral("settings")));
     m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+    m_environment.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
     m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(QStringLiteral("runtime")));
     m_environment.insert(QStringLiteral("KAVO_SIM_CONFIG"), path(QStringLiteral("desktop.json")));
     m_environment.insert(QStringLiteral("KAVO_SIM_STATE"), path(QStringLiteral("state.json")));

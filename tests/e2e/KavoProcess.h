@@ -24,6 +24,9 @@ public:
     // Runs kavoctl on this desktop to its end.
     std::unique_ptr<QProcess> kavoctl(const QStringList& arguments) const;
 
+    // The environment every process started on this desktop gets.
+    QProcessEnvironment environment() const { return m_environment; }
+
     // Stores `settings` in the settings file before Kavo starts.
     void writeSettings(const QVariantMap& settings) const;
 

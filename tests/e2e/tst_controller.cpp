@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(shown["type"].toInt(), 1);
         QCOMPARE(shown["paused"].toBool(), false);
 
-        auto ramp = desktop.kavoctl({"ramp", "--temperature", "3400", "--brightness", "0.8"});
+        auto ramp = desktop.kavoctl({"ramp", "--temperature", "3400", "--brightness", "80"});
         QCOMPARE(ramp->exitCode(), 0);
         const QJsonObject expected = json(*ramp);
         QTRY_COMPARE_WITH_TIMEOUT(stateOfMonitor(desktop, 0), expected, 20000);
@@ -81,8 +81,7 @@ private slots:
         KavoDesktop desktop;
         auto process = desktop.kavoctl({"status"});
         QCOMPARE(process->exitCode(), 1);
-        QVERIFY(process->readAllStandardOutput().isEmpty());
-        QVERIFY(process->readAllStandardError().contains("not running"));
+        QCOMPARE(json(*process), (QJsonObject{{"running", false}}));
     }
 };
 

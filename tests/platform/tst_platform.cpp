@@ -120,6 +120,45 @@ private slots:
         QCOMPARE(sim.displays().monitorGeometries(), QVector<QRect>{QRect(0, 0, 800, 600)});
     }
 
+    void impossibleConfigIsReportedAndIgnored_data()
+    {
+        QTest::addColumn<QByteArray>("monitors");
+        const QByteArray many =
+            "[" + QByteArray("{\"width\": 800, \"height\": 600},").repeated(20000).chopped(1) + "]";
+        QTest::newRow("20,000 monitors") << many;
+        QTest::newRow("17 monitors")
+            << "[" + QByteArray("{\"width\": 800, \"height\": 600},").repeated(17).chopped(1) + "]";
+        QTest::newRow("x past the edge of int")
+            << QByteArray(R"([{"x": 2147483000, "y": 0, "width": 2000, "height": 600}])");
+        QTest::newRow("width past the edge of int")
+            << QByteArray(R"([{"x": 10, "y": 0, "width": 2147483647, "height": 600}])");
+        QTest::newRow("huge negative y")
+            << QByteArray(R"([{"x": 0, "y": -1e300, "width": 800, "height": 600}])");
+        QTest::newRow("x past 32767")
+            << QByteArray(R"([{"x": 32768, "width": 800, "height": 600}])");
+        QTest::newRow("zero height") << QByteArray(R"([{"width": 800, "height": 0}])");
+        QTest::newRow("fractional width") << QByteArray(R"([{"width": 800.5, "height": 600}])");
+        QTest::newRow("size as text") << QByteArray(R"([{"width": "800", "height": 600}])");
+        QTest::newRow("monitor not an object") << QByteArray(R"([42])");
+        QTest::newRow("monitors not an array") << QByteArray(R"({"width": 800})");
+    }
+
+    // Whatever the config says, the desktop stays as it was and nothing overflows (the
+    // sanitizer build runs this too).
+    void impossibleConfigIsReportedAndIgnored()
+    {
+        QFETCH(QByteArray, monitors);
+        writeJson(path("impossible.json"),
+                  R"({"monitors": [{"x": -32767, "y": 0, "width": 32767, "height": 600}]})");
+        SimDesktop sim(path("impossible.json"), QString());
+        writeJson(path("impossible.json"), "{\"monitors\": " + monitors + "}");
+        sim.reloadConfig();
+        QCOMPARE(sim.displays().monitorGeometries(), QVector<QRect>{QRect(-32767, 0, 32767, 600)});
+
+        SimDesktop fresh(path("impossible.json"), QString());
+        QCOMPARE(fresh.displays().monitorCount(), 1);
+    }
+
     void fixedAndRunningClock()
     {
         writeJson(path("clock.json"), R"({"clock": {"now": "2026-06-10T21:45:00+02:00", "running": false}})");
@@ -157,23 +196,23 @@ private slots:
         IRegistry& registry = sim.registry();
         QCOMPARE(registry.value("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM",
                                 "GdiIcmGammaRange").toInt(), 256);
-        QVERIFY(registry.setStartupCommand("Kavo", "\"/opt/kavo/kavo\""));
-        QCOMPARE(registry.startupCommand("Kavo"), QString("\"/opt/kavo/kavo\""));
+        QVERIFY(registry.setStartupProgram("Kavo", "/opt/kavo/kavo"));
+        QCOMPARE(registry.startupProgram("Kavo"), QString("/opt/kavo/kavo"));
         const QJsonObject keys = readJson(path("registry-state.json"))["registry"].toObject();
         QCOMPARE(keys["HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"]
                      .toObject()["Kavo"].toString(), QString("\"/opt/kavo/kavo\""));
-        QVERIFY(registry.removeStartupCommand("Kavo"));
-        QVERIFY(registry.startupCommand("Kavo").isEmpty());
+        QVERIFY(registry.removeStartupProgram("Kavo"));
+        QVERIFY(registry.startupProgram("Kavo").isEmpty());
     }
 
     void x11StartsWithTheSessionThroughAutostart()
     {
         qputenv("XDG_CONFIG_HOME", m_dir.filePath("xdg").toUtf8());
         X11Registry registry;
-        QVERIFY(registry.startupCommand("Kavo").isEmpty());
-        const QString command = "\"/opt/my apps/kavo\"";
-        QVERIFY(registry.setStartupCommand("Kavo", command));
-        QCOMPARE(registry.startupCommand("Kavo"), command);
+        QVERIFY(registry.startupProgram("Kavo").isEmpty());
+        const QString program = "/opt/my apps/kavo";
+        QVERIFY(registry.setStartupProgram("Kavo", program));
+        QCOMPARE(registry.startupProgram("Kavo"), program);
 
         QFile file(m_dir.filePath("xdg/autostart/Kavo.desktop"));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -183,9 +222,9 @@ private slots:
         QVERIFY(entry.contains("\nType=Application\n"));
         file.close();
 
-        QVERIFY(registry.removeStartupCommand("Kavo"));
+        QVERIFY(registry.removeStartupProgram("Kavo"));
         QVERIFY(!file.exists());
-        QVERIFY(registry.removeStartupCommand("Kavo"));
+        QVERIFY(registry.removeStartupProgram("Kavo"));
     }
 };
 

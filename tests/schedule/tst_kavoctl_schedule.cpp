@@ -165,7 +165,32 @@ private slots:
         QCOMPARE(run.output[QLatin1String("moon_fraction")].toDouble(), moonFraction(at / 1000.0));
         QCOMPARE(run.output[QLatin1String("day_length")].toString(),
                  ScheduleText::duration(ScheduleText::dayLengthSeconds(sun)));
-        QCOMPARE(run.output.keys().size(), 4);
+        QCOMPARE(run.output[QLatin1String("sunrise_iso")].toString(),
+                 QDateTime::fromMSecsSinceEpoch(qint64(sun.sunriseMs))
+                     .toOffsetFromUtc(7200)
+                     .toString(Qt::ISODate));
+        QCOMPARE(run.output[QLatin1String("at_iso")].toString(),
+                 QStringLiteral("2026-06-10T21:45:00+02:00"));
+        QCOMPARE(run.output.keys().size(), 8);
+    }
+
+    void instantsAreTakenInIso8601_data()
+    {
+        QTest::addColumn<QString>("at");
+        QTest::newRow("milliseconds") << QString::number(berlinMs("2026-06-10T21:45:00"));
+        QTest::newRow("with offset") << QStringLiteral("2026-06-10T21:45:00+02:00");
+        QTest::newRow("in UTC") << QStringLiteral("2026-06-10T19:45:00Z");
+        QTest::newRow("local time") << QStringLiteral("2026-06-10T21:45:00");
+        QTest::newRow("with milliseconds") << QStringLiteral("2026-06-10T21:45:00.000+02:00");
+    }
+
+    void instantsAreTakenInIso8601()
+    {
+        QFETCH(QString, at);
+        const Run run = kavoctl({"sun", "--latitude=52.52", "--longitude=13.405", "--at=" + at});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.output[QLatin1String("at")].toDouble(),
+                 double(berlinMs("2026-06-10T21:45:00")));
     }
 
     void sunDefaultsToTheDesktopClock()
@@ -182,42 +207,6 @@ private slots:
         QCOMPARE(now.status, 0);
         QCOMPARE(now.output, fixed.output);
         QCOMPARE(now.output[QLatin1String("day_length")].toString(), QStringLiteral("0 sec"));
-    }
-
-    void badArgumentsExitWithStatusTwo_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("sun without longitude") << QStringList{"sun", "--latitude", "1"};
-        QTest::newRow("sun latitude not a number")
-            << QStringList{"sun", "--latitude", "north", "--longitude", "1"};
-        QTest::newRow("sun latitude off the globe")
-            << QStringList{"sun", "--latitude", "91", "--longitude", "1"};
-        QTest::newRow("sun longitude off the globe")
-            << QStringList{"sun", "--latitude", "1", "--longitude", "-181"};
-        QTest::newRow("sun instant not a number")
-            << QStringList{"sun", "--latitude", "1", "--longitude", "1", "--at", "soon"};
-        QTest::newRow("sun unknown option")
-            << QStringList{"sun", "--latitude", "1", "--longitude", "1", "--utc"};
-        QTest::newRow("schedule without settings") << QStringList{"schedule"};
-        QTest::newRow("schedule missing file")
-            << QStringList{"schedule", "--settings", "/nonexistent/kavo_settings.ini"};
-        QTest::newRow("schedule negative monitor")
-            << QStringList{"schedule", "--settings", "SETTINGS", "--monitor", "-1"};
-        QTest::newRow("schedule monitor not a number")
-            << QStringList{"schedule", "--settings", "SETTINGS", "--monitor", "two"};
-        QTest::newRow("schedule value missing") << QStringList{"schedule", "--settings"};
-    }
-
-    void badArgumentsExitWithStatusTwo()
-    {
-        QFETCH(QStringList, arguments);
-        arguments.replaceInStrings(QStringLiteral("SETTINGS"),
-                                   writeSettings(QStringLiteral("bad"), {}));
-        const Run run = kavoctl(arguments);
-        QCOMPARE(run.status, 2);
-        QVERIFY(run.standardOutput.isEmpty());
-        QCOMPARE(run.standardError.count('\n'), 1);
-        QVERIFY(run.standardError.endsWith('\n'));
     }
 };
 

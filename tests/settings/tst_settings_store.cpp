@@ -242,9 +242,15 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QList<int>>("monitors");
         QTest::addColumn<QString>("written");
-        QTest::newRow("with junk") << "2::x:4:" << QList<int>{2, 4} << "2:4:";
-        QTest::newRow("empty") << "" << QList<int>{} << "";
-        QTest::newRow("no trailing colon") << "1:3" << QList<int>{1, 3} << "1:3:";
+        QTest::addColumn<int>("dropped");
+        QTest::newRow("with junk") << "2::x:4:" << QList<int>{2, 4} << "2:4:" << 1;
+        QTest::newRow("empty") << "" << QList<int>{} << "" << 0;
+        QTest::newRow("no trailing colon") << "1:3" << QList<int>{1, 3} << "1:3:" << 0;
+        QTest::newRow("repeated") << "3:1:3:3:" << QList<int>{3, 1} << "3:1:" << 2;
+        QTest::newRow("no such monitor") << "0:5:-1:2:" << QList<int>{2} << "2:" << 3;
+        QTest::newRow("number too big") << "99999999999:4" << QList<int>{4} << "4:" << 1;
+        QTest::newRow("a million entries")
+            << QString("2:").repeated(1000000) << QList<int>{2} << "2:" << 999999;
     }
 
     void ignoredMonitorsRoundTrip()
@@ -252,10 +258,13 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QList<int>, monitors);
         QFETCH(QString, written);
+        QFETCH(int, dropped);
         auto settings = storeWith(current({{"IgnoreMonitors", stored}}));
         SettingsStore store(*settings);
-        QCOMPARE(store.readIgnoredMonitors(), monitors);
-        store.writeIgnoredMonitors(store.readIgnoredMonitors());
+        int droppedNow = -1;
+        QCOMPARE(store.readIgnoredMonitors(4, &droppedNow), monitors);
+        QCOMPARE(droppedNow, dropped);
+        store.writeIgnoredMonitors(store.readIgnoredMonitors(4));
         QCOMPARE(settings->value("IgnoreMonitors").toString(), written);
     }
 

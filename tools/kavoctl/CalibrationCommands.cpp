@@ -28,23 +28,6 @@ bool is_kavo_answering()
     return socket.waitForConnected(1000);
 }
 
-// Option `name` as a whole number within `low`..`high`; empty otherwise, with `error` saying
-// why unless it holds an earlier error.
-std::optional<int> bounded(Options& options, const QString& name, int low, int high, QString& error)
-{
-    const std::optional<qint64> value = options.integer(name, low);
-    QString problem;
-    if (!value)
-        problem = options.error();
-    else if (*value < low || *value > high)
-        problem = QStringLiteral("--%1 must be within %2..%3").arg(name).arg(low).arg(high);
-    if (problem.isEmpty())
-        return static_cast<int>(*value);
-    if (error.isEmpty())
-        error = problem;
-    return std::nullopt;
-}
-
 QJsonObject monitor_json(const QString& output, const char* key, const QString& value)
 {
     return {{QStringLiteral("output"), output}, {QLatin1String(key), value}};
@@ -82,13 +65,11 @@ CommandResult applyCommand(const QStringList& arguments)
     options.require(QStringLiteral("brightness"));
     if (!options.ok())
         return CommandResult::badArguments(options.error());
-    QString error;
-    const auto temperature =
-        bounded(options, QStringLiteral("temperature"), 0, kMaxTemperature, error);
-    const auto brightness =
-        bounded(options, QStringLiteral("brightness"), kMinBrightness, kMaxBrightness, error);
+    const auto temperature = options.integer(QStringLiteral("temperature"), 0, 0, kMaxTemperature);
+    const auto brightness = options.integer(QStringLiteral("brightness"), kMinBrightness,
+                                            kMinBrightness, kMaxBrightness);
     if (!temperature || !brightness)
-        return CommandResult::badArguments(error);
+        return CommandResult::badArguments(options.error());
     if (is_kavo_answering())
         return CommandResult::kavoRunning(kKavoRunning);
     const std::unique_ptr<X11Connection> x11 = X11Connection::open();

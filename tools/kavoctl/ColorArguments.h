@@ -5,8 +5,8 @@
 
 #include <optional>
 
-// The colour options shared by "ramp" and "matrix": --temperature K --brightness B
-// [--scheme S] [--leading-color L].
+// The colour options shared by "ramp" and "matrix": --temperature K --brightness P
+// [--scheme S] [--leading-color L], each within the range the settings allow.
 struct ColorArguments
 {
     static const QStringList kNames;
@@ -16,8 +16,4 @@ struct ColorArguments
 
     // Empty, with `error` saying why, when an option is missing, not a number or out of range.
     static std::optional<ColorArguments> parse(Options& options, QString& error);
-
-    // Option `name` as an int (`fallback` when absent); empty, with `error` set, otherwise.
-    static std::optional<int> integer(Options& options, const QString& name, int fallback,
-                                      QString& error);
 };

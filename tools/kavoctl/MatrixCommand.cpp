@@ -13,11 +13,10 @@ CommandResult matrixCommand(const QStringList& arguments)
                     {QStringLiteral("inverted")});
     QString error;
     const std::optional<ColorArguments> colors = ColorArguments::parse(options, error);
-    const auto effect = ColorArguments::integer(options, QStringLiteral("effect"), 0, error);
-    const auto saturation =
-        ColorArguments::integer(options, QStringLiteral("saturation"), 100, error);
-    if (!colors || !effect || !saturation)
-        return CommandResult::badArguments(error);
+    const auto effect = options.integer(QStringLiteral("effect"), 1, 1, 28);
+    const auto saturation = options.integer(QStringLiteral("saturation"), 100, 0, 200);
+    if (!colors || !options.ok())
+        return CommandResult::badArguments(error.isEmpty() ? options.error() : error);
     ColorMatrixRecipe recipe;
     recipe.settings = colors->settings;
     if (options.has(QStringLiteral("effect")))

@@ -2,6 +2,6 @@
 
 #include "Command.h"
 
-// kavoctl matrix --temperature K --brightness B [--scheme S] [--leading-color L] [--effect E]
-//                [--inverted] [--saturation P]
+// kavoctl matrix --temperature K --brightness P [--scheme S] [--leading-color L] [--effect E]
+//                [--inverted] [--saturation PERCENT]
 CommandResult matrixCommand(const QStringList& arguments);

@@ -2,6 +2,6 @@
 
 #include "Command.h"
 
-// kavoctl ramp --temperature K --brightness B [--scheme S] [--leading-color L]
+// kavoctl ramp --temperature K --brightness P [--scheme S] [--leading-color L]
 //              [--base identity|inverted]
 CommandResult rampCommand(const QStringList& arguments);

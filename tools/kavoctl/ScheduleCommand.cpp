@@ -2,6 +2,7 @@
 
 #include "DesktopClock.h"
 #include "Options.h"
+#include "TimeText.h"
 #include "schedule/TransitionSchedule.h"
 #include "settings/SettingsStore.h"
 
@@ -14,12 +15,10 @@ CommandResult scheduleCommand(const QStringList& arguments)
     Options options(arguments,
                     {QStringLiteral("settings"), QStringLiteral("at"), QStringLiteral("monitor")});
     options.require(QStringLiteral("settings"));
-    const auto at = options.integer(QStringLiteral("at"), -1);
-    const auto monitor = options.integer(QStringLiteral("monitor"), 0);
+    const auto at = options.instant(QStringLiteral("at"), -1);
+    const auto monitor = options.integer(QStringLiteral("monitor"), 0, 0, 999);
     if (!options.ok())
         return CommandResult::badArguments(options.error());
-    if (*monitor < 0 || *monitor > 999)
-        return CommandResult::badArguments(QStringLiteral("--monitor must be within 0..999"));
     const QString file = options.text(QStringLiteral("settings"));
     const QFileInfo info(file);
     if (!info.isFile() || !info.isReadable())
@@ -40,7 +39,10 @@ CommandResult scheduleCommand(const QStringList& arguments)
     TransitionSchedule schedule(settings, location);
     const float temperature = schedule.temperatureAt(instant, static_cast<int>(*monitor));
     const float brightness = schedule.brightnessAt(instant, static_cast<int>(*monitor));
+    const auto now = static_cast<qint64>(instant);
     return CommandResult::ok({
+        {QStringLiteral("at"), now},
+        {QStringLiteral("at_iso"), isoTime(now)},
         {QStringLiteral("temperature"), static_cast<double>(temperature)},
         {QStringLiteral("brightness"), static_cast<double>(brightness)},
         {QStringLiteral("type"), static_cast<int>(schedule.transitionType())},

@@ -2,5 +2,5 @@
 
 #include "Command.h"
 
-// kavoctl schedule --settings FILE [--at MS] [--monitor N]
+// kavoctl schedule --settings FILE [--at TIME] [--monitor N]
 CommandResult scheduleCommand(const QStringList& arguments);

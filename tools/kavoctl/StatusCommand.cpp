@@ -1,24 +1,24 @@
 #include "StatusCommand.h"
 
+#include "KavoConnection.h"
 #include "StatusServer.h"
-
-#include <QJsonDocument>
-#include <QLocalSocket>
 
 CommandResult statusCommand(const QStringList& arguments)
 {
     if (!arguments.isEmpty())
         return CommandResult::badArguments(QStringLiteral("status takes no arguments"));
-    QLocalSocket socket;
-    socket.connectToServer(StatusServer::socket_path(), QIODevice::ReadOnly);
-    if (!socket.waitForConnected(2000))
-        return CommandResult::failed(QStringLiteral("Kavo is not running"));
-    QByteArray answer;
-    while (!answer.endsWith('\n') && socket.waitForReadyRead(5000))
-        answer += socket.readAll();
-    answer += socket.readAll();
-    const QJsonDocument status = QJsonDocument::fromJson(answer);
-    if (!status.isObject())
-        return CommandResult::failed(QStringLiteral("Kavo gave no status"));
-    return CommandResult::ok(status.object());
+    const KavoAnswer answer = askKavo(StatusServer::socket_path(), {});
+    switch (answer.outcome) {
+    case KavoAnswer::Outcome::NotRunning:
+        // Scripts and status bars read standard output: it says so there too.
+        return {kStatusFailed, {{QStringLiteral("running"), false}}, {}};
+    case KavoAnswer::Outcome::NoAnswer:
+        return CommandResult::failed(
+            QStringLiteral("Kavo did not answer within %1 s").arg(kKavoDeadlineMs / 1000));
+    case KavoAnswer::Outcome::Answered:
+        break;
+    }
+    QJsonObject status = answer.object;
+    status.insert(QStringLiteral("running"), true);
+    return CommandResult::ok(status);
 }

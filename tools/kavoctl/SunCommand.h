@@ -2,5 +2,5 @@
 
 #include "Command.h"
 
-// kavoctl sun --latitude LAT --longitude LON [--at MS]
+// kavoctl sun --latitude LAT --longitude LON [--at TIME]
 CommandResult sunCommand(const QStringList& arguments);

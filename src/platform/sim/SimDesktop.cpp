@@ -3,6 +3,7 @@
 #include "KavoLog.h"
 #include "platform/GammaRangeRegistry.h"
 #include "platform/sim/CompactJson.h"
+#include "platform/sim/SimConfigCheck.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -93,13 +94,16 @@ void SimDesktop::reloadConfig()
     }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(*bytes, &error);
-    if (document.isObject()) {
+    const QString problem = document.isObject()
+                                ? SimConfigCheck::problem(document.object())
+                                : QStringLiteral("not a JSON object: ") + error.errorString();
+    if (problem.isEmpty()) {
         apply(document.object());
         return;
     }
-    // A half-written or broken file: keep the desktop as it was (at first, the defaults).
-    log_line(QStringLiteral("Simulated desktop config is not a JSON object: ") +
-             error.errorString());
+    // A half-written, broken or impossible file: keep the desktop as it was (at first, the
+    // defaults).
+    log_line(QStringLiteral("Simulated desktop config ignored: ") + problem);
     if (!m_configApplied)
         apply(QJsonObject());
 }

@@ -3,6 +3,7 @@
 #include "KavoLog.h"
 #include "platform/RegFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 
@@ -33,17 +34,22 @@ bool SimRegistry::hasKey(const QString& key) const
     return m_values.hasKey(key);
 }
 
-QString SimRegistry::startupCommand(const QString& name) const
+QString SimRegistry::startupProgram(const QString& name) const
 {
-    return value(kRunKey, name).toString();
+    QString command = value(kRunKey, name).toString();
+    if (command.size() >= 2 && command.startsWith(QLatin1Char('"')) &&
+        command.endsWith(QLatin1Char('"')))
+        command = command.mid(1, command.size() - 2);
+    return QDir::fromNativeSeparators(command);
 }
 
-bool SimRegistry::setStartupCommand(const QString& name, const QString& command)
+bool SimRegistry::setStartupProgram(const QString& name, const QString& program)
 {
-    return setValue(kRunKey, name, command);
+    return setValue(kRunKey, name,
+                    QLatin1Char('"') + QDir::toNativeSeparators(program) + QLatin1Char('"'));
 }
 
-bool SimRegistry::removeStartupCommand(const QString& name)
+bool SimRegistry::removeStartupProgram(const QString& name)
 {
     return removeValue(kRunKey, name);
 }

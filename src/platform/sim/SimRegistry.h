@@ -15,9 +15,10 @@ public:
     bool setValue(const QString& key, const QString& name, const QVariant& value) override;
     bool removeValue(const QString& key, const QString& name) override;
     bool hasKey(const QString& key) const override;
-    QString startupCommand(const QString& name) const override;
-    bool setStartupCommand(const QString& name, const QString& command) override;
-    bool removeStartupCommand(const QString& name) override;
+    // The Run value holds the quoted program path with native separators, as on Windows.
+    QString startupProgram(const QString& name) const override;
+    bool setStartupProgram(const QString& name, const QString& program) override;
+    bool removeStartupProgram(const QString& name) override;
     // Applies the file's keys and values and records the "regedit /s" command.
     bool importFile(const QString& path) override;
 

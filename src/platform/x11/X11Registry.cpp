@@ -1,8 +1,10 @@
 #include "platform/x11/X11Registry.h"
 
+#include "InstallLocation.h"
 #include "KavoLog.h"
 #include "platform/GammaRangeRegistry.h"
 #include "platform/RegFile.h"
+#include "platform/x11/DesktopEntryExec.h"
 
 #include <QCoreApplication>
 
@@ -14,15 +16,15 @@
 #include <QTextStream>
 
 namespace {
-// Desktop entry string values escape the backslash.
-QString escaped(QString value)
-{
-    return value.replace(QLatin1String("\\"), QLatin1String("\\\\"));
-}
+// The same name as the handler make install puts in place, which is then found instead.
+const char* const kUrlHandlerName = "kavo-url-handler.desktop";
 
-QString unescaped(QString value)
+// An entry is refused when the program path holds what no desktop entry can carry safely.
+void report_refused_path(const QString& what, const QString& program)
 {
-    return value.replace(QLatin1String("\\\\"), QLatin1String("\\"));
+    log_line(QStringLiteral("%1 not registered: the program path cannot be written into a "
+                            "desktop entry safely: %2")
+                 .arg(what, DesktopEntryExec::printable(program)));
 }
 } // namespace
 
@@ -52,7 +54,10 @@ bool X11Registry::removeValue(const QString& key, const QString& name)
 bool X11Registry::hasKey(const QString& key) const
 {
     if (key.compare(GammaRangeRegistry::kUrlCommandKey, Qt::CaseInsensitive) == 0)
-        return QFileInfo::exists(urlHandlerFile());
+        return QFileInfo::exists(urlHandlerFile()) ||
+               !QStandardPaths::locate(QStandardPaths::ApplicationsLocation,
+                                       QLatin1String(kUrlHandlerName))
+                    .isEmpty();
     return m_values.hasKey(key);
 }
 
@@ -62,16 +67,17 @@ QString X11Registry::autostartFile(const QString& name)
            QStringLiteral("/autostart/") + name + QStringLiteral(".desktop");
 }
 
-QString X11Registry::startupCommand(const QString& name) const
+QString X11Registry::startupProgram(const QString& name) const
 {
     QFile file(autostartFile(name));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
     QTextStream in(&file);
+    in.setCodec("UTF-8");
     while (!in.atEnd()) {
         const QString line = in.readLine();
         if (line.startsWith(QLatin1String("Exec=")))
-            return unescaped(line.mid(5));
+            return DesktopEntryExec::arguments(line.mid(5)).value(0);
     }
     return {};
 }
@@ -84,6 +90,7 @@ bool X11Registry::writeDesktopEntry(const QString& path, const QStringList& line
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     QTextStream out(&file);
+    out.setCodec("UTF-8");
     out << "[Desktop Entry]\n"
         << "Type=Application\n";
     for (const QString& line : lines)
@@ -92,15 +99,20 @@ bool X11Registry::writeDesktopEntry(const QString& path, const QStringList& line
     return file.commit();
 }
 
-bool X11Registry::setStartupCommand(const QString& name, const QString& command)
+bool X11Registry::setStartupProgram(const QString& name, const QString& program)
 {
-    return writeDesktopEntry(
-        autostartFile(name),
-        {QStringLiteral("Name=") + name, QStringLiteral("Exec=") + escaped(command),
-         QStringLiteral("Terminal=false"), QStringLiteral("X-GNOME-Autostart-enabled=true")});
+    const std::optional<QString> exec = DesktopEntryExec::value(program);
+    if (!exec) {
+        report_refused_path(QStringLiteral("Start with the session"), program);
+        return false;
+    }
+    return writeDesktopEntry(autostartFile(name),
+                             {QStringLiteral("Name=") + name, QStringLiteral("Exec=") + *exec,
+                              QStringLiteral("Terminal=false"),
+                              QStringLiteral("X-GNOME-Autostart-enabled=true")});
 }
 
-bool X11Registry::removeStartupCommand(const QString& name)
+bool X11Registry::removeStartupProgram(const QString& name)
 {
     QFile file(autostartFile(name));
     return !file.exists() || file.remove();
@@ -108,8 +120,8 @@ bool X11Registry::removeStartupCommand(const QString& name)
 
 QString X11Registry::urlHandlerFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/applications/kavo-url-handler.desktop");
+    return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) +
+           QLatin1Char('/') + QLatin1String(kUrlHandlerName);
 }
 
 bool X11Registry::importFile(const QString& path)
@@ -139,11 +151,22 @@ bool X11Registry::importFile(const QString& path)
 
 bool X11Registry::registerUrlScheme()
 {
-    const QString program = QStringLiteral("\"") +
-                            escaped(QCoreApplication::applicationFilePath()) +
-                            QStringLiteral("\" %u");
-    return writeDesktopEntry(urlHandlerFile(),
-                             {QStringLiteral("Name=Kavo"), QStringLiteral("Exec=") + program,
-                              QStringLiteral("NoDisplay=true"),
-                              QStringLiteral("MimeType=x-scheme-handler/kavo;")});
+    const QString program = QCoreApplication::applicationFilePath();
+    if (!InstallLocation::is_installed(program)) {
+        log_line(InstallLocation::not_installed_reason(QStringLiteral("the kavo: scheme")));
+        return true;
+    }
+    return writeUrlHandler(urlHandlerFile(), program);
+}
+
+bool X11Registry::writeUrlHandler(const QString& path, const QString& program)
+{
+    const std::optional<QString> exec = DesktopEntryExec::value(program, {QStringLiteral("%u")});
+    if (!exec) {
+        report_refused_path(QStringLiteral("The kavo: scheme"), program);
+        return false;
+    }
+    return writeDesktopEntry(path, {QStringLiteral("Name=Kavo"), QStringLiteral("Exec=") + *exec,
+                                    QStringLiteral("NoDisplay=true"),
+                                    QStringLiteral("MimeType=x-scheme-handler/kavo;")});
 }

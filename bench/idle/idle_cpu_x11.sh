@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Whole-process idle CPU on a private Xvfb with a tray host: Kavo windowless (tray only) and
+# with its window open, beside a bare Qt tray program and a bare QtWebKit web view, one after
+# the other in the same run, SECONDS each after SETTLE seconds of start-up.
+# Usage: bench/idle/idle_cpu_x11.sh [build-dir] [seconds] [settle-seconds]
+set -euo pipefail
+build_dir=$(cd "${1:-build}" && pwd)
+seconds=${2:-60}
+settle=${3:-15}
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private X server on a display number it picks itself, and a notification area on it.
+exec 3> "$work/display"
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset > "$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+trayer --edge top --align right --widthtype request --height 24 > /dev/null 2>&1 &
+pids+=($!)
+sleep 2
+
+# Nanoseconds on a CPU, summed over the process's threads (finer than the clock ticks of
+# /proc/PID/stat, which count in 10 ms steps).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {printf "%d", sum}'; }
+
+# measure NAME COMMAND...: prints "NAME<TAB>microseconds of CPU over the interval".
+measure() {
+  local name=$1
+  shift
+  local home="$work/$name"
+  mkdir -p "$home/runtime" "$home/settings" && chmod 700 "$home/runtime"
+  printf '[General]\nSaveVersion=6\nIsFirstStart=false\n' > "$home/settings/kavo_settings.ini"
+  env XDG_RUNTIME_DIR="$home/runtime" XDG_CONFIG_HOME="$home/config" \
+      XDG_DATA_HOME="$home/data" KAVO_SETTINGS_DIR="$home/settings" KAVO_PLATFORM=x11 \
+      QT_QPA_PLATFORM=xcb "$@" > "$home/log" 2>&1 &
+  local pid=$!
+  pids+=("$pid")
+  sleep "$settle"
+  if ! kill -0 "$pid" 2>/dev/null; then
+    echo "$name ended early; its output:" >&2
+    cat "$home/log" >&2
+    exit 1
+  fi
+  local start end
+  start=$(cpu_ns "$pid")
+  sleep "$seconds"
+  end=$(cpu_ns "$pid")
+  kill -TERM "$pid"
+  wait "$pid" 2>/dev/null || true
+  printf '%s\t%d\n' "$name" $(( (end - start) / 1000 ))
+}
+
+measure "bare Qt tray program" "$build_dir/bench/idle/bench_bare_tray" >> "$work/results"
+measure "Kavo, window closed" "$build_dir/src/kavo" >> "$work/results"
+measure "bare QtWebKit web view" "$build_dir/bench/idle/bench_bare_webview" >> "$work/results"
+measure "Kavo, window open" "$build_dir/src/kavo" --show_ui >> "$work/results"
+
+echo "Idle CPU on Xvfb, ${seconds} s each after ${settle} s of start-up:"
+echo
+echo "| program | CPU over ${seconds} s | per minute |"
+echo "|---|---:|---:|"
+while IFS=$'\t' read -r name us; do
+  printf '| %s | %d.%01d ms | %d.%01d ms |\n' "$name" $(( us / 1000 )) $(( us % 1000 / 100 )) \
+    $(( us * 60 / seconds / 1000 )) $(( us * 60 / seconds % 1000 / 100 ))
+done < "$work/results"

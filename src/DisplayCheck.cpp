@@ -1,0 +1,38 @@
+#include "DisplayCheck.h"
+
+#include "platform/x11/X11DisplayProbe.h"
+
+namespace DisplayCheck {
+
+namespace {
+// Qt takes its platform from "-platform" or QT_QPA_PLATFORM, and is built for xcb by default.
+bool qt_uses_x11(const QStringList& arguments)
+{
+    if (arguments.contains(QLatin1String("-platform")))
+        return false; // Qt's own choice, made on its own command line
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    return platform.isEmpty() || platform.startsWith("xcb");
+}
+} // namespace
+
+QString prepare(const QStringList& arguments)
+{
+    if (!qt_uses_x11(arguments))
+        return {};
+    const QByteArray display = qgetenv("DISPLAY");
+    if (x11DisplayAnswers(display))
+        return {};
+    if (qgetenv("KAVO_PLATFORM") == "sim" && qgetenv("QT_QPA_PLATFORM").isEmpty()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return {};
+    }
+    const QString reason = display.isEmpty()
+                               ? QStringLiteral("no X display is set (DISPLAY is empty)")
+                               : QStringLiteral("the X display \"%1\" does not answer")
+                                     .arg(QString::fromLocal8Bit(display));
+    return QStringLiteral("Kavo cannot start: %1. To run without a display, start it with "
+                          "KAVO_PLATFORM=sim.")
+        .arg(reason);
+}
+
+} // namespace DisplayCheck

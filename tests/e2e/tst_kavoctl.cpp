@@ -1,0 +1,241 @@
+// kavoctl as scripts and status bars use it: every argument checked before anything is done,
+// the running Kavo changed over its instance socket, and a Kavo that is gone or stalled
+// answered for within a deadline.
+#include "KavoProcess.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSettings>
+#include <QtTest>
+
+namespace {
+struct Run
+{
+    int status = -1;
+    QByteArray output;
+    QByteArray error;
+    QJsonObject json() const { return QJsonDocument::fromJson(output).object(); }
+};
+
+Run finished(QProcess& process)
+{
+    Run run;
+    if (process.state() != QProcess::NotRunning || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.status = process.exitCode();
+    run.output = process.readAllStandardOutput();
+    run.error = process.readAllStandardError();
+    return run;
+}
+} // namespace
+
+class TestKavoctl : public QObject
+{
+    Q_OBJECT
+
+private:
+    Run kavoctl(const KavoDesktop& desktop, const QStringList& arguments)
+    {
+        auto process = desktop.kavoctl(arguments);
+        return finished(*process);
+    }
+
+    static bool answers(const KavoDesktop& desktop)
+    {
+        QLocalSocket socket;
+        socket.connectToServer(desktop.path(QStringLiteral("runtime/VelmoraKavo.status")));
+        return socket.waitForConnected(100);
+    }
+
+private slots:
+    void badArgumentsGiveOneLineAndStatusTwo_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        const QStringList ramp{"ramp", "--temperature", "3000", "--brightness", "80"};
+        const QStringList matrix{"matrix", "--temperature", "3000", "--brightness", "80"};
+        const QStringList sun{"sun", "--latitude", "1", "--longitude", "1"};
+        QTest::newRow("no command") << QStringList{};
+        QTest::newRow("unknown command") << QStringList{"brighten"};
+        QTest::newRow("ramp without temperature") << QStringList{"ramp", "--brightness", "80"};
+        QTest::newRow("value missing")
+            << QStringList{"ramp", "--brightness", "80", "--temperature"};
+        QTest::newRow("temperature not a number")
+            << QStringList{"ramp", "--temperature", "warm", "--brightness", "80"};
+        QTest::newRow("negative temperature")
+            << QStringList{"matrix", "--temperature", "-1", "--brightness", "80"};
+        QTest::newRow("temperature over 10000")
+            << QStringList{"ramp", "--temperature", "10001", "--brightness", "80"};
+        QTest::newRow("huge temperature")
+            << QStringList{"ramp", "--temperature", "99999999999", "--brightness", "80"};
+        QTest::newRow("brightness 500 %")
+            << QStringList{"ramp", "--temperature", "3000", "--brightness", "500"};
+        QTest::newRow("brightness 9 %")
+            << QStringList{"ramp", "--temperature", "3000", "--brightness", "9"};
+        QTest::newRow("brightness as a factor")
+            << QStringList{"ramp", "--temperature", "3000", "--brightness", "0.8"};
+        QTest::newRow("brightness not a number")
+            << QStringList{"matrix", "--temperature", "3000", "--brightness", "nan"};
+        QTest::newRow("scheme 9") << ramp + QStringList{"--scheme", "9"};
+        QTest::newRow("scheme 0") << ramp + QStringList{"--scheme=0"};
+        QTest::newRow("leading colour 7") << ramp + QStringList{"--leading-color", "7"};
+        QTest::newRow("unknown base") << ramp + QStringList{"--base", "calibrated"};
+        QTest::newRow("effect 99") << matrix + QStringList{"--effect", "99"};
+        QTest::newRow("effect 0") << matrix + QStringList{"--effect", "0"};
+        QTest::newRow("effect by name") << matrix + QStringList{"--effect", "sepia"};
+        QTest::newRow("saturation 1000") << matrix + QStringList{"--saturation", "1000"};
+        QTest::newRow("saturation -1") << matrix + QStringList{"--saturation=-1"};
+        QTest::newRow("flag with a value") << matrix + QStringList{"--inverted=yes"};
+        QTest::newRow("unknown option") << matrix + QStringList{"--gamma", "2"};
+        QTest::newRow("sun without longitude") << QStringList{"sun", "--latitude", "1"};
+        QTest::newRow("latitude not a number")
+            << QStringList{"sun", "--latitude", "north", "--longitude", "1"};
+        QTest::newRow("latitude 91") << QStringList{"sun", "--latitude=91", "--longitude=1"};
+        QTest::newRow("longitude -181")
+            << QStringList{"sun", "--latitude", "1", "--longitude", "-181"};
+        QTest::newRow("instant not a time") << sun + QStringList{"--at", "soon"};
+        QTest::newRow("month 13") << sun + QStringList{"--at", "2026-13-01T00:00:00"};
+        QTest::newRow("year 20000") << sun + QStringList{"--at", "600000000000000"};
+        QTest::newRow("schedule without settings") << QStringList{"schedule"};
+        QTest::newRow("settings file missing")
+            << QStringList{"schedule", "--settings", "/nonexistent/kavo_settings.ini"};
+        QTest::newRow("negative monitor")
+            << QStringList{"schedule", "--settings", "SETTINGS", "--monitor", "-1"};
+        QTest::newRow("monitor not a number")
+            << QStringList{"schedule", "--settings", "SETTINGS", "--monitor", "two"};
+        QTest::newRow("status with an argument") << QStringList{"status", "--all"};
+        QTest::newRow("pause with an argument") << QStringList{"pause", "now"};
+        QTest::newRow("unknown mode") << QStringList{"mode", "sleepy"};
+        QTest::newRow("mode missing") << QStringList{"mode"};
+        QTest::newRow("unknown type") << QStringList{"type", "nosuch"};
+        QTest::newRow("type by number") << QStringList{"type", "3"};
+        QTest::newRow("location off the globe") << QStringList{"location", "91", "0"};
+        QTest::newRow("location longitude") << QStringList{"location", "0", "181"};
+        QTest::newRow("location half") << QStringList{"location", "52.5"};
+        QTest::newRow("day temperature 20000") << QStringList{"set", "temperature", "day", "20000"};
+        QTest::newRow("night brightness 5") << QStringList{"set", "brightness", "night", "5"};
+        QTest::newRow("brightness fraction") << QStringList{"set", "brightness", "night", "70.5"};
+        QTest::newRow("set colour") << QStringList{"set", "color", "day", "1"};
+        QTest::newRow("set at noon") << QStringList{"set", "temperature", "noon", "4000"};
+    }
+
+    // Checked before kavoctl talks to anyone: a running Kavo is not needed.
+    void badArgumentsGiveOneLineAndStatusTwo()
+    {
+        QFETCH(QStringList, arguments);
+        KavoDesktop desktop;
+        QSettings(desktop.path("given.ini"), QSettings::IniFormat).setValue("SaveVersion", "6");
+        arguments.replaceInStrings("SETTINGS", desktop.path("given.ini"));
+        const Run run = kavoctl(desktop, arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.output.isEmpty());
+        QVERIFY2(run.error.startsWith("kavoctl: ") || run.error.startsWith("usage:"),
+                 run.error.constData());
+        if (!arguments.isEmpty())
+            QCOMPARE(run.error.count('\n'), 1);
+    }
+
+    void helpListsTheCommandsWithTheirRanges_data()
+    {
+        QTest::addColumn<QString>("asked");
+        QTest::newRow("help") << "help";
+        QTest::newRow("--help") << "--help";
+        QTest::newRow("-h") << "-h";
+    }
+
+    void helpListsTheCommandsWithTheirRanges()
+    {
+        QFETCH(QString, asked);
+        KavoDesktop desktop;
+        const Run run = kavoctl(desktop, {asked});
+        QCOMPARE(run.status, 0);
+        for (const char* expected :
+             {"kavoctl ramp", "kavoctl status", "kavoctl mode", "kavoctl set", "kavoctl location",
+              "0..10000", "10..150", "ISO 8601"})
+            QVERIFY2(run.output.contains(expected), expected);
+    }
+
+    void statusWithoutKavoSaysSoOnStandardOutput()
+    {
+        KavoDesktop desktop;
+        const Run run = kavoctl(desktop, {"status"});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.output, QByteArray("{\"running\":false}\n"));
+        const Run pause = kavoctl(desktop, {"pause"});
+        QCOMPARE(pause.status, 1);
+        QVERIFY(pause.error.contains("not running"));
+    }
+
+    void commandsChangeTheRunningKavo()
+    {
+        KavoDesktop desktop;
+        desktop.writeSettings({{"Latitude", 52.52}, {"Longitude", 13.405}});
+        auto kavo = desktop.launch();
+        QTRY_VERIFY_WITH_TIMEOUT(answers(desktop), 30000);
+
+        const Run status = kavoctl(desktop, {"status"});
+        QCOMPARE(status.status, 0);
+        QCOMPARE(status.json()["running"].toBool(), true);
+        QCOMPARE(status.json()["mode_name"].toString(), QString("automatic"));
+        QCOMPARE(status.json()["type_name"].toString(), QString("health"));
+
+        struct Step
+        {
+            QStringList command;
+            const char* key;
+            QVariant value;
+        };
+        const Step steps[] = {
+            {{"mode", "manual"}, "mode_name", "manual"},
+            {{"type", "reading"}, "type_name", "reading"},
+            {{"pause"}, "paused", true},
+            {{"resume"}, "paused", false},
+            {{"set", "temperature", "day", "4500"}, "mode_name", "manual"},
+            {{"set", "brightness", "night", "70"}, "type_name", "reading"},
+            {{"location", "40.7", "-74"}, "running", true},
+        };
+        for (const Step& step : steps) {
+            const Run run = kavoctl(desktop, step.command);
+            QVERIFY2(run.status == 0, run.error.constData());
+            QCOMPARE(run.json()[step.key].toVariant(), step.value);
+        }
+
+        kavo->terminate(); // quits as Exit does: the settings are saved
+        QVERIFY(kavo->waitForFinished(30000));
+        QSettings saved(desktop.settingsFile(), QSettings::IniFormat);
+        QCOMPARE(saved.value("KavoMode").toInt(), 2);
+        QCOMPARE(saved.value("KavoType").toInt(), 4);
+        QCOMPARE(saved.value("DayTemperature").toInt(), 4500);
+        QCOMPARE(saved.value("NightBrightness").toInt(), 70);
+        QCOMPARE(saved.value("Latitude").toDouble(), 40.7);
+        QCOMPARE(saved.value("Longitude").toDouble(), -74.0);
+        QCOMPARE(saved.value("UseManualLocation").toBool(), true);
+    }
+
+    // A peer that accepts and never answers: kavoctl gives up by itself.
+    void stalledKavoDoesNotHangKavoctl_data()
+    {
+        QTest::addColumn<QString>("socket");
+        QTest::addColumn<QStringList>("command");
+        QTest::newRow("status") << "VelmoraKavo.status" << QStringList{"status"};
+        QTest::newRow("mode") << "VelmoraKavo" << QStringList{"mode", "manual"};
+    }
+
+    void stalledKavoDoesNotHangKavoctl()
+    {
+        QFETCH(QString, socket);
+        QFETCH(QStringList, command);
+        KavoDesktop desktop;
+        QLocalServer stalled;
+        QVERIFY(stalled.listen(desktop.path("runtime/" + socket)));
+        auto process = desktop.kavoctl(command);
+        const Run run = finished(*process);
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.output.isEmpty());
+        QVERIFY(run.error.contains("did not answer"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKavoctl)
+#include "tst_kavoctl.moc"
