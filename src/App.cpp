@@ -7,6 +7,9 @@
 #include "color/MagnificationApi.h"
 #include "color/SystemParametersInfoApi.h"
 #include "settings/SaveManager.h"
+#include "system/HotkeyProcessor.h"
+#include "system/SystemKeyboard.h"
+#include "system/SystemMouse.h"
 
 #include <QApplication>
 #include <QMetaObject>
@@ -109,10 +112,12 @@ App::App(QWidget* parent) : KavoWindow(parent)
 
     create_transitions();
     create_color_output();
+    create_input_services();
 
     create_periodic_timers();
 
     handle_first_start();
+    create_task_manager();
 
     check_gamma_range();
 
@@ -125,6 +130,9 @@ App::App(QWidget* parent) : KavoWindow(parent)
 
 App::~App()
 {
+    delete m_hotkey_processor;
+    m_hotkey_processor = nullptr;
+    stop_mouse_clicking();
     if (m_color_output)
         m_color_output->restore_gamma();
     if (save_manager())
@@ -180,6 +188,9 @@ void App::publish_settings_to_page()
     }
     publish_clock_times();
     publish_location();
+    refresh_color_triggers();
+    if (m_hotkey_processor)
+        publish_shortcut_problems();
 
     QVariantList shortcuts{QString()};
     for (const SettingKey& key : SettingsTable::keys()) {
@@ -229,6 +240,7 @@ void App::run_console_command(const QByteArray& command)
 
 void App::quit_kavo()
 {
+    stop_mouse_clicking();
     if (save_manager() && save_manager()->is_autosave_enabled())
         save_manager()->save_settings();
     QApplication::quit();
@@ -307,6 +319,9 @@ void App::reset_settings_to_default()
     m_unused_pages.clear();
     save_manager()->load_settings();
     emit refresh_unused_pages_signal();
+    refresh_color_triggers();
+    reconnect_keyboard_hook();
+    m_hotkey_processor->register_shortcuts();
     handle_first_start();
     m_first_start = false;
     save_manager()->load_settings();

@@ -9,15 +9,13 @@
 #include "color/ColorOutput.h"
 #include "platform/Platform.h"
 #include "settings/SaveManager.h"
+#include "system/InactivityWatch.h"
 
 #include <QDateTime>
 #include <QJsonArray>
 #include <QTimer>
 
 namespace {
-// Idle ticks after which the rest timer stops for inactivity.
-constexpr int kIdleTicksLimit = 120;
-
 int monitor_count()
 {
     return Platform::current().displays().monitorCount();
@@ -107,6 +105,9 @@ int App::apply_scheduled_colors(int monitor)
 int App::update_gamma()
 {
     if (!m_color_output || m_automation_paused)
+        return 0;
+    // A trigger takes over once the first colours are on the screen.
+    if (m_first_update_done && apply_color_trigger())
         return 0;
     if (m_transitions && m_transitions->any_running())
         return 0;
@@ -210,15 +211,14 @@ void App::update_times_info()
 // count back to 0. Past the limit the rest timer stops until input comes back.
 void App::update_idle_time()
 {
-    if (setting_flag("TimerPaused"))
-        return;
-    if (setting_flag("UseMouseInactivity") || setting_flag("UseKeyboardInactivity"))
-        ++m_idle_ticks;
+    if (m_inactivity)
+        m_inactivity->tick(setting_flag("TimerPaused"), setting_flag("UseMouseInactivity") ||
+                                                            setting_flag("UseKeyboardInactivity"));
 }
 
 bool App::is_idle() const
 {
-    return m_idle_ticks > kIdleTicksLimit;
+    return m_inactivity && m_inactivity->is_idle();
 }
 
 QJsonObject App::status_json()
@@ -283,10 +283,12 @@ void App::pause_color_changes(bool checked)
     if (checked && !m_pauser_pause) {
         m_pauser_pause = true;
         m_pauser_name.clear();
+        forget_applied_trigger();
         process_restore_colors();
     } else if (!checked && m_pauser_pause) {
         m_pauser_pause = false;
         m_pauser_name.clear();
+        forget_applied_trigger();
         process_return_colors();
     }
     if (m_color_output)

@@ -7,6 +7,8 @@
 #include "schedule/ClockPosition.h"
 #include "schedule/SolarPosition.h"
 #include "settings/SaveManager.h"
+#include "system/SystemKeyboard.h"
+#include "system/SystemMouse.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,6 +109,9 @@ void SingleApplication::create_services()
     Platform& platform = Platform::current();
     const bool gamma_preferred = platform.has(Capability::GammaRampsPreferred);
     m_save_manager = std::make_unique<SaveManager>(SettingsDefaults{gamma_preferred});
+    m_keyboard = std::make_unique<SystemKeyboard>(platform.input(),
+                                                  platform.has(Capability::Magnifier));
+    m_mouse = std::make_unique<SystemMouse>(platform.input());
     if (platform.has(Capability::Magnifier))
         m_magnification_api =
             std::make_unique<MagnificationApi>(platform.magnifier(), platform.displays());
@@ -118,6 +123,8 @@ void SingleApplication::create_services()
 void SingleApplication::delete_services()
 {
     m_save_manager.reset();
+    m_keyboard.reset();
+    m_mouse.reset();
     m_magnification_api.reset();
     m_solar_position.reset();
     m_clock_position.reset();

@@ -27,12 +27,12 @@ void SystemParametersInfoApi::enable_clear_type()
     m_parameters.set(ISystemParameters::kFontSmoothingType, kClearType);
 }
 
-void SystemParametersInfoApi::use_hardware_cursor()
+bool SystemParametersInfoApi::use_hardware_cursor()
 {
-    m_parameters.set(ISystemParameters::kMouseTrails, 0);
+    return m_parameters.set(ISystemParameters::kMouseTrails, 0);
 }
 
-void SystemParametersInfoApi::use_software_cursor()
+bool SystemParametersInfoApi::use_software_cursor()
 {
-    m_parameters.set(ISystemParameters::kMouseTrails, -1);
+    return m_parameters.set(ISystemParameters::kMouseTrails, -1);
 }

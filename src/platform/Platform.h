@@ -3,6 +3,8 @@
 #include "platform/Capability.h"
 #include "platform/IClock.h"
 #include "platform/IDisplays.h"
+#include "platform/IHotkeys.h"
+#include "platform/IInput.h"
 #include "platform/IMagnifier.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
@@ -35,6 +37,8 @@ public:
     virtual ISystemParameters& systemParameters() = 0;
     virtual IWindows& windows() = 0;
     virtual IPower& power() = 0;
+    virtual IInput& input() = 0;
+    virtual IHotkeys& hotkeys() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

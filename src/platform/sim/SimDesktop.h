@@ -3,6 +3,8 @@
 #include "platform/Platform.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimDisplays.h"
+#include "platform/sim/SimHotkeys.h"
+#include "platform/sim/SimInput.h"
 #include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
@@ -40,6 +42,8 @@ public:
     ISystemParameters& systemParameters() override { return m_systemParameters; }
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
+    IInput& input() override { return m_input; }
+    IHotkeys& hotkeys() override { return m_hotkeys; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -74,5 +78,7 @@ private:
     SimSystemParameters m_systemParameters;
     SimWindows m_windows;
     SimPower m_power;
+    SimHotkeys m_hotkeys;
+    SimInput m_input{m_hotkeys};
     std::vector<SimService*> m_services;
 };

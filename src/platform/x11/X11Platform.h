@@ -2,6 +2,9 @@
 
 #include "platform/Platform.h"
 #include "platform/x11/X11Displays.h"
+#include "platform/x11/X11EventSource.h"
+#include "platform/x11/X11Hotkeys.h"
+#include "platform/x11/X11Input.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
 #include "platform/x11/X11SystemParameters.h"
@@ -12,7 +15,9 @@
 struct _XDisplay;
 
 // The X11 desktop: monitors and gamma through XRandR, start with the session through XDG
-// autostart. It has no magnification service.
+// autostart, windows through the EWMH window manager, input through XInput2, XTest and key
+// grabs. It has no magnification service. Everything runs on one connection of its own,
+// whose events are read on the GUI thread.
 class X11Platform : public Platform
 {
 public:
@@ -29,11 +34,14 @@ public:
     ISystemParameters& systemParameters() override { return m_systemParameters; }
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
+    IInput& input() override { return m_input; }
+    IHotkeys& hotkeys() override { return m_hotkeys; }
 
 private:
     explicit X11Platform(_XDisplay* display);
 
     _XDisplay* m_display;
+    X11EventSource m_events;
     X11Displays m_displays;
     X11Registry m_registry;
     SystemClock m_clock;
@@ -41,4 +49,6 @@ private:
     X11SystemParameters m_systemParameters;
     X11Windows m_windows;
     X11Power m_power;
+    X11Hotkeys m_hotkeys;
+    X11Input m_input;
 };
