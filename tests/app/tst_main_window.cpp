@@ -120,10 +120,6 @@ private slots:
         const QStringList later{"use_manual_location_changed",
                                 "latitude_changed",
                                 "longitude_changed",
-                                "use_keyboard_blocking_changed",
-                                "use_mouse_inactivity_changed",
-                                "use_keyboard_inactivity_changed",
-                                "use_software_cursor_changed",
                                 "check_for_updates_changed",
                                 "timer_type_changed"};
         open_window();
