@@ -6,6 +6,8 @@
 SystemKeyboard::SystemKeyboard(IInput& input, bool zoom_works)
     : m_input(input), m_zoom_works(zoom_works)
 {
+    // Signal spies and queued connections know the key signals' arguments by these names.
+    qRegisterMetaType<DWORD>("DWORD");
     m_input.setKeyListener([this](const InputEvent& event) { receive(event); });
 }
 

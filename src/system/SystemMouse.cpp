@@ -7,6 +7,9 @@
 
 SystemMouse::SystemMouse(IInput& input) : m_input(input), m_click_timer(new QTimer(this))
 {
+    // Signal spies know the mouse signals' arguments by these names.
+    qRegisterMetaType<UINT>("UINT");
+    qRegisterMetaType<MSLLHOOKSTRUCT*>("MSLLHOOKSTRUCT*");
     m_input.setMouseListener([this](const InputEvent& event) { receive(event); });
 }
 
