@@ -284,21 +284,26 @@ void App::auto_save_settings_changed(bool value)
 void App::save_color_pausers(const QString& text)
 {
     store_list(m_settings, "ColorPausers", text, &SaveManager::write_color_pausers);
+    pauser_list_saved();
 }
 
 void App::save_timer_pausers(const QString& text)
 {
     store_list(m_settings, "TimerPausers", text, &SaveManager::write_timer_pausers);
+    pauser_list_saved();
 }
 
 void App::save_mouse_pausers(const QString& text)
 {
     store_list(m_settings, "MousePausers", text, &SaveManager::write_mouse_pausers);
+    pauser_list_saved();
 }
 
 void App::save_color_triggers(const QString& text)
 {
     store_list(m_settings, "ColorTriggers", text, &SaveManager::write_color_triggers);
+    refresh_color_triggers();
+    pauser_list_saved();
 }
 
 void App::save_websites_for_blocking(const QString& text)

@@ -611,6 +611,8 @@ private:
     bool store_pauser_switch(const char* key, bool value, const char* log_label);
     // After a pauser setting changed: look at the programs again when any pauser is on.
     void refresh_pausers();
+    // After the page handed back a pauser or trigger list.
+    void pauser_list_saved();
     // Whether a colour trigger governs the colours (the update loop then leaves them alone).
     bool apply_color_trigger();
     QStringList setting_lines(const char* key) const;

@@ -125,6 +125,13 @@ void App::refresh_pausers()
     update_gamma();
 }
 
+void App::pauser_list_saved()
+{
+    refresh_pausers();
+    update_gamma();
+    emit tray_menu_changed();
+}
+
 // A pauser switched off ends the pause it kept at once.
 void App::use_color_pausers_changed(bool checked)
 {

@@ -26,6 +26,9 @@ void ColorTriggers::refresh(const QStringList& lines)
     m_problems.clear();
     for (int i = 0; i < lines.size(); ++i)
         parse(lines.at(i), i + 1);
+    // A trigger in force whose line is still there applies again, with its new colours.
+    if (find(m_applied))
+        m_applied.clear();
 }
 
 bool ColorTriggers::parse(const QString& line, int number)

@@ -38,7 +38,8 @@ public:
     explicit ColorTriggers(QObject* parent = nullptr);
 
     // Rebuilds the table from `lines`. Lines that are not of the form above are left out
-    // and listed by problems(); later lines for the same name replace earlier ones.
+    // and listed by problems(); later lines for the same name replace earlier ones. A trigger
+    // in force that is still listed is applied again at the next step.
     void refresh(const QStringList& lines);
 
     // One text per line left out, naming its number and its text; empty when none.

@@ -30,6 +30,15 @@ AppFixture::AppFixture(const QByteArray& desktop)
     Platform::install(std::move(sim));
 }
 
+void AppFixture::set_desktop(const QByteArray& desktop)
+{
+    QFile config(m_dir.filePath(QStringLiteral("desktop.json")));
+    if (config.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        config.write(desktop);
+    config.close();
+    m_sim->reloadConfig();
+}
+
 AppFixture::~AppFixture()
 {
     stop();

@@ -1,7 +1,11 @@
 #include "platform/sim/SimSystemParameters.h"
 
+#include <QJsonArray>
+
 bool SimSystemParameters::set(int parameter, int value)
 {
+    if (m_refused.contains(parameter))
+        return false;
     m_values.insert(parameter, value);
     changed();
     return true;
@@ -13,4 +17,12 @@ void SimSystemParameters::addState(QJsonObject& state) const
     for (auto it = m_values.begin(); it != m_values.end(); ++it)
         values.insert(QString::number(it.key()), it.value());
     state.insert(QStringLiteral("system_parameters"), values);
+}
+
+void SimSystemParameters::configure(const QJsonObject& config)
+{
+    m_refused.clear();
+    for (const QJsonValue& parameter :
+         config.value(QLatin1String("refused_system_parameters")).toArray())
+        m_refused.insert(parameter.toInt());
 }
