@@ -32,9 +32,14 @@ void X11EventSource::start()
         return;
     m_notifier = new QSocketNotifier(ConnectionNumber(m_display), QSocketNotifier::Read);
     connect(m_notifier, &QSocketNotifier::activated, this, &X11EventSource::dispatchPending);
-    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+    // An event loop that waits says so before it sleeps; one that only passes over the queue
+    // (processEvents without waiting) says it is awake.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
                 &X11EventSource::dispatchQueued);
+        connect(dispatcher, &QAbstractEventDispatcher::awake, this,
+                &X11EventSource::dispatchQueued);
+    }
 }
 
 void X11EventSource::dispatchQueued()

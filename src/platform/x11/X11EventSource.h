@@ -11,8 +11,8 @@ union _XEvent;
 
 // Reads the events of Kavo's own X connection on the GUI thread and hands each to the
 // handlers in the order they were added, until one takes it. It reads whenever the server
-// sends something and also before the event loop sleeps, since a request that waits for its
-// reply may leave events in Xlib's queue without the socket being readable again.
+// sends something and also on every pass of the event loop, since a request that waits for
+// its reply may leave events in Xlib's queue without the socket being readable again.
 class X11EventSource : public QObject
 {
     Q_OBJECT
