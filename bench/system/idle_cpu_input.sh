@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Whole-process cost of the desktop services on a real X server (Xvfb with openbox and ten
+# program windows): CPU time of an idle minute with the process monitor and the input hooks off
+# and on, and how often bursts of mouse movement and typing wake Kavo. Also runs the X11 case
+# of bench_process_scan on the same server.
+# Usage: bench/system/idle_cpu_input.sh [build-dir] [seconds]
+set -euo pipefail
+build_dir=$(realpath "${1:-build}")
+seconds=${2:-60}
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+exec 3< <(Xvfb -displayfd 1 -noreset -nolisten tcp -screen 0 1920x1080x24 2>/dev/null)
+pids+=($!)
+read -r display <&3
+export DISPLAY=":$display"
+cat > "$work/openbox.xml" <<'XML'
+<?xml version="1.0"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc"><keyboard></keyboard></openbox_config>
+XML
+openbox --sm-disable --config-file "$work/openbox.xml" & pids+=($!)
+sleep 1
+for i in $(seq 1 10); do
+  cp "$build_dir/tests/system/kavo_test_window" "$work/program$i"
+  QT_QPA_PLATFORM=xcb "$work/program$i" "Program $i" > /dev/null & pids+=($!)
+done
+sleep 2
+
+echo "== One look at every program on this X server =="
+"$build_dir/bench/system/bench_process_scan" --benchmark_filter=scanX11 2>/dev/null | tail -2
+
+# Kavo with the given settings lines, idle for the measured time; prints CPU ms and wake-ups.
+measure() {
+  local label=$1 settings=$2 input=${3:-}
+  local home="$work/$label"
+  mkdir -p "$home/settings" && mkdir -m 700 "$home/runtime"
+  printf '[General]\nSaveVersion=6\nIsFirstStart=false\nOptimizeUiCreation=true\n%b' \
+    "$settings" > "$home/settings/kavo_settings.ini"
+  KAVO_PLATFORM=x11 QT_QPA_PLATFORM=offscreen KAVO_SETTINGS_DIR="$home/settings" \
+    XDG_RUNTIME_DIR="$home/runtime" XDG_CONFIG_HOME="$home/config" \
+    "$build_dir/src/kavo" > "$home/kavo.log" 2>&1 &
+  local pid=$!
+  sleep 3 # start-up and the start glide are not idling
+  local ticks; ticks=$(getconf CLK_TCK)
+  local start_cpu start_wakes end_cpu end_wakes
+  start_cpu=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  start_wakes=$(awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$pid/status")
+  if [ -n "$input" ]; then eval "$input"; else sleep "$seconds"; fi
+  end_cpu=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  end_wakes=$(awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$pid/status")
+  kill -TERM "$pid"; wait "$pid" || true
+  echo "$label: $(( (end_cpu - start_cpu) * 1000 / ticks )) ms CPU, $(( end_wakes - start_wakes )) wake-ups"
+}
+
+off='EnableConflictingApplications=true\nUseKeyboardHook=false\nUseKeyboardShortcuts=false\nUsePanicKeyboardShortcuts=false\n'
+on='UseColorPausers=true\nUseTimerPausers=true\nUseMousePausers=true\nUseColorTriggers=true\nUseKeyboardShortcuts=true\nUseKeyboardInactivity=true\nUseMouseInactivity=true\nTimerPaused=false\n'
+
+echo "== Idle for ${seconds}s =="
+measure monitor-and-hooks-off "$off"
+measure monitor-and-hooks-on "$on"
+
+# Ten bursts of 100 mouse movements and ten bursts of 20 key presses, a second apart.
+moves='for b in $(seq 1 10); do xdotool mousemove_relative --sync 1 0 >/dev/null; for m in $(seq 1 99); do xdotool mousemove_relative 1 0; done; sleep 1; done'
+keys='for b in $(seq 1 10); do xdotool type --delay 5 abcdefghijklmnopqrst; sleep 1; done'
+echo "== Input bursts (hooks on) =="
+measure "1000-moves-in-10-bursts" "$on" "$moves"
+measure "200-keys-in-10-bursts" "$on" "$keys"
+measure "same-moves-hooks-off" "$off" "$moves"
