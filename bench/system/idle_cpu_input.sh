@@ -10,7 +10,8 @@ seconds=${2:-60}
 work=$(mktemp -d)
 pids=()
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  # The windows and the window manager first, the X server last.
+  for (( i = ${#pids[@]} - 1; i >= 0; i-- )); do kill "${pids[i]}" 2>/dev/null || true; sleep 0.2; done
   wait 2>/dev/null || true
   rm -rf "$work"
 }
@@ -35,7 +36,11 @@ sleep 2
 echo "== One look at every program on this X server =="
 "$build_dir/bench/system/bench_process_scan" --benchmark_filter=scanX11 2>/dev/null | tail -2
 
-# Kavo with the given settings lines, idle for the measured time; prints CPU ms and wake-ups.
+idle_rate_milli=0 # wake-ups per 1000 s of the idle run without monitor and hooks
+
+# Kavo with the given settings lines, idle for the measured time (or while `input` runs);
+# prints the time, CPU ms and wake-ups (voluntary context switches: the event loop sleeping,
+# and every wait for a reply of the X server), and the wake-ups beyond the idle rate.
 measure() {
   local label=$1 settings=$2 input=${3:-}
   local home="$work/$label"
@@ -49,26 +54,37 @@ measure() {
   sleep 3 # start-up and the start glide are not idling
   local ticks; ticks=$(getconf CLK_TCK)
   local start_cpu start_wakes end_cpu end_wakes
+  local started=$SECONDS
   start_cpu=$(awk '{print $14 + $15}' "/proc/$pid/stat")
   start_wakes=$(awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$pid/status")
   if [ -n "$input" ]; then eval "$input"; else sleep "$seconds"; fi
   end_cpu=$(awk '{print $14 + $15}' "/proc/$pid/stat")
   end_wakes=$(awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$pid/status")
+  local elapsed=$(( SECONDS - started ))
   kill -TERM "$pid"; wait "$pid" || true
-  echo "$label: $(( (end_cpu - start_cpu) * 1000 / ticks )) ms CPU, $(( end_wakes - start_wakes )) wake-ups"
+  local wakes=$(( end_wakes - start_wakes ))
+  if [ "$label" = monitor-and-hooks-off ]; then idle_rate_milli=$(( wakes * 1000 / elapsed )); fi
+  echo "$label: ${elapsed}s, $(( (end_cpu - start_cpu) * 1000 / ticks )) ms CPU," \
+       "$wakes wake-ups ($(( wakes - idle_rate_milli * elapsed / 1000 )) beyond the idle rate)"
 }
 
 off='EnableConflictingApplications=true\nUseKeyboardHook=false\nUseKeyboardShortcuts=false\nUsePanicKeyboardShortcuts=false\n'
 on='UseColorPausers=true\nUseTimerPausers=true\nUseMousePausers=true\nUseColorTriggers=true\nUseKeyboardShortcuts=true\nUseKeyboardInactivity=true\nUseMouseInactivity=true\nTimerPaused=false\n'
+# Only the input hooks: no scans, no shortcuts.
+hooks='EnableConflictingApplications=true\nUseKeyboardShortcuts=false\nUseKeyboardInactivity=true\nUseMouseInactivity=true\nTimerPaused=false\n'
 
 echo "== Idle for ${seconds}s =="
 measure monitor-and-hooks-off "$off"
 measure monitor-and-hooks-on "$on"
 
-# Ten bursts of 100 mouse movements and ten bursts of 20 key presses, a second apart.
-moves='for b in $(seq 1 10); do xdotool mousemove_relative --sync 1 0 >/dev/null; for m in $(seq 1 99); do xdotool mousemove_relative 1 0; done; sleep 1; done'
-keys='for b in $(seq 1 10); do xdotool type --delay 5 abcdefghijklmnopqrst; sleep 1; done'
-echo "== Input bursts (hooks on) =="
-measure "1000-moves-in-10-bursts" "$on" "$moves"
-measure "200-keys-in-10-bursts" "$on" "$keys"
-measure "same-moves-hooks-off" "$off" "$moves"
+# Ten bursts of 100 mouse movements and ten bursts of 20 key presses, two seconds apart, each
+# burst from one xdotool (keys the keymap has, so that no keymap change reaches every client).
+move_burst="xdotool$(printf ' mousemove_relative 1 0 sleep 0.005%.0s' $(seq 1 100))"
+key_burst="xdotool key --delay 5$(printf ' %s' a b c d e f g h i j k l m n o p q r s t)"
+moves='for b in $(seq 1 10); do $move_burst; sleep 2; done'
+keys='for b in $(seq 1 10); do $key_burst; sleep 2; done'
+echo "== Ten input bursts =="
+measure "moves-hooks-on" "$hooks" "$moves"
+measure "moves-hooks-off" "$off" "$moves"
+measure "keys-hooks-on" "$hooks" "$keys"
+measure "keys-hooks-off" "$off" "$keys"

@@ -213,21 +213,26 @@ void X11Windows::watchForeground(std::function<void()> changed)
 
 bool X11Windows::handle(XEvent& event)
 {
-    if (event.type != PropertyNotify)
-        return false;
-    const XPropertyEvent& property = event.xproperty;
-    const Atoms& names = atoms();
-    if (property.window == DefaultRootWindow(m_display) && property.atom == names.activeWindow) {
-        followActiveWindow();
-        reportSoon();
-    } else if (property.window == m_watchedWindow && property.atom == names.state) {
-        reportSoon();
+    if (event.type == PropertyNotify) {
+        const XPropertyEvent& property = event.xproperty;
+        if (property.window != DefaultRootWindow(m_display))
+            return false;
+        if (property.atom == atoms().activeWindow) {
+            followActiveWindow();
+            reportSoon();
+        }
+        return true;
     }
-    return property.window == DefaultRootWindow(m_display) || property.window == m_watchedWindow;
+    if (event.xany.window != m_watchedWindow || m_watchedWindow == None)
+        return false;
+    if (event.type == ConfigureNotify || event.type == MapNotify || event.type == UnmapNotify)
+        reportSoon();
+    return true;
 }
 
-// Full-screen changes of the window in front count as foreground changes: the window's
-// own property changes are selected while it is in front.
+// The window in front going full screen (or minimised) counts as a foreground change. Its
+// structure is watched, not its properties: programs change properties on every key press
+// (_NET_WM_USER_TIME), and Kavo would wake with each.
 void X11Windows::followActiveWindow()
 {
     const Window active = static_cast<Window>(foregroundWindow());
@@ -238,7 +243,7 @@ void X11Windows::followActiveWindow()
         XSelectInput(m_display, m_watchedWindow, NoEventMask);
     m_watchedWindow = active;
     if (active != None)
-        XSelectInput(m_display, active, PropertyChangeMask);
+        XSelectInput(m_display, active, StructureNotifyMask);
     XFlush(m_display);
 }
 
