@@ -34,8 +34,8 @@ void App::create_input_services()
 {
     Platform& platform = Platform::current();
     if (!SystemKeyboard::instance())
-        m_own_keyboard = std::make_unique<SystemKeyboard>(platform.input(),
-                                                          platform.has(Capability::Magnifier));
+        m_own_keyboard =
+            std::make_unique<SystemKeyboard>(platform.input(), platform.has(Capability::Magnifier));
     if (!SystemMouse::instance())
         m_own_mouse = std::make_unique<SystemMouse>(platform.input());
     m_inactivity = new InactivityWatch(this);

@@ -40,8 +40,8 @@ void App::create_task_manager()
 void App::close_conflicting_application(const QString& process_name)
 {
     reset_colors();
-    const QString title = process_name + QStringLiteral(" conflicts with ") +
-                          QCoreApplication::applicationName();
+    const QString title =
+        process_name + QStringLiteral(" conflicts with ") + QCoreApplication::applicationName();
     show_message(title, title +
                             QStringLiteral(" color changes and you may see some ON/OFF flicker "
                                            "of the colors.\n") +
@@ -118,8 +118,7 @@ bool App::store_pauser_switch(const char* key, bool value, const char* log_label
 
 void App::refresh_pausers()
 {
-    if (!m_task_manager ||
-        !(use_color_pausers() || use_timer_pausers() || use_mouse_pausers()))
+    if (!m_task_manager || !(use_color_pausers() || use_timer_pausers() || use_mouse_pausers()))
         return;
     m_task_manager->update(false);
     update_gamma();

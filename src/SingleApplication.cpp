@@ -109,8 +109,8 @@ void SingleApplication::create_services()
     Platform& platform = Platform::current();
     const bool gamma_preferred = platform.has(Capability::GammaRampsPreferred);
     m_save_manager = std::make_unique<SaveManager>(SettingsDefaults{gamma_preferred});
-    m_keyboard = std::make_unique<SystemKeyboard>(platform.input(),
-                                                  platform.has(Capability::Magnifier));
+    m_keyboard =
+        std::make_unique<SystemKeyboard>(platform.input(), platform.has(Capability::Magnifier));
     m_mouse = std::make_unique<SystemMouse>(platform.input());
     if (platform.has(Capability::Magnifier))
         m_magnification_api =

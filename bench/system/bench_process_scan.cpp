@@ -19,12 +19,10 @@ namespace {
 // The pauser lists of a user who keeps a few programs in each, all three switched on.
 SettingsMap pauserSettings()
 {
-    return {{"UseColorPausers", true},
-            {"ColorPausers", "gimp\nblender\ndarktable\nkrita fullscreen"},
-            {"UseTimerPausers", true},
-            {"TimerPausers", "vlc\nmpv\nobs"},
-            {"UseMousePausers", true},
-            {"MousePausers", "steam\nsupertux2"}};
+    return {
+        {"UseColorPausers", true}, {"ColorPausers", "gimp\nblender\ndarktable\nkrita fullscreen"},
+        {"UseTimerPausers", true}, {"TimerPausers", "vlc\nmpv\nobs"},
+        {"UseMousePausers", true}, {"MousePausers", "steam\nsupertux2"}};
 }
 
 QString programName(int i)
@@ -40,7 +38,8 @@ void scanSimulated(benchmark::State& state)
     const int count = static_cast<int>(state.range(0));
     QJsonArray processes;
     for (int i = 1; i <= count; ++i)
-        processes.append(QJsonObject{{"pid", i}, {"name", programName(i)}, {"window", i % 10 == 0}});
+        processes.append(
+            QJsonObject{{"pid", i}, {"name", programName(i)}, {"window", i % 10 == 0}});
     QTemporaryDir dir;
     QFile config(dir.filePath("desktop.json"));
     config.open(QIODevice::WriteOnly);
@@ -63,8 +62,8 @@ void writeFakeProc(const QString& root, int count)
         QDir().mkpath(folder);
         QFile comm(folder + "/comm");
         comm.open(QIODevice::WriteOnly);
-        const QString name = pid % 7 == 0 ? QStringLiteral("a-long-program-name-%1").arg(pid)
-                                          : programName(pid);
+        const QString name =
+            pid % 7 == 0 ? QStringLiteral("a-long-program-name-%1").arg(pid) : programName(pid);
         comm.write(name.left(15).toUtf8() + '\n');
         QFile::link("/usr/bin/" + name, folder + "/exe");
     }

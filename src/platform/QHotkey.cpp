@@ -3,9 +3,9 @@
 #include "platform/Platform.h"
 
 namespace {
-constexpr Qt::KeyboardModifiers kChordModifiers =
-    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier |
-    Qt::KeypadModifier;
+constexpr Qt::KeyboardModifiers kChordModifiers = Qt::ShiftModifier | Qt::ControlModifier |
+                                                  Qt::AltModifier | Qt::MetaModifier |
+                                                  Qt::KeypadModifier;
 
 QString refusal(IHotkeys::Grab grab)
 {
@@ -23,10 +23,11 @@ QString refusal(IHotkeys::Grab grab)
 }
 } // namespace
 
-QHotkey::QHotkey(QObject* parent) : QObject(parent) {}
+QHotkey::QHotkey(QObject* parent) : QObject(parent)
+{
+}
 
-QHotkey::QHotkey(const QKeySequence& shortcut, bool autoRegister, QObject* parent)
-    : QObject(parent)
+QHotkey::QHotkey(const QKeySequence& shortcut, bool autoRegister, QObject* parent) : QObject(parent)
 {
     setShortcut(shortcut, autoRegister);
 }
@@ -61,8 +62,8 @@ std::optional<HotkeyChord> QHotkey::chord() const
     const int combination = m_shortcut[0];
     HotkeyChord chord;
     chord.key = static_cast<Qt::Key>(combination & ~Qt::KeyboardModifierMask);
-    chord.modifiers = Qt::KeyboardModifiers(combination & Qt::KeyboardModifierMask) &
-                      kChordModifiers;
+    chord.modifiers =
+        Qt::KeyboardModifiers(combination & Qt::KeyboardModifierMask) & kChordModifiers;
     return chord;
 }
 

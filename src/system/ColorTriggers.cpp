@@ -18,7 +18,9 @@ bool to_number(const QString& text, qint64& number)
 }
 } // namespace
 
-ColorTriggers::ColorTriggers(QObject* parent) : QObject(parent) {}
+ColorTriggers::ColorTriggers(QObject* parent) : QObject(parent)
+{
+}
 
 void ColorTriggers::refresh(const QStringList& lines)
 {

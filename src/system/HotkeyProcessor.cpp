@@ -82,8 +82,8 @@ HotkeyProcessor::HotkeyProcessor(App& app)
         connect(m_hotkeys[index], &QHotkey::activated, this, [this, index] { run(index); });
     }
     for (int panic = 0; panic < 3; ++panic) {
-        m_panic[panic] = new QHotkey(sequence_of(QLatin1String(kPanicShortcuts[panic])), false,
-                                     this);
+        m_panic[panic] =
+            new QHotkey(sequence_of(QLatin1String(kPanicShortcuts[panic])), false, this);
         connect(m_panic[panic], &QHotkey::activated, this, [this, panic] { run_panic(panic); });
     }
     m_suspension_end->setSingleShot(true);
@@ -145,7 +145,8 @@ void HotkeyProcessor::register_shortcuts()
 
 void HotkeyProcessor::set_enabled(bool enabled, bool force)
 {
-    m_panic_enabled = m_app.settings_map().value(QStringLiteral("UsePanicKeyboardShortcuts")).toBool();
+    m_panic_enabled =
+        m_app.settings_map().value(QStringLiteral("UsePanicKeyboardShortcuts")).toBool();
     const bool changed = enabled != m_enabled || force;
     m_enabled = enabled;
     if (!m_suspended)
@@ -203,8 +204,7 @@ QStringList HotkeyProcessor::registration_problems() const
     const auto check = [&problems](const QHotkey* hotkey, bool wanted, const QString& name) {
         if (wanted && !hotkey->shortcut().isEmpty() && !hotkey->isRegistered())
             problems.append(hotkey->shortcut().toString(QKeySequence::NativeText) +
-                            QStringLiteral(" (") + name + QStringLiteral("): ") +
-                            hotkey->error());
+                            QStringLiteral(" (") + name + QStringLiteral("): ") + hotkey->error());
     };
     for (int index = 1; index <= kShortcutCount; ++index)
         check(m_hotkeys[index], wanted(index), feature_name(index));

@@ -14,15 +14,23 @@ bool ITaskManager::is_process_running(const QString&)
     return false;
 }
 
-void ITaskManager::kill_conflicting_applications() {}
+void ITaskManager::kill_conflicting_applications()
+{
+}
 
-void ITaskManager::kill_process(const QString&) {}
+void ITaskManager::kill_process(const QString&)
+{
+}
 
 QStringList ITaskManager::get_recent_processes()
 {
     return {};
 }
 
-void ITaskManager::check_processes(bool) {}
+void ITaskManager::check_processes(bool)
+{
+}
 
-void ITaskManager::update(bool) {}
+void ITaskManager::update(bool)
+{
+}

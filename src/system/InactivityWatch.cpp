@@ -1,6 +1,8 @@
 #include "system/InactivityWatch.h"
 
-InactivityWatch::InactivityWatch(QObject* parent) : QObject(parent) {}
+InactivityWatch::InactivityWatch(QObject* parent) : QObject(parent)
+{
+}
 
 void InactivityWatch::tick(bool timer_paused, bool watching)
 {

@@ -20,8 +20,7 @@ bool ends_word(const QString& text, int at)
 
 QString base(const QString& name)
 {
-    return name.endsWith(kExe, Qt::CaseInsensitive) ? name.left(name.size() - kExe.size())
-                                                    : name;
+    return name.endsWith(kExe, Qt::CaseInsensitive) ? name.left(name.size() - kExe.size()) : name;
 }
 
 bool same(const QString& entry, const QString& name)

@@ -6,6 +6,5 @@
 class TaskManagerFactory
 {
 public:
-    static ITaskManager* create(const SettingsMap& settings, int update_interval,
-                                QObject* parent);
+    static ITaskManager* create(const SettingsMap& settings, int update_interval, QObject* parent);
 };

@@ -11,8 +11,8 @@
 namespace {
 constexpr int kRecentKept = 3;
 
-const char* const kKnownCompetitors[] = {"flux.exe", "SunsetScreen.exe",
-                                         "kavo-mini-dynamic.exe", "kavo-mini.exe"};
+const char* const kKnownCompetitors[] = {"flux.exe", "SunsetScreen.exe", "kavo-mini-dynamic.exe",
+                                         "kavo-mini.exe"};
 } // namespace
 
 // The window in front and what the pausers ask about it.
@@ -178,8 +178,8 @@ bool WindowsTaskManager::is_process_running(const QString& name)
     QVector<ProcessEntry> processes;
     m_windows.processes(processes);
     for (const ProcessEntry& entry : processes) {
-        if (ProcessNames::base(entry.name).compare(ProcessNames::base(name),
-                                                   Qt::CaseInsensitive) == 0)
+        if (ProcessNames::base(entry.name).compare(ProcessNames::base(name), Qt::CaseInsensitive) ==
+            0)
             return true;
     }
     return false;

@@ -29,18 +29,18 @@ private slots:
         QTest::addColumn<QByteArray>("exe");
         QTest::addColumn<QString>("name");
         QTest::newRow("short name") << QByteArray("vlc") << QByteArray("/usr/bin/vlc") << "vlc";
-        QTest::newRow("cut by the kernel") << QByteArray("kavo_test_windo")
-                                           << QByteArray("/tmp/x/kavo_test_window")
-                                           << "kavo_test_window";
-        QTest::newRow("replaced by an update") << QByteArray("kavo_test_windo")
-                                               << QByteArray("/opt/kavo_test_window (deleted)")
-                                               << "kavo_test_window";
-        QTest::newRow("a script") << QByteArray("myscript.py")
-                                  << QByteArray("/usr/bin/python3.11") << "myscript.py";
-        QTest::newRow("no executable") << QByteArray("kworker/0:1") << QByteArray()
-                                       << "kworker/0:1";
-        QTest::newRow("quotes and backslashes") << QByteArray("it's \\ \"x\"") << QByteArray()
-                                                << "it's \\ \"x\"";
+        QTest::newRow("cut by the kernel")
+            << QByteArray("kavo_test_windo") << QByteArray("/tmp/x/kavo_test_window")
+            << "kavo_test_window";
+        QTest::newRow("replaced by an update")
+            << QByteArray("kavo_test_windo") << QByteArray("/opt/kavo_test_window (deleted)")
+            << "kavo_test_window";
+        QTest::newRow("a script") << QByteArray("myscript.py") << QByteArray("/usr/bin/python3.11")
+                                  << "myscript.py";
+        QTest::newRow("no executable")
+            << QByteArray("kworker/0:1") << QByteArray() << "kworker/0:1";
+        QTest::newRow("quotes and backslashes")
+            << QByteArray("it's \\ \"x\"") << QByteArray() << "it's \\ \"x\"";
         QTest::newRow("nothing") << QByteArray() << QByteArray() << QString();
     }
 
@@ -106,9 +106,8 @@ private slots:
     {
         QVector<ProcessEntry> entries;
         QVERIFY(LinuxProcesses().snapshot(entries));
-        const auto self = std::find_if(entries.begin(), entries.end(), [](const ProcessEntry& e) {
-            return e.pid == ::getpid();
-        });
+        const auto self = std::find_if(entries.begin(), entries.end(),
+                                       [](const ProcessEntry& e) { return e.pid == ::getpid(); });
         QVERIFY(self != entries.end());
         QVERIFY(self->own);
         QCOMPARE(self->name, QStringLiteral("test_linux_processes"));

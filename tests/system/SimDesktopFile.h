@@ -47,8 +47,8 @@ private:
 // One program of the simulated desktop with one window, shown at 800 x 600 unless changed.
 inline QJsonObject simProcess(qint64 pid, const QString& name, QJsonObject extra = {})
 {
-    QJsonObject process{{"pid", pid}, {"name", name}, {"x", 100}, {"y", 100},
-                        {"width", 800}, {"height", 600}};
+    QJsonObject process{{"pid", pid}, {"name", name}, {"x", 100},
+                        {"y", 100},   {"width", 800}, {"height", 600}};
     for (auto it = extra.begin(); it != extra.end(); ++it)
         process.insert(it.key(), it.value());
     return process;

@@ -93,8 +93,7 @@ private slots:
         QTest::newRow("no panic shortcuts") << true << false << true << false << 12 << true;
         QTest::newRow("shortcuts off") << false << true << true << false << 3 << false;
         QTest::newRow("off, inactivity on") << false << false << true << true << 0 << true;
-        QTest::newRow("shortcuts without the hook") << true << true << false << true << 15
-                                                    << false;
+        QTest::newRow("shortcuts without the hook") << true << true << false << true << 15 << false;
     }
 
     void theShortcutsFollowTheirSwitches()
@@ -249,8 +248,7 @@ private slots:
         QTest::addColumn<QString>("setting");
         QTest::addColumn<QJsonObject>("input");
         QTest::newRow("keyboard") << "UseKeyboardInactivity" << QJsonObject{{"key", "A"}};
-        QTest::newRow("mouse") << "UseMouseInactivity"
-                               << QJsonObject{{"move", QJsonArray{10, 10}}};
+        QTest::newRow("mouse") << "UseMouseInactivity" << QJsonObject{{"move", QJsonArray{10, 10}}};
         QTest::newRow("wheel") << "UseMouseInactivity" << QJsonObject{{"wheel", 120}};
     }
 

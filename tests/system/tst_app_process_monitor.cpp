@@ -17,8 +17,8 @@ const qint64 kNight = QDateTime::fromString("2026-06-10T21:30:00", Qt::ISODate).
 
 QJsonObject program(qint64 pid, const QString& name, QJsonObject extra = {})
 {
-    QJsonObject process{{"pid", pid}, {"name", name}, {"x", 100}, {"y", 100},
-                        {"width", 800}, {"height", 600}};
+    QJsonObject process{{"pid", pid}, {"name", name}, {"x", 100},
+                        {"y", 100},   {"width", 800}, {"height", 600}};
     for (auto it = extra.begin(); it != extra.end(); ++it)
         process.insert(it.key(), it.value());
     return process;
@@ -77,9 +77,8 @@ private slots:
         QTRY_COMPARE(fixture.ramp(1, "red"), red(6500, 1.0f));
         QVERIFY(app.is_gamma_paused());
 
-        fixture.set_desktop(desktop({program(100, "gimp", {{"minimized", true}}),
-                                     program(101, "firefox")},
-                                    101));
+        fixture.set_desktop(
+            desktop({program(100, "gimp", {{"minimized", true}}), program(101, "firefox")}, 101));
         app.task_manager()->update(false);
         QTRY_COMPARE(fixture.ramp(1, "red"), red(3400, 0.8f));
         QVERIFY(!app.is_gamma_paused());
@@ -132,8 +131,8 @@ private slots:
     {
         const QJsonArray programs{program(100, "vlc"), program(101, "firefox")};
         AppFixture fixture(desktop(programs, 100));
-        fixture.start(quickSettings({{"UseColorTriggers", true},
-                                     {"ColorTriggers", "vlc.exe = 3000 70"}}));
+        fixture.start(
+            quickSettings({{"UseColorTriggers", true}, {"ColorTriggers", "vlc.exe = 3000 70"}}));
         App& app = fixture.app();
         QTRY_COMPARE(fixture.ramp(1, "red"), red(3000, 0.7f));
         QCOMPARE(app.current_temperature(), 3000);
@@ -151,23 +150,23 @@ private slots:
     void anEditedTriggerAppliesItsNewColours()
     {
         AppFixture fixture(desktop({program(100, "vlc")}, 100));
-        fixture.start(quickSettings({{"UseColorTriggers", true},
-                                     {"ColorTriggers", "vlc = 3000 70"}}));
+        fixture.start(
+            quickSettings({{"UseColorTriggers", true}, {"ColorTriggers", "vlc = 3000 70"}}));
         QTRY_COMPARE(fixture.app().current_temperature(), 3000);
         QSignalSpy message(&fixture.app(), &App::set_color_triggers_message);
         fixture.app().save_color_triggers("vlc = night\nvlc = 4000 90");
         QTRY_COMPARE(fixture.ramp(1, "red"), red(4000, 0.9f));
         QCOMPARE(message.last().at(0).toString(),
                  QStringLiteral("Line 1 is not \"program = temperature brightness\": vlc = night"));
-        QCOMPARE(fixture.stored("ColorTriggers").toString(), QStringLiteral("vlc = night\nvlc = 4000 90"));
+        QCOMPARE(fixture.stored("ColorTriggers").toString(),
+                 QStringLiteral("vlc = night\nvlc = 4000 90"));
     }
 
     void aCompetingProgramIsClosedWithAMessage()
     {
         AppFixture fixture(desktop({program(100, "flux.exe")}));
         fixture.start(quickSettings({}));
-        const QJsonArray ended =
-            fixture.desktop().state().value("ended_processes").toArray();
+        const QJsonArray ended = fixture.desktop().state().value("ended_processes").toArray();
         QCOMPARE(ended.size(), 1);
         QCOMPARE(KavoMessageBox::testMessages().value(0),
                  QStringLiteral("flux.exe conflicts with Kavo"));

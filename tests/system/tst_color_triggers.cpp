@@ -16,18 +16,28 @@ private slots:
         QTest::addColumn<int>("temperature"); // -1: no trigger
         QTest::addColumn<int>("brightness");
 
-        QTest::newRow("plain") << "vlc = 6500 120" << "vlc" << 6500 << 120;
-        QTest::newRow("clamped high") << "vlc.exe = 20000 5" << "vlc.exe" << 10000 << 10;
-        QTest::newRow("clamped low") << "mpv = -300 999" << "mpv" << 0 << 150;
-        QTest::newRow("no blanks") << "mpv=4000 90" << "mpv" << 4000 << 90;
-        QTest::newRow("name with blanks") << "Media Player = 5000 100" << "Media Player" << 5000
-                                          << 100;
-        QTest::newRow("a word for colours") << "vlc.exe = night" << "vlc.exe" << -1 << 0;
-        QTest::newRow("one value") << "vlc = 6500" << "vlc" << -1 << 0;
-        QTest::newRow("three values") << "vlc = 6500 100 3" << "vlc" << -1 << 0;
-        QTest::newRow("no name") << "= 6500 100" << "" << -1 << 0;
-        QTest::newRow("no equals sign") << "vlc 6500 100" << "vlc" << -1 << 0;
-        QTest::newRow("beyond any number") << "vlc = 99999999999999999999 1" << "vlc" << -1 << 0;
+        QTest::newRow("plain") << "vlc = 6500 120"
+                               << "vlc" << 6500 << 120;
+        QTest::newRow("clamped high") << "vlc.exe = 20000 5"
+                                      << "vlc.exe" << 10000 << 10;
+        QTest::newRow("clamped low") << "mpv = -300 999"
+                                     << "mpv" << 0 << 150;
+        QTest::newRow("no blanks") << "mpv=4000 90"
+                                   << "mpv" << 4000 << 90;
+        QTest::newRow("name with blanks") << "Media Player = 5000 100"
+                                          << "Media Player" << 5000 << 100;
+        QTest::newRow("a word for colours") << "vlc.exe = night"
+                                            << "vlc.exe" << -1 << 0;
+        QTest::newRow("one value") << "vlc = 6500"
+                                   << "vlc" << -1 << 0;
+        QTest::newRow("three values") << "vlc = 6500 100 3"
+                                      << "vlc" << -1 << 0;
+        QTest::newRow("no name") << "= 6500 100"
+                                 << "" << -1 << 0;
+        QTest::newRow("no equals sign") << "vlc 6500 100"
+                                        << "vlc" << -1 << 0;
+        QTest::newRow("beyond any number") << "vlc = 99999999999999999999 1"
+                                           << "vlc" << -1 << 0;
     }
 
     void linesBecomeTriggers()

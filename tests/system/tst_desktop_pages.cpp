@@ -40,10 +40,10 @@ private:
 
     void click(const QString& selector)
     {
-        const QVariantList box =
-            js("(function () { const r = document.querySelector('" + selector +
-               "').getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; })()")
-                .toList();
+        const QVariantList box = js("(function () { const r = document.querySelector('" + selector +
+                                    "').getBoundingClientRect(); return [r.left + r.width / 2, "
+                                    "r.top + r.height / 2]; })()")
+                                     .toList();
         QTest::mouseClick(view(), Qt::LeftButton, {},
                           QPoint(box.value(0).toInt(), box.value(1).toInt()));
     }
@@ -76,10 +76,17 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("setting");
         QTest::addColumn<QString>("key");
-        QTest::newRow("colour pausers") << "Color pausers" << "color_pausers" << "ColorPausers";
-        QTest::newRow("timer pausers") << "Timer pausers" << "timer_pausers" << "TimerPausers";
-        QTest::newRow("mouse pausers") << "Mouse pausers" << "mouse_pausers" << "MousePausers";
-        QTest::newRow("colour triggers") << "Color triggers" << "color_triggers"
+        QTest::newRow("colour pausers") << "Color pausers"
+                                        << "color_pausers"
+                                        << "ColorPausers";
+        QTest::newRow("timer pausers") << "Timer pausers"
+                                       << "timer_pausers"
+                                       << "TimerPausers";
+        QTest::newRow("mouse pausers") << "Mouse pausers"
+                                       << "mouse_pausers"
+                                       << "MousePausers";
+        QTest::newRow("colour triggers") << "Color triggers"
+                                         << "color_triggers"
                                          << "ColorTriggers";
     }
 
@@ -117,21 +124,29 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("setting");
         QTest::addColumn<QString>("key");
-        QTest::newRow("colour pausers") << "Color pausers" << "use_color_pausers"
+        QTest::newRow("colour pausers") << "Color pausers"
+                                        << "use_color_pausers"
                                         << "UseColorPausers";
-        QTest::newRow("colour full screen") << "Color pausers" << "color_pausers_fullscreen"
+        QTest::newRow("colour full screen") << "Color pausers"
+                                            << "color_pausers_fullscreen"
                                             << "ColorPausersPauseOnFullscreenApps";
-        QTest::newRow("timer pausers") << "Timer pausers" << "use_timer_pausers"
+        QTest::newRow("timer pausers") << "Timer pausers"
+                                       << "use_timer_pausers"
                                        << "UseTimerPausers";
-        QTest::newRow("timer full screen") << "Timer pausers" << "timer_pausers_fullscreen"
+        QTest::newRow("timer full screen") << "Timer pausers"
+                                           << "timer_pausers_fullscreen"
                                            << "TimerPausersPauseOnFullscreenApps";
-        QTest::newRow("mouse pausers") << "Mouse pausers" << "use_mouse_pausers"
+        QTest::newRow("mouse pausers") << "Mouse pausers"
+                                       << "use_mouse_pausers"
                                        << "UseMousePausers";
-        QTest::newRow("mouse full screen") << "Mouse pausers" << "mouse_pausers_fullscreen"
+        QTest::newRow("mouse full screen") << "Mouse pausers"
+                                           << "mouse_pausers_fullscreen"
                                            << "MousePausersPauseOnFullscreenApps";
-        QTest::newRow("colour triggers") << "Color triggers" << "use_color_triggers"
+        QTest::newRow("colour triggers") << "Color triggers"
+                                         << "use_color_triggers"
                                          << "UseColorTriggers";
-        QTest::newRow("shortcuts") << "Shortcuts" << "use_keyboard_shortcuts"
+        QTest::newRow("shortcuts") << "Shortcuts"
+                                   << "use_keyboard_shortcuts"
                                    << "UseKeyboardShortcuts";
     }
 
@@ -142,10 +157,10 @@ private slots:
         QFETCH(QString, key);
         open_page(page);
         const bool before = app().settings_map().value(key).toBool();
-        QCOMPARE(js("document.querySelector('#page-host [data-setting=\"" + setting +
-                    "\"]').checked")
-                     .toBool(),
-                 before);
+        QCOMPARE(
+            js("document.querySelector('#page-host [data-setting=\"" + setting + "\"]').checked")
+                .toBool(),
+            before);
         click("#page-host [data-setting=\"" + setting + "\"]");
         QTRY_COMPARE(app().settings_map().value(key).toBool(), !before);
     }
@@ -180,7 +195,7 @@ private slots:
                  QStringLiteral("Ctrl+Alt+PgUp"));
 
         click("#page-host [data-role=recorder]");
-        QTRY_VERIFY(hotkeys().isEmpty()); // Kavo lets go of its keys while recording
+        QTRY_VERIFY(hotkeys().isEmpty());   // Kavo lets go of its keys while recording
         QTest::keyClick(view(), Qt::Key_B); // a bare letter would take typing away
         QVERIFY(!text_of("#page-host [data-role=hint]").isEmpty());
         QTest::keyClick(view(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);

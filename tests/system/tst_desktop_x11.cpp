@@ -135,18 +135,32 @@ private:
         QFile::setPermissions(m_dir.filePath("runtime"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QSettings store(m_dir.filePath("settings/kavo_settings.ini"), QSettings::IniFormat);
-        const QVariantMap settings{
-            {"SaveVersion", "6"}, {"IsFirstStart", false}, {"OptimizeUiCreation", true},
-            {"KavoUpdateInterval", 10000000}, {"SmoothColorsUpdateInterval", 1},
-            {"PauseTransitionDuration", 10}, {"PreserveGamma", false},
-            {"UseLowLevelColorApi", true}, {"UseColorPausers", true},
-            {"ColorPausers", "painter"}, {"UseKeyboardShortcuts", true},
-            {"UseMouseInactivity", true}, {"TimerPaused", false}, {"AdvancedView", true},
-            {"DayTemperature", 4000}, {"NightTemperature", 4000}, {"SleepLight", 4000},
-            {"DayBrightness", 80}, {"NightBrightness", 80}, {"SleepBrightness", 80},
-            {"AdvancedDayTemperature", 4000}, {"AdvancedNightTemperature", 4000},
-            {"AdvancedSleepLight", 4000}, {"AdvancedDayBrightness", 80},
-            {"AdvancedNightBrightness", 80}, {"AdvancedSleepBrightness", 80}};
+        const QVariantMap settings{{"SaveVersion", "6"},
+                                   {"IsFirstStart", false},
+                                   {"OptimizeUiCreation", true},
+                                   {"KavoUpdateInterval", 10000000},
+                                   {"SmoothColorsUpdateInterval", 1},
+                                   {"PauseTransitionDuration", 10},
+                                   {"PreserveGamma", false},
+                                   {"UseLowLevelColorApi", true},
+                                   {"UseColorPausers", true},
+                                   {"ColorPausers", "painter"},
+                                   {"UseKeyboardShortcuts", true},
+                                   {"UseMouseInactivity", true},
+                                   {"TimerPaused", false},
+                                   {"AdvancedView", true},
+                                   {"DayTemperature", 4000},
+                                   {"NightTemperature", 4000},
+                                   {"SleepLight", 4000},
+                                   {"DayBrightness", 80},
+                                   {"NightBrightness", 80},
+                                   {"SleepBrightness", 80},
+                                   {"AdvancedDayTemperature", 4000},
+                                   {"AdvancedNightTemperature", 4000},
+                                   {"AdvancedSleepLight", 4000},
+                                   {"AdvancedDayBrightness", 80},
+                                   {"AdvancedNightBrightness", 80},
+                                   {"AdvancedSleepBrightness", 80}};
         for (auto it = settings.begin(); it != settings.end(); ++it)
             store.setValue(it.key(), it.value());
         store.sync();
@@ -168,7 +182,8 @@ private slots:
                      "<keyboard></keyboard></openbox_config>\n");
         config.close();
         m_openbox.start("openbox", {"--sm-disable", "--config-file", config.fileName()});
-        QVERIFY2(m_openbox.waitForStarted(kWait), "openbox is installed by scripts/install-deps.sh");
+        QVERIFY2(m_openbox.waitForStarted(kWait),
+                 "openbox is installed by scripts/install-deps.sh");
         QTRY_VERIFY_WITH_TIMEOUT(windowManagerRuns(), kWait);
 
         // Another client holds Ctrl+Alt+P before Kavo starts.
@@ -207,7 +222,8 @@ private slots:
         runXdotool({"windowactivate", "--sync", m_viewer.id()});
         QTRY_COMPARE_WITH_TIMEOUT(m_app->current_active_process(), QStringLiteral("viewer"), kWait);
         runXdotool({"windowactivate", "--sync", m_painter.id()});
-        QTRY_COMPARE_WITH_TIMEOUT(m_app->current_active_process(), QStringLiteral("painter"), kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(m_app->current_active_process(), QStringLiteral("painter"),
+                                  kWait);
         QCOMPARE(m_app->get_recent_processes().mid(m_app->get_recent_processes().size() - 2),
                  (QStringList{"viewer", "painter"}));
     }

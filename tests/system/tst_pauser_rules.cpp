@@ -32,17 +32,28 @@ private slots:
         QTest::addColumn<bool>("same");
         QTest::addColumn<bool>("mentioned");
 
-        QTest::newRow("linux name") << "vlc" << "vlc" << true << true;
-        QTest::newRow("list from windows") << "vlc.exe" << "vlc" << true << true;
-        QTest::newRow("windows program") << "vlc" << "vlc.exe" << true << true;
-        QTest::newRow("exact is case-sensitive") << "VLC" << "vlc" << false << true;
-        QTest::newRow("blanks around the entry") << " vlc \r" << "vlc" << true << true;
-        QTest::newRow("end of a longer name") << "notepad.exe" << "pad" << false << true;
-        QTest::newRow("inside a word") << "Photoshop.exe" << "sh" << false << false;
-        QTest::newRow("full-screen entry") << "vlc.exe fullscreen" << "vlc" << false << true;
-        QTest::newRow("other program") << "mpv" << "vlc" << false << false;
-        QTest::newRow("empty entry") << "" << "vlc" << false << false;
-        QTest::newRow("empty name") << "vlc" << "" << false << false;
+        QTest::newRow("linux name") << "vlc"
+                                    << "vlc" << true << true;
+        QTest::newRow("list from windows") << "vlc.exe"
+                                           << "vlc" << true << true;
+        QTest::newRow("windows program") << "vlc"
+                                         << "vlc.exe" << true << true;
+        QTest::newRow("exact is case-sensitive") << "VLC"
+                                                 << "vlc" << false << true;
+        QTest::newRow("blanks around the entry") << " vlc \r"
+                                                 << "vlc" << true << true;
+        QTest::newRow("end of a longer name") << "notepad.exe"
+                                              << "pad" << false << true;
+        QTest::newRow("inside a word") << "Photoshop.exe"
+                                       << "sh" << false << false;
+        QTest::newRow("full-screen entry") << "vlc.exe fullscreen"
+                                           << "vlc" << false << true;
+        QTest::newRow("other program") << "mpv"
+                                       << "vlc" << false << false;
+        QTest::newRow("empty entry") << ""
+                                     << "vlc" << false << false;
+        QTest::newRow("empty name") << "vlc"
+                                    << "" << false << false;
     }
 
     void namesMatchAsTheUserWritesThem()
@@ -92,11 +103,10 @@ private slots:
         QTest::addColumn<bool>("exactPaused");
 
         const QString colors = "gimp\nvlc fullscreen\nblender.exe";
-        QTest::newRow("listed and shown") << colors << "vlc" << false
-                                          << program("gimp", true) << false << true << false;
-        QTest::newRow("listed but minimised") << colors << "vlc" << false
-                                              << program("gimp", false) << false << false
-                                              << false;
+        QTest::newRow("listed and shown")
+            << colors << "vlc" << false << program("gimp", true) << false << true << false;
+        QTest::newRow("listed but minimised")
+            << colors << "vlc" << false << program("gimp", false) << false << false << false;
         QTest::newRow("windows entry") << colors << "blender.exe" << false
                                        << program("blender", true) << false << true << true;
         QTest::newRow("full-screen entry, windowed")
@@ -108,17 +118,16 @@ private slots:
             << colors << "vlc" << false << program("vlc", true, false, true) << true << true
             << true;
         QTest::newRow("full-screen entry, full screen in the background")
-            << colors << "" << false << program("vlc", true, true, false) << false << true
-            << false;
+            << colors << "" << false << program("vlc", true, true, false) << false << true << false;
         QTest::newRow("unlisted full screen in front, switch off")
-            << colors << "vlc" << false << program("supertux2", true, true, true) << true
-            << false << false;
+            << colors << "vlc" << false << program("supertux2", true, true, true) << true << false
+            << false;
         QTest::newRow("unlisted full screen in front, switch on")
-            << colors << "vlc" << true << program("supertux2", true, true, true) << true
-            << true << true;
+            << colors << "vlc" << true << program("supertux2", true, true, true) << true << true
+            << true;
         QTest::newRow("full screen in front does not pause without it")
-            << colors << "vlc" << true << program("supertux2", true, false, false) << false
-            << false << false;
+            << colors << "vlc" << true << program("supertux2", true, false, false) << false << false
+            << false;
     }
 
     void pausesFollowTheProgramsAndLists()

@@ -70,8 +70,8 @@ private slots:
         QCOMPARE(pressed.count(), 0); // hooked only to take the zoom keys
 
         keyboard.set_emit_keys(true);
-        desktop.set(injecting({QJsonObject{{"key", "Ctrl+Alt+Num++"}},
-                               QJsonObject{{"key", "Ctrl+Alt+Up"}}}));
+        desktop.set(injecting(
+            {QJsonObject{{"key", "Ctrl+Alt+Num++"}}, QJsonObject{{"key", "Ctrl+Alt+Up"}}}));
         QTRY_COMPARE(pressed.count(), 1);
         QCOMPARE(pressed.first().at(0).toUInt(), 0x26u); // the up arrow; the first ran before
         QCOMPARE(released.first().at(1).toUInt(), LLKHF_UP);

@@ -52,8 +52,7 @@ private slots:
         QSignalSpy active(tasks.get(), &ITaskManager::current_active_process_changed);
         QSignalSpy trigger(tasks.get(), &ITaskManager::current_color_trigger_changed);
 
-        for (qint64 front : {100, 101, 101, 0, 102, 103, 104})
-        {
+        for (qint64 front : {100, 101, 101, 0, 102, 103, 104}) {
             m_desktop->set(simDesktop(programs, front));
             tasks->update(false);
         }
@@ -72,8 +71,8 @@ private slots:
 
     void pausesFollowTheRunningPrograms_data()
     {
-        QTest::addColumn<QJsonObject>("window");   // the listed program's window
-        QTest::addColumn<bool>("inFront");         // the listed program is in front
+        QTest::addColumn<QJsonObject>("window"); // the listed program's window
+        QTest::addColumn<bool>("inFront");       // the listed program is in front
         QTest::addColumn<QString>("colorList");
         QTest::addColumn<bool>("fullScreenApps");
         QTest::addColumn<bool>("color");
@@ -107,9 +106,11 @@ private slots:
         QFETCH(bool, fullScreenApps);
         QFETCH(bool, color);
         QFETCH(bool, timer);
-        m_settings = {{"UseColorPausers", true}, {"ColorPausers", colorList},
+        m_settings = {{"UseColorPausers", true},
+                      {"ColorPausers", colorList},
                       {"ColorPausersPauseOnFullscreenApps", fullScreenApps},
-                      {"UseTimerPausers", true}, {"TimerPausers", "mpv.exe"}};
+                      {"UseTimerPausers", true},
+                      {"TimerPausers", "mpv.exe"}};
         m_desktop->set(simDesktop({simProcess(100, "bash", {{"window", false}}),
                                    simProcess(101, "mpv", window), simProcess(102, "firefox")},
                                   inFront ? 101 : 102));
@@ -122,8 +123,8 @@ private slots:
     void aFailedSnapshotLeavesThePausesAsTheyAre()
     {
         m_settings = {{"UseColorPausers", true}, {"ColorPausers", "mpv"}};
-        m_desktop->set(simDesktop({simProcess(101, "mpv")}, 101,
-                                  {{"process_snapshot_fails", true}}));
+        m_desktop->set(
+            simDesktop({simProcess(101, "mpv")}, 101, {{"process_snapshot_fails", true}}));
         auto tasks = monitor();
         QSignalSpy checked(tasks.get(), &ITaskManager::pausers_checked);
         tasks->update(false);

@@ -24,7 +24,9 @@ QJsonArray pointToJson(const QPoint& point)
 }
 } // namespace
 
-SimInput::SimInput(SimHotkeys& hotkeys) : m_hotkeys(hotkeys) {}
+SimInput::SimInput(SimHotkeys& hotkeys) : m_hotkeys(hotkeys)
+{
+}
 
 void SimInput::setKeyListener(std::function<void(const InputEvent&)> listener)
 {

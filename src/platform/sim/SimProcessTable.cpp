@@ -12,10 +12,10 @@ WindowInfo windowFromJson(const QJsonObject& json, qint64 pid)
     window.shown = json.value(QLatin1String("visible")).toBool(true);
     window.minimized = json.value(QLatin1String("minimized")).toBool(false);
     window.fullScreenState = json.value(QLatin1String("fullscreen")).toBool(false);
-    window.geometry = QRect(json.value(QLatin1String("x")).toInt(),
-                            json.value(QLatin1String("y")).toInt(),
-                            json.value(QLatin1String("width")).toInt(800),
-                            json.value(QLatin1String("height")).toInt(600));
+    window.geometry =
+        QRect(json.value(QLatin1String("x")).toInt(), json.value(QLatin1String("y")).toInt(),
+              json.value(QLatin1String("width")).toInt(800),
+              json.value(QLatin1String("height")).toInt(600));
     return window;
 }
 } // namespace
@@ -33,8 +33,8 @@ bool SimProcessTable::configure(const QJsonObject& config)
         Process process;
         process.entry.pid = pid;
         process.entry.name = json.value(QLatin1String("name")).toString();
-        process.entry.own = json.value(QLatin1String("user")).toString(QStringLiteral("me")) ==
-                            QLatin1String("me");
+        process.entry.own =
+            json.value(QLatin1String("user")).toString(QStringLiteral("me")) == QLatin1String("me");
         process.hasWindow = json.value(QLatin1String("window")).toBool(true);
         process.window = windowFromJson(json, pid);
         m_processes.insert(pid, process);
@@ -49,8 +49,8 @@ void SimProcessTable::addState(QJsonObject& state) const
 {
     QJsonArray ended;
     for (const ProcessEntry& entry : m_ended)
-        ended.append(QJsonObject{{QStringLiteral("pid"), entry.pid},
-                                 {QStringLiteral("name"), entry.name}});
+        ended.append(
+            QJsonObject{{QStringLiteral("pid"), entry.pid}, {QStringLiteral("name"), entry.name}});
     state.insert(QStringLiteral("ended_processes"), ended);
 }
 

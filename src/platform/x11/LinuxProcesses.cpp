@@ -71,10 +71,7 @@ bool ownedByUser(int folder, qint64 pid)
 class Folder
 {
 public:
-    explicit Folder(const QString& path)
-        : m_dir(::opendir(QFile::encodeName(path).constData()))
-    {
-    }
+    explicit Folder(const QString& path) : m_dir(::opendir(QFile::encodeName(path).constData())) {}
     ~Folder()
     {
         if (m_dir)
@@ -91,7 +88,9 @@ private:
 };
 } // namespace
 
-LinuxProcesses::LinuxProcesses(QString root) : m_root(std::move(root)) {}
+LinuxProcesses::LinuxProcesses(QString root) : m_root(std::move(root))
+{
+}
 
 QString LinuxProcesses::programName(const QByteArray& comm, const QByteArray& exeTarget)
 {

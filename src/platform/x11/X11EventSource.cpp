@@ -6,7 +6,9 @@
 
 #include <X11/Xlib.h>
 
-X11EventSource::X11EventSource(Display* display) : m_display(display) {}
+X11EventSource::X11EventSource(Display* display) : m_display(display)
+{
+}
 
 X11EventSource::~X11EventSource()
 {

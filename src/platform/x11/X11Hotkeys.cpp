@@ -129,8 +129,8 @@ bool X11Hotkeys::grabVariants(const QVector<Variant>& wanted)
     X11ErrorTrap trap(m_display);
     for (const Variant& variant : wanted) {
         for (unsigned int locks : lockCombinations())
-            XGrabKey(m_display, static_cast<int>(variant.keycode), variant.modifiers | locks,
-                     root, False, GrabModeAsync, GrabModeAsync);
+            XGrabKey(m_display, static_cast<int>(variant.keycode), variant.modifiers | locks, root,
+                     False, GrabModeAsync, GrabModeAsync);
     }
     return !trap.failed();
 }

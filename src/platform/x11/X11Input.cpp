@@ -196,12 +196,12 @@ bool X11Input::blockZoomKeys(bool on)
         m_zoomKeysBlocked = false;
         return true;
     }
-    const bool plus = m_hotkeys.grab(zoomChord(Qt::Key_Plus),
-                                     [this] { sendZoomKey(VirtualKeys::kAdd); }) ==
-                      IHotkeys::Grab::Done;
-    const bool minus = m_hotkeys.grab(zoomChord(Qt::Key_Minus),
-                                      [this] { sendZoomKey(VirtualKeys::kSubtract); }) ==
-                       IHotkeys::Grab::Done;
+    const bool plus = m_hotkeys.grab(zoomChord(Qt::Key_Plus), [this] {
+        sendZoomKey(VirtualKeys::kAdd);
+    }) == IHotkeys::Grab::Done;
+    const bool minus = m_hotkeys.grab(zoomChord(Qt::Key_Minus), [this] {
+        sendZoomKey(VirtualKeys::kSubtract);
+    }) == IHotkeys::Grab::Done;
     m_zoomKeysBlocked = plus || minus;
     return plus && minus;
 }

@@ -19,9 +19,15 @@ namespace {
 constexpr long kSourcePager = 2;
 
 const char* const kAtomNames[] = {
-    "_NET_ACTIVE_WINDOW",         "_NET_CLIENT_LIST",   "_NET_WM_PID",
-    "_NET_WM_STATE",              "_NET_WM_STATE_FULLSCREEN", "_NET_WM_STATE_HIDDEN",
-    "_NET_WM_WINDOW_TYPE",        "_NET_WM_WINDOW_TYPE_DESKTOP", "WM_STATE",
+    "_NET_ACTIVE_WINDOW",
+    "_NET_CLIENT_LIST",
+    "_NET_WM_PID",
+    "_NET_WM_STATE",
+    "_NET_WM_STATE_FULLSCREEN",
+    "_NET_WM_STATE_HIDDEN",
+    "_NET_WM_WINDOW_TYPE",
+    "_NET_WM_WINDOW_TYPE_DESKTOP",
+    "WM_STATE",
 };
 } // namespace
 
@@ -43,16 +49,15 @@ const X11Windows::Atoms& X11Windows::atoms()
         constexpr int count = sizeof(kAtomNames) / sizeof(kAtomNames[0]);
         Atom found[count] = {};
         XInternAtoms(m_display, const_cast<char**>(kAtomNames), count, False, found);
-        m_atoms.reset(new Atoms{found[0], found[1], found[2], found[3], found[4],
-                                found[5], found[6], found[7], found[8]});
+        m_atoms.reset(new Atoms{found[0], found[1], found[2], found[3], found[4], found[5],
+                                found[6], found[7], found[8]});
     }
     return *m_atoms;
 }
 
 namespace {
 // The 32-bit items of `property` on `window`; empty when it has none (or has gone).
-std::vector<unsigned long> readProperty(Display* display, Window window, Atom property,
-                                        Atom type)
+std::vector<unsigned long> readProperty(Display* display, Window window, Atom property, Atom type)
 {
     Atom actualType = None;
     int format = 0;
@@ -61,8 +66,8 @@ std::vector<unsigned long> readProperty(Display* display, Window window, Atom pr
     unsigned char* data = nullptr;
     std::vector<unsigned long> items;
     X11ErrorTrap trap(display);
-    if (XGetWindowProperty(display, window, property, 0, 4096, False, type, &actualType,
-                           &format, &count, &remaining, &data) == Success &&
+    if (XGetWindowProperty(display, window, property, 0, 4096, False, type, &actualType, &format,
+                           &count, &remaining, &data) == Success &&
         data && format == 32) {
         const auto* values = reinterpret_cast<const unsigned long*>(data);
         items.assign(values, values + count);
@@ -179,8 +184,8 @@ WindowInfo X11Windows::describe(quint64 id)
     info.exists = true;
     info.pid = windowPid(window);
     info.ownerless = owner == None;
-    info.minimized = contains(state, names.hidden) ||
-                     (!wmState.empty() && wmState.front() == IconicState);
+    info.minimized =
+        contains(state, names.hidden) || (!wmState.empty() && wmState.front() == IconicState);
     // A managed window keeps its WM_STATE while it is minimised or on another desktop.
     info.shown = attributes.map_state == IsViewable ||
                  (!wmState.empty() && wmState.front() != WithdrawnState);
