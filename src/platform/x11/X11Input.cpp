@@ -6,6 +6,8 @@
 #include "platform/x11/X11Hotkeys.h"
 #include "platform/x11/X11KeyMap.h"
 
+#include <QAbstractEventDispatcher>
+
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
@@ -27,11 +29,6 @@ HotkeyChord zoomChord(Qt::Key key)
 X11Input::X11Input(Display* display, X11EventSource& events, X11Hotkeys& hotkeys)
     : m_display(display), m_events(events), m_hotkeys(hotkeys)
 {
-    for (QTimer* rest : {&m_keyRest, &m_motionRest}) {
-        rest->setSingleShot(true);
-        rest->setInterval(kRestMs);
-        connect(rest, &QTimer::timeout, this, &X11Input::select);
-    }
 }
 
 void X11Input::setKeyListener(std::function<void(const InputEvent&)> listener)
@@ -59,7 +56,32 @@ bool X11Input::hasRawInput()
         return false;
     }
     m_events.addHandler([this](XEvent& xevent) { return handle(xevent); });
+    // A timer of its own would wake Kavo once more per burst: the rested events are
+    // selected again on a pass of the event loop that happens anyway.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &X11Input::selectRested);
+        connect(dispatcher, &QAbstractEventDispatcher::awake, this, &X11Input::selectRested);
+    }
     return true;
+}
+
+void X11Input::rest(QElapsedTimer& rest)
+{
+    rest.start();
+    select();
+}
+
+void X11Input::selectRested()
+{
+    bool changed = false;
+    for (QElapsedTimer* rest : {&m_keyRest, &m_motionRest}) {
+        if (rest->isValid() && rest->elapsed() >= kRestMs) {
+            rest->invalidate();
+            changed = true;
+        }
+    }
+    if (changed)
+        select();
 }
 
 bool X11Input::watchKeys(bool on)
@@ -83,7 +105,7 @@ bool X11Input::watchMouse(bool on)
 void X11Input::setMotion(Motion motion)
 {
     m_everyMove = motion == Motion::Every;
-    m_motionRest.stop();
+    m_motionRest.invalidate();
     select();
 }
 
@@ -93,12 +115,12 @@ void X11Input::select()
     if (m_opcode <= 0)
         return;
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
-    if (m_keys && !m_keyRest.isActive())
+    if (m_keys && !m_keyRest.isValid())
         XISetMask(bits, XI_RawKeyPress);
     if (m_mouse) {
         XISetMask(bits, XI_RawButtonPress);
         XISetMask(bits, XI_RawButtonRelease);
-        if (!m_motionRest.isActive())
+        if (!m_motionRest.isValid())
             XISetMask(bits, XI_RawMotion);
     }
     XIEventMask mask;
@@ -136,10 +158,9 @@ bool X11Input::handle(XEvent& event)
 
 void X11Input::reportKey(unsigned int keycode)
 {
-    if (!m_keys || m_keyRest.isActive())
+    if (!m_keys || m_keyRest.isValid())
         return;
-    m_keyRest.start();
-    select();
+    rest(m_keyRest);
     InputEvent key;
     key.type = InputEvent::KeyDown;
     Qt::Key qtKey = Qt::Key_unknown;
@@ -166,12 +187,10 @@ void X11Input::reportButton(int type, unsigned int button)
 
 void X11Input::reportMotion()
 {
-    if (!m_mouse || m_motionRest.isActive())
+    if (!m_mouse || m_motionRest.isValid())
         return;
-    if (!m_everyMove) {
-        m_motionRest.start();
-        select();
-    }
+    if (!m_everyMove)
+        rest(m_motionRest);
     sendMouse(InputEvent::MouseMove);
 }
 

@@ -2,8 +2,8 @@
 
 #include "platform/IInput.h"
 
+#include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 
 struct _XDisplay;
 union _XEvent;
@@ -12,9 +12,10 @@ class X11Hotkeys;
 
 // Keyboard and mouse of an X11 desktop. XInput2 raw events on the root window report input
 // without taking it from the program that gets it. Raw events of one burst wake Kavo once:
-// after a reported key or movement, that kind of raw event is deselected until the input has
-// rested for a moment (unless every movement is wanted). Synthetic clicks go through XTest;
-// the zoom keys are taken with passive grabs.
+// after a reported key or movement, that kind of raw event is deselected, and selected again
+// when Kavo next wakes for something else (its own timers) at least kRestMs later, unless
+// every movement is wanted. Synthetic clicks go through XTest; the zoom keys are taken with
+// passive grabs.
 class X11Input : public QObject, public IInput
 {
     Q_OBJECT
@@ -32,12 +33,14 @@ public:
     bool leftClick() override;
     QPoint pointerPosition() override;
 
-    // How long a kind of raw event stays deselected after one was reported.
+    // How long a kind of raw event stays deselected at least after one was reported.
     static constexpr int kRestMs = 1000;
 
 private:
     bool hasRawInput();
     void select();
+    void rest(QElapsedTimer& rest);
+    void selectRested();
     bool handle(_XEvent& event);
     void reportKey(unsigned int keycode);
     void reportButton(int type, unsigned int button);
@@ -55,6 +58,6 @@ private:
     bool m_mouse = false;
     bool m_everyMove = false;
     bool m_zoomKeysBlocked = false;
-    QTimer m_keyRest;
-    QTimer m_motionRest;
+    QElapsedTimer m_keyRest;    // running while raw keys are deselected
+    QElapsedTimer m_motionRest; // running while raw motion is deselected
 };
