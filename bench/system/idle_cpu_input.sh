@@ -38,6 +38,11 @@ echo "== One look at every program on this X server =="
 
 idle_rate_milli=0 # wake-ups per 1000 s of the idle run without monitor and hooks
 
+# CPU time of all threads of `pid` in nanoseconds (finer than the clock ticks of /proc/pid/stat).
+cpu_ns() {
+  cat /proc/"$1"/task/*/schedstat | awk '{sum += $1} END {printf "%d", sum}'
+}
+
 # Kavo with the given settings lines, idle for the measured time (or while `input` runs);
 # prints the time, CPU ms and wake-ups (voluntary context switches: the event loop sleeping,
 # and every wait for a reply of the X server), and the wake-ups beyond the idle rate.
@@ -52,19 +57,18 @@ measure() {
     "$build_dir/src/kavo" > "$home/kavo.log" 2>&1 &
   local pid=$!
   sleep 3 # start-up and the start glide are not idling
-  local ticks; ticks=$(getconf CLK_TCK)
   local start_cpu start_wakes end_cpu end_wakes
   local started=$SECONDS
-  start_cpu=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  start_cpu=$(cpu_ns "$pid")
   start_wakes=$(awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$pid/status")
   if [ -n "$input" ]; then eval "$input"; else sleep "$seconds"; fi
-  end_cpu=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  end_cpu=$(cpu_ns "$pid")
   end_wakes=$(awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$pid/status")
   local elapsed=$(( SECONDS - started ))
   kill -TERM "$pid"; wait "$pid" || true
   local wakes=$(( end_wakes - start_wakes ))
   if [ "$label" = monitor-and-hooks-off ]; then idle_rate_milli=$(( wakes * 1000 / elapsed )); fi
-  echo "$label: ${elapsed}s, $(( (end_cpu - start_cpu) * 1000 / ticks )) ms CPU," \
+  echo "$label: ${elapsed}s, $(( (end_cpu - start_cpu) / 1000000 )) ms CPU," \
        "$wakes wake-ups ($(( wakes - idle_rate_milli * elapsed / 1000 )) beyond the idle rate)"
 }
 

@@ -126,10 +126,11 @@ IHotkeys::Grab X11Hotkeys::grab(const HotkeyChord& chord, std::function<void()> 
 bool X11Hotkeys::grabVariants(const QVector<Variant>& wanted)
 {
     const Window root = DefaultRootWindow(m_display);
+    const QVector<unsigned int> locks = lockCombinations();
     X11ErrorTrap trap(m_display);
     for (const Variant& variant : wanted) {
-        for (unsigned int locks : lockCombinations())
-            XGrabKey(m_display, static_cast<int>(variant.keycode), variant.modifiers | locks, root,
+        for (unsigned int lock : locks)
+            XGrabKey(m_display, static_cast<int>(variant.keycode), variant.modifiers | lock, root,
                      False, GrabModeAsync, GrabModeAsync);
     }
     return !trap.failed();
@@ -138,10 +139,11 @@ bool X11Hotkeys::grabVariants(const QVector<Variant>& wanted)
 void X11Hotkeys::ungrabVariants(const QVector<Variant>& grabbed)
 {
     const Window root = DefaultRootWindow(m_display);
+    const QVector<unsigned int> locks = lockCombinations();
     X11ErrorTrap trap(m_display);
     for (const Variant& variant : grabbed) {
-        for (unsigned int locks : lockCombinations())
-            XUngrabKey(m_display, static_cast<int>(variant.keycode), variant.modifiers | locks,
+        for (unsigned int lock : locks)
+            XUngrabKey(m_display, static_cast<int>(variant.keycode), variant.modifiers | lock,
                        root);
     }
     XFlush(m_display);
