@@ -19,16 +19,14 @@ packages=(
   libbenchmark-dev
   # tests: a real X server, input injection, an independent sun almanac
   xvfb xauth x11-xserver-utils xdotool python3 python3-astral
-  # tests: a window manager and a compositor for the desktop description
-  openbox xcompmgr
+  # tests: a window manager, a compositor and a notification area on Xvfb
+  openbox xcompmgr trayer x11-utils
+  # tests: a private D-Bus for the session signals
+  dbus-daemon dbus-bin
   # tests: the face picture the camera tests make their frames from
   opencv-doc
-  # tests: a window manager for the rest windows, a private D-Bus for the session lock
-  openbox x11-utils dbus-daemon dbus-bin
   # tests: desktop entries checked and launched as desktops read them
   desktop-file-utils libglib2.0-bin
-  # the idle benchmark: a notification area on Xvfb
-  trayer
 )
 
 missing=()

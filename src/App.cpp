@@ -12,6 +12,9 @@
 #include "screens/DebugConsole.h"
 #include "sensors/SensorControl.h"
 #include "settings/SaveManager.h"
+#include "system/HotkeyProcessor.h"
+#include "system/SystemKeyboard.h"
+#include "system/SystemMouse.h"
 
 #include <QApplication>
 #include <QMetaObject>
@@ -115,6 +118,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
 
     create_transitions();
     create_color_output();
+    create_input_services();
 
     create_new_rest_timer();
     follow_session();
@@ -125,6 +129,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
     handle_first_start();
     set_kavo_icon();
     load_configuration_files();
+    create_task_manager();
 
     check_gamma_range();
 
@@ -138,6 +143,9 @@ App::App(QWidget* parent) : KavoWindow(parent)
 
 App::~App()
 {
+    delete m_hotkey_processor;
+    m_hotkey_processor = nullptr;
+    stop_mouse_clicking();
     delete_rest_timer();
     if (m_color_output)
         m_color_output->shut_down();
@@ -189,6 +197,9 @@ void App::publish_settings_to_page()
     }
     publish_clock_times();
     publish_location();
+    refresh_color_triggers();
+    if (m_hotkey_processor)
+        publish_shortcut_problems();
 
     QVariantList shortcuts{QString()};
     for (const SettingKey& key : SettingsTable::keys()) {
@@ -239,6 +250,7 @@ void App::run_console_command(const QByteArray& command)
 
 void App::quit_kavo()
 {
+    stop_mouse_clicking();
     if (save_manager() && save_manager()->is_autosave_enabled())
         save_manager()->save_settings();
     stop_camera();
@@ -283,21 +295,26 @@ void App::auto_save_settings_changed(bool value)
 void App::save_color_pausers(const QString& text)
 {
     store_list(m_settings, "ColorPausers", text, &SaveManager::write_color_pausers);
+    pauser_list_saved();
 }
 
 void App::save_timer_pausers(const QString& text)
 {
     store_list(m_settings, "TimerPausers", text, &SaveManager::write_timer_pausers);
+    pauser_list_saved();
 }
 
 void App::save_mouse_pausers(const QString& text)
 {
     store_list(m_settings, "MousePausers", text, &SaveManager::write_mouse_pausers);
+    pauser_list_saved();
 }
 
 void App::save_color_triggers(const QString& text)
 {
     store_list(m_settings, "ColorTriggers", text, &SaveManager::write_color_triggers);
+    refresh_color_triggers();
+    pauser_list_saved();
 }
 
 void App::save_websites_for_blocking(const QString& text)
@@ -318,6 +335,9 @@ void App::reset_settings_to_default()
     m_unused_pages.clear();
     save_manager()->load_settings();
     emit refresh_unused_pages_signal();
+    refresh_color_triggers();
+    reconnect_keyboard_hook();
+    m_hotkey_processor->register_shortcuts();
     handle_first_start();
     m_first_start = false;
     save_manager()->load_settings();

@@ -2,6 +2,7 @@
 
 #include "ColorGlide.h"
 #include "Singleton.h"
+#include "platform/Win32Types.h"
 #include "screens/KavoWindow.h"
 #include "settings/SettingsHost.h"
 #include "timer/InactivityWatch.h"
@@ -22,6 +23,11 @@
 class AppTransitionHost;
 class BrightnessConfigManager;
 class ColorOutput;
+class ColorTriggers;
+class HotkeyProcessor;
+class ITaskManager;
+class SystemKeyboard;
+class SystemMouse;
 class ColorTransitions;
 class DebugConsole;
 class DragWidget;
@@ -726,5 +732,114 @@ public:
 
 private:
     std::unique_ptr<DebugConsole> m_debug_console;
-};
 
+    // ---- Foreground process monitor: pausers and colour triggers (AppProcessMonitor.cpp) ----
+public slots:
+    void set_current_active_process(const QString& process_name);
+    void set_current_color_trigger(const QString& process_name);
+    void use_color_pausers_changed(bool checked);
+    void use_timer_pausers_changed(bool checked);
+    void use_mouse_pausers_changed(bool checked);
+    void use_color_triggers_changed(bool checked);
+    void color_pausers_pause_on_fullscreen_apps_changed(bool value);
+    void timer_pausers_pause_on_fullscreen_apps_changed(bool value);
+    void mouse_pausers_pause_on_fullscreen_apps_changed(bool value);
+    bool use_color_pausers();
+    bool use_timer_pausers();
+    bool use_mouse_pausers();
+    bool use_color_triggers();
+    bool color_pausers_pause_on_fullscreen_apps();
+    bool timer_pausers_pause_on_fullscreen_apps();
+    bool mouse_pausers_pause_on_fullscreen_apps();
+    QStringList get_color_pausers();
+    QStringList get_timer_pausers();
+    QStringList get_mouse_pausers();
+    QStringList get_color_triggers();
+    QStringList get_applications_for_blocking();
+    void block_applications(const QString& applications_list);
+    void unblock_applications();
+    void refresh_color_triggers();
+    void automatic_mouse_pause(bool checked);
+    // The last three programs in front, newest last (for the tray menu).
+    QStringList get_recent_processes();
+
+signals:
+    // The pauser switches, lists or recent programs changed: the tray menu is outdated.
+    void tray_menu_changed();
+    // Lines of the colour trigger list that are not used, one per line; empty when all are.
+    void set_color_triggers_message(QString text);
+
+public:
+    ITaskManager* task_manager() const { return m_task_manager; }
+    QString current_active_process() const { return m_current_active_process; }
+    bool is_mouse_paused_by_pauser() const { return m_mouse_pauser_pause; }
+
+private:
+    void create_task_manager();
+    void close_conflicting_application(const QString& process_name);
+    bool store_pauser_switch(const char* key, bool value, const char* log_label);
+    // After a pauser setting changed: look at the programs again when any pauser is on.
+    void refresh_pausers();
+    // After the page handed back a pauser or trigger list.
+    void pauser_list_saved();
+    // Whether a colour trigger governs the colours (the update loop then leaves them alone).
+    bool apply_color_trigger();
+    QStringList setting_lines(const char* key) const;
+    void forget_applied_trigger();
+
+    ColorTriggers* m_color_triggers = nullptr;
+    ITaskManager* m_task_manager = nullptr;
+    QString m_current_active_process;
+    bool m_mouse_pauser_pause = false;
+
+    // ---- Keyboard, mouse and global shortcuts (AppInput.cpp) ----
+public slots:
+    void key_pressed(DWORD key, DWORD flags);
+    void mouse_move_event(MSLLHOOKSTRUCT* mouseInfo);
+    void connect_mouse_hook();
+    void disconnect_mouse_hook();
+    void reconnect_mouse_hook();
+    void reconnect_keyboard_hook();
+    void shortcut_changed(int feature_index, const QString& new_shortcut);
+    void use_keyboard_shortcuts_changed(bool value);
+    void use_keyboard_inactivity_changed(bool value);
+    void use_mouse_inactivity_changed(bool value);
+    void use_keyboard_blocking_changed(bool value);
+    void start_mouse_clicking();
+    void stop_mouse_clicking();
+    void mouse_click_interval_changed(int value);
+    void use_software_cursor_changed(bool value);
+    void restore_use_software_cursor();
+    void set_mouse_trails(bool use_software_cursor);
+    // The shortcuts page records a key combination: Kavo's shortcuts let go of their keys.
+    void shortcut_recording_started();
+    void shortcut_recording_finished();
+    bool is_auto_clicker_running();
+
+signals:
+    // Shortcuts that could not be registered, one per line; empty when all are.
+    void set_shortcuts_message(QString text);
+    // Why the software cursor setting was refused; empty when it was not.
+    void set_software_cursor_message(QString text);
+    // The auto clicker started or stopped.
+    void auto_clicker_changed(bool running);
+
+public:
+    HotkeyProcessor* hotkey_processor() const { return m_hotkey_processor; }
+    // Repaints and refreshes the colours after a shortcut changed them.
+    void refresh_after_shortcut();
+
+private:
+    void create_input_services();
+    void connect_input_services();
+    void publish_shortcut_problems();
+    bool apply_cursor_mode(bool use_software_cursor);
+    SystemKeyboard* keyboard() const;
+    SystemMouse* mouse() const;
+
+    std::unique_ptr<SystemKeyboard> m_own_keyboard; // when no service created one
+    std::unique_ptr<SystemMouse> m_own_mouse;       // likewise
+    HotkeyProcessor* m_hotkey_processor = nullptr;
+    bool m_mouse_hook_connected = false;
+    // ---- end of keyboard, mouse and global shortcuts ----
+};

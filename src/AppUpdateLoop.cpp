@@ -137,6 +137,9 @@ int App::update_gamma()
         refresh_scheduled_colors();
     if (m_automation_paused)
         return 0;
+    // A trigger takes over once the first colours are on the screen.
+    if (m_first_update_done && apply_color_trigger())
+        return 0;
     if (m_transitions && m_transitions->any_running())
         return 0;
     const bool paused = is_gamma_paused();
@@ -321,10 +324,12 @@ void App::pause_color_changes(bool checked)
     if (checked && !m_pauser_pause) {
         m_pauser_pause = true;
         m_pauser_name.clear();
+        forget_applied_trigger();
         process_restore_colors();
     } else if (!checked && m_pauser_pause) {
         m_pauser_pause = false;
         m_pauser_name.clear();
+        forget_applied_trigger();
         process_return_colors();
     }
     if (m_color_output)

@@ -9,6 +9,8 @@
 #include "schedule/SolarPosition.h"
 #include "sensors/Camera.h"
 #include "settings/SaveManager.h"
+#include "system/SystemKeyboard.h"
+#include "system/SystemMouse.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -167,6 +169,9 @@ void SingleApplication::create_services()
     const bool gamma_preferred = platform.has(Capability::GammaRampsPreferred);
     m_save_manager = std::make_unique<SaveManager>(SettingsDefaults{gamma_preferred});
     m_camera = std::make_unique<Camera>();
+    m_keyboard =
+        std::make_unique<SystemKeyboard>(platform.input(), platform.has(Capability::Magnifier));
+    m_mouse = std::make_unique<SystemMouse>(platform.input());
     if (platform.has(Capability::Magnifier))
         m_magnification_api =
             std::make_unique<MagnificationApi>(platform.magnifier(), platform.displays());
@@ -179,6 +184,8 @@ void SingleApplication::delete_services()
 {
     m_save_manager.reset();
     m_camera.reset();
+    m_keyboard.reset();
+    m_mouse.reset();
     m_magnification_api.reset();
     m_solar_position.reset();
     m_clock_position.reset();

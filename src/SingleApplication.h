@@ -14,6 +14,8 @@ class MagnificationApi;
 class SolarPosition;
 class QLockFile;
 class SaveManager;
+class SystemKeyboard;
+class SystemMouse;
 
 // The application object. It hands the first command-line argument to a running instance
 // (and then reports that this launch should end), or becomes that instance itself: it holds
@@ -75,6 +77,8 @@ private:
 
     std::unique_ptr<SaveManager> m_save_manager;
     std::unique_ptr<Camera> m_camera;
+    std::unique_ptr<SystemKeyboard> m_keyboard;
+    std::unique_ptr<SystemMouse> m_mouse;
     std::unique_ptr<MagnificationApi> m_magnification_api; // only where the desktop has one
     std::unique_ptr<SolarPosition> m_solar_position;
     std::unique_ptr<ClockPosition> m_clock_position;

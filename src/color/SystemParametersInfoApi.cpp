@@ -32,12 +32,12 @@ void SystemParametersInfoApi::broadcast_change()
     m_parameters.broadcastChange();
 }
 
-void SystemParametersInfoApi::use_hardware_cursor()
+bool SystemParametersInfoApi::use_hardware_cursor()
 {
-    m_parameters.set(ISystemParameters::kMouseTrails, 0);
+    return m_parameters.set(ISystemParameters::kMouseTrails, 0);
 }
 
-void SystemParametersInfoApi::use_software_cursor()
+bool SystemParametersInfoApi::use_software_cursor()
 {
-    m_parameters.set(ISystemParameters::kMouseTrails, -1);
+    return m_parameters.set(ISystemParameters::kMouseTrails, -1);
 }

@@ -6,6 +6,8 @@
 #include "platform/IDesktopInfo.h"
 #include "platform/IDisplays.h"
 #include "platform/IKeyboardGrab.h"
+#include "platform/IHotkeys.h"
+#include "platform/IInput.h"
 #include "platform/IMagnifier.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
@@ -47,6 +49,8 @@ public:
     virtual ISession& session() = 0;
     virtual IKeyboardGrab& keyboardGrab() = 0;
     virtual ISounds& sounds() = 0;
+    virtual IInput& input() = 0;
+    virtual IHotkeys& hotkeys() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

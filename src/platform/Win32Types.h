@@ -4,6 +4,7 @@
 #include <cstdint>
 
 using DWORD = std::uint32_t;
+using UINT = std::uint32_t;
 
 struct POINT
 {
@@ -18,3 +19,6 @@ struct MSLLHOOKSTRUCT
     DWORD flags = 0;
     DWORD time = 0;
 };
+
+// The flags word of a key event: set when the key was released.
+constexpr DWORD LLKHF_UP = 0x80;

@@ -41,6 +41,15 @@ void AppFixture::reconfigure(const QByteArray& desktop)
     m_sim->reloadConfig();
 }
 
+void AppFixture::set_desktop(const QByteArray& desktop)
+{
+    QFile config(m_dir.filePath(QStringLiteral("desktop.json")));
+    if (config.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        config.write(desktop);
+    config.close();
+    m_sim->reloadConfig();
+}
+
 AppFixture::~AppFixture()
 {
     stop();

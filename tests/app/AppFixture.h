@@ -28,6 +28,9 @@ public:
     void start(const QVariantMap& settings = {});
     void stop();
 
+    // Replaces the simulated desktop's config and has the desktop read it at once.
+    void set_desktop(const QByteArray& desktop);
+
     App& app() { return *m_app; }
     SaveManager& save_manager() { return *m_save_manager; }
     SimDesktop& desktop() { return *m_sim; }

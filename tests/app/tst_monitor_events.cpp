@@ -1,6 +1,7 @@
 // The colours follow the desktop between the update ticks: a monitor plugged in, a resume from
 // suspend and an unlock put them on at once; and one tick does each piece of work once.
 #include "AppFixture.h"
+#include "ForwardingPlatform.h"
 #include "SteppedColours.h"
 #include "color/ColorOutput.h"
 #include "color/ColorRamp.h"
@@ -77,34 +78,16 @@ private:
     int m_depth = 0;
 };
 
-class CountingPlatform : public Platform
+class CountingPlatform : public ForwardingPlatform
 {
 public:
     explicit CountingPlatform(std::unique_ptr<SimDesktop> sim)
-        : m_sim(std::move(sim)), counting(m_sim->displays())
+        : ForwardingPlatform(std::move(sim)), counting(ForwardingPlatform::displays())
     {
     }
 
-    QString name() const override { return m_sim->name(); }
-    bool has(Capability capability) const override { return m_sim->has(capability); }
     IDisplays& displays() override { return counting; }
-    IRegistry& registry() override { return m_sim->registry(); }
-    IClock& clock() override { return m_sim->clock(); }
-    IMagnifier& magnifier() override { return m_sim->magnifier(); }
-    ISystemParameters& systemParameters() override { return m_sim->systemParameters(); }
-    IWindows& windows() override { return m_sim->windows(); }
-    IPower& power() override { return m_sim->power(); }
-    ISession& session() override { return m_sim->session(); }
-    IDesktopInfo& desktopInfo() override { return m_sim->desktopInfo(); }
-    IScreenCapture& screenCapture() override { return m_sim->screenCapture(); }
-    ICameras& cameras() override { return m_sim->cameras(); }
-    IKeyboardGrab& keyboardGrab() override { return m_sim->keyboardGrab(); }
-    ISounds& sounds() override { return m_sim->sounds(); }
 
-private:
-    std::unique_ptr<SimDesktop> m_sim;
-
-public:
     CountingDisplays counting;
 };
 } // namespace

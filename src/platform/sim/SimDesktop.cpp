@@ -48,6 +48,8 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     addService(m_session);
     addService(m_keyboardGrab);
     addService(m_sounds);
+    addService(m_hotkeys);
+    addService(m_input);
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });

@@ -6,6 +6,8 @@
 #include "platform/sim/SimDesktopInfo.h"
 #include "platform/sim/SimDisplays.h"
 #include "platform/sim/SimKeyboardGrab.h"
+#include "platform/sim/SimHotkeys.h"
+#include "platform/sim/SimInput.h"
 #include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
@@ -52,6 +54,8 @@ public:
     ISession& session() override { return m_session; }
     IKeyboardGrab& keyboardGrab() override { return m_keyboardGrab; }
     ISounds& sounds() override { return m_sounds; }
+    IInput& input() override { return m_input; }
+    IHotkeys& hotkeys() override { return m_hotkeys; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -92,5 +96,7 @@ private:
     SimSession m_session;
     SimKeyboardGrab m_keyboardGrab;
     SimSounds m_sounds;
+    SimHotkeys m_hotkeys;
+    SimInput m_input{m_hotkeys};
     std::vector<SimService*> m_services;
 };

@@ -32,6 +32,50 @@ void SimWindows::coverMonitor(QWidget& window, const QRect& monitor)
     window.raise();
 }
 
+bool SimWindows::processes(QVector<ProcessEntry>& entries)
+{
+    return m_table.processes(entries);
+}
+
+QVector<WindowRef> SimWindows::topLevelWindows()
+{
+    return m_table.topLevelWindows();
+}
+
+quint64 SimWindows::foregroundWindow()
+{
+    return m_table.foregroundWindow();
+}
+
+WindowInfo SimWindows::describe(quint64 window)
+{
+    return m_table.describe(window);
+}
+
+QString SimWindows::processName(qint64 pid)
+{
+    return m_table.processName(pid);
+}
+
+bool SimWindows::terminateProcess(qint64 pid)
+{
+    if (!m_table.terminate(pid))
+        return false;
+    changed();
+    return true;
+}
+
+void SimWindows::watchForeground(std::function<void()> changed)
+{
+    m_foregroundChanged = std::move(changed);
+}
+
+void SimWindows::configure(const QJsonObject& config)
+{
+    if (m_table.configure(config) && m_foregroundChanged)
+        m_foregroundChanged();
+}
+
 bool SimWindows::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
@@ -78,4 +122,5 @@ void SimWindows::addState(QJsonObject& state) const
     }
     state.insert(QStringLiteral("windows"), windows);
     state.insert(QStringLiteral("front_window"), m_frontWindow);
+    m_table.addState(state);
 }

@@ -3,15 +3,18 @@
 // Qt's headers before X11's, whose macros (None, Bool) clash with Qt's names.
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include "platform/x11/X11ErrorTrap.h"
+#include "platform/x11/X11EventSource.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
 #include <cmath>
 
-X11Displays::X11Displays(_XDisplay* display) : m_display(display)
+X11Displays::X11Displays(_XDisplay* display, X11EventSource* events)
+    : m_display(display), m_events(events)
 {
     listenForChanges();
 }
@@ -28,6 +31,22 @@ void X11Displays::listenForChanges()
     XRRSelectInput(m_display, RootWindow(m_display, DefaultScreen(m_display)),
                    RRScreenChangeNotifyMask | RRCrtcChangeNotifyMask | RROutputChangeNotifyMask);
     XFlush(m_display);
+    if (m_events) {
+        m_events->addHandler([this](XEvent& event) {
+            if (!takeEvent(event))
+                return false;
+            // A burst of RandR events is looked at once, after the burst.
+            if (!m_checkQueued) {
+                m_checkQueued = true;
+                QTimer::singleShot(0, m_events, [this] {
+                    m_checkQueued = false;
+                    announceIfChanged();
+                });
+            }
+            return true;
+        });
+        return;
+    }
     // Without an application (kavoctl, say) the queue is still read on every call.
     if (!QCoreApplication::instance())
         return;
@@ -35,27 +54,46 @@ void X11Displays::listenForChanges()
         std::make_unique<QSocketNotifier>(ConnectionNumber(m_display), QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] {
         takeEvents(true);
-        if (!m_stale || !m_listed)
-            return; // a list nobody has read yet changes for nobody
-        const QVector<Crtc> before = m_crtcs;
-        if (crtcs() != before)
-            announceMonitorsChanged();
+        announceIfChanged();
     });
+}
+
+void X11Displays::announceIfChanged()
+{
+    if (!m_stale || !m_listed)
+        return; // a list nobody has read yet changes for nobody
+    const QVector<Crtc> before = m_crtcs;
+    if (crtcs() != before)
+        announceMonitorsChanged();
+}
+
+bool X11Displays::takeEvent(XEvent& event) const
+{
+    if (m_randrEventBase < 0)
+        return false;
+    if (event.type == m_randrEventBase + RRScreenChangeNotify) {
+        XRRUpdateConfiguration(&event);
+        m_stale = true;
+        return true;
+    }
+    if (event.type == m_randrEventBase + RRNotify) {
+        m_stale = true;
+        return true;
+    }
+    return false;
 }
 
 void X11Displays::takeEvents(bool read) const
 {
+    // The shared source hands every event to its reader; taking them here would steal them.
+    if (m_events) {
+        m_events->dispatchQueued();
+        return;
+    }
     while (XEventsQueued(m_display, read ? QueuedAfterReading : QueuedAlready) > 0) {
         XEvent event;
         XNextEvent(m_display, &event);
-        if (m_randrEventBase < 0)
-            continue;
-        if (event.type == m_randrEventBase + RRScreenChangeNotify) {
-            XRRUpdateConfiguration(&event);
-            m_stale = true;
-        } else if (event.type == m_randrEventBase + RRNotify) {
-            m_stale = true;
-        }
+        takeEvent(event);
     }
 }
 

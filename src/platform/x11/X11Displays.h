@@ -8,7 +8,9 @@
 #include <memory>
 
 struct _XDisplay;
+union _XEvent;
 class QSocketNotifier;
+class X11EventSource;
 
 // Monitors are the active XRandR CRTCs of the default screen, in CRTC order. Gamma ramps are
 // resampled between Kavo's 256 entries and each CRTC's own gamma size. The CRTC list and the
@@ -18,7 +20,9 @@ class QSocketNotifier;
 class X11Displays : public IDisplays
 {
 public:
-    explicit X11Displays(_XDisplay* display);
+    // With `events`, the RandR events come through the connection's shared event source;
+    // without (kavoctl, the guardian), the queue is read on every call.
+    explicit X11Displays(_XDisplay* display, X11EventSource* events = nullptr);
     ~X11Displays() override;
 
     int monitorCount() const override;
@@ -57,6 +61,10 @@ private:
     // Takes the events Xlib has queued (reading the connection too when `read`); a RandR
     // change makes the CRTC list stale.
     void takeEvents(bool read) const;
+    // Whether `event` is a RandR change (which makes the CRTC list stale).
+    bool takeEvent(_XEvent& event) const;
+    // Announces a change when the CRTC list someone has read is no longer what it was.
+    void announceIfChanged();
     // The active CRTCs, listed again when a change was reported since the last listing.
     const QVector<Crtc>& crtcs() const;
     QVector<Crtc> listCrtcs() const;
@@ -65,7 +73,9 @@ private:
     bool writeCrtc(unsigned long crtc, const CrtcRamp& ramp);
 
     _XDisplay* m_display;
+    X11EventSource* m_events;
     int m_randrEventBase = -1;
+    bool m_checkQueued = false;
     std::unique_ptr<QSocketNotifier> m_notifier;
     mutable QVector<Crtc> m_crtcs;
     mutable bool m_stale = true;

@@ -13,13 +13,16 @@ std::unique_ptr<X11Platform> X11Platform::open()
 }
 
 X11Platform::X11Platform(_XDisplay* display)
-    : m_display(display), m_displays(display), m_windows(display), m_desktopInfo(display),
-      m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus())
+    : m_display(display), m_events(display), m_displays(display, &m_events),
+      m_windows(display, m_events), m_desktopInfo(display),
+      m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus()),
+      m_hotkeys(display, m_events), m_input(display, m_events, m_hotkeys)
 {
 }
 
 X11Platform::~X11Platform()
 {
+    m_hotkeys.releaseAll();
     m_displays.restoreOriginalRamps();
     XCloseDisplay(m_display);
 }

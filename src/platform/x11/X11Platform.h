@@ -6,6 +6,9 @@
 #include "platform/QtSounds.h"
 #include "platform/x11/X11Displays.h"
 #include "platform/x11/X11KeyboardGrab.h"
+#include "platform/x11/X11EventSource.h"
+#include "platform/x11/X11Hotkeys.h"
+#include "platform/x11/X11Input.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
 #include "platform/x11/X11ScreenCapture.h"
@@ -18,7 +21,9 @@
 struct _XDisplay;
 
 // The X11 desktop: monitors and gamma through XRandR, start with the session through XDG
-// autostart. It has no magnification service.
+// autostart, windows through the EWMH window manager, input through XInput2, XTest and key
+// grabs. It has no magnification service. Everything runs on one connection of its own,
+// whose events are read on the GUI thread.
 class X11Platform : public Platform
 {
 public:
@@ -41,11 +46,14 @@ public:
     ISession& session() override { return m_session; }
     IKeyboardGrab& keyboardGrab() override { return m_keyboardGrab; }
     ISounds& sounds() override { return m_sounds; }
+    IInput& input() override { return m_input; }
+    IHotkeys& hotkeys() override { return m_hotkeys; }
 
 private:
     explicit X11Platform(_XDisplay* display);
 
     _XDisplay* m_display;
+    X11EventSource m_events;
     X11Displays m_displays;
     X11Registry m_registry;
     SystemClock m_clock;
@@ -59,4 +67,6 @@ private:
     X11Session m_session;
     X11KeyboardGrab m_keyboardGrab;
     QtSounds m_sounds;
+    X11Hotkeys m_hotkeys;
+    X11Input m_input;
 };

@@ -2,14 +2,92 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include "platform/x11/X11EventSource.h"
+
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
+// Xlib defines Bool and Status, which Qt's headers must not see: after them.
+#include "platform/x11/X11ErrorTrap.h"
+
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <vector>
 
 namespace {
 // _NET_ACTIVE_WINDOW source indication of a pager, which window managers always honour.
 constexpr long kSourcePager = 2;
+
+const char* const kAtomNames[] = {
+    "_NET_ACTIVE_WINDOW",
+    "_NET_CLIENT_LIST",
+    "_NET_WM_PID",
+    "_NET_WM_STATE",
+    "_NET_WM_STATE_FULLSCREEN",
+    "_NET_WM_STATE_HIDDEN",
+    "_NET_WM_WINDOW_TYPE",
+    "_NET_WM_WINDOW_TYPE_DESKTOP",
+    "WM_STATE",
+};
+} // namespace
+
+struct X11Windows::Atoms
+{
+    Atom activeWindow, clientList, pid, state, fullScreen, hidden, type, typeDesktop, wmState;
+};
+
+X11Windows::X11Windows(Display* display, X11EventSource& events)
+    : m_display(display), m_events(events)
+{
+}
+
+X11Windows::~X11Windows() = default;
+
+const X11Windows::Atoms& X11Windows::atoms()
+{
+    if (!m_atoms) {
+        constexpr int count = sizeof(kAtomNames) / sizeof(kAtomNames[0]);
+        Atom found[count] = {};
+        XInternAtoms(m_display, const_cast<char**>(kAtomNames), count, False, found);
+        m_atoms.reset(new Atoms{found[0], found[1], found[2], found[3], found[4], found[5],
+                                found[6], found[7], found[8]});
+    }
+    return *m_atoms;
+}
+
+namespace {
+// The 32-bit items of `property` on `window`; empty when it has none (or has gone).
+std::vector<unsigned long> readProperty(Display* display, Window window, Atom property, Atom type)
+{
+    Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> items;
+    X11ErrorTrap trap(display);
+    if (XGetWindowProperty(display, window, property, 0, 4096, False, type, &actualType, &format,
+                           &count, &remaining, &data) == Success &&
+        data && format == 32) {
+        const auto* values = reinterpret_cast<const unsigned long*>(data);
+        items.assign(values, values + count);
+    }
+    if (data)
+        XFree(data);
+    return items;
+}
+
+bool contains(const std::vector<unsigned long>& items, unsigned long wanted)
+{
+    for (unsigned long item : items) {
+        if (item == wanted)
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 void X11Windows::bringToFront(QWidget& window)
@@ -39,4 +117,166 @@ void X11Windows::coverMonitor(QWidget& window, const QRect& monitor)
     window.setGeometry(monitor);
     window.showFullScreen();
     window.raise();
+}
+
+bool X11Windows::processes(QVector<ProcessEntry>& entries)
+{
+    return m_processes.snapshot(entries);
+}
+
+qint64 X11Windows::windowPid(Window window)
+{
+    const std::vector<unsigned long> pid =
+        readProperty(m_display, window, atoms().pid, XA_CARDINAL);
+    return pid.empty() ? 0 : static_cast<qint64>(pid.front());
+}
+
+QVector<WindowRef> X11Windows::topLevelWindows()
+{
+    const Window root = DefaultRootWindow(m_display);
+    std::vector<unsigned long> windows =
+        readProperty(m_display, root, atoms().clientList, XA_WINDOW);
+    if (windows.empty()) {
+        // No EWMH window manager: the root window's children are the top-level windows.
+        Window rootReturn = None;
+        Window parent = None;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        X11ErrorTrap trap(m_display);
+        if (XQueryTree(m_display, root, &rootReturn, &parent, &children, &count) && children)
+            windows.assign(children, children + count);
+        if (children)
+            XFree(children);
+    }
+    QVector<WindowRef> refs;
+    refs.reserve(static_cast<int>(windows.size()));
+    for (unsigned long window : windows)
+        refs.append(WindowRef{window, windowPid(window)});
+    return refs;
+}
+
+quint64 X11Windows::foregroundWindow()
+{
+    const std::vector<unsigned long> active =
+        readProperty(m_display, DefaultRootWindow(m_display), atoms().activeWindow, XA_WINDOW);
+    if (!active.empty())
+        return active.front();
+    // No EWMH window manager: the window with the keyboard focus.
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(m_display, &focus, &revert);
+    return focus == PointerRoot ? 0 : focus;
+}
+
+WindowInfo X11Windows::describe(quint64 id)
+{
+    WindowInfo info;
+    const Window window = static_cast<Window>(id);
+    if (window == None)
+        return info;
+    XWindowAttributes attributes{};
+    {
+        X11ErrorTrap trap(m_display);
+        if (!XGetWindowAttributes(m_display, window, &attributes) || trap.failed())
+            return info;
+    }
+    const Atoms& names = atoms();
+    const std::vector<unsigned long> state = readProperty(m_display, window, names.state, XA_ATOM);
+    const std::vector<unsigned long> types = readProperty(m_display, window, names.type, XA_ATOM);
+    const std::vector<unsigned long> wmState =
+        readProperty(m_display, window, names.wmState, names.wmState);
+    Window owner = None;
+    Window child = None;
+    int x = 0;
+    int y = 0;
+    {
+        X11ErrorTrap trap(m_display);
+        XGetTransientForHint(m_display, window, &owner);
+        XTranslateCoordinates(m_display, window, DefaultRootWindow(m_display), 0, 0, &x, &y,
+                              &child);
+        if (trap.failed())
+            return info;
+    }
+    info.exists = true;
+    info.pid = windowPid(window);
+    info.ownerless = owner == None;
+    info.minimized =
+        contains(state, names.hidden) || (!wmState.empty() && wmState.front() == IconicState);
+    // A managed window keeps its WM_STATE while it is minimised or on another desktop.
+    info.shown = attributes.map_state == IsViewable ||
+                 (!wmState.empty() && wmState.front() != WithdrawnState);
+    info.fullScreenState = contains(state, names.fullScreen);
+    info.desktop = contains(types, names.typeDesktop);
+    info.geometry = QRect(x, y, attributes.width, attributes.height);
+    return info;
+}
+
+QString X11Windows::processName(qint64 pid)
+{
+    return m_processes.name(pid);
+}
+
+bool X11Windows::terminateProcess(qint64 pid)
+{
+    return m_processes.terminate(pid);
+}
+
+void X11Windows::watchForeground(std::function<void()> changed)
+{
+    m_foregroundChanged = std::move(changed);
+    if (m_watching || !m_foregroundChanged)
+        return;
+    m_watching = true;
+    m_events.addHandler([this](XEvent& event) { return handle(event); });
+    m_events.selectRootEvents(PropertyChangeMask);
+    followActiveWindow();
+}
+
+bool X11Windows::handle(XEvent& event)
+{
+    if (event.type == PropertyNotify) {
+        const XPropertyEvent& property = event.xproperty;
+        if (property.window != DefaultRootWindow(m_display))
+            return false;
+        if (property.atom == atoms().activeWindow) {
+            followActiveWindow();
+            reportSoon();
+        }
+        return true;
+    }
+    if (event.xany.window != m_watchedWindow || m_watchedWindow == None)
+        return false;
+    if (event.type == ConfigureNotify || event.type == MapNotify || event.type == UnmapNotify)
+        reportSoon();
+    return true;
+}
+
+// The window in front going full screen (or minimised) counts as a foreground change. Its
+// structure is watched, not its properties: programs change properties on every key press
+// (_NET_WM_USER_TIME), and Kavo would wake with each.
+void X11Windows::followActiveWindow()
+{
+    const Window active = static_cast<Window>(foregroundWindow());
+    if (active == m_watchedWindow)
+        return;
+    X11ErrorTrap trap(m_display);
+    if (m_watchedWindow != None)
+        XSelectInput(m_display, m_watchedWindow, NoEventMask);
+    m_watchedWindow = active;
+    if (active != None)
+        XSelectInput(m_display, active, StructureNotifyMask);
+    XFlush(m_display);
+}
+
+void X11Windows::reportSoon()
+{
+    // One activation changes several properties at once: one report for all of them.
+    if (m_reportPending)
+        return;
+    m_reportPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_reportPending = false;
+        if (m_foregroundChanged)
+            m_foregroundChanged();
+    });
 }

@@ -1,20 +1,54 @@
 #pragma once
 
 #include "platform/IWindows.h"
+#include "platform/x11/LinuxProcesses.h"
+
+#include <QObject>
+
+#include <memory>
 
 struct _XDisplay;
+union _XEvent;
+class X11EventSource;
 
-// Raises windows the way pagers do: a _NET_ACTIVE_WINDOW request to the window manager, which
-// focus-stealing prevention lets through, then a plain raise.
-class X11Windows : public IWindows
+// Windows and processes of an X11 desktop with an EWMH window manager: the window in front
+// from _NET_ACTIVE_WINDOW (followed through PropertyNotify on the root window), programs'
+// windows from _NET_CLIENT_LIST with their _NET_WM_PID, full screen from
+// _NET_WM_STATE_FULLSCREEN, processes from /proc. Raises Kavo's windows the way pagers do: a
+// _NET_ACTIVE_WINDOW request, which focus-stealing prevention lets through, then a raise.
+class X11Windows : public QObject, public IWindows
 {
+    Q_OBJECT
+
 public:
-    explicit X11Windows(_XDisplay* display) : m_display(display) {}
+    X11Windows(_XDisplay* display, X11EventSource& events);
+    ~X11Windows() override;
 
     void bringToFront(QWidget& window) override;
     // A full-screen window that the window manager keeps on the monitor.
     void coverMonitor(QWidget& window, const QRect& monitor) override;
+    bool processes(QVector<ProcessEntry>& entries) override;
+    QVector<WindowRef> topLevelWindows() override;
+    quint64 foregroundWindow() override;
+    WindowInfo describe(quint64 window) override;
+    QString processName(qint64 pid) override;
+    bool terminateProcess(qint64 pid) override;
+    void watchForeground(std::function<void()> changed) override;
 
 private:
+    struct Atoms;
+    const Atoms& atoms();
+    bool handle(_XEvent& event);
+    void followActiveWindow();
+    void reportSoon();
+    qint64 windowPid(unsigned long window);
+
     _XDisplay* m_display;
+    X11EventSource& m_events;
+    LinuxProcesses m_processes;
+    std::function<void()> m_foregroundChanged;
+    std::unique_ptr<Atoms> m_atoms;
+    unsigned long m_watchedWindow = 0;
+    bool m_watching = false;
+    bool m_reportPending = false;
 };

@@ -24,6 +24,9 @@ const Kavo = (() => {
         "set_moon_phases_info",
         "set_current_version",
         "set_debug_info",
+        "set_color_triggers_message",
+        "set_shortcuts_message",
+        "set_software_cursor_message",
     ];
 
     function native() {
@@ -293,6 +296,22 @@ const Kavo = (() => {
                 element.hidden = !binding.shownWhen(values.get(binding.setting));
             },
         },
+        // A text of one entry per line; the save button hands it to Kavo.
+        list: {
+            attach(element, binding) {
+                element.querySelector("[data-role=save]").addEventListener("click", () =>
+                    commit(binding.setting, KINDS.list.read(element))
+                );
+            },
+            render(element, binding) {
+                const current = values.get(binding.setting);
+                const box = element.querySelector("textarea");
+                if (current !== undefined && document.activeElement !== box) box.value = current;
+            },
+            read(element) {
+                return element.querySelector("textarea").value.replace(/\r\n?/g, "\n");
+            },
+        },
         time: {
             attach(element, binding) {
                 const [hours, minutes] = all(element, "input");
@@ -379,10 +398,21 @@ const Kavo = (() => {
         all(document, '[data-text="' + signal + '"]').forEach(renderText);
     }
 
+    // Kavo asks for a value the page holds (a list being edited, say): the page answers
+    // through the setting's slot, with what its control shows. Nothing is sent while the page
+    // does not know the value, so a list is never emptied by mistake.
+    function answer(binding) {
+        if (values.get(binding.setting) === undefined) return;
+        const element = controls(binding.setting)[0];
+        const kind = kindOf(binding);
+        commit(binding.setting, element && kind.read ? kind.read(element) : values.get(binding.setting));
+    }
+
     // Connects every setting's signal and the text signals; run once, when Kavo asks for it.
     function connect() {
         bindings.forEach((binding) => {
             if (binding.signal) listen(binding.signal, (...args) => receive(binding, args));
+            if (binding.answers) listen(binding.answers, () => answer(binding));
             Object.keys(binding.signals || {}).forEach((signal) => {
                 const reduce = binding.signals[signal];
                 listen(signal, (...args) =>

@@ -1,0 +1,227 @@
+// The pauser, trigger, shortcut and auto clicker pages in the real web engine: what the user
+// types, clicks and presses reaches the settings; what Kavo sends reaches the page as text.
+#include "AppFixture.h"
+
+#include <QJsonArray>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebView>
+#include <QtTest>
+
+class TestDesktopPages : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AppFixture> m_fixture;
+
+    App& app() { return m_fixture->app(); }
+    QWebView* view() { return app().findChild<QWebView*>(QStringLiteral("webView")); }
+
+    QVariant js(const QString& script)
+    {
+        return app().main_page()->mainFrame()->evaluateJavaScript(script);
+    }
+
+    // Kavo with its window open on `title`, its page finished.
+    void open_page(const QString& title, QVariantMap settings = {})
+    {
+        settings.insert("UiScale", 1);
+        settings.insert("KavoUpdateInterval", 10000000);
+        m_fixture->start(settings);
+        app().create_ui();
+        app().set_show_ui_requested(true);
+        QTRY_VERIFY(js("document.querySelectorAll('#menu-items .menu-item').length > 0").toBool());
+        emit app().open_page(title);
+        QTRY_COMPARE(
+            js("(document.querySelector('#page-host .page-title') || {}).textContent").toString(),
+            title);
+    }
+
+    void click(const QString& selector)
+    {
+        const QVariantList box = js("(function () { const r = document.querySelector('" + selector +
+                                    "').getBoundingClientRect(); return [r.left + r.width / 2, "
+                                    "r.top + r.height / 2]; })()")
+                                     .toList();
+        QTest::mouseClick(view(), Qt::LeftButton, {},
+                          QPoint(box.value(0).toInt(), box.value(1).toInt()));
+    }
+
+    void type_list(const QString& setting, const QString& text)
+    {
+        js("document.querySelector('#page-host [data-setting=\"" + setting +
+           "\"] textarea').value = " + "'" + QString(text).replace("\n", "\\n") + "'");
+    }
+
+    QString text_of(const QString& selector)
+    {
+        return js("document.querySelector('" + selector + "').textContent").toString();
+    }
+
+    QStringList hotkeys()
+    {
+        QStringList registered;
+        for (const QJsonValue& key : m_fixture->desktop().state().value("hotkeys").toArray())
+            registered << key.toString();
+        return registered;
+    }
+
+private slots:
+    void init() { m_fixture = std::make_unique<AppFixture>(); }
+    void cleanup() { m_fixture.reset(); }
+
+    void aSavedListReachesTheSettingsAndTheStore_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("colour pausers") << "Color pausers"
+                                        << "color_pausers"
+                                        << "ColorPausers";
+        QTest::newRow("timer pausers") << "Timer pausers"
+                                       << "timer_pausers"
+                                       << "TimerPausers";
+        QTest::newRow("mouse pausers") << "Mouse pausers"
+                                       << "mouse_pausers"
+                                       << "MousePausers";
+        QTest::newRow("colour triggers") << "Color triggers"
+                                         << "color_triggers"
+                                         << "ColorTriggers";
+    }
+
+    void aSavedListReachesTheSettingsAndTheStore()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, setting);
+        QFETCH(QString, key);
+        open_page(page);
+        // The page shows the stored list first.
+        QCOMPARE(js("document.querySelector('#page-host [data-setting=\"" + setting +
+                    "\"] textarea').value")
+                     .toString(),
+                 app().settings_map().value(key).toString());
+        type_list(setting, "gimp\nvlc = 3000 80");
+        click("#page-host [data-setting=\"" + setting + "\"] [data-role=save]");
+        QTRY_COMPARE(app().settings_map().value(key).toString(),
+                     QStringLiteral("gimp\nvlc = 3000 80"));
+        QCOMPARE(m_fixture->stored(key).toString(), QStringLiteral("gimp\nvlc = 3000 80"));
+    }
+
+    void savingTheSettingsTakesTheListsAsShown()
+    {
+        open_page("Timer pausers");
+        const QString colors = app().settings_map().value("ColorPausers").toString();
+        type_list("timer_pausers", "mpv\nvlc");
+        app().request_page_lists();
+        QCOMPARE(app().settings_map().value("TimerPausers").toString(), QStringLiteral("mpv\nvlc"));
+        // A list whose page is not open is handed back as it was.
+        QCOMPARE(app().settings_map().value("ColorPausers").toString(), colors);
+    }
+
+    void theSwitchesReachTheirSettings_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("colour pausers") << "Color pausers"
+                                        << "use_color_pausers"
+                                        << "UseColorPausers";
+        QTest::newRow("colour full screen") << "Color pausers"
+                                            << "color_pausers_fullscreen"
+                                            << "ColorPausersPauseOnFullscreenApps";
+        QTest::newRow("timer pausers") << "Timer pausers"
+                                       << "use_timer_pausers"
+                                       << "UseTimerPausers";
+        QTest::newRow("timer full screen") << "Timer pausers"
+                                           << "timer_pausers_fullscreen"
+                                           << "TimerPausersPauseOnFullscreenApps";
+        QTest::newRow("mouse pausers") << "Mouse pausers"
+                                       << "use_mouse_pausers"
+                                       << "UseMousePausers";
+        QTest::newRow("mouse full screen") << "Mouse pausers"
+                                           << "mouse_pausers_fullscreen"
+                                           << "MousePausersPauseOnFullscreenApps";
+        QTest::newRow("colour triggers") << "Color triggers"
+                                         << "use_color_triggers"
+                                         << "UseColorTriggers";
+        QTest::newRow("shortcuts") << "Shortcuts"
+                                   << "use_keyboard_shortcuts"
+                                   << "UseKeyboardShortcuts";
+    }
+
+    void theSwitchesReachTheirSettings()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, setting);
+        QFETCH(QString, key);
+        open_page(page);
+        const bool before = app().settings_map().value(key).toBool();
+        QCOMPARE(
+            js("document.querySelector('#page-host [data-setting=\"" + setting + "\"]').checked")
+                .toBool(),
+            before);
+        click("#page-host [data-setting=\"" + setting + "\"]");
+        QTRY_COMPARE(app().settings_map().value(key).toBool(), !before);
+    }
+
+    void theProgramInFrontReachesThePageAsText()
+    {
+        const QString name = QStringLiteral("'); alert(1); //\\\"<b>x</b>");
+        open_page("Timer pausers");
+        app().set_current_active_process(name);
+        QCOMPARE(text_of("#page-host [data-text=current_active_process]"), name);
+        QCOMPARE(js("Kavo.errors().length").toInt(), 0);
+    }
+
+    void aBadTriggerLineIsShownOnThePage()
+    {
+        open_page("Color triggers");
+        QCOMPARE(text_of("#page-host [data-text=set_color_triggers_message]"), QString());
+        type_list("color_triggers", "vlc = 6500 120\nmpv = <i>bright</i>");
+        click("#page-host [data-setting=\"color_triggers\"] [data-role=save]");
+        QTRY_COMPARE(text_of("#page-host [data-text=set_color_triggers_message]"),
+                     QStringLiteral("Line 2 is not \"program = temperature brightness\": "
+                                    "mpv = <i>bright</i>"));
+    }
+
+    void theShortcutEditorRecordsAPressedCombination()
+    {
+        open_page("Shortcuts", {{"UseKeyboardShortcuts", true}});
+        QVERIFY(hotkeys().contains("Ctrl+Alt+PgUp"));
+        js("(function () { const choice = document.querySelector('[data-role=feature]');"
+           " choice.value = '3'; choice.dispatchEvent(new Event('change')); })()");
+        QCOMPARE(js("document.querySelector('[data-role=recorder]').value").toString(),
+                 QStringLiteral("Ctrl+Alt+PgUp"));
+
+        click("#page-host [data-role=recorder]");
+        QTRY_VERIFY(hotkeys().isEmpty());   // Kavo lets go of its keys while recording
+        QTest::keyClick(view(), Qt::Key_B); // a bare letter would take typing away
+        QVERIFY(!text_of("#page-host [data-role=hint]").isEmpty());
+        QTest::keyClick(view(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE(app().settings_map().value("IncreaseBrightnessHotkey").toString(),
+                     QStringLiteral("Ctrl+Shift+B"));
+        QTRY_VERIFY(hotkeys().contains("Ctrl+Shift+B"));
+        QCOMPARE(js("document.querySelector('[data-role=recorder]').value").toString(),
+                 QStringLiteral("Ctrl+Shift+B"));
+        QVERIFY(text_of("#page-host [data-role=all]").contains("Ctrl+Shift+B"));
+    }
+
+    void theAutoClickerPageStartsAndStopsIt()
+    {
+        open_page("Auto clicker", {{"MouseClickInterval", 200}});
+        QCOMPARE(text_of("#page-host [data-setting=auto_clicker_running]"),
+                 QStringLiteral("Stopped"));
+        click("#page-host [data-call=start_mouse_clicking]");
+        QTRY_VERIFY(app().is_auto_clicker_running());
+        QTRY_COMPARE(text_of("#page-host [data-setting=auto_clicker_running]"),
+                     QStringLiteral("Clicking"));
+        click("#page-host [data-call=stop_mouse_clicking]");
+        QTRY_VERIFY(!app().is_auto_clicker_running());
+        QTRY_COMPARE(text_of("#page-host [data-setting=auto_clicker_running]"),
+                     QStringLiteral("Stopped"));
+    }
+};
+
+QTEST_MAIN(TestDesktopPages)
+#include "tst_desktop_pages.moc"
