@@ -9,6 +9,8 @@
 #include "color/PWMControl.h"
 #include "color/SystemParametersInfoApi.h"
 #include "color/TemperatureConfigManager.h"
+#include "network/LocationLookup.h"
+#include "network/Translator.h"
 #include "screens/DebugConsole.h"
 #include "settings/SaveManager.h"
 
@@ -120,6 +122,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
     apply_global_web_settings();
 
     handle_first_start();
+    sync_kavo_to_the_internet();
     set_kavo_icon();
     load_configuration_files();
 
@@ -129,6 +132,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
         save_manager()->load_settings();
         save_manager()->publish_settings();
     }
+    language_changed_force(m_settings.value(QStringLiteral("Language")).toString(), true);
     start_status_server();
 }
 
@@ -189,6 +193,7 @@ void App::publish_settings_to_page()
     }
     publish_clock_times();
     publish_location();
+    publish_geolocation();
 
     QVariantList shortcuts{QString()};
     for (const SettingKey& key : SettingsTable::keys()) {
@@ -267,8 +272,11 @@ void App::close_clicked()
 void App::save_and_close_clicked()
 {
     hide_or_minimize();
-    if (save_manager())
-        save_manager()->save_settings();
+    if (!save_manager())
+        return;
+    const bool checked_for_updates = save_manager()->is_check_for_updates_enabled();
+    save_manager()->save_settings();
+    check_for_updates_if_switched_on(checked_for_updates);
 }
 
 void App::auto_save_settings_changed(bool value)
@@ -316,6 +324,7 @@ void App::reset_settings_to_default()
     save_manager()->reset_store();
     m_unused_pages.clear();
     save_manager()->load_settings();
+    language_changed_force(m_settings.value(QStringLiteral("Language")).toString(), true);
     emit refresh_unused_pages_signal();
     handle_first_start();
     m_first_start = false;

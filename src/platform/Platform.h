@@ -4,6 +4,7 @@
 #include "platform/IClock.h"
 #include "platform/IDesktopInfo.h"
 #include "platform/IDisplays.h"
+#include "platform/ILocation.h"
 #include "platform/IMagnifier.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
@@ -37,6 +38,8 @@ public:
     virtual IWindows& windows() = 0;
     virtual IPower& power() = 0;
     virtual IDesktopInfo& desktopInfo() = 0;
+    // Where the computer is, as the desktop's location service knows it.
+    virtual ILocation& location() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

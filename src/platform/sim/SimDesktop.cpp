@@ -38,6 +38,7 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     addService(m_windows);
     addService(m_power);
     addService(m_desktopInfo);
+    addService(m_location);
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });

@@ -4,6 +4,7 @@
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimDesktopInfo.h"
 #include "platform/sim/SimDisplays.h"
+#include "platform/sim/SimLocation.h"
 #include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
@@ -42,6 +43,7 @@ public:
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
     IDesktopInfo& desktopInfo() override { return m_desktopInfo; }
+    ILocation& location() override { return m_location; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -77,5 +79,6 @@ private:
     SimWindows m_windows;
     SimPower m_power;
     SimDesktopInfo m_desktopInfo;
+    SimLocation m_location;
     std::vector<SimService*> m_services;
 };

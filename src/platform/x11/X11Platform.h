@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/x11/X11DesktopInfo.h"
 #include "platform/x11/X11Displays.h"
+#include "platform/x11/X11Location.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
 #include "platform/x11/X11SystemParameters.h"
@@ -31,6 +32,7 @@ public:
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
     IDesktopInfo& desktopInfo() override { return m_desktopInfo; }
+    ILocation& location() override { return m_location; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -44,4 +46,5 @@ private:
     X11Windows m_windows;
     X11Power m_power;
     X11DesktopInfo m_desktopInfo;
+    X11Location m_location;
 };

@@ -24,6 +24,7 @@ const Kavo = (() => {
         "set_moon_phases_info",
         "set_current_version",
         "set_debug_info",
+        "set_update_status",
     ];
 
     function native() {
@@ -201,7 +202,13 @@ const Kavo = (() => {
     function render(setting) {
         const binding = bindings.get(setting);
         if (!binding) return;
-        controls(setting).forEach((element) => kindOf(binding).render(element, binding));
+        controls(setting).forEach((element) => renderControl(element, binding));
+    }
+
+    // A binding with `enabledBy` is enabled only while that switch is on.
+    function renderControl(element, binding) {
+        kindOf(binding).render(element, binding);
+        if (binding.enabledBy) element.disabled = !values.get(binding.enabledBy);
     }
 
     // ---- Control kinds ----
@@ -325,7 +332,7 @@ const Kavo = (() => {
                 if (element.getAttribute("data-bound")) return;
                 element.setAttribute("data-bound", "1");
                 kindOf(binding).attach(element, binding);
-                kindOf(binding).render(element, binding);
+                renderControl(element, binding);
             });
         });
         all(root, "[data-text]").forEach(renderText);
