@@ -31,8 +31,9 @@ const char kUpToDate[] = QT_TRANSLATE_NOOP("Translator", "Kavo is up to date");
 const char kAvailable[] = QT_TRANSLATE_NOOP("Translator", "Kavo %1 is available");
 } // namespace
 
-Updater::Updater(const QUrl& server, int timeoutMs)
-    : m_version_manager(new QNetworkAccessManager(this)), m_server(server), m_timeout_ms(timeoutMs)
+Updater::Updater(const QUrl& server, const QString& current_version, int timeoutMs)
+    : m_version_manager(new QNetworkAccessManager(this)), m_server(server),
+      m_current_version(current_version), m_timeout_ms(timeoutMs)
 {
     connect(m_version_manager, &QNetworkAccessManager::finished, this, &Updater::reply_finished);
     m_periodic.setInterval(kHourMs);
@@ -169,11 +170,16 @@ QString Updater::get_current_version()
     return Edition::version();
 }
 
-QString Updater::get_full_current_version()
+QString Updater::full_version_of_this_build()
 {
     const QString build = QStringLiteral(KAVO_BUILD_NUMBER);
     return build == QLatin1String("0") ? Edition::version()
                                        : Edition::version() + QLatin1Char('.') + build;
+}
+
+QString Updater::get_full_current_version()
+{
+    return m_current_version;
 }
 
 QString Updater::get_current_version_url()

@@ -20,11 +20,15 @@ class Updater : public QObject, public Singleton<Updater>
 
 public:
     // `server` is the update server (empty: no update checks); the build's one by default.
+    // `current_version` is the version the server's is compared with.
     explicit Updater(const QUrl& server = default_server(),
+                     const QString& current_version = full_version_of_this_build(),
                      int timeoutMs = NetworkRequest::kTimeoutMs);
     ~Updater() override;
 
     static QUrl default_server();
+    // This build's version, followed by "." and the build number when there is one.
+    static QString full_version_of_this_build();
 
     QString download_address() const { return m_download_address; }
     bool is_downloading() const { return m_downloading; }
@@ -65,6 +69,7 @@ private:
 
     QNetworkAccessManager* m_version_manager;
     QUrl m_server;
+    QString m_current_version;
     int m_timeout_ms;
     QString m_download_address;
     bool m_downloading = false;

@@ -1,7 +1,10 @@
 #include "network/VersionFile.h"
 
 #include <QUrl>
+#include <QVector>
 #include <QVersionNumber>
+
+#include <algorithm>
 
 namespace {
 const QString kInvalidFile = QStringLiteral("Invalid version.txt file on the server");
@@ -19,12 +22,21 @@ QStringList lines_of(const QByteArray& body)
     return lines;
 }
 
-// The whole of `text` as a version number; null when any of it is not.
+// The whole of `text` as a version number (decimal numbers joined by "."); null when any of it
+// is not. QVersionNumber's own parser does not report reliably where it stopped.
 QVersionNumber version_number(const QString& text)
 {
-    int end = 0;
-    const QVersionNumber number = QVersionNumber::fromString(text, &end);
-    return end == text.size() ? number.normalized() : QVersionNumber();
+    QVector<int> numbers;
+    for (const QString& part : text.split(QLatin1Char('.'))) {
+        bool ok = false;
+        const int number = part.toInt(&ok);
+        if (!ok || part.isEmpty() || !std::all_of(part.begin(), part.end(), [](QChar c) {
+                return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+            }))
+            return QVersionNumber();
+        numbers.append(number);
+    }
+    return QVersionNumber(numbers).normalized();
 }
 
 // A text from the server as a log line shows it: short, without control characters.
