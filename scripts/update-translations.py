@@ -10,7 +10,8 @@ Texts come from three places:
     literal argument of GET_STRING(...);
   - the pages under resources/html/: data-i18n="..." and data-i18n-title="..." attributes, the
     literal argument of Kavo.tr(...) and tr(...) in scripts, and the "title:", "group:" and
-    "label:" properties of the scripts' tables (texts a page translates through a variable);
+    "label:" properties of the scripts' tables (texts a page translates through a variable),
+    and both texts of a choice inside a call: Kavo.tr(done ? "Done" : "Choose pages");
   - nothing else: a text built at run time ("Monitor " + n) cannot be found, so write
     Kavo.tr("Monitor %1").replace("%1", n) instead.
 
@@ -44,7 +45,9 @@ LANGUAGES = {
 
 JS_STRING = r'''("(?:[^"\\\n]|\\.)*"|'(?:[^'\\\n]|\\.)*')'''
 HTML_ATTRIBUTE = re.compile(r'data-i18n(?:-title)?\s*=\s*"([^"]*)"')
-JS_TR_CALL = re.compile(r'(?<![\w$])(?:Kavo\.)?tr\(\s*' + JS_STRING + r'\s*\)')
+# The literal argument of a tr() call, or both literals of a choice: tr(a ? "One" : "Other").
+JS_TR_CALL = re.compile(r'(?<![\w$])(?:Kavo\.)?tr\(\s*(?:[^()"\'?]*\?\s*' + JS_STRING +
+                        r'\s*:\s*)?' + JS_STRING + r'\s*\)')
 JS_TABLE_TEXT = re.compile(r'(?<![\w$])(?:title|group|label)\s*:\s*' + JS_STRING)
 GET_STRING_CALL = re.compile(
     r'GET_STRING\(\s*(?:QStringLiteral\(|QLatin1String\(|QString::fromUtf8\()?\s*'
@@ -81,7 +84,8 @@ def page_texts():
         texts.update(html.unescape(text) for text in HTML_ATTRIBUTE.findall(read(path)))
     for path in files_under(PAGES, (".js",)):
         content = read(path)
-        texts.update(js_string(text) for text in JS_TR_CALL.findall(content))
+        for choice in JS_TR_CALL.findall(content):
+            texts.update(js_string(text) for text in choice if text)
         texts.update(js_string(text) for text in JS_TABLE_TEXT.findall(content))
     return texts
 

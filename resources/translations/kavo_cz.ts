@@ -1323,6 +1323,10 @@
         <source>week</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>message_box</name>

@@ -1323,6 +1323,10 @@
         <source>week</source>
         <translation>week</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
 </context>
 <context>
     <name>message_box</name>

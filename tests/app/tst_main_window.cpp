@@ -149,14 +149,10 @@ private slots:
     void everySlotThePageCallsExistsOrComesLater()
     {
         // Slots of features that are not part of Kavo yet; the page calls them by name.
-        const QStringList later{"use_manual_location_changed",
-                                "latitude_changed",
-                                "longitude_changed",
-                                "use_keyboard_blocking_changed",
+        const QStringList later{"use_keyboard_blocking_changed",
                                 "use_mouse_inactivity_changed",
                                 "use_keyboard_inactivity_changed",
                                 "use_software_cursor_changed",
-                                "check_for_updates_changed",
                                 "timer_type_changed"};
         open_window();
         const QStringList missing = js("Kavo.bindings().map((b) => b.slot).filter((s) => s && "
