@@ -18,6 +18,11 @@ packages=(
   xvfb xauth x11-xserver-utils xdotool python3 python3-astral
   # tests: a window manager and a compositor for the desktop description
   openbox xcompmgr
+  # tests: a private D-Bus for the location service
+  dbus-daemon
+  # the glyphs of Kavo's languages beyond Latin, Greek and Cyrillic (screenshots, and a
+  # desktop without them): Chinese, Japanese and Korean; Hindi
+  fonts-wqy-microhei fonts-lohit-deva
 )
 
 missing=()

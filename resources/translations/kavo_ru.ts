@@ -43,7 +43,7 @@
     <name>DebugConsoleWindow</name>
     <message>
         <source>Copy all</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать всё</translation>
     </message>
 </context>
 <context>

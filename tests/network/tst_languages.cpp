@@ -6,7 +6,10 @@
 #include "MainWindowDriver.h"
 #include "TranslationSource.h"
 #include "network/Translator.h"
+#include "screens/DebugConsole.h"
+#include "screens/DebugConsoleWindow.h"
 
+#include <QPushButton>
 #include <QTranslator>
 #include <QtTest>
 
@@ -226,6 +229,19 @@ private slots:
         QCOMPARE(location.last().at(0).toString(),
                  QStringLiteral("位置情報が不明です: 手動で設定してください"));
         QVERIFY(!times.isEmpty());
+    }
+
+    void anOpenWindowFollowsTheLanguage()
+    {
+        start();
+        app().start_debug_console();
+        QVERIFY(app().debug_console().window());
+        auto* copy = app().debug_console().window()->findChild<QPushButton*>();
+        QCOMPARE(copy->text(), QStringLiteral("Copy all"));
+        app().language_changed(QStringLiteral("ru"));
+        QTRY_COMPARE(copy->text(), QStringLiteral("Копировать всё"));
+        app().language_changed(QStringLiteral("en"));
+        QTRY_COMPARE(copy->text(), QStringLiteral("Copy all"));
     }
 
     // Every text any page asks GET_STRING for, in every view and on every page, is in the
