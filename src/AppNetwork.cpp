@@ -59,8 +59,11 @@ void App::sync_kavo_to_the_internet()
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     get_geolocation_data();
 
-    if (Updater* updater = Updater::instance()) {
-        log_line(QStringLiteral("Full app version: ") + updater->get_full_current_version());
+    Updater* updater = Updater::instance();
+    log_line(QStringLiteral("Full app version: ") + (updater
+                                                         ? updater->get_full_current_version()
+                                                         : Updater::full_version_of_this_build()));
+    if (updater) {
         connect(updater, &Updater::new_version_available, this, &App::new_version_available);
         connect(updater, &Updater::update_status, this, &App::set_update_status);
         connect(updater, &Updater::download_progress_changed, this,
@@ -81,7 +84,7 @@ LocationLookup& App::location_lookup()
 {
     if (!m_location_lookup) {
         m_location_lookup = std::make_unique<LocationLookup>(
-            *m_network, Platform::current().location(), NetworkEndpoints::configured().geolocation);
+            *m_network, Platform::current().location(), NetworkEndpoints::geolocation_server());
         connect(m_network, &QNetworkAccessManager::finished, this, &App::update_location);
         connect(m_location_lookup.get(), &LocationLookup::found, this, &App::save_location_data);
         connect(m_location_lookup.get(), &LocationLookup::country_found, this, &App::localize_kavo);

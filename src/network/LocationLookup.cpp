@@ -44,7 +44,7 @@ void LocationLookup::ask_server()
         return;
     }
     m_pending = m_network.get(NetworkRequest::make(
-        NetworkEndpoints::withPath(m_server, QStringLiteral("/custom-code/ip-to-location/")),
+        NetworkEndpoints::with_path(m_server, QStringLiteral("/custom-code/ip-to-location/")),
         m_timeout_ms));
     emit server_asked();
 }

@@ -15,12 +15,6 @@
 #endif
 
 namespace {
-QString configured_text(const char* variable, const char* built_in)
-{
-    return qEnvironmentVariableIsSet(variable) ? qEnvironmentVariable(variable)
-                                               : QString::fromUtf8(built_in);
-}
-
 // Plain http is for a server on this computer (tests, a local proxy); nothing else is sent
 // unencrypted.
 bool is_loopback(const QUrl& url)
@@ -30,21 +24,34 @@ bool is_loopback(const QUrl& url)
     const QHostAddress address(url.host());
     return !address.isNull() && address.isLoopback();
 }
+
+// The endpoint the environment variable `variable` names, else the build's.
+QUrl endpoint(const char* variable, const char* built_in)
+{
+    const QString text = qEnvironmentVariableIsSet(variable) ? qEnvironmentVariable(variable)
+                                                             : QString::fromUtf8(built_in);
+    return NetworkEndpoints::accepted(text, variable);
+}
 } // namespace
 
-NetworkEndpoints NetworkEndpoints::configured()
+namespace NetworkEndpoints {
+
+QUrl update_server()
 {
-    NetworkEndpoints endpoints;
-    endpoints.update =
-        accepted(configured_text("KAVO_UPDATE_URL", KAVO_UPDATE_URL), "KAVO_UPDATE_URL");
-    endpoints.geolocation = accepted(configured_text("KAVO_GEOLOCATION_URL", KAVO_GEOLOCATION_URL),
-                                     "KAVO_GEOLOCATION_URL");
-    endpoints.analytics =
-        accepted(configured_text("KAVO_ANALYTICS_URL", KAVO_ANALYTICS_URL), "KAVO_ANALYTICS_URL");
-    return endpoints;
+    return endpoint("KAVO_UPDATE_URL", KAVO_UPDATE_URL);
 }
 
-QUrl NetworkEndpoints::accepted(const QString& text, const char* name)
+QUrl geolocation_server()
+{
+    return endpoint("KAVO_GEOLOCATION_URL", KAVO_GEOLOCATION_URL);
+}
+
+QUrl analytics_address()
+{
+    return endpoint("KAVO_ANALYTICS_URL", KAVO_ANALYTICS_URL);
+}
+
+QUrl accepted(const QString& text, const char* name)
 {
     if (text.trimmed().isEmpty())
         return QUrl();
@@ -59,7 +66,7 @@ QUrl NetworkEndpoints::accepted(const QString& text, const char* name)
     return url;
 }
 
-QUrl NetworkEndpoints::withPath(const QUrl& server, const QString& path)
+QUrl with_path(const QUrl& server, const QString& path)
 {
     QUrl url = server;
     QString base = url.path();
@@ -68,3 +75,5 @@ QUrl NetworkEndpoints::withPath(const QUrl& server, const QString& path)
     url.setPath(base + path);
     return url;
 }
+
+} // namespace NetworkEndpoints

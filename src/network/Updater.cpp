@@ -44,7 +44,7 @@ Updater::~Updater() = default;
 
 QUrl Updater::default_server()
 {
-    return NetworkEndpoints::configured().update;
+    return NetworkEndpoints::update_server();
 }
 
 void Updater::check_periodically(std::function<int()> days)
@@ -87,7 +87,7 @@ void Updater::request_version_file()
         return;
     }
     m_version_manager->get(NetworkRequest::make(
-        NetworkEndpoints::withPath(m_server, QStringLiteral("/version.txt")), m_timeout_ms));
+        NetworkEndpoints::with_path(m_server, QStringLiteral("/version.txt")), m_timeout_ms));
 }
 
 void Updater::reply_finished(QNetworkReply* reply)

@@ -24,7 +24,7 @@ Utils::~Utils() = default;
 
 QUrl Utils::default_endpoint()
 {
-    return NetworkEndpoints::configured().analytics;
+    return NetworkEndpoints::analytics_address();
 }
 
 QString Utils::default_property()

@@ -337,12 +337,12 @@ private slots:
 
     void theFixedPathsFollowTheServersOwn()
     {
-        QCOMPARE(NetworkEndpoints::withPath(QUrl(QStringLiteral("https://a.example/kavo/")),
-                                            QStringLiteral("/version.txt"))
+        QCOMPARE(NetworkEndpoints::with_path(QUrl(QStringLiteral("https://a.example/kavo/")),
+                                             QStringLiteral("/version.txt"))
                      .toString(),
                  QStringLiteral("https://a.example/kavo/version.txt"));
-        QCOMPARE(NetworkEndpoints::withPath(QUrl(QStringLiteral("https://a.example")),
-                                            QStringLiteral("/version.txt"))
+        QCOMPARE(NetworkEndpoints::with_path(QUrl(QStringLiteral("https://a.example")),
+                                             QStringLiteral("/version.txt"))
                      .toString(),
                  QStringLiteral("https://a.example/version.txt"));
     }

@@ -35,6 +35,12 @@ GeoClueLookup::GeoClueLookup(const QDBusConnection& bus, QObject* context, ILoca
     });
 }
 
+GeoClueLookup::~GeoClueLookup()
+{
+    if (!m_finished)
+        stop_client();
+}
+
 void GeoClueLookup::start()
 {
     if (!m_bus.isConnected()) {
@@ -114,6 +120,17 @@ void GeoClueLookup::locationRead(QDBusPendingCallWatcher* watcher)
     finish(fix);
 }
 
+void GeoClueLookup::stop_client()
+{
+    if (m_client.isEmpty())
+        return;
+    m_bus.disconnect(kService, m_client, kClient, QStringLiteral("LocationUpdated"), this,
+                     SLOT(locationUpdated(QDBusObjectPath, QDBusObjectPath)));
+    // A client that did not start yet is stopped too: Stop is harmless then.
+    m_bus.asyncCall(call(m_client, kClient, QStringLiteral("Stop")));
+    m_client.clear();
+}
+
 void GeoClueLookup::fail(const QString& problem)
 {
     LocationFix fix;
@@ -127,12 +144,7 @@ void GeoClueLookup::finish(const LocationFix& fix)
         return;
     m_finished = true;
     m_timeout.stop();
-    if (!m_client.isEmpty()) {
-        m_bus.disconnect(kService, m_client, kClient, QStringLiteral("LocationUpdated"), this,
-                         SLOT(locationUpdated(QDBusObjectPath, QDBusObjectPath)));
-        // A client that did not start yet is stopped too: Stop is harmless then.
-        m_bus.asyncCall(call(m_client, kClient, QStringLiteral("Stop")));
-    }
+    stop_client();
     ILocation::Callback done = std::move(m_done);
     deleteLater();
     done(fix);

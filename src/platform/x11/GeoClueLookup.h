@@ -20,6 +20,8 @@ class GeoClueLookup : public QObject
 public:
     GeoClueLookup(const QDBusConnection& bus, QObject* context, ILocation::Callback done,
                   int timeoutMs);
+    // A lookup cut short (its context went) stops its client too.
+    ~GeoClueLookup() override;
 
     void start();
 
@@ -32,6 +34,7 @@ private slots:
 private:
     void setClientProperty(const QString& name, const QVariant& value);
     void finish(const LocationFix& fix);
+    void stop_client();
     void fail(const QString& problem);
 
     QDBusConnection m_bus;
