@@ -124,12 +124,11 @@ def create_missing(folder):
                            % language)
 
 
-def lupdate():
-    return shutil.which("lupdate") or "/usr/lib/qt5/bin/lupdate"
+LUPDATE = shutil.which("lupdate") or "/usr/lib/qt5/bin/lupdate"
 
 
 def run_lupdate(folder, text_list):
-    command = [lupdate(), "-silent", "-locations", "none", "-no-obsolete",
+    command = [LUPDATE, "-silent", "-locations", "none", "-no-obsolete",
                "-extensions", "cpp,h", SOURCES, text_list, "-ts"]
     command += [ts_path(folder, code) for code in sorted(LANGUAGES)]
     subprocess.run(command, check=True)
@@ -169,10 +168,13 @@ def update(folder):
 
 
 def main():
+    global LUPDATE
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--check", action="store_true",
                         help="only report whether the translation sources are up to date")
+    parser.add_argument("--lupdate", default=LUPDATE, help="the lupdate program to run")
     arguments = parser.parse_args()
+    LUPDATE = arguments.lupdate
     if not arguments.check:
         update(TRANSLATIONS)
         return 0

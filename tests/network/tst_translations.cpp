@@ -133,7 +133,8 @@ private slots:
         check.setProcessChannelMode(QProcess::MergedChannels);
         check.start(QStringLiteral(KAVO_PYTHON),
                     {QStringLiteral(KAVO_SOURCE_DIR "/scripts/update-translations.py"),
-                     QStringLiteral("--check")});
+                     QStringLiteral("--check"), QStringLiteral("--lupdate"),
+                     QStringLiteral(KAVO_LUPDATE)});
         QVERIFY(check.waitForFinished(240000));
         QVERIFY2(check.exitCode() == 0, check.readAll().constData());
     }
