@@ -646,6 +646,8 @@ signals:
     void set_send_usage_statistics(bool value);
 
 private:
+    void start_update_checks();
+    void start_usage_reporting();
     LocationLookup& location_lookup();
     // "Loading...", the coordinates, or "Location unknown: set it by hand".
     QString geolocation_text();

@@ -59,25 +59,36 @@ void App::sync_kavo_to_the_internet()
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     get_geolocation_data();
 
+    start_update_checks();
+    start_usage_reporting();
+}
+
+void App::start_update_checks()
+{
     Updater* updater = Updater::instance();
     log_line(QStringLiteral("Full app version: ") + (updater
                                                          ? updater->get_full_current_version()
                                                          : Updater::full_version_of_this_build()));
-    if (updater) {
-        connect(updater, &Updater::new_version_available, this, &App::new_version_available);
-        connect(updater, &Updater::update_status, this, &App::set_update_status);
-        connect(updater, &Updater::download_progress_changed, this,
-                &App::refresh_download_progress);
-        updater->check_for_new_version();
-        updater->check_periodically([] {
-            App* app = App::instance();
-            return app ? app->settings_map().value(QStringLiteral("UpdatesInterval")).toInt() : 1;
-        });
-    }
-    if (Utils* utils = Utils::instance()) {
-        utils->set_consent([] { return setting_of_app("SendUsageStatistics"); });
-        utils->register_analytics_page_view(QStringLiteral("Kavo"), QStringLiteral("kavo.html"));
-    }
+    if (!updater)
+        return;
+    connect(updater, &Updater::new_version_available, this, &App::new_version_available);
+    connect(updater, &Updater::update_status, this, &App::set_update_status);
+    connect(updater, &Updater::download_progress_changed, this, &App::refresh_download_progress);
+    updater->check_for_new_version();
+    // The updater outlives the controller: it asks through the singleton.
+    updater->check_periodically([] {
+        App* app = App::instance();
+        return app ? app->settings_map().value(QStringLiteral("UpdatesInterval")).toInt() : 1;
+    });
+}
+
+void App::start_usage_reporting()
+{
+    Utils* utils = Utils::instance();
+    if (!utils)
+        return;
+    utils->set_consent([] { return setting_of_app("SendUsageStatistics"); });
+    utils->register_analytics_page_view(QStringLiteral("Kavo"), QStringLiteral("kavo.html"));
 }
 
 LocationLookup& App::location_lookup()
