@@ -4,7 +4,8 @@ JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PREFIX ?= $(HOME)/.local
 
-.PHONY: run test build programs deps configure clean screenshots sanitize install uninstall
+.PHONY: run test build programs deps configure clean screenshots sanitize install uninstall \
+	translations
 
 # Builds only what it runs; the tests and benchmarks are built by make test.
 run: programs
@@ -13,9 +14,17 @@ run: programs
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-# The main window's views and settings pages as PNG files, rendered offscreen.
+# The main window's views and settings pages as PNG files, rendered offscreen; in one of
+# Kavo's languages with LANG=<code> (make screenshots LANG=jp: build/screenshots-jp/).
+KAVO_LANGUAGE_CODES = ae bg cn cz de en es fr gr hi it jp kr nl pt ru tr ua
+SCREENSHOT_LANGUAGE = $(filter $(KAVO_LANGUAGE_CODES),$(LANG))
 screenshots: build
-	$(BUILD_DIR)/tools/screenshots/kavo-screenshots $(BUILD_DIR)/screenshots
+	$(BUILD_DIR)/tools/screenshots/kavo-screenshots \
+		$(BUILD_DIR)/screenshots$(if $(SCREENSHOT_LANGUAGE),-$(SCREENSHOT_LANGUAGE)) $(SCREENSHOT_LANGUAGE)
+
+# Brings the eighteen translation sources up to date with the texts of Kavo and its pages.
+translations: configure
+	cmake --build $(BUILD_DIR) --target translations
 
 # Every test again, built with the address and undefined-behaviour sanitizers in a folder of
 # its own. Leaks are not reported: Qt and its web engine keep some memory until exit.

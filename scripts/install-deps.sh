@@ -27,6 +27,9 @@ packages=(
   opencv-doc
   # tests: desktop entries checked and launched as desktops read them
   desktop-file-utils libglib2.0-bin
+  # the glyphs of Kavo's languages beyond Latin, Greek and Cyrillic (screenshots, and a
+  # desktop without them): Chinese, Japanese and Korean; Hindi
+  fonts-wqy-microhei fonts-lohit-deva
 )
 
 missing=()

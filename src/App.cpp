@@ -9,6 +9,8 @@
 #include "color/PWMControl.h"
 #include "color/SystemParametersInfoApi.h"
 #include "color/TemperatureConfigManager.h"
+#include "network/LocationLookup.h"
+#include "network/Translator.h"
 #include "screens/DebugConsole.h"
 #include "sensors/SensorControl.h"
 #include "settings/SaveManager.h"
@@ -127,6 +129,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
     apply_global_web_settings();
 
     handle_first_start();
+    sync_kavo_to_the_internet();
     set_kavo_icon();
     load_configuration_files();
     create_task_manager();
@@ -137,6 +140,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
         save_manager()->load_settings();
         save_manager()->publish_settings();
     }
+    language_changed_force(m_settings.value(QStringLiteral("Language")).toString(), true);
     start_status_server();
     create_sensors();
 }
@@ -200,6 +204,7 @@ void App::publish_settings_to_page()
     refresh_color_triggers();
     if (m_hotkey_processor)
         publish_shortcut_problems();
+    publish_geolocation();
 
     QVariantList shortcuts{QString()};
     for (const SettingKey& key : SettingsTable::keys()) {
@@ -280,8 +285,11 @@ void App::close_clicked()
 void App::save_and_close_clicked()
 {
     hide_or_minimize();
-    if (save_manager())
-        save_manager()->save_settings();
+    if (!save_manager())
+        return;
+    const bool checked_for_updates = save_manager()->is_check_for_updates_enabled();
+    save_manager()->save_settings();
+    check_for_updates_if_switched_on(checked_for_updates);
 }
 
 void App::auto_save_settings_changed(bool value)
@@ -334,6 +342,7 @@ void App::reset_settings_to_default()
     save_manager()->reset_store();
     m_unused_pages.clear();
     save_manager()->load_settings();
+    language_changed_force(m_settings.value(QStringLiteral("Language")).toString(), true);
     emit refresh_unused_pages_signal();
     refresh_color_triggers();
     reconnect_keyboard_hook();

@@ -32,11 +32,13 @@ class ColorTransitions;
 class DebugConsole;
 class DragWidget;
 class MagnificationApi;
+class LocationLookup;
 class MainScreenForm;
 class PWMControl;
 class NewVersionNotification;
 class QNetworkAccessManager;
 class QNetworkConfigurationManager;
+class QNetworkReply;
 class QTimer;
 class QWebPage;
 class SensorControl;
@@ -46,6 +48,7 @@ class SystemParametersInfoApi;
 class TemperatureConfigManager;
 class TransitionPreview;
 class TransitionSchedule;
+class Translator;
 struct ColorOutputHooks;
 
 // The controller: owns the settings map and every window, timer and service it creates, and
@@ -264,6 +267,8 @@ public slots:
 
 private:
     bool store_coordinate(double& coordinate, double value, double limit, const char* name);
+    // The page, the texts and the colours follow a location the user typed in.
+    void location_typed_in();
     // ---- end of location ----
 
 signals:
@@ -842,4 +847,55 @@ private:
     HotkeyProcessor* m_hotkey_processor = nullptr;
     bool m_mouse_hook_connected = false;
     // ---- end of keyboard, mouse and global shortcuts ----
+    // ---- Location, updates and usage reporting (AppNetwork.cpp) ----
+public slots:
+    // Once per process: the system's proxy, the location lookup, the update check.
+    void sync_kavo_to_the_internet();
+    // Publishes the typed-in location, or looks the location up.
+    void get_geolocation_data();
+    // An answer of the controller's network manager: the geolocation server's.
+    void update_location(QNetworkReply* reply);
+    // A looked-up location: kept and stored unless the user typed one in.
+    void save_location_data(double lat, double lon);
+    void check_for_updates_changed(bool value);
+    void updates_interval_changed(int value);
+    void send_usage_statistics_changed(bool value);
+    // The automatic-updates page's "Check now": asks the update server whatever the settings.
+    void check_for_updates_now();
+    void register_analytics_event(const QString& category, const QString& action,
+                                  const QString& label, const QString& value);
+    void register_analytics_page_view(const QString& page_name, const QString& page_title);
+
+signals:
+    void set_update_status(QString text);
+    void set_send_usage_statistics(bool value);
+
+private:
+    void start_update_checks();
+    void start_usage_reporting();
+    LocationLookup& location_lookup();
+    // "Loading...", the coordinates, or "Location unknown: set it by hand".
+    QString geolocation_text();
+    void publish_geolocation();
+    // After a full save: a check when that save switched CheckForUpdates on.
+    void check_for_updates_if_switched_on(bool was_on);
+    void refresh_download_progress();
+
+    std::unique_ptr<LocationLookup> m_location_lookup;
+    bool m_synced_to_the_internet = false;
+
+    // ---- Languages (AppLanguage.cpp) ----
+public slots:
+    QString get_language_code();
+    void language_changed(const QString& country_code);
+    void language_changed_force(const QString& country_code, bool force);
+    // On the first start only: the language of the country the geolocation named.
+    void localize_kavo(const QString& country_name, const QString& country_code);
+
+public:
+    // The installed translation; the other windows' GET_STRING use it too.
+    Translator& translator();
+
+private:
+    std::unique_ptr<Translator> m_translator;
 };

@@ -12,20 +12,21 @@ void App::use_manual_location_changed(bool value)
 {
     if (!store_setting(QStringLiteral("UseManualLocation"), value, "use_manual_location: "))
         return;
-    refresh_transition_texts();
-    run_tick_steps();
+    if (!value)
+        get_geolocation_data(); // back to automatic: the location is looked up again
+    location_typed_in();
 }
 
 void App::latitude_changed(double value)
 {
     if (store_coordinate(m_location.latitude, value, 90.0, "latitude"))
-        run_tick_steps();
+        location_typed_in();
 }
 
 void App::longitude_changed(double value)
 {
     if (store_coordinate(m_location.longitude, value, 180.0, "longitude"))
-        run_tick_steps();
+        location_typed_in();
 }
 
 // Like a location found by the lookup, a typed-in one is stored at once.
@@ -44,6 +45,13 @@ bool App::store_coordinate(double& coordinate, double value, double limit, const
     coordinate = value;
     if (SaveManager::instance())
         SaveManager::instance()->write_location();
-    refresh_transition_texts();
     return true;
+}
+
+void App::location_typed_in()
+{
+    publish_location();
+    publish_geolocation();
+    refresh_transition_texts();
+    run_tick_steps();
 }

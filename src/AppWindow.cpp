@@ -18,6 +18,7 @@
 #include "screens/MainScreenForm.h"
 #include "screens/PageScript.h"
 #include "screens/UnusedPages.h"
+#include "network/Translator.h"
 #include "settings/SaveManager.h"
 
 #include <QApplication>
@@ -160,9 +161,7 @@ void App::load_finished()
     if (Platform::current().has(Capability::TaskbarButtons))
         QMetaObject::invokeMethod(this, "refresh_taskbar_button");
     set_gamma_ui();
-    QMetaObject::invokeMethod(
-        this, "language_changed_force",
-        Q_ARG(QString, m_settings.value(QStringLiteral("Language")).toString()), Q_ARG(bool, true));
+    language_changed_force(m_settings.value(QStringLiteral("Language")).toString(), true);
     refresh_transition_texts();
     restore_pwm_control_status();
     emit set_use_advanced_settings(m_settings.value(QStringLiteral("AdvancedView")).toBool());
@@ -180,7 +179,7 @@ void App::open_kavo_after_load_finished()
 
 QString App::GET_STRING(const QString& translation_string)
 {
-    return translated(translation_string);
+    return translator().translate_text(translation_string);
 }
 
 void App::bring_to_front()

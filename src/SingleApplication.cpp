@@ -3,6 +3,8 @@
 #include "CommandText.h"
 #include "KavoLog.h"
 #include "color/MagnificationApi.h"
+#include "network/Updater.h"
+#include "network/Utils.h"
 #include "platform/Platform.h"
 #include "platform/StandardStreams.h"
 #include "schedule/ClockPosition.h"
@@ -177,6 +179,8 @@ void SingleApplication::create_services()
             std::make_unique<MagnificationApi>(platform.magnifier(), platform.displays());
     m_solar_position = std::make_unique<SolarPosition>();
     m_clock_position = std::make_unique<ClockPosition>();
+    m_updater = std::make_unique<Updater>();
+    m_utils = std::make_unique<Utils>();
     installEventFilter(this);
 }
 
@@ -189,6 +193,8 @@ void SingleApplication::delete_services()
     m_magnification_api.reset();
     m_solar_position.reset();
     m_clock_position.reset();
+    m_updater.reset();
+    m_utils.reset();
     m_portable_store.reset();
     m_user_store.reset();
 }

@@ -16,6 +16,8 @@ class QLockFile;
 class SaveManager;
 class SystemKeyboard;
 class SystemMouse;
+class Updater;
+class Utils;
 
 // The application object. It hands the first command-line argument to a running instance
 // (and then reports that this launch should end), or becomes that instance itself: it holds
@@ -82,6 +84,8 @@ private:
     std::unique_ptr<MagnificationApi> m_magnification_api; // only where the desktop has one
     std::unique_ptr<SolarPosition> m_solar_position;
     std::unique_ptr<ClockPosition> m_clock_position;
+    std::unique_ptr<Updater> m_updater;
+    std::unique_ptr<Utils> m_utils;
     App* m_app = nullptr;
     std::unique_ptr<QSettings> m_portable_store;
     std::unique_ptr<QSettings> m_user_store;

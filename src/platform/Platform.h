@@ -8,6 +8,7 @@
 #include "platform/IKeyboardGrab.h"
 #include "platform/IHotkeys.h"
 #include "platform/IInput.h"
+#include "platform/ILocation.h"
 #include "platform/IMagnifier.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
@@ -51,6 +52,8 @@ public:
     virtual ISounds& sounds() = 0;
     virtual IInput& input() = 0;
     virtual IHotkeys& hotkeys() = 0;
+    // Where the computer is, as the desktop's location service knows it.
+    virtual ILocation& location() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

@@ -3,6 +3,7 @@
 #include "KavoLogBuffer.h"
 
 #include <QClipboard>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -29,11 +30,11 @@ DebugConsoleWindow::DebugConsoleWindow()
     m_log->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_log->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto* copy = new QPushButton(tr("Copy all"), this);
-    connect(copy, &QPushButton::clicked, this, &DebugConsoleWindow::copy_all);
+    m_copy = new QPushButton(tr("Copy all"), this);
+    connect(m_copy, &QPushButton::clicked, this, &DebugConsoleWindow::copy_all);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(copy);
+    buttons->addWidget(m_copy);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_log);
@@ -45,6 +46,13 @@ DebugConsoleWindow::DebugConsoleWindow()
             Qt::QueuedConnection);
     for (const QString& line : buffer.lines())
         m_log->appendPlainText(line);
+}
+
+void DebugConsoleWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_copy->setText(tr("Copy all"));
+    QWidget::changeEvent(event);
 }
 
 QStringList DebugConsoleWindow::lines() const

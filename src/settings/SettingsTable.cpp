@@ -177,6 +177,7 @@ const std::vector<SettingKey>& SettingsTable::keys()
     {"UseBigRestIncomingNotification", SettingType::Bool, QVariant(true), 0, nullptr},
     {"UsePostponeNotification", SettingType::Bool, QVariant(true), 0, nullptr},
     {"PageToOpen", SettingType::String, QVariant(QString()), 0, "open_page"},
+    {"SendUsageStatistics", SettingType::Bool, QVariant(false), 0, "set_send_usage_statistics"},
     };
     // clang-format on
     return table;

@@ -31,6 +31,7 @@ public:
     ISounds& sounds() override { return m_sim->sounds(); }
     IInput& input() override { return m_sim->input(); }
     IHotkeys& hotkeys() override { return m_sim->hotkeys(); }
+    ILocation& location() override { return m_sim->location(); }
 
 private:
     std::unique_ptr<SimDesktop> m_sim;

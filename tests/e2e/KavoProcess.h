@@ -30,6 +30,12 @@ public:
     // Stores `settings` in the settings file before Kavo starts.
     void writeSettings(const QVariantMap& settings) const;
 
+    // Sets an environment variable for every program launched from now on.
+    void setEnvironment(const QString& name, const QString& value)
+    {
+        m_environment.insert(name, value);
+    }
+
 private:
     std::unique_ptr<QProcess> start(const QString& program, const QStringList& arguments) const;
 

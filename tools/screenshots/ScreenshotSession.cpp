@@ -89,8 +89,10 @@ bool ScreenshotSession::open_page(const QString& title)
     emit m_app.open_page(title);
     return wait_for(
         [&] {
-            return page_value(QStringLiteral("(document.querySelector('#page-host .page-title') "
-                                             "|| {}).textContent"))
+            // The title's source text: the same in every language.
+            return page_value(
+                       QStringLiteral("(document.querySelector('#page-host .page-title') "
+                                      "|| {getAttribute: () => ''}).getAttribute('data-i18n')"))
                        .toString() == title;
         },
         title);

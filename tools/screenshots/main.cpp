@@ -1,7 +1,8 @@
-// kavo-screenshots <output folder>: the real main window on a simulated desktop, rendered
-// offscreen to PNG files so that its look can be reviewed without a display.
+// kavo-screenshots <output folder> [language]: the real main window on a simulated desktop,
+// rendered offscreen to PNG files so that its look can be reviewed without a display.
 #include "App.h"
 #include "ScreenshotSession.h"
+#include "network/Translator.h"
 #include "platform/sim/SimDesktop.h"
 #include "settings/SaveManager.h"
 
@@ -34,8 +35,10 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Kavo"));
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: kavo-screenshots <output folder>\n";
+    const QString language = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("en");
+    if ((argc != 2 && argc != 3) || !Translator::language_codes().contains(language)) {
+        err << "usage: kavo-screenshots <output folder> [language code: "
+            << Translator::language_codes().join(QLatin1Char(' ')) << "]\n";
         return 2;
     }
 
@@ -53,6 +56,7 @@ int main(int argc, char* argv[])
     {
         SaveManager save_manager;
         App app;
+        app.language_changed(language);
         QDir output(QString::fromLocal8Bit(argv[1]));
         output.mkpath(QStringLiteral("."));
         result = ScreenshotSession(app, output).run() ? 0 : 1;

@@ -42,6 +42,8 @@ const MainScreen = (() => {
         { group: "Kavo", title: "CPU", file: "cpu_page.html" },
         { group: "Kavo", title: "GPU", file: "gpu_page.html" },
         { group: "Kavo", title: "Fonts", file: "fonts_page.html" },
+        { group: "Kavo", title: "Language", file: "language_page.html" },
+        { group: "Kavo", title: "Automatic Updates", file: "automatic_updates_page.html" },
         { group: "Kavo", title: "Debug", file: "debug_page.html" },
         { group: "Kavo", title: "About", file: "about_page.html" },
     ];

@@ -50,6 +50,7 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     addService(m_sounds);
     addService(m_hotkeys);
     addService(m_input);
+    addService(m_location);
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });

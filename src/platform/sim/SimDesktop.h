@@ -8,6 +8,7 @@
 #include "platform/sim/SimKeyboardGrab.h"
 #include "platform/sim/SimHotkeys.h"
 #include "platform/sim/SimInput.h"
+#include "platform/sim/SimLocation.h"
 #include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
@@ -56,6 +57,7 @@ public:
     ISounds& sounds() override { return m_sounds; }
     IInput& input() override { return m_input; }
     IHotkeys& hotkeys() override { return m_hotkeys; }
+    ILocation& location() override { return m_location; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -98,5 +100,6 @@ private:
     SimSounds m_sounds;
     SimHotkeys m_hotkeys;
     SimInput m_input{m_hotkeys};
+    SimLocation m_location;
     std::vector<SimService*> m_services;
 };

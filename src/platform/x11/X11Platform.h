@@ -9,6 +9,7 @@
 #include "platform/x11/X11EventSource.h"
 #include "platform/x11/X11Hotkeys.h"
 #include "platform/x11/X11Input.h"
+#include "platform/x11/X11Location.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
 #include "platform/x11/X11ScreenCapture.h"
@@ -48,6 +49,7 @@ public:
     ISounds& sounds() override { return m_sounds; }
     IInput& input() override { return m_input; }
     IHotkeys& hotkeys() override { return m_hotkeys; }
+    ILocation& location() override { return m_location; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -69,4 +71,5 @@ private:
     QtSounds m_sounds;
     X11Hotkeys m_hotkeys;
     X11Input m_input;
+    X11Location m_location;
 };

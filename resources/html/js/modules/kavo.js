@@ -27,6 +27,7 @@ const Kavo = (() => {
         "set_color_triggers_message",
         "set_shortcuts_message",
         "set_software_cursor_message",
+        "set_update_status",
     ];
 
     function native() {
@@ -204,7 +205,13 @@ const Kavo = (() => {
     function render(setting) {
         const binding = bindings.get(setting);
         if (!binding) return;
-        controls(setting).forEach((element) => kindOf(binding).render(element, binding));
+        controls(setting).forEach((element) => renderControl(element, binding));
+    }
+
+    // A binding with `enabledBy` is enabled only while that switch is on.
+    function renderControl(element, binding) {
+        kindOf(binding).render(element, binding);
+        if (binding.enabledBy) element.disabled = !values.get(binding.enabledBy);
     }
 
     // ---- Control kinds ----
@@ -344,7 +351,7 @@ const Kavo = (() => {
                 if (element.getAttribute("data-bound")) return;
                 element.setAttribute("data-bound", "1");
                 kindOf(binding).attach(element, binding);
-                kindOf(binding).render(element, binding);
+                renderControl(element, binding);
             });
         });
         all(root, "[data-text]").forEach(renderText);

@@ -6,4 +6,5 @@ Kavo.bind({
     signal: "set_latitude_value",
     range: [-90, 90],
     fromNative: (text) => Number(text),
+    enabledBy: "use_manual_location",
 });

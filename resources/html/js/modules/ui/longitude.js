@@ -6,4 +6,5 @@ Kavo.bind({
     signal: "set_longitude_value",
     range: [-180, 180],
     fromNative: (text) => Number(text),
+    enabledBy: "use_manual_location",
 });

@@ -4,4 +4,6 @@ Kavo.bind({
     kind: "switch",
     slot: "use_manual_location_changed",
     signal: "set_use_manual_location",
+    // The coordinates can be typed in only while they are used.
+    affects: ["latitude", "longitude"],
 });
