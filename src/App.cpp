@@ -6,6 +6,8 @@
 #include "color/ColorOutput.h"
 #include "color/MagnificationApi.h"
 #include "color/SystemParametersInfoApi.h"
+#include "settings/HiddenFeatures.h"
+#include "system/ITrayIcon.h"
 #include "settings/SaveManager.h"
 
 #include <QApplication>
@@ -98,6 +100,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
 
     ::set_start_on_startup(m_settings.value(QStringLiteral("StartOnStartup")).toBool());
     load_unused_pages();
+    create_console();
 
     // Qt 5.15 has no other online-state notice than the (deprecated) bearer manager.
     QT_WARNING_PUSH
@@ -111,6 +114,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
     create_color_output();
 
     create_periodic_timers();
+    create_tray_icon();
 
     handle_first_start();
 
@@ -218,13 +222,8 @@ void App::process_api_command()
         return;
     for (const QString& part : arguments.split(QLatin1Char('+'))) {
         log_line(part);
-        run_console_command(part.toLocal8Bit());
+        run_console_command(part.toUtf8());
     }
-}
-
-void App::run_console_command(const QByteArray& command)
-{
-    log_line(QStringLiteral("No console to run: ") + QString::fromLocal8Bit(command));
 }
 
 void App::quit_kavo()
@@ -312,6 +311,7 @@ void App::reset_settings_to_default()
     save_manager()->load_settings();
     save_manager()->publish_settings();
     emit refresh_ui_scale();
+    apply_restored_settings();
 }
 
 void App::connected_to_internet(bool online)

@@ -9,6 +9,7 @@
 #include "color/ColorOutput.h"
 #include "platform/Platform.h"
 #include "settings/SaveManager.h"
+#include "system/ITrayIcon.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -149,6 +150,7 @@ void App::update_ui()
     }
     update_tray_icon_tooltip();
     update_kavo_status();
+    update_taskbar_button();
     m_updating_ui = false;
 }
 
@@ -193,11 +195,14 @@ void App::update_kavo_status()
 {
     if (is_page_loaded())
         emit set_kavo_status(kavo_status_text());
+    refresh_tray_icon();
 }
 
 void App::update_tray_icon_tooltip()
 {
     m_tooltip_text = colors_status_text();
+    if (m_tray_icon)
+        m_tray_icon->set_tooltip(m_tooltip_text);
 }
 
 void App::update_times_info()
@@ -269,7 +274,10 @@ void App::pause_kavo(bool checked)
     if (m_color_output)
         m_color_output->invalidate_cache();
     update_gamma();
+    refresh_taskbar_button();
     update_ui();
+    if (m_tray_icon)
+        m_tray_icon->retranslate();
     use_overlay_screen_changed(setting_flag("UseOverlayScreen"));
     use_lightness_screen_changed(setting_flag("UseLightnessScreen"));
     if (SaveManager::instance())

@@ -16,6 +16,7 @@
 #include "screens/PageScript.h"
 #include "screens/UnusedPages.h"
 #include "settings/SaveManager.h"
+#include "system/ITrayIcon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -144,14 +145,14 @@ void App::load_finished()
     call_page_function(QStringLiteral("kavo_load_finished"));
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &App::application_state_changed);
-    if (Platform::current().has(Capability::TaskbarButtons))
-        QMetaObject::invokeMethod(this, "refresh_taskbar_button");
+    refresh_taskbar_button();
     set_gamma_ui();
     QMetaObject::invokeMethod(
         this, "language_changed_force",
         Q_ARG(QString, m_settings.value(QStringLiteral("Language")).toString()), Q_ARG(bool, true));
     refresh_transition_texts();
     QMetaObject::invokeMethod(this, "restore_pwm_control_status");
+    refresh_tray_icon();
     emit set_use_advanced_settings(m_settings.value(QStringLiteral("AdvancedView")).toBool());
 }
 
@@ -184,8 +185,7 @@ void App::bring_to_front()
     activateWindow();
     Platform::current().windows().bringToFront(*this);
     repaint_nudge();
-    if (Platform::current().has(Capability::TaskbarButtons))
-        QMetaObject::invokeMethod(this, "refresh_taskbar_button");
+    refresh_taskbar_button();
 }
 
 void App::bring_to_front_show_on_top_hack()
@@ -293,8 +293,7 @@ void App::destroy_ui_on_close_changed(bool value)
 
 bool App::is_tray_icon_visible() const
 {
-    // The tray icon is not part of this build yet.
-    return false;
+    return m_tray_icon && m_tray_icon->is_visible();
 }
 
 void App::closeEvent(QCloseEvent* event)
@@ -414,9 +413,7 @@ void App::show_message(const QString& title, const QString& message)
     }
     QString one_line = message;
     one_line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (!QMetaObject::invokeMethod(this, "show_tray_icon_message", Q_ARG(QString, title),
-                                   Q_ARG(QString, one_line)))
-        log_line(title + QStringLiteral(": ") + one_line);
+    show_tray_icon_message(title, one_line);
 }
 
 void App::show_message_box(const QString& title, const QString& message)

@@ -3,10 +3,13 @@
 #include "platform/Capability.h"
 #include "platform/IClock.h"
 #include "platform/IDisplays.h"
+#include "platform/IFileChooser.h"
 #include "platform/IMagnifier.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
 #include "platform/ISystemParameters.h"
+#include "platform/ITaskbar.h"
+#include "platform/ITray.h"
 #include "platform/IWindows.h"
 
 #include <QString>
@@ -35,6 +38,9 @@ public:
     virtual ISystemParameters& systemParameters() = 0;
     virtual IWindows& windows() = 0;
     virtual IPower& power() = 0;
+    virtual ITray& tray() = 0;
+    virtual ITaskbar& taskbar() = 0;
+    virtual IFileChooser& fileChooser() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

@@ -30,6 +30,7 @@ const MainScreen = (() => {
         { group: "Kavo", title: "GPU", file: "gpu_page.html" },
         { group: "Kavo", title: "Fonts", file: "fonts_page.html" },
         { group: "Kavo", title: "About", file: "about_page.html" },
+        { group: "Kavo", title: "Hidden features", file: "hidden_features_page.html" },
     ];
 
     const MONITOR_TABS = 4;

@@ -35,6 +35,9 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     addService(m_systemParameters);
     addService(m_windows);
     addService(m_power);
+    addService(m_tray);
+    addService(m_taskbar);
+    addService(m_fileChooser);
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });

@@ -3,10 +3,13 @@
 #include "platform/Platform.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimDisplays.h"
+#include "platform/sim/SimFileChooser.h"
 #include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimSystemParameters.h"
+#include "platform/sim/SimTaskbar.h"
+#include "platform/sim/SimTray.h"
 #include "platform/sim/SimWindows.h"
 
 #include <QFileSystemWatcher>
@@ -40,6 +43,9 @@ public:
     ISystemParameters& systemParameters() override { return m_systemParameters; }
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
+    ITray& tray() override { return m_tray; }
+    ITaskbar& taskbar() override { return m_taskbar; }
+    IFileChooser& fileChooser() override { return m_fileChooser; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -74,5 +80,8 @@ private:
     SimSystemParameters m_systemParameters;
     SimWindows m_windows;
     SimPower m_power;
+    SimTray m_tray;
+    SimTaskbar m_taskbar;
+    SimFileChooser m_fileChooser;
     std::vector<SimService*> m_services;
 };

@@ -2,9 +2,12 @@
 
 #include "platform/Platform.h"
 #include "platform/x11/X11Displays.h"
+#include "platform/x11/X11FileChooser.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
 #include "platform/x11/X11SystemParameters.h"
+#include "platform/x11/X11Taskbar.h"
+#include "platform/x11/X11Tray.h"
 #include "platform/x11/X11Windows.h"
 
 #include <memory>
@@ -29,6 +32,9 @@ public:
     ISystemParameters& systemParameters() override { return m_systemParameters; }
     IWindows& windows() override { return m_windows; }
     IPower& power() override { return m_power; }
+    ITray& tray() override { return m_tray; }
+    ITaskbar& taskbar() override { return m_taskbar; }
+    IFileChooser& fileChooser() override { return m_fileChooser; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -41,4 +47,7 @@ private:
     X11SystemParameters m_systemParameters;
     X11Windows m_windows;
     X11Power m_power;
+    X11Tray m_tray;
+    X11Taskbar m_taskbar;
+    X11FileChooser m_fileChooser;
 };
