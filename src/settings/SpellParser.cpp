@@ -40,7 +40,8 @@ QString ascii_lower(const QString& text)
 }
 } // namespace
 
-SpellParser::SpellParser(const QByteArray& spell) : m_text(QString::fromUtf8(spell))
+SpellParser::SpellParser(const QByteArray& spell)
+    : m_text(QString::fromUtf8(spell.constData(), spell.size()))
 {
     const QString lower = ascii_lower(m_text);
     int position = 0;

@@ -27,6 +27,7 @@ public:
     SaveManager& save_manager() { return *m_save_manager; }
     SimDesktop& desktop() { return *m_sim; }
     QString settings_file() const;
+    QString desktop_config() const { return m_dir.filePath(QStringLiteral("desktop.json")); }
     QVariant stored(const QString& key) const;
     // The 256-entry ramp monitor `monitor` (from 1) holds, channel "red", "green" or "blue".
     QVector<int> ramp(int monitor, const char* channel) const;
