@@ -16,6 +16,10 @@ packages=(
   libbenchmark-dev
   # tests: a real X server, input injection, an independent sun almanac
   xvfb xauth x11-xserver-utils xdotool python3 python3-astral
+  # tests: a window manager and an XEmbed tray for the tray icon, window listings
+  openbox trayer x11-utils
+  # fuzzing: clang with libFuzzer and its sanitizers
+  clang
 )
 
 missing=()

@@ -1,8 +1,8 @@
 #include "KavoProcess.h"
 
 #include <QFile>
-#include <QJsonDocument>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalSocket>
 #include <QSettings>
@@ -53,8 +53,8 @@ private slots:
     {
         QTemporaryDir files;
         const QString exported = files.filePath("kavo.kavo");
-        KavoDesktop desktop(QJsonDocument(QJsonObject{{"file_chooser", QJsonObject{{"save", exported}}}})
-                                .toJson());
+        KavoDesktop desktop(
+            QJsonDocument(QJsonObject{{"file_chooser", QJsonObject{{"save", exported}}}}).toJson());
         desktop.writeSettings({{"DayTemperature", 4300}, {"WorkTime", 35}});
         auto kavo = desktop.launch();
         QVERIFY(kavo->waitForStarted());

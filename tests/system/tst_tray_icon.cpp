@@ -16,7 +16,8 @@ private:
     std::unique_ptr<AppFixture> m_fixture;
     App* m_app = nullptr;
 
-    void start(const QVariantMap& settings = {}, const QByteArray& desktop = AppFixture::kTwoMonitors)
+    void start(const QVariantMap& settings = {},
+               const QByteArray& desktop = AppFixture::kTwoMonitors)
     {
         m_fixture = std::make_unique<AppFixture>(desktop);
         m_fixture->start(settings);
@@ -81,7 +82,8 @@ private slots:
         QTest::newRow("color") << true << false << false
                                << QStringList{"-", "Color pausers", "-", "Exit"};
         QTest::newRow("timer and mouse")
-            << false << true << true << QStringList{"-", "Timer pausers", "Mouse pausers", "-", "Exit"};
+            << false << true << true
+            << QStringList{"-", "Timer pausers", "Mouse pausers", "-", "Exit"};
         QTest::newRow("all") << true << true << true
                              << QStringList{"-", "Color pausers", "Timer pausers", "Mouse pausers",
                                             "-", "Exit"};
@@ -94,10 +96,10 @@ private slots:
         QFETCH(bool, mouse);
         QFETCH(QStringList, tail);
         start({{"UseColorPausers", color}, {"UseTimerPausers", timer}, {"UseMousePausers", mouse}});
-        const QStringList head{"Settings",   "-",      "Mode",         "-",          "&Health",
-                               "&Sleep",     "&Gaming", "&Reading",    "&Programming",
-                               "&Biohacker", "&Sunglasses", "&Dark",   "&Movie",     "&Overlay",
-                               "&Custom"};
+        const QStringList head{"Settings",     "-",          "Mode",        "-",
+                               "&Health",      "&Sleep",     "&Gaming",     "&Reading",
+                               "&Programming", "&Biohacker", "&Sunglasses", "&Dark",
+                               "&Movie",       "&Overlay",   "&Custom"};
         QTRY_COMPARE(texts(tray()["menu"].toArray()), head + tail);
         QCOMPARE(texts(submenu("Mode")),
                  (QStringList{"&Change mode", "-", "&Automatic", "&Manual", "&Paused"}));
@@ -144,7 +146,8 @@ private slots:
 
         QSignalSpy published(m_app, &App::set_timer_pausers_list);
         configure({{"tray_trigger", "vlc.exe"}});
-        QTRY_COMPARE(m_app->settings_map().value("TimerPausers").toString(), QString("KMPlayer.exe"));
+        QTRY_COMPARE(m_app->settings_map().value("TimerPausers").toString(),
+                     QString("KMPlayer.exe"));
         QCOMPARE(published.last().first().toString(), QString("KMPlayer.exe"));
         QCOMPARE(m_fixture->stored("TimerPausers").toString(), QString("KMPlayer.exe"));
 
@@ -239,8 +242,7 @@ private slots:
         QTest::addColumn<QString>("state");
         QTest::newRow("working") << false << 300 << 0 << "05:00 until rest" << 300 << 1200
                                  << "running";
-        QTest::newRow("resting") << false << 0 << 15 << "00:15 until work" << 15 << 20
-                                 << "stopped";
+        QTest::newRow("resting") << false << 0 << 15 << "00:15 until work" << 15 << 20 << "stopped";
         QTest::newRow("paused") << true << 300 << 0 << "Timer paused" << 300 << 1200 << "paused";
     }
 
