@@ -311,7 +311,7 @@ void App::reset_settings_to_default()
     save_manager()->load_settings();
     save_manager()->publish_settings();
     emit refresh_ui_scale();
-    apply_restored_settings();
+    follow_restored_settings();
 }
 
 void App::connected_to_internet(bool online)

@@ -592,6 +592,9 @@ public:
     void reset_settings_from_console();
     // Starts the update timer again with the period KavoUpdateInterval gives.
     void restart_update_timer();
+    // After the settings map was loaded again: the colours glide to it, the update period,
+    // the tray menu and the page's mode and type follow it.
+    void follow_restored_settings();
 
 private:
     void create_console();

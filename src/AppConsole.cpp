@@ -107,6 +107,11 @@ void App::apply_restored_settings()
     restore_settings();
     load_unused_pages();
     emit refresh_unused_pages_signal();
+    follow_restored_settings();
+}
+
+void App::follow_restored_settings()
+{
     if (m_color_output)
         m_color_output->invalidate_cache();
     move_to(static_cast<int>(get_interpolated_color_temperature(0)),
