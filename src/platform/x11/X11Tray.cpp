@@ -3,14 +3,20 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
+#include <QCoreApplication>
+
 X11Tray::X11Tray() = default;
-X11Tray::~X11Tray() = default;
+
+X11Tray::~X11Tray()
+{
+    delete m_icon.data();
+}
 
 QSystemTrayIcon& X11Tray::icon()
 {
     if (!m_icon) {
-        m_icon = std::make_unique<QSystemTrayIcon>();
-        QObject::connect(m_icon.get(), &QSystemTrayIcon::activated,
+        m_icon = new QSystemTrayIcon(QCoreApplication::instance());
+        QObject::connect(m_icon.data(), &QSystemTrayIcon::activated,
                          [this](QSystemTrayIcon::ActivationReason reason) {
                              switch (reason) {
                              case QSystemTrayIcon::DoubleClick:

@@ -2,7 +2,7 @@
 
 #include "platform/ITray.h"
 
-#include <memory>
+#include <QPointer>
 
 class QSystemTrayIcon;
 
@@ -26,5 +26,6 @@ public:
 private:
     QSystemTrayIcon& icon();
 
-    std::unique_ptr<QSystemTrayIcon> m_icon;
+    // A child of the application, which may end before the platform does.
+    QPointer<QSystemTrayIcon> m_icon;
 };
