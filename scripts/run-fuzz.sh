@@ -8,7 +8,7 @@ set -euo pipefail
 build=${1:-build-fuzz}
 seconds=${2:-300}
 root=$(cd "$(dirname "$0")/.." && pwd)
-targets=(spells settings_import native_message)
+targets=(${FUZZ_TARGETS:-spells settings_import native_message})
 
 for target in "${targets[@]}"; do
   kept="$root/tests/fuzz/corpus/$target"
@@ -17,10 +17,11 @@ for target in "${targets[@]}"; do
   mkdir -p "$kept" "$crashes"
   echo "== fuzz_$target for ${seconds}s"
   # Leaks are not reported: Qt keeps some memory until exit. Kavo's own output is closed.
-  "$build/tests/fuzz/fuzz_$target" "$work" "$kept" \
+  ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen KAVO_PLATFORM=sim "$build/tests/fuzz/fuzz_$target" "$work" "$kept" \
     -max_total_time="$seconds" -max_len=4096 -detect_leaks=0 -close_fd_mask=1 \
     -print_final_stats=1 -artifact_prefix="$crashes/" 2>&1 | tee "$work.log" | grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY)' || true
-  "$build/tests/fuzz/fuzz_$target" -merge=1 -detect_leaks=0 -close_fd_mask=1 "$kept" "$work" \
+  ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen KAVO_PLATFORM=sim \
+    "$build/tests/fuzz/fuzz_$target" -merge=1 -detect_leaks=0 -close_fd_mask=1 "$kept" "$work" \
     > /dev/null 2>&1 || true
   rm -rf "$work" "$work.log"
 done
