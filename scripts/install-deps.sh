@@ -18,6 +18,8 @@ packages=(
   xvfb xauth x11-xserver-utils xdotool python3 python3-astral
   # tests: a window manager and an XEmbed tray for the tray icon, window listings
   openbox trayer x11-utils
+  # tests: a private session bus and its monitor for the dock's progress signal
+  dbus-daemon dbus-bin
   # fuzzing: clang with libFuzzer and its sanitizers
   clang
 )

@@ -71,12 +71,14 @@ private:
         return false;
     }
 
-    QProcessEnvironment kavoEnvironment() const
+    // Without a session bus address none is used: Qt's tray icon takes the XEmbed tray.
+    QProcessEnvironment kavoEnvironment(const QString& bus = QString()) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("KAVO_PLATFORM");
-        // No session bus: Qt's tray icon uses the XEmbed tray, as on a desktop without one.
         environment.remove("DBUS_SESSION_BUS_ADDRESS");
+        if (!bus.isEmpty())
+            environment.insert("DBUS_SESSION_BUS_ADDRESS", bus);
         environment.insert("QT_QPA_PLATFORM", "xcb");
         environment.insert("DISPLAY", m_xvfb.display());
         environment.insert("KAVO_SETTINGS_DIR", m_dir.filePath("settings"));
@@ -86,9 +88,9 @@ private:
         return environment;
     }
 
-    void launch(QProcess& kavo, const QStringList& arguments) const
+    void launch(QProcess& kavo, const QStringList& arguments, const QString& bus = QString()) const
     {
-        kavo.setProcessEnvironment(kavoEnvironment());
+        kavo.setProcessEnvironment(kavoEnvironment(bus));
         kavo.setProcessChannelMode(QProcess::ForwardedChannels);
         kavo.start(KAVO_BINARY, arguments);
     }
@@ -178,6 +180,48 @@ private slots:
         kavo.terminate();
         QVERIFY(kavo.waitForFinished(20000));
         QCOMPARE(kavo.exitCode(), 0);
+    }
+
+    // Docks learn the progress from the LauncherEntry signal on the session bus, and offer
+    // the timer actions of Kavo's desktop entry.
+    void theDockEntryShowsProgressAndActions()
+    {
+        QProcess bus;
+        bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        QVERIFY2(bus.waitForStarted(10000), "dbus-daemon is installed by scripts/install-deps.sh");
+        QTRY_VERIFY_WITH_TIMEOUT(bus.canReadLine(), 20000);
+        const QString address = QString::fromLatin1(bus.readLine()).trimmed();
+        QProcess monitor;
+        monitor.start(
+            "dbus-monitor",
+            {"--address", address, "type='signal',interface='com.canonical.Unity.LauncherEntry'"});
+        QVERIFY(monitor.waitForStarted(10000));
+        QByteArray seen;
+        QTRY_VERIFY_WITH_TIMEOUT((seen += monitor.readAllStandardOutput()).contains("NameAcquired"),
+                                 20000);
+
+        QProcess kavo;
+        launch(kavo, {}, address);
+        QVERIFY(kavo.waitForStarted(10000));
+        QTRY_VERIFY_WITH_TIMEOUT((seen += monitor.readAllStandardOutput())
+                                     .contains("string \"application://kavo.desktop\""),
+                                 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (seen += monitor.readAllStandardOutput()).contains("progress-visible"), 30000);
+
+        QFile entry(m_dir.filePath("data/applications/kavo.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(entry.readAll());
+        QVERIFY(text.contains("Actions=work-break;reset-timer;pause-resume;\n"));
+        QVERIFY(text.contains("[Desktop Action work-break]\nName=Work/Break\nExec=\"" +
+                              QString(KAVO_BINARY) + "\" \"toggle timer\"\n"));
+
+        kavo.terminate();
+        QVERIFY(kavo.waitForFinished(20000));
+        monitor.terminate();
+        monitor.waitForFinished(10000);
+        bus.terminate();
+        bus.waitForFinished(10000);
     }
 };
 
