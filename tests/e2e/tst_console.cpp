@@ -43,7 +43,7 @@ private:
 
     static void cast(const KavoDesktop& desktop, const QString& spell)
     {
-        auto second = desktop.launch({spell});
+        auto second = desktop.launch(spell.isEmpty() ? QStringList() : QStringList{spell});
         QVERIFY(second->waitForFinished(20000));
         QCOMPARE(second->exitCode(), 0);
     }
@@ -59,6 +59,10 @@ private slots:
         auto kavo = desktop.launch();
         QVERIFY(kavo->waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(isListening(desktop), 20000);
+
+        // A bare later launch opens the window.
+        cast(desktop, QString());
+        QTRY_VERIFY_WITH_TIMEOUT(!state(desktop)["windows"].toArray().isEmpty(), 30000);
 
         cast(desktop, "export string");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(exported), 20000);
