@@ -63,6 +63,7 @@ struct ValueRange
     const char* title;
     const char* body;
     const char* unit;
+    bool hour_of_day = false; // 24 is midnight
 };
 
 const ValueRange kTemperature{0,
@@ -88,7 +89,8 @@ const ValueRange kNightStart{0,
                              "is invalid value for Night start time. Use number between 0 and 24.",
                              "Night start time changed",
                              "Manual night start time changed to",
-                             "h"};
+                             "h",
+                             true};
 const ValueRange kNightEnd{0,
                            24,
                            "Invalid value for night end time:",
@@ -96,7 +98,8 @@ const ValueRange kNightEnd{0,
                            "is invalid value for Night end time. Use number between 0 and 24.",
                            "Night end time changed",
                            "Manual night end time changed to",
-                           "h"};
+                           "h",
+                           true};
 
 // Where the spell's first integer is.
 int first_integer(const Spell& spell)
@@ -129,7 +132,7 @@ HF::Action value_command(const ValueRange& range, int position,
             return;
         }
         // The hour 24 is midnight, the start of the day.
-        const int applied = range.unit == QLatin1String("h") && value == 24 ? 0 : value;
+        const int applied = range.hour_of_day && value == 24 ? 0 : value;
         (console.app().*apply)(applied, 0);
         console.notify(QLatin1String(range.title),
                        console.app().GET_STRING(QLatin1String(range.body)) + QLatin1Char(' ') +
