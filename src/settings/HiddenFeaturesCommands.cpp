@@ -66,14 +66,15 @@ struct ValueRange
     bool hour_of_day = false; // 24 is midnight
 };
 
-const ValueRange kTemperature{0,
-                              10000,
-                              "Invalid value for temperature:",
-                              "Invalid temperature",
-                              "is invalid value for Color temperature. Use number between 0 and 10000.",
-                              "Temperature changed",
-                              "Color temperature changed to",
-                              "K"};
+const ValueRange kTemperature{
+    0,
+    10000,
+    "Invalid value for temperature:",
+    "Invalid temperature",
+    "is invalid value for Color temperature. Use number between 0 and 10000.",
+    "Temperature changed",
+    "Color temperature changed to",
+    "K"};
 const ValueRange kBrightness{10,
                              100,
                              "Invalid value for brightness:",
@@ -118,8 +119,7 @@ int number(const Spell& spell)
 
 // Checks the spell's integer at `position` (-1: its first integer) against `range`, then
 // applies it.
-HF::Action value_command(const ValueRange& range, int position,
-                         void (App::*apply)(int, int))
+HF::Action value_command(const ValueRange& range, int position, void (App::*apply)(int, int))
 {
     return [&range, position, apply](HF& console, const Spell& spell) {
         const int value = spell.integer(position < 0 ? first_integer(spell) : position);
@@ -174,7 +174,9 @@ HF::Action pending(const char* name, QVariantList arguments = {})
     return [name, arguments](HF&, const Spell&) { PendingFeatures::run(name, arguments); };
 }
 
-void accepted(HF&, const Spell&) {}
+void accepted(HF&, const Spell&)
+{
+}
 
 void succeed(HF& console, const Spell& spell)
 {
@@ -211,9 +213,9 @@ void open_page(HF& console, const QString& page)
 // Type numbers by console name; any other word is Custom.
 int type_number(const QString& word)
 {
-    static const char* const kNames[] = {"Health",    "Sleep",      "Gaming", "Reading",
-                                         "Programming", "Biohacker", "Sunglasses",
-                                         "Dark",      "Movie",      "Overlay"};
+    static const char* const kNames[] = {"Health",      "Sleep",     "Gaming",     "Reading",
+                                         "Programming", "Biohacker", "Sunglasses", "Dark",
+                                         "Movie",       "Overlay"};
     for (int i = 0; i < int(std::size(kNames)); ++i) {
         if (word.compare(QLatin1String(kNames[i]), Qt::CaseInsensitive) == 0)
             return i + 1;
@@ -299,16 +301,18 @@ void monitor_switch(HF& console, const Spell& spell)
 {
     const int monitor = number(spell);
     console.app().ignore_monitor_changed(monitor, !spell.boolean(0));
-    const QString name = console.app().GET_STRING(QStringLiteral("Monitor")) +
-                         QLatin1Char(' ') + QString::number(monitor);
+    const QString name = console.app().GET_STRING(QStringLiteral("Monitor")) + QLatin1Char(' ') +
+                         QString::number(monitor);
     if (console.app().ignored_monitors().contains(monitor))
-        console.notify(name + QLatin1Char(' ') + console.app().GET_STRING(QStringLiteral("disabled")),
-                       console.app().GET_STRING(QStringLiteral("Kavo will not apply color changes to")) +
-                           QLatin1Char(' ') + name);
+        console.notify(
+            name + QLatin1Char(' ') + console.app().GET_STRING(QStringLiteral("disabled")),
+            console.app().GET_STRING(QStringLiteral("Kavo will not apply color changes to")) +
+                QLatin1Char(' ') + name);
     else
-        console.notify(name + QLatin1Char(' ') + console.app().GET_STRING(QStringLiteral("enabled")),
-                       console.app().GET_STRING(QStringLiteral("Kavo will apply color changes to")) +
-                           QLatin1Char(' ') + name);
+        console.notify(
+            name + QLatin1Char(' ') + console.app().GET_STRING(QStringLiteral("enabled")),
+            console.app().GET_STRING(QStringLiteral("Kavo will apply color changes to")) +
+                QLatin1Char(' ') + name);
 }
 
 void location_value(HF& console, const Spell& spell, const char* setter, const char* title,
@@ -342,10 +346,9 @@ void try_color_pausers(HF& console, const Spell&)
 void expand_color_range(HF& console, const Spell& spell)
 {
     App& app = console.app();
-    Cyclops cyclops(Platform::current().registry(),
-                    [&app](const QString& title, const QString& message) {
-                        app.show_message(title, message);
-                    });
+    Cyclops cyclops(
+        Platform::current().registry(),
+        [&app](const QString& title, const QString& message) { app.show_message(title, message); });
     if (cyclops.is_gamma_range_expanded()) {
         console.notify(QStringLiteral("Color range is already expanded"),
                        QStringLiteral("Color range is already expanded. If you have problems with "
