@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "settings/HiddenFeatures.h"
+#include "settings/PendingFeatures.h"
 #include "settings/SettingsFile.h"
 
 #include <QJsonArray>
@@ -172,6 +173,21 @@ private slots:
             // Every spell ends with a full save.
             QCOMPARE(m_fixture->stored(key).toString(), value.toString());
         }
+    }
+
+    // Spells of features this build lacks reach them once they connect, with their values.
+    void spellsOfLaterFeaturesReachThemOnceConnected()
+    {
+        QVariantList received;
+        PendingFeatures::connect("timer_type_changed", [&received](const QVariantList& arguments) {
+            received = arguments;
+        });
+        cast("turn off timer");
+        PendingFeatures::connect("timer_type_changed", nullptr);
+        QCOMPARE(received, QVariantList{1});
+        QCOMPARE(lastTitle(), QString("Hidden feature succeeded"));
+        QVERIFY(!PendingFeatures::run("timer_type_changed", {1}));
+        QVERIFY(PendingFeatures::is_listed("toggle_timer"));
     }
 
     void anInvalidSpellStillSavesEverything()
