@@ -33,7 +33,7 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVO_FUZZ=ON \
 		-DKAVO_WARNINGS_AS_ERRORS=OFF -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_spells fuzz_settings_import fuzz_native_message
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_spell_parser fuzz_spells fuzz_settings_import fuzz_native_message
 	./scripts/run-fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 build: configure

@@ -8,7 +8,7 @@ set -euo pipefail
 build=${1:-build-fuzz}
 seconds=${2:-300}
 root=$(cd "$(dirname "$0")/.." && pwd)
-targets=(${FUZZ_TARGETS:-spells settings_import native_message})
+targets=(${FUZZ_TARGETS:-spell_parser spells settings_import native_message})
 
 for target in "${targets[@]}"; do
   kept="$root/tests/fuzz/corpus/$target"
