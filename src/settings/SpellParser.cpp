@@ -103,9 +103,32 @@ bool SpellParser::word_matches(const QString& pattern_word, const Token& token) 
     return pattern_word == token.text;
 }
 
+// The number of blank-separated words of `pattern`, and whether the last one is "%r".
+static int word_count(const QString& pattern, bool* takes_rest)
+{
+    int count = 0;
+    bool in_word = false;
+    for (const QChar c : pattern) {
+        if (c == QLatin1Char(' ')) {
+            in_word = false;
+        } else if (!in_word) {
+            in_word = true;
+            ++count;
+        }
+    }
+    *takes_rest = pattern.trimmed().endsWith(QLatin1String(" %r")) ||
+                  pattern.trimmed() == QLatin1String("%r");
+    return count;
+}
+
 bool SpellParser::matches(const QString& pattern)
 {
     m_rest.clear();
+    // Most patterns of a table fail on their length: that is known without splitting them.
+    bool rest_pattern = false;
+    const int count = word_count(pattern, &rest_pattern);
+    if (rest_pattern ? m_tokens.size() < count : m_tokens.size() != count)
+        return false;
     const QStringList words = ascii_lower(pattern).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const bool takes_rest = !words.isEmpty() && words.last() == QLatin1String("%r");
     const int fixed = takes_rest ? words.size() - 1 : words.size();
