@@ -5,7 +5,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PREFIX ?= $(HOME)/.local
 
 .PHONY: run test build programs deps configure clean screenshots sanitize install uninstall \
-	translations
+	translations fuzz
 
 # Builds only what it runs; the tests and benchmarks are built by make test.
 run: programs
@@ -34,6 +34,18 @@ sanitize: deps
 		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+# The fuzz targets, built with clang's libFuzzer and sanitizers in a folder of their own, each
+# run for FUZZ_SECONDS; their corpora and crash inputs are kept under tests/fuzz/, which the
+# ordinary test suite replays.
+FUZZ_SECONDS ?= 300
+FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVO_FUZZ=ON \
+		-DKAVO_WARNINGS_AS_ERRORS=OFF -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_spell_parser fuzz_spells fuzz_settings_import fuzz_native_message
+	./scripts/run-fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

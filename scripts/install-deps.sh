@@ -30,6 +30,8 @@ packages=(
   # the glyphs of Kavo's languages beyond Latin, Greek and Cyrillic (screenshots, and a
   # desktop without them): Chinese, Japanese and Korean; Hindi
   fonts-wqy-microhei fonts-lohit-deva
+  # fuzzing: clang with libFuzzer and its sanitizers
+  clang
 )
 
 missing=()

@@ -13,6 +13,8 @@
 #include "network/Translator.h"
 #include "screens/DebugConsole.h"
 #include "sensors/SensorControl.h"
+#include "settings/HiddenFeatures.h"
+#include "system/ITrayIcon.h"
 #include "settings/SaveManager.h"
 #include "system/HotkeyProcessor.h"
 #include "system/SystemKeyboard.h"
@@ -109,6 +111,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
 
     ::set_start_on_startup(m_settings.value(QStringLiteral("StartOnStartup")).toBool());
     load_unused_pages();
+    create_console();
 
     // Qt 5.15 has no other online-state notice than the (deprecated) bearer manager.
     QT_WARNING_PUSH
@@ -127,6 +130,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
     create_periodic_timers();
     start_minute_timer();
     apply_global_web_settings();
+    create_tray_icon();
 
     handle_first_start();
     sync_kavo_to_the_internet();
@@ -244,13 +248,8 @@ void App::process_api_command()
         return;
     for (const QString& part : arguments.split(QLatin1Char('+'))) {
         log_line(part);
-        run_console_command(part.toLocal8Bit());
+        run_console_command(part.toUtf8());
     }
-}
-
-void App::run_console_command(const QByteArray& command)
-{
-    log_line(QStringLiteral("No console to run: ") + QString::fromLocal8Bit(command));
 }
 
 void App::quit_kavo()
@@ -352,6 +351,7 @@ void App::reset_settings_to_default()
     save_manager()->load_settings();
     save_manager()->publish_settings();
     refresh_scale();
+    follow_restored_settings();
 }
 
 void App::connected_to_internet(bool online)

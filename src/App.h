@@ -4,9 +4,11 @@
 #include "Singleton.h"
 #include "platform/Win32Types.h"
 #include "screens/KavoWindow.h"
+#include "settings/SettingsExchange.h"
 #include "settings/SettingsHost.h"
 #include "timer/InactivityWatch.h"
 #include "timer/RestTimerHost.h"
+#include "system/TaskbarButton.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -31,6 +33,8 @@ class SystemMouse;
 class ColorTransitions;
 class DebugConsole;
 class DragWidget;
+class HiddenFeatures;
+class ITrayIcon;
 class MagnificationApi;
 class LocationLookup;
 class MainScreenForm;
@@ -696,6 +700,50 @@ public slots:
 private:
     void apply_type_preset(int type);
     void glide_to_schedule();
+
+    // ---- Tray icon and taskbar entry (AppTray.cpp) ----
+public slots:
+    void show_tray_icon_message(const QString& title, const QString& body);
+    void refresh_taskbar_button();
+    void update_taskbar_button();
+
+public:
+    ITrayIcon* tray_icon() { return m_tray_icon.get(); }
+    TaskbarButton* taskbar_button() { return m_taskbar_button; }
+    // Chooses the tray icon's image for the current state.
+    void refresh_tray_icon();
+
+private:
+    void create_tray_icon();
+    TaskbarButton::TimerView taskbar_timer_view() const;
+    std::unique_ptr<ITrayIcon> m_tray_icon;
+    TaskbarButton* m_taskbar_button = nullptr;
+
+    // ---- Hidden features console and settings file (AppConsole.cpp) ----
+public slots:
+    void activate_hidden_feature(const QString& hidden_feature);
+    // The console's spells, one line per command, for the hidden-features page.
+    QVariantList get_hidden_features();
+    void export_settings();
+    void import_settings();
+
+public:
+    void export_settings_string();
+    SettingsExchange::Result import_settings_text(const QString& text);
+    // Replaces the settings file with the defaults in one step; the colours glide to them.
+    void reset_settings_from_console();
+    // Starts the update timer again with the period KavoUpdateInterval gives.
+    void restart_update_timer();
+    // After the settings map was loaded again: the colours glide to it, the update period,
+    // the tray menu and the page's mode and type follow it.
+    void follow_restored_settings();
+
+private:
+    void create_console();
+    void export_settings_as(SettingsFile::Form form);
+    void report_import(const SettingsExchange::Result& result);
+    void apply_restored_settings();
+    std::unique_ptr<HiddenFeatures> m_hidden_features;
 
     // ---- PWM control and hourly configuration files (AppPwm.cpp) ----
 public slots:

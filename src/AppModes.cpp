@@ -3,6 +3,7 @@
 
 #include "Presets.h"
 #include "color/ColorOutput.h"
+#include "system/ITrayIcon.h"
 
 namespace {
 struct AdvancedCopy
@@ -49,8 +50,11 @@ void App::kavo_mode_changed(int mode)
         pause_kavo(true);
     }
     glide_to_schedule();
-    if (old_mode != mode)
-        emit set_kavo_mode_dropdown_value_ui(mode);
+    if (old_mode == mode)
+        return;
+    if (m_tray_icon)
+        m_tray_icon->refresh_selected_mode();
+    emit set_kavo_mode_dropdown_value_ui(mode);
 }
 
 void App::kavo_mode_changed_force(int mode, bool force)
@@ -79,6 +83,8 @@ void App::kavo_type_changed(int type)
     // The Advanced values of Custom may have set the manual flags; the mode decides them again.
     if (old_type == kTypeCustom)
         kavo_mode_changed(m_settings.value(QStringLiteral("KavoMode")).toInt());
+    if (m_tray_icon)
+        m_tray_icon->refresh_selected_type();
     emit set_kavo_type_dropdown_value_ui(type);
 }
 

@@ -11,6 +11,7 @@
 #include "color/MonitorColorSettings.h"
 #include "platform/Platform.h"
 #include "settings/SaveManager.h"
+#include "system/ITrayIcon.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -186,6 +187,7 @@ void App::update_ui()
     apply_configuration_files();
     refresh_blink_count();
     update_kavo_status();
+    update_taskbar_button();
     m_updating_ui = false;
 }
 
@@ -230,6 +232,7 @@ QString App::kavo_status_text()
 // it differs from what it was sent last (the window's show event makes it send again).
 void App::update_kavo_status()
 {
+    refresh_tray_icon();
     if (!is_page_loaded() || !isVisible())
         return;
     const QString text = kavo_status_text();
@@ -242,6 +245,8 @@ void App::update_kavo_status()
 void App::update_tray_icon_tooltip()
 {
     m_tooltip_text = colors_status_text() + timer_tooltip_text();
+    if (m_tray_icon)
+        m_tray_icon->set_tooltip(m_tooltip_text);
 }
 
 void App::update_times_info()
@@ -310,7 +315,10 @@ void App::pause_kavo(bool checked)
     if (m_color_output)
         m_color_output->invalidate_cache();
     update_gamma();
+    refresh_taskbar_button();
     update_ui();
+    if (m_tray_icon)
+        m_tray_icon->retranslate();
     use_overlay_screen_changed(setting_flag("UseOverlayScreen"));
     use_lightness_screen_changed(setting_flag("UseLightnessScreen"));
     if (SaveManager::instance())

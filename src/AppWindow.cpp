@@ -20,6 +20,7 @@
 #include "screens/UnusedPages.h"
 #include "network/Translator.h"
 #include "settings/SaveManager.h"
+#include "system/ITrayIcon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -158,12 +159,12 @@ void App::load_finished()
     call_page_function(QStringLiteral("kavo_load_finished"));
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &App::application_state_changed);
-    if (Platform::current().has(Capability::TaskbarButtons))
-        QMetaObject::invokeMethod(this, "refresh_taskbar_button");
+    refresh_taskbar_button();
     set_gamma_ui();
     language_changed_force(m_settings.value(QStringLiteral("Language")).toString(), true);
     refresh_transition_texts();
     restore_pwm_control_status();
+    refresh_tray_icon();
     emit set_use_advanced_settings(m_settings.value(QStringLiteral("AdvancedView")).toBool());
 }
 
@@ -196,8 +197,7 @@ void App::bring_to_front()
     activateWindow();
     Platform::current().windows().bringToFront(*this);
     repaint_nudge();
-    if (Platform::current().has(Capability::TaskbarButtons))
-        QMetaObject::invokeMethod(this, "refresh_taskbar_button");
+    refresh_taskbar_button();
 }
 
 void App::bring_to_front_show_on_top_hack()
@@ -307,8 +307,7 @@ void App::destroy_ui_on_close_changed(bool value)
 
 bool App::is_tray_icon_visible() const
 {
-    // The tray icon is not part of this build yet.
-    return false;
+    return m_tray_icon && m_tray_icon->is_visible();
 }
 
 void App::closeEvent(QCloseEvent* event)
@@ -466,9 +465,7 @@ void App::show_message(const QString& title, const QString& message)
     }
     QString one_line = message;
     one_line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (!QMetaObject::invokeMethod(this, "show_tray_icon_message", Q_ARG(QString, title),
-                                   Q_ARG(QString, one_line)))
-        log_line(title + QStringLiteral(": ") + one_line);
+    show_tray_icon_message(title, one_line);
 }
 
 void App::show_message_box(const QString& title, const QString& message)

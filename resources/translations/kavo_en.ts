@@ -113,6 +113,33 @@
     </message>
 </context>
 <context>
+    <name>TaskbarButton</name>
+    <message>
+        <source>Work/Break</source>
+        <translation>Work/Break</translation>
+    </message>
+    <message>
+        <source>Reset timer</source>
+        <translation>Reset timer</translation>
+    </message>
+    <message>
+        <source>Pause/Resume</source>
+        <translation>Pause/Resume</translation>
+    </message>
+    <message>
+        <source>Timer paused</source>
+        <translation>Timer paused</translation>
+    </message>
+    <message>
+        <source> until work</source>
+        <translation> until work</translation>
+    </message>
+    <message>
+        <source> until rest</source>
+        <translation> until rest</translation>
+    </message>
+</context>
+<context>
     <name>TransitionTimesInfo</name>
     <message>
         <source>CLICK TO COPY THE TEXT TO CLIPBOARD</source>
@@ -1812,6 +1839,189 @@
     <message>
         <source>until rest</source>
         <translation>until rest</translation>
+    </message>
+    <message>
+        <source> seems wrong. Check the syntax or try with some other hidden feature.</source>
+        <translation> seems wrong. Check the syntax or try with some other hidden feature.</translation>
+    </message>
+    <message>
+        <source>%b is enable or disable, %d a whole number, %f a number, %s a word. Click a spell to copy it into the input.</source>
+        <translation>%b is enable or disable, %d a whole number, %f a number, %s a word. Click a spell to copy it into the input.</translation>
+    </message>
+    <message>
+        <source>Activate</source>
+        <translation>Activate</translation>
+    </message>
+    <message>
+        <source>Click again to reset every setting</source>
+        <translation>Click again to reset every setting</translation>
+    </message>
+    <message>
+        <source>Enter your spell:</source>
+        <translation>Enter your spell:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Hidden features</source>
+        <translation>Hidden features</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Kavo is switching to </source>
+        <translation>Kavo is switching to </translation>
+    </message>
+    <message>
+        <source>Kavo will apply color changes to</source>
+        <translation>Kavo will apply color changes to</translation>
+    </message>
+    <message>
+        <source>Kavo will not apply color changes to</source>
+        <translation>Kavo will not apply color changes to</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>Move your settings to another computer, or keep a copy.</source>
+        <translation>Move your settings to another computer, or keep a copy.</translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Reset to defaults</translation>
+    </message>
+    <message>
+        <source>Settings exported</source>
+        <translation>Settings exported</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Settings file</translation>
+    </message>
+    <message>
+        <source>Spells</source>
+        <translation>Spells</translation>
+    </message>
+    <message>
+        <source>Spells change settings that have no control on the pages. The same spells work from the command line: kavo &quot;type dark&quot;.</source>
+        <translation>Spells change settings that have no control on the pages. The same spells work from the command line: kavo &quot;type dark&quot;.</translation>
+    </message>
+    <message>
+        <source>The spell</source>
+        <translation>The spell</translation>
+    </message>
+    <message>
+        <source>Use &quot;help&quot; to see the list of all hidden features :)</source>
+        <translation>Use &quot;help&quot; to see the list of all hidden features :)</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>disabled</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>enabled</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>succeeded</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>type</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>&amp;Custom</source>
+        <translation>&amp;Custom</translation>
+    </message>
+    <message>
+        <source>&amp;Health</source>
+        <translation>&amp;Health</translation>
+    </message>
+    <message>
+        <source>&amp;Sleep</source>
+        <translation>&amp;Sleep</translation>
+    </message>
+    <message>
+        <source>&amp;Gaming</source>
+        <translation>&amp;Gaming</translation>
+    </message>
+    <message>
+        <source>&amp;Reading</source>
+        <translation>&amp;Reading</translation>
+    </message>
+    <message>
+        <source>&amp;Programming</source>
+        <translation>&amp;Programming</translation>
+    </message>
+    <message>
+        <source>&amp;Biohacker</source>
+        <translation>&amp;Biohacker</translation>
+    </message>
+    <message>
+        <source>&amp;Sunglasses</source>
+        <translation>&amp;Sunglasses</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Dark</translation>
+    </message>
+    <message>
+        <source>&amp;Movie</source>
+        <translation>&amp;Movie</translation>
+    </message>
+    <message>
+        <source>&amp;Overlay</source>
+        <translation>&amp;Overlay</translation>
+    </message>
+    <message>
+        <source>Color pausers</source>
+        <translation>Color pausers</translation>
+    </message>
+    <message>
+        <source>Timer pausers</source>
+        <translation>Timer pausers</translation>
+    </message>
+    <message>
+        <source>Mouse pausers</source>
+        <translation>Mouse pausers</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>&amp;Change mode</source>
+        <translation>&amp;Change mode</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automatic</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>&amp;Paused</source>
+        <translation>&amp;Paused</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
     </message>
 </context>
 <context>

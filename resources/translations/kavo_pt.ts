@@ -113,6 +113,33 @@
     </message>
 </context>
 <context>
+    <name>TaskbarButton</name>
+    <message>
+        <source>Work/Break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause/Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> until work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> until rest</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TransitionTimesInfo</name>
     <message>
         <source>CLICK TO COPY THE TEXT TO CLIPBOARD</source>
@@ -1811,6 +1838,189 @@
     </message>
     <message>
         <source>until rest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> seems wrong. Check the syntax or try with some other hidden feature.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%b is enable or disable, %d a whole number, %f a number, %s a word. Click a spell to copy it into the input.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click again to reset every setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter your spell:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden features</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo is switching to </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo will apply color changes to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo will not apply color changes to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move your settings to another computer, or keep a copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset to defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spells change settings that have no control on the pages. The same spells work from the command line: kavo &quot;type dark&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use &quot;help&quot; to see the list of all hidden features :)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>&amp;Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Health</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Gaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Programming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Biohacker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sunglasses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color pausers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer pausers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse pausers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Change mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

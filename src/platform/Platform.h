@@ -9,6 +9,7 @@
 #include "platform/IHotkeys.h"
 #include "platform/IInput.h"
 #include "platform/ILocation.h"
+#include "platform/IFileChooser.h"
 #include "platform/IMagnifier.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
@@ -16,6 +17,8 @@
 #include "platform/ISession.h"
 #include "platform/ISounds.h"
 #include "platform/ISystemParameters.h"
+#include "platform/ITaskbar.h"
+#include "platform/ITray.h"
 #include "platform/IWindows.h"
 
 #include <QString>
@@ -54,6 +57,9 @@ public:
     virtual IHotkeys& hotkeys() = 0;
     // Where the computer is, as the desktop's location service knows it.
     virtual ILocation& location() = 0;
+    virtual ITray& tray() = 0;
+    virtual ITaskbar& taskbar() = 0;
+    virtual IFileChooser& fileChooser() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

@@ -37,6 +37,7 @@ public:
     // Replaces the desktop's config and reads it at once (a monitor plugged in, say).
     void reconfigure(const QByteArray& desktop);
     QString settings_file() const;
+    QString desktop_config() const { return m_dir.filePath(QStringLiteral("desktop.json")); }
     QVariant stored(const QString& key) const;
     // The 256-entry ramp monitor `monitor` (from 1) holds, channel "red", "green" or "blue".
     QVector<int> ramp(int monitor, const char* channel) const;

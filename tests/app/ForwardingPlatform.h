@@ -32,6 +32,9 @@ public:
     IInput& input() override { return m_sim->input(); }
     IHotkeys& hotkeys() override { return m_sim->hotkeys(); }
     ILocation& location() override { return m_sim->location(); }
+    ITray& tray() override { return m_sim->tray(); }
+    ITaskbar& taskbar() override { return m_sim->taskbar(); }
+    IFileChooser& fileChooser() override { return m_sim->fileChooser(); }
 
 private:
     std::unique_ptr<SimDesktop> m_sim;

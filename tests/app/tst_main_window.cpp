@@ -316,6 +316,9 @@ private slots:
     void closingWithoutTrayIconQuits()
     {
         QFETCH(bool, autosave);
+        m_fixture.reset();
+        m_fixture = std::make_unique<AppFixture>(
+            R"({"system_tray": false, "monitors": [{"x": 0, "y": 0, "width": 1920, "height": 1080}]})");
         open_window({{"AutosaveSettings", autosave}, {"WorkTime", 25}});
         app().settings_map().insert("WorkTime", 40);
         QCloseEvent event;

@@ -32,6 +32,7 @@ private:
         environment.insert("DISPLAY", display);
         environment.insert("KAVO_SETTINGS_DIR", m_dir.filePath("settings"));
         environment.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
+        environment.insert("XDG_DATA_HOME", m_dir.filePath("data"));
         environment.insert("XDG_RUNTIME_DIR", m_dir.path());
         return environment;
     }

@@ -150,13 +150,14 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<QVariant>("loaded");
-        QTest::newRow("bool from other text") << "UseSounds" << QVariant("yes please") << QVariant(false);
+        QTest::newRow("bool from other text")
+            << "UseSounds" << QVariant("yes please") << QVariant(false);
         QTest::newRow("bool from true text") << "UseSounds" << QVariant("true") << QVariant(true);
         QTest::newRow("bool from number") << "AutoCloseRest" << QVariant("0") << QVariant(false);
         QTest::newRow("int from empty") << "DayOpacity" << QVariant("") << QVariant(0);
         QTest::newRow("string from number") << "Language" << QVariant(7) << QVariant("7");
-        QTest::newRow("list from text") << "UnusedPages" << QVariant("timer")
-                                        << QVariant(QVariantList{"timer"});
+        QTest::newRow("list from text")
+            << "UnusedPages" << QVariant("timer") << QVariant(QVariantList{"timer"});
     }
 
     void garbageValuesConvertAsTheStoreDoes()

@@ -46,6 +46,7 @@ const MainScreen = (() => {
         { group: "Kavo", title: "Automatic Updates", file: "automatic_updates_page.html" },
         { group: "Kavo", title: "Debug", file: "debug_page.html" },
         { group: "Kavo", title: "About", file: "about_page.html" },
+        { group: "Kavo", title: "Hidden features", file: "hidden_features_page.html" },
     ];
 
     const MONITOR_TABS = 4;

@@ -51,6 +51,9 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     addService(m_hotkeys);
     addService(m_input);
     addService(m_location);
+    addService(m_tray);
+    addService(m_taskbar);
+    addService(m_fileChooser);
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });

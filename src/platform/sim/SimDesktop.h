@@ -9,6 +9,7 @@
 #include "platform/sim/SimHotkeys.h"
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimLocation.h"
+#include "platform/sim/SimFileChooser.h"
 #include "platform/sim/SimMagnifier.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
@@ -16,6 +17,8 @@
 #include "platform/sim/SimSession.h"
 #include "platform/sim/SimSounds.h"
 #include "platform/sim/SimSystemParameters.h"
+#include "platform/sim/SimTaskbar.h"
+#include "platform/sim/SimTray.h"
 #include "platform/sim/SimWindows.h"
 
 #include <QFileSystemWatcher>
@@ -58,6 +61,9 @@ public:
     IInput& input() override { return m_input; }
     IHotkeys& hotkeys() override { return m_hotkeys; }
     ILocation& location() override { return m_location; }
+    ITray& tray() override { return m_tray; }
+    ITaskbar& taskbar() override { return m_taskbar; }
+    IFileChooser& fileChooser() override { return m_fileChooser; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -101,5 +107,8 @@ private:
     SimHotkeys m_hotkeys;
     SimInput m_input{m_hotkeys};
     SimLocation m_location;
+    SimTray m_tray;
+    SimTaskbar m_taskbar;
+    SimFileChooser m_fileChooser;
     std::vector<SimService*> m_services;
 };

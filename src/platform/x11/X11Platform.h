@@ -10,11 +10,14 @@
 #include "platform/x11/X11Hotkeys.h"
 #include "platform/x11/X11Input.h"
 #include "platform/x11/X11Location.h"
+#include "platform/x11/X11FileChooser.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
 #include "platform/x11/X11ScreenCapture.h"
 #include "platform/x11/X11Session.h"
 #include "platform/x11/X11SystemParameters.h"
+#include "platform/x11/X11Taskbar.h"
+#include "platform/x11/X11Tray.h"
 #include "platform/x11/X11Windows.h"
 
 #include <memory>
@@ -50,6 +53,9 @@ public:
     IInput& input() override { return m_input; }
     IHotkeys& hotkeys() override { return m_hotkeys; }
     ILocation& location() override { return m_location; }
+    ITray& tray() override { return m_tray; }
+    ITaskbar& taskbar() override { return m_taskbar; }
+    IFileChooser& fileChooser() override { return m_fileChooser; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -72,4 +78,7 @@ private:
     X11Hotkeys m_hotkeys;
     X11Input m_input;
     X11Location m_location;
+    X11Tray m_tray;
+    X11Taskbar m_taskbar;
+    X11FileChooser m_fileChooser;
 };

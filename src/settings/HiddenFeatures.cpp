@@ -1,0 +1,77 @@
+#include "settings/HiddenFeatures.h"
+
+#include "App.h"
+#include "KavoLog.h"
+#include "settings/HiddenFeaturesCommands.h"
+#include "settings/SaveManager.h"
+#include "settings/SpellParser.h"
+
+HiddenFeatures::HiddenFeatures(App& app) : m_app(app)
+{
+}
+
+const std::vector<HiddenFeatures::Command>& HiddenFeatures::commands()
+{
+    static const std::vector<Command> table = HiddenFeaturesCommands::table();
+    return table;
+}
+
+QStringList HiddenFeatures::spell_list()
+{
+    QStringList spells;
+    for (const Command& command : commands()) {
+        QStringList shown = command.patterns;
+        // "%r" takes the rest of the spell as typed: to the user it is one more word.
+        shown.replaceInStrings(QStringLiteral("%r"), QStringLiteral("%s"));
+        spells.append(shown.join(QStringLiteral(" or ")));
+    }
+    return spells;
+}
+
+void HiddenFeatures::dispatch(const QByteArray& spell)
+{
+    SpellParser parser(spell);
+    bool matched = false;
+    for (const Command& command : commands()) {
+        for (const QString& pattern : command.patterns) {
+            if (parser.matches(pattern)) {
+                matched = true;
+                break;
+            }
+        }
+        if (matched) {
+            command.action(*this, parser);
+            break;
+        }
+    }
+    if (!matched)
+        invalid_spell(parser.text());
+    if (SaveManager* save_manager = SaveManager::instance())
+        save_manager->save_settings();
+}
+
+void HiddenFeatures::invalid_spell(const QString& spell)
+{
+    qDebug() << "Invalid spell:" << spell;
+    notify(QStringLiteral("Invalid spell"),
+           m_app.GET_STRING(QStringLiteral("The spell")) + QLatin1String(" \"") + spell +
+               QLatin1Char('"') +
+               m_app.GET_STRING(QStringLiteral(
+                   " seems wrong. Check the syntax or try with some other hidden feature.")) +
+               QLatin1Char('\n') +
+               m_app.GET_STRING(
+                   QStringLiteral("Use \"help\" to see the list of all hidden features :)")));
+}
+
+void HiddenFeatures::notify(const QString& title, const QString& body)
+{
+    if (!m_app.settings_map().value(QStringLiteral("UseHiddenFeaturesNotifications")).toBool())
+        return;
+    m_app.show_tray_icon_message(m_app.GET_STRING(title), m_app.GET_STRING(body));
+}
+
+void HiddenFeatures::notify_success(const QString& spell)
+{
+    notify(QStringLiteral("Hidden feature succeeded"),
+           spell + QLatin1Char(' ') + m_app.GET_STRING(QStringLiteral("succeeded")));
+}
