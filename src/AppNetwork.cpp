@@ -188,8 +188,7 @@ void App::check_for_updates_if_switched_on(bool was_on)
 
 void App::refresh_download_progress()
 {
-    if (Platform::current().has(Capability::TaskbarButtons))
-        QMetaObject::invokeMethod(this, "refresh_taskbar_button");
+    refresh_taskbar_button();
 }
 
 void App::register_analytics_event(const QString& category, const QString& action,

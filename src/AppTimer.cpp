@@ -89,13 +89,7 @@ void App::connect_rest_timer()
         if (is_page_loaded())
             emit set_timer_message(text);
     });
-    connect(m_rest_timer, &RestTimer::big_rest_incoming, this,
-            [this](const QString& title, const QString& text) {
-                // The tray shows it once Kavo has one; until then it is logged.
-                if (!QMetaObject::invokeMethod(this, "show_tray_icon_message",
-                                               Q_ARG(QString, title), Q_ARG(QString, text)))
-                    log_line(title + QStringLiteral(": ") + text);
-            });
+    connect(m_rest_timer, &RestTimer::big_rest_incoming, this, &App::show_tray_icon_message);
 }
 
 RestTimer* App::rest_timer() const

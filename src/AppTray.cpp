@@ -3,21 +3,26 @@
 #include "App.h"
 
 #include "KavoLog.h"
+#include "network/Updater.h"
 #include "platform/Platform.h"
 #include "system/TaskbarButton.h"
 #include "system/TrayIcon.h"
+#include "timer/RestTimer.h"
 
-#include <QTimer>
+#include <algorithm>
 
 void App::create_tray_icon()
 {
     m_tray_icon = std::make_unique<TrayIcon>(*this, Platform::current().tray());
     m_tray_icon->set_visible(true);
+    // The pauser switches, their lists and the programs in front shape the menu.
+    connect(this, &App::tray_menu_changed, this, [this] {
+        m_tray_icon->set_recent_processes(get_recent_processes());
+        m_tray_icon->rebuild_menu();
+    });
+    connect(this, &App::translate, this, [this] { m_tray_icon->retranslate(); });
 
     m_taskbar_button = new TaskbarButton(*this, Platform::current().taskbar(), this);
-    auto* minute_timer = new QTimer(this);
-    connect(minute_timer, &QTimer::timeout, this, &App::refresh_taskbar_button);
-    minute_timer->start(60000);
     refresh_taskbar_button();
 }
 
@@ -39,16 +44,32 @@ void App::refresh_tray_icon()
 
 TaskbarButton::TimerView App::taskbar_timer_view() const
 {
-    // Filled from the rest timer once Kavo has one.
     TaskbarButton::TimerView timer;
     timer.timer_type = m_settings.value(QStringLiteral("TimerType")).toInt();
+    RestTimer* rest_timer = m_rest_timer.data();
+    if (!rest_timer)
+        return timer;
+    timer.exists = true;
+    timer.paused = rest_timer->is_paused();
+    timer.work_remaining = std::max(0, rest_timer->get_remaining_work_int()) / 1000;
+    timer.rest_remaining = std::max(0, rest_timer->get_remaining_rest_int()) / 1000;
+    timer.work_interval = rest_timer->get_work_time_minutes() * 60;
+    timer.rest_interval = rest_timer->get_rest_time_minutes() * 60;
+    timer.work_text = rest_timer->get_remaining_work_string();
+    timer.rest_text = rest_timer->get_remaining_rest_string();
     return timer;
 }
 
 void App::refresh_taskbar_button()
 {
-    if (m_taskbar_button)
-        m_taskbar_button->refresh(taskbar_timer_view(), {}, setting_flag("KavoPaused"));
+    if (!m_taskbar_button)
+        return;
+    TaskbarButton::DownloadView download;
+    if (const Updater* updater = Updater::instance()) {
+        download.downloading = updater->is_downloading();
+        download.percent = updater->download_percent();
+    }
+    m_taskbar_button->refresh(taskbar_timer_view(), download, setting_flag("KavoPaused"));
 }
 
 void App::update_taskbar_button()

@@ -77,9 +77,8 @@ void App::start_minute_timer()
 
 void App::minute_passed()
 {
-    QMetaObject::invokeMethod(this, "reset_blinks");
-    if (Platform::current().has(Capability::TaskbarButtons))
-        QMetaObject::invokeMethod(this, "refresh_taskbar_button");
+    reset_blinks();
+    refresh_taskbar_button();
 }
 
 bool App::create_ui()

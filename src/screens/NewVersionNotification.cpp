@@ -1,6 +1,6 @@
 #include "screens/NewVersionNotification.h"
 
-#include "App.h"
+#include "network/Updater.h"
 #include "KavoLog.h"
 #include "screens/PageScript.h"
 
@@ -22,9 +22,9 @@ void NewVersionNotification::load_finished()
 
 void NewVersionNotification::installClicked()
 {
-    // The download belongs to the updater, which Kavo does not have yet.
-    App* app = App::instance();
-    if (!app || !QMetaObject::invokeMethod(app, "download_new_version"))
+    if (Updater* updater = Updater::instance())
+        updater->download_new_version();
+    else
         log_line(QStringLiteral("No updater to download Kavo ") + m_version);
 }
 

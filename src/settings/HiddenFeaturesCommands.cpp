@@ -5,7 +5,7 @@
 #include "KavoLog.h"
 #include "color/Cyclops.h"
 #include "platform/Platform.h"
-#include "settings/PendingFeatures.h"
+#include "system/ITaskManager.h"
 #include "settings/SaveManager.h"
 #include "settings/SettingsExchange.h"
 #include "settings/SpellParser.h"
@@ -164,14 +164,9 @@ HF::Action keyboard_switch(std::initializer_list<const char*> keys, const Messag
     return [names, messages](HF& console, const Spell& spell) {
         for (const char* key : names)
             put(console, key, spell.boolean(0));
-        PendingFeatures::run("reconnect_keyboard_hook");
+        console.app().reconnect_keyboard_hook();
         say(console, flag(console, names.front()), messages);
     };
-}
-
-HF::Action pending(const char* name, QVariantList arguments = {})
-{
-    return [name, arguments](HF&, const Spell&) { PendingFeatures::run(name, arguments); };
 }
 
 void accepted(HF&, const Spell&)
@@ -281,13 +276,14 @@ void software_cursor(HF& console, const Spell& spell)
                        QStringLiteral("Color changes will not apply on the cursor. If you don't "
                                       "like the bright blue cursor at night use enable software "
                                       "cursor to make apply color changes on the cursor."));
-    PendingFeatures::run("use_software_cursor_changed", {spell.boolean(0)});
+    console.app().use_software_cursor_changed(spell.boolean(0));
 }
 
 void conflicting_applications(HF& console, const Spell& spell)
 {
     put(console, "EnableConflictingApplications", spell.boolean(0));
-    PendingFeatures::run("apply_conflicting_applications", {spell.boolean(0)});
+    if (ITaskManager* monitor = console.app().task_manager())
+        monitor->set_conflicting_applications_enabled(spell.boolean(0));
     say(console, spell.boolean(0),
         {"Conflicting applications enabled",
          "Conflicting applications are enabled. You can now use other softwares which change "
@@ -315,11 +311,11 @@ void monitor_switch(HF& console, const Spell& spell)
                 QLatin1Char(' ') + name);
 }
 
-void location_value(HF& console, const Spell& spell, const char* setter, const char* title,
-                    const char* body)
+void location_value(HF& console, const Spell& spell, void (App::*setter)(double),
+                    const char* title, const char* body)
 {
     const double value = spell.real(3);
-    PendingFeatures::run(setter, {value});
+    (console.app().*setter)(value);
     console.notify(QLatin1String(title), console.app().GET_STRING(QLatin1String(body)) +
                                              QLatin1Char(' ') + QString::number(value) +
                                              QStringLiteral("°"));
@@ -337,7 +333,7 @@ void try_color_pausers(HF& console, const Spell&)
     app.bring_to_front();
     app.set_page_to_open(QStringLiteral("color pausers"));
     app.use_advanced_settings_changed(true);
-    PendingFeatures::run("use_color_pausers_changed", {true});
+    app.use_color_pausers_changed(true);
     emit app.set_use_advanced_settings(flag(console, "AdvancedView"));
     emit app.set_use_color_pausers(flag(console, "UseColorPausers"));
     emit app.open_page(QStringLiteral("color pausers"));
@@ -484,14 +480,14 @@ std::vector<HF::Command> table()
     {{"set increase brightness step to %d"}, set_keys({"IncreaseBrightnessStep"})},
     {{"set decrease brightness step to %d"}, set_keys({"DecreaseBrightnessStep"})},
     {{"%b manual location"}, [](HF& console, const Spell& spell) {
-        PendingFeatures::run("use_manual_location_changed", {spell.boolean(0)});
+        console.app().use_manual_location_changed(spell.boolean(0));
         say(console, flag(console, "UseManualLocation"),
             {"Manual location enabled", "Kavo mini will use your manual location. Set latitude and longitude with the hidden features",
              "Manual location disabled", "Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration"}); }},
     {{"set latitude to %f"}, [](HF& console, const Spell& spell) {
-        location_value(console, spell, "latitude_changed", "Latitude changed", "Latitude changed to"); }},
+        location_value(console, spell, &App::latitude_changed, "Latitude changed", "Latitude changed to"); }},
     {{"set longitude to %f"}, [](HF& console, const Spell& spell) {
-        location_value(console, spell, "longitude_changed", "Longitude changed", "Longitude changed to"); }},
+        location_value(console, spell, &App::longitude_changed, "Longitude changed", "Longitude changed to"); }},
     {{"%b manual night duration"}, setter_switch(&App::use_manual_night_duration_changed, "UseManualNightDuration",
         {"Manual night duration enabled", "Kavo mini will use manual night duration. Set start and end time with the hidden features",
          "Manual night duration disabled", "Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration"})},
@@ -516,10 +512,10 @@ std::vector<HF::Command> table()
         console.app().refresh_scale(); })},
     {{"try color pausers"}, try_color_pausers},
     {{"test = %s"}, then_succeed([](HF&, const Spell& spell) { log_line(QStringLiteral("trigger: ") + spell.text()); })},
-    {{"turn off timer"}, then_succeed(pending("timer_type_changed", {1}))},
-    {{"toggle timer"}, then_succeed(pending("toggle_timer"))},
-    {{"reset timer"}, then_succeed(pending("reset_timer"))},
-    {{"pause resume timer"}, then_succeed(pending("pause_resume_timer"))},
+    {{"turn off timer"}, then_succeed([](HF& console, const Spell&) { console.app().timer_type_changed(1); })},
+    {{"toggle timer"}, then_succeed([](HF& console, const Spell&) { console.app().toggle_timer(); })},
+    {{"reset timer"}, then_succeed([](HF& console, const Spell&) { console.app().reset_timer(); })},
+    {{"pause resume timer"}, then_succeed([](HF& console, const Spell&) { console.app().pause_resume_timer(); })},
     {{"%b per monitor settings"}, then_succeed([](HF& console, const Spell& spell) {
         console.app().use_per_monitor_settings_changed(spell.boolean(0)); })},
     {{"%b color effects"}, then_succeed([](HF& console, const Spell& spell) {
@@ -539,10 +535,11 @@ std::vector<HF::Command> table()
     {{"exit", "quit"}, [](HF& console, const Spell&) { console.app().quit_kavo(); }},
     {{"uninstall"}, uninstall},
     {{"%b deadpoll"}, accepted},
-    {{"kavo", "kavo mini", "kavo micro", "affiliate"}, [](HF&, const Spell& spell) {
-        PendingFeatures::run("open_product_page", {spell.text().simplified().toLower()}); }},
+    {{"kavo", "kavo mini", "kavo micro", "affiliate"}, [](HF& console, const Spell&) {
+        console.app().open_website_link(); }},
     {{"trololo", "boobs", "fuck you", "salsa", "bachata", "obicham te", "muni money"}, [](HF&, const Spell& spell) {
-        PendingFeatures::run("open_video_page", {spell.text().simplified().toLower()}); }},
+        // This build names no video pages: the spell is known, and there is nothing to open.
+        log_line(QStringLiteral("No page to open for \"%1\"").arg(spell.text().simplified())); }},
     };
     // clang-format on
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The notification-area icon as the controller sees it. Every operation does nothing unless
 // an implementation says otherwise, so a desktop without a tray needs none.
@@ -25,6 +26,8 @@ public:
     virtual bool is_visible() { return false; }
     virtual void set_tooltip(const QString&) {}
     virtual void refresh_selected_type() {}
+    // The programs recently in front, offered in the pauser submenus.
+    virtual void set_recent_processes(const QStringList&) {}
     virtual void refresh_selected_mode() {}
     // Follows a dark or light desktop theme; no desktop Kavo runs on asks for it.
     virtual void refresh_dark_mode() {}

@@ -1,6 +1,5 @@
 #include "system/TaskbarButton.h"
 
-#include "settings/PendingFeatures.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -68,17 +67,3 @@ void TaskbarButton::update(const TimerView& timer)
     m_taskbar.setProgress(m_progress);
 }
 
-void TaskbarButton::toggle_timer()
-{
-    PendingFeatures::run("toggle_timer");
-}
-
-void TaskbarButton::reset_timer()
-{
-    PendingFeatures::run("reset_timer");
-}
-
-void TaskbarButton::pause_resume_timer()
-{
-    PendingFeatures::run("pause_resume_timer");
-}

@@ -50,11 +50,6 @@ public:
     // The entry's context-menu actions: each runs Kavo with a console command.
     static QList<ITaskbar::Action> actions();
 
-public slots:
-    void toggle_timer();
-    void reset_timer();
-    void pause_resume_timer();
-
 private:
     static bool shows_timer(const TimerView& timer);
 

@@ -40,7 +40,7 @@ public:
     void set_tooltip(const QString& text) override;
 
     // The last foreground programs, offered in the pauser submenus beside the listed ones.
-    void set_recent_processes(const QStringList& names);
+    void set_recent_processes(const QStringList& names) override;
 
     int rotation_angle() const { return m_angle; }
     bool is_menu_open() const { return m_menu_open; }

@@ -1,6 +1,5 @@
 #include "AppFixture.h"
 #include "settings/HiddenFeatures.h"
-#include "settings/PendingFeatures.h"
 #include "settings/SettingsFile.h"
 
 #include <QJsonArray>
@@ -175,19 +174,32 @@ private slots:
         }
     }
 
-    // Spells of features this build lacks reach them once they connect, with their values.
-    void spellsOfLaterFeaturesReachThemOnceConnected()
+    // The timer spells (also the taskbar entry's actions) reach the break timer.
+    void timerSpellsReachTheTimer_data()
     {
-        QVariantList received;
-        PendingFeatures::connect("timer_type_changed", [&received](const QVariantList& arguments) {
-            received = arguments;
-        });
-        cast("turn off timer");
-        PendingFeatures::connect("timer_type_changed", nullptr);
-        QCOMPARE(received, QVariantList{1});
+        QTest::addColumn<QByteArray>("spell");
+        QTest::addColumn<QString>("phase");
+        QTest::addColumn<bool>("paused");
+        QTest::newRow("turn off") << QByteArray("turn off timer") << "off" << true;
+        QTest::newRow("toggle") << QByteArray("toggle timer") << "rest" << false;
+        QTest::newRow("reset") << QByteArray("reset timer") << "work" << false;
+        QTest::newRow("pause") << QByteArray("pause resume timer") << "work" << true;
+    }
+
+    void timerSpellsReachTheTimer()
+    {
+        QFETCH(QByteArray, spell);
+        QFETCH(QString, phase);
+        QFETCH(bool, paused);
+        m_fixture.reset();
+        m_fixture = std::make_unique<AppFixture>();
+        m_fixture->start({{"TimerType", 2}, {"TimerPaused", false}});
+        m_app = &m_fixture->app();
+        cast(spell);
         QCOMPARE(lastTitle(), QString("Hidden feature succeeded"));
-        QVERIFY(!PendingFeatures::run("timer_type_changed", {1}));
-        QVERIFY(PendingFeatures::is_listed("toggle_timer"));
+        const QJsonObject timer = m_app->status_json().value("timer").toObject();
+        QCOMPARE(timer.value("phase").toString(), phase);
+        QCOMPARE(timer.value("paused").toBool(), paused);
     }
 
     void anInvalidSpellStillSavesEverything()

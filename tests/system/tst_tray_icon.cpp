@@ -67,6 +67,12 @@ private:
         m_fixture->desktop().reloadConfig();
     }
 
+    static QJsonObject with(QJsonObject config, const QString& key, const QString& value)
+    {
+        config.insert(key, value);
+        return config;
+    }
+
     TrayIcon& trayIcon() { return *dynamic_cast<TrayIcon*>(m_app->tray_icon()); }
 
 private slots:
@@ -139,19 +145,23 @@ private slots:
     void pauserEntriesEditTheirList()
     {
         start({{"UseTimerPausers", true}, {"TimerPausers", "vlc.exe\nKMPlayer.exe\nvlc.exe"}});
-        trayIcon().set_recent_processes({"game.exe", "vlc.exe"});
+        // A program that was in front is offered too.
+        const QJsonObject gameInFront{
+            {"processes", QJsonArray{QJsonObject{{"pid", 40}, {"name", "game.exe"}}}},
+            {"foreground", 40}};
+        configure(gameInFront);
         QTRY_COMPARE(texts(submenu("Timer pausers")),
                      (QStringList{"vlc.exe", "KMPlayer.exe", "game.exe"}));
         QCOMPARE(checked(submenu("Timer pausers")), (QStringList{"vlc.exe", "KMPlayer.exe"}));
 
         QSignalSpy published(m_app, &App::set_timer_pausers_list);
-        configure({{"tray_trigger", "vlc.exe"}});
+        configure(with(gameInFront, "tray_trigger", "vlc.exe"));
         QTRY_COMPARE(m_app->settings_map().value("TimerPausers").toString(),
                      QString("KMPlayer.exe"));
         QCOMPARE(published.last().first().toString(), QString("KMPlayer.exe"));
         QCOMPARE(m_fixture->stored("TimerPausers").toString(), QString("KMPlayer.exe"));
 
-        configure({{"tray_trigger", "game.exe"}});
+        configure(with(gameInFront, "tray_trigger", "game.exe"));
         QTRY_COMPARE(m_app->settings_map().value("TimerPausers").toString(),
                      QString("KMPlayer.exe\ngame.exe"));
         QTRY_COMPARE(checked(submenu("Timer pausers")), (QStringList{"KMPlayer.exe", "game.exe"}));

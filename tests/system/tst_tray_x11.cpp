@@ -167,7 +167,8 @@ private slots:
                     run("xdotool", {"windowactivate", "--sync", window.first});
             }
             run("xdotool", {"key", "--clearmodifiers", "alt+F4"});
-            QTest::qWaitFor([this] { return !mainWindowShown(); }, 5000);
+            if (QTest::qWaitFor([this] { return !mainWindowShown(); }, 5000))
+                break;
         }
         QVERIFY(!mainWindowShown());
         QCOMPARE(kavo.state(), QProcess::Running);
