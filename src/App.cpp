@@ -113,6 +113,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
     create_transitions();
     create_color_output();
     create_input_services();
+    create_screen_overlays();
 
     create_periodic_timers();
 

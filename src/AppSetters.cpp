@@ -2,8 +2,8 @@
 // when it is equal; otherwise it logs its label and the value on the debug log, stores the
 // value in the map (the store follows with the next save) and applies it.
 //
-// Steps of features that are not part of Kavo yet (overlay and lightness windows, the screen
-// sensors) are called by slot name: they do nothing until those features exist.
+// Steps of features that are not part of Kavo yet (the screen sensors) are called by slot name:
+// they do nothing until those features exist.
 #include "App.h"
 
 #include "KavoLog.h"
@@ -425,9 +425,9 @@ void App::ignore_monitor_changed(int monitor, bool ignore)
     if (!changed)
         return;
     // The overlay and lightness windows are built anew for the monitors now in use.
-    QMetaObject::invokeMethod(this, "delete_overlay_screen");
+    delete_overlay_screen();
     use_overlay_screen_changed(m_settings.value(QStringLiteral("UseOverlayScreen")).toBool());
-    QMetaObject::invokeMethod(this, "delete_lightness_screen");
+    delete_lightness_screen();
     use_lightness_screen_changed(m_settings.value(QStringLiteral("UseLightnessScreen")).toBool());
 }
 

@@ -2,8 +2,7 @@
 // scale, closing, the hidden-pages list and the small services the page calls.
 //
 // Steps of features that are not part of Kavo yet (the gamma page options, translations, PWM,
-// the tray and taskbar, overlay and lightness windows) are called by slot name: they do nothing
-// until those features exist.
+// the tray and taskbar) are called by slot name: they do nothing until those features exist.
 #include "App.h"
 
 #include "KavoLog.h"
@@ -250,8 +249,8 @@ void App::use_advanced_settings_changed(bool is_advanced_view, int width, int he
         save_manager()->write_advanced_view();
     update_gamma();
     update_ui();
-    QMetaObject::invokeMethod(this, "refresh_overlay_screens");
-    QMetaObject::invokeMethod(this, "refresh_lightness_screens");
+    refresh_overlay_screens(true);
+    refresh_lightness_screens(true);
 }
 
 bool App::is_retina_display()

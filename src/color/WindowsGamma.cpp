@@ -114,6 +114,8 @@ int WindowsGamma::set_temperature(RampSettings settings, QList<int> ignored, int
             continue;
         }
         GammaRamp ramp = m_inverted ? ColorRamp::invertedIdentity() : base_ramp(i);
+        if (!m_curves.is_identity())
+            ramp = m_curves.applied_before(ramp);
         m_ramp.apply(ramp, settings);
         apply_fixer(ramp);
         if (!m_displays.writeRamp(i, ramp)) {

@@ -6,8 +6,10 @@
 #include "platform/IHotkeys.h"
 #include "platform/IInput.h"
 #include "platform/IMagnifier.h"
+#include "platform/IOverlays.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
+#include "platform/IScreenCapture.h"
 #include "platform/ISystemParameters.h"
 #include "platform/IWindows.h"
 
@@ -39,6 +41,8 @@ public:
     virtual IPower& power() = 0;
     virtual IInput& input() = 0;
     virtual IHotkeys& hotkeys() = 0;
+    virtual IScreenCapture& screenCapture() = 0;
+    virtual IOverlays& overlays() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

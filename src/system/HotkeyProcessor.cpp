@@ -383,7 +383,7 @@ void HotkeyProcessor::change_brightness(int delta)
 void HotkeyProcessor::start_overlay_screen()
 {
     if (setting("UseOverlayScreen"))
-        call_by_name("select_overlay_screen_area");
+        m_app.select_overlay_screen_area();
     else
         m_app.use_overlay_screen_changed(true);
 }

@@ -37,6 +37,8 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     addService(m_power);
     addService(m_hotkeys);
     addService(m_input);
+    addService(m_screenCapture);
+    addService(m_overlays);
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });

@@ -6,8 +6,10 @@
 #include "platform/sim/SimHotkeys.h"
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimMagnifier.h"
+#include "platform/sim/SimOverlays.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimScreenCapture.h"
 #include "platform/sim/SimSystemParameters.h"
 #include "platform/sim/SimWindows.h"
 
@@ -44,6 +46,8 @@ public:
     IPower& power() override { return m_power; }
     IInput& input() override { return m_input; }
     IHotkeys& hotkeys() override { return m_hotkeys; }
+    IScreenCapture& screenCapture() override { return m_screenCapture; }
+    IOverlays& overlays() override { return m_overlays; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -80,5 +84,7 @@ private:
     SimPower m_power;
     SimHotkeys m_hotkeys;
     SimInput m_input{m_hotkeys};
+    SimScreenCapture m_screenCapture;
+    SimOverlays m_overlays;
     std::vector<SimService*> m_services;
 };

@@ -31,6 +31,7 @@ public:
     Qt::KeyboardModifiers heldModifiers() override;
     bool leftClick() override;
     QPoint pointerPosition() override;
+    bool grabPointer(bool on) override;
 
     // How long a kind of raw event stays deselected after one was reported.
     static constexpr int kRestMs = 1000;
@@ -55,6 +56,7 @@ private:
     bool m_mouse = false;
     bool m_everyMove = false;
     bool m_zoomKeysBlocked = false;
+    bool m_pointerGrabbed = false;
     QTimer m_keyRest;
     QTimer m_motionRest;
 };

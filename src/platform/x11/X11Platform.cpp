@@ -12,7 +12,8 @@ std::unique_ptr<X11Platform> X11Platform::open()
 
 X11Platform::X11Platform(_XDisplay* display)
     : m_display(display), m_events(display), m_displays(display), m_windows(display, m_events),
-      m_hotkeys(display, m_events), m_input(display, m_events, m_hotkeys)
+      m_hotkeys(display, m_events), m_input(display, m_events, m_hotkeys),
+      m_overlays(display)
 {
 }
 

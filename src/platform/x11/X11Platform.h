@@ -5,8 +5,10 @@
 #include "platform/x11/X11EventSource.h"
 #include "platform/x11/X11Hotkeys.h"
 #include "platform/x11/X11Input.h"
+#include "platform/x11/X11Overlays.h"
 #include "platform/x11/X11Power.h"
 #include "platform/x11/X11Registry.h"
+#include "platform/x11/X11ScreenCapture.h"
 #include "platform/x11/X11SystemParameters.h"
 #include "platform/x11/X11Windows.h"
 
@@ -36,6 +38,8 @@ public:
     IPower& power() override { return m_power; }
     IInput& input() override { return m_input; }
     IHotkeys& hotkeys() override { return m_hotkeys; }
+    IScreenCapture& screenCapture() override { return m_screenCapture; }
+    IOverlays& overlays() override { return m_overlays; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -51,4 +55,6 @@ private:
     X11Power m_power;
     X11Hotkeys m_hotkeys;
     X11Input m_input;
+    X11ScreenCapture m_screenCapture;
+    X11Overlays m_overlays;
 };
