@@ -24,6 +24,8 @@ const MainScreen = (() => {
         { group: "Schedule", title: "Moon", file: "moon_page.html" },
         { group: "Screen", title: "Manage monitors", file: "manage_monitors_page.html" },
         { group: "Screen", title: "Magnification", file: "magnification_page.html" },
+        { group: "Screen", title: "Screen overlay", file: "overlay_screen_page.html" },
+        { group: "Screen", title: "Lightness", file: "lightness_screen_page.html" },
         { group: "Applications", title: "Color pausers", file: "color_pausers_page.html" },
         { group: "Applications", title: "Timer pausers", file: "timer_pausers_page.html" },
         { group: "Applications", title: "Mouse pausers", file: "mouse_pausers_page.html" },
