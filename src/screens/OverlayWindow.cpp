@@ -29,6 +29,15 @@ OverlayWindow::OverlayWindow(const QRect& geometry, const QString& title)
     setFixedSize(geometry.size());
 }
 
+OverlayWindow::~OverlayWindow()
+{
+    // A page stopped while it is destroyed still reports the end of its load: not to a window
+    // that is half gone.
+    if (m_page)
+        m_page->disconnect(this);
+    delete m_view;
+}
+
 void OverlayWindow::build_page(const QUrl& url)
 {
     auto* layout = new QGridLayout(this);

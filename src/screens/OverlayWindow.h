@@ -18,6 +18,7 @@ class OverlayWindow : public KavoWindow
 
 public:
     OverlayWindow(const QRect& geometry, const QString& title);
+    ~OverlayWindow() override;
 
     // The last statement the page ran (empty before the first).
     QString last_statement() const { return m_last_statement; }
