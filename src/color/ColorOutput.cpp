@@ -74,7 +74,8 @@ void ColorOutput::create_gamma()
 
 void ColorOutput::create_effects()
 {
-    if (!MagnificationApi::instance()) {
+    // Without the magnification service Kavo draws the effects itself.
+    if (!MagnificationApi::instance() || !Platform::current().has(Capability::Magnifier)) {
         m_effects = std::make_unique<SoftwareColorEffects>(
             [this](const ChannelCurves& curves) { set_effect_curves(curves); });
         return;
