@@ -16,6 +16,8 @@ packages=(
   libbenchmark-dev
   # tests: a real X server, input injection, an independent sun almanac
   xvfb xauth x11-xserver-utils xdotool python3 python3-astral
+  # tests: a window manager and a compositing manager for the overlays
+  openbox xcompmgr
 )
 
 missing=()
