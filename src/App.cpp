@@ -124,6 +124,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
     create_transitions();
     create_color_output();
     create_input_services();
+    create_screen_overlays();
 
     create_new_rest_timer();
     follow_session();

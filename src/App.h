@@ -47,6 +47,7 @@ class QTimer;
 class QWebPage;
 class SensorControl;
 class RestTimer;
+class ScreenOverlays;
 class StatusServer;
 class SystemParametersInfoApi;
 class TemperatureConfigManager;
@@ -694,8 +695,6 @@ public slots:
     void kavo_type_changed(int type);
     void kavo_type_changed_force(int type, bool force);
     void set_kavo_to_advanced_settings();
-    void use_overlay_screen_changed(bool value);
-    void use_lightness_screen_changed(bool value);
 
 private:
     void apply_type_preset(int type);
@@ -785,6 +784,42 @@ public:
 
 private:
     std::unique_ptr<DebugConsole> m_debug_console;
+
+    // ---- Overlays: the overlay screen and the lightness screen (AppOverlays.cpp) ----
+public slots:
+    void use_overlay_screen_changed(bool value);
+    void create_overlay_screen();
+    void delete_overlay_screen();
+    void recreate_overlay_screen();
+    void refresh_overlay_screens(bool force);
+    void refresh_overlay_screens();
+    void day_opacity_changed(int value);
+    void night_opacity_changed(int value);
+    void day_dim_changed(int value);
+    void night_dim_changed(int value);
+    void overlay_color_changed(int value);
+    void select_overlay_screen_area();
+    void reset_selected_overlay_screen_area();
+    void use_lightness_screen_changed(bool value);
+    void create_lightness_screen();
+    void delete_lightness_screen();
+    void recreate_lightness_screen();
+    void refresh_lightness_screens(bool force);
+    void refresh_lightness_screens();
+    void lightness_screen_opacity_changed(int value);
+    void lightness_screen_radius_changed(int value);
+    void lightness_screen_x_position_changed(int value);
+    void lightness_screen_y_position_changed(int value);
+    // Whether the screen-effects page's effect `effect` shows live (through the gamma ramps or
+    // the magnifier) rather than on a picture of the screen while the user is idle.
+    bool is_color_effect_live(int effect);
+
+public:
+    ScreenOverlays* screen_overlays() const { return m_screen_overlays; }
+
+private:
+    void create_screen_overlays();
+    ScreenOverlays* m_screen_overlays = nullptr;
 
     // ---- Foreground process monitor: pausers and colour triggers (AppProcessMonitor.cpp) ----
 public slots:

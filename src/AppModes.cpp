@@ -120,6 +120,7 @@ void App::glide_to_schedule()
     if (m_color_output)
         m_color_output->invalidate_cache();
     update_gamma();
+    refresh_overlay_screens(false);
     update_ui();
 }
 
@@ -132,20 +133,4 @@ void App::set_kavo_to_advanced_settings()
         invert_colors();
     else
         revert_colors();
-}
-
-void App::use_overlay_screen_changed(bool value)
-{
-    if (setting_flag("UseOverlayScreen") == value)
-        return;
-    m_settings.insert(QStringLiteral("UseOverlayScreen"), value);
-    m_settings.insert(QStringLiteral("AdvancedUseOverlayScreen"), value);
-}
-
-void App::use_lightness_screen_changed(bool value)
-{
-    if (setting_flag("UseLightnessScreen") == value)
-        return;
-    m_settings.insert(QStringLiteral("UseLightnessScreen"), value);
-    m_settings.insert(QStringLiteral("AdvancedUseLightnessScreen"), value);
 }

@@ -1,9 +1,6 @@
 // The setters the main page calls. Each compares the value with the settings map and stops
 // when it is equal; otherwise it logs its label and the value on the debug log, stores the
 // value in the map (the store follows with the next save) and applies it.
-//
-// Steps of features that are not part of Kavo yet (overlay and lightness windows) are called
-// by slot name: they do nothing until those features exist.
 #include "App.h"
 
 #include "KavoLog.h"
@@ -429,9 +426,9 @@ void App::ignore_monitor_changed(int monitor, bool ignore)
     if (!changed)
         return;
     // The overlay and lightness windows are built anew for the monitors now in use.
-    QMetaObject::invokeMethod(this, "delete_overlay_screen");
+    delete_overlay_screen();
     use_overlay_screen_changed(m_settings.value(QStringLiteral("UseOverlayScreen")).toBool());
-    QMetaObject::invokeMethod(this, "delete_lightness_screen");
+    delete_lightness_screen();
     use_lightness_screen_changed(m_settings.value(QStringLiteral("UseLightnessScreen")).toBool());
 }
 

@@ -181,7 +181,10 @@ void App::update_ui()
     if (monitor_count() != m_monitor_count) {
         m_monitor_count = monitor_count();
         restore_manage_monitors();
+        delete_overlay_screen();
         use_overlay_screen_changed(setting_flag("UseOverlayScreen"));
+        delete_lightness_screen();
+        use_lightness_screen_changed(setting_flag("UseLightnessScreen"));
     }
     update_tray_icon_tooltip();
     apply_configuration_files();

@@ -1,9 +1,5 @@
 // The main window of App: its web view and drag strip, the page bridge, sizes and display
 // scale, closing, the hidden-pages list and the small services the page calls.
-//
-// Steps of features that are not part of Kavo yet (translations, the blink counter, the tray
-// and taskbar, overlay and lightness windows) are called by slot name: they do nothing until
-// those features exist.
 #include "App.h"
 
 #include "Edition.h"
@@ -204,16 +200,17 @@ void App::bring_to_front_show_on_top_hack()
     Platform::current().windows().bringToFront(*this);
 }
 
+// A web view that missed a paint draws again when its size changes. Only the view is nudged:
+// two quick resizes of the window itself may reach the window system in either order and
+// leave the window a pixel short.
 void App::repaint_nudge()
 {
-    QWidget* top = window();
-    const QSize size = top->size();
-    top->update();
-    top->repaint();
-    top->setFixedSize(size.width(), size.height() - 1);
-    top->update();
-    top->repaint();
-    top->setFixedSize(size);
+    QWidget* view = m_ui ? static_cast<QWidget*>(m_ui->webView) : this;
+    const QSize size = view->size();
+    view->resize(size.width(), size.height() - 1);
+    view->repaint();
+    view->resize(size);
+    view->repaint();
 }
 
 void App::resize_window(int width, int height)
@@ -261,8 +258,8 @@ void App::use_advanced_settings_changed(bool is_advanced_view, int width, int he
         save_manager()->write_advanced_view();
     update_gamma();
     update_ui();
-    QMetaObject::invokeMethod(this, "refresh_overlay_screens");
-    QMetaObject::invokeMethod(this, "refresh_lightness_screens");
+    refresh_overlay_screens(true);
+    refresh_lightness_screens(true);
 }
 
 bool App::is_retina_display()

@@ -1936,6 +1936,158 @@
         <source>type</source>
         <translation>type</translation>
     </message>
+    <message>
+        <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
+        <translation>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</translation>
+    </message>
+    <message>
+        <source>Day Dim</source>
+        <translation>Day Dim</translation>
+    </message>
+    <message>
+        <source>Day Opacity</source>
+        <translation>Day Opacity</translation>
+    </message>
+    <message>
+        <source>How dark the surroundings are.</source>
+        <translation>How dark the surroundings are.</translation>
+    </message>
+    <message>
+        <source>How much darker the layer&apos;s colour is at night.</source>
+        <translation>How much darker the layer&apos;s colour is at night.</translation>
+    </message>
+    <message>
+        <source>How much darker the layer&apos;s colour is by day.</source>
+        <translation>How much darker the layer&apos;s colour is by day.</translation>
+    </message>
+    <message>
+        <source>How much the layer covers the screen at night.</source>
+        <translation>How much the layer covers the screen at night.</translation>
+    </message>
+    <message>
+        <source>How much the layer covers the screen by day.</source>
+        <translation>How much the layer covers the screen by day.</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message>
+        <source>Keeps a bright spot on the screen and darkens what lies around it; clicks go through.</source>
+        <translation>Keeps a bright spot on the screen and darkens what lies around it; clicks go through.</translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation>Lemon</translation>
+    </message>
+    <message>
+        <source>Lightness</source>
+        <translation>Lightness</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Night Dim</source>
+        <translation>Night Dim</translation>
+    </message>
+    <message>
+        <source>Night Opacity</source>
+        <translation>Night Opacity</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Overlay color</source>
+        <translation>Overlay color</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Purple</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>Reset area</source>
+        <translation>Reset area</translation>
+    </message>
+    <message>
+        <source>Scarlet</source>
+        <translation>Scarlet</translation>
+    </message>
+    <message>
+        <source>Screen overlay</source>
+        <translation>Screen overlay</translation>
+    </message>
+    <message>
+        <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
+        <translation>Select an area, then drag over the screen: the area stays clear. Escape cancels.</translation>
+    </message>
+    <message>
+        <source>Select area</source>
+        <translation>Select area</translation>
+    </message>
+    <message>
+        <source>Show the layer.</source>
+        <translation>Show the layer.</translation>
+    </message>
+    <message>
+        <source>Show the spot.</source>
+        <translation>Show the spot.</translation>
+    </message>
+    <message>
+        <source>The colour of the layer.</source>
+        <translation>The colour of the layer.</translation>
+    </message>
+    <message>
+        <source>The size of the bright spot.</source>
+        <translation>The size of the bright spot.</translation>
+    </message>
+    <message>
+        <source>This desktop shows this effect while you are idle: after two quiet seconds a picture of the screen with the effect covers it, until you press a key or move the mouse.</source>
+        <translation>This desktop shows this effect while you are idle: after two quiet seconds a picture of the screen with the effect covers it, until you press a key or move the mouse.</translation>
+    </message>
+    <message>
+        <source>This effect shows at once.</source>
+        <translation>This effect shows at once.</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turquoise</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Where the spot sits across the screen.</source>
+        <translation>Where the spot sits across the screen.</translation>
+    </message>
+    <message>
+        <source>Where the spot sits down the screen.</source>
+        <translation>Where the spot sits down the screen.</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -1936,6 +1936,158 @@
         <source>type</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day Dim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day Opacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How dark the surroundings are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much darker the layer&apos;s colour is at night.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much darker the layer&apos;s colour is by day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much the layer covers the screen at night.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much the layer covers the screen by day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps a bright spot on the screen and darkens what lies around it; clicks go through.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night Dim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night Opacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overlay color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scarlet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the layer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the spot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the layer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The size of the bright spot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop shows this effect while you are idle: after two quiet seconds a picture of the screen with the effect covers it, until you press a key or move the mouse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This effect shows at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the spot sits across the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the spot sits down the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

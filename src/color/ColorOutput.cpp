@@ -9,6 +9,7 @@
 #include "color/GammaFactory.h"
 #include "color/GuardianProcess.h"
 #include "color/MagnificationApi.h"
+#include "color/SoftwareColorEffects.h"
 #include "color/WindowsColorEffects.h"
 #include "platform/GammaRangeRegistry.h"
 #include "platform/Platform.h"
@@ -104,11 +105,18 @@ void ColorOutput::create_gamma()
     m_gamma = GammaFactory::create(reader);
     m_gamma->init();
     m_gamma->save_current_ramps();
+    m_gamma->set_channel_curves(ChannelCurves::compose(m_overlay_curves, m_effect_curves));
     connect(m_gamma.get(), &IGamma::update_gamma, this, [this] { update_gamma(); });
 }
 
 void ColorOutput::create_effects()
 {
+    // Without the magnification service Kavo draws the effects itself.
+    if (!MagnificationApi::instance() || !Platform::current().has(Capability::Magnifier)) {
+        m_effects = std::make_unique<SoftwareColorEffects>(
+            [this](const ChannelCurves& curves) { set_effect_curves(curves); });
+        return;
+    }
     m_effects = std::make_unique<WindowsColorEffects>(
         MagnificationApi::instance(), Platform::current().displays(),
         WindowsColorEffects::Inversion{[this] { m_effect_control->invert_colors(); },
@@ -338,6 +346,22 @@ void ColorOutput::leading_color_changed(int value)
 {
     m_settings[kLeadingColor] = value;
     refresh_leading_color();
+}
+
+void ColorOutput::set_effect_curves(const ChannelCurves& curves)
+{
+    m_effect_curves = curves;
+    gamma()->set_channel_curves(ChannelCurves::compose(m_overlay_curves, m_effect_curves));
+}
+
+void ColorOutput::set_overlay_curves(const ChannelCurves& curves)
+{
+    if (curves == m_overlay_curves)
+        return;
+    m_overlay_curves = curves;
+    gamma()->set_channel_curves(ChannelCurves::compose(m_overlay_curves, m_effect_curves));
+    invalidate_cache();
+    update_gamma();
 }
 
 void ColorOutput::invalidate_cache()

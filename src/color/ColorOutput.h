@@ -88,6 +88,12 @@ public:
     const ColorOutputHooks& hooks() const { return m_hooks; }
     int update_gamma();
 
+    // What the gamma ramps show besides the colours: a colour effect that works on each channel
+    // alone, and an overlay's layer where no window can be blended (the layer acts first). The
+    // overlay's layer is put on the screen at once.
+    void set_effect_curves(const ChannelCurves& curves);
+    void set_overlay_curves(const ChannelCurves& curves);
+
     // Inversion wanted at the dark point of a running switch-state fade.
     void set_inversion_target(bool inverted) { m_inversion_target = inverted; }
     bool inversion_target() const { return m_inversion_target; }
@@ -127,4 +133,6 @@ private:
     bool m_fix_gamma_requested = false;
     bool m_inversion_target = false;
     bool m_applying = false;
+    ChannelCurves m_effect_curves;
+    ChannelCurves m_overlay_curves;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "color/ChannelCurves.h"
 #include "color/ColorRamp.h"
 
 #include <QList>
@@ -38,6 +39,10 @@ public:
     virtual void set_color_scheme(int scheme) { m_ramp.select_scheme(scheme); }
     virtual void set_leading_color(int offset) { m_ramp.set_leading_color(offset); }
     virtual void set_fixer_offset(int offset) { m_fixer_offset = offset; }
+    // Curves that act on the picture before the colours (a colour effect, an overlay's layer);
+    // the next set_temperature shows them.
+    virtual void set_channel_curves(const ChannelCurves& curves) { m_curves = curves; }
+    const ChannelCurves& channel_curves() const { return m_curves; }
 
 signals:
     void update_gamma();
@@ -47,4 +52,5 @@ protected:
     bool m_inverted = false;
     bool m_preserve_gamma = true;
     int m_fixer_offset = 0;
+    ChannelCurves m_curves;
 };

@@ -192,8 +192,10 @@ int WindowsGamma::set_temperature(RampSettings settings, QList<int> ignored, int
         }
         if (!has_gamma(i))
             continue;
-        GammaRamp ramp =
-            colored_ramp(i, m_inverted ? ColorRamp::invertedIdentity() : base_ramp(i), settings);
+        GammaRamp base = m_inverted ? ColorRamp::invertedIdentity() : base_ramp(i);
+        if (!m_curves.is_identity())
+            base = m_curves.applied_before(base);
+        GammaRamp ramp = colored_ramp(i, base, settings);
         apply_fixer(ramp);
         if (!m_displays.writeRamp(i, ramp)) {
             log_line(QStringLiteral("Unable to set_temperature gamma ramps"));

@@ -73,4 +73,8 @@ public:
 
     // The pointer's position on the desktop.
     virtual QPoint pointerPosition() = 0;
+
+    // While on, the mouse's buttons reach no other program, only Kavo's mouse listener (to drag
+    // out an area of the screen); false when the desktop refuses (another program holds it).
+    virtual bool grabPointer(bool on) = 0;
 };

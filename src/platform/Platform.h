@@ -11,6 +11,7 @@
 #include "platform/ILocation.h"
 #include "platform/IFileChooser.h"
 #include "platform/IMagnifier.h"
+#include "platform/IOverlays.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
 #include "platform/IScreenCapture.h"
@@ -60,6 +61,7 @@ public:
     virtual ITray& tray() = 0;
     virtual ITaskbar& taskbar() = 0;
     virtual IFileChooser& fileChooser() = 0;
+    virtual IOverlays& overlays() = 0;
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.

@@ -1,7 +1,6 @@
 #include "system/HotkeyProcessor.h"
 
 #include "App.h"
-#include "KavoLog.h"
 #include "platform/Platform.h"
 #include "platform/QHotkey.h"
 #include "platform/VirtualKeys.h"
@@ -9,7 +8,6 @@
 #include "system/ColorStep.h"
 
 #include <QKeySequence>
-#include <QMetaObject>
 #include <QTimer>
 
 #include <cstdio>
@@ -271,7 +269,7 @@ void HotkeyProcessor::run(int feature_index)
         toggle_manual_automatic();
         break;
     case kStartRest:
-        call_by_name("start_rest");
+        m_app.start_rest();
         break;
     case kPauseResumeTimer:
         toggle_timer_pause();
@@ -292,32 +290,20 @@ void HotkeyProcessor::run(int feature_index)
     }
 }
 
-// The console carries out the panic spells; where it is missing, the same happens directly.
+// The console carries out the panic spells, with their messages and the full save.
 void HotkeyProcessor::run_panic(int panic_index)
 {
     switch (panic_index) {
     case 0:
-        if (!call_by_name("activate_hidden_feature", Q_ARG(QString, "reset settings")))
-            m_app.reset_settings_to_default();
+        m_app.activate_hidden_feature(QStringLiteral("reset settings"));
         break;
     case 1:
         m_app.quit_kavo();
         break;
     default:
-        if (!call_by_name("activate_hidden_feature", Q_ARG(QString, "reset colors")))
-            m_app.reset_colors();
+        m_app.activate_hidden_feature(QStringLiteral("reset colors"));
         break;
     }
-}
-
-// Steps of features that may not be part of Kavo yet (the rest timer, the overlay, the
-// console) are called by slot name; false when the controller has no such slot.
-bool HotkeyProcessor::call_by_name(const char* slot, QGenericArgument argument)
-{
-    if (QMetaObject::invokeMethod(&m_app, slot, argument))
-        return true;
-    log_line(QStringLiteral("Kavo has no %1 yet").arg(QLatin1String(slot)));
-    return false;
 }
 
 void HotkeyProcessor::change_temperature(int delta)
@@ -383,7 +369,7 @@ void HotkeyProcessor::change_brightness(int delta)
 void HotkeyProcessor::start_overlay_screen()
 {
     if (setting("UseOverlayScreen"))
-        call_by_name("select_overlay_screen_area");
+        m_app.select_overlay_screen_area();
     else
         m_app.use_overlay_screen_changed(true);
 }
@@ -415,6 +401,6 @@ void HotkeyProcessor::toggle_timer_pause()
 {
     const bool paused = !setting("TimerPaused");
     m_app.settings_map().insert(QStringLiteral("TimerPaused"), paused);
-    call_by_name("pause_rest_timer", Q_ARG(bool, paused));
-    call_by_name("timer_type_changed", Q_ARG(int, paused ? 1 : 2));
+    m_app.pause_rest_timer(paused);
+    m_app.timer_type_changed(paused ? 1 : 2);
 }

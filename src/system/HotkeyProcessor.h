@@ -71,7 +71,6 @@ private:
     void toggle_manual_automatic();
     void toggle_timer_pause();
     int setting(const char* key) const;
-    bool call_by_name(const char* slot, QGenericArgument argument = QGenericArgument());
 
     App& m_app;
     std::array<QHotkey*, kShortcutCount + 1> m_hotkeys{}; // index 0 unused

@@ -3,6 +3,8 @@
 #include "KavoLog.h"
 #include "platform/IInput.h"
 
+#include <algorithm>
+
 SystemKeyboard::SystemKeyboard(IInput& input, bool zoom_works)
     : m_input(input), m_zoom_works(zoom_works)
 {
@@ -33,10 +35,16 @@ bool SystemKeyboard::set_block_zoom_keys(bool block)
     return m_block_zoom_keys;
 }
 
+void SystemKeyboard::watch_keys(bool on)
+{
+    m_key_watchers = std::max(0, m_key_watchers + (on ? 1 : -1));
+    refresh_hook();
+}
+
 // A hook that could not be installed is tried again by the next call that needs it.
 void SystemKeyboard::refresh_hook()
 {
-    const bool wanted = m_emit_keys || m_block_zoom_keys;
+    const bool wanted = m_emit_keys || m_block_zoom_keys || m_key_watchers > 0;
     if (wanted && !m_hooked) {
         m_hooked = m_input.watchKeys(true);
         if (!m_hooked)
@@ -55,7 +63,7 @@ void SystemKeyboard::refresh_hook()
 
 void SystemKeyboard::receive(const InputEvent& event)
 {
-    if (!m_emit_keys)
+    if (!m_emit_keys && m_key_watchers == 0)
         return;
     if (event.type == InputEvent::KeyDown)
         emit key_pressed(event.virtualKey, 0);

@@ -24,6 +24,10 @@ public:
     bool set_emit_keys(bool emit_keys);
     bool set_block_zoom_keys(bool block);
 
+    // For other users of the key presses than the controller (the software screen effects
+    // waiting for input): each on is matched by an off; keys are reported while one wants them.
+    void watch_keys(bool on);
+
     bool is_hooked() const { return m_hooked; }
 
 signals:
@@ -38,6 +42,7 @@ private:
     IInput& m_input;
     bool m_zoom_works;
     bool m_emit_keys = false;
+    int m_key_watchers = 0;
     bool m_block_zoom_keys = false;
     bool m_hooked = false;
     bool m_zoom_keys_taken = false;

@@ -5,6 +5,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 SystemMouse::SystemMouse(IInput& input) : m_input(input), m_click_timer(new QTimer(this))
 {
     // Signal spies know the mouse signals' arguments by these names.
@@ -23,16 +25,39 @@ SystemMouse::~SystemMouse()
 bool SystemMouse::set_hook(bool on)
 {
     if (!on) {
-        m_input.watchMouse(false);
         m_hooked = false;
+        refresh_watch();
         return true;
     }
     if (!m_hooked) {
-        m_hooked = m_input.watchMouse(true);
+        m_hooked = m_watching || m_input.watchMouse(true);
+        m_watching = m_watching || m_hooked;
         if (!m_hooked)
             log_line(QStringLiteral("The mouse hook could not be installed"));
     }
     return m_hooked;
+}
+
+void SystemMouse::watch(bool on)
+{
+    m_watchers = std::max(0, m_watchers + (on ? 1 : -1));
+    refresh_watch();
+}
+
+void SystemMouse::refresh_watch()
+{
+    const bool wanted = m_hooked || m_watchers > 0;
+    if (wanted && !m_watching)
+        m_watching = m_input.watchMouse(true);
+    else if (!wanted) {
+        m_input.watchMouse(false);
+        m_watching = false;
+    }
+}
+
+bool SystemMouse::grab_buttons(bool on)
+{
+    return m_input.grabPointer(on);
 }
 
 void SystemMouse::set_every_move(bool every_move)
@@ -92,7 +117,7 @@ void SystemMouse::simulate_left_click()
 
 void SystemMouse::receive(const InputEvent& event)
 {
-    if (!m_hooked)
+    if (!m_hooked && m_watchers == 0)
         return;
     MSLLHOOKSTRUCT info;
     info.pt.x = event.position.x();

@@ -28,6 +28,15 @@ public:
     bool set_hook(bool on);
     bool is_hooked() const { return m_hooked; }
 
+    // For other users of the mouse's events than set_hook's (an area being dragged out, the
+    // software screen effects waiting for input): each on is matched by an off; the events
+    // are reported while one of them or the hook wants them.
+    void watch(bool on);
+
+    // While on, the buttons reach no other program (dragging out an area); false when the
+    // desktop refuses.
+    bool grab_buttons(bool on);
+
     // Every movement is reported while on (dragging out an area); otherwise one per burst.
     void set_every_move(bool every_move);
 
@@ -61,5 +70,9 @@ private:
 
     IInput& m_input;
     QTimer* m_click_timer;
+    void refresh_watch();
+
     bool m_hooked = false;
+    int m_watchers = 0;
+    bool m_watching = false; // the desktop reports the mouse
 };

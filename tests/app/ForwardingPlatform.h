@@ -35,6 +35,7 @@ public:
     ITray& tray() override { return m_sim->tray(); }
     ITaskbar& taskbar() override { return m_sim->taskbar(); }
     IFileChooser& fileChooser() override { return m_sim->fileChooser(); }
+    IOverlays& overlays() override { return m_sim->overlays(); }
 
 private:
     std::unique_ptr<SimDesktop> m_sim;

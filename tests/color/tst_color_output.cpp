@@ -584,18 +584,19 @@ private slots:
                  toVector(ColorMatrix::identity()));
     }
 
-    void withoutMagnifierEffectsFallBackToInversion()
+    void withoutMagnifierKavoDrawsTheEffects()
     {
         ColorTestDesktop desktop({{"capabilities", QJsonObject{{"magnifier", false}}}});
         MagnificationApi magnification(desktop.sim().magnifier(), desktop.sim().displays());
         Controller controller;
         controller.output.start();
         IColorEffects* effects = controller.output.effects();
-        QCOMPARE(effects->set_effect(5), 0);
-        QVERIFY(controller.settings["UseInvertedColors"].toBool());
-        QVERIFY(controller.output.gamma()->is_inverted());
+        // Inversion goes into the ramps as a curve; the user's inversion setting stays.
+        QCOMPARE(effects->set_effect(1), 0);
+        QVERIFY(!controller.settings["UseInvertedColors"].toBool());
+        QVERIFY(!controller.output.gamma()->channel_curves().is_identity());
         QCOMPARE(effects->reset(), 0);
-        QVERIFY(!controller.output.gamma()->is_inverted());
+        QVERIFY(controller.output.gamma()->channel_curves().is_identity());
 
         // The user's own inversion survives the effect refresh of every update.
         controller.output.effect_control().toggle_inverted_gamma();

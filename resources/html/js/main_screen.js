@@ -31,6 +31,8 @@ const MainScreen = (() => {
         { group: "Breaks", title: "Timer", file: "timer_page.html" },
         { group: "Breaks", title: "Rest screen", file: "rest_screen_page.html" },
         { group: "Breaks", title: "Exercises", file: "exercises_page.html" },
+        { group: "Screen", title: "Screen overlay", file: "overlay_screen_page.html" },
+        { group: "Screen", title: "Lightness", file: "lightness_screen_page.html" },
         { group: "Applications", title: "Color pausers", file: "color_pausers_page.html" },
         { group: "Applications", title: "Timer pausers", file: "timer_pausers_page.html" },
         { group: "Applications", title: "Mouse pausers", file: "mouse_pausers_page.html" },

@@ -54,6 +54,7 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     addService(m_tray);
     addService(m_taskbar);
     addService(m_fileChooser);
+    addService(m_overlays);
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });

@@ -11,6 +11,7 @@
 #include "platform/sim/SimLocation.h"
 #include "platform/sim/SimFileChooser.h"
 #include "platform/sim/SimMagnifier.h"
+#include "platform/sim/SimOverlays.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimScreenCapture.h"
@@ -64,6 +65,7 @@ public:
     ITray& tray() override { return m_tray; }
     ITaskbar& taskbar() override { return m_taskbar; }
     IFileChooser& fileChooser() override { return m_fileChooser; }
+    IOverlays& overlays() override { return m_overlays; }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -110,5 +112,6 @@ private:
     SimTray m_tray;
     SimTaskbar m_taskbar;
     SimFileChooser m_fileChooser;
+    SimOverlays m_overlays;
     std::vector<SimService*> m_services;
 };

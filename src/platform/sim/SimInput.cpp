@@ -69,6 +69,12 @@ bool SimInput::blockZoomKeys(bool on)
     return true;
 }
 
+bool SimInput::grabPointer(bool on)
+{
+    setHook(m_pointerGrabbed, on);
+    return true;
+}
+
 bool SimInput::leftClick()
 {
     ++m_clickCount;
@@ -111,6 +117,12 @@ void SimInput::run(const QJsonObject& entry)
     } else if (entry.contains(QLatin1String("click"))) {
         movePointer(pointFromJson(entry.value(QLatin1String("click"))));
         sendMouse(InputEvent::LeftButtonDown);
+        sendMouse(InputEvent::LeftButtonUp);
+    } else if (entry.contains(QLatin1String("press"))) {
+        movePointer(pointFromJson(entry.value(QLatin1String("press"))));
+        sendMouse(InputEvent::LeftButtonDown);
+    } else if (entry.contains(QLatin1String("release"))) {
+        movePointer(pointFromJson(entry.value(QLatin1String("release"))));
         sendMouse(InputEvent::LeftButtonUp);
     } else if (entry.contains(QLatin1String("wheel"))) {
         sendMouse(InputEvent::Wheel, entry.value(QLatin1String("wheel")).toInt());
@@ -170,7 +182,8 @@ void SimInput::addState(QJsonObject& state) const
                  QJsonObject{{QStringLiteral("keyboard"), m_keysWatched},
                              {QStringLiteral("mouse"), m_mouseWatched},
                              {QStringLiteral("zoom_keys_blocked"), m_zoomKeysBlocked},
-                             {QStringLiteral("every_move"), m_everyMove}});
+                             {QStringLiteral("every_move"), m_everyMove},
+                             {QStringLiteral("pointer_grabbed"), m_pointerGrabbed}});
     state.insert(QStringLiteral("pointer"), pointToJson(m_pointer));
     QJsonArray clicks;
     for (const QPoint& click : m_clicks)

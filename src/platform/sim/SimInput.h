@@ -17,8 +17,11 @@ class SimHotkeys;
 //                           shortcut of that combination, when Kavo holds one);
 //   {"move": [x, y]}        the pointer moves there;
 //   {"click": [x, y]}       the pointer moves there and the left button clicks;
+//   {"press": [x, y]}       the pointer moves there and the left button goes down;
+//   {"release": [x, y]}     the pointer moves there and the left button comes up;
 //   {"wheel": 120}          the wheel turns (positive away from the user).
-// The state reports "hooks": {"keyboard", "mouse", "zoom_keys_blocked", "every_move"},
+// The state reports "hooks": {"keyboard", "mouse", "zoom_keys_blocked", "every_move",
+// "pointer_grabbed"},
 // "pointer": [x, y], and the auto-clicker's clicks as "synthetic_click_count" and
 // "synthetic_clicks" (the positions of the last 100).
 class SimInput : public QObject, public IInput, public SimService
@@ -37,6 +40,7 @@ public:
     Qt::KeyboardModifiers heldModifiers() override { return m_held; }
     bool leftClick() override;
     QPoint pointerPosition() override { return m_pointer; }
+    bool grabPointer(bool on) override;
 
     void configure(const QJsonObject& config) override;
     void addState(QJsonObject& state) const override;
@@ -56,6 +60,7 @@ private:
     bool m_mouseWatched = false;
     bool m_zoomKeysBlocked = false;
     bool m_everyMove = false;
+    bool m_pointerGrabbed = false;
     Qt::KeyboardModifiers m_held;
     QPoint m_pointer;
     QSet<QString> m_entriesRun;

@@ -1,5 +1,7 @@
 #include "platform/sim/SimWindows.h"
 
+#include "platform/IOverlays.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QJsonArray>
@@ -84,6 +86,7 @@ bool SimWindows::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::WindowTitleChange:
+    case QEvent::DynamicPropertyChange:
         if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
             reportSoon();
         break;
@@ -105,6 +108,19 @@ void SimWindows::reportSoon()
     });
 }
 
+void SimWindows::addOverlayFields(const QWidget& window, QJsonObject& entry)
+{
+    const Qt::WindowFlags flags = window.windowFlags();
+    entry.insert(QStringLiteral("click_through"), flags.testFlag(Qt::WindowTransparentForInput));
+    entry.insert(QStringLiteral("on_top"), flags.testFlag(Qt::WindowStaysOnTopHint));
+    const QVariant opacity = window.property(kOverlayOpacityProperty);
+    if (opacity.isValid())
+        entry.insert(QStringLiteral("opacity"), opacity.toDouble());
+    const QVariant statement = window.property(kOverlayStatementProperty);
+    if (statement.isValid())
+        entry.insert(QStringLiteral("page_statement"), statement.toString());
+}
+
 void SimWindows::addState(QJsonObject& state) const
 {
     QJsonArray windows;
@@ -112,13 +128,15 @@ void SimWindows::addState(QJsonObject& state) const
         if (!window->isVisible())
             continue;
         const QRect area = window->geometry();
-        windows.append(QJsonObject{
+        QJsonObject entry{
             {QStringLiteral("class"), QString::fromLatin1(window->metaObject()->className())},
             {QStringLiteral("title"), window->windowTitle()},
             {QStringLiteral("x"), area.x()},
             {QStringLiteral("y"), area.y()},
             {QStringLiteral("width"), area.width()},
-            {QStringLiteral("height"), area.height()}});
+            {QStringLiteral("height"), area.height()}};
+        addOverlayFields(*window, entry);
+        windows.append(entry);
     }
     state.insert(QStringLiteral("windows"), windows);
     state.insert(QStringLiteral("front_window"), m_frontWindow);

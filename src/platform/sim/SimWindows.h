@@ -9,7 +9,8 @@
 
 // The windows and programs of the simulated desktop. Other programs come from the config
 // (see SimProcessTable). The state lists Kavo's own visible top-level windows as "windows"
-// ({"class", "title", "x", "y", "width", "height"}), the window last brought to the front as
+// ({"class", "title", "x", "y", "width", "height", "click_through", "on_top", and for the overlay
+// family "opacity" and "page_statement", see SimOverlays), the window last brought to the front as
 // "front_window" (its title) and the processes Kavo ended as "ended_processes".
 class SimWindows : public QObject, public IWindows, public SimService
 {
@@ -36,6 +37,7 @@ protected:
 
 private:
     void watchApplication();
+    static void addOverlayFields(const QWidget& window, QJsonObject& entry);
     void reportSoon();
 
     SimProcessTable m_table;

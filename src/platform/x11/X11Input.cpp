@@ -266,6 +266,26 @@ bool X11Input::leftClick()
     return true;
 }
 
+bool X11Input::grabPointer(bool on)
+{
+    if (on == m_pointerGrabbed)
+        return true;
+    if (!on) {
+        XUngrabPointer(m_display, CurrentTime);
+        XFlush(m_display);
+        m_pointerGrabbed = false;
+        return true;
+    }
+    // The raw events go on reporting the mouse; the grab only keeps its buttons from others.
+    const int result = XGrabPointer(m_display, DefaultRootWindow(m_display), False,
+                                    ButtonPressMask | ButtonReleaseMask, GrabModeAsync,
+                                    GrabModeAsync, None, None, CurrentTime);
+    m_pointerGrabbed = result == GrabSuccess;
+    if (!m_pointerGrabbed)
+        log_line(QStringLiteral("Another program holds the mouse: its clicks are not taken"));
+    return m_pointerGrabbed;
+}
+
 QPoint X11Input::pointerPosition()
 {
     Window root = None;

@@ -32,6 +32,7 @@ public:
     Qt::KeyboardModifiers heldModifiers() override;
     bool leftClick() override;
     QPoint pointerPosition() override;
+    bool grabPointer(bool on) override;
 
     // How long a kind of raw event stays deselected at least after one was reported.
     static constexpr int kRestMs = 1000;
@@ -58,6 +59,7 @@ private:
     bool m_mouse = false;
     bool m_everyMove = false;
     bool m_zoomKeysBlocked = false;
+    bool m_pointerGrabbed = false;
     QElapsedTimer m_keyRest;    // running while raw keys are deselected
     QElapsedTimer m_motionRest; // running while raw motion is deselected
 };

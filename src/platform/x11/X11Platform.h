@@ -15,6 +15,7 @@
 #include "platform/x11/X11Registry.h"
 #include "platform/x11/X11ScreenCapture.h"
 #include "platform/x11/X11Session.h"
+#include "platform/x11/X11Overlays.h"
 #include "platform/x11/X11SystemParameters.h"
 #include "platform/x11/X11Taskbar.h"
 #include "platform/x11/X11Tray.h"
@@ -56,6 +57,7 @@ public:
     ITray& tray() override { return m_tray; }
     ITaskbar& taskbar() override { return m_taskbar; }
     IFileChooser& fileChooser() override { return m_fileChooser; }
+    IOverlays& overlays() override { return m_overlays; }
 
 private:
     explicit X11Platform(_XDisplay* display);
@@ -81,4 +83,5 @@ private:
     X11Tray m_tray;
     X11Taskbar m_taskbar;
     X11FileChooser m_fileChooser;
+    X11Overlays m_overlays;
 };

@@ -2,9 +2,10 @@
 
 #include "platform/IScreenCapture.h"
 
-// The first screen of the X11 desktop, taken through Qt's screen grab.
+// The X11 desktop's picture through Qt's screens (QScreen::grabWindow of the root window).
 class X11ScreenCapture : public IScreenCapture
 {
 public:
+    QImage grab(const QRect& area) override;
     QImage grabPrimaryScreen() override;
 };

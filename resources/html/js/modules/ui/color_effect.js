@@ -4,4 +4,5 @@ Kavo.bind({
     kind: "choice",
     slot: "color_effect_changed",
     signal: "set_color_effect_dropdown_value",
+    affects: ["color_effect_shown"],
 });

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/IOverlays.h"
+
+struct _XDisplay;
+
+// Overlays on X11: the EWMH states "above", "skip taskbar" and "skip pager" through the window
+// manager, and an empty input shape (Qt::WindowTransparentForInput), so that clicks reach the
+// windows beneath. Translucency needs a compositing manager (the owner of _NET_WM_CM_Sn).
+class X11Overlays : public IOverlays
+{
+public:
+    explicit X11Overlays(_XDisplay* display) : m_display(display) {}
+
+    void prepare(QWidget& window) override;
+    bool blendsTranslucentWindows() override;
+
+private:
+    _XDisplay* m_display;
+};
