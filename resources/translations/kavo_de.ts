@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Bedtime end time</source>
-        <translation>Ende der Schlafenszeit</translation>
+        <translation>Ende der Schlafphase</translation>
     </message>
     <message>
         <source>Wake time</source>
@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>Wake time end time</source>
-        <translation>Ende der Aufwachzeit</translation>
+        <translation>Ende der Wachphase</translation>
     </message>
     <message>
         <source>Sleep duration</source>
