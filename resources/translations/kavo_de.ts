@@ -5,1936 +5,1936 @@
     <name>App</name>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausiert</translation>
     </message>
     <message>
         <source>What is new</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten</translation>
     </message>
     <message>
         <source>This build of Kavo names no page with its changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kavo-Build nennt keine Seite mit seinen Änderungen.</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>This build of Kavo names no website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kavo-Build nennt keine Website.</translation>
     </message>
     <message>
         <source>This desktop cannot draw the mouse cursor in software: the cursor stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Desktop kann den Mauszeiger nicht per Software zeichnen: Der Zeiger bleibt, wie er ist.</translation>
     </message>
 </context>
 <context>
     <name>ColorTriggers</name>
     <message>
         <source>Line %1 is not &quot;program = temperature brightness&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 hat nicht die Form „Programm = Temperatur Helligkeit“: %2</translation>
     </message>
 </context>
 <context>
     <name>Cyclops</name>
     <message>
         <source>Restart your PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten Sie den PC neu</translation>
     </message>
     <message>
         <source>Kavo made a small change to enable lower values. You need to restart your PC once to unlock full functionality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo hat eine kleine Änderung vorgenommen, um niedrigere Werte zu ermöglichen. Starten Sie den PC einmal neu, um alle Funktionen freizuschalten.</translation>
     </message>
     <message>
         <source>Some functionality is limited, because you need to Restart your PC. You are using High-level Color API right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Funktionen sind eingeschränkt, weil der PC neu gestartet werden muss. Derzeit wird die High-Level-Farb-API verwendet.</translation>
     </message>
 </context>
 <context>
     <name>DebugConsoleWindow</name>
     <message>
         <source>Copy all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles kopieren</translation>
     </message>
 </context>
 <context>
     <name>DebugInfo</name>
     <message>
         <source>CLICK TO COPY THE TEXT TO CLIPBOARD</source>
-        <translation type="unfinished"></translation>
+        <translation>ZUM KOPIEREN IN DIE ZWISCHENABLAGE KLICKEN</translation>
     </message>
 </context>
 <context>
     <name>MagnificationApi</name>
     <message>
         <source>Kavo Color Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo-Farbeffekte</translation>
     </message>
     <message>
         <source>Failed to initialize color effects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbeffekte konnten nicht initialisiert werden.</translation>
     </message>
 </context>
 <context>
     <name>MainScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>RestTimer</name>
     <message>
         <source>reminds you that a big rest will occur in</source>
-        <translation type="unfinished"></translation>
+        <translation>erinnert: Die lange Pause beginnt in</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>reminds you that a big rest will occur in 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>erinnert: Die lange Pause beginnt in 30 Sekunden</translation>
     </message>
 </context>
 <context>
     <name>ScheduleText</name>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Sek.</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Std.</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
 </context>
 <context>
     <name>TaskbarButton</name>
     <message>
         <source>Work/Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeit/Pause</translation>
     </message>
     <message>
         <source>Reset timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer zurücksetzen</translation>
     </message>
     <message>
         <source>Pause/Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten/Fortsetzen</translation>
     </message>
     <message>
         <source>Timer paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer angehalten</translation>
     </message>
     <message>
         <source> until work</source>
-        <translation type="unfinished"></translation>
+        <translation> bis zur Arbeit</translation>
     </message>
     <message>
         <source> until rest</source>
-        <translation type="unfinished"></translation>
+        <translation> bis zur Pause</translation>
     </message>
 </context>
 <context>
     <name>TransitionTimesInfo</name>
     <message>
         <source>CLICK TO COPY THE TEXT TO CLIPBOARD</source>
-        <translation type="unfinished"></translation>
+        <translation>ZUM KOPIEREN IN DIE ZWISCHENABLAGE KLICKEN</translation>
     </message>
     <message>
         <source>Detected current Clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkannte aktuelle Uhrzeit</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit</translation>
     </message>
     <message>
         <source>UTC time</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC-Zeit</translation>
     </message>
     <message>
         <source>Day start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesbeginn</translation>
     </message>
     <message>
         <source>Day transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn des Tagesübergangs</translation>
     </message>
     <message>
         <source>Day transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende des Tagesübergangs</translation>
     </message>
     <message>
         <source>Day end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesende</translation>
     </message>
     <message>
         <source>Night start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtbeginn</translation>
     </message>
     <message>
         <source>Night transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn des Nachtübergangs</translation>
     </message>
     <message>
         <source>Night transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende des Nachtübergangs</translation>
     </message>
     <message>
         <source>Night end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtende</translation>
     </message>
     <message>
         <source>Day duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesdauer</translation>
     </message>
     <message>
         <source>Day transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer des Tagesübergangs</translation>
     </message>
     <message>
         <source>Night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtdauer</translation>
     </message>
     <message>
         <source>Night transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer des Nachtübergangs</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>Custom Time zone offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Zeitzonenversatz</translation>
     </message>
     <message>
         <source>Sunrise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenaufgang</translation>
     </message>
     <message>
         <source>Sunset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenuntergang</translation>
     </message>
     <message>
         <source>New moon offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Neumondversatz</translation>
     </message>
     <message>
         <source>Full moon offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollmondversatz</translation>
     </message>
     <message>
         <source>Current moon offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Mondversatz</translation>
     </message>
     <message>
         <source>Bedtime</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlafenszeit</translation>
     </message>
     <message>
         <source>Bedtime transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn des Übergangs zur Schlafenszeit</translation>
     </message>
     <message>
         <source>Bedtime transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende des Übergangs zur Schlafenszeit</translation>
     </message>
     <message>
         <source>Bedtime end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende der Schlafphase</translation>
     </message>
     <message>
         <source>Wake time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufwachzeit</translation>
     </message>
     <message>
         <source>Wake time transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn des Übergangs zur Aufwachzeit</translation>
     </message>
     <message>
         <source>Wake time transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende des Übergangs zur Aufwachzeit</translation>
     </message>
     <message>
         <source>Wake time end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende der Wachphase</translation>
     </message>
     <message>
         <source>Sleep duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlafdauer</translation>
     </message>
     <message>
         <source>Sleep transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer des Schlafübergangs</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad</translation>
     </message>
     <message>
         <source>Use Automatic Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischen Standort verwenden</translation>
     </message>
     <message>
         <source>Use Manual Night Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Nachtdauer verwenden</translation>
     </message>
 </context>
 <context>
     <name>Translator</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen…</translation>
     </message>
     <message>
         <source>Location unknown: set it by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort unbekannt: Bitte von Hand festlegen</translation>
     </message>
     <message>
         <source>New version available</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Version verfügbar</translation>
     </message>
     <message>
         <source>Kavo %1 is available</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo %1 ist verfügbar</translation>
     </message>
     <message>
         <source>This build of Kavo names no update server</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kavo-Build nennt keinen Update-Server</translation>
     </message>
     <message>
         <source>No answer from the update server</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort vom Update-Server</translation>
     </message>
     <message>
         <source>The update server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Update-Servers konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>Kavo is up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ist auf dem neuesten Stand</translation>
     </message>
     <message>
         <source>100 % leaves colours as they are; 0 % is grey.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei 100 % bleiben die Farben, wie sie sind; 0 % ist grau.</translation>
     </message>
     <message>
         <source>A cursor drawn in software takes on the screen colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein per Software gezeichneter Mauszeiger übernimmt die Bildschirmfarben.</translation>
     </message>
     <message>
         <source>A window with Kavo&apos;s log as it is written. Click again to close it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Fenster mit Kavos Protokoll, während es geschrieben wird. Zum Schließen erneut klicken.</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Kavo</translation>
     </message>
     <message>
         <source>Achromatomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Achromatomalie</translation>
     </message>
     <message>
         <source>Achromatopsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Achromatopsie</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <source>Allows values from 0 K (deep red) to 10000 K (cold blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubt Werte von 0 K (tiefrot) bis 10000 K (kaltblau).</translation>
     </message>
     <message>
         <source>Allows values from 10 % to 150 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubt Werte von 10 % bis 150 %.</translation>
     </message>
     <message>
         <source>Apply the saturation above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die obige Sättigung anwenden.</translation>
     </message>
     <message>
         <source>Ask the update server once, whatever the settings above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal beim Update-Server nachfragen, unabhängig von den Einstellungen oben.</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Automatic Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Updates</translation>
     </message>
     <message>
         <source>Autosave settings changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen automatisch speichern</translation>
     </message>
     <message>
         <source>Bedtime:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlafenszeit:</translation>
     </message>
     <message>
         <source>Biohacker</source>
-        <translation type="unfinished"></translation>
+        <translation>Biohacker</translation>
     </message>
     <message>
         <source>Block keyboard on strict mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur bei strengen Pausen sperren</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaulicht</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <source>Brightness after sunset. A dimmer screen strains the eyes less in a dark room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit nach Sonnenuntergang. Ein dunklerer Bildschirm strengt die Augen in einem dunklen Raum weniger an.</translation>
     </message>
     <message>
         <source>Brightness in daylight, in percent of the full screen brightness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit bei Tag, in Prozent der vollen Bildschirmhelligkeit.</translation>
     </message>
     <message>
         <source>Brightness of the sleep period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit in der Schlafphase.</translation>
     </message>
     <message>
         <source>Build this window only when it is first opened, which saves memory and start-up time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster erst beim ersten Öffnen aufbauen; das spart Speicher und Startzeit.</translation>
     </message>
     <message>
         <source>CPU</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Change every new colour ramp a little, so that a display driver that ignores a repeated ramp takes Kavo&apos;s colours again, for instance after a game reset them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede neue Farbrampe leicht verändern, damit ein Grafiktreiber, der eine wiederholte Rampe ignoriert, Kavos Farben wieder übernimmt, etwa nachdem ein Spiel sie zurückgesetzt hat.</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates suchen</translation>
     </message>
     <message>
         <source>Check now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt suchen</translation>
     </message>
     <message>
         <source>Choose pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten auswählen</translation>
     </message>
     <message>
         <source>Choose the monitors Kavo changes, and whether each has colours of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie, welche Monitore Kavo verändert und ob jeder eigene Farben erhält.</translation>
     </message>
     <message>
         <source>ClearType</source>
-        <translation type="unfinished"></translation>
+        <translation>ClearType</translation>
     </message>
     <message>
         <source>ClearType with alternative renderer</source>
-        <translation type="unfinished"></translation>
+        <translation>ClearType mit alternativem Renderer</translation>
     </message>
     <message>
         <source>Click to copy the text to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um den Text in die Zwischenablage zu kopieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Closing the window hides it instead of minimising it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Schließen wird das Fenster ausgeblendet statt minimiert.</translation>
     </message>
     <message>
         <source>Color Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbschema</translation>
     </message>
     <message>
         <source>Color Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbtemperatur</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>Colour temperature after sunset. Warm light in the evening is kinder to your sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbtemperatur nach Sonnenuntergang. Warmes Licht am Abend schont Ihren Schlaf.</translation>
     </message>
     <message>
         <source>Colour temperature in daylight. 6500 K is neutral; lower values are warmer and hold less blue light.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbtemperatur bei Tag. 6500 K ist neutral; niedrigere Werte sind wärmer und enthalten weniger Blaulicht.</translation>
     </message>
     <message>
         <source>Colour temperature of the sleep period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbtemperatur in der Schlafphase.</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Day Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Tageshelligkeit</translation>
     </message>
     <message>
         <source>Day Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Tageslicht</translation>
     </message>
     <message>
         <source>Day Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagestemperatur</translation>
     </message>
     <message>
         <source>Day Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesübergang:</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug</translation>
     </message>
     <message>
         <source>Debug console</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug-Konsole</translation>
     </message>
     <message>
         <source>Debug information</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug-Informationen</translation>
     </message>
     <message>
         <source>Degrees east; negative in the west.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad Ost; im Westen negativ.</translation>
     </message>
     <message>
         <source>Degrees north; negative in the south.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad Nord; im Süden negativ.</translation>
     </message>
     <message>
         <source>Desaturated</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsättigt</translation>
     </message>
     <message>
         <source>Deuteranomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuteranomalie</translation>
     </message>
     <message>
         <source>Deuteranopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuteranopie</translation>
     </message>
     <message>
         <source>During strict breaks the keyboard does nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Während strenger Pausen bleibt die Tastatur wirkungslos.</translation>
     </message>
     <message>
         <source>Each step enlarges the screen a little more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Schritt vergrößert den Bildschirm ein wenig mehr.</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>Every language is named in its own words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Sprache ist in ihrer eigenen Sprache benannt.</translation>
     </message>
     <message>
         <source>Extended values</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Werte</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriften</translation>
     </message>
     <message>
         <source>Fonts type</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftglättung</translation>
     </message>
     <message>
         <source>Full Moon offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollmondversatz:</translation>
     </message>
     <message>
         <source>Full-screen colour filters: grey scales, inversions, sepia and colour-vision filters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbfilter für den ganzen Bildschirm: Graustufen, Invertierungen, Sepia und Filter für Farbsehschwächen.</translation>
     </message>
     <message>
         <source>GPU</source>
-        <translation type="unfinished"></translation>
+        <translation>GPU</translation>
     </message>
     <message>
         <source>Gaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaming</translation>
     </message>
     <message>
         <source>Give every monitor its own temperature and brightness; choose the monitor with the tabs above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Monitor erhält eigene Temperatur und Helligkeit; den Monitor wählen Sie oben über die Reiter.</translation>
     </message>
     <message>
         <source>Grayclase Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Graustufen in Rot</translation>
     </message>
     <message>
         <source>Grayscale 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Graustufen 1</translation>
     </message>
     <message>
         <source>Grayscale 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Graustufen 2</translation>
     </message>
     <message>
         <source>Grayscale 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Graustufen 3</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Groot</source>
-        <translation type="unfinished"></translation>
+        <translation>Groot</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesundheit</translation>
     </message>
     <message>
         <source>Hide Taskbar icon on close</source>
-        <translation type="unfinished"></translation>
+        <translation>Taskleistensymbol beim Schließen ausblenden</translation>
     </message>
     <message>
         <source>How Kavo fits into your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie sich Kavo in Ihren Desktop einfügt.</translation>
     </message>
     <message>
         <source>How Kavo keeps its colours on the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Kavo seine Farben auf dem Bildschirm hält.</translation>
     </message>
     <message>
         <source>How Kavo keeps your settings and notices that you are away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Kavo Ihre Einstellungen speichert und bemerkt, dass Sie abwesend sind.</translation>
     </message>
     <message>
         <source>How a colour temperature turns into screen colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie aus einer Farbtemperatur Bildschirmfarben werden.</translation>
     </message>
     <message>
         <source>How bright the screen is by day and by night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie hell der Bildschirm bei Tag und bei Nacht ist.</translation>
     </message>
     <message>
         <source>How long colours glide when Kavo pauses, resumes or changes mode or type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange der Farbwechsel dauert, wenn Kavo pausiert, fortfährt oder Modus oder Typ wechselt.</translation>
     </message>
     <message>
         <source>How long the change into day takes: centred on sunrise, or ending when the night ends by the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange der Übergang zum Tag dauert: mittig um den Sonnenaufgang oder bis zum Nachtende nach der Uhr.</translation>
     </message>
     <message>
         <source>How long the change into night takes: centred on sunset, or ending when the night starts by the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange der Übergang zur Nacht dauert: mittig um den Sonnenuntergang oder bis zum Nachtbeginn nach der Uhr.</translation>
     </message>
     <message>
         <source>How long the changes into and out of the sleep period take; they end at bedtime and at wake time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange die Übergänge in die Schlafphase und aus ihr heraus dauern; sie enden zur Schlafenszeit und zur Aufwachzeit.</translation>
     </message>
     <message>
         <source>How much blue light the screen gives off by day and by night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel Blaulicht der Bildschirm bei Tag und bei Nacht abgibt.</translation>
     </message>
     <message>
         <source>How much earlier night and day begin at full moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um wie viel früher Nacht und Tag bei Vollmond beginnen.</translation>
     </message>
     <message>
         <source>How much earlier night and day begin at new moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um wie viel früher Nacht und Tag bei Neumond beginnen.</translation>
     </message>
     <message>
         <source>How often a running Kavo looks again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie oft Kavo im laufenden Betrieb erneut nachsieht.</translation>
     </message>
     <message>
         <source>How slowly the colours change between day, night and sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie langsam die Farben zwischen Tag, Nacht und Schlaf wechseln.</translation>
     </message>
     <message>
         <source>How the system smooths the edges of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie das System die Kanten von Schrift glättet.</translation>
     </message>
     <message>
         <source>Invert colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben invertieren</translation>
     </message>
     <message>
         <source>Kavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo</translation>
     </message>
     <message>
         <source>Kavo can look for a new version and tell you when one is out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo kann nach einer neuen Version suchen und Ihnen Bescheid geben, sobald eine erschienen ist.</translation>
     </message>
     <message>
         <source>Kavo follows the sun at your location. Without a location of your own it looks one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo folgt der Sonne an Ihrem Standort. Ist kein eigener Standort angegeben, ermittelt Kavo ihn selbst.</translation>
     </message>
     <message>
         <source>Kavo made some changes on your system and needs to relaunch for them to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo hat Änderungen an Ihrem System vorgenommen und muss neu gestartet werden, damit sie wirksam werden.</translation>
     </message>
     <message>
         <source>Kavo made some changes on your system and restart is needed for changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo hat Änderungen an Ihrem System vorgenommen. Damit sie wirksam werden, muss der Computer neu gestartet werden.</translation>
     </message>
     <message>
         <source>Kavo takes care of your eyes: kinder colours at night and reminders to rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo schont Ihre Augen: sanftere Farben in der Nacht und Erinnerungen an Pausen.</translation>
     </message>
     <message>
         <source>Kavo&apos;s version, your system and desktop, and every setting. Click the text to copy it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavos Version, Ihr System und Desktop sowie alle Einstellungen. Klicken Sie auf den Text, um ihn zu kopieren.</translation>
     </message>
     <message>
         <source>Keep the night brightness all the time instead of following the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer die Nachthelligkeit verwenden, statt der Sonne zu folgen.</translation>
     </message>
     <message>
         <source>Keep the night value all the time instead of following the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer den Nachtwert verwenden, statt der Sonne zu folgen.</translation>
     </message>
     <message>
         <source>Keeps Kavo light while it waits in the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält Kavo schlank, während es im Hintergrund wartet.</translation>
     </message>
     <message>
         <source>Key presses count as presence: the break timer stops after about 20 minutes without them and starts again when you are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastendrücke gelten als Anwesenheit: Der Pausentimer hält nach etwa 20 Minuten ohne Tastendruck an und läuft wieder an, sobald Sie zurück sind.</translation>
     </message>
     <message>
         <source>Keyboard inactivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur-Inaktivität</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad:</translation>
     </message>
     <message>
         <source>Leading Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitfarbe</translation>
     </message>
     <message>
         <source>Let Kavo set the frequency above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo die obige Frequenz einstellen lassen.</translation>
     </message>
     <message>
         <source>Let Kavo tell you when a new version is out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo meldet sich, wenn eine neue Version erschienen ist.</translation>
     </message>
     <message>
         <source>Linear</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear</translation>
     </message>
     <message>
         <source>Linear Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear Blau</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad:</translation>
     </message>
     <message>
         <source>Look for a new version when Kavo starts, and then regularly. Saved with the other settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start von Kavo und danach regelmäßig nach einer neuen Version suchen. Wird mit den anderen Einstellungen gespeichert.</translation>
     </message>
     <message>
         <source>Look now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt nachsehen</translation>
     </message>
     <message>
         <source>Magmus</source>
-        <translation type="unfinished"></translation>
+        <translation>Magmus</translation>
     </message>
     <message>
         <source>Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmlupe</translation>
     </message>
     <message>
         <source>Manage monitors</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitore verwalten</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Manual Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Helligkeit</translation>
     </message>
     <message>
         <source>Manual blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelles Blaulicht</translation>
     </message>
     <message>
         <source>Manual color settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Farbeinstellungen</translation>
     </message>
     <message>
         <source>Manual location</source>
-        <translation type="unfinished"></translation>
+        <translation>Manueller Standort</translation>
     </message>
     <message>
         <source>Manual night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Nachtdauer</translation>
     </message>
     <message>
         <source>Many screens dim their backlight by switching it on and off very fast (PWM). A higher frequency flickers less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Viele Bildschirme dimmen ihre Hintergrundbeleuchtung, indem sie sie sehr schnell ein- und ausschalten (PWM). Eine höhere Frequenz flimmert weniger.</translation>
     </message>
     <message>
         <source>Max Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstfrequenz</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Monitor 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 1</translation>
     </message>
     <message>
         <source>Monitor 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 2</translation>
     </message>
     <message>
         <source>Monitor 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 3</translation>
     </message>
     <message>
         <source>Monitor 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 4</translation>
     </message>
     <message>
         <source>Monitor 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 5</translation>
     </message>
     <message>
         <source>Monitor 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 6</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond</translation>
     </message>
     <message>
         <source>Mouse inactivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus-Inaktivität</translation>
     </message>
     <message>
         <source>Mouse movement counts as presence: the break timer stops after about 20 minutes without it and starts again when you are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mausbewegungen gelten als Anwesenheit: Der Pausentimer hält nach etwa 20 Minuten ohne Bewegung an und läuft wieder an, sobald Sie zurück sind.</translation>
     </message>
     <message>
         <source>Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>Mutes or strengthens the colours of the whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämpft oder verstärkt die Farben des ganzen Bildschirms.</translation>
     </message>
     <message>
         <source>Negative Grayclased Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Negative Graustufen in Rot</translation>
     </message>
     <message>
         <source>Negative Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Negative Graustufen</translation>
     </message>
     <message>
         <source>Negative Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatives Sepia</translation>
     </message>
     <message>
         <source>New Moon offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neumondversatz:</translation>
     </message>
     <message>
         <source>News, help and the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten, Hilfe und die neueste Version.</translation>
     </message>
     <message>
         <source>Night Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachthelligkeit</translation>
     </message>
     <message>
         <source>Night Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtlicht</translation>
     </message>
     <message>
         <source>Night Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachttemperatur</translation>
     </message>
     <message>
         <source>Night Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtübergang:</translation>
     </message>
     <message>
         <source>Night ends at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacht endet um:</translation>
     </message>
     <message>
         <source>Night starts at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacht beginnt um:</translation>
     </message>
     <message>
         <source>No smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Glättung</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Noted in the transition times below; the sun schedule itself follows your system&apos;s time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird in den Übergangszeiten unten vermerkt; der Sonnenzeitplan selbst folgt der Zeitzone Ihres Systems.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Olaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Olaf</translation>
     </message>
     <message>
         <source>Old Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Altes Foto</translation>
     </message>
     <message>
         <source>Open or close</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen oder schließen</translation>
     </message>
     <message>
         <source>Open website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website öffnen</translation>
     </message>
     <message>
         <source>Optimize UI Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberflächenaufbau optimieren</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Overlay</translation>
     </message>
     <message>
         <source>PWM Control</source>
-        <translation type="unfinished"></translation>
+        <translation>PWM-Steuerung</translation>
     </message>
     <message>
         <source>PWM Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>PWM-Frequenz</translation>
     </message>
     <message>
         <source>PWM control</source>
-        <translation type="unfinished"></translation>
+        <translation>PWM-Steuerung</translation>
     </message>
     <message>
         <source>Pause Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Übergang beim Pausieren:</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausiert</translation>
     </message>
     <message>
         <source>Per Monitor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen pro Monitor</translation>
     </message>
     <message>
         <source>Preview 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>24-Stunden-Vorschau</translation>
     </message>
     <message>
         <source>Productive</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktiv</translation>
     </message>
     <message>
         <source>Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmieren</translation>
     </message>
     <message>
         <source>Protanomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Protanomalie</translation>
     </message>
     <message>
         <source>Protanopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Protanopie</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Relaunch is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Neustart von Kavo nötig</translation>
     </message>
     <message>
         <source>Relaunch now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt neu starten</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Restart is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Neustart des Computers nötig</translation>
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt neu starten</translation>
     </message>
     <message>
         <source>Revert colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben wiederherstellen</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung</translation>
     </message>
     <message>
         <source>Save and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und schließen</translation>
     </message>
     <message>
         <source>Save changes when the window closes. Without it, closing the window brings back the saved settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen beim Schließen des Fensters speichern. Andernfalls stellt das Schließen die gespeicherten Einstellungen wieder her.</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm</translation>
     </message>
     <message>
         <source>Screen effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmeffekt</translation>
     </message>
     <message>
         <source>Screen effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmeffekte</translation>
     </message>
     <message>
         <source>Send usage statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Nutzungsstatistiken senden</translation>
     </message>
     <message>
         <source>Sephia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <source>Set the frequency again with every colour update, for screens that lose it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frequenz bei jeder Farbaktualisierung erneut setzen, für Bildschirme, die sie verlieren.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Show changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen anzeigen</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfach</translation>
     </message>
     <message>
         <source>Simple Inversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfache Invertierung</translation>
     </message>
     <message>
         <source>Simple view</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfache Ansicht</translation>
     </message>
     <message>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlaf</translation>
     </message>
     <message>
         <source>Sleep Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlafhelligkeit</translation>
     </message>
     <message>
         <source>Sleep Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlaflicht</translation>
     </message>
     <message>
         <source>Sleep Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlafübergang:</translation>
     </message>
     <message>
         <source>Smart Inversion 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelligente Invertierung 1</translation>
     </message>
     <message>
         <source>Smart Inversion 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelligente Invertierung 2</translation>
     </message>
     <message>
         <source>Smart Inversion 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelligente Invertierung 3</translation>
     </message>
     <message>
         <source>Smart Inversion 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelligente Invertierung 4</translation>
     </message>
     <message>
         <source>Smart Inversion 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelligente Invertierung 5</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Start Kavo on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo automatisch starten</translation>
     </message>
     <message>
         <source>Start Kavo when you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo bei der Anmeldung starten.</translation>
     </message>
     <message>
         <source>Start and end the night by the clock instead of by the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nacht nach der Uhr statt nach der Sonne beginnen und enden lassen.</translation>
     </message>
     <message>
         <source>Steps back until the screen is at its normal size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinert schrittweise, bis der Bildschirm wieder seine normale Größe hat.</translation>
     </message>
     <message>
         <source>Strict</source>
-        <translation type="unfinished"></translation>
+        <translation>Streng</translation>
     </message>
     <message>
         <source>Sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenbrille</translation>
     </message>
     <message>
         <source>Swap Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben tauschen</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>The changes in this version of Kavo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen in dieser Version von Kavo.</translation>
     </message>
     <message>
         <source>The colour temperature of the screen by day and by night, and inverted colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbtemperatur des Bildschirms bei Tag und bei Nacht sowie invertierte Farben.</translation>
     </message>
     <message>
         <source>The colour that stays strongest at warm temperatures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe, die bei warmen Temperaturen am stärksten bleibt.</translation>
     </message>
     <message>
         <source>The filter laid over the whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Filter, der über dem ganzen Bildschirm liegt.</translation>
     </message>
     <message>
         <source>The frequency Kavo sets while PWM Control is on. Ask your screen&apos;s maker which frequencies it supports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frequenz, die Kavo bei eingeschalteter PWM-Steuerung einstellt. Welche Frequenzen Ihr Bildschirm unterstützt, erfahren Sie beim Hersteller.</translation>
     </message>
     <message>
         <source>The highest frequency the slider offers, in hertz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die höchste Frequenz, die der Schieberegler anbietet, in Hertz.</translation>
     </message>
     <message>
         <source>The language of Kavo&apos;s windows, menus and messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache von Kavos Fenstern, Menüs und Meldungen.</translation>
     </message>
     <message>
         <source>The moon moves the sun schedule: night and day begin earlier by an offset that goes from the new moon value to the full moon value as the moon fills.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mond verschiebt den Sonnenzeitplan: Nacht und Tag beginnen um einen Versatz früher, der mit zunehmendem Mond vom Neumondwert zum Vollmondwert übergeht.</translation>
     </message>
     <message>
         <source>The sleep period ends here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier endet die Schlafphase.</translation>
     </message>
     <message>
         <source>The sleep period starts here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier beginnt die Schlafphase.</translation>
     </message>
     <message>
         <source>The table of colours Kavo follows from warm to cold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbtabelle, der Kavo von warm bis kalt folgt.</translation>
     </message>
     <message>
         <source>This screen offers Kavo no PWM control: the companion program kavo_get_pwm_frequency is missing or reports no frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Bildschirm bietet Kavo keine PWM-Steuerung: Das Hilfsprogramm kavo_get_pwm_frequency fehlt oder meldet keine Frequenz.</translation>
     </message>
     <message>
         <source>Time zone offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonenversatz:</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Übergang</translation>
     </message>
     <message>
         <source>Tritanomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Tritanomalie</translation>
     </message>
     <message>
         <source>Tritanopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Tritanopie</translation>
     </message>
     <message>
         <source>Turn the chosen filter on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gewählten Filter ein- oder ausschalten.</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Update continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Ständig aktualisieren</translation>
     </message>
     <message>
         <source>Use Advanced Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Einstellungen verwenden</translation>
     </message>
     <message>
         <source>Use Gamma Fixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma-Fixer verwenden</translation>
     </message>
     <message>
         <source>Use software mouse cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Software-Mauszeiger verwenden</translation>
     </message>
     <message>
         <source>Use the coordinates below instead of the looked-up location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Koordinaten unten statt des ermittelten Standorts verwenden.</translation>
     </message>
     <message>
         <source>Use the sleep colours between bedtime and wake time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen Schlafenszeit und Aufwachzeit die Schlaffarben verwenden.</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Wake time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufwachzeit:</translation>
     </message>
     <message>
         <source>Warmer, dimmer colours for the hours before you go to bed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmere, gedämpftere Farben für die Stunden vor dem Schlafengehen.</translation>
     </message>
     <message>
         <source>Washout 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verblasst 1</translation>
     </message>
     <message>
         <source>Washout 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verblasst 2</translation>
     </message>
     <message>
         <source>Washout 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Verblasst 3</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>What is new</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten</translation>
     </message>
     <message>
         <source>What to send with a request for help. Nothing leaves your computer unless you send it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Sie einer Bitte um Hilfe beifügen können. Nichts verlässt Ihren Computer, solange Sie es nicht selbst senden.</translation>
     </message>
     <message>
         <source>Where Kavo computes sunrise and sunset for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ort, für den Kavo Sonnenaufgang und Sonnenuntergang berechnet.</translation>
     </message>
     <message>
         <source>Where the desktop decides font smoothing itself, this choice has no effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo der Desktop die Schriftglättung selbst bestimmt, hat diese Auswahl keine Wirkung.</translation>
     </message>
     <message>
         <source>Which pages and windows you open, each time under a new random number, never your name or address. Only when this build of Kavo names a statistics address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Seiten und Fenster Sie öffnen, jedes Mal unter einer neuen Zufallsnummer, nie Ihr Name oder Ihre Adresse. Nur wenn dieser Kavo-Build eine Statistikadresse nennt.</translation>
     </message>
     <message>
         <source>Zoom In:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern:</translation>
     </message>
     <message>
         <source>Zoom Out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern:</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Zooms the whole screen around the mouse pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößert den ganzen Bildschirm rund um den Mauszeiger.</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgeblendet</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>pro Minute</translation>
     </message>
     <message>
         <source>rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>angezeigt</translation>
     </message>
     <message>
         <source>until</source>
-        <translation type="unfinished"></translation>
+        <translation>bis zur</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>A minute of exercises, shown step by step in the corner of your screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Minute Übungen, Schritt für Schritt in der Bildschirmecke gezeigt.</translation>
     </message>
     <message>
         <source>A program in front gets colours of its own: a film brighter, a reader warmer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Programm im Vordergrund erhält eigene Farben: hellere für einen Film, wärmere zum Lesen.</translation>
     </message>
     <message>
         <source>A short tone in the last seconds before a rest and before work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein kurzer Ton in den letzten Sekunden vor einer Pause und vor der Arbeit.</translation>
     </message>
     <message>
         <source>A small window in the corner of the screen with the count and the camera picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein kleines Fenster in der Bildschirmecke mit der Zählung und dem Kamerabild.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen</translation>
     </message>
     <message>
         <source>Artificial intelligence (AI)</source>
-        <translation type="unfinished"></translation>
+        <translation>Künstliche Intelligenz (KI)</translation>
     </message>
     <message>
         <source>Auto clicker</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoklicker</translation>
     </message>
     <message>
         <source>Auto close rest screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausenbildschirm automatisch schließen</translation>
     </message>
     <message>
         <source>Automatic brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Helligkeit</translation>
     </message>
     <message>
         <source>Back exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückenübungen</translation>
     </message>
     <message>
         <source>Blink detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Blinzelerkennung</translation>
     </message>
     <message>
         <source>Blink screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Blinzelanzeige</translation>
     </message>
     <message>
         <source>Break every</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause alle</translation>
     </message>
     <message>
         <source>Break is coming in </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pause beginnt in </translation>
     </message>
     <message>
         <source>Breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausen</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <source>Clicking</source>
-        <translation type="unfinished"></translation>
+        <translation>Klickt</translation>
     </message>
     <message>
         <source>Clicks the left mouse button where the pointer is, again and again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klickt immer wieder mit der linken Maustaste an der Stelle des Mauszeigers.</translation>
     </message>
     <message>
         <source>Color pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben pausieren</translation>
     </message>
     <message>
         <source>Color triggers</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbauslöser</translation>
     </message>
     <message>
         <source>Colour changes pause while one of these programs shows: for drawing, photos and films.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbänderungen pausieren, solange eines dieser Programme zu sehen ist: für Zeichnungen, Fotos und Filme.</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortfahren</translation>
     </message>
     <message>
         <source>Continue when you are ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahren Sie fort, wenn Sie bereit sind.</translation>
     </message>
     <message>
         <source>Count your blinks per minute. Staring at a screen, people blink less; the count reminds you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählt, wie oft Sie pro Minute blinzeln. Wer auf einen Bildschirm starrt, blinzelt seltener; die Zählung erinnert Sie daran.</translation>
     </message>
     <message>
         <source>Ctrl+Alt+Shift+F10 resets every setting, Ctrl+Alt+Shift+F11 quits Kavo and Ctrl+Alt+Shift+F12 resets the colours, whatever the shortcuts above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Alt+Shift+F10 setzt alle Einstellungen zurück, Ctrl+Alt+Shift+F11 beendet Kavo und Ctrl+Alt+Shift+F12 setzt die Farben zurück, unabhängig von den Tastenkürzeln oben.</translation>
     </message>
     <message>
         <source>Decrease brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit verringern</translation>
     </message>
     <message>
         <source>Decrease temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur verringern</translation>
     </message>
     <message>
         <source>Dim the screen a little while it shows bright content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Bildschirm etwas abdunkeln, solange er helle Inhalte zeigt.</translation>
     </message>
     <message>
         <source>End screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm-Overlay beenden</translation>
     </message>
     <message>
         <source>Exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungen</translation>
     </message>
     <message>
         <source>Eye exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Augenübungen</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion</translation>
     </message>
     <message>
         <source>Fullscreen apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildanwendungen</translation>
     </message>
     <message>
         <source>Have a rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause machen</translation>
     </message>
     <message>
         <source>In front now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt im Vordergrund</translation>
     </message>
     <message>
         <source>Incoming break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause steht bevor</translation>
     </message>
     <message>
         <source>Increase brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit erhöhen</translation>
     </message>
     <message>
         <source>Increase temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur erhöhen</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren</translation>
     </message>
     <message>
         <source>Invert the colours while the screen shows mostly bright content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farben invertieren, solange der Bildschirm überwiegend helle Inhalte zeigt.</translation>
     </message>
     <message>
         <source>Kavo adjusts the screen to the room and to what it shows. Camera pictures and screenshots are measured and let go: they are never saved or sent anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo passt den Bildschirm an den Raum und an seine Inhalte an. Kamerabilder und Bildschirmfotos werden nur gemessen und gleich wieder verworfen; gespeichert oder gesendet werden sie nie.</translation>
     </message>
     <message>
         <source>Kavo listens to its shortcuts in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo reagiert in jedem Programm auf seine Tastenkürzel.</translation>
     </message>
     <message>
         <source>Kavo reminds you to rest your eyes: a short rest after every stretch of work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo erinnert Sie daran, Ihren Augen Ruhe zu gönnen: eine kurze Pause nach jedem Arbeitsabschnitt.</translation>
     </message>
     <message>
         <source>Kavo version</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo-Version</translation>
     </message>
     <message>
         <source>Keep the screen as bright as the room around it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Bildschirm so hell halten wie den Raum um ihn herum.</translation>
     </message>
     <message>
         <source>Key combinations that reach Kavo from every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkombinationen, die Kavo aus jedem Programm heraus erreichen.</translation>
     </message>
     <message>
         <source>Lite</source>
-        <translation type="unfinished"></translation>
+        <translation>Leicht</translation>
     </message>
     <message>
         <source>Lite is a plain dark veil with the time left. Simple and Standard are full pages; Standard adds the clock and an idea for your rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leicht ist ein schlichter dunkler Schleier mit der verbleibenden Zeit. Einfach und Standard sind ganze Seiten; Standard zeigt zusätzlich die Uhr und eine Idee für Ihre Pause.</translation>
     </message>
     <message>
         <source>Look away from the screen and let your eyes relax.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schauen Sie vom Bildschirm weg und lassen Sie Ihre Augen entspannen.</translation>
     </message>
     <message>
         <source>Look far, roll and blink: eyes that focus on a screen all day need it most.</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Ferne schauen, Augen rollen und blinzeln: Augen, die den ganzen Tag auf einen Bildschirm blicken, brauchen das am meisten.</translation>
     </message>
     <message>
         <source>Manual or automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell oder automatisch</translation>
     </message>
     <message>
         <source>Match brightness to lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit an die Beleuchtung anpassen</translation>
     </message>
     <message>
         <source>Milliseconds between two clicks, at least 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Millisekunden zwischen zwei Klicks, mindestens 10.</translation>
     </message>
     <message>
         <source>Minutes of work, then seconds of rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten Arbeit, dann Sekunden Pause.</translation>
     </message>
     <message>
         <source>Mouse pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauszeiger pausieren</translation>
     </message>
     <message>
         <source>Neck exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Nackenübungen</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Normal rests can be skipped, strict ones cannot. Productive shows a small countdown instead of covering the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale Pausen lassen sich überspringen, strenge nicht. Produktiv zeigt einen kleinen Countdown, statt den Bildschirm zu verdecken.</translation>
     </message>
     <message>
         <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Programm pro Zeile, mit seinem Prozessnamen (gimp, blender). Schreiben Sie fullscreen hinter einen Namen, um nur zu pausieren, solange das Programm den Bildschirm füllt.</translation>
     </message>
     <message>
         <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Programm pro Zeile, genau mit seinem Prozessnamen (steam, supertux2).</translation>
     </message>
     <message>
         <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Programm pro Zeile, genau mit seinem Prozessnamen (vlc, mpv).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Programm pro Zeile: Name = Temperatur Helligkeit, zum Beispiel vlc = 6500 120. Temperatur 0 bis 10000 K, Helligkeit 10 bis 150 %.</translation>
     </message>
     <message>
         <source>Pause colour changes while a listed program shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbänderungen pausieren, solange ein aufgeführtes Programm zu sehen ist.</translation>
     </message>
     <message>
         <source>Pause colour changes while any program fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbänderungen pausieren, solange irgendein Programm den Bildschirm füllt.</translation>
     </message>
     <message>
         <source>Pause or resume Kavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo anhalten oder fortsetzen</translation>
     </message>
     <message>
         <source>Pause or resume the timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer anhalten oder fortsetzen</translation>
     </message>
     <message>
         <source>Postpone</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben</translation>
     </message>
     <message>
         <source>Postpone duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufschub</translation>
     </message>
     <message>
         <source>Press the new combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kombination drücken</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Programs and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme und Farben</translation>
     </message>
     <message>
         <source>Quit Kavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo beenden</translation>
     </message>
     <message>
         <source>Rest screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausenbildschirm</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Screen effects on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmeffekte ein/aus</translation>
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensoren</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Slow turns and tilts for a neck that held one position too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsames Drehen und Neigen für einen Nacken, der zu lange in einer Haltung war.</translation>
     </message>
     <message>
         <source>Smart brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelligente Helligkeit</translation>
     </message>
     <message>
         <source>Smart inversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelligente Invertierung</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Start a break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause starten</translation>
     </message>
     <message>
         <source>Start screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm-Overlay starten</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>Stop it here, from the tray menu or by quitting Kavo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen Sie ihn hier, über das Menü im Infobereich oder durch Beenden von Kavo.</translation>
     </message>
     <message>
         <source>Stop the break timer while a listed program shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Pausentimer anhalten, solange ein aufgeführtes Programm zu sehen ist.</translation>
     </message>
     <message>
         <source>Stop the break timer while any program fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Pausentimer anhalten, solange irgendein Programm den Bildschirm füllt.</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestoppt</translation>
     </message>
     <message>
         <source>Stretches you can do standing beside your desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dehnübungen, die Sie im Stehen neben Ihrem Schreibtisch machen können.</translation>
     </message>
     <message>
         <source>Switch the software cursor off while a listed program shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Software-Mauszeiger ausschalten, solange ein aufgeführtes Programm zu sehen ist.</translation>
     </message>
     <message>
         <source>Switch the software cursor off while any program fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Software-Mauszeiger ausschalten, solange irgendein Programm den Bildschirm füllt.</translation>
     </message>
     <message>
         <source>Ten seconds before a rest Kavo offers to move it by this many minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehn Sekunden vor einer Pause bietet Kavo an, sie um so viele Minuten zu verschieben.</translation>
     </message>
     <message>
         <source>The break timer stops while one of these programs shows: films, presentations, calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pausentimer hält an, solange eines dieser Programme zu sehen ist: Filme, Präsentationen, Anrufe.</translation>
     </message>
     <message>
         <source>The camera measures the room light and the brightness follows it, a little every second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kamera misst das Raumlicht, und die Helligkeit folgt ihm, jede Sekunde ein wenig.</translation>
     </message>
     <message>
         <source>The program you are using, as the lists name it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm, das Sie gerade verwenden, so benannt wie in den Listen.</translation>
     </message>
     <message>
         <source>The rest is over</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pause ist vorbei</translation>
     </message>
     <message>
         <source>The software cursor goes while one of these programs shows: games draw their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Software-Mauszeiger verschwindet, solange eines dieser Programme zu sehen ist: Spiele zeichnen ihren eigenen.</translation>
     </message>
     <message>
         <source>This is a strict rest: it ends by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist eine strenge Pause, die von selbst endet.</translation>
     </message>
     <message>
         <source>Time for a rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit für eine Pause</translation>
     </message>
     <message>
         <source>Timer pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer pausieren</translation>
     </message>
     <message>
         <source>Timer type</source>
-        <translation type="unfinished"></translation>
+        <translation>Timertyp</translation>
     </message>
     <message>
         <source>Use sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne verwenden</translation>
     </message>
     <message>
         <source>Use the colours of the list while a listed program is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farben aus der Liste verwenden, solange ein aufgeführtes Programm im Vordergrund ist.</translation>
     </message>
     <message>
         <source>Use the first camera for the room light and the blink count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Kamera für Raumlicht und Blinzelzählung verwenden.</translation>
     </message>
     <message>
         <source>What covers your monitors during a rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Ihre Monitore während einer Pause bedeckt.</translation>
     </message>
     <message>
         <source>What the shortcut does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was das Tastenkürzel bewirkt.</translation>
     </message>
     <message>
         <source>When the rest is over, work starts at once. Without it the rest screen waits for you to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach der Pause geht die Arbeit sofort weiter. Andernfalls wartet der Pausenbildschirm, bis Sie fortfahren.</translation>
     </message>
     <message>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeit</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Sek.</translation>
     </message>
     <message>
         <source>until rest</source>
-        <translation type="unfinished"></translation>
+        <translation>bis zur Pause</translation>
     </message>
     <message>
         <source> seems wrong. Check the syntax or try with some other hidden feature.</source>
-        <translation type="unfinished"></translation>
+        <translation> scheint falsch zu sein. Prüfen Sie die Schreibweise oder versuchen Sie eine andere versteckte Funktion.</translation>
     </message>
     <message>
         <source>%b is enable or disable, %d a whole number, %f a number, %s a word. Click a spell to copy it into the input.</source>
-        <translation type="unfinished"></translation>
+        <translation>%b steht für enable oder disable, %d für eine ganze Zahl, %f für eine Zahl, %s für ein Wort. Klicken Sie auf einen Zauberspruch, um ihn ins Eingabefeld zu kopieren.</translation>
     </message>
     <message>
         <source>Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren</translation>
     </message>
     <message>
         <source>Click again to reset every setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut klicken, um alle Einstellungen zurückzusetzen</translation>
     </message>
     <message>
         <source>Enter your spell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Zauberspruch:</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckte Funktionen</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Kavo is switching to </source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo stellt den Typ auf </translation>
     </message>
     <message>
         <source>Kavo will apply color changes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ändert die Farben auf</translation>
     </message>
     <message>
         <source>Kavo will not apply color changes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ändert die Farben nicht auf</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Move your settings to another computer, or keep a copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragen Sie Ihre Einstellungen auf einen anderen Computer oder bewahren Sie eine Kopie auf.</translation>
     </message>
     <message>
         <source>Reset to defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Standardwerte zurücksetzen</translation>
     </message>
     <message>
         <source>Settings exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen exportiert</translation>
     </message>
     <message>
         <source>Settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsdatei</translation>
     </message>
     <message>
         <source>Spells</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaubersprüche</translation>
     </message>
     <message>
         <source>Spells change settings that have no control on the pages. The same spells work from the command line: kavo &quot;type dark&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaubersprüche ändern Einstellungen, für die es auf den Seiten kein Bedienelement gibt. Dieselben Zaubersprüche funktionieren auch auf der Kommandozeile: kavo &quot;type dark&quot;.</translation>
     </message>
     <message>
         <source>The spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zauberspruch</translation>
     </message>
     <message>
         <source>Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit „help“ sehen Sie die Liste aller versteckten Funktionen :)</translation>
     </message>
     <message>
         <source>disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>deaktiviert</translation>
     </message>
     <message>
         <source>enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>aktiviert</translation>
     </message>
     <message>
         <source>succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>wurde ausgeführt</translation>
     </message>
     <message>
         <source>type</source>
-        <translation type="unfinished"></translation>
+        <translation>um</translation>
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
@@ -2093,94 +2093,94 @@
     <name>TrayIcon</name>
     <message>
         <source>&amp;Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzerdefiniert</translation>
     </message>
     <message>
         <source>&amp;Health</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gesundheit</translation>
     </message>
     <message>
         <source>&amp;Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schlaf</translation>
     </message>
     <message>
         <source>&amp;Gaming</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;aming</translation>
     </message>
     <message>
         <source>&amp;Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>&amp;Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programmieren</translation>
     </message>
     <message>
         <source>&amp;Biohacker</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;iohacker</translation>
     </message>
     <message>
         <source>&amp;Sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonn&amp;enbrille</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dunkel</translation>
     </message>
     <message>
         <source>&amp;Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Film</translation>
     </message>
     <message>
         <source>&amp;Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Overlay</translation>
     </message>
     <message>
         <source>Color pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben pausieren</translation>
     </message>
     <message>
         <source>Timer pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer pausieren</translation>
     </message>
     <message>
         <source>Mouse pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauszeiger pausieren</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>&amp;Change mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus &amp;wechseln</translation>
     </message>
     <message>
         <source>&amp;Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatisch</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuell</translation>
     </message>
     <message>
         <source>&amp;Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausiert</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
     <name>message_box</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -5,1936 +5,1936 @@
     <name>App</name>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
     <message>
         <source>What is new</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades</translation>
     </message>
     <message>
         <source>This build of Kavo names no page with its changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta compilación de Kavo no indica ninguna página con sus cambios.</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web</translation>
     </message>
     <message>
         <source>This build of Kavo names no website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta compilación de Kavo no indica ningún sitio web.</translation>
     </message>
     <message>
         <source>This desktop cannot draw the mouse cursor in software: the cursor stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no puede dibujar el cursor del ratón por software: el cursor se queda como está.</translation>
     </message>
 </context>
 <context>
     <name>ColorTriggers</name>
     <message>
         <source>Line %1 is not &quot;program = temperature brightness&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 no tiene la forma «programa = temperatura brillo»: %2</translation>
     </message>
 </context>
 <context>
     <name>Cyclops</name>
     <message>
         <source>Restart your PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicia tu PC</translation>
     </message>
     <message>
         <source>Kavo made a small change to enable lower values. You need to restart your PC once to unlock full functionality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ha hecho un pequeño cambio para permitir valores más bajos. Reinicia tu PC una vez para desbloquear todas las funciones.</translation>
     </message>
     <message>
         <source>Some functionality is limited, because you need to Restart your PC. You are using High-level Color API right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunas funciones están limitadas porque tienes que reiniciar tu PC. Ahora mismo se usa la API de color de alto nivel.</translation>
     </message>
 </context>
 <context>
     <name>DebugConsoleWindow</name>
     <message>
         <source>Copy all</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar todo</translation>
     </message>
 </context>
 <context>
     <name>DebugInfo</name>
     <message>
         <source>CLICK TO COPY THE TEXT TO CLIPBOARD</source>
-        <translation type="unfinished"></translation>
+        <translation>HAZ CLIC PARA COPIAR EL TEXTO AL PORTAPAPELES</translation>
     </message>
 </context>
 <context>
     <name>MagnificationApi</name>
     <message>
         <source>Kavo Color Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectos de color de Kavo</translation>
     </message>
     <message>
         <source>Failed to initialize color effects.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron inicializar los efectos de color.</translation>
     </message>
 </context>
 <context>
     <name>MainScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulario</translation>
     </message>
 </context>
 <context>
     <name>RestTimer</name>
     <message>
         <source>reminds you that a big rest will occur in</source>
-        <translation type="unfinished"></translation>
+        <translation>te recuerda que el descanso largo empieza en</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>reminds you that a big rest will occur in 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>te recuerda que el descanso largo empieza en 30 segundos</translation>
     </message>
 </context>
 <context>
     <name>ScheduleText</name>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
 </context>
 <context>
     <name>TaskbarButton</name>
     <message>
         <source>Work/Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo/Descanso</translation>
     </message>
     <message>
         <source>Reset timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar temporizador</translation>
     </message>
     <message>
         <source>Pause/Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar/Reanudar</translation>
     </message>
     <message>
         <source>Timer paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador en pausa</translation>
     </message>
     <message>
         <source> until work</source>
-        <translation type="unfinished"></translation>
+        <translation> para volver al trabajo</translation>
     </message>
     <message>
         <source> until rest</source>
-        <translation type="unfinished"></translation>
+        <translation> para el descanso</translation>
     </message>
 </context>
 <context>
     <name>TransitionTimesInfo</name>
     <message>
         <source>CLICK TO COPY THE TEXT TO CLIPBOARD</source>
-        <translation type="unfinished"></translation>
+        <translation>HAZ CLIC PARA COPIAR EL TEXTO AL PORTAPAPELES</translation>
     </message>
     <message>
         <source>Detected current Clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora actual detectada</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora local</translation>
     </message>
     <message>
         <source>UTC time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora UTC</translation>
     </message>
     <message>
         <source>Day start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio del día</translation>
     </message>
     <message>
         <source>Day transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de la transición al día</translation>
     </message>
     <message>
         <source>Day transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la transición al día</translation>
     </message>
     <message>
         <source>Day end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del día</translation>
     </message>
     <message>
         <source>Night start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de la noche</translation>
     </message>
     <message>
         <source>Night transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de la transición a la noche</translation>
     </message>
     <message>
         <source>Night transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la transición a la noche</translation>
     </message>
     <message>
         <source>Night end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la noche</translation>
     </message>
     <message>
         <source>Day duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración del día</translation>
     </message>
     <message>
         <source>Day transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la transición al día</translation>
     </message>
     <message>
         <source>Night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la noche</translation>
     </message>
     <message>
         <source>Night transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la transición a la noche</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Custom Time zone offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase horario personalizado</translation>
     </message>
     <message>
         <source>Sunrise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida del sol</translation>
     </message>
     <message>
         <source>Sunset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta del sol</translation>
     </message>
     <message>
         <source>New moon offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase de luna nueva</translation>
     </message>
     <message>
         <source>Full moon offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase de luna llena</translation>
     </message>
     <message>
         <source>Current moon offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase lunar actual</translation>
     </message>
     <message>
         <source>Bedtime</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de dormir</translation>
     </message>
     <message>
         <source>Bedtime transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de la transición a la hora de dormir</translation>
     </message>
     <message>
         <source>Bedtime transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la transición a la hora de dormir</translation>
     </message>
     <message>
         <source>Bedtime end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del periodo de sueño</translation>
     </message>
     <message>
         <source>Wake time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de despertar</translation>
     </message>
     <message>
         <source>Wake time transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de la transición a la hora de despertar</translation>
     </message>
     <message>
         <source>Wake time transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la transición a la hora de despertar</translation>
     </message>
     <message>
         <source>Wake time end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del periodo de vigilia</translation>
     </message>
     <message>
         <source>Sleep duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración del sueño</translation>
     </message>
     <message>
         <source>Sleep transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la transición de sueño</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>Use Automatic Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar ubicación automática</translation>
     </message>
     <message>
         <source>Use Manual Night Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar duración manual de la noche</translation>
     </message>
 </context>
 <context>
     <name>Translator</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando…</translation>
     </message>
     <message>
         <source>Location unknown: set it by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación desconocida: indícala a mano</translation>
     </message>
     <message>
         <source>New version available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva versión disponible</translation>
     </message>
     <message>
         <source>Kavo %1 is available</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo %1 está disponible</translation>
     </message>
     <message>
         <source>This build of Kavo names no update server</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta compilación de Kavo no indica ningún servidor de actualizaciones</translation>
     </message>
     <message>
         <source>No answer from the update server</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de actualizaciones no responde</translation>
     </message>
     <message>
         <source>The update server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la respuesta del servidor de actualizaciones</translation>
     </message>
     <message>
         <source>Kavo is up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo está actualizado</translation>
     </message>
     <message>
         <source>100 % leaves colours as they are; 0 % is grey.</source>
-        <translation type="unfinished"></translation>
+        <translation>100 % deja los colores como están; 0 % es gris.</translation>
     </message>
     <message>
         <source>A cursor drawn in software takes on the screen colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cursor dibujado por software adopta los colores de la pantalla.</translation>
     </message>
     <message>
         <source>A window with Kavo&apos;s log as it is written. Click again to close it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ventana con el registro de Kavo a medida que se escribe. Vuelve a hacer clic para cerrarla.</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Achromatomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Acromatomalía</translation>
     </message>
     <message>
         <source>Achromatopsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Acromatopsia</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzado</translation>
     </message>
     <message>
         <source>Allows values from 0 K (deep red) to 10000 K (cold blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>Permite valores de 0 K (rojo intenso) a 10000 K (azul frío).</translation>
     </message>
     <message>
         <source>Allows values from 10 % to 150 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permite valores del 10 % al 150 %.</translation>
     </message>
     <message>
         <source>Apply the saturation above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar la saturación de arriba.</translation>
     </message>
     <message>
         <source>Ask the update server once, whatever the settings above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultar una vez el servidor de actualizaciones, sea cual sea la configuración de arriba.</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Automatic Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizaciones automáticas</translation>
     </message>
     <message>
         <source>Autosave settings changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cambios automáticamente</translation>
     </message>
     <message>
         <source>Bedtime:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de dormir:</translation>
     </message>
     <message>
         <source>Biohacker</source>
-        <translation type="unfinished"></translation>
+        <translation>Biohacker</translation>
     </message>
     <message>
         <source>Block keyboard on strict mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear el teclado en modo estricto</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz azul</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>Brightness after sunset. A dimmer screen strains the eyes less in a dark room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo tras la puesta del sol. En una habitación oscura, una pantalla más tenue cansa menos la vista.</translation>
     </message>
     <message>
         <source>Brightness in daylight, in percent of the full screen brightness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo durante el día, en porcentaje del brillo máximo de la pantalla.</translation>
     </message>
     <message>
         <source>Brightness of the sleep period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo del periodo de sueño.</translation>
     </message>
     <message>
         <source>Build this window only when it is first opened, which saves memory and start-up time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear esta ventana solo la primera vez que se abre, lo que ahorra memoria y tiempo de inicio.</translation>
     </message>
     <message>
         <source>CPU</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Change every new colour ramp a little, so that a display driver that ignores a repeated ramp takes Kavo&apos;s colours again, for instance after a game reset them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar un poco cada nueva rampa de color, para que un controlador gráfico que ignora una rampa repetida vuelva a tomar los colores de Kavo, por ejemplo después de que un juego los haya restablecido.</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones</translation>
     </message>
     <message>
         <source>Check now</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar ahora</translation>
     </message>
     <message>
         <source>Choose pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir páginas</translation>
     </message>
     <message>
         <source>Choose the monitors Kavo changes, and whether each has colours of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige los monitores que cambia Kavo y si cada uno tiene sus propios colores.</translation>
     </message>
     <message>
         <source>ClearType</source>
-        <translation type="unfinished"></translation>
+        <translation>ClearType</translation>
     </message>
     <message>
         <source>ClearType with alternative renderer</source>
-        <translation type="unfinished"></translation>
+        <translation>ClearType con renderizador alternativo</translation>
     </message>
     <message>
         <source>Click to copy the text to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para copiar el texto al portapapeles</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Closing the window hides it instead of minimising it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al cerrar la ventana, se oculta en lugar de minimizarse.</translation>
     </message>
     <message>
         <source>Color Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquema de color</translation>
     </message>
     <message>
         <source>Color Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura de color</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores</translation>
     </message>
     <message>
         <source>Colour temperature after sunset. Warm light in the evening is kinder to your sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura de color tras la puesta del sol. Una luz cálida por la noche cuida tu sueño.</translation>
     </message>
     <message>
         <source>Colour temperature in daylight. 6500 K is neutral; lower values are warmer and hold less blue light.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura de color durante el día. 6500 K es neutro; los valores más bajos son más cálidos y tienen menos luz azul.</translation>
     </message>
     <message>
         <source>Colour temperature of the sleep period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura de color del periodo de sueño.</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Day Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo de día</translation>
     </message>
     <message>
         <source>Day Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz de día</translation>
     </message>
     <message>
         <source>Day Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura de día</translation>
     </message>
     <message>
         <source>Day Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Transición al día:</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuración</translation>
     </message>
     <message>
         <source>Debug console</source>
-        <translation type="unfinished"></translation>
+        <translation>Consola de depuración</translation>
     </message>
     <message>
         <source>Debug information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de depuración</translation>
     </message>
     <message>
         <source>Degrees east; negative in the west.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados este; negativo al oeste.</translation>
     </message>
     <message>
         <source>Degrees north; negative in the south.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados norte; negativo al sur.</translation>
     </message>
     <message>
         <source>Desaturated</source>
-        <translation type="unfinished"></translation>
+        <translation>Desaturado</translation>
     </message>
     <message>
         <source>Deuteranomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuteranomalía</translation>
     </message>
     <message>
         <source>Deuteranopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuteranopía</translation>
     </message>
     <message>
         <source>During strict breaks the keyboard does nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante los descansos estrictos el teclado no responde.</translation>
     </message>
     <message>
         <source>Each step enlarges the screen a little more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada paso amplía la pantalla un poco más.</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada</translation>
     </message>
     <message>
         <source>Every language is named in its own words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada idioma aparece escrito en su propia lengua.</translation>
     </message>
     <message>
         <source>Extended values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores ampliados</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuentes</translation>
     </message>
     <message>
         <source>Fonts type</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizado de fuentes</translation>
     </message>
     <message>
         <source>Full Moon offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase de luna llena:</translation>
     </message>
     <message>
         <source>Full-screen colour filters: grey scales, inversions, sepia and colour-vision filters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtros de color a pantalla completa: escalas de grises, inversiones, sepia y filtros para la visión del color.</translation>
     </message>
     <message>
         <source>GPU</source>
-        <translation type="unfinished"></translation>
+        <translation>GPU</translation>
     </message>
     <message>
         <source>Gaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Juegos</translation>
     </message>
     <message>
         <source>Give every monitor its own temperature and brightness; choose the monitor with the tabs above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar a cada monitor su propia temperatura y brillo; elige el monitor con las pestañas de arriba.</translation>
     </message>
     <message>
         <source>Grayclase Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de grises en rojo</translation>
     </message>
     <message>
         <source>Grayscale 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de grises 1</translation>
     </message>
     <message>
         <source>Grayscale 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de grises 2</translation>
     </message>
     <message>
         <source>Grayscale 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de grises 3</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Groot</source>
-        <translation type="unfinished"></translation>
+        <translation>Groot</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Salud</translation>
     </message>
     <message>
         <source>Hide Taskbar icon on close</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar el icono de la barra de tareas al cerrar</translation>
     </message>
     <message>
         <source>How Kavo fits into your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se integra Kavo en tu escritorio.</translation>
     </message>
     <message>
         <source>How Kavo keeps its colours on the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo mantiene Kavo sus colores en la pantalla.</translation>
     </message>
     <message>
         <source>How Kavo keeps your settings and notices that you are away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo guarda Kavo tu configuración y detecta tu ausencia.</translation>
     </message>
     <message>
         <source>How a colour temperature turns into screen colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo una temperatura de color se convierte en colores de pantalla.</translation>
     </message>
     <message>
         <source>How bright the screen is by day and by night.</source>
-        <translation type="unfinished"></translation>
+        <translation>El brillo de la pantalla de día y de noche.</translation>
     </message>
     <message>
         <source>How long colours glide when Kavo pauses, resumes or changes mode or type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto dura el fundido de colores cuando Kavo se pausa, se reanuda o cambia de modo o de tipo.</translation>
     </message>
     <message>
         <source>How long the change into day takes: centred on sunrise, or ending when the night ends by the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto dura el paso al día: centrado en la salida del sol, o terminando cuando acaba la noche según el reloj.</translation>
     </message>
     <message>
         <source>How long the change into night takes: centred on sunset, or ending when the night starts by the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto dura el paso a la noche: centrado en la puesta del sol, o terminando cuando empieza la noche según el reloj.</translation>
     </message>
     <message>
         <source>How long the changes into and out of the sleep period take; they end at bedtime and at wake time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto duran los pasos hacia el periodo de sueño y desde él; terminan a la hora de dormir y a la hora de despertar.</translation>
     </message>
     <message>
         <source>How much blue light the screen gives off by day and by night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánta luz azul emite la pantalla de día y de noche.</translation>
     </message>
     <message>
         <source>How much earlier night and day begin at full moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto antes empiezan la noche y el día con luna llena.</translation>
     </message>
     <message>
         <source>How much earlier night and day begin at new moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto antes empiezan la noche y el día con luna nueva.</translation>
     </message>
     <message>
         <source>How often a running Kavo looks again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada cuánto vuelve a buscar Kavo mientras está en marcha.</translation>
     </message>
     <message>
         <source>How slowly the colours change between day, night and sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con qué lentitud cambian los colores entre el día, la noche y el sueño.</translation>
     </message>
     <message>
         <source>How the system smooths the edges of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo suaviza el sistema los bordes del texto.</translation>
     </message>
     <message>
         <source>Invert colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir colores</translation>
     </message>
     <message>
         <source>Kavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo</translation>
     </message>
     <message>
         <source>Kavo can look for a new version and tell you when one is out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo puede buscar una nueva versión y avisarte cuando salga.</translation>
     </message>
     <message>
         <source>Kavo follows the sun at your location. Without a location of your own it looks one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo sigue al sol en tu ubicación. Si no indicas una, la averigua por sí mismo.</translation>
     </message>
     <message>
         <source>Kavo made some changes on your system and needs to relaunch for them to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ha hecho cambios en tu sistema y necesita reiniciarse para que surtan efecto.</translation>
     </message>
     <message>
         <source>Kavo made some changes on your system and restart is needed for changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ha hecho cambios en tu sistema y hay que reiniciar el equipo para que surtan efecto.</translation>
     </message>
     <message>
         <source>Kavo takes care of your eyes: kinder colours at night and reminders to rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo cuida tus ojos: colores más suaves por la noche y recordatorios para descansar.</translation>
     </message>
     <message>
         <source>Kavo&apos;s version, your system and desktop, and every setting. Click the text to copy it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión de Kavo, tu sistema y escritorio, y toda la configuración. Haz clic en el texto para copiarlo.</translation>
     </message>
     <message>
         <source>Keep the night brightness all the time instead of following the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener siempre el brillo de noche en lugar de seguir al sol.</translation>
     </message>
     <message>
         <source>Keep the night value all the time instead of following the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener siempre el valor de noche en lugar de seguir al sol.</translation>
     </message>
     <message>
         <source>Keeps Kavo light while it waits in the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantiene Kavo ligero mientras espera en segundo plano.</translation>
     </message>
     <message>
         <source>Key presses count as presence: the break timer stops after about 20 minutes without them and starts again when you are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las pulsaciones de teclas cuentan como presencia: el temporizador de descansos se detiene tras unos 20 minutos sin ellas y vuelve a arrancar cuando regresas.</translation>
     </message>
     <message>
         <source>Keyboard inactivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactividad del teclado</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tarde</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud:</translation>
     </message>
     <message>
         <source>Leading Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color dominante</translation>
     </message>
     <message>
         <source>Let Kavo set the frequency above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar que Kavo aplique la frecuencia de arriba.</translation>
     </message>
     <message>
         <source>Let Kavo tell you when a new version is out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Que Kavo te avise cuando salga una nueva versión.</translation>
     </message>
     <message>
         <source>Linear</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineal</translation>
     </message>
     <message>
         <source>Linear Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineal azul</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud:</translation>
     </message>
     <message>
         <source>Look for a new version when Kavo starts, and then regularly. Saved with the other settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar una nueva versión al iniciar Kavo y después con regularidad. Se guarda con el resto de la configuración.</translation>
     </message>
     <message>
         <source>Look now</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar ahora</translation>
     </message>
     <message>
         <source>Magmus</source>
-        <translation type="unfinished"></translation>
+        <translation>Magmus</translation>
     </message>
     <message>
         <source>Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupa</translation>
     </message>
     <message>
         <source>Manage monitors</source>
-        <translation type="unfinished"></translation>
+        <translation>Administrar monitores</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Manual Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo manual</translation>
     </message>
     <message>
         <source>Manual blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz azul manual</translation>
     </message>
     <message>
         <source>Manual color settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores manuales</translation>
     </message>
     <message>
         <source>Manual location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación manual</translation>
     </message>
     <message>
         <source>Manual night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración manual de la noche</translation>
     </message>
     <message>
         <source>Many screens dim their backlight by switching it on and off very fast (PWM). A higher frequency flickers less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muchas pantallas atenúan su retroiluminación encendiéndola y apagándola muy rápido (PWM). Una frecuencia más alta parpadea menos.</translation>
     </message>
     <message>
         <source>Max Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia máxima</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Monitor 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 1</translation>
     </message>
     <message>
         <source>Monitor 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 2</translation>
     </message>
     <message>
         <source>Monitor 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 3</translation>
     </message>
     <message>
         <source>Monitor 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 4</translation>
     </message>
     <message>
         <source>Monitor 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 5</translation>
     </message>
     <message>
         <source>Monitor 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 6</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Mouse inactivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactividad del ratón</translation>
     </message>
     <message>
         <source>Mouse movement counts as presence: the break timer stops after about 20 minutes without it and starts again when you are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover el ratón cuenta como presencia: el temporizador de descansos se detiene tras unos 20 minutos sin movimiento y vuelve a arrancar cuando regresas.</translation>
     </message>
     <message>
         <source>Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Película</translation>
     </message>
     <message>
         <source>Mutes or strengthens the colours of the whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apaga o intensifica los colores de toda la pantalla.</translation>
     </message>
     <message>
         <source>Negative Grayclased Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de grises en rojo negativa</translation>
     </message>
     <message>
         <source>Negative Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de grises negativa</translation>
     </message>
     <message>
         <source>Negative Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia negativo</translation>
     </message>
     <message>
         <source>New Moon offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase de luna nueva:</translation>
     </message>
     <message>
         <source>News, help and the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noticias, ayuda y la última versión.</translation>
     </message>
     <message>
         <source>Night Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo de noche</translation>
     </message>
     <message>
         <source>Night Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz de noche</translation>
     </message>
     <message>
         <source>Night Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura de noche</translation>
     </message>
     <message>
         <source>Night Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Transición a la noche:</translation>
     </message>
     <message>
         <source>Night ends at:</source>
-        <translation type="unfinished"></translation>
+        <translation>La noche termina a las:</translation>
     </message>
     <message>
         <source>Night starts at:</source>
-        <translation type="unfinished"></translation>
+        <translation>La noche empieza a las:</translation>
     </message>
     <message>
         <source>No smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin suavizado</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Noted in the transition times below; the sun schedule itself follows your system&apos;s time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se indica en las horas de transición de abajo; el horario solar sigue la zona horaria de tu sistema.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Olaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Olaf</translation>
     </message>
     <message>
         <source>Old Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto antigua</translation>
     </message>
     <message>
         <source>Open or close</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o cerrar</translation>
     </message>
     <message>
         <source>Open website</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir sitio web</translation>
     </message>
     <message>
         <source>Optimize UI Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimizar la creación de la interfaz</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Superposición</translation>
     </message>
     <message>
         <source>PWM Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control PWM</translation>
     </message>
     <message>
         <source>PWM Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia PWM</translation>
     </message>
     <message>
         <source>PWM control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control PWM</translation>
     </message>
     <message>
         <source>Pause Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Transición de pausa:</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
     <message>
         <source>Per Monitor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración por monitor</translation>
     </message>
     <message>
         <source>Preview 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de 24 horas</translation>
     </message>
     <message>
         <source>Productive</source>
-        <translation type="unfinished"></translation>
+        <translation>Productivo</translation>
     </message>
     <message>
         <source>Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Programación</translation>
     </message>
     <message>
         <source>Protanomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Protanomalía</translation>
     </message>
     <message>
         <source>Protanopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Protanopía</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Relaunch is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay que reiniciar Kavo</translation>
     </message>
     <message>
         <source>Relaunch now</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar ahora</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Restart is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay que reiniciar el equipo</translation>
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar ahora</translation>
     </message>
     <message>
         <source>Revert colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar colores</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación</translation>
     </message>
     <message>
         <source>Save and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y cerrar</translation>
     </message>
     <message>
         <source>Save changes when the window closes. Without it, closing the window brings back the saved settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los cambios al cerrar la ventana. Si no, al cerrarla se recupera la configuración guardada.</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla</translation>
     </message>
     <message>
         <source>Screen effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto de pantalla</translation>
     </message>
     <message>
         <source>Screen effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectos de pantalla</translation>
     </message>
     <message>
         <source>Send usage statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar estadísticas de uso</translation>
     </message>
     <message>
         <source>Sephia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <source>Set the frequency again with every colour update, for screens that lose it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a aplicar la frecuencia en cada actualización de color, para pantallas que la pierden.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Show changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver cambios</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Sencillo</translation>
     </message>
     <message>
         <source>Simple Inversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión simple</translation>
     </message>
     <message>
         <source>Simple view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista sencilla</translation>
     </message>
     <message>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Sueño</translation>
     </message>
     <message>
         <source>Sleep Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo de sueño</translation>
     </message>
     <message>
         <source>Sleep Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz de sueño</translation>
     </message>
     <message>
         <source>Sleep Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Transición de sueño:</translation>
     </message>
     <message>
         <source>Smart Inversion 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión inteligente 1</translation>
     </message>
     <message>
         <source>Smart Inversion 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión inteligente 2</translation>
     </message>
     <message>
         <source>Smart Inversion 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión inteligente 3</translation>
     </message>
     <message>
         <source>Smart Inversion 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión inteligente 4</translation>
     </message>
     <message>
         <source>Smart Inversion 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión inteligente 5</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>Start Kavo on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Kavo al arrancar</translation>
     </message>
     <message>
         <source>Start Kavo when you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Kavo al iniciar sesión.</translation>
     </message>
     <message>
         <source>Start and end the night by the clock instead of by the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar y terminar la noche según el reloj en lugar del sol.</translation>
     </message>
     <message>
         <source>Steps back until the screen is at its normal size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrocede paso a paso hasta que la pantalla vuelve a su tamaño normal.</translation>
     </message>
     <message>
         <source>Strict</source>
-        <translation type="unfinished"></translation>
+        <translation>Estricto</translation>
     </message>
     <message>
         <source>Sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gafas de sol</translation>
     </message>
     <message>
         <source>Swap Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambiar colores</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>The changes in this version of Kavo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios de esta versión de Kavo.</translation>
     </message>
     <message>
         <source>The colour temperature of the screen by day and by night, and inverted colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura de color de la pantalla de día y de noche, y los colores invertidos.</translation>
     </message>
     <message>
         <source>The colour that stays strongest at warm temperatures.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color que se mantiene más intenso con temperaturas cálidas.</translation>
     </message>
     <message>
         <source>The filter laid over the whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>El filtro que se aplica sobre toda la pantalla.</translation>
     </message>
     <message>
         <source>The frequency Kavo sets while PWM Control is on. Ask your screen&apos;s maker which frequencies it supports.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frecuencia que aplica Kavo mientras el control PWM está activado. Consulta al fabricante de tu pantalla qué frecuencias admite.</translation>
     </message>
     <message>
         <source>The highest frequency the slider offers, in hertz.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frecuencia más alta que ofrece el control deslizante, en hercios.</translation>
     </message>
     <message>
         <source>The language of Kavo&apos;s windows, menus and messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma de las ventanas, los menús y los mensajes de Kavo.</translation>
     </message>
     <message>
         <source>The moon moves the sun schedule: night and day begin earlier by an offset that goes from the new moon value to the full moon value as the moon fills.</source>
-        <translation type="unfinished"></translation>
+        <translation>La luna desplaza el horario solar: la noche y el día empiezan antes según un desfase que pasa del valor de luna nueva al de luna llena a medida que crece la luna.</translation>
     </message>
     <message>
         <source>The sleep period ends here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí termina el periodo de sueño.</translation>
     </message>
     <message>
         <source>The sleep period starts here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí empieza el periodo de sueño.</translation>
     </message>
     <message>
         <source>The table of colours Kavo follows from warm to cold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de colores que sigue Kavo de cálido a frío.</translation>
     </message>
     <message>
         <source>This screen offers Kavo no PWM control: the companion program kavo_get_pwm_frequency is missing or reports no frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta pantalla no ofrece control PWM a Kavo: falta el programa auxiliar kavo_get_pwm_frequency o no indica ninguna frecuencia.</translation>
     </message>
     <message>
         <source>Time zone offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase horario:</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <source>Transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Transición</translation>
     </message>
     <message>
         <source>Tritanomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Tritanomalía</translation>
     </message>
     <message>
         <source>Tritanopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Tritanopía</translation>
     </message>
     <message>
         <source>Turn the chosen filter on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar o desactivar el filtro elegido.</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Update continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar continuamente</translation>
     </message>
     <message>
         <source>Use Advanced Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración avanzada</translation>
     </message>
     <message>
         <source>Use Gamma Fixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar el corrector de gamma</translation>
     </message>
     <message>
         <source>Use software mouse cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar cursor del ratón por software</translation>
     </message>
     <message>
         <source>Use the coordinates below instead of the looked-up location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar las coordenadas de abajo en lugar de la ubicación averiguada.</translation>
     </message>
     <message>
         <source>Use the sleep colours between bedtime and wake time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar los colores de sueño entre la hora de dormir y la de despertar.</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>Wake time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de despertar:</translation>
     </message>
     <message>
         <source>Warmer, dimmer colours for the hours before you go to bed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores más cálidos y tenues para las horas antes de acostarte.</translation>
     </message>
     <message>
         <source>Washout 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desvaído 1</translation>
     </message>
     <message>
         <source>Washout 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Desvaído 2</translation>
     </message>
     <message>
         <source>Washout 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Desvaído 3</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web</translation>
     </message>
     <message>
         <source>What is new</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades</translation>
     </message>
     <message>
         <source>What to send with a request for help. Nothing leaves your computer unless you send it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué enviar con una petición de ayuda. Nada sale de tu equipo a menos que lo envíes tú.</translation>
     </message>
     <message>
         <source>Where Kavo computes sunrise and sunset for.</source>
-        <translation type="unfinished"></translation>
+        <translation>El lugar para el que Kavo calcula la salida y la puesta del sol.</translation>
     </message>
     <message>
         <source>Where the desktop decides font smoothing itself, this choice has no effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si el escritorio decide por sí mismo el suavizado de fuentes, esta opción no tiene efecto.</translation>
     </message>
     <message>
         <source>Which pages and windows you open, each time under a new random number, never your name or address. Only when this build of Kavo names a statistics address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué páginas y ventanas abres, cada vez con un número aleatorio nuevo, nunca tu nombre ni tu dirección. Solo si esta compilación de Kavo indica una dirección de estadísticas.</translation>
     </message>
     <message>
         <source>Zoom In:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar:</translation>
     </message>
     <message>
         <source>Zoom Out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar:</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Zooms the whole screen around the mouse pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplía toda la pantalla alrededor del puntero del ratón.</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>día</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>oculta</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>mes</translation>
     </message>
     <message>
         <source>per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>por minuto</translation>
     </message>
     <message>
         <source>rest</source>
-        <translation type="unfinished"></translation>
+        <translation>descanso</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>visible</translation>
     </message>
     <message>
         <source>until</source>
-        <translation type="unfinished"></translation>
+        <translation>hasta el</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation>semana</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>A minute of exercises, shown step by step in the corner of your screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un minuto de ejercicios, mostrados paso a paso en una esquina de la pantalla.</translation>
     </message>
     <message>
         <source>A program in front gets colours of its own: a film brighter, a reader warmer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa en primer plano recibe sus propios colores: más claros para una película, más cálidos para leer.</translation>
     </message>
     <message>
         <source>A short tone in the last seconds before a rest and before work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono breve en los últimos segundos antes de un descanso y antes de volver al trabajo.</translation>
     </message>
     <message>
         <source>A small window in the corner of the screen with the count and the camera picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pequeña ventana en una esquina de la pantalla con el recuento y la imagen de la cámara.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones</translation>
     </message>
     <message>
         <source>Artificial intelligence (AI)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inteligencia artificial (IA)</translation>
     </message>
     <message>
         <source>Auto clicker</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic automático</translation>
     </message>
     <message>
         <source>Auto close rest screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar automáticamente la pantalla de descanso</translation>
     </message>
     <message>
         <source>Automatic brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo automático</translation>
     </message>
     <message>
         <source>Back exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios de espalda</translation>
     </message>
     <message>
         <source>Blink detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Detección de parpadeo</translation>
     </message>
     <message>
         <source>Blink screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana de parpadeo</translation>
     </message>
     <message>
         <source>Break every</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso cada</translation>
     </message>
     <message>
         <source>Break is coming in </source>
-        <translation type="unfinished"></translation>
+        <translation>El descanso empieza en </translation>
     </message>
     <message>
         <source>Breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Descansos</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara</translation>
     </message>
     <message>
         <source>Clicking</source>
-        <translation type="unfinished"></translation>
+        <translation>Haciendo clic</translation>
     </message>
     <message>
         <source>Clicks the left mouse button where the pointer is, again and again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace clic una y otra vez con el botón izquierdo del ratón donde está el puntero.</translation>
     </message>
     <message>
         <source>Color pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa de colores</translation>
     </message>
     <message>
         <source>Color triggers</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparadores de color</translation>
     </message>
     <message>
         <source>Colour changes pause while one of these programs shows: for drawing, photos and films.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios de color se pausan mientras se ve alguno de estos programas: para dibujo, fotos y películas.</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Continue when you are ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Continúa cuando quieras.</translation>
     </message>
     <message>
         <source>Count your blinks per minute. Staring at a screen, people blink less; the count reminds you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta tus parpadeos por minuto. Al mirar fijamente una pantalla se parpadea menos; el recuento te lo recuerda.</translation>
     </message>
     <message>
         <source>Ctrl+Alt+Shift+F10 resets every setting, Ctrl+Alt+Shift+F11 quits Kavo and Ctrl+Alt+Shift+F12 resets the colours, whatever the shortcuts above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Alt+Shift+F10 restablece toda la configuración, Ctrl+Alt+Shift+F11 cierra Kavo y Ctrl+Alt+Shift+F12 restablece los colores, sean cuales sean los atajos de arriba.</translation>
     </message>
     <message>
         <source>Decrease brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar el brillo</translation>
     </message>
     <message>
         <source>Decrease temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar la temperatura</translation>
     </message>
     <message>
         <source>Dim the screen a little while it shows bright content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atenuar un poco la pantalla mientras muestra contenido claro.</translation>
     </message>
     <message>
         <source>End screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar la superposición</translation>
     </message>
     <message>
         <source>Exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios</translation>
     </message>
     <message>
         <source>Eye exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios oculares</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Función</translation>
     </message>
     <message>
         <source>Fullscreen apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones a pantalla completa</translation>
     </message>
     <message>
         <source>Have a rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Descansar</translation>
     </message>
     <message>
         <source>In front now</source>
-        <translation type="unfinished"></translation>
+        <translation>En primer plano</translation>
     </message>
     <message>
         <source>Incoming break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso próximo</translation>
     </message>
     <message>
         <source>Increase brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir el brillo</translation>
     </message>
     <message>
         <source>Increase temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir la temperatura</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar</translation>
     </message>
     <message>
         <source>Invert the colours while the screen shows mostly bright content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir los colores mientras la pantalla muestra sobre todo contenido claro.</translation>
     </message>
     <message>
         <source>Kavo adjusts the screen to the room and to what it shows. Camera pictures and screenshots are measured and let go: they are never saved or sent anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ajusta la pantalla a la habitación y a lo que muestra. Las imágenes de la cámara y las capturas de pantalla se miden y se descartan: nunca se guardan ni se envían a ningún sitio.</translation>
     </message>
     <message>
         <source>Kavo listens to its shortcuts in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo responde a sus atajos en cualquier programa.</translation>
     </message>
     <message>
         <source>Kavo reminds you to rest your eyes: a short rest after every stretch of work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo te recuerda que descanses la vista: un breve descanso después de cada tramo de trabajo.</translation>
     </message>
     <message>
         <source>Kavo version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de Kavo</translation>
     </message>
     <message>
         <source>Keep the screen as bright as the room around it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener la pantalla tan luminosa como la habitación que la rodea.</translation>
     </message>
     <message>
         <source>Key combinations that reach Kavo from every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinaciones de teclas que llegan a Kavo desde cualquier programa.</translation>
     </message>
     <message>
         <source>Lite</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligero</translation>
     </message>
     <message>
         <source>Lite is a plain dark veil with the time left. Simple and Standard are full pages; Standard adds the clock and an idea for your rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligero es un simple velo oscuro con el tiempo restante. Sencillo y Estándar son páginas completas; Estándar añade el reloj y una idea para tu descanso.</translation>
     </message>
     <message>
         <source>Look away from the screen and let your eyes relax.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aparta la vista de la pantalla y deja que tus ojos se relajen.</translation>
     </message>
     <message>
         <source>Look far, roll and blink: eyes that focus on a screen all day need it most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirar a lo lejos, girar los ojos y parpadear: los ojos que miran una pantalla todo el día son los que más lo necesitan.</translation>
     </message>
     <message>
         <source>Manual or automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual o automático</translation>
     </message>
     <message>
         <source>Match brightness to lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el brillo a la iluminación</translation>
     </message>
     <message>
         <source>Milliseconds between two clicks, at least 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Milisegundos entre dos clics, como mínimo 10.</translation>
     </message>
     <message>
         <source>Minutes of work, then seconds of rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos de trabajo y luego segundos de descanso.</translation>
     </message>
     <message>
         <source>Mouse pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa del cursor</translation>
     </message>
     <message>
         <source>Neck exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios de cuello</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Normal rests can be skipped, strict ones cannot. Productive shows a small countdown instead of covering the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los descansos normales se pueden omitir, los estrictos no. Productivo muestra una pequeña cuenta atrás en lugar de cubrir la pantalla.</translation>
     </message>
     <message>
         <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programa por línea, con su nombre de proceso (gimp, blender). Añade fullscreen tras un nombre para pausar solo mientras ocupa toda la pantalla.</translation>
     </message>
     <message>
         <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programa por línea, con su nombre de proceso exacto (steam, supertux2).</translation>
     </message>
     <message>
         <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programa por línea, con su nombre de proceso exacto (vlc, mpv).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programa por línea: nombre = temperatura brillo, por ejemplo vlc = 6500 120. Temperatura de 0 a 10000 K, brillo del 10 al 150 %.</translation>
     </message>
     <message>
         <source>Pause colour changes while a listed program shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar los cambios de color mientras se ve un programa de la lista.</translation>
     </message>
     <message>
         <source>Pause colour changes while any program fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar los cambios de color mientras cualquier programa ocupa toda la pantalla.</translation>
     </message>
     <message>
         <source>Pause or resume Kavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar o reanudar Kavo</translation>
     </message>
     <message>
         <source>Pause or resume the timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar o reanudar el temporizador</translation>
     </message>
     <message>
         <source>Postpone</source>
-        <translation type="unfinished"></translation>
+        <translation>Posponer</translation>
     </message>
     <message>
         <source>Postpone duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de aplazamiento</translation>
     </message>
     <message>
         <source>Press the new combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa la nueva combinación</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas</translation>
     </message>
     <message>
         <source>Programs and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas y colores</translation>
     </message>
     <message>
         <source>Quit Kavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Kavo</translation>
     </message>
     <message>
         <source>Rest screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla de descanso</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Screen effects on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar o desactivar efectos de pantalla</translation>
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensores</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>Slow turns and tilts for a neck that held one position too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giros e inclinaciones lentos para un cuello que ha estado demasiado tiempo en la misma postura.</translation>
     </message>
     <message>
         <source>Smart brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo inteligente</translation>
     </message>
     <message>
         <source>Smart inversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión inteligente</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Start a break</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar un descanso</translation>
     </message>
     <message>
         <source>Start screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar la superposición</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Stop it here, from the tray menu or by quitting Kavo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenlo aquí, desde el menú de la bandeja del sistema o saliendo de Kavo.</translation>
     </message>
     <message>
         <source>Stop the break timer while a listed program shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener el temporizador de descansos mientras se ve un programa de la lista.</translation>
     </message>
     <message>
         <source>Stop the break timer while any program fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener el temporizador de descansos mientras cualquier programa ocupa toda la pantalla.</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido</translation>
     </message>
     <message>
         <source>Stretches you can do standing beside your desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estiramientos que puedes hacer de pie junto a tu mesa.</translation>
     </message>
     <message>
         <source>Switch the software cursor off while a listed program shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar el cursor por software mientras se ve un programa de la lista.</translation>
     </message>
     <message>
         <source>Switch the software cursor off while any program fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar el cursor por software mientras cualquier programa ocupa toda la pantalla.</translation>
     </message>
     <message>
         <source>Ten seconds before a rest Kavo offers to move it by this many minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diez segundos antes de un descanso, Kavo ofrece aplazarlo estos minutos.</translation>
     </message>
     <message>
         <source>The break timer stops while one of these programs shows: films, presentations, calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>El temporizador de descansos se detiene mientras se ve alguno de estos programas: películas, presentaciones, llamadas.</translation>
     </message>
     <message>
         <source>The camera measures the room light and the brightness follows it, a little every second.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cámara mide la luz de la habitación y el brillo la sigue, un poco cada segundo.</translation>
     </message>
     <message>
         <source>The program you are using, as the lists name it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa que estás usando, con el nombre que usan las listas.</translation>
     </message>
     <message>
         <source>The rest is over</source>
-        <translation type="unfinished"></translation>
+        <translation>El descanso ha terminado</translation>
     </message>
     <message>
         <source>The software cursor goes while one of these programs shows: games draw their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cursor por software desaparece mientras se ve alguno de estos programas: los juegos dibujan el suyo.</translation>
     </message>
     <message>
         <source>This is a strict rest: it ends by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un descanso estricto: termina solo.</translation>
     </message>
     <message>
         <source>Time for a rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de descansar</translation>
     </message>
     <message>
         <source>Timer pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa del temporizador</translation>
     </message>
     <message>
         <source>Timer type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de temporizador</translation>
     </message>
     <message>
         <source>Use sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar sonidos</translation>
     </message>
     <message>
         <source>Use the colours of the list while a listed program is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar los colores de la lista mientras un programa de la lista está en primer plano.</translation>
     </message>
     <message>
         <source>Use the first camera for the room light and the blink count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar la primera cámara para la luz de la habitación y el recuento de parpadeos.</translation>
     </message>
     <message>
         <source>What covers your monitors during a rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que cubre tus monitores durante un descanso.</translation>
     </message>
     <message>
         <source>What the shortcut does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que hace el atajo.</translation>
     </message>
     <message>
         <source>When the rest is over, work starts at once. Without it the rest screen waits for you to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al acabar el descanso, el trabajo empieza enseguida. Si no, la pantalla de descanso espera a que continúes.</translation>
     </message>
     <message>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>until rest</source>
-        <translation type="unfinished"></translation>
+        <translation>hasta el descanso</translation>
     </message>
     <message>
         <source> seems wrong. Check the syntax or try with some other hidden feature.</source>
-        <translation type="unfinished"></translation>
+        <translation> parece incorrecto. Revisa la sintaxis o prueba con otra función oculta.</translation>
     </message>
     <message>
         <source>%b is enable or disable, %d a whole number, %f a number, %s a word. Click a spell to copy it into the input.</source>
-        <translation type="unfinished"></translation>
+        <translation>%b es enable o disable, %d un número entero, %f un número, %s una palabra. Haz clic en un hechizo para copiarlo en el campo de entrada.</translation>
     </message>
     <message>
         <source>Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar</translation>
     </message>
     <message>
         <source>Click again to reset every setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic de nuevo para restablecerlo todo</translation>
     </message>
     <message>
         <source>Enter your spell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu hechizo:</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones ocultas</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Kavo is switching to </source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo pasa a usar </translation>
     </message>
     <message>
         <source>Kavo will apply color changes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo aplicará los cambios de color en</translation>
     </message>
     <message>
         <source>Kavo will not apply color changes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo no aplicará los cambios de color en</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Move your settings to another computer, or keep a copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lleva tu configuración a otro equipo o guarda una copia.</translation>
     </message>
     <message>
         <source>Reset to defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer valores predeterminados</translation>
     </message>
     <message>
         <source>Settings exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración exportada</translation>
     </message>
     <message>
         <source>Settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de configuración</translation>
     </message>
     <message>
         <source>Spells</source>
-        <translation type="unfinished"></translation>
+        <translation>Hechizos</translation>
     </message>
     <message>
         <source>Spells change settings that have no control on the pages. The same spells work from the command line: kavo &quot;type dark&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los hechizos cambian opciones que no tienen control en las páginas. Los mismos hechizos funcionan desde la línea de comandos: kavo &quot;type dark&quot;.</translation>
     </message>
     <message>
         <source>The spell</source>
-        <translation type="unfinished"></translation>
+        <translation>El hechizo</translation>
     </message>
     <message>
         <source>Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa «help» para ver la lista de todas las funciones ocultas :)</translation>
     </message>
     <message>
         <source>disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivado</translation>
     </message>
     <message>
         <source>enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>activado</translation>
     </message>
     <message>
         <source>succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>se ejecutó correctamente</translation>
     </message>
     <message>
         <source>type</source>
-        <translation type="unfinished"></translation>
+        <translation>como tipo</translation>
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
@@ -2093,94 +2093,94 @@
     <name>TrayIcon</name>
     <message>
         <source>&amp;Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personalizado</translation>
     </message>
     <message>
         <source>&amp;Health</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salud</translation>
     </message>
     <message>
         <source>&amp;Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ueño</translation>
     </message>
     <message>
         <source>&amp;Gaming</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Juegos</translation>
     </message>
     <message>
         <source>&amp;Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lectura</translation>
     </message>
     <message>
         <source>&amp;Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rogramación</translation>
     </message>
     <message>
         <source>&amp;Biohacker</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Biohacker</translation>
     </message>
     <message>
         <source>&amp;Sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gafas de sol</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oscuro</translation>
     </message>
     <message>
         <source>&amp;Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelí&amp;cula</translation>
     </message>
     <message>
         <source>&amp;Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Sup&amp;erposición</translation>
     </message>
     <message>
         <source>Color pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa de colores</translation>
     </message>
     <message>
         <source>Timer pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa del temporizador</translation>
     </message>
     <message>
         <source>Mouse pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa del cursor</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>&amp;Change mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambiar modo</translation>
     </message>
     <message>
         <source>&amp;Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automático</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manual</translation>
     </message>
     <message>
         <source>&amp;Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;En pausa</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
     <name>message_box</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 </TS>
