@@ -1146,11 +1146,11 @@
     </message>
     <message>
         <source>Start Kavo on startup</source>
-        <translation>Стартиране на Kavo при стартиране на системата</translation>
+        <translation>Стартиране на Kavo със системата</translation>
     </message>
     <message>
         <source>Start Kavo when you log in.</source>
-        <translation>Kavo се стартира, когато влезете в системата.</translation>
+        <translation>Kavo се стартира при влизане в системата.</translation>
     </message>
     <message>
         <source>Start and end the night by the clock instead of by the sun.</source>
