@@ -5,1936 +5,1936 @@
     <name>App</name>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>What is new</source>
-        <translation type="unfinished"></translation>
+        <translation>Какво ново</translation>
     </message>
     <message>
         <source>This build of Kavo names no page with its changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тази компилация на Kavo не посочва страница с промените.</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Уебсайт</translation>
     </message>
     <message>
         <source>This build of Kavo names no website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тази компилация на Kavo не посочва уебсайт.</translation>
     </message>
     <message>
         <source>This desktop cannot draw the mouse cursor in software: the cursor stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Този работен плот не може да рисува софтуерен курсор на мишката: курсорът остава какъвто е.</translation>
     </message>
 </context>
 <context>
     <name>ColorTriggers</name>
     <message>
         <source>Line %1 is not &quot;program = temperature brightness&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ред %1 не е във формат &quot;програма = температура яркост&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>Cyclops</name>
     <message>
         <source>Restart your PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Рестартирайте компютъра</translation>
     </message>
     <message>
         <source>Kavo made a small change to enable lower values. You need to restart your PC once to unlock full functionality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo направи малка промяна, за да позволи по-ниски стойности. Рестартирайте компютъра веднъж, за да отключите всички възможности.</translation>
     </message>
     <message>
         <source>Some functionality is limited, because you need to Restart your PC. You are using High-level Color API right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Някои функции са ограничени, докато не рестартирате компютъра. В момента се използва API за цветовете от високо ниво.</translation>
     </message>
 </context>
 <context>
     <name>DebugConsoleWindow</name>
     <message>
         <source>Copy all</source>
-        <translation type="unfinished"></translation>
+        <translation>Копирай всичко</translation>
     </message>
 </context>
 <context>
     <name>DebugInfo</name>
     <message>
         <source>CLICK TO COPY THE TEXT TO CLIPBOARD</source>
-        <translation type="unfinished"></translation>
+        <translation>ЩРАКНЕТЕ, ЗА ДА КОПИРАТЕ ТЕКСТА В КЛИПБОРДА</translation>
     </message>
 </context>
 <context>
     <name>MagnificationApi</name>
     <message>
         <source>Kavo Color Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветови ефекти на Kavo</translation>
     </message>
     <message>
         <source>Failed to initialize color effects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовите ефекти не можаха да се включат.</translation>
     </message>
 </context>
 <context>
     <name>MainScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Формуляр</translation>
     </message>
 </context>
 <context>
     <name>RestTimer</name>
     <message>
         <source>reminds you that a big rest will occur in</source>
-        <translation type="unfinished"></translation>
+        <translation>напомня: голямата почивка започва след</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>мин</translation>
     </message>
     <message>
         <source>reminds you that a big rest will occur in 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>напомня: голямата почивка започва след 30 секунди</translation>
     </message>
 </context>
 <context>
     <name>ScheduleText</name>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>сек</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>ч</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>мин</translation>
     </message>
 </context>
 <context>
     <name>TaskbarButton</name>
     <message>
         <source>Work/Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Работа/почивка</translation>
     </message>
     <message>
         <source>Reset timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Нулирай таймера</translation>
     </message>
     <message>
         <source>Pause/Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза/продължи</translation>
     </message>
     <message>
         <source>Timer paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймерът е на пауза</translation>
     </message>
     <message>
         <source> until work</source>
-        <translation type="unfinished"></translation>
+        <translation> до работа</translation>
     </message>
     <message>
         <source> until rest</source>
-        <translation type="unfinished"></translation>
+        <translation> до почивка</translation>
     </message>
 </context>
 <context>
     <name>TransitionTimesInfo</name>
     <message>
         <source>CLICK TO COPY THE TEXT TO CLIPBOARD</source>
-        <translation type="unfinished"></translation>
+        <translation>ЩРАКНЕТЕ, ЗА ДА КОПИРАТЕ ТЕКСТА В КЛИПБОРДА</translation>
     </message>
     <message>
         <source>Detected current Clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущо време по часовника</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Местно време</translation>
     </message>
     <message>
         <source>UTC time</source>
-        <translation type="unfinished"></translation>
+        <translation>Време UTC</translation>
     </message>
     <message>
         <source>Day start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало на деня</translation>
     </message>
     <message>
         <source>Day transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало на прехода към деня</translation>
     </message>
     <message>
         <source>Day transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Край на прехода към деня</translation>
     </message>
     <message>
         <source>Day end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Край на деня</translation>
     </message>
     <message>
         <source>Night start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало на нощта</translation>
     </message>
     <message>
         <source>Night transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало на прехода към нощта</translation>
     </message>
     <message>
         <source>Night transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Край на прехода към нощта</translation>
     </message>
     <message>
         <source>Night end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Край на нощта</translation>
     </message>
     <message>
         <source>Day duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Продължителност на деня</translation>
     </message>
     <message>
         <source>Day transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Продължителност на прехода към деня</translation>
     </message>
     <message>
         <source>Night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Продължителност на нощта</translation>
     </message>
     <message>
         <source>Night transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Продължителност на прехода към нощта</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Часова зона</translation>
     </message>
     <message>
         <source>Custom Time zone offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Собствено отместване на часовата зона</translation>
     </message>
     <message>
         <source>Sunrise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Изгрев</translation>
     </message>
     <message>
         <source>Sunset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Залез</translation>
     </message>
     <message>
         <source>New moon offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Отместване при новолуние</translation>
     </message>
     <message>
         <source>Full moon offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Отместване при пълнолуние</translation>
     </message>
     <message>
         <source>Current moon offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущо лунно отместване</translation>
     </message>
     <message>
         <source>Bedtime</source>
-        <translation type="unfinished"></translation>
+        <translation>Лягане</translation>
     </message>
     <message>
         <source>Bedtime transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало на прехода към съня</translation>
     </message>
     <message>
         <source>Bedtime transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Край на прехода към съня</translation>
     </message>
     <message>
         <source>Bedtime end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Край на периода на сън</translation>
     </message>
     <message>
         <source>Wake time</source>
-        <translation type="unfinished"></translation>
+        <translation>Събуждане</translation>
     </message>
     <message>
         <source>Wake time transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало на прехода към събуждането</translation>
     </message>
     <message>
         <source>Wake time transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Край на прехода към събуждането</translation>
     </message>
     <message>
         <source>Wake time end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Край на будния период</translation>
     </message>
     <message>
         <source>Sleep duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Продължителност на съня</translation>
     </message>
     <message>
         <source>Sleep transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Продължителност на прехода към съня</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Географска ширина</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Географска дължина</translation>
     </message>
     <message>
         <source>Use Automatic Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматично местоположение</translation>
     </message>
     <message>
         <source>Use Manual Night Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчна продължителност на нощта</translation>
     </message>
 </context>
 <context>
     <name>Translator</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Зареждане...</translation>
     </message>
     <message>
         <source>Location unknown: set it by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Местоположението е неизвестно: задайте го ръчно</translation>
     </message>
     <message>
         <source>New version available</source>
-        <translation type="unfinished"></translation>
+        <translation>Налична е нова версия</translation>
     </message>
     <message>
         <source>Kavo %1 is available</source>
-        <translation type="unfinished"></translation>
+        <translation>Налична е версия Kavo %1</translation>
     </message>
     <message>
         <source>This build of Kavo names no update server</source>
-        <translation type="unfinished"></translation>
+        <translation>Тази компилация на Kavo не посочва сървър за актуализации</translation>
     </message>
     <message>
         <source>No answer from the update server</source>
-        <translation type="unfinished"></translation>
+        <translation>Сървърът за актуализации не отговаря</translation>
     </message>
     <message>
         <source>The update server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Отговорът на сървъра за актуализации не можа да бъде прочетен</translation>
     </message>
     <message>
         <source>Kavo is up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Имате най-новата версия на Kavo</translation>
     </message>
     <message>
         <source>100 % leaves colours as they are; 0 % is grey.</source>
-        <translation type="unfinished"></translation>
+        <translation>При 100 % цветовете не се променят, при 0 % всичко е сиво.</translation>
     </message>
     <message>
         <source>A cursor drawn in software takes on the screen colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Софтуерният курсор приема цветовете на екрана.</translation>
     </message>
     <message>
         <source>A window with Kavo&apos;s log as it is written. Click again to close it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прозорец, в който дневникът на Kavo се вижда, докато се записва. Щракнете отново, за да го затворите.</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Относно</translation>
     </message>
     <message>
         <source>Achromatomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Ахроматомалия</translation>
     </message>
     <message>
         <source>Achromatopsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Ахроматопсия</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Разширен</translation>
     </message>
     <message>
         <source>Allows values from 0 K (deep red) to 10000 K (cold blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>Позволява стойности от 0 K (наситено червено) до 10000 K (студено синьо).</translation>
     </message>
     <message>
         <source>Allows values from 10 % to 150 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Позволява стойности от 10 % до 150 %.</translation>
     </message>
     <message>
         <source>Apply the saturation above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилагане на наситеността, зададена по-горе.</translation>
     </message>
     <message>
         <source>Ask the update server once, whatever the settings above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Еднократна заявка към сървъра за актуализации, независимо от настройките по-горе.</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматичен</translation>
     </message>
     <message>
         <source>Automatic Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматични актуализации</translation>
     </message>
     <message>
         <source>Autosave settings changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматично записване на настройките</translation>
     </message>
     <message>
         <source>Bedtime:</source>
-        <translation type="unfinished"></translation>
+        <translation>Лягане:</translation>
     </message>
     <message>
         <source>Biohacker</source>
-        <translation type="unfinished"></translation>
+        <translation>Биохакер</translation>
     </message>
     <message>
         <source>Block keyboard on strict mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокиране на клавиатурата в строг режим</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Син</translation>
     </message>
     <message>
         <source>Blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>Синя светлина</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркост</translation>
     </message>
     <message>
         <source>Brightness after sunset. A dimmer screen strains the eyes less in a dark room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркост след залез. В тъмна стая по-тъмният екран натоварва очите по-малко.</translation>
     </message>
     <message>
         <source>Brightness in daylight, in percent of the full screen brightness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркост през деня, в проценти от пълната яркост на екрана.</translation>
     </message>
     <message>
         <source>Brightness of the sleep period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркост в периода на сън.</translation>
     </message>
     <message>
         <source>Build this window only when it is first opened, which saves memory and start-up time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прозорецът се създава едва при първото отваряне: така се пести памет и стартирането е по-бързо.</translation>
     </message>
     <message>
         <source>CPU</source>
-        <translation type="unfinished"></translation>
+        <translation>Процесор</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Промени</translation>
     </message>
     <message>
         <source>Change every new colour ramp a little, so that a display driver that ignores a repeated ramp takes Kavo&apos;s colours again, for instance after a game reset them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всяка нова гама крива се променя леко, така че драйвер на дисплея, който пренебрегва повторена крива, да приеме отново цветовете на Kavo, например след като игра ги е нулирала.</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка за актуализации</translation>
     </message>
     <message>
         <source>Check now</source>
-        <translation type="unfinished"></translation>
+        <translation>Провери сега</translation>
     </message>
     <message>
         <source>Choose pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Избор на страници</translation>
     </message>
     <message>
         <source>Choose the monitors Kavo changes, and whether each has colours of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изберете кои монитори променя Kavo и дали всеки има собствени цветове.</translation>
     </message>
     <message>
         <source>ClearType</source>
-        <translation type="unfinished"></translation>
+        <translation>ClearType</translation>
     </message>
     <message>
         <source>ClearType with alternative renderer</source>
-        <translation type="unfinished"></translation>
+        <translation>ClearType с друг метод на изобразяване</translation>
     </message>
     <message>
         <source>Click to copy the text to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Щракнете, за да копирате текста в клипборда</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Затвори</translation>
     </message>
     <message>
         <source>Closing the window hides it instead of minimising it.</source>
-        <translation type="unfinished"></translation>
+        <translation>При затваряне прозорецът се скрива, вместо да се минимизира.</translation>
     </message>
     <message>
         <source>Color Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветова схема</translation>
     </message>
     <message>
         <source>Color Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветова температура</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветове</translation>
     </message>
     <message>
         <source>Colour temperature after sunset. Warm light in the evening is kinder to your sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветова температура след залез. Топлата светлина вечер щади съня ви.</translation>
     </message>
     <message>
         <source>Colour temperature in daylight. 6500 K is neutral; lower values are warmer and hold less blue light.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветова температура през деня. 6500 K е неутрална; по-ниските стойности са по-топли и съдържат по-малко синя светлина.</translation>
     </message>
     <message>
         <source>Colour temperature of the sleep period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветова температура в периода на сън.</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Собствен</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Тъмен</translation>
     </message>
     <message>
         <source>Day Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Дневна яркост</translation>
     </message>
     <message>
         <source>Day Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Дневна светлина</translation>
     </message>
     <message>
         <source>Day Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Дневна температура</translation>
     </message>
     <message>
         <source>Day Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Преход към деня:</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>Отстраняване на грешки</translation>
     </message>
     <message>
         <source>Debug console</source>
-        <translation type="unfinished"></translation>
+        <translation>Конзола за отстраняване на грешки</translation>
     </message>
     <message>
         <source>Debug information</source>
-        <translation type="unfinished"></translation>
+        <translation>Информация за отстраняване на грешки</translation>
     </message>
     <message>
         <source>Degrees east; negative in the west.</source>
-        <translation type="unfinished"></translation>
+        <translation>Градуси източна дължина; за западна — отрицателни.</translation>
     </message>
     <message>
         <source>Degrees north; negative in the south.</source>
-        <translation type="unfinished"></translation>
+        <translation>Градуси северна ширина; за южна — отрицателни.</translation>
     </message>
     <message>
         <source>Desaturated</source>
-        <translation type="unfinished"></translation>
+        <translation>Обезцветяване</translation>
     </message>
     <message>
         <source>Deuteranomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Деутераномалия</translation>
     </message>
     <message>
         <source>Deuteranopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Деутеранопия</translation>
     </message>
     <message>
         <source>During strict breaks the keyboard does nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>По време на строгите почивки клавиатурата не работи.</translation>
     </message>
     <message>
         <source>Each step enlarges the screen a little more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всяка стъпка увеличава екрана още малко.</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Интервал</translation>
     </message>
     <message>
         <source>Every language is named in its own words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имената на езиците са написани на самите езици.</translation>
     </message>
     <message>
         <source>Extended values</source>
-        <translation type="unfinished"></translation>
+        <translation>Разширен диапазон</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Шрифтове</translation>
     </message>
     <message>
         <source>Fonts type</source>
-        <translation type="unfinished"></translation>
+        <translation>Изглаждане на шрифтовете</translation>
     </message>
     <message>
         <source>Full Moon offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Отместване при пълнолуние:</translation>
     </message>
     <message>
         <source>Full-screen colour filters: grey scales, inversions, sepia and colour-vision filters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветови филтри за целия екран: сива скала, инверсия, сепия и филтри за нарушено цветно зрение.</translation>
     </message>
     <message>
         <source>GPU</source>
-        <translation type="unfinished"></translation>
+        <translation>Видеокарта</translation>
     </message>
     <message>
         <source>Gaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Игри</translation>
     </message>
     <message>
         <source>Give every monitor its own temperature and brightness; choose the monitor with the tabs above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Собствена температура и яркост за всеки монитор; мониторът се избира от разделите отгоре.</translation>
     </message>
     <message>
         <source>Grayclase Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Сива скала с червено</translation>
     </message>
     <message>
         <source>Grayscale 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сива скала 1</translation>
     </message>
     <message>
         <source>Grayscale 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Сива скала 2</translation>
     </message>
     <message>
         <source>Grayscale 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Сива скала 3</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелен</translation>
     </message>
     <message>
         <source>Groot</source>
-        <translation type="unfinished"></translation>
+        <translation>Groot</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Здраве</translation>
     </message>
     <message>
         <source>Hide Taskbar icon on close</source>
-        <translation type="unfinished"></translation>
+        <translation>Скриване на иконата от лентата на задачите при затваряне</translation>
     </message>
     <message>
         <source>How Kavo fits into your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Как Kavo се вписва в работния плот.</translation>
     </message>
     <message>
         <source>How Kavo keeps its colours on the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Как Kavo задържа цветовете си на екрана.</translation>
     </message>
     <message>
         <source>How Kavo keeps your settings and notices that you are away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Как Kavo пази настройките ви и разбира, че не сте на компютъра.</translation>
     </message>
     <message>
         <source>How a colour temperature turns into screen colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Как цветовата температура се превръща в цветове на екрана.</translation>
     </message>
     <message>
         <source>How bright the screen is by day and by night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко ярък е екранът през деня и през нощта.</translation>
     </message>
     <message>
         <source>How long colours glide when Kavo pauses, resumes or changes mode or type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко дълго цветовете се сменят плавно, когато Kavo спира на пауза, продължава или сменя режима или типа.</translation>
     </message>
     <message>
         <source>How long the change into day takes: centred on sunrise, or ending when the night ends by the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко продължава преходът към деня: със среда при изгрев или с край в момента, в който нощта свършва по часовник.</translation>
     </message>
     <message>
         <source>How long the change into night takes: centred on sunset, or ending when the night starts by the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко продължава преходът към нощта: със среда при залез или с край в момента, в който нощта започва по часовник.</translation>
     </message>
     <message>
         <source>How long the changes into and out of the sleep period take; they end at bedtime and at wake time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко продължават преходите към периода на сън и обратно; те завършват в часа на лягане и в часа на събуждане.</translation>
     </message>
     <message>
         <source>How much blue light the screen gives off by day and by night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко синя светлина излъчва екранът през деня и през нощта.</translation>
     </message>
     <message>
         <source>How much earlier night and day begin at full moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>С колко по-рано започват нощта и денят при пълнолуние.</translation>
     </message>
     <message>
         <source>How much earlier night and day begin at new moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>С колко по-рано започват нощта и денят при новолуние.</translation>
     </message>
     <message>
         <source>How often a running Kavo looks again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко често работещият Kavo проверява отново.</translation>
     </message>
     <message>
         <source>How slowly the colours change between day, night and sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко плавно се сменят цветовете между ден, нощ и сън.</translation>
     </message>
     <message>
         <source>How the system smooths the edges of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Как системата изглажда краищата на текста.</translation>
     </message>
     <message>
         <source>Invert colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Инвертирай цветовете</translation>
     </message>
     <message>
         <source>Kavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo</translation>
     </message>
     <message>
         <source>Kavo can look for a new version and tell you when one is out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo може да търси нова версия и да ви съобщава, когато излезе.</translation>
     </message>
     <message>
         <source>Kavo follows the sun at your location. Without a location of your own it looks one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo следва слънцето във вашето местоположение. Ако не сте го задали, Kavo го определя сам.</translation>
     </message>
     <message>
         <source>Kavo made some changes on your system and needs to relaunch for them to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo направи промени в системата. За да влязат в сила, Kavo трябва да се стартира отново.</translation>
     </message>
     <message>
         <source>Kavo made some changes on your system and restart is needed for changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo направи промени в системата. За да влязат в сила, компютърът трябва да се рестартира.</translation>
     </message>
     <message>
         <source>Kavo takes care of your eyes: kinder colours at night and reminders to rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo се грижи за очите ви: по-меки цветове вечер и напомняния за почивка.</translation>
     </message>
     <message>
         <source>Kavo&apos;s version, your system and desktop, and every setting. Click the text to copy it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Версията на Kavo, системата и работният ви плот, както и всички настройки. Щракнете върху текста, за да го копирате.</translation>
     </message>
     <message>
         <source>Keep the night brightness all the time instead of following the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нощната яркост се използва постоянно, вместо да следва слънцето.</translation>
     </message>
     <message>
         <source>Keep the night value all the time instead of following the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нощната стойност се използва постоянно, вместо да следва слънцето.</translation>
     </message>
     <message>
         <source>Keeps Kavo light while it waits in the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo натоварва по-малко системата, докато чака във фонов режим.</translation>
     </message>
     <message>
         <source>Key presses count as presence: the break timer stops after about 20 minutes without them and starts again when you are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Натисканията на клавиши се броят за присъствие: ако ги няма около 20 минути, таймерът за почивки спира и тръгва отново, когато се върнете.</translation>
     </message>
     <message>
         <source>Keyboard inactivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Неактивност на клавиатурата</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Език</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>По-късно</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширина:</translation>
     </message>
     <message>
         <source>Leading Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Водещ цвят</translation>
     </message>
     <message>
         <source>Let Kavo set the frequency above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo задава честотата, посочена по-горе.</translation>
     </message>
     <message>
         <source>Let Kavo tell you when a new version is out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ще ви съобщи, когато излезе нова версия.</translation>
     </message>
     <message>
         <source>Linear</source>
-        <translation type="unfinished"></translation>
+        <translation>Линейна</translation>
     </message>
     <message>
         <source>Linear Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Линейна синя</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Местоположение</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дължина:</translation>
     </message>
     <message>
         <source>Look for a new version when Kavo starts, and then regularly. Saved with the other settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Търсене на нова версия при стартиране на Kavo и след това редовно. Записва се заедно с другите настройки.</translation>
     </message>
     <message>
         <source>Look now</source>
-        <translation type="unfinished"></translation>
+        <translation>Еднократна проверка</translation>
     </message>
     <message>
         <source>Magmus</source>
-        <translation type="unfinished"></translation>
+        <translation>Magmus</translation>
     </message>
     <message>
         <source>Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>Екранна лупа</translation>
     </message>
     <message>
         <source>Manage monitors</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление на мониторите</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчен</translation>
     </message>
     <message>
         <source>Manual Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчна яркост</translation>
     </message>
     <message>
         <source>Manual blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчна синя светлина</translation>
     </message>
     <message>
         <source>Manual color settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчни цветове</translation>
     </message>
     <message>
         <source>Manual location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчно местоположение</translation>
     </message>
     <message>
         <source>Manual night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчна продължителност на нощта</translation>
     </message>
     <message>
         <source>Many screens dim their backlight by switching it on and off very fast (PWM). A higher frequency flickers less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Много екрани намаляват подсветката, като я включват и изключват много бързо (ШИМ). Колкото по-висока е честотата, толкова по-малко е трептенето.</translation>
     </message>
     <message>
         <source>Max Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. честота</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Минимизирай</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим</translation>
     </message>
     <message>
         <source>Monitor 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Монитор 1</translation>
     </message>
     <message>
         <source>Monitor 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Монитор 2</translation>
     </message>
     <message>
         <source>Monitor 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Монитор 3</translation>
     </message>
     <message>
         <source>Monitor 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Монитор 4</translation>
     </message>
     <message>
         <source>Monitor 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Монитор 5</translation>
     </message>
     <message>
         <source>Monitor 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Монитор 6</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Луна</translation>
     </message>
     <message>
         <source>Mouse inactivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Неактивност на мишката</translation>
     </message>
     <message>
         <source>Mouse movement counts as presence: the break timer stops after about 20 minutes without it and starts again when you are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Движенията на мишката се броят за присъствие: ако ги няма около 20 минути, таймерът за почивки спира и тръгва отново, когато се върнете.</translation>
     </message>
     <message>
         <source>Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Филм</translation>
     </message>
     <message>
         <source>Mutes or strengthens the colours of the whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Приглушава или засилва цветовете на целия екран.</translation>
     </message>
     <message>
         <source>Negative Grayclased Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Негатив: сива скала с червено</translation>
     </message>
     <message>
         <source>Negative Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Негатив: сива скала</translation>
     </message>
     <message>
         <source>Negative Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Негатив: сепия</translation>
     </message>
     <message>
         <source>New Moon offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Отместване при новолуние:</translation>
     </message>
     <message>
         <source>News, help and the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Новини, помощ и най-новата версия.</translation>
     </message>
     <message>
         <source>Night Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Нощна яркост</translation>
     </message>
     <message>
         <source>Night Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Нощна светлина</translation>
     </message>
     <message>
         <source>Night Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Нощна температура</translation>
     </message>
     <message>
         <source>Night Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Преход към нощта:</translation>
     </message>
     <message>
         <source>Night ends at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Край на нощта:</translation>
     </message>
     <message>
         <source>Night starts at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало на нощта:</translation>
     </message>
     <message>
         <source>No smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Без изглаждане</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Нормален</translation>
     </message>
     <message>
         <source>Noted in the transition times below; the sun schedule itself follows your system&apos;s time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчита се във времената на преходите по-долу; самият слънчев график следва часовата зона на системата.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Изключен</translation>
     </message>
     <message>
         <source>Olaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Olaf</translation>
     </message>
     <message>
         <source>Old Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Стара снимка</translation>
     </message>
     <message>
         <source>Open or close</source>
-        <translation type="unfinished"></translation>
+        <translation>Отвори или затвори</translation>
     </message>
     <message>
         <source>Open website</source>
-        <translation type="unfinished"></translation>
+        <translation>Отвори уебсайта</translation>
     </message>
     <message>
         <source>Optimize UI Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Оптимизирано създаване на интерфейса</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Наслагване</translation>
     </message>
     <message>
         <source>PWM Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление на ШИМ</translation>
     </message>
     <message>
         <source>PWM Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Честота на ШИМ</translation>
     </message>
     <message>
         <source>PWM control</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление на ШИМ</translation>
     </message>
     <message>
         <source>Pause Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Преход при пауза:</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>Per Monitor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Отделни настройки за всеки монитор</translation>
     </message>
     <message>
         <source>Preview 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Преглед на 24 часа</translation>
     </message>
     <message>
         <source>Productive</source>
-        <translation type="unfinished"></translation>
+        <translation>Продуктивен</translation>
     </message>
     <message>
         <source>Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Програмиране</translation>
     </message>
     <message>
         <source>Protanomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Протаномалия</translation>
     </message>
     <message>
         <source>Protanopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Протанопия</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Четене</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Червен</translation>
     </message>
     <message>
         <source>Relaunch is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Нужно е повторно стартиране</translation>
     </message>
     <message>
         <source>Relaunch now</source>
-        <translation type="unfinished"></translation>
+        <translation>Стартирай отново</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Нулирай</translation>
     </message>
     <message>
         <source>Restart is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Нужно е рестартиране</translation>
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>Рестартирай</translation>
     </message>
     <message>
         <source>Revert colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Върни цветовете</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Наситеност</translation>
     </message>
     <message>
         <source>Save and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Запиши и затвори</translation>
     </message>
     <message>
         <source>Save changes when the window closes. Without it, closing the window brings back the saved settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Промените се записват при затваряне на прозореца. Иначе при затваряне се връщат записаните настройки.</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>График</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Екран</translation>
     </message>
     <message>
         <source>Screen effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Ефект на екрана</translation>
     </message>
     <message>
         <source>Screen effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Ефекти на екрана</translation>
     </message>
     <message>
         <source>Send usage statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Изпращане на статистика за използването</translation>
     </message>
     <message>
         <source>Sephia</source>
-        <translation type="unfinished"></translation>
+        <translation>Сепия</translation>
     </message>
     <message>
         <source>Set the frequency again with every colour update, for screens that lose it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Честотата се задава отново при всяко обновяване на цветовете — за екрани, които я губят.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Show changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Покажи промените</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Опростен</translation>
     </message>
     <message>
         <source>Simple Inversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Обикновена инверсия</translation>
     </message>
     <message>
         <source>Simple view</source>
-        <translation type="unfinished"></translation>
+        <translation>Опростен изглед</translation>
     </message>
     <message>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Сън</translation>
     </message>
     <message>
         <source>Sleep Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркост за сън</translation>
     </message>
     <message>
         <source>Sleep Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Светлина за сън</translation>
     </message>
     <message>
         <source>Sleep Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Преход към съня:</translation>
     </message>
     <message>
         <source>Smart Inversion 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Умна инверсия 1</translation>
     </message>
     <message>
         <source>Smart Inversion 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Умна инверсия 2</translation>
     </message>
     <message>
         <source>Smart Inversion 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Умна инверсия 3</translation>
     </message>
     <message>
         <source>Smart Inversion 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Умна инверсия 4</translation>
     </message>
     <message>
         <source>Smart Inversion 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Умна инверсия 5</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Стандартен</translation>
     </message>
     <message>
         <source>Start Kavo on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Стартиране на Kavo със системата</translation>
     </message>
     <message>
         <source>Start Kavo when you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo се стартира при влизане в системата.</translation>
     </message>
     <message>
         <source>Start and end the night by the clock instead of by the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нощта започва и свършва по часовник, а не по слънцето.</translation>
     </message>
     <message>
         <source>Steps back until the screen is at its normal size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стъпка по стъпка намалява мащаба, докато екранът се върне в нормалния си размер.</translation>
     </message>
     <message>
         <source>Strict</source>
-        <translation type="unfinished"></translation>
+        <translation>Строг</translation>
     </message>
     <message>
         <source>Sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Слънчеви очила</translation>
     </message>
     <message>
         <source>Swap Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Размяна на цветовете</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Система</translation>
     </message>
     <message>
         <source>The changes in this version of Kavo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Промените в тази версия на Kavo.</translation>
     </message>
     <message>
         <source>The colour temperature of the screen by day and by night, and inverted colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовата температура на екрана през деня и през нощта, както и инвертирането на цветовете.</translation>
     </message>
     <message>
         <source>The colour that stays strongest at warm temperatures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветът, който остава най-силен при топли температури.</translation>
     </message>
     <message>
         <source>The filter laid over the whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Филтърът, който се наслагва върху целия екран.</translation>
     </message>
     <message>
         <source>The frequency Kavo sets while PWM Control is on. Ask your screen&apos;s maker which frequencies it supports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Честотата, която Kavo задава, докато управлението на ШИМ е включено. Попитайте производителя на екрана кои честоти поддържа.</translation>
     </message>
     <message>
         <source>The highest frequency the slider offers, in hertz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Най-високата честота на плъзгача, в херци.</translation>
     </message>
     <message>
         <source>The language of Kavo&apos;s windows, menus and messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Езикът на прозорците, менютата и съобщенията на Kavo.</translation>
     </message>
     <message>
         <source>The moon moves the sun schedule: night and day begin earlier by an offset that goes from the new moon value to the full moon value as the moon fills.</source>
-        <translation type="unfinished"></translation>
+        <translation>Луната измества слънчевия график: нощта и денят започват по-рано с отместване, което с нарастването на луната се мени от стойността при новолуние до стойността при пълнолуние.</translation>
     </message>
     <message>
         <source>The sleep period ends here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тук периодът на сън свършва.</translation>
     </message>
     <message>
         <source>The sleep period starts here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тук периодът на сън започва.</translation>
     </message>
     <message>
         <source>The table of colours Kavo follows from warm to cold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблицата с цветове, по която Kavo преминава от топло към студено.</translation>
     </message>
     <message>
         <source>This screen offers Kavo no PWM control: the companion program kavo_get_pwm_frequency is missing or reports no frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Този екран не позволява на Kavo да управлява ШИМ: помощната програма kavo_get_pwm_frequency липсва или не съобщава честота.</translation>
     </message>
     <message>
         <source>Time zone offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Отместване на часовата зона:</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер</translation>
     </message>
     <message>
         <source>Transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Преход</translation>
     </message>
     <message>
         <source>Tritanomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Тританомалия</translation>
     </message>
     <message>
         <source>Tritanopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Тританопия</translation>
     </message>
     <message>
         <source>Turn the chosen filter on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Включване или изключване на избрания филтър.</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Update continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Постоянно обновяване</translation>
     </message>
     <message>
         <source>Use Advanced Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Разширени настройки</translation>
     </message>
     <message>
         <source>Use Gamma Fixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Коригиране на гамата</translation>
     </message>
     <message>
         <source>Use software mouse cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Софтуерен курсор на мишката</translation>
     </message>
     <message>
         <source>Use the coordinates below instead of the looked-up location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Използване на координатите по-долу вместо откритото местоположение.</translation>
     </message>
     <message>
         <source>Use the sleep colours between bedtime and wake time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Използване на цветовете за сън от лягането до събуждането.</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия</translation>
     </message>
     <message>
         <source>Wake time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Събуждане:</translation>
     </message>
     <message>
         <source>Warmer, dimmer colours for the hours before you go to bed.</source>
-        <translation type="unfinished"></translation>
+        <translation>По-топли и по-тъмни цветове за часовете преди лягане.</translation>
     </message>
     <message>
         <source>Washout 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Избледняване 1</translation>
     </message>
     <message>
         <source>Washout 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Избледняване 2</translation>
     </message>
     <message>
         <source>Washout 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Избледняване 3</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Уебсайт</translation>
     </message>
     <message>
         <source>What is new</source>
-        <translation type="unfinished"></translation>
+        <translation>Какво ново</translation>
     </message>
     <message>
         <source>What to send with a request for help. Nothing leaves your computer unless you send it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Какво да изпратите с молба за помощ. Нищо не напуска компютъра ви, докато сами не го изпратите.</translation>
     </message>
     <message>
         <source>Where Kavo computes sunrise and sunset for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Мястото, за което Kavo изчислява изгрева и залеза.</translation>
     </message>
     <message>
         <source>Where the desktop decides font smoothing itself, this choice has no effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ако работният плот сам управлява изглаждането на шрифтовете, този избор няма ефект.</translation>
     </message>
     <message>
         <source>Which pages and windows you open, each time under a new random number, never your name or address. Only when this build of Kavo names a statistics address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кои страници и прозорци отваряте — всеки път под нов случаен номер, никога с името или адреса ви. Само ако тази компилация на Kavo посочва адрес за статистика.</translation>
     </message>
     <message>
         <source>Zoom In:</source>
-        <translation type="unfinished"></translation>
+        <translation>Увеличаване:</translation>
     </message>
     <message>
         <source>Zoom Out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Намаляване:</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Увеличи</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Намали</translation>
     </message>
     <message>
         <source>Zooms the whole screen around the mouse pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Увеличава целия екран около показалеца на мишката.</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>ден</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>скрита</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>месец</translation>
     </message>
     <message>
         <source>per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>в минута</translation>
     </message>
     <message>
         <source>rest</source>
-        <translation type="unfinished"></translation>
+        <translation>почивка</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>показана</translation>
     </message>
     <message>
         <source>until</source>
-        <translation type="unfinished"></translation>
+        <translation>до</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation>седмица</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>A minute of exercises, shown step by step in the corner of your screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Минута упражнения, стъпка по стъпка в ъгъла на екрана.</translation>
     </message>
     <message>
         <source>A program in front gets colours of its own: a film brighter, a reader warmer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Програмата на преден план получава свои цветове: филмът — по-ярки, четецът — по-топли.</translation>
     </message>
     <message>
         <source>A short tone in the last seconds before a rest and before work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кратък сигнал в последните секунди преди почивка и преди работа.</translation>
     </message>
     <message>
         <source>A small window in the corner of the screen with the count and the camera picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Малък прозорец в ъгъла на екрана с броя и образа от камерата.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Приложения</translation>
     </message>
     <message>
         <source>Artificial intelligence (AI)</source>
-        <translation type="unfinished"></translation>
+        <translation>Изкуствен интелект (ИИ)</translation>
     </message>
     <message>
         <source>Auto clicker</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматично щракане</translation>
     </message>
     <message>
         <source>Auto close rest screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматично затваряне на екрана за почивка</translation>
     </message>
     <message>
         <source>Automatic brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматична яркост</translation>
     </message>
     <message>
         <source>Back exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Упражнения за гърба</translation>
     </message>
     <message>
         <source>Blink detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Броене на мигането</translation>
     </message>
     <message>
         <source>Blink screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Прозорец за мигането</translation>
     </message>
     <message>
         <source>Break every</source>
-        <translation type="unfinished"></translation>
+        <translation>Почивка на всеки</translation>
     </message>
     <message>
         <source>Break is coming in </source>
-        <translation type="unfinished"></translation>
+        <translation>Секунди до почивката: </translation>
     </message>
     <message>
         <source>Breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Почивки</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Камера</translation>
     </message>
     <message>
         <source>Clicking</source>
-        <translation type="unfinished"></translation>
+        <translation>Работи</translation>
     </message>
     <message>
         <source>Clicks the left mouse button where the pointer is, again and again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Щраква отново и отново с левия бутон на мишката там, където е показалецът.</translation>
     </message>
     <message>
         <source>Color pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза на цветовете</translation>
     </message>
     <message>
         <source>Color triggers</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветове за програми</translation>
     </message>
     <message>
         <source>Colour changes pause while one of these programs shows: for drawing, photos and films.</source>
-        <translation type="unfinished"></translation>
+        <translation>Смяната на цветовете спира, докато на екрана е някоя от тези програми: за рисуване, снимки и филми.</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Продължи</translation>
     </message>
     <message>
         <source>Continue when you are ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Продължете, когато сте готови.</translation>
     </message>
     <message>
         <source>Count your blinks per minute. Staring at a screen, people blink less; the count reminds you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Брои колко пъти мигате в минута. Пред екрана хората мигат по-рядко — броячът ви напомня.</translation>
     </message>
     <message>
         <source>Ctrl+Alt+Shift+F10 resets every setting, Ctrl+Alt+Shift+F11 quits Kavo and Ctrl+Alt+Shift+F12 resets the colours, whatever the shortcuts above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Alt+Shift+F10 нулира всички настройки, Ctrl+Alt+Shift+F11 затваря Kavo, а Ctrl+Alt+Shift+F12 нулира цветовете, независимо от комбинациите по-горе.</translation>
     </message>
     <message>
         <source>Decrease brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Намали яркостта</translation>
     </message>
     <message>
         <source>Decrease temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Намали температурата</translation>
     </message>
     <message>
         <source>Dim the screen a little while it shows bright content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Екранът леко потъмнява, докато показва ярко съдържание.</translation>
     </message>
     <message>
         <source>End screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Махни наслагването</translation>
     </message>
     <message>
         <source>Exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Упражнения</translation>
     </message>
     <message>
         <source>Eye exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Упражнения за очите</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Функция</translation>
     </message>
     <message>
         <source>Fullscreen apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Приложения на цял екран</translation>
     </message>
     <message>
         <source>Have a rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Почини си</translation>
     </message>
     <message>
         <source>In front now</source>
-        <translation type="unfinished"></translation>
+        <translation>Сега на преден план</translation>
     </message>
     <message>
         <source>Incoming break</source>
-        <translation type="unfinished"></translation>
+        <translation>Наближава почивка</translation>
     </message>
     <message>
         <source>Increase brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Увеличи яркостта</translation>
     </message>
     <message>
         <source>Increase temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Увеличи температурата</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Въвеждане</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Инсталирай</translation>
     </message>
     <message>
         <source>Invert the colours while the screen shows mostly bright content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовете се инвертират, докато екранът показва предимно ярко съдържание.</translation>
     </message>
     <message>
         <source>Kavo adjusts the screen to the room and to what it shows. Camera pictures and screenshots are measured and let go: they are never saved or sent anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo настройва екрана според стаята и според това, което се показва. Кадрите от камерата и снимките на екрана само се измерват и веднага се изхвърлят: никога не се записват и не се изпращат никъде.</translation>
     </message>
     <message>
         <source>Kavo listens to its shortcuts in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo реагира на своите клавишни комбинации във всяка програма.</translation>
     </message>
     <message>
         <source>Kavo reminds you to rest your eyes: a short rest after every stretch of work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ви напомня да почивате очите си: кратка почивка след всеки период работа.</translation>
     </message>
     <message>
         <source>Kavo version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия на Kavo</translation>
     </message>
     <message>
         <source>Keep the screen as bright as the room around it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркостта на екрана следва осветлението в стаята.</translation>
     </message>
     <message>
         <source>Key combinations that reach Kavo from every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавишни комбинации, които стигат до Kavo от всяка програма.</translation>
     </message>
     <message>
         <source>Lite</source>
-        <translation type="unfinished"></translation>
+        <translation>Лек</translation>
     </message>
     <message>
         <source>Lite is a plain dark veil with the time left. Simple and Standard are full pages; Standard adds the clock and an idea for your rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Лек“ е обикновено тъмно покривало с оставащото време. „Опростен“ и „Стандартен“ са цели страници; „Стандартен“ добавя часовник и идея за почивката.</translation>
     </message>
     <message>
         <source>Look away from the screen and let your eyes relax.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отместете поглед от екрана и оставете очите си да се отпуснат.</translation>
     </message>
     <message>
         <source>Look far, roll and blink: eyes that focus on a screen all day need it most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Гледайте надалеч, въртете очи и мигайте: най-много се нуждаят от това очите, които цял ден гледат в екран.</translation>
     </message>
     <message>
         <source>Manual or automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчен или автоматичен режим</translation>
     </message>
     <message>
         <source>Match brightness to lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркост според осветлението</translation>
     </message>
     <message>
         <source>Milliseconds between two clicks, at least 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Милисекунди между две щраквания, поне 10.</translation>
     </message>
     <message>
         <source>Minutes of work, then seconds of rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Минути работа, после секунди почивка.</translation>
     </message>
     <message>
         <source>Mouse pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза на курсора</translation>
     </message>
     <message>
         <source>Neck exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Упражнения за врата</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Напред</translation>
     </message>
     <message>
         <source>Normal rests can be skipped, strict ones cannot. Productive shows a small countdown instead of covering the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нормалните почивки могат да се пропуснат, строгите — не. „Продуктивен“ не покрива екрана, а показва малко обратно броене.</translation>
     </message>
     <message>
         <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>По една програма на ред, с името на процеса ѝ (gimp, blender). Добавете fullscreen след името, за да има пауза само докато програмата е на цял екран.</translation>
     </message>
     <message>
         <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation type="unfinished"></translation>
+        <translation>По една програма на ред, точно с името на процеса ѝ (steam, supertux2).</translation>
     </message>
     <message>
         <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation type="unfinished"></translation>
+        <translation>По една програма на ред, точно с името на процеса ѝ (vlc, mpv).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>По една програма на ред: име = температура яркост, например vlc = 6500 120. Температура от 0 до 10000 K, яркост от 10 до 150 %.</translation>
     </message>
     <message>
         <source>Pause colour changes while a listed program shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза в смяната на цветовете, докато на екрана е програма от списъка.</translation>
     </message>
     <message>
         <source>Pause colour changes while any program fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза в смяната на цветовете, докато някоя програма е на цял екран.</translation>
     </message>
     <message>
         <source>Pause or resume Kavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза или продължаване на Kavo</translation>
     </message>
     <message>
         <source>Pause or resume the timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза или продължаване на таймера</translation>
     </message>
     <message>
         <source>Postpone</source>
-        <translation type="unfinished"></translation>
+        <translation>Отложи</translation>
     </message>
     <message>
         <source>Postpone duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Отлагане с</translation>
     </message>
     <message>
         <source>Press the new combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Натиснете новата комбинация</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Програми</translation>
     </message>
     <message>
         <source>Programs and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Програми и цветове</translation>
     </message>
     <message>
         <source>Quit Kavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Изход от Kavo</translation>
     </message>
     <message>
         <source>Rest screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Екран за почивка</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Запиши</translation>
     </message>
     <message>
         <source>Screen effects on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкл./изкл. на ефектите на екрана</translation>
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Сензори</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавишна комбинация</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавишни комбинации</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропусни</translation>
     </message>
     <message>
         <source>Slow turns and tilts for a neck that held one position too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бавни завъртания и навеждания за врат, който е стоял твърде дълго в едно положение.</translation>
     </message>
     <message>
         <source>Smart brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Умна яркост</translation>
     </message>
     <message>
         <source>Smart inversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Умна инверсия</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Старт</translation>
     </message>
     <message>
         <source>Start a break</source>
-        <translation type="unfinished"></translation>
+        <translation>Започни почивка</translation>
     </message>
     <message>
         <source>Start screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Включи наслагването</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Stop it here, from the tray menu or by quitting Kavo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Спира се оттук, от менюто в системната област или със затваряне на Kavo.</translation>
     </message>
     <message>
         <source>Stop the break timer while a listed program shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймерът за почивки спира, докато на екрана е програма от списъка.</translation>
     </message>
     <message>
         <source>Stop the break timer while any program fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймерът за почивки спира, докато някоя програма е на цял екран.</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Спряно</translation>
     </message>
     <message>
         <source>Stretches you can do standing beside your desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Разтягания, които можете да направите прави до бюрото.</translation>
     </message>
     <message>
         <source>Switch the software cursor off while a listed program shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Софтуерният курсор се изключва, докато на екрана е програма от списъка.</translation>
     </message>
     <message>
         <source>Switch the software cursor off while any program fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Софтуерният курсор се изключва, докато някоя програма е на цял екран.</translation>
     </message>
     <message>
         <source>Ten seconds before a rest Kavo offers to move it by this many minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Десет секунди преди почивката Kavo предлага да я отложи с толкова минути.</translation>
     </message>
     <message>
         <source>The break timer stops while one of these programs shows: films, presentations, calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймерът за почивки спира, докато на екрана е някоя от тези програми: филми, презентации, разговори.</translation>
     </message>
     <message>
         <source>The camera measures the room light and the brightness follows it, a little every second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Камерата измерва осветлението в стаята и яркостта го следва, малко по малко всяка секунда.</translation>
     </message>
     <message>
         <source>The program you are using, as the lists name it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Програмата, която използвате, с името ѝ за списъците.</translation>
     </message>
     <message>
         <source>The rest is over</source>
-        <translation type="unfinished"></translation>
+        <translation>Почивката свърши</translation>
     </message>
     <message>
         <source>The software cursor goes while one of these programs shows: games draw their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Софтуерният курсор изчезва, докато на екрана е някоя от тези програми: игрите рисуват свой.</translation>
     </message>
     <message>
         <source>This is a strict rest: it ends by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Това е строга почивка: ще свърши сама.</translation>
     </message>
     <message>
         <source>Time for a rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Време е за почивка</translation>
     </message>
     <message>
         <source>Timer pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза на таймера</translation>
     </message>
     <message>
         <source>Timer type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип таймер</translation>
     </message>
     <message>
         <source>Use sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Звукови сигнали</translation>
     </message>
     <message>
         <source>Use the colours of the list while a listed program is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Използване на цветовете от списъка, докато програма от списъка е на преден план.</translation>
     </message>
     <message>
         <source>Use the first camera for the room light and the blink count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Първата камера се използва за осветлението в стаята и за броене на мигането.</translation>
     </message>
     <message>
         <source>What covers your monitors during a rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Какво покрива мониторите по време на почивка.</translation>
     </message>
     <message>
         <source>What the shortcut does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Какво прави клавишната комбинация.</translation>
     </message>
     <message>
         <source>When the rest is over, work starts at once. Without it the rest screen waits for you to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Когато почивката свърши, работата започва веднага. Иначе екранът за почивка чака да продължите.</translation>
     </message>
     <message>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Работа</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>мин</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>няма</translation>
     </message>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>сек</translation>
     </message>
     <message>
         <source>until rest</source>
-        <translation type="unfinished"></translation>
+        <translation>до почивка</translation>
     </message>
     <message>
         <source> seems wrong. Check the syntax or try with some other hidden feature.</source>
-        <translation type="unfinished"></translation>
+        <translation> изглежда грешно. Проверете синтаксиса или опитайте друга скрита функция.</translation>
     </message>
     <message>
         <source>%b is enable or disable, %d a whole number, %f a number, %s a word. Click a spell to copy it into the input.</source>
-        <translation type="unfinished"></translation>
+        <translation>%b е enable или disable, %d — цяло число, %f — число, %s — дума. Щракнете върху заклинание, за да го копирате в полето за въвеждане.</translation>
     </message>
     <message>
         <source>Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Изпълни</translation>
     </message>
     <message>
         <source>Click again to reset every setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Щракнете отново, за да нулирате всички настройки</translation>
     </message>
     <message>
         <source>Enter your spell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Въведете заклинание:</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Експортирай</translation>
     </message>
     <message>
         <source>Hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрити функции</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Импортирай</translation>
     </message>
     <message>
         <source>Kavo is switching to </source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo превключва на </translation>
     </message>
     <message>
         <source>Kavo will apply color changes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ще променя цветовете на</translation>
     </message>
     <message>
         <source>Kavo will not apply color changes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo няма да променя цветовете на</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Монитор</translation>
     </message>
     <message>
         <source>Move your settings to another computer, or keep a copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пренесете настройките си на друг компютър или запазете копие.</translation>
     </message>
     <message>
         <source>Reset to defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Нулирай настройките</translation>
     </message>
     <message>
         <source>Settings exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройките са експортирани</translation>
     </message>
     <message>
         <source>Settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл с настройки</translation>
     </message>
     <message>
         <source>Spells</source>
-        <translation type="unfinished"></translation>
+        <translation>Заклинания</translation>
     </message>
     <message>
         <source>Spells change settings that have no control on the pages. The same spells work from the command line: kavo &quot;type dark&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Заклинанията променят настройки, които нямат контроли на страниците. Същите заклинания работят и от командния ред: kavo &quot;type dark&quot;.</translation>
     </message>
     <message>
         <source>The spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Заклинанието</translation>
     </message>
     <message>
         <source>Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Въведете &quot;help&quot;, за да видите списъка с всички скрити функции :)</translation>
     </message>
     <message>
         <source>disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>е изключен</translation>
     </message>
     <message>
         <source>enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>е включен</translation>
     </message>
     <message>
         <source>succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>— изпълнено</translation>
     </message>
     <message>
         <source>type</source>
-        <translation type="unfinished"></translation>
+        <translation>(тип)</translation>
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
@@ -2093,94 +2093,94 @@
     <name>TrayIcon</name>
     <message>
         <source>&amp;Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Собствен</translation>
     </message>
     <message>
         <source>&amp;Health</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Здраве</translation>
     </message>
     <message>
         <source>&amp;Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>С&amp;ън</translation>
     </message>
     <message>
         <source>&amp;Gaming</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Игри</translation>
     </message>
     <message>
         <source>&amp;Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Четене</translation>
     </message>
     <message>
         <source>&amp;Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Програмиране</translation>
     </message>
     <message>
         <source>&amp;Biohacker</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Биохакер</translation>
     </message>
     <message>
         <source>&amp;Sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Слънчеви &amp;очила</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Тъмен</translation>
     </message>
     <message>
         <source>&amp;Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Филм</translation>
     </message>
     <message>
         <source>&amp;Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Наслагване</translation>
     </message>
     <message>
         <source>Color pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза на цветовете</translation>
     </message>
     <message>
         <source>Timer pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза на таймера</translation>
     </message>
     <message>
         <source>Mouse pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза на курсора</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим</translation>
     </message>
     <message>
         <source>&amp;Change mode</source>
-        <translation type="unfinished"></translation>
+        <translation>С&amp;мени режима</translation>
     </message>
     <message>
         <source>&amp;Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Автоматичен</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ръчен</translation>
     </message>
     <message>
         <source>&amp;Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пауза</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Изход</translation>
     </message>
 </context>
 <context>
     <name>message_box</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
