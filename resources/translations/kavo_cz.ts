@@ -5,1936 +5,1936 @@
     <name>App</name>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastaveno</translation>
     </message>
     <message>
         <source>What is new</source>
-        <translation type="unfinished"></translation>
+        <translation>Co je nového</translation>
     </message>
     <message>
         <source>This build of Kavo names no page with its changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto sestavení Kavo neuvádí žádnou stránku se seznamem změn.</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Webové stránky</translation>
     </message>
     <message>
         <source>This build of Kavo names no website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto sestavení Kavo neuvádí žádné webové stránky.</translation>
     </message>
     <message>
         <source>This desktop cannot draw the mouse cursor in software: the cursor stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto prostředí neumí vykreslit kurzor myši softwarově: kurzor zůstane beze změny.</translation>
     </message>
 </context>
 <context>
     <name>ColorTriggers</name>
     <message>
         <source>Line %1 is not &quot;program = temperature brightness&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Řádek %1 nemá tvar „program = teplota jas“: %2</translation>
     </message>
 </context>
 <context>
     <name>Cyclops</name>
     <message>
         <source>Restart your PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Restartujte počítač</translation>
     </message>
     <message>
         <source>Kavo made a small change to enable lower values. You need to restart your PC once to unlock full functionality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo provedlo malou změnu, která umožní nižší hodnoty. Aby byly dostupné všechny funkce, je potřeba jednou restartovat počítač.</translation>
     </message>
     <message>
         <source>Some functionality is limited, because you need to Restart your PC. You are using High-level Color API right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Některé funkce jsou omezené, protože je potřeba restartovat počítač. Nyní se používá High-level Color API.</translation>
     </message>
 </context>
 <context>
     <name>DebugConsoleWindow</name>
     <message>
         <source>Copy all</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat vše</translation>
     </message>
 </context>
 <context>
     <name>DebugInfo</name>
     <message>
         <source>CLICK TO COPY THE TEXT TO CLIPBOARD</source>
-        <translation type="unfinished"></translation>
+        <translation>KLIKNUTÍM ZKOPÍRUJETE TEXT DO SCHRÁNKY</translation>
     </message>
 </context>
 <context>
     <name>MagnificationApi</name>
     <message>
         <source>Kavo Color Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Barevné efekty Kavo</translation>
     </message>
     <message>
         <source>Failed to initialize color effects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barevné efekty se nepodařilo inicializovat.</translation>
     </message>
 </context>
 <context>
     <name>MainScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
 </context>
 <context>
     <name>RestTimer</name>
     <message>
         <source>reminds you that a big rest will occur in</source>
-        <translation type="unfinished"></translation>
+        <translation>připomíná, že dlouhá přestávka začne za</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>reminds you that a big rest will occur in 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>připomíná, že dlouhá přestávka začne za 30 sekund</translation>
     </message>
 </context>
 <context>
     <name>ScheduleText</name>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
 </context>
 <context>
     <name>TaskbarButton</name>
     <message>
         <source>Work/Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Práce/přestávka</translation>
     </message>
     <message>
         <source>Reset timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vynulovat časovač</translation>
     </message>
     <message>
         <source>Pause/Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit/pokračovat</translation>
     </message>
     <message>
         <source>Timer paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Časovač pozastaven</translation>
     </message>
     <message>
         <source> until work</source>
-        <translation type="unfinished"></translation>
+        <translation> do konce přestávky</translation>
     </message>
     <message>
         <source> until rest</source>
-        <translation type="unfinished"></translation>
+        <translation> do přestávky</translation>
     </message>
 </context>
 <context>
     <name>TransitionTimesInfo</name>
     <message>
         <source>CLICK TO COPY THE TEXT TO CLIPBOARD</source>
-        <translation type="unfinished"></translation>
+        <translation>KLIKNUTÍM ZKOPÍRUJETE TEXT DO SCHRÁNKY</translation>
     </message>
     <message>
         <source>Detected current Clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zjištěný aktuální čas</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Místní čas</translation>
     </message>
     <message>
         <source>UTC time</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas UTC</translation>
     </message>
     <message>
         <source>Day start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek dne</translation>
     </message>
     <message>
         <source>Day transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek přechodu do dne</translation>
     </message>
     <message>
         <source>Day transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec přechodu do dne</translation>
     </message>
     <message>
         <source>Day end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec dne</translation>
     </message>
     <message>
         <source>Night start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek noci</translation>
     </message>
     <message>
         <source>Night transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek přechodu do noci</translation>
     </message>
     <message>
         <source>Night transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec přechodu do noci</translation>
     </message>
     <message>
         <source>Night end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec noci</translation>
     </message>
     <message>
         <source>Day duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Délka dne</translation>
     </message>
     <message>
         <source>Day transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Délka přechodu do dne</translation>
     </message>
     <message>
         <source>Night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Délka noci</translation>
     </message>
     <message>
         <source>Night transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Délka přechodu do noci</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Časové pásmo</translation>
     </message>
     <message>
         <source>Custom Time zone offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní posun časového pásma</translation>
     </message>
     <message>
         <source>Sunrise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Východ slunce</translation>
     </message>
     <message>
         <source>Sunset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Západ slunce</translation>
     </message>
     <message>
         <source>New moon offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Posun při novu</translation>
     </message>
     <message>
         <source>Full moon offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Posun při úplňku</translation>
     </message>
     <message>
         <source>Current moon offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální posun podle Měsíce</translation>
     </message>
     <message>
         <source>Bedtime</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas ulehnutí</translation>
     </message>
     <message>
         <source>Bedtime transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek přechodu k ulehnutí</translation>
     </message>
     <message>
         <source>Bedtime transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec přechodu k ulehnutí</translation>
     </message>
     <message>
         <source>Bedtime end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec doby spánku</translation>
     </message>
     <message>
         <source>Wake time</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas probuzení</translation>
     </message>
     <message>
         <source>Wake time transition start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek přechodu k probuzení</translation>
     </message>
     <message>
         <source>Wake time transition end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec přechodu k probuzení</translation>
     </message>
     <message>
         <source>Wake time end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec doby bdění</translation>
     </message>
     <message>
         <source>Sleep duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Délka spánku</translation>
     </message>
     <message>
         <source>Sleep transition duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Délka přechodu spánku</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeměpisná šířka</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeměpisná délka</translation>
     </message>
     <message>
         <source>Use Automatic Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatická poloha</translation>
     </message>
     <message>
         <source>Use Manual Night Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční délka noci</translation>
     </message>
 </context>
 <context>
     <name>Translator</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Načítání...</translation>
     </message>
     <message>
         <source>Location unknown: set it by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Poloha není známa: zadejte ji ručně</translation>
     </message>
     <message>
         <source>New version available</source>
-        <translation type="unfinished"></translation>
+        <translation>K dispozici je nová verze</translation>
     </message>
     <message>
         <source>Kavo %1 is available</source>
-        <translation type="unfinished"></translation>
+        <translation>Je k dispozici Kavo %1</translation>
     </message>
     <message>
         <source>This build of Kavo names no update server</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto sestavení Kavo neuvádí žádný server aktualizací</translation>
     </message>
     <message>
         <source>No answer from the update server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server aktualizací neodpovídá</translation>
     </message>
     <message>
         <source>The update server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpověď serveru aktualizací nelze přečíst</translation>
     </message>
     <message>
         <source>Kavo is up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo je aktuální</translation>
     </message>
     <message>
         <source>100 % leaves colours as they are; 0 % is grey.</source>
-        <translation type="unfinished"></translation>
+        <translation>100 % ponechá barvy beze změny; 0 % je šedá.</translation>
     </message>
     <message>
         <source>A cursor drawn in software takes on the screen colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwarově vykreslený kurzor přebírá barvy obrazovky.</translation>
     </message>
     <message>
         <source>A window with Kavo&apos;s log as it is written. Click again to close it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno s protokolem Kavo, jak průběžně vzniká. Dalším kliknutím jej zavřete.</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>Achromatomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Achromatomálie</translation>
     </message>
     <message>
         <source>Achromatopsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Achromatopsie</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilé</translation>
     </message>
     <message>
         <source>Allows values from 0 K (deep red) to 10000 K (cold blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>Povolí hodnoty od 0 K (sytě červená) do 10000 K (studená modrá).</translation>
     </message>
     <message>
         <source>Allows values from 10 % to 150 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Povolí hodnoty od 10 % do 150 %.</translation>
     </message>
     <message>
         <source>Apply the saturation above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít sytost nastavenou výše.</translation>
     </message>
     <message>
         <source>Ask the update server once, whatever the settings above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednorázově se zeptat serveru aktualizací bez ohledu na nastavení výše.</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automaticky</translation>
     </message>
     <message>
         <source>Automatic Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatické aktualizace</translation>
     </message>
     <message>
         <source>Autosave settings changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Automaticky ukládat změny nastavení</translation>
     </message>
     <message>
         <source>Bedtime:</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas ulehnutí:</translation>
     </message>
     <message>
         <source>Biohacker</source>
-        <translation type="unfinished"></translation>
+        <translation>Biohacker</translation>
     </message>
     <message>
         <source>Block keyboard on strict mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokovat klávesnici při přísných přestávkách</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Modrá</translation>
     </message>
     <message>
         <source>Blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>Modré světlo</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas</translation>
     </message>
     <message>
         <source>Brightness after sunset. A dimmer screen strains the eyes less in a dark room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas po západu slunce. Tlumenější obrazovka v tmavé místnosti méně namáhá oči.</translation>
     </message>
     <message>
         <source>Brightness in daylight, in percent of the full screen brightness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas za denního světla v procentech plného jasu obrazovky.</translation>
     </message>
     <message>
         <source>Brightness of the sleep period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas v době spánku.</translation>
     </message>
     <message>
         <source>Build this window only when it is first opened, which saves memory and start-up time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit toto okno až při prvním otevření. Šetří to paměť a zrychluje spuštění.</translation>
     </message>
     <message>
         <source>CPU</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit</translation>
     </message>
     <message>
         <source>Change every new colour ramp a little, so that a display driver that ignores a repeated ramp takes Kavo&apos;s colours again, for instance after a game reset them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Každou novou gama křivku mírně pozměnit, aby ovladač displeje, který opakovanou křivku ignoruje, znovu převzal barvy Kavo, například poté, co je vrátila hra.</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrolovat aktualizace</translation>
     </message>
     <message>
         <source>Check now</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkontrolovat nyní</translation>
     </message>
     <message>
         <source>Choose pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat stránky</translation>
     </message>
     <message>
         <source>Choose the monitors Kavo changes, and whether each has colours of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte monitory, které Kavo upravuje, a zda má každý vlastní barvy.</translation>
     </message>
     <message>
         <source>ClearType</source>
-        <translation type="unfinished"></translation>
+        <translation>ClearType</translation>
     </message>
     <message>
         <source>ClearType with alternative renderer</source>
-        <translation type="unfinished"></translation>
+        <translation>ClearType s alternativním vykreslováním</translation>
     </message>
     <message>
         <source>Click to copy the text to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím zkopírujete text do schránky</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Closing the window hides it instead of minimising it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřením se okno skryje, místo aby se minimalizovalo.</translation>
     </message>
     <message>
         <source>Color Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>Barevné schéma</translation>
     </message>
     <message>
         <source>Color Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Teplota barev</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Barvy</translation>
     </message>
     <message>
         <source>Colour temperature after sunset. Warm light in the evening is kinder to your sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teplota barev po západu slunce. Teplé světlo večer šetří váš spánek.</translation>
     </message>
     <message>
         <source>Colour temperature in daylight. 6500 K is neutral; lower values are warmer and hold less blue light.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teplota barev za denního světla. 6500 K je neutrální; nižší hodnoty jsou teplejší a obsahují méně modrého světla.</translation>
     </message>
     <message>
         <source>Colour temperature of the sleep period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teplota barev v době spánku.</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Tma</translation>
     </message>
     <message>
         <source>Day Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Denní jas</translation>
     </message>
     <message>
         <source>Day Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Denní světlo</translation>
     </message>
     <message>
         <source>Day Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Denní teplota</translation>
     </message>
     <message>
         <source>Day Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Přechod do dne:</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>Ladění</translation>
     </message>
     <message>
         <source>Debug console</source>
-        <translation type="unfinished"></translation>
+        <translation>Ladicí konzole</translation>
     </message>
     <message>
         <source>Debug information</source>
-        <translation type="unfinished"></translation>
+        <translation>Ladicí informace</translation>
     </message>
     <message>
         <source>Degrees east; negative in the west.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stupně východně; na západě záporné.</translation>
     </message>
     <message>
         <source>Degrees north; negative in the south.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stupně severně; na jihu záporné.</translation>
     </message>
     <message>
         <source>Desaturated</source>
-        <translation type="unfinished"></translation>
+        <translation>Odbarvené</translation>
     </message>
     <message>
         <source>Deuteranomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuteranomálie</translation>
     </message>
     <message>
         <source>Deuteranopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuteranopie</translation>
     </message>
     <message>
         <source>During strict breaks the keyboard does nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Během přísných přestávek klávesnice nereaguje.</translation>
     </message>
     <message>
         <source>Each step enlarges the screen a little more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Každý krok obrazovku o něco víc zvětší.</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval</translation>
     </message>
     <message>
         <source>Every language is named in its own words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Každý jazyk je uveden pod svým vlastním názvem.</translation>
     </message>
     <message>
         <source>Extended values</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozšířené hodnoty</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Písma</translation>
     </message>
     <message>
         <source>Fonts type</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyhlazování písma</translation>
     </message>
     <message>
         <source>Full Moon offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posun při úplňku:</translation>
     </message>
     <message>
         <source>Full-screen colour filters: grey scales, inversions, sepia and colour-vision filters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barevné filtry přes celou obrazovku: odstíny šedi, inverze, sépie a filtry pro poruchy barevného vidění.</translation>
     </message>
     <message>
         <source>GPU</source>
-        <translation type="unfinished"></translation>
+        <translation>GPU</translation>
     </message>
     <message>
         <source>Gaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Hraní</translation>
     </message>
     <message>
         <source>Give every monitor its own temperature and brightness; choose the monitor with the tabs above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Každý monitor má vlastní teplotu a jas; monitor vyberte kartami nahoře.</translation>
     </message>
     <message>
         <source>Grayclase Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstíny šedi s červenou</translation>
     </message>
     <message>
         <source>Grayscale 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstíny šedi 1</translation>
     </message>
     <message>
         <source>Grayscale 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstíny šedi 2</translation>
     </message>
     <message>
         <source>Grayscale 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstíny šedi 3</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelená</translation>
     </message>
     <message>
         <source>Groot</source>
-        <translation type="unfinished"></translation>
+        <translation>Groot</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdraví</translation>
     </message>
     <message>
         <source>Hide Taskbar icon on close</source>
-        <translation type="unfinished"></translation>
+        <translation>Při zavření skrýt ikonu na hlavním panelu</translation>
     </message>
     <message>
         <source>How Kavo fits into your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak Kavo zapadá do vašeho prostředí.</translation>
     </message>
     <message>
         <source>How Kavo keeps its colours on the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak Kavo udržuje své barvy na obrazovce.</translation>
     </message>
     <message>
         <source>How Kavo keeps your settings and notices that you are away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak Kavo ukládá vaše nastavení a pozná, že nejste u počítače.</translation>
     </message>
     <message>
         <source>How a colour temperature turns into screen colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak se teplota barev převádí na barvy obrazovky.</translation>
     </message>
     <message>
         <source>How bright the screen is by day and by night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak jasná je obrazovka ve dne a v noci.</translation>
     </message>
     <message>
         <source>How long colours glide when Kavo pauses, resumes or changes mode or type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak dlouho barvy plynule přecházejí, když Kavo pozastaví nebo obnoví činnost či změní režim nebo typ.</translation>
     </message>
     <message>
         <source>How long the change into day takes: centred on sunrise, or ending when the night ends by the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak dlouho trvá přechod do dne: se středem ve východu slunce, nebo s koncem v čase, kdy podle hodin končí noc.</translation>
     </message>
     <message>
         <source>How long the change into night takes: centred on sunset, or ending when the night starts by the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak dlouho trvá přechod do noci: se středem v západu slunce, nebo s koncem v čase, kdy podle hodin začíná noc.</translation>
     </message>
     <message>
         <source>How long the changes into and out of the sleep period take; they end at bedtime and at wake time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak dlouho trvají přechody do doby spánku a z ní; končí v čase ulehnutí a v čase probuzení.</translation>
     </message>
     <message>
         <source>How much blue light the screen gives off by day and by night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolik modrého světla obrazovka vyzařuje ve dne a v noci.</translation>
     </message>
     <message>
         <source>How much earlier night and day begin at full moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>O kolik dříve začíná noc a den při úplňku.</translation>
     </message>
     <message>
         <source>How much earlier night and day begin at new moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>O kolik dříve začíná noc a den při novu.</translation>
     </message>
     <message>
         <source>How often a running Kavo looks again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak často spuštěné Kavo hledá znovu.</translation>
     </message>
     <message>
         <source>How slowly the colours change between day, night and sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak pomalu se mění barvy mezi dnem, nocí a spánkem.</translation>
     </message>
     <message>
         <source>How the system smooths the edges of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak systém vyhlazuje okraje textu.</translation>
     </message>
     <message>
         <source>Invert colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertovat barvy</translation>
     </message>
     <message>
         <source>Kavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo</translation>
     </message>
     <message>
         <source>Kavo can look for a new version and tell you when one is out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo může hledat novou verzi a dát vám vědět, když vyjde.</translation>
     </message>
     <message>
         <source>Kavo follows the sun at your location. Without a location of your own it looks one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo se řídí sluncem ve vaší poloze. Pokud vlastní polohu nezadáte, zjistí ji samo.</translation>
     </message>
     <message>
         <source>Kavo made some changes on your system and needs to relaunch for them to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo provedlo v systému změny a aby se projevily, musí se znovu spustit.</translation>
     </message>
     <message>
         <source>Kavo made some changes on your system and restart is needed for changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo provedlo v systému změny a aby se projevily, je nutné restartovat počítač.</translation>
     </message>
     <message>
         <source>Kavo takes care of your eyes: kinder colours at night and reminders to rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo pečuje o vaše oči: šetrnější barvy v noci a připomínky přestávek.</translation>
     </message>
     <message>
         <source>Kavo&apos;s version, your system and desktop, and every setting. Click the text to copy it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze Kavo, váš systém a prostředí a všechna nastavení. Kliknutím na text jej zkopírujete.</translation>
     </message>
     <message>
         <source>Keep the night brightness all the time instead of following the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Používat noční jas neustále, místo aby se řídil sluncem.</translation>
     </message>
     <message>
         <source>Keep the night value all the time instead of following the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Používat noční hodnotu neustále, místo aby se řídila sluncem.</translation>
     </message>
     <message>
         <source>Keeps Kavo light while it waits in the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo při čekání na pozadí co nejméně zatěžuje systém.</translation>
     </message>
     <message>
         <source>Key presses count as presence: the break timer stops after about 20 minutes without them and starts again when you are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stisky kláves se počítají jako přítomnost: časovač přestávek se zastaví asi po 20 minutách bez nich a znovu se spustí, když se vrátíte.</translation>
     </message>
     <message>
         <source>Keyboard inactivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Nečinnost klávesnice</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Později</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeměpisná šířka:</translation>
     </message>
     <message>
         <source>Leading Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Převládající barva</translation>
     </message>
     <message>
         <source>Let Kavo set the frequency above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo nastaví frekvenci uvedenou výše.</translation>
     </message>
     <message>
         <source>Let Kavo tell you when a new version is out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo vám dá vědět, když vyjde nová verze.</translation>
     </message>
     <message>
         <source>Linear</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineární</translation>
     </message>
     <message>
         <source>Linear Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineární modrá</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Poloha</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeměpisná délka:</translation>
     </message>
     <message>
         <source>Look for a new version when Kavo starts, and then regularly. Saved with the other settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledat novou verzi při spuštění Kavo a pak pravidelně. Ukládá se s ostatním nastavením.</translation>
     </message>
     <message>
         <source>Look now</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledat nyní</translation>
     </message>
     <message>
         <source>Magmus</source>
-        <translation type="unfinished"></translation>
+        <translation>Magmus</translation>
     </message>
     <message>
         <source>Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupa</translation>
     </message>
     <message>
         <source>Manage monitors</source>
-        <translation type="unfinished"></translation>
+        <translation>Správa monitorů</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Ručně</translation>
     </message>
     <message>
         <source>Manual Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční jas</translation>
     </message>
     <message>
         <source>Manual blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční modré světlo</translation>
     </message>
     <message>
         <source>Manual color settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční nastavení barev</translation>
     </message>
     <message>
         <source>Manual location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční poloha</translation>
     </message>
     <message>
         <source>Manual night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční délka noci</translation>
     </message>
     <message>
         <source>Many screens dim their backlight by switching it on and off very fast (PWM). A higher frequency flickers less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mnoho obrazovek tlumí podsvícení velmi rychlým zapínáním a vypínáním (PWM). Vyšší frekvence méně bliká.</translation>
     </message>
     <message>
         <source>Max Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. frekvence</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalizovat</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim</translation>
     </message>
     <message>
         <source>Monitor 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 1</translation>
     </message>
     <message>
         <source>Monitor 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 2</translation>
     </message>
     <message>
         <source>Monitor 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 3</translation>
     </message>
     <message>
         <source>Monitor 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 4</translation>
     </message>
     <message>
         <source>Monitor 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 5</translation>
     </message>
     <message>
         <source>Monitor 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor 6</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Měsíc</translation>
     </message>
     <message>
         <source>Mouse inactivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Nečinnost myši</translation>
     </message>
     <message>
         <source>Mouse movement counts as presence: the break timer stops after about 20 minutes without it and starts again when you are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pohyb myši se počítá jako přítomnost: časovač přestávek se zastaví asi po 20 minutách bez pohybu a znovu se spustí, když se vrátíte.</translation>
     </message>
     <message>
         <source>Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>Mutes or strengthens the colours of the whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlumí nebo zesiluje barvy celé obrazovky.</translation>
     </message>
     <message>
         <source>Negative Grayclased Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativní odstíny šedi s červenou</translation>
     </message>
     <message>
         <source>Negative Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativní odstíny šedi</translation>
     </message>
     <message>
         <source>Negative Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativní sépie</translation>
     </message>
     <message>
         <source>New Moon offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posun při novu:</translation>
     </message>
     <message>
         <source>News, help and the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Novinky, nápověda a nejnovější verze.</translation>
     </message>
     <message>
         <source>Night Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Noční jas</translation>
     </message>
     <message>
         <source>Night Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Noční světlo</translation>
     </message>
     <message>
         <source>Night Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Noční teplota</translation>
     </message>
     <message>
         <source>Night Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Přechod do noci:</translation>
     </message>
     <message>
         <source>Night ends at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noc končí v:</translation>
     </message>
     <message>
         <source>Night starts at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noc začíná v:</translation>
     </message>
     <message>
         <source>No smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez vyhlazování</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normální</translation>
     </message>
     <message>
         <source>Noted in the transition times below; the sun schedule itself follows your system&apos;s time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uvádí se v časech přechodů níže; samotný sluneční rozvrh se řídí časovým pásmem systému.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnuto</translation>
     </message>
     <message>
         <source>Olaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Olaf</translation>
     </message>
     <message>
         <source>Old Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stará fotografie</translation>
     </message>
     <message>
         <source>Open or close</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít nebo zavřít</translation>
     </message>
     <message>
         <source>Open website</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít web</translation>
     </message>
     <message>
         <source>Optimize UI Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimalizovat vytváření rozhraní</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Překrytí</translation>
     </message>
     <message>
         <source>PWM Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovládání PWM</translation>
     </message>
     <message>
         <source>PWM Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frekvence PWM</translation>
     </message>
     <message>
         <source>PWM control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovládání PWM</translation>
     </message>
     <message>
         <source>Pause Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Přechod při pozastavení:</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastaveno</translation>
     </message>
     <message>
         <source>Per Monitor Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení pro každý monitor</translation>
     </message>
     <message>
         <source>Preview 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Náhled 24 hodin</translation>
     </message>
     <message>
         <source>Productive</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktivní</translation>
     </message>
     <message>
         <source>Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Programování</translation>
     </message>
     <message>
         <source>Protanomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Protanomálie</translation>
     </message>
     <message>
         <source>Protanopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Protanopie</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Čtení</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Červená</translation>
     </message>
     <message>
         <source>Relaunch is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Je nutné znovu spustit Kavo</translation>
     </message>
     <message>
         <source>Relaunch now</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu spustit</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit výchozí</translation>
     </message>
     <message>
         <source>Restart is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Je nutný restart</translation>
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>Restartovat nyní</translation>
     </message>
     <message>
         <source>Revert colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrátit barvy</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sytost</translation>
     </message>
     <message>
         <source>Save and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit a zavřít</translation>
     </message>
     <message>
         <source>Save changes when the window closes. Without it, closing the window brings back the saved settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit změny při zavření okna. Bez této volby se po zavření okna vrátí uložené nastavení.</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozvrh</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazovka</translation>
     </message>
     <message>
         <source>Screen effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekt obrazovky</translation>
     </message>
     <message>
         <source>Screen effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty obrazovky</translation>
     </message>
     <message>
         <source>Send usage statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Odesílat statistiky používání</translation>
     </message>
     <message>
         <source>Sephia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sépie</translation>
     </message>
     <message>
         <source>Set the frequency again with every colour update, for screens that lose it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit frekvenci znovu při každé změně barev, pro obrazovky, které ji ztrácejí.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Show changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit změny</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednoduché</translation>
     </message>
     <message>
         <source>Simple Inversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednoduchá inverze</translation>
     </message>
     <message>
         <source>Simple view</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednoduché zobrazení</translation>
     </message>
     <message>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Spánek</translation>
     </message>
     <message>
         <source>Sleep Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas pro spánek</translation>
     </message>
     <message>
         <source>Sleep Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Světlo pro spánek</translation>
     </message>
     <message>
         <source>Sleep Transition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Přechod spánku:</translation>
     </message>
     <message>
         <source>Smart Inversion 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chytrá inverze 1</translation>
     </message>
     <message>
         <source>Smart Inversion 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Chytrá inverze 2</translation>
     </message>
     <message>
         <source>Smart Inversion 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Chytrá inverze 3</translation>
     </message>
     <message>
         <source>Smart Inversion 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Chytrá inverze 4</translation>
     </message>
     <message>
         <source>Smart Inversion 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Chytrá inverze 5</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardní</translation>
     </message>
     <message>
         <source>Start Kavo on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštět Kavo při startu systému</translation>
     </message>
     <message>
         <source>Start Kavo when you log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit Kavo po přihlášení.</translation>
     </message>
     <message>
         <source>Start and end the night by the clock instead of by the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek a konec noci podle hodin místo podle slunce.</translation>
     </message>
     <message>
         <source>Steps back until the screen is at its normal size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Postupně zmenšuje, dokud obrazovka nemá normální velikost.</translation>
     </message>
     <message>
         <source>Strict</source>
-        <translation type="unfinished"></translation>
+        <translation>Přísný</translation>
     </message>
     <message>
         <source>Sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluneční brýle</translation>
     </message>
     <message>
         <source>Swap Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Prohození barev</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Systém</translation>
     </message>
     <message>
         <source>The changes in this version of Kavo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny v této verzi Kavo.</translation>
     </message>
     <message>
         <source>The colour temperature of the screen by day and by night, and inverted colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teplota barev obrazovky ve dne a v noci a invertované barvy.</translation>
     </message>
     <message>
         <source>The colour that stays strongest at warm temperatures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva, která při teplých teplotách zůstává nejsilnější.</translation>
     </message>
     <message>
         <source>The filter laid over the whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtr přes celou obrazovku.</translation>
     </message>
     <message>
         <source>The frequency Kavo sets while PWM Control is on. Ask your screen&apos;s maker which frequencies it supports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frekvence, kterou Kavo nastaví, když je zapnuto ovládání PWM. Které frekvence obrazovka podporuje, zjistíte u jejího výrobce.</translation>
     </message>
     <message>
         <source>The highest frequency the slider offers, in hertz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejvyšší frekvence na posuvníku, v hertzích.</translation>
     </message>
     <message>
         <source>The language of Kavo&apos;s windows, menus and messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk oken, nabídek a zpráv Kavo.</translation>
     </message>
     <message>
         <source>The moon moves the sun schedule: night and day begin earlier by an offset that goes from the new moon value to the full moon value as the moon fills.</source>
-        <translation type="unfinished"></translation>
+        <translation>Měsíc posouvá sluneční rozvrh: noc a den začínají dříve o posun, který s dorůstáním Měsíce přechází od hodnoty pro nov k hodnotě pro úplněk.</translation>
     </message>
     <message>
         <source>The sleep period ends here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zde doba spánku končí.</translation>
     </message>
     <message>
         <source>The sleep period starts here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zde doba spánku začíná.</translation>
     </message>
     <message>
         <source>The table of colours Kavo follows from warm to cold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulka barev od teplých po studené, podle které se Kavo řídí.</translation>
     </message>
     <message>
         <source>This screen offers Kavo no PWM control: the companion program kavo_get_pwm_frequency is missing or reports no frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato obrazovka Kavo nenabízí ovládání PWM: doprovodný program kavo_get_pwm_frequency chybí nebo nehlásí žádnou frekvenci.</translation>
     </message>
     <message>
         <source>Time zone offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posun časového pásma:</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Časovač</translation>
     </message>
     <message>
         <source>Transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Přechod</translation>
     </message>
     <message>
         <source>Tritanomaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Tritanomálie</translation>
     </message>
     <message>
         <source>Tritanopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Tritanopie</translation>
     </message>
     <message>
         <source>Turn the chosen filter on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapnout nebo vypnout vybraný filtr.</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Update continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Průběžně obnovovat</translation>
     </message>
     <message>
         <source>Use Advanced Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilé nastavení</translation>
     </message>
     <message>
         <source>Use Gamma Fixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít opravu gama</translation>
     </message>
     <message>
         <source>Use software mouse cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwarový kurzor myši</translation>
     </message>
     <message>
         <source>Use the coordinates below instead of the looked-up location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít souřadnice níže místo zjištěné polohy.</translation>
     </message>
     <message>
         <source>Use the sleep colours between bedtime and wake time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Používat barvy pro spánek mezi časem ulehnutí a probuzení.</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze</translation>
     </message>
     <message>
         <source>Wake time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas probuzení:</translation>
     </message>
     <message>
         <source>Warmer, dimmer colours for the hours before you go to bed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teplejší a tlumenější barvy na hodiny před spaním.</translation>
     </message>
     <message>
         <source>Washout 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybledlé 1</translation>
     </message>
     <message>
         <source>Washout 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybledlé 2</translation>
     </message>
     <message>
         <source>Washout 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybledlé 3</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Webové stránky</translation>
     </message>
     <message>
         <source>What is new</source>
-        <translation type="unfinished"></translation>
+        <translation>Co je nového</translation>
     </message>
     <message>
         <source>What to send with a request for help. Nothing leaves your computer unless you send it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Co přiložit k žádosti o pomoc. Nic neopustí váš počítač, dokud to sami neodešlete.</translation>
     </message>
     <message>
         <source>Where Kavo computes sunrise and sunset for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Místo, pro které Kavo počítá východ a západ slunce.</translation>
     </message>
     <message>
         <source>Where the desktop decides font smoothing itself, this choice has no effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokud o vyhlazování písma rozhoduje samo prostředí, tato volba nemá vliv.</translation>
     </message>
     <message>
         <source>Which pages and windows you open, each time under a new random number, never your name or address. Only when this build of Kavo names a statistics address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Které stránky a okna otevíráte, pokaždé pod novým náhodným číslem, nikdy vaše jméno ani adresa. Jen pokud toto sestavení Kavo uvádí adresu pro statistiky.</translation>
     </message>
     <message>
         <source>Zoom In:</source>
-        <translation type="unfinished"></translation>
+        <translation>Přiblížení:</translation>
     </message>
     <message>
         <source>Zoom Out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oddálení:</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Přiblížit</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Oddálit</translation>
     </message>
     <message>
         <source>Zooms the whole screen around the mouse pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přibližuje celou obrazovku kolem ukazatele myši.</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>den</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>skryto</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>měsíc</translation>
     </message>
     <message>
         <source>per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>za minutu</translation>
     </message>
     <message>
         <source>rest</source>
-        <translation type="unfinished"></translation>
+        <translation>přestávky</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>zobrazeno</translation>
     </message>
     <message>
         <source>until</source>
-        <translation type="unfinished"></translation>
+        <translation>do</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation>týden</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>A minute of exercises, shown step by step in the corner of your screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuta cvičení, krok za krokem v rohu obrazovky.</translation>
     </message>
     <message>
         <source>A program in front gets colours of its own: a film brighter, a reader warmer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program v popředí dostane vlastní barvy: film jasnější, čtečka teplejší.</translation>
     </message>
     <message>
         <source>A short tone in the last seconds before a rest and before work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Krátký tón v posledních sekundách před přestávkou a před návratem k práci.</translation>
     </message>
     <message>
         <source>A small window in the corner of the screen with the count and the camera picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Malé okno v rohu obrazovky s počtem mrknutí a obrazem z kamery.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace</translation>
     </message>
     <message>
         <source>Artificial intelligence (AI)</source>
-        <translation type="unfinished"></translation>
+        <translation>Umělá inteligence (AI)</translation>
     </message>
     <message>
         <source>Auto clicker</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatické klikání</translation>
     </message>
     <message>
         <source>Auto close rest screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Automaticky zavřít obrazovku přestávky</translation>
     </message>
     <message>
         <source>Automatic brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatický jas</translation>
     </message>
     <message>
         <source>Back exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Cviky na záda</translation>
     </message>
     <message>
         <source>Blink detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Detekce mrkání</translation>
     </message>
     <message>
         <source>Blink screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno mrkání</translation>
     </message>
     <message>
         <source>Break every</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávka každých</translation>
     </message>
     <message>
         <source>Break is coming in </source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávka začne za </translation>
     </message>
     <message>
         <source>Breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávky</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <source>Clicking</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliká se</translation>
     </message>
     <message>
         <source>Clicks the left mouse button where the pointer is, again and again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opakovaně kliká levým tlačítkem myši tam, kde je ukazatel.</translation>
     </message>
     <message>
         <source>Color pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavení barev</translation>
     </message>
     <message>
         <source>Color triggers</source>
-        <translation type="unfinished"></translation>
+        <translation>Barvy podle programů</translation>
     </message>
     <message>
         <source>Colour changes pause while one of these programs shows: for drawing, photos and films.</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny barev se pozastaví, když je zobrazen některý z těchto programů: pro kreslení, fotografie a filmy.</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Continue when you are ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokračujte, až budete připraveni.</translation>
     </message>
     <message>
         <source>Count your blinks per minute. Staring at a screen, people blink less; the count reminds you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítá vaše mrknutí za minutu. Lidé při sledování obrazovky mrkají méně; počet vám to připomene.</translation>
     </message>
     <message>
         <source>Ctrl+Alt+Shift+F10 resets every setting, Ctrl+Alt+Shift+F11 quits Kavo and Ctrl+Alt+Shift+F12 resets the colours, whatever the shortcuts above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Alt+Shift+F10 vrátí všechna nastavení na výchozí, Ctrl+Alt+Shift+F11 ukončí Kavo a Ctrl+Alt+Shift+F12 obnoví výchozí barvy bez ohledu na zkratky výše.</translation>
     </message>
     <message>
         <source>Decrease brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Snížit jas</translation>
     </message>
     <message>
         <source>Decrease temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Snížit teplotu</translation>
     </message>
     <message>
         <source>Dim the screen a little while it shows bright content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mírně ztlumit obrazovku, když zobrazuje jasný obsah.</translation>
     </message>
     <message>
         <source>End screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout překrytí obrazovky</translation>
     </message>
     <message>
         <source>Exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Cvičení</translation>
     </message>
     <message>
         <source>Eye exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Cviky pro oči</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkce</translation>
     </message>
     <message>
         <source>Fullscreen apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace na celou obrazovku</translation>
     </message>
     <message>
         <source>Have a rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Dát si přestávku</translation>
     </message>
     <message>
         <source>In front now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyní v popředí</translation>
     </message>
     <message>
         <source>Incoming break</source>
-        <translation type="unfinished"></translation>
+        <translation>Blíží se přestávka</translation>
     </message>
     <message>
         <source>Increase brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvýšit jas</translation>
     </message>
     <message>
         <source>Increase temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvýšit teplotu</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Vstup</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalovat</translation>
     </message>
     <message>
         <source>Invert the colours while the screen shows mostly bright content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertovat barvy, když obrazovka zobrazuje převážně jasný obsah.</translation>
     </message>
     <message>
         <source>Kavo adjusts the screen to the room and to what it shows. Camera pictures and screenshots are measured and let go: they are never saved or sent anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo přizpůsobuje obrazovku místnosti a tomu, co zobrazuje. Snímky z kamery a obrazovky se jen změří a zahodí: nikdy se neukládají ani nikam neodesílají.</translation>
     </message>
     <message>
         <source>Kavo listens to its shortcuts in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo reaguje na své zkratky v každém programu.</translation>
     </message>
     <message>
         <source>Kavo reminds you to rest your eyes: a short rest after every stretch of work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo vám připomíná odpočinek pro oči: krátkou přestávku po každém úseku práce.</translation>
     </message>
     <message>
         <source>Kavo version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze Kavo</translation>
     </message>
     <message>
         <source>Keep the screen as bright as the room around it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přizpůsobit jas obrazovky světlu v místnosti.</translation>
     </message>
     <message>
         <source>Key combinations that reach Kavo from every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesové zkratky, které Kavo zachytí v každém programu.</translation>
     </message>
     <message>
         <source>Lite</source>
-        <translation type="unfinished"></translation>
+        <translation>Odlehčené</translation>
     </message>
     <message>
         <source>Lite is a plain dark veil with the time left. Simple and Standard are full pages; Standard adds the clock and an idea for your rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odlehčené je prostý tmavý závoj se zbývajícím časem. Jednoduché a Standardní jsou celé stránky; Standardní přidává hodiny a tip, jak přestávku strávit.</translation>
     </message>
     <message>
         <source>Look away from the screen and let your eyes relax.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podívejte se jinam než na obrazovku a nechte oči odpočinout.</translation>
     </message>
     <message>
         <source>Look far, roll and blink: eyes that focus on a screen all day need it most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dívejte se do dálky, kružte očima a mrkejte: oči, které celý den zaostřují na obrazovku, to potřebují nejvíc.</translation>
     </message>
     <message>
         <source>Manual or automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Přepnout ruční/automatický režim</translation>
     </message>
     <message>
         <source>Match brightness to lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas podle osvětlení</translation>
     </message>
     <message>
         <source>Milliseconds between two clicks, at least 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Milisekundy mezi dvěma kliknutími, nejméně 10.</translation>
     </message>
     <message>
         <source>Minutes of work, then seconds of rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuty práce, potom sekundy přestávky.</translation>
     </message>
     <message>
         <source>Mouse pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavení kurzoru</translation>
     </message>
     <message>
         <source>Neck exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Cviky na krk</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Další</translation>
     </message>
     <message>
         <source>Normal rests can be skipped, strict ones cannot. Productive shows a small countdown instead of covering the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Normální přestávky lze přeskočit, přísné ne. Produktivní místo zakrytí obrazovky zobrazí malé odpočítávání.</translation>
     </message>
     <message>
         <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden program na řádek, pod názvem, pod kterým běží (gimp, blender). Když za název přidáte fullscreen, pozastaví se jen tehdy, když program vyplňuje obrazovku.</translation>
     </message>
     <message>
         <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden program na řádek, přesně pod názvem, pod kterým běží (steam, supertux2).</translation>
     </message>
     <message>
         <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden program na řádek, přesně pod názvem, pod kterým běží (vlc, mpv).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden program na řádek: název = teplota jas, například vlc = 6500 120. Teplota 0 až 10000 K, jas 10 až 150 %.</translation>
     </message>
     <message>
         <source>Pause colour changes while a listed program shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit změny barev, když je zobrazen program ze seznamu.</translation>
     </message>
     <message>
         <source>Pause colour changes while any program fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit změny barev, když jakýkoli program vyplňuje obrazovku.</translation>
     </message>
     <message>
         <source>Pause or resume Kavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit nebo obnovit Kavo</translation>
     </message>
     <message>
         <source>Pause or resume the timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit nebo obnovit časovač</translation>
     </message>
     <message>
         <source>Postpone</source>
-        <translation type="unfinished"></translation>
+        <translation>Odložit</translation>
     </message>
     <message>
         <source>Postpone duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba odložení</translation>
     </message>
     <message>
         <source>Press the new combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskněte novou kombinaci</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programy</translation>
     </message>
     <message>
         <source>Programs and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Programy a barvy</translation>
     </message>
     <message>
         <source>Quit Kavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit Kavo</translation>
     </message>
     <message>
         <source>Rest screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazovka přestávky</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Screen effects on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapnout nebo vypnout efekty obrazovky</translation>
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Senzory</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkratka</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesové zkratky</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Přeskočit</translation>
     </message>
     <message>
         <source>Slow turns and tilts for a neck that held one position too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomalé otáčení a úklony pro krk, který byl příliš dlouho v jedné poloze.</translation>
     </message>
     <message>
         <source>Smart brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Chytrý jas</translation>
     </message>
     <message>
         <source>Smart inversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Chytrá inverze</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit</translation>
     </message>
     <message>
         <source>Start a break</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahájit přestávku</translation>
     </message>
     <message>
         <source>Start screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapnout překrytí obrazovky</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit</translation>
     </message>
     <message>
         <source>Stop it here, from the tray menu or by quitting Kavo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavíte je zde, v nabídce v oznamovací oblasti nebo ukončením Kavo.</translation>
     </message>
     <message>
         <source>Stop the break timer while a listed program shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit časovač přestávek, když je zobrazen program ze seznamu.</translation>
     </message>
     <message>
         <source>Stop the break timer while any program fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit časovač přestávek, když jakýkoli program vyplňuje obrazovku.</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastaveno</translation>
     </message>
     <message>
         <source>Stretches you can do standing beside your desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Protažení, která zvládnete vestoje u stolu.</translation>
     </message>
     <message>
         <source>Switch the software cursor off while a listed program shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout softwarový kurzor, když je zobrazen program ze seznamu.</translation>
     </message>
     <message>
         <source>Switch the software cursor off while any program fills the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout softwarový kurzor, když jakýkoli program vyplňuje obrazovku.</translation>
     </message>
     <message>
         <source>Ten seconds before a rest Kavo offers to move it by this many minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deset sekund před přestávkou nabídne Kavo její odložení o tolik minut.</translation>
     </message>
     <message>
         <source>The break timer stops while one of these programs shows: films, presentations, calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Časovač přestávek se zastaví, když je zobrazen některý z těchto programů: filmy, prezentace, hovory.</translation>
     </message>
     <message>
         <source>The camera measures the room light and the brightness follows it, a little every second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera měří světlo v místnosti a jas se mu každou sekundu o kousek přizpůsobí.</translation>
     </message>
     <message>
         <source>The program you are using, as the lists name it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program, který právě používáte, pod názvem jako v seznamech.</translation>
     </message>
     <message>
         <source>The rest is over</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávka skončila</translation>
     </message>
     <message>
         <source>The software cursor goes while one of these programs shows: games draw their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwarový kurzor zmizí, když je zobrazen některý z těchto programů: hry si kreslí vlastní.</translation>
     </message>
     <message>
         <source>This is a strict rest: it ends by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto je přísná přestávka: skončí sama.</translation>
     </message>
     <message>
         <source>Time for a rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas na přestávku</translation>
     </message>
     <message>
         <source>Timer pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavení časovače</translation>
     </message>
     <message>
         <source>Timer type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ časovače</translation>
     </message>
     <message>
         <source>Use sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuky</translation>
     </message>
     <message>
         <source>Use the colours of the list while a listed program is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít barvy ze seznamu, když je v popředí program ze seznamu.</translation>
     </message>
     <message>
         <source>Use the first camera for the room light and the blink count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít první kameru k měření světla v místnosti a počítání mrknutí.</translation>
     </message>
     <message>
         <source>What covers your monitors during a rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Co zakryje vaše monitory během přestávky.</translation>
     </message>
     <message>
         <source>What the shortcut does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Co zkratka dělá.</translation>
     </message>
     <message>
         <source>When the rest is over, work starts at once. Without it the rest screen waits for you to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po skončení přestávky začne práce hned. Bez této volby obrazovka přestávky čeká, až budete pokračovat.</translation>
     </message>
     <message>
         <source>Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Práce</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>žádná</translation>
     </message>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>until rest</source>
-        <translation type="unfinished"></translation>
+        <translation>do přestávky</translation>
     </message>
     <message>
         <source> seems wrong. Check the syntax or try with some other hidden feature.</source>
-        <translation type="unfinished"></translation>
+        <translation> se zdá chybné. Zkontrolujte syntaxi nebo zkuste jinou skrytou funkci.</translation>
     </message>
     <message>
         <source>%b is enable or disable, %d a whole number, %f a number, %s a word. Click a spell to copy it into the input.</source>
-        <translation type="unfinished"></translation>
+        <translation>%b je enable nebo disable, %d celé číslo, %f číslo, %s slovo. Kliknutím na kouzlo jej zkopírujete do pole.</translation>
     </message>
     <message>
         <source>Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivovat</translation>
     </message>
     <message>
         <source>Click again to reset every setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalším kliknutím vrátíte všechna nastavení na výchozí</translation>
     </message>
     <message>
         <source>Enter your spell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte kouzlo:</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportovat</translation>
     </message>
     <message>
         <source>Hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Skryté funkce</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importovat</translation>
     </message>
     <message>
         <source>Kavo is switching to </source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo přepíná na </translation>
     </message>
     <message>
         <source>Kavo will apply color changes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo bude měnit barvy na obrazovce</translation>
     </message>
     <message>
         <source>Kavo will not apply color changes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo nebude měnit barvy na obrazovce</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Move your settings to another computer, or keep a copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přeneste nastavení do jiného počítače nebo si uložte kopii.</translation>
     </message>
     <message>
         <source>Reset to defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit výchozí</translation>
     </message>
     <message>
         <source>Settings exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení exportováno</translation>
     </message>
     <message>
         <source>Settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor nastavení</translation>
     </message>
     <message>
         <source>Spells</source>
-        <translation type="unfinished"></translation>
+        <translation>Kouzla</translation>
     </message>
     <message>
         <source>Spells change settings that have no control on the pages. The same spells work from the command line: kavo &quot;type dark&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kouzla mění nastavení, která na stránkách nemají ovládací prvek. Stejná kouzla fungují i z příkazového řádku: kavo &quot;type dark&quot;.</translation>
     </message>
     <message>
         <source>The spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Kouzlo</translation>
     </message>
     <message>
         <source>Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte &quot;help&quot; a uvidíte seznam všech skrytých funkcí :)</translation>
     </message>
     <message>
         <source>disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>vypnut</translation>
     </message>
     <message>
         <source>enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>zapnut</translation>
     </message>
     <message>
         <source>succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>proběhlo úspěšně</translation>
     </message>
     <message>
         <source>type</source>
-        <translation type="unfinished"></translation>
+        <translation>(typ)</translation>
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
@@ -2093,94 +2093,94 @@
     <name>TrayIcon</name>
     <message>
         <source>&amp;Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vlastní</translation>
     </message>
     <message>
         <source>&amp;Health</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zdraví</translation>
     </message>
     <message>
         <source>&amp;Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spánek</translation>
     </message>
     <message>
         <source>&amp;Gaming</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hraní</translation>
     </message>
     <message>
         <source>&amp;Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Čtení</translation>
     </message>
     <message>
         <source>&amp;Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programování</translation>
     </message>
     <message>
         <source>&amp;Biohacker</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Biohacker</translation>
     </message>
     <message>
         <source>&amp;Sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uneční brýle</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tma</translation>
     </message>
     <message>
         <source>&amp;Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Film</translation>
     </message>
     <message>
         <source>&amp;Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Pře&amp;krytí</translation>
     </message>
     <message>
         <source>Color pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavení barev</translation>
     </message>
     <message>
         <source>Timer pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavení časovače</translation>
     </message>
     <message>
         <source>Mouse pausers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavení kurzoru</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim</translation>
     </message>
     <message>
         <source>&amp;Change mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Změnit režim</translation>
     </message>
     <message>
         <source>&amp;Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automaticky</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ručně</translation>
     </message>
     <message>
         <source>&amp;Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pozastaveno</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit</translation>
     </message>
 </context>
 <context>
     <name>message_box</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
