@@ -25,14 +25,14 @@
     </message>
     <message>
         <source>This desktop cannot draw the mouse cursor in software: the cursor stays as it is.</source>
-        <translation>Ce bureau ne peut pas dessiner le curseur de la souris par logiciel : le curseur reste tel quel.</translation>
+        <translation>Ce bureau ne peut pas dessiner le curseur de la souris par logiciel&#xa0;: le curseur reste tel quel.</translation>
     </message>
 </context>
 <context>
     <name>ColorTriggers</name>
     <message>
         <source>Line %1 is not &quot;program = temperature brightness&quot;: %2</source>
-        <translation>La ligne %1 n&apos;a pas la forme « programme = température luminosité » : %2</translation>
+        <translation>La ligne %1 n&apos;a pas la forme «&#xa0;programme = température luminosité&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>Location unknown: set it by hand</source>
-        <translation>Position inconnue : indiquez-la manuellement</translation>
+        <translation>Position inconnue&#xa0;: indiquez-la manuellement</translation>
     </message>
     <message>
         <source>New version available</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>100 % leaves colours as they are; 0 % is grey.</source>
-        <translation>100 % laisse les couleurs telles quelles ; 0 % donne du gris.</translation>
+        <translation>100 % laisse les couleurs telles quelles&#xa0;; 0 % donne du gris.</translation>
     </message>
     <message>
         <source>A cursor drawn in software takes on the screen colours.</source>
@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>Bedtime:</source>
-        <translation>Heure du coucher :</translation>
+        <translation>Heure du coucher&#xa0;:</translation>
     </message>
     <message>
         <source>Biohacker</source>
@@ -486,7 +486,7 @@
     </message>
     <message>
         <source>Colour temperature in daylight. 6500 K is neutral; lower values are warmer and hold less blue light.</source>
-        <translation>Température de couleur en journée. 6500 K est neutre ; les valeurs plus basses sont plus chaudes et contiennent moins de lumière bleue.</translation>
+        <translation>Température de couleur en journée. 6500 K est neutre&#xa0;; les valeurs plus basses sont plus chaudes et contiennent moins de lumière bleue.</translation>
     </message>
     <message>
         <source>Colour temperature of the sleep period.</source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>Day Transition:</source>
-        <translation>Transition du jour :</translation>
+        <translation>Transition du jour&#xa0;:</translation>
     </message>
     <message>
         <source>Debug</source>
@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>Degrees east; negative in the west.</source>
-        <translation>Degrés est ; négatif à l&apos;ouest.</translation>
+        <translation>Degrés est&#xa0;; négatif à l&apos;ouest.</translation>
     </message>
     <message>
         <source>Degrees north; negative in the south.</source>
-        <translation>Degrés nord ; négatif au sud.</translation>
+        <translation>Degrés nord&#xa0;; négatif au sud.</translation>
     </message>
     <message>
         <source>Desaturated</source>
@@ -578,11 +578,11 @@
     </message>
     <message>
         <source>Full Moon offset:</source>
-        <translation>Décalage de pleine lune :</translation>
+        <translation>Décalage de pleine lune&#xa0;:</translation>
     </message>
     <message>
         <source>Full-screen colour filters: grey scales, inversions, sepia and colour-vision filters.</source>
-        <translation>Filtres de couleur plein écran : niveaux de gris, inversions, sépia et filtres pour la vision des couleurs.</translation>
+        <translation>Filtres de couleur plein écran&#xa0;: niveaux de gris, inversions, sépia et filtres pour la vision des couleurs.</translation>
     </message>
     <message>
         <source>GPU</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>Give every monitor its own temperature and brightness; choose the monitor with the tabs above.</source>
-        <translation>Donner à chaque écran sa propre température et sa propre luminosité ; choisissez l&apos;écran avec les onglets ci-dessus.</translation>
+        <translation>Donner à chaque écran sa propre température et sa propre luminosité&#xa0;; choisissez l&apos;écran avec les onglets ci-dessus.</translation>
     </message>
     <message>
         <source>Grayclase Red</source>
@@ -654,15 +654,15 @@
     </message>
     <message>
         <source>How long the change into day takes: centred on sunrise, or ending when the night ends by the clock.</source>
-        <translation>La durée du passage au jour : centrée sur le lever du soleil, ou se terminant à l&apos;heure de fin de la nuit.</translation>
+        <translation>La durée du passage au jour&#xa0;: centrée sur le lever du soleil, ou se terminant à l&apos;heure de fin de la nuit.</translation>
     </message>
     <message>
         <source>How long the change into night takes: centred on sunset, or ending when the night starts by the clock.</source>
-        <translation>La durée du passage à la nuit : centrée sur le coucher du soleil, ou se terminant à l&apos;heure de début de la nuit.</translation>
+        <translation>La durée du passage à la nuit&#xa0;: centrée sur le coucher du soleil, ou se terminant à l&apos;heure de début de la nuit.</translation>
     </message>
     <message>
         <source>How long the changes into and out of the sleep period take; they end at bedtime and at wake time.</source>
-        <translation>La durée des passages vers la période de sommeil et hors de celle-ci ; ils se terminent à l&apos;heure du coucher et à l&apos;heure du réveil.</translation>
+        <translation>La durée des passages vers la période de sommeil et hors de celle-ci&#xa0;; ils se terminent à l&apos;heure du coucher et à l&apos;heure du réveil.</translation>
     </message>
     <message>
         <source>How much blue light the screen gives off by day and by night.</source>
@@ -710,11 +710,11 @@
     </message>
     <message>
         <source>Kavo made some changes on your system and restart is needed for changes to take effect.</source>
-        <translation>Kavo a modifié votre système ; un redémarrage de l&apos;ordinateur est nécessaire pour que les modifications prennent effet.</translation>
+        <translation>Kavo a modifié votre système&#xa0;; un redémarrage de l&apos;ordinateur est nécessaire pour que les modifications prennent effet.</translation>
     </message>
     <message>
         <source>Kavo takes care of your eyes: kinder colours at night and reminders to rest.</source>
-        <translation>Kavo prend soin de vos yeux : des couleurs plus douces la nuit et des rappels de pause.</translation>
+        <translation>Kavo prend soin de vos yeux&#xa0;: des couleurs plus douces la nuit et des rappels de pause.</translation>
     </message>
     <message>
         <source>Kavo&apos;s version, your system and desktop, and every setting. Click the text to copy it.</source>
@@ -734,7 +734,7 @@
     </message>
     <message>
         <source>Key presses count as presence: the break timer stops after about 20 minutes without them and starts again when you are back.</source>
-        <translation>Les frappes au clavier comptent comme une présence : le minuteur de pauses s&apos;arrête après environ 20 minutes sans frappe et repart à votre retour.</translation>
+        <translation>Les frappes au clavier comptent comme une présence&#xa0;: le minuteur de pauses s&apos;arrête après environ 20 minutes sans frappe et repart à votre retour.</translation>
     </message>
     <message>
         <source>Keyboard inactivity</source>
@@ -750,7 +750,7 @@
     </message>
     <message>
         <source>Latitude:</source>
-        <translation>Latitude :</translation>
+        <translation>Latitude&#xa0;:</translation>
     </message>
     <message>
         <source>Leading Color</source>
@@ -778,7 +778,7 @@
     </message>
     <message>
         <source>Longitude:</source>
-        <translation>Longitude :</translation>
+        <translation>Longitude&#xa0;:</translation>
     </message>
     <message>
         <source>Look for a new version when Kavo starts, and then regularly. Saved with the other settings.</source>
@@ -874,7 +874,7 @@
     </message>
     <message>
         <source>Mouse movement counts as presence: the break timer stops after about 20 minutes without it and starts again when you are back.</source>
-        <translation>Les mouvements de la souris comptent comme une présence : le minuteur de pauses s&apos;arrête après environ 20 minutes sans mouvement et repart à votre retour.</translation>
+        <translation>Les mouvements de la souris comptent comme une présence&#xa0;: le minuteur de pauses s&apos;arrête après environ 20 minutes sans mouvement et repart à votre retour.</translation>
     </message>
     <message>
         <source>Movie</source>
@@ -898,7 +898,7 @@
     </message>
     <message>
         <source>New Moon offset:</source>
-        <translation>Décalage de nouvelle lune :</translation>
+        <translation>Décalage de nouvelle lune&#xa0;:</translation>
     </message>
     <message>
         <source>News, help and the latest version.</source>
@@ -918,15 +918,15 @@
     </message>
     <message>
         <source>Night Transition:</source>
-        <translation>Transition de la nuit :</translation>
+        <translation>Transition de la nuit&#xa0;:</translation>
     </message>
     <message>
         <source>Night ends at:</source>
-        <translation>Fin de la nuit :</translation>
+        <translation>Fin de la nuit&#xa0;:</translation>
     </message>
     <message>
         <source>Night starts at:</source>
-        <translation>Début de la nuit :</translation>
+        <translation>Début de la nuit&#xa0;:</translation>
     </message>
     <message>
         <source>No smoothing</source>
@@ -938,7 +938,7 @@
     </message>
     <message>
         <source>Noted in the transition times below; the sun schedule itself follows your system&apos;s time zone.</source>
-        <translation>Indiqué dans les heures de transition ci-dessous ; le programme solaire suit lui-même le fuseau horaire de votre système.</translation>
+        <translation>Indiqué dans les heures de transition ci-dessous&#xa0;; le programme solaire suit lui-même le fuseau horaire de votre système.</translation>
     </message>
     <message>
         <source>Off</source>
@@ -982,7 +982,7 @@
     </message>
     <message>
         <source>Pause Transition:</source>
-        <translation>Transition de pause :</translation>
+        <translation>Transition de pause&#xa0;:</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -1118,7 +1118,7 @@
     </message>
     <message>
         <source>Sleep Transition:</source>
-        <translation>Transition du sommeil :</translation>
+        <translation>Transition du sommeil&#xa0;:</translation>
     </message>
     <message>
         <source>Smart Inversion 1</source>
@@ -1206,7 +1206,7 @@
     </message>
     <message>
         <source>The moon moves the sun schedule: night and day begin earlier by an offset that goes from the new moon value to the full moon value as the moon fills.</source>
-        <translation>La lune décale le programme solaire : la nuit et le jour commencent plus tôt d&apos;un décalage qui passe de la valeur de nouvelle lune à celle de pleine lune à mesure que la lune se remplit.</translation>
+        <translation>La lune décale le programme solaire&#xa0;: la nuit et le jour commencent plus tôt d&apos;un décalage qui passe de la valeur de nouvelle lune à celle de pleine lune à mesure que la lune se remplit.</translation>
     </message>
     <message>
         <source>The sleep period ends here.</source>
@@ -1222,11 +1222,11 @@
     </message>
     <message>
         <source>This screen offers Kavo no PWM control: the companion program kavo_get_pwm_frequency is missing or reports no frequency.</source>
-        <translation>Cet écran n&apos;offre aucun contrôle PWM à Kavo : le programme auxiliaire kavo_get_pwm_frequency est absent ou n&apos;indique aucune fréquence.</translation>
+        <translation>Cet écran n&apos;offre aucun contrôle PWM à Kavo&#xa0;: le programme auxiliaire kavo_get_pwm_frequency est absent ou n&apos;indique aucune fréquence.</translation>
     </message>
     <message>
         <source>Time zone offset:</source>
-        <translation>Décalage horaire :</translation>
+        <translation>Décalage horaire&#xa0;:</translation>
     </message>
     <message>
         <source>Timer</source>
@@ -1282,7 +1282,7 @@
     </message>
     <message>
         <source>Wake time:</source>
-        <translation>Heure du réveil :</translation>
+        <translation>Heure du réveil&#xa0;:</translation>
     </message>
     <message>
         <source>Warmer, dimmer colours for the hours before you go to bed.</source>
@@ -1326,11 +1326,11 @@
     </message>
     <message>
         <source>Zoom In:</source>
-        <translation>Zoom avant :</translation>
+        <translation>Zoom avant&#xa0;:</translation>
     </message>
     <message>
         <source>Zoom Out:</source>
-        <translation>Zoom arrière :</translation>
+        <translation>Zoom arrière&#xa0;:</translation>
     </message>
     <message>
         <source>Zoom in</source>
@@ -1386,7 +1386,7 @@
     </message>
     <message>
         <source>A program in front gets colours of its own: a film brighter, a reader warmer.</source>
-        <translation>Le programme au premier plan reçoit ses propres couleurs : plus claires pour un film, plus chaudes pour la lecture.</translation>
+        <translation>Le programme au premier plan reçoit ses propres couleurs&#xa0;: plus claires pour un film, plus chaudes pour la lecture.</translation>
     </message>
     <message>
         <source>A short tone in the last seconds before a rest and before work.</source>
@@ -1462,7 +1462,7 @@
     </message>
     <message>
         <source>Colour changes pause while one of these programs shows: for drawing, photos and films.</source>
-        <translation>Les changements de couleur s&apos;interrompent tant que l&apos;un de ces programmes est affiché : pour le dessin, les photos et les films.</translation>
+        <translation>Les changements de couleur s&apos;interrompent tant que l&apos;un de ces programmes est affiché&#xa0;: pour le dessin, les photos et les films.</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -1474,7 +1474,7 @@
     </message>
     <message>
         <source>Count your blinks per minute. Staring at a screen, people blink less; the count reminds you.</source>
-        <translation>Compte vos clignements par minute. Devant un écran, on cligne moins des yeux ; le compteur vous le rappelle.</translation>
+        <translation>Compte vos clignements par minute. Devant un écran, on cligne moins des yeux&#xa0;; le compteur vous le rappelle.</translation>
     </message>
     <message>
         <source>Ctrl+Alt+Shift+F10 resets every setting, Ctrl+Alt+Shift+F11 quits Kavo and Ctrl+Alt+Shift+F12 resets the colours, whatever the shortcuts above.</source>
@@ -1546,7 +1546,7 @@
     </message>
     <message>
         <source>Kavo adjusts the screen to the room and to what it shows. Camera pictures and screenshots are measured and let go: they are never saved or sent anywhere.</source>
-        <translation>Kavo adapte l&apos;écran à la pièce et à ce qu&apos;il affiche. Les images de la caméra et les captures d&apos;écran sont mesurées puis abandonnées : elles ne sont jamais enregistrées ni envoyées.</translation>
+        <translation>Kavo adapte l&apos;écran à la pièce et à ce qu&apos;il affiche. Les images de la caméra et les captures d&apos;écran sont mesurées puis abandonnées&#xa0;: elles ne sont jamais enregistrées ni envoyées.</translation>
     </message>
     <message>
         <source>Kavo listens to its shortcuts in every program.</source>
@@ -1554,7 +1554,7 @@
     </message>
     <message>
         <source>Kavo reminds you to rest your eyes: a short rest after every stretch of work.</source>
-        <translation>Kavo vous rappelle de reposer vos yeux : une courte pause après chaque période de travail.</translation>
+        <translation>Kavo vous rappelle de reposer vos yeux&#xa0;: une courte pause après chaque période de travail.</translation>
     </message>
     <message>
         <source>Kavo version</source>
@@ -1574,7 +1574,7 @@
     </message>
     <message>
         <source>Lite is a plain dark veil with the time left. Simple and Standard are full pages; Standard adds the clock and an idea for your rest.</source>
-        <translation>Léger est un simple voile sombre avec le temps restant. Simple et Standard sont des pages complètes ; Standard ajoute l&apos;horloge et une idée pour votre pause.</translation>
+        <translation>Léger est un simple voile sombre avec le temps restant. Simple et Standard sont des pages complètes&#xa0;; Standard ajoute l&apos;horloge et une idée pour votre pause.</translation>
     </message>
     <message>
         <source>Look away from the screen and let your eyes relax.</source>
@@ -1582,7 +1582,7 @@
     </message>
     <message>
         <source>Look far, roll and blink: eyes that focus on a screen all day need it most.</source>
-        <translation>Regarder au loin, faire rouler les yeux et cligner : les yeux rivés sur un écran toute la journée en ont le plus besoin.</translation>
+        <translation>Regarder au loin, faire rouler les yeux et cligner&#xa0;: les yeux rivés sur un écran toute la journée en ont le plus besoin.</translation>
     </message>
     <message>
         <source>Manual or automatic</source>
@@ -1630,7 +1630,7 @@
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>
-        <translation>Un programme par ligne : nom = température luminosité, par exemple vlc = 6500 120. Température de 0 à 10000 K, luminosité de 10 à 150 %.</translation>
+        <translation>Un programme par ligne&#xa0;: nom = température luminosité, par exemple vlc = 6500 120. Température de 0 à 10000 K, luminosité de 10 à 150 %.</translation>
     </message>
     <message>
         <source>Pause colour changes while a listed program shows.</source>
@@ -1762,7 +1762,7 @@
     </message>
     <message>
         <source>The break timer stops while one of these programs shows: films, presentations, calls.</source>
-        <translation>Le minuteur de pauses s&apos;arrête tant que l&apos;un de ces programmes est affiché : films, présentations, appels.</translation>
+        <translation>Le minuteur de pauses s&apos;arrête tant que l&apos;un de ces programmes est affiché&#xa0;: films, présentations, appels.</translation>
     </message>
     <message>
         <source>The camera measures the room light and the brightness follows it, a little every second.</source>
@@ -1778,11 +1778,11 @@
     </message>
     <message>
         <source>The software cursor goes while one of these programs shows: games draw their own.</source>
-        <translation>Le curseur logiciel disparaît tant que l&apos;un de ces programmes est affiché : les jeux dessinent le leur.</translation>
+        <translation>Le curseur logiciel disparaît tant que l&apos;un de ces programmes est affiché&#xa0;: les jeux dessinent le leur.</translation>
     </message>
     <message>
         <source>This is a strict rest: it ends by itself.</source>
-        <translation>C&apos;est une pause stricte : elle se termine d&apos;elle-même.</translation>
+        <translation>C&apos;est une pause stricte&#xa0;: elle se termine d&apos;elle-même.</translation>
     </message>
     <message>
         <source>Time for a rest</source>
@@ -1858,7 +1858,7 @@
     </message>
     <message>
         <source>Enter your spell:</source>
-        <translation>Saisissez votre formule :</translation>
+        <translation>Saisissez votre formule&#xa0;:</translation>
     </message>
     <message>
         <source>Export</source>
@@ -1910,7 +1910,7 @@
     </message>
     <message>
         <source>Spells change settings that have no control on the pages. The same spells work from the command line: kavo &quot;type dark&quot;.</source>
-        <translation>Les formules modifient des paramètres qui n&apos;ont pas de commande dans les pages. Les mêmes formules fonctionnent en ligne de commande : kavo &quot;type dark&quot;.</translation>
+        <translation>Les formules modifient des paramètres qui n&apos;ont pas de commande dans les pages. Les mêmes formules fonctionnent en ligne de commande&#xa0;: kavo &quot;type dark&quot;.</translation>
     </message>
     <message>
         <source>The spell</source>
@@ -1918,7 +1918,7 @@
     </message>
     <message>
         <source>Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation>Tapez « help » pour voir la liste de toutes les fonctions cachées :)</translation>
+        <translation>Tapez «&#xa0;help&#xa0;» pour voir la liste de toutes les fonctions cachées&#xa0;:)</translation>
     </message>
     <message>
         <source>disabled</source>

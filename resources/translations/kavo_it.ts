@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>This desktop cannot draw the mouse cursor in software: the cursor stays as it is.</source>
-        <translation>Questo desktop non può disegnare il cursore del mouse via software: il cursore resta com'è.</translation>
+        <translation>Questo desktop non può disegnare il cursore del mouse via software: il cursore resta com&apos;è.</translation>
     </message>
 </context>
 <context>
@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Some functionality is limited, because you need to Restart your PC. You are using High-level Color API right now.</source>
-        <translation>Alcune funzioni sono limitate perché devi riavviare il PC. Al momento stai usando l'API dei colori di alto livello.</translation>
+        <translation>Alcune funzioni sono limitate perché devi riavviare il PC. Al momento stai usando l&apos;API dei colori di alto livello.</translation>
     </message>
 </context>
 <context>
@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>Sunrise time</source>
-        <translation>Ora dell'alba</translation>
+        <translation>Ora dell&apos;alba</translation>
     </message>
     <message>
         <source>Sunset time</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
         <source>Bedtime transition start time</source>
-        <translation>Inizio della transizione all'ora di coricarsi</translation>
+        <translation>Inizio della transizione all&apos;ora di coricarsi</translation>
     </message>
     <message>
         <source>Bedtime transition end time</source>
-        <translation>Fine della transizione all'ora di coricarsi</translation>
+        <translation>Fine della transizione all&apos;ora di coricarsi</translation>
     </message>
     <message>
         <source>Bedtime end time</source>
@@ -554,7 +554,7 @@
     </message>
     <message>
         <source>Each step enlarges the screen a little more.</source>
-        <translation>Ogni passo ingrandisce un po' di più lo schermo.</translation>
+        <translation>Ogni passo ingrandisce un po&apos; di più lo schermo.</translation>
     </message>
     <message>
         <source>Every</source>
@@ -626,7 +626,7 @@
     </message>
     <message>
         <source>Hide Taskbar icon on close</source>
-        <translation>Nascondi l'icona nella barra delle applicazioni alla chiusura</translation>
+        <translation>Nascondi l&apos;icona nella barra delle applicazioni alla chiusura</translation>
     </message>
     <message>
         <source>How Kavo fits into your desktop.</source>
@@ -654,15 +654,15 @@
     </message>
     <message>
         <source>How long the change into day takes: centred on sunrise, or ending when the night ends by the clock.</source>
-        <translation>Quanto dura il passaggio al giorno: centrato sull'alba, oppure fino alla fine della notte impostata a orario.</translation>
+        <translation>Quanto dura il passaggio al giorno: centrato sull&apos;alba, oppure fino alla fine della notte impostata a orario.</translation>
     </message>
     <message>
         <source>How long the change into night takes: centred on sunset, or ending when the night starts by the clock.</source>
-        <translation>Quanto dura il passaggio alla notte: centrato sul tramonto, oppure fino all'inizio della notte impostato a orario.</translation>
+        <translation>Quanto dura il passaggio alla notte: centrato sul tramonto, oppure fino all&apos;inizio della notte impostato a orario.</translation>
     </message>
     <message>
         <source>How long the changes into and out of the sleep period take; they end at bedtime and at wake time.</source>
-        <translation>Quanto durano i passaggi verso e dal periodo di sonno; terminano all'ora di coricarsi e all'ora del risveglio.</translation>
+        <translation>Quanto durano i passaggi verso e dal periodo di sonno; terminano all&apos;ora di coricarsi e all&apos;ora del risveglio.</translation>
     </message>
     <message>
         <source>How much blue light the screen gives off by day and by night.</source>
@@ -782,7 +782,7 @@
     </message>
     <message>
         <source>Look for a new version when Kavo starts, and then regularly. Saved with the other settings.</source>
-        <translation>Cerca una nuova versione all'avvio di Kavo e poi a intervalli regolari. Viene salvato con le altre impostazioni.</translation>
+        <translation>Cerca una nuova versione all&apos;avvio di Kavo e poi a intervalli regolari. Viene salvato con le altre impostazioni.</translation>
     </message>
     <message>
         <source>Look now</source>
@@ -950,7 +950,7 @@
     </message>
     <message>
         <source>Old Photo</source>
-        <translation>Foto d'epoca</translation>
+        <translation>Foto d&apos;epoca</translation>
     </message>
     <message>
         <source>Open or close</source>
@@ -962,7 +962,7 @@
     </message>
     <message>
         <source>Optimize UI Creation</source>
-        <translation>Ottimizza la creazione dell'interfaccia</translation>
+        <translation>Ottimizza la creazione dell&apos;interfaccia</translation>
     </message>
     <message>
         <source>Overlay</source>
@@ -1074,7 +1074,7 @@
     </message>
     <message>
         <source>Send usage statistics</source>
-        <translation>Invia statistiche d'uso</translation>
+        <translation>Invia statistiche d&apos;uso</translation>
     </message>
     <message>
         <source>Sephia</source>
@@ -1146,7 +1146,7 @@
     </message>
     <message>
         <source>Start Kavo on startup</source>
-        <translation>Avvia Kavo all'avvio del sistema</translation>
+        <translation>Avvia Kavo all&apos;avvio del sistema</translation>
     </message>
     <message>
         <source>Start Kavo when you log in.</source>
@@ -1274,7 +1274,7 @@
     </message>
     <message>
         <source>Use the sleep colours between bedtime and wake time.</source>
-        <translation>Usa i colori del sonno tra l'ora di coricarsi e l'ora del risveglio.</translation>
+        <translation>Usa i colori del sonno tra l&apos;ora di coricarsi e l&apos;ora del risveglio.</translation>
     </message>
     <message>
         <source>Version</source>
@@ -1394,7 +1394,7 @@
     </message>
     <message>
         <source>A small window in the corner of the screen with the count and the camera picture.</source>
-        <translation>Una piccola finestra in un angolo dello schermo con il conteggio e l'immagine della fotocamera.</translation>
+        <translation>Una piccola finestra in un angolo dello schermo con il conteggio e l&apos;immagine della fotocamera.</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -1490,7 +1490,7 @@
     </message>
     <message>
         <source>Dim the screen a little while it shows bright content.</source>
-        <translation>Attenua un po' lo schermo quando mostra contenuti luminosi.</translation>
+        <translation>Attenua un po&apos; lo schermo quando mostra contenuti luminosi.</translation>
     </message>
     <message>
         <source>End screen overlay</source>
@@ -1546,7 +1546,7 @@
     </message>
     <message>
         <source>Kavo adjusts the screen to the room and to what it shows. Camera pictures and screenshots are measured and let go: they are never saved or sent anywhere.</source>
-        <translation>Kavo adatta lo schermo all'ambiente e a ciò che mostra. Le immagini della fotocamera e gli screenshot vengono misurati e poi scartati: non vengono mai salvati né inviati.</translation>
+        <translation>Kavo adatta lo schermo all&apos;ambiente e a ciò che mostra. Le immagini della fotocamera e gli screenshot vengono misurati e poi scartati: non vengono mai salvati né inviati.</translation>
     </message>
     <message>
         <source>Kavo listens to its shortcuts in every program.</source>
@@ -1562,7 +1562,7 @@
     </message>
     <message>
         <source>Keep the screen as bright as the room around it.</source>
-        <translation>Mantieni lo schermo luminoso quanto l'ambiente circostante.</translation>
+        <translation>Mantieni lo schermo luminoso quanto l&apos;ambiente circostante.</translation>
     </message>
     <message>
         <source>Key combinations that reach Kavo from every program.</source>
@@ -1574,7 +1574,7 @@
     </message>
     <message>
         <source>Lite is a plain dark veil with the time left. Simple and Standard are full pages; Standard adds the clock and an idea for your rest.</source>
-        <translation>Leggera è solo un velo scuro con il tempo rimanente. Semplice e Standard sono pagine intere; Standard aggiunge l'orologio e un'idea per la pausa.</translation>
+        <translation>Leggera è solo un velo scuro con il tempo rimanente. Semplice e Standard sono pagine intere; Standard aggiunge l&apos;orologio e un&apos;idea per la pausa.</translation>
     </message>
     <message>
         <source>Look away from the screen and let your eyes relax.</source>
@@ -1590,7 +1590,7 @@
     </message>
     <message>
         <source>Match brightness to lighting</source>
-        <translation>Adatta la luminosità all'illuminazione</translation>
+        <translation>Adatta la luminosità all&apos;illuminazione</translation>
     </message>
     <message>
         <source>Milliseconds between two clicks, at least 10.</source>
@@ -1634,7 +1634,7 @@
     </message>
     <message>
         <source>Pause colour changes while a listed program shows.</source>
-        <translation>Sospendi i cambi di colore mentre è visibile un programma dell'elenco.</translation>
+        <translation>Sospendi i cambi di colore mentre è visibile un programma dell&apos;elenco.</translation>
     </message>
     <message>
         <source>Pause colour changes while any program fills the screen.</source>
@@ -1730,11 +1730,11 @@
     </message>
     <message>
         <source>Stop it here, from the tray menu or by quitting Kavo.</source>
-        <translation>Fermalo qui, dal menu dell'area di notifica o chiudendo Kavo.</translation>
+        <translation>Fermalo qui, dal menu dell&apos;area di notifica o chiudendo Kavo.</translation>
     </message>
     <message>
         <source>Stop the break timer while a listed program shows.</source>
-        <translation>Ferma il timer delle pause mentre è visibile un programma dell'elenco.</translation>
+        <translation>Ferma il timer delle pause mentre è visibile un programma dell&apos;elenco.</translation>
     </message>
     <message>
         <source>Stop the break timer while any program fills the screen.</source>
@@ -1750,7 +1750,7 @@
     </message>
     <message>
         <source>Switch the software cursor off while a listed program shows.</source>
-        <translation>Disattiva il cursore software mentre è visibile un programma dell'elenco.</translation>
+        <translation>Disattiva il cursore software mentre è visibile un programma dell&apos;elenco.</translation>
     </message>
     <message>
         <source>Switch the software cursor off while any program fills the screen.</source>
@@ -1766,7 +1766,7 @@
     </message>
     <message>
         <source>The camera measures the room light and the brightness follows it, a little every second.</source>
-        <translation>La fotocamera misura la luce dell'ambiente e la luminosità la segue, un po' ogni secondo.</translation>
+        <translation>La fotocamera misura la luce dell&apos;ambiente e la luminosità la segue, un po&apos; ogni secondo.</translation>
     </message>
     <message>
         <source>The program you are using, as the lists name it.</source>
@@ -1802,7 +1802,7 @@
     </message>
     <message>
         <source>Use the colours of the list while a listed program is in front.</source>
-        <translation>Usa i colori dell'elenco quando un programma dell'elenco è in primo piano.</translation>
+        <translation>Usa i colori dell&apos;elenco quando un programma dell&apos;elenco è in primo piano.</translation>
     </message>
     <message>
         <source>Use the first camera for the room light and the blink count.</source>
@@ -1842,7 +1842,7 @@
     </message>
     <message>
         <source> seems wrong. Check the syntax or try with some other hidden feature.</source>
-        <translation> sembra errato. Controlla la sintassi o prova un'altra funzione nascosta.</translation>
+        <translation> sembra errato. Controlla la sintassi o prova un&apos;altra funzione nascosta.</translation>
     </message>
     <message>
         <source>%b is enable or disable, %d a whole number, %f a number, %s a word. Click a spell to copy it into the input.</source>
@@ -1914,11 +1914,11 @@
     </message>
     <message>
         <source>The spell</source>
-        <translation>L'incantesimo</translation>
+        <translation>L&apos;incantesimo</translation>
     </message>
     <message>
         <source>Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation>Usa &quot;help&quot; per vedere l'elenco di tutte le funzioni nascoste :)</translation>
+        <translation>Usa &quot;help&quot; per vedere l&apos;elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>disabled</source>

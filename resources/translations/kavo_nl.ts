@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>Choose pages</source>
-        <translation>Pagina's kiezen</translation>
+        <translation>Pagina&apos;s kiezen</translation>
     </message>
     <message>
         <source>Choose the monitors Kavo changes, and whether each has colours of its own.</source>
@@ -646,7 +646,7 @@
     </message>
     <message>
         <source>How bright the screen is by day and by night.</source>
-        <translation>Hoe helder het scherm is overdag en 's nachts.</translation>
+        <translation>Hoe helder het scherm is overdag en &apos;s nachts.</translation>
     </message>
     <message>
         <source>How long colours glide when Kavo pauses, resumes or changes mode or type.</source>
@@ -666,7 +666,7 @@
     </message>
     <message>
         <source>How much blue light the screen gives off by day and by night.</source>
-        <translation>Hoeveel blauw licht het scherm geeft, overdag en 's nachts.</translation>
+        <translation>Hoeveel blauw licht het scherm geeft, overdag en &apos;s nachts.</translation>
     </message>
     <message>
         <source>How much earlier night and day begin at full moon.</source>
@@ -714,7 +714,7 @@
     </message>
     <message>
         <source>Kavo takes care of your eyes: kinder colours at night and reminders to rest.</source>
-        <translation>Kavo zorgt voor je ogen: zachtere kleuren 's nachts en herinneringen om te rusten.</translation>
+        <translation>Kavo zorgt voor je ogen: zachtere kleuren &apos;s nachts en herinneringen om te rusten.</translation>
     </message>
     <message>
         <source>Kavo&apos;s version, your system and desktop, and every setting. Click the text to copy it.</source>
@@ -906,7 +906,7 @@
     </message>
     <message>
         <source>Night Brightness</source>
-        <translation>Helderheid 's nachts</translation>
+        <translation>Helderheid &apos;s nachts</translation>
     </message>
     <message>
         <source>Night Light</source>
@@ -914,7 +914,7 @@
     </message>
     <message>
         <source>Night Temperature</source>
-        <translation>Temperatuur 's nachts</translation>
+        <translation>Temperatuur &apos;s nachts</translation>
     </message>
     <message>
         <source>Night Transition:</source>
@@ -1182,7 +1182,7 @@
     </message>
     <message>
         <source>The colour temperature of the screen by day and by night, and inverted colours.</source>
-        <translation>De kleurtemperatuur van het scherm overdag en 's nachts, en omgekeerde kleuren.</translation>
+        <translation>De kleurtemperatuur van het scherm overdag en &apos;s nachts, en omgekeerde kleuren.</translation>
     </message>
     <message>
         <source>The colour that stays strongest at warm temperatures.</source>
@@ -1202,7 +1202,7 @@
     </message>
     <message>
         <source>The language of Kavo&apos;s windows, menus and messages.</source>
-        <translation>De taal van de vensters, menu's en berichten van Kavo.</translation>
+        <translation>De taal van de vensters, menu&apos;s en berichten van Kavo.</translation>
     </message>
     <message>
         <source>The moon moves the sun schedule: night and day begin earlier by an offset that goes from the new moon value to the full moon value as the moon fills.</source>
@@ -1322,7 +1322,7 @@
     </message>
     <message>
         <source>Which pages and windows you open, each time under a new random number, never your name or address. Only when this build of Kavo names a statistics address.</source>
-        <translation>Welke pagina's en vensters je opent, elke keer onder een nieuw willekeurig nummer, nooit je naam of adres. Alleen als deze build van Kavo een statistiekadres noemt.</translation>
+        <translation>Welke pagina&apos;s en vensters je opent, elke keer onder een nieuw willekeurig nummer, nooit je naam of adres. Alleen als deze build van Kavo een statistiekadres noemt.</translation>
     </message>
     <message>
         <source>Zoom In:</source>
@@ -1462,7 +1462,7 @@
     </message>
     <message>
         <source>Colour changes pause while one of these programs shows: for drawing, photos and films.</source>
-        <translation>Kleurwijzigingen pauzeren terwijl een van deze programma's zichtbaar is: voor tekenen, foto's en films.</translation>
+        <translation>Kleurwijzigingen pauzeren terwijl een van deze programma&apos;s zichtbaar is: voor tekenen, foto&apos;s en films.</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -1574,7 +1574,7 @@
     </message>
     <message>
         <source>Lite is a plain dark veil with the time left. Simple and Standard are full pages; Standard adds the clock and an idea for your rest.</source>
-        <translation>Licht is een eenvoudige donkere sluier met de resterende tijd. Eenvoudig en Standaard zijn volledige pagina's; Standaard voegt de klok en een idee voor je pauze toe.</translation>
+        <translation>Licht is een eenvoudige donkere sluier met de resterende tijd. Eenvoudig en Standaard zijn volledige pagina&apos;s; Standaard voegt de klok en een idee voor je pauze toe.</translation>
     </message>
     <message>
         <source>Look away from the screen and let your eyes relax.</source>
@@ -1662,11 +1662,11 @@
     </message>
     <message>
         <source>Programs</source>
-        <translation>Programma's</translation>
+        <translation>Programma&apos;s</translation>
     </message>
     <message>
         <source>Programs and colours</source>
-        <translation>Programma's en kleuren</translation>
+        <translation>Programma&apos;s en kleuren</translation>
     </message>
     <message>
         <source>Quit Kavo</source>
@@ -1762,7 +1762,7 @@
     </message>
     <message>
         <source>The break timer stops while one of these programs shows: films, presentations, calls.</source>
-        <translation>De pauzetimer stopt terwijl een van deze programma's zichtbaar is: films, presentaties, gesprekken.</translation>
+        <translation>De pauzetimer stopt terwijl een van deze programma&apos;s zichtbaar is: films, presentaties, gesprekken.</translation>
     </message>
     <message>
         <source>The camera measures the room light and the brightness follows it, a little every second.</source>
@@ -1778,7 +1778,7 @@
     </message>
     <message>
         <source>The software cursor goes while one of these programs shows: games draw their own.</source>
-        <translation>De softwarematige aanwijzer verdwijnt terwijl een van deze programma's zichtbaar is: games tekenen hun eigen aanwijzer.</translation>
+        <translation>De softwarematige aanwijzer verdwijnt terwijl een van deze programma&apos;s zichtbaar is: games tekenen hun eigen aanwijzer.</translation>
     </message>
     <message>
         <source>This is a strict rest: it ends by itself.</source>
@@ -1910,7 +1910,7 @@
     </message>
     <message>
         <source>Spells change settings that have no control on the pages. The same spells work from the command line: kavo &quot;type dark&quot;.</source>
-        <translation>Spreuken wijzigen instellingen die geen regelaar op de pagina's hebben. Dezelfde spreuken werken vanaf de opdrachtregel: kavo &quot;type dark&quot;.</translation>
+        <translation>Spreuken wijzigen instellingen die geen regelaar op de pagina&apos;s hebben. Dezelfde spreuken werken vanaf de opdrachtregel: kavo &quot;type dark&quot;.</translation>
     </message>
     <message>
         <source>The spell</source>
