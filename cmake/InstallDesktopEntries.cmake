@@ -1,5 +1,5 @@
 # Runs at install time: writes the menu entry and the kavo: scheme handler for the kavo that
-# was just installed. Exec= is quoted as the Desktop Entry specification says; a path that no
+# was just installed. Exec= is quoted as the Desktop Entry standard says; a path that no
 # entry can hold safely (a line break) stops the install with a message.
 string(ASCII 10 newline)
 string(ASCII 13 carriage_return)

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-// The Exec= value of a desktop entry, written and read as the Desktop Entry specification
+// The Exec= value of a desktop entry, written and read as the Desktop Entry standard
 // says: every argument in double quotes with ", `, $ and \ escaped by a backslash, a literal
 // % doubled (a single one starts a field code), and then the string escape of the value,
 // which doubles every backslash again.
