@@ -670,6 +670,7 @@ public:
 
 private:
     void connect_rest_timer();
+    void send_timer_texts();
     void follow_session();
     void session_locked();
     void session_unlocked();
@@ -684,6 +685,7 @@ private:
     QPointer<RestTimer> m_rest_timer;
     InactivityWatch m_inactivity;
     bool m_timer_paused_by_pauser = false;
+    QStringList m_timer_texts_sent; // what the page was sent last
     QPointer<NewVersionNotification> m_new_version_notification;
     // ---- end of rest timer ----
 

@@ -79,17 +79,29 @@ void App::create_new_rest_timer()
 
 void App::connect_rest_timer()
 {
-    connect(m_rest_timer, &RestTimer::remaining_time_changed, this,
-            [this](const QString& remaining, const QString& until, const QString& phase) {
-                if (is_page_loaded())
-                    emit set_remaining_time(remaining, until, phase);
-                update_tray_icon_tooltip();
-            });
-    connect(m_rest_timer, &RestTimer::timer_message_changed, this, [this](const QString& text) {
-        if (is_page_loaded())
-            emit set_timer_message(text);
+    connect(m_rest_timer, &RestTimer::remaining_time_changed, this, [this] {
+        send_timer_texts();
+        update_tray_icon_tooltip();
     });
+    connect(m_rest_timer, &RestTimer::timer_message_changed, this, &App::send_timer_texts);
     connect(m_rest_timer, &RestTimer::big_rest_incoming, this, &App::show_tray_icon_message);
+}
+
+// The timer says its texts every second; the page gets them only while the window is shown,
+// and only when they changed (the window's show event makes it send again).
+void App::send_timer_texts()
+{
+    if (!m_rest_timer || !is_page_loaded() || !isVisible())
+        return;
+    const QStringList texts = m_rest_timer->get_timer_strings();
+    if (texts == m_timer_texts_sent)
+        return;
+    m_timer_texts_sent = texts;
+    // Without a phase the timer counts nothing now: the page shows its message.
+    if (texts.value(2).isEmpty())
+        emit set_timer_message(texts.value(0));
+    else
+        emit set_remaining_time(texts.value(0), texts.value(1), texts.value(2));
 }
 
 RestTimer* App::rest_timer() const

@@ -333,12 +333,14 @@ bool App::eventFilter(QObject* watched, QEvent* event)
         }
         if (event->type() == QEvent::FocusIn)
             repaint_nudge();
-        // The status text is sent only while the window is shown: once it is, the page (which
-        // may be a new one) gets it again.
+        // The status and the timer's texts are sent only while the window is shown: once it
+        // is, the page (which may be a new one) gets them again.
         if (event->type() == QEvent::Show) {
             QTimer::singleShot(0, this, [this] {
                 m_status_sent.clear();
                 update_kavo_status();
+                m_timer_texts_sent.clear();
+                send_timer_texts();
             });
         }
     }

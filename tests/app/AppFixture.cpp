@@ -11,8 +11,14 @@ const QByteArray AppFixture::kTwoMonitors =
     R"({"monitors": [{"x": 0, "y": 0, "width": 1920, "height": 1080},
                      {"x": 1920, "y": 0, "width": 1920, "height": 1080}]})";
 
+namespace {
+AppFixture* live_fixture = nullptr;
+} // namespace
+
 AppFixture::AppFixture(const QByteArray& desktop, PlatformWrapper wrap)
 {
+    if (live_fixture)
+        live_fixture->release();
     QCoreApplication::setApplicationName(QStringLiteral("Kavo"));
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
     qputenv("KAVO_SETTINGS_DIR", m_dir.filePath(QStringLiteral("settings")).toUtf8());
@@ -29,6 +35,7 @@ AppFixture::AppFixture(const QByteArray& desktop, PlatformWrapper wrap)
                                             m_dir.filePath(QStringLiteral("state.json")));
     m_sim = sim.get();
     Platform::install(wrap ? wrap(std::move(sim)) : std::move(sim));
+    live_fixture = this;
 }
 
 void AppFixture::reconfigure(const QByteArray& desktop)
@@ -52,8 +59,15 @@ void AppFixture::set_desktop(const QByteArray& desktop)
 
 AppFixture::~AppFixture()
 {
+    if (live_fixture == this)
+        release();
+}
+
+void AppFixture::release()
+{
     stop();
     Platform::uninstall();
+    live_fixture = nullptr;
 }
 
 QString AppFixture::settings_file() const

@@ -9,7 +9,9 @@
 #include <functional>
 #include <memory>
 
-// A controller on a simulated desktop of its own, with its own settings folder.
+// A controller on a simulated desktop of its own, with its own settings folder. One lives at a
+// time: a new fixture made while the last one lives (m_fixture = std::make_unique<...>) ends the
+// last one's Kavo and desktop first, so the new desktop is the one every Kavo part sees.
 class AppFixture
 {
 public:
@@ -43,6 +45,9 @@ public:
     QVector<int> ramp(int monitor, const char* channel) const;
 
 private:
+    // Ends this fixture's Kavo and takes its desktop away.
+    void release();
+
     QTemporaryDir m_dir;
     SimDesktop* m_sim = nullptr;
     std::unique_ptr<SaveManager> m_save_manager;

@@ -191,7 +191,6 @@ private slots:
         QFETCH(QByteArray, spell);
         QFETCH(QString, phase);
         QFETCH(bool, paused);
-        m_fixture.reset();
         m_fixture = std::make_unique<AppFixture>();
         m_fixture->start({{"TimerType", 2}, {"TimerPaused", false}});
         m_app = &m_fixture->app();

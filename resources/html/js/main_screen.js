@@ -135,10 +135,17 @@ const MainScreen = (() => {
         });
     }
 
+    // Called every second: a text written again unchanged would still repaint the window.
     function showRemainingTime(remaining, until, phase) {
-        byId("remaining-time").textContent = remaining;
-        byId("remaining-until").textContent = until;
-        byId("remaining-phase").textContent = phase;
+        const texts = {
+            "remaining-time": remaining,
+            "remaining-until": until,
+            "remaining-phase": phase,
+        };
+        Object.keys(texts).forEach((id) => {
+            const element = byId(id);
+            if (element.textContent !== texts[id]) element.textContent = texts[id];
+        });
     }
 
     // ---- Monitor tabs ----

@@ -397,7 +397,8 @@ const Kavo = (() => {
         const text = texts.get(element.getAttribute("data-text"));
         if (text === undefined) return;
         element.removeAttribute("data-i18n");
-        element.textContent = text;
+        // Writing the same text again would still lay out and paint the window.
+        if (element.textContent !== text) element.textContent = text;
     }
 
     function receiveText(signal, text) {
