@@ -133,7 +133,7 @@ void BlinkScreen::update_ui()
     if (status.isEmpty())
         run(QStringLiteral("hideErrorMessage();"));
     else
-        run(PageScript::call(QStringLiteral("showErrorMessage"), {status}));
+        run(PageScript::call(QStringLiteral("showErrorMessage"), {translated(status)}));
     show_video_label(status != QLatin1String("No camera found") && m_video_open);
 }
 

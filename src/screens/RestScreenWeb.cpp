@@ -101,8 +101,3 @@ QString RestScreenWeb::get_current_path()
 {
     return QUrl::fromUserInput(QCoreApplication::applicationDirPath()).toString(QUrl::FullyEncoded);
 }
-
-QString RestScreenWeb::GET_STRING(const QString& translation_string)
-{
-    return translated(translation_string);
-}

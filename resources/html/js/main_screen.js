@@ -135,10 +135,14 @@ const MainScreen = (() => {
         });
     }
 
-    function showRemainingTime(remaining, until, phase) {
+    // "until rest" is one text, not "until" and "rest": a translator orders it as the language
+    // needs. Kavo sends the pieces; the phase word tells which text it is.
+    let timerResting = false;
+
+    function showRemainingTime(remaining, resting) {
+        timerResting = resting;
         byId("remaining-time").textContent = remaining;
-        byId("remaining-until").textContent = until;
-        byId("remaining-phase").textContent = phase;
+        byId("remaining-until").textContent = Kavo.tr(resting ? "until work" : "until rest");
     }
 
     // ---- Monitor tabs ----
@@ -161,7 +165,7 @@ const MainScreen = (() => {
             for (let monitor = 1; monitor <= count; ++monitor) {
                 const tab = document.createElement("button");
                 tab.setAttribute("data-monitor-tab", monitor);
-                tab.textContent = Kavo.tr("Monitor " + monitor);
+                tab.textContent = Kavo.tr("Monitor %1").replace("%1", monitor);
                 tabs.appendChild(tab);
             }
         });
@@ -342,10 +346,12 @@ const MainScreen = (() => {
         Kavo.listen("set_kavo_type_dropdown_value_ui", (type) =>
             selectIn(byId("type-choice"), "data-type", type)
         );
-        Kavo.listen("set_remaining_time", showRemainingTime);
+        Kavo.listen("set_remaining_time", (remaining, until, phase) =>
+            showRemainingTime(remaining, phase === Kavo.tr("work"))
+        );
         // A blank message: the timer counts nothing now.
         Kavo.listen("set_timer_message", (message) =>
-            showRemainingTime(String(message).trim() || "--:--", Kavo.tr("until"), Kavo.tr("rest"))
+            showRemainingTime(String(message).trim() || "--:--", false)
         );
         Kavo.listen("set_screen_count", (count) => {
             screenCount = count;
@@ -356,6 +362,7 @@ const MainScreen = (() => {
         Kavo.listen("refresh_ui_scale", applyScale);
         Kavo.listen("translate", () => {
             Kavo.translate(document);
+            showRemainingTime(byId("remaining-time").textContent, timerResting);
             buildMonitorTabs();
             buildMenu();
         });
