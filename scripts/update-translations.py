@@ -7,7 +7,12 @@
 
 Texts come from three places:
   - the C++ sources: tr(), QT_TR_NOOP(), QT_TRANSLATE_NOOP() (lupdate reads these), and the
-    literal argument of GET_STRING(...);
+    literal argument of GET_STRING(...). A text shown outside the pages is written
+    ShownText::tr("...") (src/ShownText.h), or marked QT_TRANSLATE_NOOP("Translator", "...") in a
+    table and looked up with ShownText::tr(pointer): both are found and looked up in the
+    context "Translator". tests/network/tst_translation_coverage.cpp shows every console
+    message, the timer's texts and the rest screen under a marking translation and fails on a
+    text that is not in the translation sources;
   - the pages under resources/html/: data-i18n="..." and data-i18n-title="..." attributes, and
     in the scripts (the .js files and the inline <script> of the .html files) the literal
     argument of Kavo.tr(...), Notice.tr(...) and tr(...), the text a script gives the

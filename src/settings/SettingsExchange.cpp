@@ -5,7 +5,6 @@
 #include "platform/IFileChooser.h"
 #include "platform/Platform.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QSaveFile>
@@ -13,12 +12,8 @@
 #include <QStandardPaths>
 
 namespace {
-const char* const kFilter = "Kavo Settings File (*.kavo_settings *.kavo)";
-
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("Translator", text);
-}
+const char* const kFilter =
+    QT_TRANSLATE_NOOP("Translator", "Kavo Settings File (*.kavo_settings *.kavo)");
 
 QString desktop_folder()
 {
@@ -54,8 +49,8 @@ QString proposed_name(const QDateTime& now)
 Result export_settings_file(QSettings& store, SettingsFile::Form form, IFileChooser& chooser)
 {
     const QString path =
-        chooser.saveFileName(translated("Save File..."),
-                             proposed_name(Platform::current().clock().now()), translated(kFilter));
+        chooser.saveFileName(ShownText::tr("Save File..."),
+                             proposed_name(Platform::current().clock().now()), ShownText::tr(kFilter));
     if (path.isEmpty())
         return failure(QT_TRANSLATE_NOOP("Translator", "No File selected for Export"));
     log_line(QStringLiteral("File selected: ") + path);
@@ -75,7 +70,7 @@ Result export_settings_file(QSettings& store, SettingsFile::Form form, IFileChoo
 Result import_settings_file(QSettings& store, IFileChooser& chooser)
 {
     const QString path =
-        chooser.openFileName(translated("Open File..."), desktop_folder(), translated(kFilter));
+        chooser.openFileName(ShownText::tr("Open File..."), desktop_folder(), ShownText::tr(kFilter));
     if (path.isEmpty())
         return failure(QT_TRANSLATE_NOOP("Translator", "No File selected for Import"));
     log_line(QStringLiteral("File selected for Import: ") + path);
