@@ -89,9 +89,9 @@ void App::report_import(const SettingsExchange::Result& result)
     // A cancelled dialog needs no message.
     if (result.message == QLatin1String("No File selected for Import"))
         return;
-    show_tray_icon_message(
-        result.ok ? ShownText::tr("Settings imported") : ShownText::tr("Settings not imported"),
-        result.shown);
+    show_tray_icon_message(result.ok ? ShownText::tr("Settings imported")
+                                     : ShownText::tr("Settings not imported"),
+                           result.shown);
 }
 
 void App::reset_settings_from_console()

@@ -55,9 +55,10 @@ void HiddenFeatures::invalid_spell(const QString& spell)
 {
     qDebug() << "Invalid spell:" << spell;
     notify(QT_TRANSLATE_NOOP("Translator", "Invalid spell"),
-           QT_TRANSLATE_NOOP("Translator",
-                             "The spell \"%1\" seems wrong. Check the syntax or try with some other "
-                             "hidden feature.\nUse \"help\" to see the list of all hidden features :)"),
+           QT_TRANSLATE_NOOP(
+               "Translator",
+               "The spell \"%1\" seems wrong. Check the syntax or try with some other "
+               "hidden feature.\nUse \"help\" to see the list of all hidden features :)"),
            spell);
 }
 

@@ -6,10 +6,10 @@
 #include "ShownText.h"
 #include "color/Cyclops.h"
 #include "platform/Platform.h"
-#include "system/ITaskManager.h"
 #include "settings/SaveManager.h"
 #include "settings/SettingsExchange.h"
 #include "settings/SpellParser.h"
+#include "system/ITaskManager.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -221,7 +221,8 @@ void switch_type(HF& console, const QString& word)
 {
     console.notify(
         QT_TRANSLATE_NOOP("Translator", "Kavo is switching to %1 type"),
-        QT_TRANSLATE_NOOP("Translator", "You will see the difference in your screen after a moment :)"),
+        QT_TRANSLATE_NOOP("Translator",
+                          "You will see the difference in your screen after a moment :)"),
         word);
     console.app().kavo_type_changed(type_number(word));
 }
@@ -309,13 +310,14 @@ void monitor_switch(HF& console, const Spell& spell)
             QT_TRANSLATE_NOOP("Translator", "Kavo will not apply color changes to Monitor %1"),
             number_text);
     else
-        console.notify(QT_TRANSLATE_NOOP("Translator", "Monitor %1 enabled"),
-                       QT_TRANSLATE_NOOP("Translator", "Kavo will apply color changes to Monitor %1"),
-                       number_text);
+        console.notify(
+            QT_TRANSLATE_NOOP("Translator", "Monitor %1 enabled"),
+            QT_TRANSLATE_NOOP("Translator", "Kavo will apply color changes to Monitor %1"),
+            number_text);
 }
 
-void location_value(HF& console, const Spell& spell, void (App::*setter)(double),
-                    const char* title, const char* body)
+void location_value(HF& console, const Spell& spell, void (App::*setter)(double), const char* title,
+                    const char* body)
 {
     const double value = spell.real(3);
     (console.app().*setter)(value);

@@ -48,9 +48,9 @@ QString proposed_name(const QDateTime& now)
 
 Result export_settings_file(QSettings& store, SettingsFile::Form form, IFileChooser& chooser)
 {
-    const QString path =
-        chooser.saveFileName(ShownText::tr("Save File..."),
-                             proposed_name(Platform::current().clock().now()), ShownText::tr(kFilter));
+    const QString path = chooser.saveFileName(ShownText::tr("Save File..."),
+                                              proposed_name(Platform::current().clock().now()),
+                                              ShownText::tr(kFilter));
     if (path.isEmpty())
         return failure(QT_TRANSLATE_NOOP("Translator", "No File selected for Export"));
     log_line(QStringLiteral("File selected: ") + path);
@@ -60,7 +60,8 @@ Result export_settings_file(QSettings& store, SettingsFile::Form form, IFileChoo
     // Written beside and renamed over the chosen file: a failed write leaves it as it was.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        return failure(QT_TRANSLATE_NOOP("Translator", "Failed to write file for Export: %1"), path);
+        return failure(QT_TRANSLATE_NOOP("Translator", "Failed to write file for Export: %1"),
+                       path);
     Result result;
     result.ok = true;
     add_text(result, QT_TRANSLATE_NOOP("Translator", "Settings exported to %1"), path);
@@ -69,8 +70,8 @@ Result export_settings_file(QSettings& store, SettingsFile::Form form, IFileChoo
 
 Result import_settings_file(QSettings& store, IFileChooser& chooser)
 {
-    const QString path =
-        chooser.openFileName(ShownText::tr("Open File..."), desktop_folder(), ShownText::tr(kFilter));
+    const QString path = chooser.openFileName(ShownText::tr("Open File..."), desktop_folder(),
+                                              ShownText::tr(kFilter));
     if (path.isEmpty())
         return failure(QT_TRANSLATE_NOOP("Translator", "No File selected for Import"));
     log_line(QStringLiteral("File selected for Import: ") + path);
@@ -113,8 +114,8 @@ Result import_settings_text(QSettings& store, const QString& text)
     result.unknown = parsed.unknown_keys.size();
     result.invalid = parsed.invalid_lines.size();
     if (!result.ok) {
-        add_text(result,
-                 QT_TRANSLATE_NOOP("Translator", "Settings not writable: the import was not saved"));
+        add_text(result, QT_TRANSLATE_NOOP("Translator",
+                                           "Settings not writable: the import was not saved"));
     } else {
         add_text(result, QT_TRANSLATE_NOOP("Translator", "%1 settings imported"),
                  QString::number(result.imported));

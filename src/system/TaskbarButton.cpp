@@ -67,4 +67,3 @@ void TaskbarButton::update(const TimerView& timer)
     }
     m_taskbar.setProgress(m_progress);
 }
-

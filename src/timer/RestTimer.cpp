@@ -10,7 +10,6 @@
 #include "timer/TimeFormat.h"
 #include "timer/TimerTypes.h"
 
-
 #include <limits>
 
 namespace {

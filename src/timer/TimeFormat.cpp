@@ -26,14 +26,16 @@ namespace TimeFormat {
 QString long_text(qint64 ms)
 {
     const Parts parts = split(ms);
-    const QString seconds = QString::number(parts.seconds) + QLatin1Char(' ') + ShownText::tr("sec");
+    const QString seconds =
+        QString::number(parts.seconds) + QLatin1Char(' ') + ShownText::tr("sec");
     if (parts.hours < 1 && parts.minutes < 1)
         return seconds;
-    const QString minutes = QString::number(parts.minutes) + QLatin1Char(' ') + ShownText::tr("min");
+    const QString minutes =
+        QString::number(parts.minutes) + QLatin1Char(' ') + ShownText::tr("min");
     if (parts.hours < 1)
         return minutes + QLatin1Char(' ') + seconds;
-    return QString::number(parts.hours) + QLatin1Char(' ') + ShownText::tr("hour") + QLatin1Char(' ') +
-           minutes + QLatin1Char(' ') + seconds;
+    return QString::number(parts.hours) + QLatin1Char(' ') + ShownText::tr("hour") +
+           QLatin1Char(' ') + minutes + QLatin1Char(' ') + seconds;
 }
 
 QString short_text(qint64 ms)

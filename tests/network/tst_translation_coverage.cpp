@@ -7,9 +7,9 @@
 #include "screens/KavoMessageBox.h"
 #include "screens/RestScreenLite.h"
 #include "settings/HiddenFeatures.h"
+#include "system/ITaskManager.h"
 #include "timer/BigRestMessage.h"
 #include "timer/RestTimer.h"
-#include "system/ITaskManager.h"
 #include "timer/TimerTypes.h"
 
 #include <QApplication>
@@ -30,9 +30,8 @@ class MarkingTranslator : public QTranslator
 {
 public:
     MarkingTranslator()
-        : m_keys(TranslationSource::read(QStringLiteral(
-                                             KAVO_SOURCE_DIR
-                                             "/resources/translations/kavo_en.ts"))
+        : m_keys(TranslationSource::read(
+                     QStringLiteral(KAVO_SOURCE_DIR "/resources/translations/kavo_en.ts"))
                      .keys())
     {
     }
