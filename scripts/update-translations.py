@@ -7,11 +7,18 @@
 
 Texts come from three places:
   - the C++ sources: tr(), QT_TR_NOOP(), QT_TRANSLATE_NOOP() (lupdate reads these), and the
-    literal argument of GET_STRING(...);
-  - the pages under resources/html/: data-i18n="..." and data-i18n-title="..." attributes, the
-    literal argument of Kavo.tr(...) and tr(...) in scripts, and the "title:", "group:" and
-    "label:" properties of the scripts' tables (texts a page translates through a variable),
-    and both texts of a choice inside a call: Kavo.tr(done ? "Done" : "Choose pages");
+    literal argument of GET_STRING(...). A text shown outside the pages is written
+    ShownText::tr("...") (src/ShownText.h), or marked QT_TRANSLATE_NOOP("Translator", "...") in a
+    table and looked up with ShownText::tr(pointer): both are found and looked up in the
+    context "Translator". tests/network/tst_translation_coverage.cpp shows every console
+    message, the timer's texts and the rest screen under a marking translation and fails on a
+    text that is not in the translation sources;
+  - the pages under resources/html/: data-i18n="..." and data-i18n-title="..." attributes, and
+    in the scripts (the .js files and the inline <script> of the .html files) the literal
+    argument of Kavo.tr(...), Notice.tr(...) and tr(...), the text a script gives the
+    attribute, setAttribute("data-i18n", "..."), and the "title:", "group:" and "label:"
+    properties of the scripts' tables (texts a page translates through a variable); of a
+    choice in such a call both texts count: Kavo.tr(done ? "Done" : "Choose pages");
   - nothing else: a text built at run time ("Monitor " + n) cannot be found, so write
     Kavo.tr("Monitor %1").replace("%1", n) instead.
 
@@ -48,6 +55,8 @@ HTML_ATTRIBUTE = re.compile(r'data-i18n(?:-title)?\s*=\s*"([^"]*)"')
 # The literal argument of a tr() call, or both literals of a choice: tr(a ? "One" : "Other").
 JS_TR_CALL = re.compile(r'(?<![\w$])(?:Kavo\.)?tr\(\s*(?:[^()"\'?]*\?\s*' + JS_STRING +
                         r'\s*:\s*)?' + JS_STRING + r'\s*\)')
+JS_SET_I18N = re.compile(r'\.setAttribute\(\s*["\']data-i18n(?:-title)?["\']\s*,\s*(?:[^()"\'?]*\?\s*' +
+                         JS_STRING + r'\s*:\s*)?' + JS_STRING + r'\s*\)')
 JS_TABLE_TEXT = re.compile(r'(?<![\w$])(?:title|group|label)\s*:\s*' + JS_STRING)
 GET_STRING_CALL = re.compile(
     r'GET_STRING\(\s*(?:QStringLiteral\(|QLatin1String\(|QString::fromUtf8\()?\s*'
@@ -78,15 +87,26 @@ def read(path):
         return file.read()
 
 
+INLINE_SCRIPT = re.compile(r'<script(?![^>]*\bsrc\s*=)[^>]*>(.*?)</script>', re.S | re.I)
+
+
+def script_texts(script):
+    texts = set()
+    for choice in JS_TR_CALL.findall(script) + JS_SET_I18N.findall(script):
+        texts.update(js_string(text) for text in choice if text)
+    texts.update(js_string(text) for text in JS_TABLE_TEXT.findall(script))
+    return texts
+
+
 def page_texts():
     texts = set()
     for path in files_under(PAGES, (".html",)):
-        texts.update(html.unescape(text) for text in HTML_ATTRIBUTE.findall(read(path)))
-    for path in files_under(PAGES, (".js",)):
         content = read(path)
-        for choice in JS_TR_CALL.findall(content):
-            texts.update(js_string(text) for text in choice if text)
-        texts.update(js_string(text) for text in JS_TABLE_TEXT.findall(content))
+        texts.update(html.unescape(text) for text in HTML_ATTRIBUTE.findall(content))
+        for script in INLINE_SCRIPT.findall(content):
+            texts.update(script_texts(script))
+    for path in files_under(PAGES, (".js",)):
+        texts.update(script_texts(read(path)))
     return texts
 
 

@@ -3,6 +3,7 @@
 #include "App.h"
 
 #include "KavoLog.h"
+#include "ShownText.h"
 #include "color/ColorOutput.h"
 #include "platform/Platform.h"
 #include "settings/HiddenFeatures.h"
@@ -58,7 +59,7 @@ void App::export_settings_as(SettingsFile::Form form)
     const SettingsExchange::Result result = SettingsExchange::export_settings_file(
         save_manager->portable_store(), form, Platform::current().fileChooser());
     if (result.ok)
-        show_tray_icon_message(GET_STRING(QStringLiteral("Settings exported")), result.message);
+        show_tray_icon_message(ShownText::tr("Settings exported"), result.shown);
 }
 
 void App::import_settings()
@@ -88,9 +89,9 @@ void App::report_import(const SettingsExchange::Result& result)
     // A cancelled dialog needs no message.
     if (result.message == QLatin1String("No File selected for Import"))
         return;
-    show_tray_icon_message(GET_STRING(result.ok ? QStringLiteral("Settings imported")
-                                                : QStringLiteral("Settings not imported")),
-                           result.message);
+    show_tray_icon_message(result.ok ? ShownText::tr("Settings imported")
+                                     : ShownText::tr("Settings not imported"),
+                           result.shown);
 }
 
 void App::reset_settings_from_console()

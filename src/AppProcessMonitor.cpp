@@ -4,6 +4,7 @@
 #include "App.h"
 
 #include "KavoLog.h"
+#include "ShownText.h"
 #include "color/ColorOutput.h"
 #include "color/MagnificationApi.h"
 #include "settings/SaveManager.h"
@@ -40,15 +41,12 @@ void App::create_task_manager()
 void App::close_conflicting_application(const QString& process_name)
 {
     reset_colors();
-    const QString title =
-        process_name + QStringLiteral(" conflicts with ") + QCoreApplication::applicationName();
-    show_message(title, title +
-                            QStringLiteral(" color changes and you may see some ON/OFF flicker "
-                                           "of the colors.\n") +
-                            QCoreApplication::applicationName() +
-                            QStringLiteral(" automatically closes such apps, but please "
-                                           "uninstall one of the apps if you still have "
-                                           "problems."));
+    const QString name = QCoreApplication::applicationName();
+    show_message(ShownText::tr("%1 conflicts with %2").arg(process_name, name),
+                 ShownText::tr("%1 conflicts with %2 color changes and you may see some ON/OFF "
+                               "flicker of the colors.\n%2 automatically closes such apps, but "
+                               "please uninstall one of the apps if you still have problems.")
+                     .arg(process_name, name));
 }
 
 void App::set_current_active_process(const QString& process_name)

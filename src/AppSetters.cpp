@@ -4,6 +4,7 @@
 #include "App.h"
 
 #include "KavoLog.h"
+#include "ShownText.h"
 #include "StartOnStartup.h"
 #include "color/ColorOutput.h"
 #include "color/SystemParametersInfoApi.h"
@@ -442,7 +443,7 @@ void App::restore_settings()
 
 QString App::bool_to_string(bool value)
 {
-    return GET_STRING(value ? QStringLiteral("Yes") : QStringLiteral("No"));
+    return value ? ShownText::tr("Yes") : ShownText::tr("No");
 }
 
 void App::load_finished_linux()

@@ -364,10 +364,10 @@ QString App::timer_tooltip_text() const
 {
     if (!m_rest_timer)
         return {};
-    const QStringList texts = m_rest_timer->get_timer_strings();
-    if (texts.value(0) == QLatin1String(" "))
+    const QString countdown = m_rest_timer->countdown_text();
+    if (countdown.isEmpty())
         return {};
-    return QStringLiteral(" / ") + texts.join(QLatin1Char(' '));
+    return QStringLiteral(" / ") + countdown;
 }
 
 QJsonObject App::timer_status_json() const

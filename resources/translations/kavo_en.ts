@@ -83,21 +83,6 @@
     </message>
 </context>
 <context>
-    <name>RestTimer</name>
-    <message>
-        <source>reminds you that a big rest will occur in</source>
-        <translation>reminds you that a big rest will occur in</translation>
-    </message>
-    <message>
-        <source>minutes</source>
-        <translation>minutes</translation>
-    </message>
-    <message>
-        <source>reminds you that a big rest will occur in 30 seconds</source>
-        <translation>reminds you that a big rest will occur in 30 seconds</translation>
-    </message>
-</context>
-<context>
     <name>ScheduleText</name>
     <message>
         <source>sec</source>
@@ -129,14 +114,6 @@
     <message>
         <source>Timer paused</source>
         <translation>Timer paused</translation>
-    </message>
-    <message>
-        <source> until work</source>
-        <translation> until work</translation>
-    </message>
-    <message>
-        <source> until rest</source>
-        <translation> until rest</translation>
     </message>
 </context>
 <context>
@@ -1433,10 +1410,6 @@
         <translation>Break every</translation>
     </message>
     <message>
-        <source>Break is coming in </source>
-        <translation>Break is coming in </translation>
-    </message>
-    <message>
         <source>Breaks</source>
         <translation>Breaks</translation>
     </message>
@@ -1841,10 +1814,6 @@
         <translation>until rest</translation>
     </message>
     <message>
-        <source> seems wrong. Check the syntax or try with some other hidden feature.</source>
-        <translation> seems wrong. Check the syntax or try with some other hidden feature.</translation>
-    </message>
-    <message>
         <source>%b is enable or disable, %d a whole number, %f a number, %s a word. Click a spell to copy it into the input.</source>
         <translation>%b is enable or disable, %d a whole number, %f a number, %s a word. Click a spell to copy it into the input.</translation>
     </message>
@@ -1873,22 +1842,6 @@
         <translation>Import</translation>
     </message>
     <message>
-        <source>Kavo is switching to </source>
-        <translation>Kavo is switching to </translation>
-    </message>
-    <message>
-        <source>Kavo will apply color changes to</source>
-        <translation>Kavo will apply color changes to</translation>
-    </message>
-    <message>
-        <source>Kavo will not apply color changes to</source>
-        <translation>Kavo will not apply color changes to</translation>
-    </message>
-    <message>
-        <source>Monitor</source>
-        <translation>Monitor</translation>
-    </message>
-    <message>
         <source>Move your settings to another computer, or keep a copy.</source>
         <translation>Move your settings to another computer, or keep a copy.</translation>
     </message>
@@ -1911,30 +1864,6 @@
     <message>
         <source>Spells change settings that have no control on the pages. The same spells work from the command line: kavo &quot;type dark&quot;.</source>
         <translation>Spells change settings that have no control on the pages. The same spells work from the command line: kavo &quot;type dark&quot;.</translation>
-    </message>
-    <message>
-        <source>The spell</source>
-        <translation>The spell</translation>
-    </message>
-    <message>
-        <source>Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation>Use &quot;help&quot; to see the list of all hidden features :)</translation>
-    </message>
-    <message>
-        <source>disabled</source>
-        <translation>disabled</translation>
-    </message>
-    <message>
-        <source>enabled</source>
-        <translation>enabled</translation>
-    </message>
-    <message>
-        <source>succeeded</source>
-        <translation>succeeded</translation>
-    </message>
-    <message>
-        <source>type</source>
-        <translation>type</translation>
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
@@ -2087,6 +2016,680 @@
     <message>
         <source>Yellow</source>
         <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Settings imported</source>
+        <translation>Settings imported</translation>
+    </message>
+    <message>
+        <source>Settings not imported</source>
+        <translation>Settings not imported</translation>
+    </message>
+    <message>
+        <source>%1 conflicts with %2</source>
+        <translation>%1 conflicts with %2</translation>
+    </message>
+    <message>
+        <source>%1 conflicts with %2 color changes and you may see some ON/OFF flicker of the colors.
+%2 automatically closes such apps, but please uninstall one of the apps if you still have problems.</source>
+        <translation>%1 conflicts with %2 color changes and you may see some ON/OFF flicker of the colors.
+%2 automatically closes such apps, but please uninstall one of the apps if you still have problems.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Remaining %1</source>
+        <translation>Remaining %1</translation>
+    </message>
+    <message>
+        <source>No camera found</source>
+        <translation>No camera found</translation>
+    </message>
+    <message>
+        <source>Object detectors not found</source>
+        <translation>Object detectors not found</translation>
+    </message>
+    <message>
+        <source>Invalid spell</source>
+        <translation>Invalid spell</translation>
+    </message>
+    <message>
+        <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
+Use &quot;help&quot; to see the list of all hidden features :)</source>
+        <translation>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
+Use &quot;help&quot; to see the list of all hidden features :)</translation>
+    </message>
+    <message>
+        <source>Hidden feature succeeded</source>
+        <translation>Hidden feature succeeded</translation>
+    </message>
+    <message>
+        <source>%1 succeeded</source>
+        <translation>%1 succeeded</translation>
+    </message>
+    <message>
+        <source>Invalid temperature</source>
+        <translation>Invalid temperature</translation>
+    </message>
+    <message>
+        <source>%1 is invalid value for Color temperature. Use number between 0 and 10000.</source>
+        <translation>%1 is invalid value for Color temperature. Use number between 0 and 10000.</translation>
+    </message>
+    <message>
+        <source>Temperature changed</source>
+        <translation>Temperature changed</translation>
+    </message>
+    <message>
+        <source>Color temperature changed to %1K</source>
+        <translation>Color temperature changed to %1K</translation>
+    </message>
+    <message>
+        <source>Invalid brightness</source>
+        <translation>Invalid brightness</translation>
+    </message>
+    <message>
+        <source>%1 is invalid value for Brightness. Use number between 10 and 100.</source>
+        <translation>%1 is invalid value for Brightness. Use number between 10 and 100.</translation>
+    </message>
+    <message>
+        <source>Brightness changed</source>
+        <translation>Brightness changed</translation>
+    </message>
+    <message>
+        <source>Brightness changed to %1%</source>
+        <translation>Brightness changed to %1%</translation>
+    </message>
+    <message>
+        <source>Invalid Night start time</source>
+        <translation>Invalid Night start time</translation>
+    </message>
+    <message>
+        <source>%1 is invalid value for Night start time. Use number between 0 and 24.</source>
+        <translation>%1 is invalid value for Night start time. Use number between 0 and 24.</translation>
+    </message>
+    <message>
+        <source>Night start time changed</source>
+        <translation>Night start time changed</translation>
+    </message>
+    <message>
+        <source>Manual night start time changed to %1h</source>
+        <translation>Manual night start time changed to %1h</translation>
+    </message>
+    <message>
+        <source>Invalid Night end time</source>
+        <translation>Invalid Night end time</translation>
+    </message>
+    <message>
+        <source>%1 is invalid value for Night end time. Use number between 0 and 24.</source>
+        <translation>%1 is invalid value for Night end time. Use number between 0 and 24.</translation>
+    </message>
+    <message>
+        <source>Night end time changed</source>
+        <translation>Night end time changed</translation>
+    </message>
+    <message>
+        <source>Manual night end time changed to %1h</source>
+        <translation>Manual night end time changed to %1h</translation>
+    </message>
+    <message>
+        <source>Kavo is switching to %1 type</source>
+        <translation>Kavo is switching to %1 type</translation>
+    </message>
+    <message>
+        <source>You will see the difference in your screen after a moment :)</source>
+        <translation>You will see the difference in your screen after a moment :)</translation>
+    </message>
+    <message>
+        <source>Notifications enabled</source>
+        <translation>Notifications enabled</translation>
+    </message>
+    <message>
+        <source>Hidden features notifications are enabled. They are show so you will know when your spell is successful</source>
+        <translation>Hidden features notifications are enabled. They are show so you will know when your spell is successful</translation>
+    </message>
+    <message>
+        <source>Notifications disabled</source>
+        <translation>Notifications disabled</translation>
+    </message>
+    <message>
+        <source>Hidden features notifications are disabled. This is the last notification that you will see</source>
+        <translation>Hidden features notifications are disabled. This is the last notification that you will see</translation>
+    </message>
+    <message>
+        <source>Gamma fixer enabled</source>
+        <translation>Gamma fixer enabled</translation>
+    </message>
+    <message>
+        <source>Gamma fixer is enabled. If notice slight color changing every second disable the Gamma fixer again. Gamma fixer is used, because Windows decides to ignore Kavo mini changes from time to time.</source>
+        <translation>Gamma fixer is enabled. If notice slight color changing every second disable the Gamma fixer again. Gamma fixer is used, because Windows decides to ignore Kavo mini changes from time to time.</translation>
+    </message>
+    <message>
+        <source>Gamma fixer disabled</source>
+        <translation>Gamma fixer disabled</translation>
+    </message>
+    <message>
+        <source>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</source>
+        <translation>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</translation>
+    </message>
+    <message>
+        <source>Software cursor enabled</source>
+        <translation>Software cursor enabled</translation>
+    </message>
+    <message>
+        <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
+        <translation>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</translation>
+    </message>
+    <message>
+        <source>Hardware cursor enabled</source>
+        <translation>Hardware cursor enabled</translation>
+    </message>
+    <message>
+        <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
+        <translation>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</translation>
+    </message>
+    <message>
+        <source>Conflicting applications enabled</source>
+        <translation>Conflicting applications enabled</translation>
+    </message>
+    <message>
+        <source>Conflicting applications are enabled. You can now use other softwares which change the screen colors.</source>
+        <translation>Conflicting applications are enabled. You can now use other softwares which change the screen colors.</translation>
+    </message>
+    <message>
+        <source>Conflicting applications disabled</source>
+        <translation>Conflicting applications disabled</translation>
+    </message>
+    <message>
+        <source>Conflicting applications are disabled. In order to not cause flicker conflicting applications are disabled.</source>
+        <translation>Conflicting applications are disabled. In order to not cause flicker conflicting applications are disabled.</translation>
+    </message>
+    <message>
+        <source>Monitor %1 disabled</source>
+        <translation>Monitor %1 disabled</translation>
+    </message>
+    <message>
+        <source>Kavo will not apply color changes to Monitor %1</source>
+        <translation>Kavo will not apply color changes to Monitor %1</translation>
+    </message>
+    <message>
+        <source>Monitor %1 enabled</source>
+        <translation>Monitor %1 enabled</translation>
+    </message>
+    <message>
+        <source>Kavo will apply color changes to Monitor %1</source>
+        <translation>Kavo will apply color changes to Monitor %1</translation>
+    </message>
+    <message>
+        <source>Color range is already expanded</source>
+        <translation>Color range is already expanded</translation>
+    </message>
+    <message>
+        <source>Color range is already expanded. If you have problems with lower values try to Restart your PC. If the problem persist write to us with info about your PC to test and fix this.</source>
+        <translation>Color range is already expanded. If you have problems with lower values try to Restart your PC. If the problem persist write to us with info about your PC to test and fix this.</translation>
+    </message>
+    <message>
+        <source>Expand color range Failed</source>
+        <translation>Expand color range Failed</translation>
+    </message>
+    <message>
+        <source>Expand color range Failed you need Admin permission to execute this</source>
+        <translation>Expand color range Failed you need Admin permission to execute this</translation>
+    </message>
+    <message>
+        <source>No uninstaller in the App folder</source>
+        <translation>No uninstaller in the App folder</translation>
+    </message>
+    <message>
+        <source>There is not uninstaller in &quot;%1&quot;
+ You can quit %2 and delete the folder by hand</source>
+        <translation>There is not uninstaller in &quot;%1&quot;
+ You can quit %2 and delete the folder by hand</translation>
+    </message>
+    <message>
+        <source>Gamma preservation enabled</source>
+        <translation>Gamma preservation enabled</translation>
+    </message>
+    <message>
+        <source>Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day</source>
+        <translation>Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day</translation>
+    </message>
+    <message>
+        <source>Gamma preservation disabled</source>
+        <translation>Gamma preservation disabled</translation>
+    </message>
+    <message>
+        <source>Kavo will not respect your color calibration from now on. It will use the default monitor settings instead</source>
+        <translation>Kavo will not respect your color calibration from now on. It will use the default monitor settings instead</translation>
+    </message>
+    <message>
+        <source>Start at startup enabled</source>
+        <translation>Start at startup enabled</translation>
+    </message>
+    <message>
+        <source>Kavo mini will start when you turn ON your computer</source>
+        <translation>Kavo mini will start when you turn ON your computer</translation>
+    </message>
+    <message>
+        <source>Start at startup disabled</source>
+        <translation>Start at startup disabled</translation>
+    </message>
+    <message>
+        <source>Kavo mini will not start when you turn ON your computer</source>
+        <translation>Kavo mini will not start when you turn ON your computer</translation>
+    </message>
+    <message>
+        <source>Tray icon rotation is enabled</source>
+        <translation>Tray icon rotation is enabled</translation>
+    </message>
+    <message>
+        <source>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
+        <translation>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</translation>
+    </message>
+    <message>
+        <source>Tray icon rotation is disabled</source>
+        <translation>Tray icon rotation is disabled</translation>
+    </message>
+    <message>
+        <source>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
+        <translation>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</translation>
+    </message>
+    <message>
+        <source>Reset colors</source>
+        <translation>Reset colors</translation>
+    </message>
+    <message>
+        <source>Screen colors are reset to default values</source>
+        <translation>Screen colors are reset to default values</translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation>Reset settings</translation>
+    </message>
+    <message>
+        <source>Kavo settings are reset to default values</source>
+        <translation>Kavo settings are reset to default values</translation>
+    </message>
+    <message>
+        <source>Keyboard Hook enabled</source>
+        <translation>Keyboard Hook enabled</translation>
+    </message>
+    <message>
+        <source>Keyboard Hook enabled. You can now use system-wide shortcuts.</source>
+        <translation>Keyboard Hook enabled. You can now use system-wide shortcuts.</translation>
+    </message>
+    <message>
+        <source>Keyboard Hook disabled</source>
+        <translation>Keyboard Hook disabled</translation>
+    </message>
+    <message>
+        <source>Keyboard Hook disabled. Some shortcuts and features may not work as intended</source>
+        <translation>Keyboard Hook disabled. Some shortcuts and features may not work as intended</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts enabled</source>
+        <translation>Keyboard Shortcuts enabled</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts enabled. You can now use Kavo shortcuts.</source>
+        <translation>Keyboard Shortcuts enabled. You can now use Kavo shortcuts.</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts disabled</source>
+        <translation>Keyboard Shortcuts disabled</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts disabled. Kavo shortcuts will not work</source>
+        <translation>Keyboard Shortcuts disabled. Kavo shortcuts will not work</translation>
+    </message>
+    <message>
+        <source>Panic Keyboard Shortcuts enabled</source>
+        <translation>Panic Keyboard Shortcuts enabled</translation>
+    </message>
+    <message>
+        <source>Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts.</source>
+        <translation>Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts.</translation>
+    </message>
+    <message>
+        <source>Panic Keyboard Shortcuts disabled</source>
+        <translation>Panic Keyboard Shortcuts disabled</translation>
+    </message>
+    <message>
+        <source>Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work</source>
+        <translation>Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work</translation>
+    </message>
+    <message>
+        <source>All Keyboard Shortcuts and Hooks enabled</source>
+        <translation>All Keyboard Shortcuts and Hooks enabled</translation>
+    </message>
+    <message>
+        <source>All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts.</source>
+        <translation>All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts.</translation>
+    </message>
+    <message>
+        <source>All Keyboard Shortcuts and Hooks disabled</source>
+        <translation>All Keyboard Shortcuts and Hooks disabled</translation>
+    </message>
+    <message>
+        <source>All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work</source>
+        <translation>All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work</translation>
+    </message>
+    <message>
+        <source>Manual temperature enabled</source>
+        <translation>Manual temperature enabled</translation>
+    </message>
+    <message>
+        <source>You are now using Kavo Mixed mode</source>
+        <translation>You are now using Kavo Mixed mode</translation>
+    </message>
+    <message>
+        <source>Manual temperature disabled</source>
+        <translation>Manual temperature disabled</translation>
+    </message>
+    <message>
+        <source>Kavo will use your selected mode for temperature again</source>
+        <translation>Kavo will use your selected mode for temperature again</translation>
+    </message>
+    <message>
+        <source>Manual brightness enabled</source>
+        <translation>Manual brightness enabled</translation>
+    </message>
+    <message>
+        <source>You are now using Kavo mini Mixed mode</source>
+        <translation>You are now using Kavo mini Mixed mode</translation>
+    </message>
+    <message>
+        <source>Manual brightness disabled</source>
+        <translation>Manual brightness disabled</translation>
+    </message>
+    <message>
+        <source>Kavo mini will use your selected mode for brightness again</source>
+        <translation>Kavo mini will use your selected mode for brightness again</translation>
+    </message>
+    <message>
+        <source>Zero blue light</source>
+        <translation>Zero blue light</translation>
+    </message>
+    <message>
+        <source>All blue light is removed from the screen</source>
+        <translation>All blue light is removed from the screen</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invert</translation>
+    </message>
+    <message>
+        <source>Colors are inverted</source>
+        <translation>Colors are inverted</translation>
+    </message>
+    <message>
+        <source>Manual location enabled</source>
+        <translation>Manual location enabled</translation>
+    </message>
+    <message>
+        <source>Kavo mini will use your manual location. Set latitude and longitude with the hidden features</source>
+        <translation>Kavo mini will use your manual location. Set latitude and longitude with the hidden features</translation>
+    </message>
+    <message>
+        <source>Manual location disabled</source>
+        <translation>Manual location disabled</translation>
+    </message>
+    <message>
+        <source>Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration</source>
+        <translation>Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration</translation>
+    </message>
+    <message>
+        <source>Latitude changed</source>
+        <translation>Latitude changed</translation>
+    </message>
+    <message>
+        <source>Latitude changed to %1°</source>
+        <translation>Latitude changed to %1°</translation>
+    </message>
+    <message>
+        <source>Longitude changed</source>
+        <translation>Longitude changed</translation>
+    </message>
+    <message>
+        <source>Longitude changed to %1°</source>
+        <translation>Longitude changed to %1°</translation>
+    </message>
+    <message>
+        <source>Manual night duration enabled</source>
+        <translation>Manual night duration enabled</translation>
+    </message>
+    <message>
+        <source>Kavo mini will use manual night duration. Set start and end time with the hidden features</source>
+        <translation>Kavo mini will use manual night duration. Set start and end time with the hidden features</translation>
+    </message>
+    <message>
+        <source>Manual night duration disabled</source>
+        <translation>Manual night duration disabled</translation>
+    </message>
+    <message>
+        <source>Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration</source>
+        <translation>Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration</translation>
+    </message>
+    <message>
+        <source>No File selected for Export</source>
+        <translation>No File selected for Export</translation>
+    </message>
+    <message>
+        <source>Failed to write file for Export: %1</source>
+        <translation>Failed to write file for Export: %1</translation>
+    </message>
+    <message>
+        <source>Settings exported to %1</source>
+        <translation>Settings exported to %1</translation>
+    </message>
+    <message>
+        <source>No File selected for Import</source>
+        <translation>No File selected for Import</translation>
+    </message>
+    <message>
+        <source>Failed to open file for Import</source>
+        <translation>Failed to open file for Import</translation>
+    </message>
+    <message>
+        <source>File too large for Import (over 1 MiB): %1</source>
+        <translation>File too large for Import (over 1 MiB): %1</translation>
+    </message>
+    <message>
+        <source>Settings too large for Import (over 1 MiB)</source>
+        <translation>Settings too large for Import (over 1 MiB)</translation>
+    </message>
+    <message>
+        <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
+        <translation>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</translation>
+    </message>
+    <message>
+        <source>No settings to import: the file holds no setting Kavo knows</source>
+        <translation>No settings to import: the file holds no setting Kavo knows</translation>
+    </message>
+    <message>
+        <source>Settings not writable: the import was not saved</source>
+        <translation>Settings not writable: the import was not saved</translation>
+    </message>
+    <message>
+        <source>%1 settings imported</source>
+        <translation>%1 settings imported</translation>
+    </message>
+    <message>
+        <source>, %1 unknown keys ignored</source>
+        <translation>, %1 unknown keys ignored</translation>
+    </message>
+    <message>
+        <source>, %1 invalid lines skipped</source>
+        <translation>, %1 invalid lines skipped</translation>
+    </message>
+    <message>
+        <source>%1 until work</source>
+        <translation>%1 until work</translation>
+    </message>
+    <message>
+        <source>%1 until rest</source>
+        <translation>%1 until rest</translation>
+    </message>
+    <message>
+        <source>%1 reminds you that a big rest will occur in %2 minutes.</source>
+        <translation>%1 reminds you that a big rest will occur in %2 minutes.</translation>
+    </message>
+    <message>
+        <source>%1 reminds you that a big rest will occur in 30 seconds.</source>
+        <translation>%1 reminds you that a big rest will occur in 30 seconds.</translation>
+    </message>
+    <message>
+        <source>Big rest incoming</source>
+        <translation>Big rest incoming</translation>
+    </message>
+    <message>
+        <source>work</source>
+        <translation>work</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>hour</translation>
+    </message>
+    <message>
+        <source>Back to work</source>
+        <translation>Back to work</translation>
+    </message>
+    <message>
+        <source>Bend forward and let your arms hang loose.</source>
+        <translation>Bend forward and let your arms hang loose.</translation>
+    </message>
+    <message>
+        <source>Blink often: screens make us forget to.</source>
+        <translation>Blink often: screens make us forget to.</translation>
+    </message>
+    <message>
+        <source>Blink quickly for a few seconds, then close your eyes.</source>
+        <translation>Blink quickly for a few seconds, then close your eyes.</translation>
+    </message>
+    <message>
+        <source>Break is coming in %1</source>
+        <translation>Break is coming in %1</translation>
+    </message>
+    <message>
+        <source>Bring your chin to your chest and lift it back slowly.</source>
+        <translation>Bring your chin to your chest and lift it back slowly.</translation>
+    </message>
+    <message>
+        <source>Close your eyes and breathe slowly.</source>
+        <translation>Close your eyes and breathe slowly.</translation>
+    </message>
+    <message>
+        <source>Drink a glass of water.</source>
+        <translation>Drink a glass of water.</translation>
+    </message>
+    <message>
+        <source>Esc keeps the shortcut, Backspace removes it.</source>
+        <translation>Esc keeps the shortcut, Backspace removes it.</translation>
+    </message>
+    <message>
+        <source>Hide the camera picture</source>
+        <translation>Hide the camera picture</translation>
+    </message>
+    <message>
+        <source>Hold Ctrl, Alt or Meta with this key.</source>
+        <translation>Hold Ctrl, Alt or Meta with this key.</translation>
+    </message>
+    <message>
+        <source>Kavo cannot use this key in a shortcut.</source>
+        <translation>Kavo cannot use this key in a shortcut.</translation>
+    </message>
+    <message>
+        <source>Look at something at least six metres away.</source>
+        <translation>Look at something at least six metres away.</translation>
+    </message>
+    <message>
+        <source>Look at something far away, out of a window if you can.</source>
+        <translation>Look at something far away, out of a window if you can.</translation>
+    </message>
+    <message>
+        <source>Look up, down, left and right, holding each for a breath.</source>
+        <translation>Look up, down, left and right, holding each for a breath.</translation>
+    </message>
+    <message>
+        <source>Monitor %1</source>
+        <translation>Monitor %1</translation>
+    </message>
+    <message>
+        <source>Put your hands on your hips and lean back gently.</source>
+        <translation>Put your hands on your hips and lean back gently.</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>Roll your shoulders back a few times.</source>
+        <translation>Roll your shoulders back a few times.</translation>
+    </message>
+    <message>
+        <source>Roll your shoulders back five times.</source>
+        <translation>Roll your shoulders back five times.</translation>
+    </message>
+    <message>
+        <source>Show the camera picture</source>
+        <translation>Show the camera picture</translation>
+    </message>
+    <message>
+        <source>Slowly roll your eyes in a circle, then the other way.</source>
+        <translation>Slowly roll your eyes in a circle, then the other way.</translation>
+    </message>
+    <message>
+        <source>Stand up and reach both arms above your head.</source>
+        <translation>Stand up and reach both arms above your head.</translation>
+    </message>
+    <message>
+        <source>Stand up and stretch your arms above your head.</source>
+        <translation>Stand up and stretch your arms above your head.</translation>
+    </message>
+    <message>
+        <source>Step %1 / %2</source>
+        <translation>Step %1 / %2</translation>
+    </message>
+    <message>
+        <source>The camera is off</source>
+        <translation>The camera is off</translation>
+    </message>
+    <message>
+        <source>Tilt your ear toward your shoulder on each side.</source>
+        <translation>Tilt your ear toward your shoulder on each side.</translation>
+    </message>
+    <message>
+        <source>Turn your head slowly to the left and hold, then to the right.</source>
+        <translation>Turn your head slowly to the left and hold, then to the right.</translation>
+    </message>
+    <message>
+        <source>Twist your upper body slowly to each side.</source>
+        <translation>Twist your upper body slowly to each side.</translation>
+    </message>
+    <message>
+        <source>blink detection is off</source>
+        <translation>blink detection is off</translation>
+    </message>
+    <message>
+        <source>until work</source>
+        <translation>until work</translation>
+    </message>
+    <message>
+        <source>Kavo Settings File (*.kavo_settings *.kavo)</source>
+        <translation>Kavo Settings File (*.kavo_settings *.kavo)</translation>
+    </message>
+    <message>
+        <source>Save File...</source>
+        <translation>Save File...</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>Open File...</translation>
     </message>
 </context>
 <context>

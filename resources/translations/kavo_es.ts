@@ -83,21 +83,6 @@
     </message>
 </context>
 <context>
-    <name>RestTimer</name>
-    <message>
-        <source>reminds you that a big rest will occur in</source>
-        <translation>te recuerda que el descanso largo empieza en</translation>
-    </message>
-    <message>
-        <source>minutes</source>
-        <translation>minutos</translation>
-    </message>
-    <message>
-        <source>reminds you that a big rest will occur in 30 seconds</source>
-        <translation>te recuerda que el descanso largo empieza en 30 segundos</translation>
-    </message>
-</context>
-<context>
     <name>ScheduleText</name>
     <message>
         <source>sec</source>
@@ -129,14 +114,6 @@
     <message>
         <source>Timer paused</source>
         <translation>Temporizador en pausa</translation>
-    </message>
-    <message>
-        <source> until work</source>
-        <translation> para volver al trabajo</translation>
-    </message>
-    <message>
-        <source> until rest</source>
-        <translation> para el descanso</translation>
     </message>
 </context>
 <context>
@@ -1433,10 +1410,6 @@
         <translation>Descanso cada</translation>
     </message>
     <message>
-        <source>Break is coming in </source>
-        <translation>El descanso empieza en </translation>
-    </message>
-    <message>
         <source>Breaks</source>
         <translation>Descansos</translation>
     </message>
@@ -1841,10 +1814,6 @@
         <translation>hasta el descanso</translation>
     </message>
     <message>
-        <source> seems wrong. Check the syntax or try with some other hidden feature.</source>
-        <translation> parece incorrecto. Revisa la sintaxis o prueba con otra función oculta.</translation>
-    </message>
-    <message>
         <source>%b is enable or disable, %d a whole number, %f a number, %s a word. Click a spell to copy it into the input.</source>
         <translation>%b es enable o disable, %d un número entero, %f un número, %s una palabra. Haz clic en un hechizo para copiarlo en el campo de entrada.</translation>
     </message>
@@ -1873,22 +1842,6 @@
         <translation>Importar</translation>
     </message>
     <message>
-        <source>Kavo is switching to </source>
-        <translation>Kavo pasa a usar </translation>
-    </message>
-    <message>
-        <source>Kavo will apply color changes to</source>
-        <translation>Kavo aplicará los cambios de color en</translation>
-    </message>
-    <message>
-        <source>Kavo will not apply color changes to</source>
-        <translation>Kavo no aplicará los cambios de color en</translation>
-    </message>
-    <message>
-        <source>Monitor</source>
-        <translation>Monitor</translation>
-    </message>
-    <message>
         <source>Move your settings to another computer, or keep a copy.</source>
         <translation>Lleva tu configuración a otro equipo o guarda una copia.</translation>
     </message>
@@ -1911,30 +1864,6 @@
     <message>
         <source>Spells change settings that have no control on the pages. The same spells work from the command line: kavo &quot;type dark&quot;.</source>
         <translation>Los hechizos cambian opciones que no tienen control en las páginas. Los mismos hechizos funcionan desde la línea de comandos: kavo &quot;type dark&quot;.</translation>
-    </message>
-    <message>
-        <source>The spell</source>
-        <translation>El hechizo</translation>
-    </message>
-    <message>
-        <source>Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation>Usa «help» para ver la lista de todas las funciones ocultas :)</translation>
-    </message>
-    <message>
-        <source>disabled</source>
-        <translation>desactivado</translation>
-    </message>
-    <message>
-        <source>enabled</source>
-        <translation>activado</translation>
-    </message>
-    <message>
-        <source>succeeded</source>
-        <translation>se ejecutó correctamente</translation>
-    </message>
-    <message>
-        <source>type</source>
-        <translation>como tipo</translation>
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
@@ -2086,6 +2015,677 @@
     </message>
     <message>
         <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings not imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 conflicts with %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 conflicts with %2 color changes and you may see some ON/OFF flicker of the colors.
+%2 automatically closes such apps, but please uninstall one of the apps if you still have problems.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No camera found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object detectors not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid spell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
+Use &quot;help&quot; to see the list of all hidden features :)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden feature succeeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 succeeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is invalid value for Color temperature. Use number between 0 and 10000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color temperature changed to %1K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is invalid value for Brightness. Use number between 10 and 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness changed to %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Night start time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is invalid value for Night start time. Use number between 0 and 24.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night start time changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual night start time changed to %1h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Night end time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is invalid value for Night end time. Use number between 0 and 24.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night end time changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual night end time changed to %1h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo is switching to %1 type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You will see the difference in your screen after a moment :)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notifications enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden features notifications are enabled. They are show so you will know when your spell is successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notifications disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden features notifications are disabled. This is the last notification that you will see</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gamma fixer enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gamma fixer is enabled. If notice slight color changing every second disable the Gamma fixer again. Gamma fixer is used, because Windows decides to ignore Kavo mini changes from time to time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gamma fixer disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software cursor enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware cursor enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conflicting applications enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conflicting applications are enabled. You can now use other softwares which change the screen colors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conflicting applications disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conflicting applications are disabled. In order to not cause flicker conflicting applications are disabled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitor %1 disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo will not apply color changes to Monitor %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitor %1 enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo will apply color changes to Monitor %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color range is already expanded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color range is already expanded. If you have problems with lower values try to Restart your PC. If the problem persist write to us with info about your PC to test and fix this.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expand color range Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expand color range Failed you need Admin permission to execute this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No uninstaller in the App folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not uninstaller in &quot;%1&quot;
+ You can quit %2 and delete the folder by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gamma preservation enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gamma preservation disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo will not respect your color calibration from now on. It will use the default monitor settings instead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start at startup enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo mini will start when you turn ON your computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start at startup disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo mini will not start when you turn ON your computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tray icon rotation is enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tray icon rotation is disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen colors are reset to default values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo settings are reset to default values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Hook enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Hook enabled. You can now use system-wide shortcuts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Hook disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Hook disabled. Some shortcuts and features may not work as intended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts enabled. You can now use Kavo shortcuts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts disabled. Kavo shortcuts will not work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panic Keyboard Shortcuts enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panic Keyboard Shortcuts disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Keyboard Shortcuts and Hooks enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Keyboard Shortcuts and Hooks disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual temperature enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are now using Kavo Mixed mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual temperature disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo will use your selected mode for temperature again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual brightness enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are now using Kavo mini Mixed mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual brightness disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo mini will use your selected mode for brightness again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zero blue light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All blue light is removed from the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colors are inverted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual location enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo mini will use your manual location. Set latitude and longitude with the hidden features</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual location disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude changed to %1°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude changed to %1°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual night duration enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo mini will use manual night duration. Set start and end time with the hidden features</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual night duration disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No File selected for Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to write file for Export: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings exported to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No File selected for Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open file for Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File too large for Import (over 1 MiB): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings too large for Import (over 1 MiB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No settings to import: the file holds no setting Kavo knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings not writable: the import was not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 settings imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 unknown keys ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 invalid lines skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 until work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 until rest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 reminds you that a big rest will occur in %2 minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 reminds you that a big rest will occur in 30 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big rest incoming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation type="unfinished">h</translation>
+    </message>
+    <message>
+        <source>Back to work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bend forward and let your arms hang loose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blink often: screens make us forget to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blink quickly for a few seconds, then close your eyes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break is coming in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bring your chin to your chest and lift it back slowly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close your eyes and breathe slowly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drink a glass of water.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esc keeps the shortcut, Backspace removes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide the camera picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold Ctrl, Alt or Meta with this key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo cannot use this key in a shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at something at least six metres away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at something far away, out of a window if you can.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look up, down, left and right, holding each for a breath.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitor %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put your hands on your hips and lean back gently.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roll your shoulders back a few times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roll your shoulders back five times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the camera picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slowly roll your eyes in a circle, then the other way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stand up and reach both arms above your head.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stand up and stretch your arms above your head.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step %1 / %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The camera is off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tilt your ear toward your shoulder on each side.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn your head slowly to the left and hold, then to the right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twist your upper body slowly to each side.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blink detection is off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>until work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kavo Settings File (*.kavo_settings *.kavo)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save File...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

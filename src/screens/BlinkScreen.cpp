@@ -1,5 +1,6 @@
 #include "screens/BlinkScreen.h"
 
+#include "ShownText.h"
 #include "screens/DragWidget.h"
 #include "screens/PageScript.h"
 #include "sensors/Camera.h"
@@ -47,7 +48,7 @@ BlinkScreen::BlinkScreen(Camera* camera, const SettingsMap& settings, QWidget* p
         connect(m_camera, &Camera::refresh_image, this, &BlinkScreen::showImage);
         connect(m_camera, &Camera::capture_started, this, &BlinkScreen::begin_showing);
     }
-    setWindowTitle(QStringLiteral("Blink screen"));
+    setWindowTitle(ShownText::tr("Blink screen"));
 }
 
 void BlinkScreen::build_page()
@@ -133,7 +134,7 @@ void BlinkScreen::update_ui()
     if (status.isEmpty())
         run(QStringLiteral("hideErrorMessage();"));
     else
-        run(PageScript::call(QStringLiteral("showErrorMessage"), {status}));
+        run(PageScript::call(QStringLiteral("showErrorMessage"), {translated(status)}));
     show_video_label(status != QLatin1String("No camera found") && m_video_open);
 }
 

@@ -27,6 +27,8 @@ public slots:
     bool use_webkit_bridge() { return true; }
     // A page's log line: the message on standard output.
     void log(const QString& message);
+    // A page's text in the current language.
+    QString GET_STRING(const QString& translation_string) { return translated(translation_string); }
 
 private:
     QObject* m_owned_child = nullptr;

@@ -36,11 +36,6 @@ void NotificationWindow::setScreenSize(int width, int height)
     move(place.topLeft());
 }
 
-QString NotificationWindow::GET_STRING(const QString& translation_string)
-{
-    return translated(translation_string);
-}
-
 void NotificationWindow::run(const QString& statement) const
 {
     m_form->run(statement);

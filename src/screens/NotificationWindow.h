@@ -32,7 +32,6 @@ public:
 public slots:
     // The page's content box: the window takes its size and its corner.
     void setScreenSize(int width, int height);
-    QString GET_STRING(const QString& translation_string);
 
 protected:
     NotificationWindow(const Page& page, QWidget* parent);

@@ -1,5 +1,6 @@
 #include "screens/RestScreenLite.h"
 
+#include "ShownText.h"
 #include "timer/RestTimer.h"
 
 #include <QCoreApplication>
@@ -8,19 +9,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-QString word(const char* source)
-{
-    return QCoreApplication::translate("RestScreenLite", source);
-}
-} // namespace
-
 RestScreenLite::RestScreenLite(RestTimer* timer, int, const QRect& monitor, bool is_primary)
     : IRestScreen(timer, is_primary)
 {
     build_form();
     cover(monitor);
-    setWindowTitle(word("Rest screen"));
+    setWindowTitle(ShownText::tr("Rest screen"));
     auto* ticker = new QTimer(this);
     connect(ticker, &QTimer::timeout, this, &RestScreenLite::update_ui);
     ticker->start(1000);
@@ -45,7 +39,7 @@ void RestScreenLite::build_form()
     m_label->setStyleSheet(QStringLiteral("font: 18pt;\ncolor: white;\n"));
     m_label->setAlignment(Qt::AlignCenter);
     layout->addWidget(m_label);
-    m_button = new QPushButton(word("Skip"), container);
+    m_button = new QPushButton(ShownText::tr("Skip"), container);
     m_button->setObjectName(QStringLiteral("pushButton"));
     layout->addWidget(m_button, 0, Qt::AlignHCenter);
     layout->addStretch();
@@ -56,8 +50,7 @@ void RestScreenLite::build_form()
 void RestScreenLite::update_ui()
 {
     if (timer())
-        m_label->setText(word("Remaining") + QLatin1Char(' ') +
-                         timer()->get_remaining_rest_string());
+        m_label->setText(ShownText::tr("Remaining %1").arg(timer()->get_remaining_rest_string()));
 }
 
 void RestScreenLite::set_screen_type()
@@ -68,7 +61,7 @@ void RestScreenLite::set_screen_type()
 
 void RestScreenLite::set_continue_button()
 {
-    m_button->setText(word("Continue"));
+    m_button->setText(ShownText::tr("Continue"));
     m_button->show();
 }
 

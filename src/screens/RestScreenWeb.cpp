@@ -1,5 +1,6 @@
 #include "screens/RestScreenWeb.h"
 
+#include "ShownText.h"
 #include "screens/WebWindowForm.h"
 #include "timer/RestTimer.h"
 
@@ -32,7 +33,7 @@ RestScreenWeb::RestScreenWeb(RestTimer* timer, int index, const QRect& monitor, 
     m_form->view()->setAttribute(Qt::WA_NoSystemBackground);
     filter_input_of(m_form->view());
     cover(monitor);
-    setWindowTitle(QStringLiteral("Rest screen"));
+    setWindowTitle(ShownText::tr("Rest screen"));
 }
 
 RestScreenSimple::RestScreenSimple(RestTimer* timer, int index, const QRect& monitor,
@@ -100,9 +101,4 @@ void RestScreenWeb::set_continue_button()
 QString RestScreenWeb::get_current_path()
 {
     return QUrl::fromUserInput(QCoreApplication::applicationDirPath()).toString(QUrl::FullyEncoded);
-}
-
-QString RestScreenWeb::GET_STRING(const QString& translation_string)
-{
-    return translated(translation_string);
 }

@@ -16,7 +16,6 @@ public slots:
     void set_timer();
     void set_continue_button() override;
     QString get_current_path();
-    QString GET_STRING(const QString& translation_string);
 
 protected:
     // `load_statement`: the variant's page statement, run at load and every second.

@@ -67,10 +67,11 @@ void Camera::set_hooks(CameraHooks hooks)
 QString Camera::status_text() const
 {
     switch (m_status.load()) {
+    // In English (kavoctl's status reads it); the blink window shows it translated.
     case Status::NoCamera:
-        return QStringLiteral("No camera found");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Translator", "No camera found"));
     case Status::DetectorsMissing:
-        return QStringLiteral("Object detectors not found");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Translator", "Object detectors not found"));
     case Status::Ok:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "App.h"
 #include "KavoLog.h"
+#include "ShownText.h"
 #include "settings/HiddenFeaturesCommands.h"
 #include "settings/SaveManager.h"
 #include "settings/SpellParser.h"
@@ -53,25 +54,25 @@ void HiddenFeatures::dispatch(const QByteArray& spell)
 void HiddenFeatures::invalid_spell(const QString& spell)
 {
     qDebug() << "Invalid spell:" << spell;
-    notify(QStringLiteral("Invalid spell"),
-           m_app.GET_STRING(QStringLiteral("The spell")) + QLatin1String(" \"") + spell +
-               QLatin1Char('"') +
-               m_app.GET_STRING(QStringLiteral(
-                   " seems wrong. Check the syntax or try with some other hidden feature.")) +
-               QLatin1Char('\n') +
-               m_app.GET_STRING(
-                   QStringLiteral("Use \"help\" to see the list of all hidden features :)")));
+    notify(QT_TRANSLATE_NOOP("Translator", "Invalid spell"),
+           QT_TRANSLATE_NOOP(
+               "Translator",
+               "The spell \"%1\" seems wrong. Check the syntax or try with some other "
+               "hidden feature.\nUse \"help\" to see the list of all hidden features :)"),
+           spell);
 }
 
-void HiddenFeatures::notify(const QString& title, const QString& body)
+void HiddenFeatures::notify(const char* title, const char* body, const QString& value)
 {
     if (!m_app.settings_map().value(QStringLiteral("UseHiddenFeaturesNotifications")).toBool())
         return;
-    m_app.show_tray_icon_message(m_app.GET_STRING(title), m_app.GET_STRING(body));
+    const QString placeholder = QStringLiteral("%1");
+    m_app.show_tray_icon_message(ShownText::tr(title).replace(placeholder, value),
+                                 ShownText::tr(body).replace(placeholder, value));
 }
 
 void HiddenFeatures::notify_success(const QString& spell)
 {
-    notify(QStringLiteral("Hidden feature succeeded"),
-           spell + QLatin1Char(' ') + m_app.GET_STRING(QStringLiteral("succeeded")));
+    notify(QT_TRANSLATE_NOOP("Translator", "Hidden feature succeeded"),
+           QT_TRANSLATE_NOOP("Translator", "%1 succeeded"), spell);
 }

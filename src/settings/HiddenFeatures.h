@@ -32,8 +32,10 @@ public:
     // The command table's patterns, one line per command ("help", "open %s page", ...).
     static QStringList spell_list();
 
-    // A tray message, when hidden-features notifications are on; texts are translated.
-    void notify(const QString& title, const QString& body);
+    // A tray message, when hidden-features notifications are on. `title` and `body` are texts
+    // marked with QT_TRANSLATE_NOOP("Translator", ...): they are shown in the current language,
+    // each %1 in them replaced by `value`.
+    void notify(const char* title, const char* body, const QString& value = QString());
     void notify_success(const QString& spell);
 
     App& app() { return m_app; }

@@ -3,12 +3,13 @@
 
 #include "App.h"
 #include "KavoLog.h"
+#include "ShownText.h"
 #include "color/Cyclops.h"
 #include "platform/Platform.h"
-#include "system/ITaskManager.h"
 #include "settings/SaveManager.h"
 #include "settings/SettingsExchange.h"
 #include "settings/SpellParser.h"
+#include "system/ITaskManager.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -35,7 +36,7 @@ void put(HF& console, const char* key, const QVariant& value)
     settings(console).insert(QLatin1String(key), value);
 }
 
-// The enabled and the disabled message of a switch command.
+// The enabled and the disabled message of a switch command (texts marked for translation).
 struct Messages
 {
     const char* on_title;
@@ -47,12 +48,12 @@ struct Messages
 void say(HF& console, bool on, const Messages& messages)
 {
     if (on)
-        console.notify(QLatin1String(messages.on_title), QLatin1String(messages.on_body));
+        console.notify(messages.on_title, messages.on_body);
     else
-        console.notify(QLatin1String(messages.off_title), QLatin1String(messages.off_body));
+        console.notify(messages.off_title, messages.off_body);
 }
 
-// A value command's range and texts.
+// A value command's range and texts; %1 in a text is the value.
 struct ValueRange
 {
     int minimum;
@@ -62,7 +63,6 @@ struct ValueRange
     const char* invalid_body;
     const char* title;
     const char* body;
-    const char* unit;
     bool hour_of_day = false; // 24 is midnight
 };
 
@@ -70,37 +70,40 @@ const ValueRange kTemperature{
     0,
     10000,
     "Invalid value for temperature:",
-    "Invalid temperature",
-    "is invalid value for Color temperature. Use number between 0 and 10000.",
-    "Temperature changed",
-    "Color temperature changed to",
-    "K"};
-const ValueRange kBrightness{10,
-                             100,
-                             "Invalid value for brightness:",
-                             "Invalid brightness",
-                             "is invalid value for Brightness. Use number between 10 and 100.",
-                             "Brightness changed",
-                             "Brightness changed to",
-                             "%"};
-const ValueRange kNightStart{0,
-                             24,
-                             "Invalid value for night start time:",
-                             "Invalid Night start time",
-                             "is invalid value for Night start time. Use number between 0 and 24.",
-                             "Night start time changed",
-                             "Manual night start time changed to",
-                             "h",
-                             true};
-const ValueRange kNightEnd{0,
-                           24,
-                           "Invalid value for night end time:",
-                           "Invalid Night end time",
-                           "is invalid value for Night end time. Use number between 0 and 24.",
-                           "Night end time changed",
-                           "Manual night end time changed to",
-                           "h",
-                           true};
+    QT_TRANSLATE_NOOP("Translator", "Invalid temperature"),
+    QT_TRANSLATE_NOOP("Translator", "%1 is invalid value for Color temperature. Use number "
+                                    "between 0 and 10000."),
+    QT_TRANSLATE_NOOP("Translator", "Temperature changed"),
+    QT_TRANSLATE_NOOP("Translator", "Color temperature changed to %1K")};
+const ValueRange kBrightness{
+    10,
+    100,
+    "Invalid value for brightness:",
+    QT_TRANSLATE_NOOP("Translator", "Invalid brightness"),
+    QT_TRANSLATE_NOOP("Translator",
+                      "%1 is invalid value for Brightness. Use number between 10 and 100."),
+    QT_TRANSLATE_NOOP("Translator", "Brightness changed"),
+    QT_TRANSLATE_NOOP("Translator", "Brightness changed to %1%")};
+const ValueRange kNightStart{
+    0,
+    24,
+    "Invalid value for night start time:",
+    QT_TRANSLATE_NOOP("Translator", "Invalid Night start time"),
+    QT_TRANSLATE_NOOP("Translator",
+                      "%1 is invalid value for Night start time. Use number between 0 and 24."),
+    QT_TRANSLATE_NOOP("Translator", "Night start time changed"),
+    QT_TRANSLATE_NOOP("Translator", "Manual night start time changed to %1h"),
+    true};
+const ValueRange kNightEnd{
+    0,
+    24,
+    "Invalid value for night end time:",
+    QT_TRANSLATE_NOOP("Translator", "Invalid Night end time"),
+    QT_TRANSLATE_NOOP("Translator",
+                      "%1 is invalid value for Night end time. Use number between 0 and 24."),
+    QT_TRANSLATE_NOOP("Translator", "Night end time changed"),
+    QT_TRANSLATE_NOOP("Translator", "Manual night end time changed to %1h"),
+    true};
 
 // Where the spell's first integer is.
 int first_integer(const Spell& spell)
@@ -126,17 +129,13 @@ HF::Action value_command(const ValueRange& range, int position, void (App::*appl
         const QString text = QString::number(value);
         if (value < range.minimum || value > range.maximum) {
             qDebug() << range.log_label << value;
-            console.notify(QLatin1String(range.invalid_title),
-                           text + QLatin1Char(' ') +
-                               console.app().GET_STRING(QLatin1String(range.invalid_body)));
+            console.notify(range.invalid_title, range.invalid_body, text);
             return;
         }
         // The hour 24 is midnight, the start of the day.
         const int applied = range.hour_of_day && value == 24 ? 0 : value;
         (console.app().*apply)(applied, 0);
-        console.notify(QLatin1String(range.title),
-                       console.app().GET_STRING(QLatin1String(range.body)) + QLatin1Char(' ') +
-                           text + QLatin1String(range.unit));
+        console.notify(range.title, range.body, text);
     };
 }
 
@@ -220,9 +219,11 @@ int type_number(const QString& word)
 
 void switch_type(HF& console, const QString& word)
 {
-    console.notify(console.app().GET_STRING(QStringLiteral("Kavo is switching to ")) + word +
-                       QLatin1Char(' ') + console.app().GET_STRING(QStringLiteral("type")),
-                   QStringLiteral("You will see the difference in your screen after a moment :)"));
+    console.notify(
+        QT_TRANSLATE_NOOP("Translator", "Kavo is switching to %1 type"),
+        QT_TRANSLATE_NOOP("Translator",
+                          "You will see the difference in your screen after a moment :)"),
+        word);
     console.app().kavo_type_changed(type_number(word));
 }
 
@@ -239,12 +240,12 @@ void hidden_features_notifications(HF& console, const Spell& spell)
 {
     const bool on = spell.boolean(0);
     say(console, on,
-        {"Notifications enabled",
-         "Hidden features notifications are enabled. They are show so you will know when your "
-         "spell is successful",
-         "Notifications disabled",
-         "Hidden features notifications are disabled. This is the last notification that you "
-         "will see"});
+        {QT_TRANSLATE_NOOP("Translator", "Notifications enabled"),
+         QT_TRANSLATE_NOOP("Translator", "Hidden features notifications are enabled. They are show "
+                                         "so you will know when your spell is successful"),
+         QT_TRANSLATE_NOOP("Translator", "Notifications disabled"),
+         QT_TRANSLATE_NOOP("Translator", "Hidden features notifications are disabled. This is the "
+                                         "last notification that you will see")});
     put(console, "UseHiddenFeaturesNotifications", on);
 }
 
@@ -254,28 +255,33 @@ void gamma_fixer(HF& console, const Spell& spell)
     if (SaveManager* save_manager = SaveManager::instance())
         save_manager->save_settings();
     say(console, spell.boolean(0),
-        {"Gamma fixer enabled",
-         "Gamma fixer is enabled. If notice slight color changing every second disable the "
-         "Gamma fixer again. Gamma fixer is used, because Windows decides to ignore Kavo mini "
-         "changes from time to time.",
-         "Gamma fixer disabled",
-         "Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or "
-         "click the Kavo mini icon several times. Both should force Kavo to change the screen "
-         "colors."});
+        {QT_TRANSLATE_NOOP("Translator", "Gamma fixer enabled"),
+         QT_TRANSLATE_NOOP("Translator",
+                           "Gamma fixer is enabled. If notice slight color changing every second "
+                           "disable the Gamma fixer again. Gamma fixer is used, because Windows "
+                           "decides to ignore Kavo mini changes from time to time."),
+         QT_TRANSLATE_NOOP("Translator", "Gamma fixer disabled"),
+         QT_TRANSLATE_NOOP("Translator",
+                           "Gamma fixer is disabled. If your screen suddenly becomes bright enable "
+                           "it again or click the Kavo mini icon several times. Both should force "
+                           "Kavo to change the screen colors.")});
 }
 
 void software_cursor(HF& console, const Spell& spell)
 {
     if (spell.boolean(0))
-        console.notify(QStringLiteral("Software cursor enabled"),
-                       QStringLiteral("Color changes will apply also on the cursor. If it starts "
-                                      "to dissappear use disable software cursor to make it "
-                                      "bright again."));
+        console.notify(QT_TRANSLATE_NOOP("Translator", "Software cursor enabled"),
+                       QT_TRANSLATE_NOOP("Translator",
+                                         "Color changes will apply also on the cursor. If it "
+                                         "starts to dissappear use disable software cursor to "
+                                         "make it bright again."));
     else
-        console.notify(QStringLiteral("Hardware cursor enabled"),
-                       QStringLiteral("Color changes will not apply on the cursor. If you don't "
-                                      "like the bright blue cursor at night use enable software "
-                                      "cursor to make apply color changes on the cursor."));
+        console.notify(QT_TRANSLATE_NOOP("Translator", "Hardware cursor enabled"),
+                       QT_TRANSLATE_NOOP("Translator",
+                                         "Color changes will not apply on the cursor. If you don't "
+                                         "like the bright blue cursor at night use enable "
+                                         "software cursor to make apply color changes on the "
+                                         "cursor."));
     console.app().use_software_cursor_changed(spell.boolean(0));
 }
 
@@ -285,40 +291,37 @@ void conflicting_applications(HF& console, const Spell& spell)
     if (ITaskManager* monitor = console.app().task_manager())
         monitor->set_conflicting_applications_enabled(spell.boolean(0));
     say(console, spell.boolean(0),
-        {"Conflicting applications enabled",
-         "Conflicting applications are enabled. You can now use other softwares which change "
-         "the screen colors.",
-         "Conflicting applications disabled",
-         "Conflicting applications are disabled. In order to not cause flicker conflicting "
-         "applications are disabled."});
+        {QT_TRANSLATE_NOOP("Translator", "Conflicting applications enabled"),
+         QT_TRANSLATE_NOOP("Translator", "Conflicting applications are enabled. You can now use "
+                                         "other softwares which change the screen colors."),
+         QT_TRANSLATE_NOOP("Translator", "Conflicting applications disabled"),
+         QT_TRANSLATE_NOOP("Translator", "Conflicting applications are disabled. In order to not "
+                                         "cause flicker conflicting applications are disabled.")});
 }
 
 void monitor_switch(HF& console, const Spell& spell)
 {
     const int monitor = number(spell);
     console.app().ignore_monitor_changed(monitor, !spell.boolean(0));
-    const QString name = console.app().GET_STRING(QStringLiteral("Monitor")) + QLatin1Char(' ') +
-                         QString::number(monitor);
+    const QString number_text = QString::number(monitor);
     if (console.app().ignored_monitors().contains(monitor))
         console.notify(
-            name + QLatin1Char(' ') + console.app().GET_STRING(QStringLiteral("disabled")),
-            console.app().GET_STRING(QStringLiteral("Kavo will not apply color changes to")) +
-                QLatin1Char(' ') + name);
+            QT_TRANSLATE_NOOP("Translator", "Monitor %1 disabled"),
+            QT_TRANSLATE_NOOP("Translator", "Kavo will not apply color changes to Monitor %1"),
+            number_text);
     else
         console.notify(
-            name + QLatin1Char(' ') + console.app().GET_STRING(QStringLiteral("enabled")),
-            console.app().GET_STRING(QStringLiteral("Kavo will apply color changes to")) +
-                QLatin1Char(' ') + name);
+            QT_TRANSLATE_NOOP("Translator", "Monitor %1 enabled"),
+            QT_TRANSLATE_NOOP("Translator", "Kavo will apply color changes to Monitor %1"),
+            number_text);
 }
 
-void location_value(HF& console, const Spell& spell, void (App::*setter)(double),
-                    const char* title, const char* body)
+void location_value(HF& console, const Spell& spell, void (App::*setter)(double), const char* title,
+                    const char* body)
 {
     const double value = spell.real(3);
     (console.app().*setter)(value);
-    console.notify(QLatin1String(title), console.app().GET_STRING(QLatin1String(body)) +
-                                             QLatin1Char(' ') + QString::number(value) +
-                                             QStringLiteral("°"));
+    console.notify(title, body, QString::number(value));
 }
 
 void update_interval(HF& console, qint64 milliseconds)
@@ -346,19 +349,20 @@ void expand_color_range(HF& console, const Spell& spell)
         Platform::current().registry(),
         [&app](const QString& title, const QString& message) { app.show_message(title, message); });
     if (cyclops.is_gamma_range_expanded()) {
-        console.notify(QStringLiteral("Color range is already expanded"),
-                       QStringLiteral("Color range is already expanded. If you have problems with "
-                                      "lower values try to Restart your PC. If the problem "
-                                      "persist write to us with info about your PC to test and "
-                                      "fix this."));
+        console.notify(QT_TRANSLATE_NOOP("Translator", "Color range is already expanded"),
+                       QT_TRANSLATE_NOOP("Translator",
+                                         "Color range is already expanded. If you have problems "
+                                         "with lower values try to Restart your PC. If the "
+                                         "problem persist write to us with info about your PC to "
+                                         "test and fix this."));
         return;
     }
     if (cyclops.expand_gamma_range() && cyclops.is_gamma_range_expanded())
         succeed(console, spell);
     else
-        console.notify(QStringLiteral("Expand color range Failed"),
-                       QStringLiteral("Expand color range Failed you need Admin permission to "
-                                      "execute this"));
+        console.notify(QT_TRANSLATE_NOOP("Translator", "Expand color range Failed"),
+                       QT_TRANSLATE_NOOP("Translator", "Expand color range Failed you need Admin "
+                                                       "permission to execute this"));
 }
 
 void uninstall(HF& console, const Spell&)
@@ -372,10 +376,10 @@ void uninstall(HF& console, const Spell&)
         QProcess::startDetached(uninstaller, {});
         return;
     }
-    console.app().show_message(QStringLiteral("No uninstaller in the App folder"),
-                               QStringLiteral("There is not uninstaller in \"") + folder +
-                                   QStringLiteral("\"\n You can quit ") + exe +
-                                   QStringLiteral(" and delete the folder by hand"));
+    console.app().show_message(ShownText::tr("No uninstaller in the App folder"),
+                               ShownText::tr("There is not uninstaller in \"%1\"\n You can quit "
+                                             "%2 and delete the folder by hand")
+                                   .arg(folder, exe));
 }
 
 void import_text(HF& console, const Spell& spell)
@@ -414,22 +418,30 @@ std::vector<HF::Command> table()
     {{"%b hidden features notifications"}, hidden_features_notifications},
     {{"%b gamma fixer"}, gamma_fixer},
     {{"%b gamma preservation"}, setter_switch(&App::preserve_gamma_changed, "PreserveGamma",
-        {"Gamma preservation enabled", "Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day",
-         "Gamma preservation disabled", "Kavo will not respect your color calibration from now on. It will use the default monitor settings instead"})},
+        {QT_TRANSLATE_NOOP("Translator", "Gamma preservation enabled"),
+         QT_TRANSLATE_NOOP("Translator", "Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day"),
+         QT_TRANSLATE_NOOP("Translator", "Gamma preservation disabled"),
+         QT_TRANSLATE_NOOP("Translator", "Kavo will not respect your color calibration from now on. It will use the default monitor settings instead")})},
     {{"%b calibration at startup", "%b calibration"}, accepted},
     {{"%b start at startup"}, setter_switch(&App::start_on_startup_changed, "StartOnStartup",
-        {"Start at startup enabled", "Kavo mini will start when you turn ON your computer",
-         "Start at startup disabled", "Kavo mini will not start when you turn ON your computer"})},
+        {QT_TRANSLATE_NOOP("Translator", "Start at startup enabled"),
+         QT_TRANSLATE_NOOP("Translator", "Kavo mini will start when you turn ON your computer"),
+         QT_TRANSLATE_NOOP("Translator", "Start at startup disabled"),
+         QT_TRANSLATE_NOOP("Translator", "Kavo mini will not start when you turn ON your computer")})},
     {{"%b create shortcuts automatically"}, accepted},
     {{"%b tray icon rotation"}, map_switch("UseSpinningTrayIcon",
-        {"Tray icon rotation is enabled", "The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated",
-         "Tray icon rotation is disabled", "The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated"})},
+        {QT_TRANSLATE_NOOP("Translator", "Tray icon rotation is enabled"),
+         QT_TRANSLATE_NOOP("Translator", "The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated"),
+         QT_TRANSLATE_NOOP("Translator", "Tray icon rotation is disabled"),
+         QT_TRANSLATE_NOOP("Translator", "The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated")})},
     {{"reset", "reset colors"}, [](HF& console, const Spell&) {
         console.app().reset_colors();
-        console.notify(QStringLiteral("Reset colors"), QStringLiteral("Screen colors are reset to default values")); }},
+        console.notify(QT_TRANSLATE_NOOP("Translator", "Reset colors"),
+            QT_TRANSLATE_NOOP("Translator", "Screen colors are reset to default values")); }},
     {{"reset settings"}, [](HF& console, const Spell&) {
         console.app().reset_settings_from_console();
-        console.notify(QStringLiteral("Reset settings"), QStringLiteral("Kavo settings are reset to default values")); }},
+        console.notify(QT_TRANSLATE_NOOP("Translator", "Reset settings"),
+            QT_TRANSLATE_NOOP("Translator", "Kavo settings are reset to default values")); }},
     {{"%b inverted icons"}, accepted},
     {{"%b software cursor", "%b software mouse"}, software_cursor},
     {{"%b conflicting applications"}, conflicting_applications},
@@ -439,32 +451,46 @@ std::vector<HF::Command> table()
     {{"%b multiple instances"}, then_succeed([](HF& console, const Spell& spell) {
         put(console, "AllowMultipleInstances", spell.boolean(0)); })},
     {{"%b keyboard hook"}, keyboard_switch({"UseKeyboardHook"},
-        {"Keyboard Hook enabled", "Keyboard Hook enabled. You can now use system-wide shortcuts.",
-         "Keyboard Hook disabled", "Keyboard Hook disabled. Some shortcuts and features may not work as intended"})},
+        {QT_TRANSLATE_NOOP("Translator", "Keyboard Hook enabled"),
+         QT_TRANSLATE_NOOP("Translator", "Keyboard Hook enabled. You can now use system-wide shortcuts."),
+         QT_TRANSLATE_NOOP("Translator", "Keyboard Hook disabled"),
+         QT_TRANSLATE_NOOP("Translator", "Keyboard Hook disabled. Some shortcuts and features may not work as intended")})},
     {{"%b keyboard shortcuts"}, keyboard_switch({"UseKeyboardShortcuts"},
-        {"Keyboard Shortcuts enabled", "Keyboard Shortcuts enabled. You can now use Kavo shortcuts.",
-         "Keyboard Shortcuts disabled", "Keyboard Shortcuts disabled. Kavo shortcuts will not work"})},
+        {QT_TRANSLATE_NOOP("Translator", "Keyboard Shortcuts enabled"),
+         QT_TRANSLATE_NOOP("Translator", "Keyboard Shortcuts enabled. You can now use Kavo shortcuts."),
+         QT_TRANSLATE_NOOP("Translator", "Keyboard Shortcuts disabled"),
+         QT_TRANSLATE_NOOP("Translator", "Keyboard Shortcuts disabled. Kavo shortcuts will not work")})},
     {{"%b panic keyboard shortcuts"}, keyboard_switch({"UsePanicKeyboardShortcuts"},
-        {"Panic Keyboard Shortcuts enabled", "Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts.",
-         "Panic Keyboard Shortcuts disabled", "Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work"})},
+        {QT_TRANSLATE_NOOP("Translator", "Panic Keyboard Shortcuts enabled"),
+         QT_TRANSLATE_NOOP("Translator", "Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts."),
+         QT_TRANSLATE_NOOP("Translator", "Panic Keyboard Shortcuts disabled"),
+         QT_TRANSLATE_NOOP("Translator", "Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work")})},
     {{"%b all keyboard shortcuts and hooks"}, keyboard_switch({"UseKeyboardHook", "UseKeyboardShortcuts", "UsePanicKeyboardShortcuts"},
-        {"All Keyboard Shortcuts and Hooks enabled", "All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts.",
-         "All Keyboard Shortcuts and Hooks disabled", "All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work"})},
+        {QT_TRANSLATE_NOOP("Translator", "All Keyboard Shortcuts and Hooks enabled"),
+         QT_TRANSLATE_NOOP("Translator", "All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts."),
+         QT_TRANSLATE_NOOP("Translator", "All Keyboard Shortcuts and Hooks disabled"),
+         QT_TRANSLATE_NOOP("Translator", "All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work")})},
     {{"%b manual temperature"}, setter_switch(&App::use_manual_color_settings_changed, "UseManualColorSettings",
-        {"Manual temperature enabled", "You are now using Kavo Mixed mode",
-         "Manual temperature disabled", "Kavo will use your selected mode for temperature again"})},
+        {QT_TRANSLATE_NOOP("Translator", "Manual temperature enabled"),
+         QT_TRANSLATE_NOOP("Translator", "You are now using Kavo Mixed mode"),
+         QT_TRANSLATE_NOOP("Translator", "Manual temperature disabled"),
+         QT_TRANSLATE_NOOP("Translator", "Kavo will use your selected mode for temperature again")})},
     {{"%b manual brightness"}, setter_switch(&App::use_manual_brightness_changed, "UseManualBrightness",
-        {"Manual brightness enabled", "You are now using Kavo mini Mixed mode",
-         "Manual brightness disabled", "Kavo mini will use your selected mode for brightness again"})},
+        {QT_TRANSLATE_NOOP("Translator", "Manual brightness enabled"),
+         QT_TRANSLATE_NOOP("Translator", "You are now using Kavo mini Mixed mode"),
+         QT_TRANSLATE_NOOP("Translator", "Manual brightness disabled"),
+         QT_TRANSLATE_NOOP("Translator", "Kavo mini will use your selected mode for brightness again")})},
     {{"%b monitor %d"}, monitor_switch},
     {{"zero blue light", "batman mode"}, [](HF& console, const Spell&) {
         console.app().day_temperature_changed(0, 0);
         console.app().night_temperature_changed(0, 0);
-        console.notify(QStringLiteral("Zero blue light"), QStringLiteral("All blue light is removed from the screen")); }},
+        console.notify(QT_TRANSLATE_NOOP("Translator", "Zero blue light"),
+            QT_TRANSLATE_NOOP("Translator", "All blue light is removed from the screen")); }},
     {{"invert", "invert colors"}, [](HF& console, const Spell&) {
         console.app().toggle_inverted_gamma();
         console.app().update();
-        console.notify(QStringLiteral("Invert"), QStringLiteral("Colors are inverted")); }},
+        console.notify(QT_TRANSLATE_NOOP("Translator", "Invert"),
+            QT_TRANSLATE_NOOP("Translator", "Colors are inverted")); }},
     {{"%b high level api"}, then_succeed([](HF& console, const Spell& spell) {
         console.app().use_low_level_color_api_changed(!spell.boolean(0)); })},
     {{"%b low level api"}, then_succeed([](HF& console, const Spell& spell) {
@@ -482,15 +508,21 @@ std::vector<HF::Command> table()
     {{"%b manual location"}, [](HF& console, const Spell& spell) {
         console.app().use_manual_location_changed(spell.boolean(0));
         say(console, flag(console, "UseManualLocation"),
-            {"Manual location enabled", "Kavo mini will use your manual location. Set latitude and longitude with the hidden features",
-             "Manual location disabled", "Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration"}); }},
+            {QT_TRANSLATE_NOOP("Translator", "Manual location enabled"),
+             QT_TRANSLATE_NOOP("Translator", "Kavo mini will use your manual location. Set latitude and longitude with the hidden features"),
+             QT_TRANSLATE_NOOP("Translator", "Manual location disabled"),
+             QT_TRANSLATE_NOOP("Translator", "Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration")}); }},
     {{"set latitude to %f"}, [](HF& console, const Spell& spell) {
-        location_value(console, spell, &App::latitude_changed, "Latitude changed", "Latitude changed to"); }},
+        location_value(console, spell, &App::latitude_changed, QT_TRANSLATE_NOOP("Translator", "Latitude changed"),
+            QT_TRANSLATE_NOOP("Translator", "Latitude changed to %1°")); }},
     {{"set longitude to %f"}, [](HF& console, const Spell& spell) {
-        location_value(console, spell, &App::longitude_changed, "Longitude changed", "Longitude changed to"); }},
+        location_value(console, spell, &App::longitude_changed, QT_TRANSLATE_NOOP("Translator", "Longitude changed"),
+            QT_TRANSLATE_NOOP("Translator", "Longitude changed to %1°")); }},
     {{"%b manual night duration"}, setter_switch(&App::use_manual_night_duration_changed, "UseManualNightDuration",
-        {"Manual night duration enabled", "Kavo mini will use manual night duration. Set start and end time with the hidden features",
-         "Manual night duration disabled", "Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration"})},
+        {QT_TRANSLATE_NOOP("Translator", "Manual night duration enabled"),
+         QT_TRANSLATE_NOOP("Translator", "Kavo mini will use manual night duration. Set start and end time with the hidden features"),
+         QT_TRANSLATE_NOOP("Translator", "Manual night duration disabled"),
+         QT_TRANSLATE_NOOP("Translator", "Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration")})},
     {{"set night start time to %d"}, value_command(kNightStart, -1, &App::night_start_time_changed)},
     {{"set night end time to %d"}, value_command(kNightEnd, -1, &App::night_end_time_changed)},
     {{"%b page %s", "%b feature %s"}, then_succeed([](HF& console, const Spell& spell) {

@@ -19,7 +19,8 @@ struct Result
     int imported = 0;
     int unknown = 0;
     int invalid = 0;
-    QString message; // what happened, for the user
+    QString message; // what happened, in English: Kavo's log line
+    QString shown;   // the same in the user's language, for the tray message
 };
 
 // Asks where to save (proposing "<desktop>/Kavo-<date and time>") and writes `store` there.

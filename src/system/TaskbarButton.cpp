@@ -1,5 +1,6 @@
 #include "system/TaskbarButton.h"
 
+#include "ShownText.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -59,11 +60,10 @@ void TaskbarButton::update(const TimerView& timer)
         m_taskbar.setTitle(m_window, tr("Timer paused"));
     } else if (resting) {
         m_progress.state = ITaskbar::ProgressState::Stopped;
-        m_taskbar.setTitle(m_window, timer.rest_text + tr(" until work"));
+        m_taskbar.setTitle(m_window, ShownText::tr("%1 until work").arg(timer.rest_text));
     } else {
         m_progress.state = ITaskbar::ProgressState::Running;
-        m_taskbar.setTitle(m_window, timer.work_text + tr(" until rest"));
+        m_taskbar.setTitle(m_window, ShownText::tr("%1 until rest").arg(timer.work_text));
     }
     m_taskbar.setProgress(m_progress);
 }
-

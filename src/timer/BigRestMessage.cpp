@@ -1,5 +1,6 @@
 #include "timer/BigRestMessage.h"
 
+#include "ShownText.h"
 #include "timer/TimerTypes.h"
 
 #include <QCoreApplication>
@@ -13,17 +14,10 @@ std::optional<QString> big_rest_message(int timer_type, qint64 remaining_work_ms
     const qint64 tenth = work_interval_ms / 1000 / 10;
     const QString name = QCoreApplication::applicationName();
     if (seconds_left == tenth && work_interval_ms >= 600000) {
-        return name + QLatin1Char(' ') +
-               QCoreApplication::translate("RestTimer",
-                                           "reminds you that a big rest will occur in") +
-               QLatin1Char(' ') + QString::number(tenth / 60) + QLatin1Char(' ') +
-               QCoreApplication::translate("RestTimer", "minutes") + QLatin1Char('.');
+        return ShownText::tr("%1 reminds you that a big rest will occur in %2 minutes.")
+            .arg(name, QString::number(tenth / 60));
     }
-    if (seconds_left == 30) {
-        return name + QLatin1Char(' ') +
-               QCoreApplication::translate("RestTimer",
-                                           "reminds you that a big rest will occur in 30 seconds") +
-               QLatin1Char('.');
-    }
+    if (seconds_left == 30)
+        return ShownText::tr("%1 reminds you that a big rest will occur in 30 seconds.").arg(name);
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "timer/RestTimer.h"
 
+#include "ShownText.h"
 #include "platform/Platform.h"
 #include "screens/IRestScreen.h"
 #include "screens/PostponeBreak.h"
@@ -8,8 +9,6 @@
 #include "timer/RestTimerHost.h"
 #include "timer/TimeFormat.h"
 #include "timer/TimerTypes.h"
-
-#include <QCoreApplication>
 
 #include <limits>
 
@@ -26,11 +25,6 @@ int timer_ms(qint64 ms)
 qint64 remaining(const QTimer& timer)
 {
     return timer.isActive() ? timer.remainingTime() : -1;
-}
-
-QString word(const char* source)
-{
-    return QCoreApplication::translate("RestTimer", source);
 }
 
 // Seconds left before the postpone offer shows.
@@ -482,28 +476,31 @@ void RestTimer::update_rest_timer()
 void RestTimer::update_timer_ui()
 {
     m_remaining_text = QStringLiteral(" ");
-    m_until_text = word("until");
+    m_until_text = ShownText::tr("until");
     m_phase_text.clear();
+    m_countdown_text.clear();
     if (m_host.is_timer_held() || m_paused) {
         emit timer_message_changed(m_remaining_text);
         return;
     }
     const bool use_sounds = m_host.setting_flag("UseSounds");
     if (get_remaining_work_int() > 0) {
-        m_phase_text = word("rest");
+        m_phase_text = ShownText::tr("rest");
         m_remaining_text = get_remaining_work_string();
+        m_countdown_text = ShownText::tr("%1 until rest").arg(m_remaining_text);
         emit remaining_time_changed(m_remaining_text, m_until_text, m_phase_text);
         if (m_host.setting_flag("UseBigRestIncomingNotification")) {
             if (const auto message =
                     big_rest_message(m_timer_type, remaining(m_work_timer), m_work_interval))
-                emit big_rest_incoming(word("Big rest incoming"), *message);
+                emit big_rest_incoming(ShownText::tr("Big rest incoming"), *message);
         }
         if (use_sounds && get_remaining_work_int() / 1000 < kBipSeconds)
             play_bip();
         return;
     }
-    m_phase_text = word("work");
+    m_phase_text = ShownText::tr("work");
     m_remaining_text = get_remaining_rest_string();
+    m_countdown_text = ShownText::tr("%1 until work").arg(m_remaining_text);
     emit remaining_time_changed(m_remaining_text, m_until_text, m_phase_text);
     // While the rest windows wait for the user the bip sounds on every tick.
     if (use_sounds && get_remaining_rest_int() / 1000 < kBipSeconds)

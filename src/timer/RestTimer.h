@@ -65,6 +65,9 @@ public:
     int get_rest_time_minutes() const;
     // The remaining text, the word "until" and the next phase's name, as the page shows them.
     QStringList get_timer_strings() const;
+    // The same as one sentence ("12 min 5 sec until rest"), or empty when the timer counts
+    // nothing: what the tray shows.
+    QString countdown_text() const { return m_countdown_text; }
     void play_bip();
 
     // Whether a rest window may take the keyboard and refuse to close: strict timer type with
@@ -134,6 +137,7 @@ private:
     QString m_remaining_text = QStringLiteral(" ");
     QString m_until_text;
     QString m_phase_text;
+    QString m_countdown_text;
 
     qint64 m_work_interval = 0;
     qint64 m_rest_interval = 0;

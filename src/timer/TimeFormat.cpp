@@ -1,6 +1,6 @@
 #include "timer/TimeFormat.h"
 
-#include <QCoreApplication>
+#include "ShownText.h"
 
 namespace {
 struct Parts
@@ -15,11 +15,6 @@ Parts split(qint64 ms)
     return {ms / 3600000, (ms / 60000) % 60, (ms / 1000) % 60};
 }
 
-QString word(const char* source)
-{
-    return QCoreApplication::translate("RestTimer", source);
-}
-
 QString two_digits(qint64 number)
 {
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
@@ -31,14 +26,16 @@ namespace TimeFormat {
 QString long_text(qint64 ms)
 {
     const Parts parts = split(ms);
-    const QString seconds = QString::number(parts.seconds) + QLatin1Char(' ') + word("sec");
+    const QString seconds =
+        QString::number(parts.seconds) + QLatin1Char(' ') + ShownText::tr("sec");
     if (parts.hours < 1 && parts.minutes < 1)
         return seconds;
-    const QString minutes = QString::number(parts.minutes) + QLatin1Char(' ') + word("min");
+    const QString minutes =
+        QString::number(parts.minutes) + QLatin1Char(' ') + ShownText::tr("min");
     if (parts.hours < 1)
         return minutes + QLatin1Char(' ') + seconds;
-    return QString::number(parts.hours) + QLatin1Char(' ') + word("hour") + QLatin1Char(' ') +
-           minutes + QLatin1Char(' ') + seconds;
+    return QString::number(parts.hours) + QLatin1Char(' ') + ShownText::tr("hour") +
+           QLatin1Char(' ') + minutes + QLatin1Char(' ') + seconds;
 }
 
 QString short_text(qint64 ms)

@@ -235,8 +235,8 @@ private slots:
         timer.update_rest_timer();
         PostponeBreak* offer = open_windows<PostponeBreak>().value(0);
         QVERIFY(offer);
-        QTRY_COMPARE(js(offer, "document.getElementById('seconds').textContent").toString(),
-                     QStringLiteral("10"));
+        QTRY_COMPARE(js(offer, "document.getElementById('countdown').textContent").toString(),
+                     QStringLiteral("Break is coming in 10"));
         // Measured by its page, it sits in the primary monitor's bottom-right corner.
         QTRY_COMPARE(offer->geometry().right() + 1, 1919);
         QCOMPARE(offer->geometry().bottom() + 1, 1079);

@@ -318,8 +318,8 @@ private slots:
         QTRY_VERIFY(js("document.getElementById('remaining-time').textContent")
                         .toString()
                         .contains(QStringLiteral("min")));
-        QCOMPARE(js("document.getElementById('remaining-phase').textContent").toString(),
-                 QStringLiteral("rest"));
+        QCOMPARE(js("document.getElementById('remaining-until').textContent").toString(),
+                 QStringLiteral("until rest"));
     }
 
     void theTimerPageSetsTheTimes()

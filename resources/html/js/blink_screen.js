@@ -9,14 +9,31 @@ function callWindow(slot) {
     if (window_object && typeof window_object[slot] === "function") window_object[slot]();
 }
 
+// `text` in the user's language.
+function tr(text) {
+    const window_object = window.native_object;
+    return window_object && typeof window_object.GET_STRING === "function"
+        ? window_object.GET_STRING(text)
+        : text;
+}
+
+function translatePage() {
+    document.querySelectorAll("[data-i18n]").forEach((element) => {
+        element.textContent = tr(element.getAttribute("data-i18n"));
+    });
+    document.querySelectorAll("[data-i18n-title]").forEach((element) => {
+        element.title = tr(element.getAttribute("data-i18n-title"));
+    });
+}
+
 function set_blink_count(count) {
     byId("blink-count").textContent = String(count);
-    byId("blink-unit").textContent = "per minute";
+    byId("blink-unit").textContent = tr("per minute");
 }
 
 function disableBlinkDetection() {
     byId("blink-count").textContent = "–";
-    byId("blink-unit").textContent = "blink detection is off";
+    byId("blink-unit").textContent = tr("blink detection is off");
 }
 
 function showCameraDisabled() {
@@ -41,7 +58,7 @@ function setVideoOpen(open) {
     document.body.classList.toggle("closed", !open);
     const button = byId("video-button");
     button.innerHTML = open ? "&#9662;" : "&#9652;";
-    button.title = open ? "Hide the camera picture" : "Show the camera picture";
+    button.title = tr(open ? "Hide the camera picture" : "Show the camera picture");
 }
 
 byId("video-button").addEventListener("click", () => {
@@ -50,3 +67,4 @@ byId("video-button").addEventListener("click", () => {
     setVideoOpen(open);
 });
 byId("close-button").addEventListener("click", () => callWindow("hide_clicked"));
+translatePage();

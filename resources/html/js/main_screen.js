@@ -135,17 +135,20 @@ const MainScreen = (() => {
         });
     }
 
+    // "until rest" is one text, not "until" and "rest": a translator orders it as the language
+    // needs. Kavo sends the pieces; the phase word tells which text it is.
+    let timerResting = false;
+
     // Called every second: a text written again unchanged would still repaint the window.
-    function showRemainingTime(remaining, until, phase) {
-        const texts = {
-            "remaining-time": remaining,
-            "remaining-until": until,
-            "remaining-phase": phase,
-        };
-        Object.keys(texts).forEach((id) => {
-            const element = byId(id);
-            if (element.textContent !== texts[id]) element.textContent = texts[id];
-        });
+    function showText(id, text) {
+        const element = byId(id);
+        if (element.textContent !== text) element.textContent = text;
+    }
+
+    function showRemainingTime(remaining, resting) {
+        timerResting = resting;
+        showText("remaining-time", remaining);
+        showText("remaining-until", Kavo.tr(resting ? "until work" : "until rest"));
     }
 
     // ---- Monitor tabs ----
@@ -168,7 +171,7 @@ const MainScreen = (() => {
             for (let monitor = 1; monitor <= count; ++monitor) {
                 const tab = document.createElement("button");
                 tab.setAttribute("data-monitor-tab", monitor);
-                tab.textContent = Kavo.tr("Monitor " + monitor);
+                tab.textContent = Kavo.tr("Monitor %1").replace("%1", monitor);
                 tabs.appendChild(tab);
             }
         });
@@ -349,10 +352,12 @@ const MainScreen = (() => {
         Kavo.listen("set_kavo_type_dropdown_value_ui", (type) =>
             selectIn(byId("type-choice"), "data-type", type)
         );
-        Kavo.listen("set_remaining_time", showRemainingTime);
+        Kavo.listen("set_remaining_time", (remaining, until, phase) =>
+            showRemainingTime(remaining, phase === Kavo.tr("work"))
+        );
         // A blank message: the timer counts nothing now.
         Kavo.listen("set_timer_message", (message) =>
-            showRemainingTime(String(message).trim() || "--:--", Kavo.tr("until"), Kavo.tr("rest"))
+            showRemainingTime(String(message).trim() || "--:--", false)
         );
         Kavo.listen("set_screen_count", (count) => {
             screenCount = count;
@@ -363,6 +368,7 @@ const MainScreen = (() => {
         Kavo.listen("refresh_ui_scale", applyScale);
         Kavo.listen("translate", () => {
             Kavo.translate(document);
+            showRemainingTime(byId("remaining-time").textContent, timerResting);
             buildMonitorTabs();
             buildMenu();
         });

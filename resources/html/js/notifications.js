@@ -26,6 +26,9 @@ const Notice = (() => {
         Array.from(document.querySelectorAll("[data-i18n]")).forEach((element) => {
             element.textContent = tr(element.getAttribute("data-i18n"));
         });
+        Array.from(document.querySelectorAll("[data-i18n-title]")).forEach((element) => {
+            element.title = tr(element.getAttribute("data-i18n-title"));
+        });
     }
 
     // The window takes the size of the card: until then it stays out of sight.

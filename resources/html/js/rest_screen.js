@@ -7,13 +7,14 @@ const RestScreen = (() => {
     // The rest page may be asked for a connection on this port; Kavo answers through
     // "native_object" instead.
     const port = Number((/[?&]port=(\d+)/.exec(location.search) || [])[1]) || 0;
+    // Each a "label:" entry: the texts are found for translation like a table's.
     const IDEAS = [
-        "Look at something far away, out of a window if you can.",
-        "Close your eyes and breathe slowly.",
-        "Blink often: screens make us forget to.",
-        "Stand up and stretch your arms above your head.",
-        "Roll your shoulders back a few times.",
-        "Drink a glass of water.",
+        { label: "Look at something far away, out of a window if you can." },
+        { label: "Close your eyes and breathe slowly." },
+        { label: "Blink often: screens make us forget to." },
+        { label: "Stand up and stretch your arms above your head." },
+        { label: "Roll your shoulders back a few times." },
+        { label: "Drink a glass of water." },
     ];
     const byId = (id) => document.getElementById(id);
     let variant = null;
@@ -96,7 +97,7 @@ const RestScreen = (() => {
         if (name !== "standard") return;
         byId("clock").hidden = false;
         byId("idea").hidden = false;
-        byId("idea").textContent = tr(IDEAS[Math.floor(Math.random() * IDEAS.length)]);
+        byId("idea").textContent = tr(IDEAS[Math.floor(Math.random() * IDEAS.length)].label);
         tickClock();
         setInterval(tickClock, 1000);
     }

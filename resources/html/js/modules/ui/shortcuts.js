@@ -55,7 +55,7 @@ const ShortcutEditor = (() => {
     }
 
     function showHint(element, text) {
-        parts(element).hint.textContent = text ? Kavo.tr(text) : "";
+        parts(element).hint.textContent = text;
     }
 
     function save(element, text) {
@@ -85,11 +85,11 @@ const ShortcutEditor = (() => {
         }
         const key = keyName(code);
         if (!key) {
-            showHint(element, "Kavo cannot use this key in a shortcut.");
+            showHint(element, Kavo.tr("Kavo cannot use this key in a shortcut."));
             return;
         }
         if (!standsAlone(event, key)) {
-            showHint(element, "Hold Ctrl, Alt or Meta with this key.");
+            showHint(element, Kavo.tr("Hold Ctrl, Alt or Meta with this key."));
             return;
         }
         save(element, combination(event, key));
@@ -118,7 +118,7 @@ const ShortcutEditor = (() => {
             recorder.addEventListener("focus", () => {
                 recorder.value = "";
                 recorder.placeholder = Kavo.tr("Press the new combination");
-                showHint(element, "Esc keeps the shortcut, Backspace removes it.");
+                showHint(element, Kavo.tr("Esc keeps the shortcut, Backspace removes it."));
                 Kavo.call("shortcut_recording_started");
             });
             recorder.addEventListener("blur", () => {
