@@ -1867,826 +1867,829 @@
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>طبقة ملوّنة شفافة فوق الشاشة تعتّمها وتلوّنها أكثر مما تفعله الألوان وحدها، والنقرات تمرّ عبرها.</translation>
     </message>
     <message>
         <source>Day Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>تعتيم النهار</translation>
     </message>
     <message>
         <source>Day Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>عتامة النهار</translation>
     </message>
     <message>
         <source>How dark the surroundings are.</source>
-        <translation type="unfinished"></translation>
+        <translation>مدى إظلام ما حول البقعة.</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>مقدار إغماق لون الطبقة في الليل.</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>مقدار إغماق لون الطبقة في النهار.</translation>
     </message>
     <message>
         <source>How much the layer covers the screen at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>مدى تغطية الطبقة للشاشة في الليل.</translation>
     </message>
     <message>
         <source>How much the layer covers the screen by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>مدى تغطية الطبقة للشاشة في النهار.</translation>
     </message>
     <message>
         <source>Indigo</source>
-        <translation type="unfinished"></translation>
+        <translation>نيلي</translation>
     </message>
     <message>
         <source>Keeps a bright spot on the screen and darkens what lies around it; clicks go through.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُبقي بقعة مضيئة على الشاشة ويُظلم ما حولها، والنقرات تمرّ عبرها.</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>ليموني</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضاءة</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>ماجنتا</translation>
     </message>
     <message>
         <source>Night Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>تعتيم الليل</translation>
     </message>
     <message>
         <source>Night Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>عتامة الليل</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>العتامة</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>برتقالي</translation>
     </message>
     <message>
         <source>Overlay color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون التراكب</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>أرجواني</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>نصف القطر</translation>
     </message>
     <message>
         <source>Reset area</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تعيين المنطقة</translation>
     </message>
     <message>
         <source>Scarlet</source>
-        <translation type="unfinished"></translation>
+        <translation>قرمزي</translation>
     </message>
     <message>
         <source>Screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>تراكب الشاشة</translation>
     </message>
     <message>
         <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر «تحديد منطقة» ثم اسحب فوق الشاشة: تبقى المنطقة صافية. المفتاح Escape يلغي التحديد.</translation>
     </message>
     <message>
         <source>Select area</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد منطقة</translation>
     </message>
     <message>
         <source>Show the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار الطبقة.</translation>
     </message>
     <message>
         <source>Show the spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار البقعة.</translation>
     </message>
     <message>
         <source>The colour of the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>لون الطبقة.</translation>
     </message>
     <message>
         <source>The size of the bright spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم البقعة المضيئة.</translation>
     </message>
     <message>
         <source>This desktop shows this effect while you are idle: after two quiet seconds a picture of the screen with the effect covers it, until you press a key or move the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض سطح المكتب هذا التأثير أثناء خمولك فقط: بعد ثانيتين بلا نشاط تغطي الشاشةَ صورةٌ لها مع التأثير، حتى تضغط مفتاحًا أو تحرّك الماوس.</translation>
     </message>
     <message>
         <source>This effect shows at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>يظهر هذا التأثير فورًا.</translation>
     </message>
     <message>
         <source>Turquoise</source>
-        <translation type="unfinished"></translation>
+        <translation>فيروزي</translation>
     </message>
     <message>
         <source>Violet</source>
-        <translation type="unfinished"></translation>
+        <translation>بنفسجي</translation>
     </message>
     <message>
         <source>Where the spot sits across the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>موضع البقعة أفقيًا على الشاشة.</translation>
     </message>
     <message>
         <source>Where the spot sits down the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>موضع البقعة عموديًا على الشاشة.</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>أصفر</translation>
     </message>
     <message>
         <source>Settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>تم استيراد الإعدادات</translation>
     </message>
     <message>
         <source>Settings not imported</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم استيراد الإعدادات</translation>
     </message>
     <message>
         <source>%1 conflicts with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 يتعارض مع %2</translation>
     </message>
     <message>
         <source>%1 conflicts with %2 color changes and you may see some ON/OFF flicker of the colors.
 %2 automatically closes such apps, but please uninstall one of the apps if you still have problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 يتعارض مع تغييرات الألوان في %2، وقد ترى وميضًا في الألوان بين التشغيل والإيقاف.
+يغلق %2 مثل هذه التطبيقات تلقائيًا، لكن يُرجى إلغاء تثبيت أحد التطبيقين إن استمرت المشكلة.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>Remaining %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المتبقي: %1</translation>
     </message>
     <message>
         <source>No camera found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم العثور على كاميرا</translation>
     </message>
     <message>
         <source>Object detectors not found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم العثور على أدوات اكتشاف الأجسام</translation>
     </message>
     <message>
         <source>Invalid spell</source>
-        <translation type="unfinished"></translation>
+        <translation>تعويذة غير صالحة</translation>
     </message>
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدو أن التعويذة "%1" خاطئة. تحقق من صيغتها أو جرّب ميزة مخفية أخرى.
+استخدم "help" لعرض قائمة كل الميزات المخفية :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>نجحت الميزة المخفية</translation>
     </message>
     <message>
         <source>%1 succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>نجح تنفيذ %1</translation>
     </message>
     <message>
         <source>Invalid temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>حرارة لون غير صالحة</translation>
     </message>
     <message>
         <source>%1 is invalid value for Color temperature. Use number between 0 and 10000.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 قيمة غير صالحة لحرارة اللون. استخدم رقمًا بين 0 و10000.</translation>
     </message>
     <message>
         <source>Temperature changed</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير حرارة اللون</translation>
     </message>
     <message>
         <source>Color temperature changed to %1K</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير حرارة اللون إلى %1K</translation>
     </message>
     <message>
         <source>Invalid brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>سطوع غير صالح</translation>
     </message>
     <message>
         <source>%1 is invalid value for Brightness. Use number between 10 and 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 قيمة غير صالحة للسطوع. استخدم رقمًا بين 10 و100.</translation>
     </message>
     <message>
         <source>Brightness changed</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير السطوع</translation>
     </message>
     <message>
         <source>Brightness changed to %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير السطوع إلى %1%</translation>
     </message>
     <message>
         <source>Invalid Night start time</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت بداية الليل غير صالح</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night start time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 قيمة غير صالحة لوقت بداية الليل. استخدم رقمًا بين 0 و24.</translation>
     </message>
     <message>
         <source>Night start time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير وقت بداية الليل</translation>
     </message>
     <message>
         <source>Manual night start time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير وقت بداية الليل اليدوي إلى %1h</translation>
     </message>
     <message>
         <source>Invalid Night end time</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت نهاية الليل غير صالح</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night end time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 قيمة غير صالحة لوقت نهاية الليل. استخدم رقمًا بين 0 و24.</translation>
     </message>
     <message>
         <source>Night end time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير وقت نهاية الليل</translation>
     </message>
     <message>
         <source>Manual night end time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير وقت نهاية الليل اليدوي إلى %1h</translation>
     </message>
     <message>
         <source>Kavo is switching to %1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>يتحوّل Kavo إلى النوع %1</translation>
     </message>
     <message>
         <source>You will see the difference in your screen after a moment :)</source>
-        <translation type="unfinished"></translation>
+        <translation>سترى الفرق على شاشتك بعد لحظة :)</translation>
     </message>
     <message>
         <source>Notifications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل الإشعارات</translation>
     </message>
     <message>
         <source>Hidden features notifications are enabled. They are show so you will know when your spell is successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل إشعارات الميزات المخفية. ستظهر لتعرف متى تنجح تعويذتك</translation>
     </message>
     <message>
         <source>Notifications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل الإشعارات</translation>
     </message>
     <message>
         <source>Hidden features notifications are disabled. This is the last notification that you will see</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل إشعارات الميزات المخفية. هذا آخر إشعار ستراه</translation>
     </message>
     <message>
         <source>Gamma fixer enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل مصحّح جاما</translation>
     </message>
     <message>
         <source>Gamma fixer is enabled. If notice slight color changing every second disable the Gamma fixer again. Gamma fixer is used, because Windows decides to ignore Kavo mini changes from time to time.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل مصحّح جاما. إذا لاحظت تغيّرًا طفيفًا في الألوان كل ثانية فعطّل مصحّح جاما مرة أخرى. يُستخدم مصحّح جاما لأن Windows يتجاهل تغييرات Kavo mini من حين لآخر.</translation>
     </message>
     <message>
         <source>Gamma fixer disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل مصحّح جاما</translation>
     </message>
     <message>
         <source>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل مصحّح جاما. إذا أصبحت شاشتك ساطعة فجأة ففعّله مرة أخرى أو انقر على أيقونة Kavo mini عدة مرات. كلاهما يُلزم Kavo بتغيير ألوان الشاشة.</translation>
     </message>
     <message>
         <source>Software cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل المؤشر البرمجي</translation>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ستنطبق تغييرات الألوان على المؤشر أيضًا. إذا بدأ يختفي فاستخدم "disable software cursor" ليعود ساطعًا.</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل مؤشر العتاد</translation>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation type="unfinished"></translation>
+        <translation>لن تنطبق تغييرات الألوان على المؤشر. إذا لم يعجبك المؤشر الأزرق الساطع في الليل فاستخدم "enable software cursor" لتطبيق تغييرات الألوان على المؤشر.</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم السماح بالتطبيقات المتعارضة</translation>
     </message>
     <message>
         <source>Conflicting applications are enabled. You can now use other softwares which change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم السماح بالتطبيقات المتعارضة. يمكنك الآن استخدام برامج أخرى تغيّر ألوان الشاشة.</translation>
     </message>
     <message>
         <source>Conflicting applications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم منع التطبيقات المتعارضة</translation>
     </message>
     <message>
         <source>Conflicting applications are disabled. In order to not cause flicker conflicting applications are disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم منع التطبيقات المتعارضة، كي لا يحدث وميض في الشاشة.</translation>
     </message>
     <message>
         <source>Monitor %1 disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل الشاشة %1</translation>
     </message>
     <message>
         <source>Kavo will not apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لن يطبّق Kavo تغييرات الألوان على الشاشة %1</translation>
     </message>
     <message>
         <source>Monitor %1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل الشاشة %1</translation>
     </message>
     <message>
         <source>Kavo will apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>سيطبّق Kavo تغييرات الألوان على الشاشة %1</translation>
     </message>
     <message>
         <source>Color range is already expanded</source>
-        <translation type="unfinished"></translation>
+        <translation>نطاق الألوان موسَّع بالفعل</translation>
     </message>
     <message>
         <source>Color range is already expanded. If you have problems with lower values try to Restart your PC. If the problem persist write to us with info about your PC to test and fix this.</source>
-        <translation type="unfinished"></translation>
+        <translation>نطاق الألوان موسَّع بالفعل. إذا واجهت مشكلات مع القيم الأدنى فجرّب إعادة تشغيل الكمبيوتر. وإن استمرت المشكلة فراسلنا مع معلومات عن جهازك لنختبرها ونصلحها.</translation>
     </message>
     <message>
         <source>Expand color range Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل توسيع نطاق الألوان</translation>
     </message>
     <message>
         <source>Expand color range Failed you need Admin permission to execute this</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل توسيع نطاق الألوان: تحتاج إلى صلاحيات المسؤول لتنفيذ ذلك</translation>
     </message>
     <message>
         <source>No uninstaller in the App folder</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد برنامج إلغاء التثبيت في مجلد التطبيق</translation>
     </message>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد برنامج إلغاء التثبيت في "%1"
+ يمكنك إنهاء %2 وحذف المجلد يدويًا</translation>
     </message>
     <message>
         <source>Gamma preservation enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل الحفاظ على جاما</translation>
     </message>
     <message>
         <source>Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day</source>
-        <translation type="unfinished"></translation>
+        <translation>سيحترم Kavo معايرة ألوانك من الآن فصاعدًا. أغلق Kavo mini ثم شغّله مجددًا وسيحافظ على ألوانك خلال النهار</translation>
     </message>
     <message>
         <source>Gamma preservation disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل الحفاظ على جاما</translation>
     </message>
     <message>
         <source>Kavo will not respect your color calibration from now on. It will use the default monitor settings instead</source>
-        <translation type="unfinished"></translation>
+        <translation>لن يحترم Kavo معايرة ألوانك من الآن فصاعدًا، وسيستخدم إعدادات الشاشة الافتراضية بدلًا منها</translation>
     </message>
     <message>
         <source>Start at startup enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل التشغيل عند بدء التشغيل</translation>
     </message>
     <message>
         <source>Kavo mini will start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>سيبدأ Kavo mini عند تشغيل الكمبيوتر</translation>
     </message>
     <message>
         <source>Start at startup disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل التشغيل عند بدء التشغيل</translation>
     </message>
     <message>
         <source>Kavo mini will not start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>لن يبدأ Kavo mini عند تشغيل الكمبيوتر</translation>
     </message>
     <message>
         <source>Tray icon rotation is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل دوران أيقونة علبة النظام</translation>
     </message>
     <message>
         <source>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>ستدور أيقونة علبة النظام عندما يغيّر Kavo ألوان الشاشة. يفيد ذلك في إظهار أن Kavo mini يغيّر الألوان وأن شاشتك غير معايَرة</translation>
     </message>
     <message>
         <source>Tray icon rotation is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل دوران أيقونة علبة النظام</translation>
     </message>
     <message>
         <source>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>لن تدور أيقونة علبة النظام عندما يغيّر Kavo ألوان الشاشة. تفيد هذه الميزة في إظهار أن Kavo mini يغيّر الألوان وأن شاشتك غير معايَرة</translation>
     </message>
     <message>
         <source>Reset colors</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تعيين الألوان</translation>
     </message>
     <message>
         <source>Screen colors are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>أُعيدت ألوان الشاشة إلى القيم الافتراضية</translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تعيين الإعدادات</translation>
     </message>
     <message>
         <source>Kavo settings are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>أُعيدت إعدادات Kavo إلى القيم الافتراضية</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل خطاف لوحة المفاتيح</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled. You can now use system-wide shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل خطاف لوحة المفاتيح. يمكنك الآن استخدام الاختصارات على مستوى النظام.</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل خطاف لوحة المفاتيح</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled. Some shortcuts and features may not work as intended</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل خطاف لوحة المفاتيح. قد لا تعمل بعض الاختصارات والميزات كما ينبغي</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل اختصارات لوحة المفاتيح</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled. You can now use Kavo shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل اختصارات لوحة المفاتيح. يمكنك الآن استخدام اختصارات Kavo.</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل اختصارات لوحة المفاتيح</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled. Kavo shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل اختصارات لوحة المفاتيح. لن تعمل اختصارات Kavo</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل اختصارات الطوارئ</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل اختصارات الطوارئ. يمكنك الآن استخدام اختصارات الطوارئ في Kavo.</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل اختصارات الطوارئ</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل اختصارات الطوارئ. لن تعمل اختصارات الطوارئ في Kavo</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل كل اختصارات لوحة المفاتيح وخطافاتها</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل كل اختصارات لوحة المفاتيح وخطافاتها. يمكنك الآن استخدام اختصارات النظام واختصارات Kavo واختصارات الطوارئ.</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل كل اختصارات لوحة المفاتيح وخطافاتها</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل كل اختصارات لوحة المفاتيح وخطافاتها. لن تعمل اختصارات النظام ولا اختصارات Kavo ولا اختصارات الطوارئ</translation>
     </message>
     <message>
         <source>Manual temperature enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل حرارة اللون اليدوية</translation>
     </message>
     <message>
         <source>You are now using Kavo Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>أنت تستخدم الآن الوضع المختلط في Kavo</translation>
     </message>
     <message>
         <source>Manual temperature disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل حرارة اللون اليدوية</translation>
     </message>
     <message>
         <source>Kavo will use your selected mode for temperature again</source>
-        <translation type="unfinished"></translation>
+        <translation>سيستخدم Kavo الوضع الذي اخترته لحرارة اللون مرة أخرى</translation>
     </message>
     <message>
         <source>Manual brightness enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل السطوع اليدوي</translation>
     </message>
     <message>
         <source>You are now using Kavo mini Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>أنت تستخدم الآن الوضع المختلط في Kavo mini</translation>
     </message>
     <message>
         <source>Manual brightness disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل السطوع اليدوي</translation>
     </message>
     <message>
         <source>Kavo mini will use your selected mode for brightness again</source>
-        <translation type="unfinished"></translation>
+        <translation>سيستخدم Kavo mini الوضع الذي اخترته للسطوع مرة أخرى</translation>
     </message>
     <message>
         <source>Zero blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا ضوء أزرق</translation>
     </message>
     <message>
         <source>All blue light is removed from the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>أُزيل كل الضوء الأزرق من الشاشة</translation>
     </message>
     <message>
         <source>Invert</source>
-        <translation type="unfinished"></translation>
+        <translation>عكس</translation>
     </message>
     <message>
         <source>Colors are inverted</source>
-        <translation type="unfinished"></translation>
+        <translation>تم عكس الألوان</translation>
     </message>
     <message>
         <source>Manual location enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل الموقع اليدوي</translation>
     </message>
     <message>
         <source>Kavo mini will use your manual location. Set latitude and longitude with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>سيستخدم Kavo mini موقعك اليدوي. حدّد خط العرض وخط الطول عبر الميزات المخفية</translation>
     </message>
     <message>
         <source>Manual location disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل الموقع اليدوي</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>سيستخدم Kavo mini الموقع التلقائي. يُستخدم الموقع لحساب موضع الشمس ومدة النهار والليل</translation>
     </message>
     <message>
         <source>Latitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير خط العرض</translation>
     </message>
     <message>
         <source>Latitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير خط العرض إلى %1°</translation>
     </message>
     <message>
         <source>Longitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير خط الطول</translation>
     </message>
     <message>
         <source>Longitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير خط الطول إلى %1°</translation>
     </message>
     <message>
         <source>Manual night duration enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل مدة الليل اليدوية</translation>
     </message>
     <message>
         <source>Kavo mini will use manual night duration. Set start and end time with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>سيستخدم Kavo mini مدة الليل اليدوية. حدّد وقت البداية والنهاية عبر الميزات المخفية</translation>
     </message>
     <message>
         <source>Manual night duration disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعطيل مدة الليل اليدوية</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>سيستخدم Kavo mini مدة الليل التلقائية بحسب الموقع. يُستخدم الموقع لحساب موضع الشمس ومدة النهار والليل</translation>
     </message>
     <message>
         <source>No File selected for Export</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم اختيار ملف للتصدير</translation>
     </message>
     <message>
         <source>Failed to write file for Export: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة ملف التصدير: %1</translation>
     </message>
     <message>
         <source>Settings exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تصدير الإعدادات إلى %1</translation>
     </message>
     <message>
         <source>No File selected for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم اختيار ملف للاستيراد</translation>
     </message>
     <message>
         <source>Failed to open file for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح ملف الاستيراد</translation>
     </message>
     <message>
         <source>File too large for Import (over 1 MiB): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف أكبر من أن يُستورد (أكثر من 1 MiB): %1</translation>
     </message>
     <message>
         <source>Settings too large for Import (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات أكبر من أن تُستورد (أكثر من 1 MiB)</translation>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس ملف إعدادات Kavo: لا يبدأ بالترويسة "#Created by"</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد إعدادات للاستيراد: لا يحتوي الملف على أي إعداد يعرفه Kavo</translation>
     </message>
     <message>
         <source>Settings not writable: the import was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة الإعدادات: لم يُحفظ الاستيراد</translation>
     </message>
     <message>
         <source>%1 settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات المستوردة: %1</translation>
     </message>
     <message>
         <source>, %1 unknown keys ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>، والمفاتيح غير المعروفة المتجاهَلة: %1</translation>
     </message>
     <message>
         <source>, %1 invalid lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>، والأسطر غير الصالحة المتخطّاة: %1</translation>
     </message>
     <message>
         <source>%1 until work</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 حتى العمل</translation>
     </message>
     <message>
         <source>%1 until rest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 حتى الاستراحة</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>يذكّرك %1 بأن استراحة طويلة ستبدأ بعد %2 دقيقة.</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in 30 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>يذكّرك %1 بأن استراحة طويلة ستبدأ بعد 30 ثانية.</translation>
     </message>
     <message>
         <source>Big rest incoming</source>
-        <translation type="unfinished"></translation>
+        <translation>استراحة طويلة قادمة</translation>
     </message>
     <message>
         <source>work</source>
-        <translation type="unfinished"></translation>
+        <translation>العمل</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished">ساعة</translation>
+        <translation>ساعة</translation>
     </message>
     <message>
         <source>Back to work</source>
-        <translation type="unfinished"></translation>
+        <translation>العودة إلى العمل</translation>
     </message>
     <message>
         <source>Bend forward and let your arms hang loose.</source>
-        <translation type="unfinished"></translation>
+        <translation>انحنِ إلى الأمام ودع ذراعيك تتدلّيان بارتخاء.</translation>
     </message>
     <message>
         <source>Blink often: screens make us forget to.</source>
-        <translation type="unfinished"></translation>
+        <translation>ارمش كثيرًا: الشاشات تُنسينا ذلك.</translation>
     </message>
     <message>
         <source>Blink quickly for a few seconds, then close your eyes.</source>
-        <translation type="unfinished"></translation>
+        <translation>ارمش بسرعة لبضع ثوانٍ، ثم أغمض عينيك.</translation>
     </message>
     <message>
         <source>Break is coming in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستراحة بعد %1</translation>
     </message>
     <message>
         <source>Bring your chin to your chest and lift it back slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>أنزل ذقنك إلى صدرك ثم ارفعه ببطء.</translation>
     </message>
     <message>
         <source>Close your eyes and breathe slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>أغمض عينيك وتنفّس ببطء.</translation>
     </message>
     <message>
         <source>Drink a glass of water.</source>
-        <translation type="unfinished"></translation>
+        <translation>اشرب كوبًا من الماء.</translation>
     </message>
     <message>
         <source>Esc keeps the shortcut, Backspace removes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc يُبقي الاختصار، وBackspace يزيله.</translation>
     </message>
     <message>
         <source>Hide the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>إخفاء صورة الكاميرا</translation>
     </message>
     <message>
         <source>Hold Ctrl, Alt or Meta with this key.</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط Ctrl أو Alt أو Meta مع هذا المفتاح.</translation>
     </message>
     <message>
         <source>Kavo cannot use this key in a shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن لـ Kavo استخدام هذا المفتاح في اختصار.</translation>
     </message>
     <message>
         <source>Look at something at least six metres away.</source>
-        <translation type="unfinished"></translation>
+        <translation>انظر إلى شيء يبعد ستة أمتار على الأقل.</translation>
     </message>
     <message>
         <source>Look at something far away, out of a window if you can.</source>
-        <translation type="unfinished"></translation>
+        <translation>انظر إلى شيء بعيد، من النافذة إن أمكنك.</translation>
     </message>
     <message>
         <source>Look up, down, left and right, holding each for a breath.</source>
-        <translation type="unfinished"></translation>
+        <translation>انظر إلى الأعلى والأسفل واليسار واليمين، وابقَ في كل اتجاه مدة نفَس.</translation>
     </message>
     <message>
         <source>Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الشاشة %1</translation>
     </message>
     <message>
         <source>Put your hands on your hips and lean back gently.</source>
-        <translation type="unfinished"></translation>
+        <translation>ضع يديك على خصرك ومِل إلى الخلف برفق.</translation>
     </message>
     <message>
         <source>Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستراحة</translation>
     </message>
     <message>
         <source>Roll your shoulders back a few times.</source>
-        <translation type="unfinished"></translation>
+        <translation>حرّك كتفيك في دوائر إلى الخلف بضع مرات.</translation>
     </message>
     <message>
         <source>Roll your shoulders back five times.</source>
-        <translation type="unfinished"></translation>
+        <translation>حرّك كتفيك في دوائر إلى الخلف خمس مرات.</translation>
     </message>
     <message>
         <source>Show the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار صورة الكاميرا</translation>
     </message>
     <message>
         <source>Slowly roll your eyes in a circle, then the other way.</source>
-        <translation type="unfinished"></translation>
+        <translation>حرّك عينيك ببطء في دائرة، ثم في الاتجاه المعاكس.</translation>
     </message>
     <message>
         <source>Stand up and reach both arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>قف وارفع ذراعيك فوق رأسك.</translation>
     </message>
     <message>
         <source>Stand up and stretch your arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>قف ومدّ ذراعيك فوق رأسك.</translation>
     </message>
     <message>
         <source>Step %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>الخطوة %1 / %2</translation>
     </message>
     <message>
         <source>The camera is off</source>
-        <translation type="unfinished"></translation>
+        <translation>الكاميرا متوقفة</translation>
     </message>
     <message>
         <source>Tilt your ear toward your shoulder on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>أمِل أذنك نحو كتفك في كل جانب.</translation>
     </message>
     <message>
         <source>Turn your head slowly to the left and hold, then to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>أدِر رأسك ببطء إلى اليسار واثبت، ثم إلى اليمين.</translation>
     </message>
     <message>
         <source>Twist your upper body slowly to each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>أدِر الجزء العلوي من جسمك ببطء إلى كل جانب.</translation>
     </message>
     <message>
         <source>blink detection is off</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتشاف الرمش متوقف</translation>
     </message>
     <message>
         <source>until work</source>
-        <translation type="unfinished"></translation>
+        <translation>حتى العمل</translation>
     </message>
     <message>
         <source>Kavo Settings File (*.kavo_settings *.kavo)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف إعدادات Kavo (*.kavo_settings *.kavo)</translation>
     </message>
     <message>
         <source>Save File...</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الملف...</translation>
     </message>
     <message>
         <source>Open File...</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح ملف...</translation>
     </message>
 </context>
 <context>
