@@ -1867,826 +1867,829 @@
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>स्क्रीन पर एक पारदर्शी रंगीन परत, जो उसे केवल रंगों से ज़्यादा मंद करती है और रंग देती है; क्लिक उसके आर-पार जाते हैं।</translation>
     </message>
     <message>
         <source>Day Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>दिन की मंदता</translation>
     </message>
     <message>
         <source>Day Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>दिन की अपारदर्शिता</translation>
     </message>
     <message>
         <source>How dark the surroundings are.</source>
-        <translation type="unfinished"></translation>
+        <translation>आसपास का हिस्सा कितना गहरा हो।</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>रात में परत का रंग कितना ज़्यादा गहरा हो।</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>दिन में परत का रंग कितना ज़्यादा गहरा हो।</translation>
     </message>
     <message>
         <source>How much the layer covers the screen at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>रात में परत स्क्रीन को कितना ढके।</translation>
     </message>
     <message>
         <source>How much the layer covers the screen by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>दिन में परत स्क्रीन को कितना ढके।</translation>
     </message>
     <message>
         <source>Indigo</source>
-        <translation type="unfinished"></translation>
+        <translation>इंडिगो</translation>
     </message>
     <message>
         <source>Keeps a bright spot on the screen and darkens what lies around it; clicks go through.</source>
-        <translation type="unfinished"></translation>
+        <translation>स्क्रीन पर एक चमकीला घेरा रखता है और उसके आसपास का हिस्सा गहरा कर देता है; क्लिक आर-पार जाते हैं।</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>नींबू पीला</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>उजाला</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>मैजेंटा</translation>
     </message>
     <message>
         <source>Night Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>रात की मंदता</translation>
     </message>
     <message>
         <source>Night Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>रात की अपारदर्शिता</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>अपारदर्शिता</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>नारंगी</translation>
     </message>
     <message>
         <source>Overlay color</source>
-        <translation type="unfinished"></translation>
+        <translation>ओवरले का रंग</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>बैंगनी</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>त्रिज्या</translation>
     </message>
     <message>
         <source>Reset area</source>
-        <translation type="unfinished"></translation>
+        <translation>क्षेत्र रीसेट करें</translation>
     </message>
     <message>
         <source>Scarlet</source>
-        <translation type="unfinished"></translation>
+        <translation>सुर्ख़ लाल</translation>
     </message>
     <message>
         <source>Screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>स्क्रीन ओवरले</translation>
     </message>
     <message>
         <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>"क्षेत्र चुनें" पर क्लिक करें, फिर स्क्रीन पर खींचें: वह क्षेत्र साफ़ रहेगा। Escape से रद्द होता है।</translation>
     </message>
     <message>
         <source>Select area</source>
-        <translation type="unfinished"></translation>
+        <translation>क्षेत्र चुनें</translation>
     </message>
     <message>
         <source>Show the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>परत दिखाएँ।</translation>
     </message>
     <message>
         <source>Show the spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>घेरा दिखाएँ।</translation>
     </message>
     <message>
         <source>The colour of the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>परत का रंग।</translation>
     </message>
     <message>
         <source>The size of the bright spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>चमकीले घेरे का आकार।</translation>
     </message>
     <message>
         <source>This desktop shows this effect while you are idle: after two quiet seconds a picture of the screen with the effect covers it, until you press a key or move the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>यह डेस्कटॉप यह प्रभाव केवल आपके निष्क्रिय रहने पर दिखाता है: दो सेकंड तक कोई गतिविधि न होने पर प्रभाव के साथ स्क्रीन की एक तस्वीर उसे ढक लेती है, जब तक आप कोई कुंजी न दबाएँ या माउस न हिलाएँ।</translation>
     </message>
     <message>
         <source>This effect shows at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>यह प्रभाव तुरंत दिखता है।</translation>
     </message>
     <message>
         <source>Turquoise</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़िरोज़ी</translation>
     </message>
     <message>
         <source>Violet</source>
-        <translation type="unfinished"></translation>
+        <translation>जामुनी</translation>
     </message>
     <message>
         <source>Where the spot sits across the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>स्क्रीन पर घेरे की क्षैतिज स्थिति।</translation>
     </message>
     <message>
         <source>Where the spot sits down the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>स्क्रीन पर घेरे की ऊर्ध्वाधर स्थिति।</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>पीला</translation>
     </message>
     <message>
         <source>Settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>सेटिंग्स आयात हो गईं</translation>
     </message>
     <message>
         <source>Settings not imported</source>
-        <translation type="unfinished"></translation>
+        <translation>सेटिंग्स आयात नहीं हुईं</translation>
     </message>
     <message>
         <source>%1 conflicts with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 का %2 से टकराव है</translation>
     </message>
     <message>
         <source>%1 conflicts with %2 color changes and you may see some ON/OFF flicker of the colors.
 %2 automatically closes such apps, but please uninstall one of the apps if you still have problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 का %2 के रंग बदलावों से टकराव है और आपको रंगों में चालू/बंद वाली झिलमिलाहट दिख सकती है।
+%2 ऐसे ऐप्स को अपने आप बंद कर देता है, लेकिन अगर फिर भी समस्या हो तो कृपया दोनों में से एक ऐप अनइंस्टॉल करें।</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>हाँ</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>नहीं</translation>
     </message>
     <message>
         <source>Remaining %1</source>
-        <translation type="unfinished"></translation>
+        <translation>बाकी समय: %1</translation>
     </message>
     <message>
         <source>No camera found</source>
-        <translation type="unfinished"></translation>
+        <translation>कोई कैमरा नहीं मिला</translation>
     </message>
     <message>
         <source>Object detectors not found</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑब्जेक्ट डिटेक्टर नहीं मिले</translation>
     </message>
     <message>
         <source>Invalid spell</source>
-        <translation type="unfinished"></translation>
+        <translation>अमान्य मंत्र</translation>
     </message>
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation type="unfinished"></translation>
+        <translation>मंत्र "%1" गलत लगता है। उसका सिंटैक्स जाँचें या कोई दूसरी छिपी सुविधा आज़माएँ।
+सभी छिपी सुविधाओं की सूची देखने के लिए "help" का उपयोग करें :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>छिपी सुविधा सफल रही</translation>
     </message>
     <message>
         <source>%1 succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 सफल रहा</translation>
     </message>
     <message>
         <source>Invalid temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>अमान्य तापमान</translation>
     </message>
     <message>
         <source>%1 is invalid value for Color temperature. Use number between 0 and 10000.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 रंग तापमान के लिए अमान्य मान है। 0 और 10000 के बीच की संख्या दें।</translation>
     </message>
     <message>
         <source>Temperature changed</source>
-        <translation type="unfinished"></translation>
+        <translation>तापमान बदला गया</translation>
     </message>
     <message>
         <source>Color temperature changed to %1K</source>
-        <translation type="unfinished"></translation>
+        <translation>रंग तापमान %1K किया गया</translation>
     </message>
     <message>
         <source>Invalid brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>अमान्य चमक</translation>
     </message>
     <message>
         <source>%1 is invalid value for Brightness. Use number between 10 and 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 चमक के लिए अमान्य मान है। 10 और 100 के बीच की संख्या दें।</translation>
     </message>
     <message>
         <source>Brightness changed</source>
-        <translation type="unfinished"></translation>
+        <translation>चमक बदली गई</translation>
     </message>
     <message>
         <source>Brightness changed to %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>चमक %1% की गई</translation>
     </message>
     <message>
         <source>Invalid Night start time</source>
-        <translation type="unfinished"></translation>
+        <translation>रात शुरू होने का अमान्य समय</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night start time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 रात शुरू होने के समय के लिए अमान्य मान है। 0 और 24 के बीच की संख्या दें।</translation>
     </message>
     <message>
         <source>Night start time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>रात शुरू होने का समय बदला गया</translation>
     </message>
     <message>
         <source>Manual night start time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>रात शुरू होने का मैन्युअल समय %1h किया गया</translation>
     </message>
     <message>
         <source>Invalid Night end time</source>
-        <translation type="unfinished"></translation>
+        <translation>रात समाप्त होने का अमान्य समय</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night end time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 रात समाप्त होने के समय के लिए अमान्य मान है। 0 और 24 के बीच की संख्या दें।</translation>
     </message>
     <message>
         <source>Night end time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>रात समाप्त होने का समय बदला गया</translation>
     </message>
     <message>
         <source>Manual night end time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>रात समाप्त होने का मैन्युअल समय %1h किया गया</translation>
     </message>
     <message>
         <source>Kavo is switching to %1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo %1 प्रकार पर जा रहा है</translation>
     </message>
     <message>
         <source>You will see the difference in your screen after a moment :)</source>
-        <translation type="unfinished"></translation>
+        <translation>कुछ ही पल में आपको स्क्रीन पर अंतर दिखेगा :)</translation>
     </message>
     <message>
         <source>Notifications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>सूचनाएँ चालू की गईं</translation>
     </message>
     <message>
         <source>Hidden features notifications are enabled. They are show so you will know when your spell is successful</source>
-        <translation type="unfinished"></translation>
+        <translation>छिपी सुविधाओं की सूचनाएँ चालू की गईं। ये इसलिए दिखती हैं ताकि आपको पता चले कि आपका मंत्र कब सफल हुआ</translation>
     </message>
     <message>
         <source>Notifications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>सूचनाएँ बंद की गईं</translation>
     </message>
     <message>
         <source>Hidden features notifications are disabled. This is the last notification that you will see</source>
-        <translation type="unfinished"></translation>
+        <translation>छिपी सुविधाओं की सूचनाएँ बंद की गईं। यह आपको दिखने वाली आख़िरी सूचना है</translation>
     </message>
     <message>
         <source>Gamma fixer enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>गामा फ़िक्सर चालू किया गया</translation>
     </message>
     <message>
         <source>Gamma fixer is enabled. If notice slight color changing every second disable the Gamma fixer again. Gamma fixer is used, because Windows decides to ignore Kavo mini changes from time to time.</source>
-        <translation type="unfinished"></translation>
+        <translation>गामा फ़िक्सर चालू किया गया। अगर आपको हर सेकंड रंगों में हल्का बदलाव दिखे, तो गामा फ़िक्सर फिर से बंद करें। गामा फ़िक्सर इसलिए उपयोग होता है क्योंकि Windows समय-समय पर Kavo mini के बदलावों को अनदेखा कर देता है।</translation>
     </message>
     <message>
         <source>Gamma fixer disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>गामा फ़िक्सर बंद किया गया</translation>
     </message>
     <message>
         <source>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>गामा फ़िक्सर बंद किया गया। अगर आपकी स्क्रीन अचानक चमकीली हो जाए, तो इसे फिर से चालू करें या Kavo mini आइकन पर कई बार क्लिक करें। दोनों से Kavo स्क्रीन के रंग फिर से बदलेगा।</translation>
     </message>
     <message>
         <source>Software cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>सॉफ़्टवेयर कर्सर चालू किया गया</translation>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>रंग बदलाव कर्सर पर भी लागू होंगे। अगर कर्सर ग़ायब होने लगे, तो उसे फिर से चमकीला करने के लिए "disable software cursor" का उपयोग करें।</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>हार्डवेयर कर्सर चालू किया गया</translation>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation type="unfinished"></translation>
+        <translation>रंग बदलाव कर्सर पर लागू नहीं होंगे। अगर आपको रात में चमकीला नीला कर्सर पसंद नहीं है, तो कर्सर पर रंग बदलाव लागू करने के लिए "enable software cursor" का उपयोग करें।</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>टकराव वाले ऐप्स की अनुमति दी गई</translation>
     </message>
     <message>
         <source>Conflicting applications are enabled. You can now use other softwares which change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>टकराव वाले ऐप्स की अनुमति दी गई। अब आप स्क्रीन के रंग बदलने वाले दूसरे सॉफ़्टवेयर का उपयोग कर सकते हैं।</translation>
     </message>
     <message>
         <source>Conflicting applications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>टकराव वाले ऐप्स रोके गए</translation>
     </message>
     <message>
         <source>Conflicting applications are disabled. In order to not cause flicker conflicting applications are disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>टकराव वाले ऐप्स रोके गए, ताकि झिलमिलाहट न हो।</translation>
     </message>
     <message>
         <source>Monitor %1 disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>मॉनिटर %1 बंद किया गया</translation>
     </message>
     <message>
         <source>Kavo will not apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo मॉनिटर %1 पर रंग बदलाव लागू नहीं करेगा</translation>
     </message>
     <message>
         <source>Monitor %1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>मॉनिटर %1 चालू किया गया</translation>
     </message>
     <message>
         <source>Kavo will apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo मॉनिटर %1 पर रंग बदलाव लागू करेगा</translation>
     </message>
     <message>
         <source>Color range is already expanded</source>
-        <translation type="unfinished"></translation>
+        <translation>रंग सीमा पहले से विस्तारित है</translation>
     </message>
     <message>
         <source>Color range is already expanded. If you have problems with lower values try to Restart your PC. If the problem persist write to us with info about your PC to test and fix this.</source>
-        <translation type="unfinished"></translation>
+        <translation>रंग सीमा पहले से विस्तारित है। अगर कम मानों में समस्या हो, तो अपना कंप्यूटर पुनः आरंभ करके देखें। अगर समस्या बनी रहे, तो जाँचने और ठीक करने के लिए अपने कंप्यूटर की जानकारी के साथ हमें लिखें।</translation>
     </message>
     <message>
         <source>Expand color range Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>रंग सीमा विस्तारित नहीं हो सकी</translation>
     </message>
     <message>
         <source>Expand color range Failed you need Admin permission to execute this</source>
-        <translation type="unfinished"></translation>
+        <translation>रंग सीमा विस्तारित नहीं हो सकी: इसके लिए आपको व्यवस्थापक अनुमति चाहिए</translation>
     </message>
     <message>
         <source>No uninstaller in the App folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ऐप फ़ोल्डर में कोई अनइंस्टॉलर नहीं है</translation>
     </message>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" में कोई अनइंस्टॉलर नहीं है
+ आप %2 बंद करके फ़ोल्डर को खुद हटा सकते हैं</translation>
     </message>
     <message>
         <source>Gamma preservation enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>गामा संरक्षण चालू किया गया</translation>
     </message>
     <message>
         <source>Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day</source>
-        <translation type="unfinished"></translation>
+        <translation>अब से Kavo आपके रंग कैलिब्रेशन का ध्यान रखेगा। Kavo mini को बंद करके फिर से शुरू करें, तब यह दिन में आपके रंग बनाए रखेगा</translation>
     </message>
     <message>
         <source>Gamma preservation disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>गामा संरक्षण बंद किया गया</translation>
     </message>
     <message>
         <source>Kavo will not respect your color calibration from now on. It will use the default monitor settings instead</source>
-        <translation type="unfinished"></translation>
+        <translation>अब से Kavo आपके रंग कैलिब्रेशन का ध्यान नहीं रखेगा। इसके बजाय यह मॉनिटर की डिफ़ॉल्ट सेटिंग्स का उपयोग करेगा</translation>
     </message>
     <message>
         <source>Start at startup enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>स्टार्टअप पर शुरू होना चालू किया गया</translation>
     </message>
     <message>
         <source>Kavo mini will start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>कंप्यूटर चालू करने पर Kavo mini शुरू होगा</translation>
     </message>
     <message>
         <source>Start at startup disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>स्टार्टअप पर शुरू होना बंद किया गया</translation>
     </message>
     <message>
         <source>Kavo mini will not start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>कंप्यूटर चालू करने पर Kavo mini शुरू नहीं होगा</translation>
     </message>
     <message>
         <source>Tray icon rotation is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>ट्रे आइकन का घूमना चालू किया गया</translation>
     </message>
     <message>
         <source>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>जब Kavo स्क्रीन के रंग बदल रहा होगा, तब ट्रे आइकन घूमेगा। इससे पता चलता है कि Kavo mini रंग बदल रहा है और आपकी स्क्रीन कैलिब्रेटेड नहीं है</translation>
     </message>
     <message>
         <source>Tray icon rotation is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>ट्रे आइकन का घूमना बंद किया गया</translation>
     </message>
     <message>
         <source>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>जब Kavo स्क्रीन के रंग बदल रहा होगा, तब ट्रे आइकन नहीं घूमेगा। यह सुविधा दिखाती है कि Kavo mini रंग बदल रहा है और आपकी स्क्रीन कैलिब्रेटेड नहीं है</translation>
     </message>
     <message>
         <source>Reset colors</source>
-        <translation type="unfinished"></translation>
+        <translation>रंग रीसेट करें</translation>
     </message>
     <message>
         <source>Screen colors are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>स्क्रीन के रंग डिफ़ॉल्ट मानों पर रीसेट किए गए</translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished"></translation>
+        <translation>सेटिंग्स रीसेट करें</translation>
     </message>
     <message>
         <source>Kavo settings are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo की सेटिंग्स डिफ़ॉल्ट मानों पर रीसेट की गईं</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>कीबोर्ड हुक चालू किया गया</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled. You can now use system-wide shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>कीबोर्ड हुक चालू किया गया। अब आप पूरे सिस्टम में काम करने वाले शॉर्टकट उपयोग कर सकते हैं।</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>कीबोर्ड हुक बंद किया गया</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled. Some shortcuts and features may not work as intended</source>
-        <translation type="unfinished"></translation>
+        <translation>कीबोर्ड हुक बंद किया गया। कुछ शॉर्टकट और सुविधाएँ ठीक से काम नहीं कर सकतीं</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>कीबोर्ड शॉर्टकट चालू किए गए</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled. You can now use Kavo shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>कीबोर्ड शॉर्टकट चालू किए गए। अब आप Kavo के शॉर्टकट उपयोग कर सकते हैं।</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>कीबोर्ड शॉर्टकट बंद किए गए</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled. Kavo shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>कीबोर्ड शॉर्टकट बंद किए गए। Kavo के शॉर्टकट काम नहीं करेंगे</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>आपातकालीन शॉर्टकट चालू किए गए</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>आपातकालीन शॉर्टकट चालू किए गए। अब आप Kavo के आपातकालीन शॉर्टकट उपयोग कर सकते हैं।</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>आपातकालीन शॉर्टकट बंद किए गए</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>आपातकालीन शॉर्टकट बंद किए गए। Kavo के आपातकालीन शॉर्टकट काम नहीं करेंगे</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>सभी कीबोर्ड शॉर्टकट और हुक चालू किए गए</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>सभी कीबोर्ड शॉर्टकट और हुक चालू किए गए। अब आप सिस्टम-व्यापी, Kavo के और आपातकालीन शॉर्टकट उपयोग कर सकते हैं।</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>सभी कीबोर्ड शॉर्टकट और हुक बंद किए गए</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>सभी कीबोर्ड शॉर्टकट और हुक बंद किए गए। सिस्टम-व्यापी, Kavo के और आपातकालीन शॉर्टकट काम नहीं करेंगे</translation>
     </message>
     <message>
         <source>Manual temperature enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>मैन्युअल तापमान चालू किया गया</translation>
     </message>
     <message>
         <source>You are now using Kavo Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>अब आप Kavo का मिश्रित मोड उपयोग कर रहे हैं</translation>
     </message>
     <message>
         <source>Manual temperature disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>मैन्युअल तापमान बंद किया गया</translation>
     </message>
     <message>
         <source>Kavo will use your selected mode for temperature again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo तापमान के लिए फिर से आपका चुना हुआ मोड उपयोग करेगा</translation>
     </message>
     <message>
         <source>Manual brightness enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>मैन्युअल चमक चालू की गई</translation>
     </message>
     <message>
         <source>You are now using Kavo mini Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>अब आप Kavo mini का मिश्रित मोड उपयोग कर रहे हैं</translation>
     </message>
     <message>
         <source>Manual brightness disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>मैन्युअल चमक बंद की गई</translation>
     </message>
     <message>
         <source>Kavo mini will use your selected mode for brightness again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini चमक के लिए फिर से आपका चुना हुआ मोड उपयोग करेगा</translation>
     </message>
     <message>
         <source>Zero blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>शून्य नीली रोशनी</translation>
     </message>
     <message>
         <source>All blue light is removed from the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>स्क्रीन से सारी नीली रोशनी हटा दी गई</translation>
     </message>
     <message>
         <source>Invert</source>
-        <translation type="unfinished"></translation>
+        <translation>उलटें</translation>
     </message>
     <message>
         <source>Colors are inverted</source>
-        <translation type="unfinished"></translation>
+        <translation>रंग उलट दिए गए</translation>
     </message>
     <message>
         <source>Manual location enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>मैन्युअल स्थान चालू किया गया</translation>
     </message>
     <message>
         <source>Kavo mini will use your manual location. Set latitude and longitude with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini आपका मैन्युअल स्थान उपयोग करेगा। अक्षांश और देशांतर छिपी सुविधाओं से सेट करें</translation>
     </message>
     <message>
         <source>Manual location disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>मैन्युअल स्थान बंद किया गया</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini स्वचालित स्थान उपयोग करेगा। स्थान से सूर्य की स्थिति और दिन व रात की अवधि की गणना होती है</translation>
     </message>
     <message>
         <source>Latitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश बदला गया</translation>
     </message>
     <message>
         <source>Latitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश %1° किया गया</translation>
     </message>
     <message>
         <source>Longitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>देशांतर बदला गया</translation>
     </message>
     <message>
         <source>Longitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>देशांतर %1° किया गया</translation>
     </message>
     <message>
         <source>Manual night duration enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>मैन्युअल रात अवधि चालू की गई</translation>
     </message>
     <message>
         <source>Kavo mini will use manual night duration. Set start and end time with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini मैन्युअल रात अवधि उपयोग करेगा। शुरू और समाप्ति का समय छिपी सुविधाओं से सेट करें</translation>
     </message>
     <message>
         <source>Manual night duration disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>मैन्युअल रात अवधि बंद की गई</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini स्थान के आधार पर स्वचालित रात अवधि उपयोग करेगा। स्थान से सूर्य की स्थिति और दिन व रात की अवधि की गणना होती है</translation>
     </message>
     <message>
         <source>No File selected for Export</source>
-        <translation type="unfinished"></translation>
+        <translation>निर्यात के लिए कोई फ़ाइल नहीं चुनी गई</translation>
     </message>
     <message>
         <source>Failed to write file for Export: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>निर्यात की फ़ाइल लिखी नहीं जा सकी: %1</translation>
     </message>
     <message>
         <source>Settings exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>सेटिंग्स %1 में निर्यात हो गईं</translation>
     </message>
     <message>
         <source>No File selected for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>आयात के लिए कोई फ़ाइल नहीं चुनी गई</translation>
     </message>
     <message>
         <source>Failed to open file for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>आयात की फ़ाइल खोली नहीं जा सकी</translation>
     </message>
     <message>
         <source>File too large for Import (over 1 MiB): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल आयात के लिए बहुत बड़ी है (1 MiB से ज़्यादा): %1</translation>
     </message>
     <message>
         <source>Settings too large for Import (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>सेटिंग्स आयात के लिए बहुत बड़ी हैं (1 MiB से ज़्यादा)</translation>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation type="unfinished"></translation>
+        <translation>यह Kavo की सेटिंग्स फ़ाइल नहीं है: यह "#Created by" हेडर से शुरू नहीं होती</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>
-        <translation type="unfinished"></translation>
+        <translation>आयात के लिए कोई सेटिंग नहीं: फ़ाइल में ऐसी कोई सेटिंग नहीं है जिसे Kavo पहचानता हो</translation>
     </message>
     <message>
         <source>Settings not writable: the import was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>सेटिंग्स लिखी नहीं जा सकतीं: आयात सहेजा नहीं गया</translation>
     </message>
     <message>
         <source>%1 settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 सेटिंग्स आयात हुईं</translation>
     </message>
     <message>
         <source>, %1 unknown keys ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 अज्ञात कुंजियाँ अनदेखी की गईं</translation>
     </message>
     <message>
         <source>, %1 invalid lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 अमान्य पंक्तियाँ छोड़ी गईं</translation>
     </message>
     <message>
         <source>%1 until work</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 के बाद काम</translation>
     </message>
     <message>
         <source>%1 until rest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 के बाद ब्रेक</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 आपको याद दिलाता है कि %2 मिनट में एक लंबा ब्रेक होगा।</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in 30 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 आपको याद दिलाता है कि 30 सेकंड में एक लंबा ब्रेक होगा।</translation>
     </message>
     <message>
         <source>Big rest incoming</source>
-        <translation type="unfinished"></translation>
+        <translation>लंबा ब्रेक आने वाला है</translation>
     </message>
     <message>
         <source>work</source>
-        <translation type="unfinished"></translation>
+        <translation>काम</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished">घंटा</translation>
+        <translation>घंटा</translation>
     </message>
     <message>
         <source>Back to work</source>
-        <translation type="unfinished"></translation>
+        <translation>काम पर लौटें</translation>
     </message>
     <message>
         <source>Bend forward and let your arms hang loose.</source>
-        <translation type="unfinished"></translation>
+        <translation>आगे की ओर झुकें और बाँहों को ढीला लटकने दें।</translation>
     </message>
     <message>
         <source>Blink often: screens make us forget to.</source>
-        <translation type="unfinished"></translation>
+        <translation>बार-बार पलकें झपकाएँ: स्क्रीन के सामने हम यह भूल जाते हैं।</translation>
     </message>
     <message>
         <source>Blink quickly for a few seconds, then close your eyes.</source>
-        <translation type="unfinished"></translation>
+        <translation>कुछ सेकंड तेज़ी से पलकें झपकाएँ, फिर आँखें बंद करें।</translation>
     </message>
     <message>
         <source>Break is coming in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 में ब्रेक आने वाला है</translation>
     </message>
     <message>
         <source>Bring your chin to your chest and lift it back slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>ठुड्डी को छाती तक लाएँ और धीरे-धीरे वापस ऊपर उठाएँ।</translation>
     </message>
     <message>
         <source>Close your eyes and breathe slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>आँखें बंद करें और धीरे-धीरे साँस लें।</translation>
     </message>
     <message>
         <source>Drink a glass of water.</source>
-        <translation type="unfinished"></translation>
+        <translation>एक गिलास पानी पिएँ।</translation>
     </message>
     <message>
         <source>Esc keeps the shortcut, Backspace removes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc से शॉर्टकट बना रहता है, Backspace से हट जाता है।</translation>
     </message>
     <message>
         <source>Hide the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>कैमरे की तस्वीर छिपाएँ</translation>
     </message>
     <message>
         <source>Hold Ctrl, Alt or Meta with this key.</source>
-        <translation type="unfinished"></translation>
+        <translation>इस कुंजी के साथ Ctrl, Alt या Meta दबाए रखें।</translation>
     </message>
     <message>
         <source>Kavo cannot use this key in a shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo इस कुंजी को शॉर्टकट में उपयोग नहीं कर सकता।</translation>
     </message>
     <message>
         <source>Look at something at least six metres away.</source>
-        <translation type="unfinished"></translation>
+        <translation>कम से कम छह मीटर दूर किसी चीज़ को देखें।</translation>
     </message>
     <message>
         <source>Look at something far away, out of a window if you can.</source>
-        <translation type="unfinished"></translation>
+        <translation>किसी दूर की चीज़ को देखें, हो सके तो खिड़की से बाहर।</translation>
     </message>
     <message>
         <source>Look up, down, left and right, holding each for a breath.</source>
-        <translation type="unfinished"></translation>
+        <translation>ऊपर, नीचे, बाएँ और दाएँ देखें, हर ओर एक साँस तक रुकें।</translation>
     </message>
     <message>
         <source>Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>मॉनिटर %1</translation>
     </message>
     <message>
         <source>Put your hands on your hips and lean back gently.</source>
-        <translation type="unfinished"></translation>
+        <translation>हाथ कमर पर रखें और धीरे से पीछे की ओर झुकें।</translation>
     </message>
     <message>
         <source>Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्रेक</translation>
     </message>
     <message>
         <source>Roll your shoulders back a few times.</source>
-        <translation type="unfinished"></translation>
+        <translation>कंधों को कुछ बार पीछे की ओर घुमाएँ।</translation>
     </message>
     <message>
         <source>Roll your shoulders back five times.</source>
-        <translation type="unfinished"></translation>
+        <translation>कंधों को पाँच बार पीछे की ओर घुमाएँ।</translation>
     </message>
     <message>
         <source>Show the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>कैमरे की तस्वीर दिखाएँ</translation>
     </message>
     <message>
         <source>Slowly roll your eyes in a circle, then the other way.</source>
-        <translation type="unfinished"></translation>
+        <translation>आँखों को धीरे-धीरे गोल घुमाएँ, फिर उलटी दिशा में।</translation>
     </message>
     <message>
         <source>Stand up and reach both arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>खड़े हो जाएँ और दोनों बाँहें सिर के ऊपर ले जाएँ।</translation>
     </message>
     <message>
         <source>Stand up and stretch your arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>खड़े हो जाएँ और बाँहों को सिर के ऊपर फैलाएँ।</translation>
     </message>
     <message>
         <source>Step %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>चरण %1 / %2</translation>
     </message>
     <message>
         <source>The camera is off</source>
-        <translation type="unfinished"></translation>
+        <translation>कैमरा बंद है</translation>
     </message>
     <message>
         <source>Tilt your ear toward your shoulder on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>दोनों ओर बारी-बारी से कान को कंधे की ओर झुकाएँ।</translation>
     </message>
     <message>
         <source>Turn your head slowly to the left and hold, then to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>सिर को धीरे-धीरे बाईं ओर घुमाकर रुकें, फिर दाईं ओर।</translation>
     </message>
     <message>
         <source>Twist your upper body slowly to each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>शरीर के ऊपरी हिस्से को धीरे-धीरे दोनों ओर मोड़ें।</translation>
     </message>
     <message>
         <source>blink detection is off</source>
-        <translation type="unfinished"></translation>
+        <translation>पलक झपकने की पहचान बंद है</translation>
     </message>
     <message>
         <source>until work</source>
-        <translation type="unfinished"></translation>
+        <translation>के बाद काम</translation>
     </message>
     <message>
         <source>Kavo Settings File (*.kavo_settings *.kavo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo सेटिंग्स फ़ाइल (*.kavo_settings *.kavo)</translation>
     </message>
     <message>
         <source>Save File...</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल सहेजें...</translation>
     </message>
     <message>
         <source>Open File...</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल खोलें...</translation>
     </message>
 </context>
 <context>
