@@ -1867,826 +1867,829 @@
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>在屏幕上覆盖一层半透明的彩色图层，比单纯调整颜色更能调暗和着色屏幕；点击可穿透该图层。</translation>
     </message>
     <message>
         <source>Day Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>日间调暗</translation>
     </message>
     <message>
         <source>Day Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>日间不透明度</translation>
     </message>
     <message>
         <source>How dark the surroundings are.</source>
-        <translation type="unfinished"></translation>
+        <translation>周围区域的暗度。</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>夜间图层颜色的加深程度。</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>日间图层颜色的加深程度。</translation>
     </message>
     <message>
         <source>How much the layer covers the screen at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>夜间图层对屏幕的遮盖程度。</translation>
     </message>
     <message>
         <source>How much the layer covers the screen by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>日间图层对屏幕的遮盖程度。</translation>
     </message>
     <message>
         <source>Indigo</source>
-        <translation type="unfinished"></translation>
+        <translation>靛蓝色</translation>
     </message>
     <message>
         <source>Keeps a bright spot on the screen and darkens what lies around it; clicks go through.</source>
-        <translation type="unfinished"></translation>
+        <translation>在屏幕上保留一个明亮区域，并调暗其周围；点击可穿透。</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>柠檬黄</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>聚光灯</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>洋红色</translation>
     </message>
     <message>
         <source>Night Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>夜间调暗</translation>
     </message>
     <message>
         <source>Night Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>夜间不透明度</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>不透明度</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>橙色</translation>
     </message>
     <message>
         <source>Overlay color</source>
-        <translation type="unfinished"></translation>
+        <translation>覆盖层颜色</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>紫色</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>半径</translation>
     </message>
     <message>
         <source>Reset area</source>
-        <translation type="unfinished"></translation>
+        <translation>重置区域</translation>
     </message>
     <message>
         <source>Scarlet</source>
-        <translation type="unfinished"></translation>
+        <translation>猩红色</translation>
     </message>
     <message>
         <source>Screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>屏幕覆盖层</translation>
     </message>
     <message>
         <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>选择区域，然后在屏幕上拖动：该区域将不被覆盖。按 Esc 取消。</translation>
     </message>
     <message>
         <source>Select area</source>
-        <translation type="unfinished"></translation>
+        <translation>选择区域</translation>
     </message>
     <message>
         <source>Show the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示图层。</translation>
     </message>
     <message>
         <source>Show the spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示明亮区域。</translation>
     </message>
     <message>
         <source>The colour of the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>图层的颜色。</translation>
     </message>
     <message>
         <source>The size of the bright spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>明亮区域的大小。</translation>
     </message>
     <message>
         <source>This desktop shows this effect while you are idle: after two quiet seconds a picture of the screen with the effect covers it, until you press a key or move the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>此桌面仅在您空闲时显示此效果：无操作两秒后，一张应用了该效果的屏幕图像会覆盖屏幕，直到您按下按键或移动鼠标。</translation>
     </message>
     <message>
         <source>This effect shows at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>此效果会立即显示。</translation>
     </message>
     <message>
         <source>Turquoise</source>
-        <translation type="unfinished"></translation>
+        <translation>绿松石色</translation>
     </message>
     <message>
         <source>Violet</source>
-        <translation type="unfinished"></translation>
+        <translation>紫罗兰色</translation>
     </message>
     <message>
         <source>Where the spot sits across the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>明亮区域在屏幕上的水平位置。</translation>
     </message>
     <message>
         <source>Where the spot sits down the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>明亮区域在屏幕上的垂直位置。</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>黄色</translation>
     </message>
     <message>
         <source>Settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>设置已导入</translation>
     </message>
     <message>
         <source>Settings not imported</source>
-        <translation type="unfinished"></translation>
+        <translation>设置未导入</translation>
     </message>
     <message>
         <source>%1 conflicts with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 与 %2 冲突</translation>
     </message>
     <message>
         <source>%1 conflicts with %2 color changes and you may see some ON/OFF flicker of the colors.
 %2 automatically closes such apps, but please uninstall one of the apps if you still have problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 与 %2 的颜色调整相冲突，您可能会看到颜色时开时关地闪烁。
+%2 会自动关闭此类应用，但如果问题仍然存在，请卸载其中一个应用。</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>Remaining %1</source>
-        <translation type="unfinished"></translation>
+        <translation>剩余 %1</translation>
     </message>
     <message>
         <source>No camera found</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到摄像头</translation>
     </message>
     <message>
         <source>Object detectors not found</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到物体检测器</translation>
     </message>
     <message>
         <source>Invalid spell</source>
-        <translation type="unfinished"></translation>
+        <translation>无效的咒语</translation>
     </message>
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation type="unfinished"></translation>
+        <translation>咒语“%1”似乎有误。请检查语法，或尝试其他隐藏功能。
+输入 "help" 可查看所有隐藏功能的列表 :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>隐藏功能已执行</translation>
     </message>
     <message>
         <source>%1 succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 执行成功</translation>
     </message>
     <message>
         <source>Invalid temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>无效的色温</translation>
     </message>
     <message>
         <source>%1 is invalid value for Color temperature. Use number between 0 and 10000.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是有效的色温值。请使用 0 到 10000 之间的数字。</translation>
     </message>
     <message>
         <source>Temperature changed</source>
-        <translation type="unfinished"></translation>
+        <translation>色温已更改</translation>
     </message>
     <message>
         <source>Color temperature changed to %1K</source>
-        <translation type="unfinished"></translation>
+        <translation>色温已更改为 %1K</translation>
     </message>
     <message>
         <source>Invalid brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>无效的亮度</translation>
     </message>
     <message>
         <source>%1 is invalid value for Brightness. Use number between 10 and 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是有效的亮度值。请使用 10 到 100 之间的数字。</translation>
     </message>
     <message>
         <source>Brightness changed</source>
-        <translation type="unfinished"></translation>
+        <translation>亮度已更改</translation>
     </message>
     <message>
         <source>Brightness changed to %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>亮度已更改为 %1%</translation>
     </message>
     <message>
         <source>Invalid Night start time</source>
-        <translation type="unfinished"></translation>
+        <translation>无效的夜间开始时间</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night start time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是有效的夜间开始时间。请使用 0 到 24 之间的数字。</translation>
     </message>
     <message>
         <source>Night start time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>夜间开始时间已更改</translation>
     </message>
     <message>
         <source>Manual night start time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>手动夜间开始时间已更改为 %1h</translation>
     </message>
     <message>
         <source>Invalid Night end time</source>
-        <translation type="unfinished"></translation>
+        <translation>无效的夜间结束时间</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night end time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是有效的夜间结束时间。请使用 0 到 24 之间的数字。</translation>
     </message>
     <message>
         <source>Night end time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>夜间结束时间已更改</translation>
     </message>
     <message>
         <source>Manual night end time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>手动夜间结束时间已更改为 %1h</translation>
     </message>
     <message>
         <source>Kavo is switching to %1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo 正在切换到 %1 类型</translation>
     </message>
     <message>
         <source>You will see the difference in your screen after a moment :)</source>
-        <translation type="unfinished"></translation>
+        <translation>稍后您就会看到屏幕的变化 :)</translation>
     </message>
     <message>
         <source>Notifications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>通知已启用</translation>
     </message>
     <message>
         <source>Hidden features notifications are enabled. They are show so you will know when your spell is successful</source>
-        <translation type="unfinished"></translation>
+        <translation>隐藏功能通知已启用。咒语生效时会显示通知，让您知道。</translation>
     </message>
     <message>
         <source>Notifications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>通知已禁用</translation>
     </message>
     <message>
         <source>Hidden features notifications are disabled. This is the last notification that you will see</source>
-        <translation type="unfinished"></translation>
+        <translation>隐藏功能通知已禁用。这是您将看到的最后一条通知。</translation>
     </message>
     <message>
         <source>Gamma fixer enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>伽马修复已启用</translation>
     </message>
     <message>
         <source>Gamma fixer is enabled. If notice slight color changing every second disable the Gamma fixer again. Gamma fixer is used, because Windows decides to ignore Kavo mini changes from time to time.</source>
-        <translation type="unfinished"></translation>
+        <translation>伽马修复已启用。如果您发现颜色每秒都有轻微变化，请再次禁用伽马修复。之所以使用伽马修复，是因为 Windows 有时会忽略 Kavo mini 的更改。</translation>
     </message>
     <message>
         <source>Gamma fixer disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>伽马修复已禁用</translation>
     </message>
     <message>
         <source>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>伽马修复已禁用。如果屏幕突然变亮，请重新启用它，或多次点击 Kavo mini 图标。两种方法都能让 Kavo 重新调整屏幕颜色。</translation>
     </message>
     <message>
         <source>Software cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>软件光标已启用</translation>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色调整也将应用于光标。如果光标开始消失，请使用 "disable software cursor" 让它重新变亮。</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>硬件光标已启用</translation>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色调整将不应用于光标。如果您不喜欢夜间明亮的蓝色光标，请使用 "enable software cursor"，让颜色调整也应用于光标。</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>冲突应用已启用</translation>
     </message>
     <message>
         <source>Conflicting applications are enabled. You can now use other softwares which change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>冲突应用已启用。您现在可以使用其他会更改屏幕颜色的软件。</translation>
     </message>
     <message>
         <source>Conflicting applications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>冲突应用已禁用</translation>
     </message>
     <message>
         <source>Conflicting applications are disabled. In order to not cause flicker conflicting applications are disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>冲突应用已禁用，以免引起闪烁。</translation>
     </message>
     <message>
         <source>Monitor %1 disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>显示器 %1 已禁用</translation>
     </message>
     <message>
         <source>Kavo will not apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo 将不再调整显示器 %1 的颜色</translation>
     </message>
     <message>
         <source>Monitor %1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>显示器 %1 已启用</translation>
     </message>
     <message>
         <source>Kavo will apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo 将调整显示器 %1 的颜色</translation>
     </message>
     <message>
         <source>Color range is already expanded</source>
-        <translation type="unfinished"></translation>
+        <translation>色彩范围已扩展</translation>
     </message>
     <message>
         <source>Color range is already expanded. If you have problems with lower values try to Restart your PC. If the problem persist write to us with info about your PC to test and fix this.</source>
-        <translation type="unfinished"></translation>
+        <translation>色彩范围已扩展。如果较低的数值有问题，请尝试重启电脑。如果问题仍然存在，请将您电脑的信息告诉我们，以便我们测试并修复。</translation>
     </message>
     <message>
         <source>Expand color range Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>扩展色彩范围失败</translation>
     </message>
     <message>
         <source>Expand color range Failed you need Admin permission to execute this</source>
-        <translation type="unfinished"></translation>
+        <translation>扩展色彩范围失败：需要管理员权限才能执行此操作</translation>
     </message>
     <message>
         <source>No uninstaller in the App folder</source>
-        <translation type="unfinished"></translation>
+        <translation>应用文件夹中没有卸载程序</translation>
     </message>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”中没有卸载程序
+ 您可以退出 %2 并手动删除该文件夹</translation>
     </message>
     <message>
         <source>Gamma preservation enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>伽马保留已启用</translation>
     </message>
     <message>
         <source>Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day</source>
-        <translation type="unfinished"></translation>
+        <translation>从现在起 Kavo 将保留您的颜色校准。关闭并重新启动 Kavo mini 后，它将在日间保留您的颜色</translation>
     </message>
     <message>
         <source>Gamma preservation disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>伽马保留已禁用</translation>
     </message>
     <message>
         <source>Kavo will not respect your color calibration from now on. It will use the default monitor settings instead</source>
-        <translation type="unfinished"></translation>
+        <translation>从现在起 Kavo 将不再保留您的颜色校准，而是使用显示器的默认设置</translation>
     </message>
     <message>
         <source>Start at startup enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>开机启动已启用</translation>
     </message>
     <message>
         <source>Kavo mini will start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>打开电脑时将启动 Kavo mini</translation>
     </message>
     <message>
         <source>Start at startup disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>开机启动已禁用</translation>
     </message>
     <message>
         <source>Kavo mini will not start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>打开电脑时将不再启动 Kavo mini</translation>
     </message>
     <message>
         <source>Tray icon rotation is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>托盘图标旋转已启用</translation>
     </message>
     <message>
         <source>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo 调整屏幕颜色时托盘图标将旋转。这用于提示 Kavo mini 正在调整颜色、屏幕颜色尚未稳定</translation>
     </message>
     <message>
         <source>Tray icon rotation is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>托盘图标旋转已禁用</translation>
     </message>
     <message>
         <source>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo 调整屏幕颜色时托盘图标将不再旋转。此功能用于提示 Kavo mini 正在调整颜色、屏幕颜色尚未稳定</translation>
     </message>
     <message>
         <source>Reset colors</source>
-        <translation type="unfinished"></translation>
+        <translation>重置颜色</translation>
     </message>
     <message>
         <source>Screen colors are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>屏幕颜色已重置为默认值</translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished"></translation>
+        <translation>重置设置</translation>
     </message>
     <message>
         <source>Kavo settings are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo 设置已重置为默认值</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘钩子已启用</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled. You can now use system-wide shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘钩子已启用。您现在可以使用全局快捷键。</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘钩子已禁用</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled. Some shortcuts and features may not work as intended</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘钩子已禁用。部分快捷键和功能可能无法正常工作</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘快捷键已启用</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled. You can now use Kavo shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘快捷键已启用。您现在可以使用 Kavo 快捷键。</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘快捷键已禁用</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled. Kavo shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘快捷键已禁用。Kavo 快捷键将不起作用</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>紧急快捷键已启用</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>紧急快捷键已启用。您现在可以使用 Kavo 紧急快捷键。</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>紧急快捷键已禁用</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>紧急快捷键已禁用。Kavo 紧急快捷键将不起作用</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>所有键盘快捷键和钩子已启用</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有键盘快捷键和钩子已启用。您现在可以使用全局快捷键、Kavo 快捷键和紧急快捷键。</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>所有键盘快捷键和钩子已禁用</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>所有键盘快捷键和钩子已禁用。全局快捷键、Kavo 快捷键和紧急快捷键将不起作用</translation>
     </message>
     <message>
         <source>Manual temperature enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>手动色温已启用</translation>
     </message>
     <message>
         <source>You are now using Kavo Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>您现在使用的是 Kavo 混合模式</translation>
     </message>
     <message>
         <source>Manual temperature disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>手动色温已禁用</translation>
     </message>
     <message>
         <source>Kavo will use your selected mode for temperature again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo 将重新按您选择的模式调整色温</translation>
     </message>
     <message>
         <source>Manual brightness enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>手动亮度已启用</translation>
     </message>
     <message>
         <source>You are now using Kavo mini Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>您现在使用的是 Kavo mini 混合模式</translation>
     </message>
     <message>
         <source>Manual brightness disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>手动亮度已禁用</translation>
     </message>
     <message>
         <source>Kavo mini will use your selected mode for brightness again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini 将重新按您选择的模式调整亮度</translation>
     </message>
     <message>
         <source>Zero blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>零蓝光</translation>
     </message>
     <message>
         <source>All blue light is removed from the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>已去除屏幕上的所有蓝光</translation>
     </message>
     <message>
         <source>Invert</source>
-        <translation type="unfinished"></translation>
+        <translation>反色</translation>
     </message>
     <message>
         <source>Colors are inverted</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色已反转</translation>
     </message>
     <message>
         <source>Manual location enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>手动位置已启用</translation>
     </message>
     <message>
         <source>Kavo mini will use your manual location. Set latitude and longitude with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini 将使用您手动设置的位置。请通过隐藏功能设置纬度和经度</translation>
     </message>
     <message>
         <source>Manual location disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>手动位置已禁用</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini 将使用自动定位。位置用于计算太阳位置以及日间和夜间时长</translation>
     </message>
     <message>
         <source>Latitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>纬度已更改</translation>
     </message>
     <message>
         <source>Latitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>纬度已更改为 %1°</translation>
     </message>
     <message>
         <source>Longitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>经度已更改</translation>
     </message>
     <message>
         <source>Longitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>经度已更改为 %1°</translation>
     </message>
     <message>
         <source>Manual night duration enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>手动夜间时长已启用</translation>
     </message>
     <message>
         <source>Kavo mini will use manual night duration. Set start and end time with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini 将使用手动夜间时长。请通过隐藏功能设置开始和结束时间</translation>
     </message>
     <message>
         <source>Manual night duration disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>手动夜间时长已禁用</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini 将根据位置自动计算夜间时长。位置用于计算太阳位置以及日间和夜间时长</translation>
     </message>
     <message>
         <source>No File selected for Export</source>
-        <translation type="unfinished"></translation>
+        <translation>未选择要导出的文件</translation>
     </message>
     <message>
         <source>Failed to write file for Export: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入导出文件：%1</translation>
     </message>
     <message>
         <source>Settings exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>设置已导出到 %1</translation>
     </message>
     <message>
         <source>No File selected for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>未选择要导入的文件</translation>
     </message>
     <message>
         <source>Failed to open file for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开要导入的文件</translation>
     </message>
     <message>
         <source>File too large for Import (over 1 MiB): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>文件过大，无法导入（超过 1 MiB）：%1</translation>
     </message>
     <message>
         <source>Settings too large for Import (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置过大，无法导入（超过 1 MiB）</translation>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation type="unfinished"></translation>
+        <translation>不是 Kavo 设置文件：文件开头没有 "#Created by" 标头</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可导入的设置：文件中没有 Kavo 可识别的设置</translation>
     </message>
     <message>
         <source>Settings not writable: the import was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入设置：导入的内容未保存</translation>
     </message>
     <message>
         <source>%1 settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>已导入 %1 项设置</translation>
     </message>
     <message>
         <source>, %1 unknown keys ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>，已忽略 %1 个未知键</translation>
     </message>
     <message>
         <source>, %1 invalid lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>，已跳过 %1 行无效内容</translation>
     </message>
     <message>
         <source>%1 until work</source>
-        <translation type="unfinished"></translation>
+        <translation>距离工作还有 %1</translation>
     </message>
     <message>
         <source>%1 until rest</source>
-        <translation type="unfinished"></translation>
+        <translation>距离休息还有 %1</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 提醒您：%2 分钟后将进行长休息。</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in 30 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 提醒您：30 秒后将进行长休息。</translation>
     </message>
     <message>
         <source>Big rest incoming</source>
-        <translation type="unfinished"></translation>
+        <translation>即将进行长休息</translation>
     </message>
     <message>
         <source>work</source>
-        <translation type="unfinished"></translation>
+        <translation>工作</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished">小时</translation>
+        <translation>小时</translation>
     </message>
     <message>
         <source>Back to work</source>
-        <translation type="unfinished"></translation>
+        <translation>回到工作</translation>
     </message>
     <message>
         <source>Bend forward and let your arms hang loose.</source>
-        <translation type="unfinished"></translation>
+        <translation>向前弯腰，让双臂自然下垂。</translation>
     </message>
     <message>
         <source>Blink often: screens make us forget to.</source>
-        <translation type="unfinished"></translation>
+        <translation>经常眨眼：看屏幕时我们常常忘记眨眼。</translation>
     </message>
     <message>
         <source>Blink quickly for a few seconds, then close your eyes.</source>
-        <translation type="unfinished"></translation>
+        <translation>快速眨眼几秒钟，然后闭上眼睛。</translation>
     </message>
     <message>
         <source>Break is coming in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 后开始休息</translation>
     </message>
     <message>
         <source>Bring your chin to your chest and lift it back slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>将下巴贴近胸口，再慢慢抬起。</translation>
     </message>
     <message>
         <source>Close your eyes and breathe slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>闭上眼睛，缓慢呼吸。</translation>
     </message>
     <message>
         <source>Drink a glass of water.</source>
-        <translation type="unfinished"></translation>
+        <translation>喝一杯水。</translation>
     </message>
     <message>
         <source>Esc keeps the shortcut, Backspace removes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>按 Esc 保留快捷键，按 Backspace 删除快捷键。</translation>
     </message>
     <message>
         <source>Hide the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>隐藏摄像头画面</translation>
     </message>
     <message>
         <source>Hold Ctrl, Alt or Meta with this key.</source>
-        <translation type="unfinished"></translation>
+        <translation>请同时按住 Ctrl、Alt 或 Meta 键。</translation>
     </message>
     <message>
         <source>Kavo cannot use this key in a shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo 无法在快捷键中使用此按键。</translation>
     </message>
     <message>
         <source>Look at something at least six metres away.</source>
-        <translation type="unfinished"></translation>
+        <translation>注视至少六米以外的物体。</translation>
     </message>
     <message>
         <source>Look at something far away, out of a window if you can.</source>
-        <translation type="unfinished"></translation>
+        <translation>注视远处的物体，如果可以，请望向窗外。</translation>
     </message>
     <message>
         <source>Look up, down, left and right, holding each for a breath.</source>
-        <translation type="unfinished"></translation>
+        <translation>依次向上、下、左、右看，每个方向保持一次呼吸的时间。</translation>
     </message>
     <message>
         <source>Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>显示器 %1</translation>
     </message>
     <message>
         <source>Put your hands on your hips and lean back gently.</source>
-        <translation type="unfinished"></translation>
+        <translation>双手叉腰，轻轻向后仰。</translation>
     </message>
     <message>
         <source>Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>休息</translation>
     </message>
     <message>
         <source>Roll your shoulders back a few times.</source>
-        <translation type="unfinished"></translation>
+        <translation>向后转动肩膀几次。</translation>
     </message>
     <message>
         <source>Roll your shoulders back five times.</source>
-        <translation type="unfinished"></translation>
+        <translation>向后转动肩膀五次。</translation>
     </message>
     <message>
         <source>Show the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>显示摄像头画面</translation>
     </message>
     <message>
         <source>Slowly roll your eyes in a circle, then the other way.</source>
-        <translation type="unfinished"></translation>
+        <translation>缓慢地转动眼球画圈，然后反方向再转一圈。</translation>
     </message>
     <message>
         <source>Stand up and reach both arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>站起来，将双臂举过头顶。</translation>
     </message>
     <message>
         <source>Stand up and stretch your arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>站起来，双臂举过头顶伸展。</translation>
     </message>
     <message>
         <source>Step %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 步 / 共 %2 步</translation>
     </message>
     <message>
         <source>The camera is off</source>
-        <translation type="unfinished"></translation>
+        <translation>摄像头已关闭</translation>
     </message>
     <message>
         <source>Tilt your ear toward your shoulder on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>将头向两侧倾斜，让耳朵靠近肩膀。</translation>
     </message>
     <message>
         <source>Turn your head slowly to the left and hold, then to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>将头慢慢转向左侧并保持，然后转向右侧。</translation>
     </message>
     <message>
         <source>Twist your upper body slowly to each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>将上身缓慢地向两侧扭转。</translation>
     </message>
     <message>
         <source>blink detection is off</source>
-        <translation type="unfinished"></translation>
+        <translation>眨眼检测已关闭</translation>
     </message>
     <message>
         <source>until work</source>
-        <translation type="unfinished"></translation>
+        <translation>距离工作</translation>
     </message>
     <message>
         <source>Kavo Settings File (*.kavo_settings *.kavo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo 设置文件 (*.kavo_settings *.kavo)</translation>
     </message>
     <message>
         <source>Save File...</source>
-        <translation type="unfinished"></translation>
+        <translation>保存文件...</translation>
     </message>
     <message>
         <source>Open File...</source>
-        <translation type="unfinished"></translation>
+        <translation>打开文件...</translation>
     </message>
 </context>
 <context>
