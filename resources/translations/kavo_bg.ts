@@ -1867,826 +1867,829 @@
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Полупрозрачен цветен слой върху екрана го затъмнява и оцветява повече, отколкото само цветовете; щракванията минават през него.</translation>
     </message>
     <message>
         <source>Day Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Дневно затъмняване</translation>
     </message>
     <message>
         <source>Day Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Дневна плътност</translation>
     </message>
     <message>
         <source>How dark the surroundings are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко тъмно е около петното.</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко по-тъмен е цветът на слоя през нощта.</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко по-тъмен е цветът на слоя през деня.</translation>
     </message>
     <message>
         <source>How much the layer covers the screen at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко плътно слоят покрива екрана през нощта.</translation>
     </message>
     <message>
         <source>How much the layer covers the screen by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Колко плътно слоят покрива екрана през деня.</translation>
     </message>
     <message>
         <source>Indigo</source>
-        <translation type="unfinished"></translation>
+        <translation>Индиго</translation>
     </message>
     <message>
         <source>Keeps a bright spot on the screen and darkens what lies around it; clicks go through.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оставя светло петно на екрана и затъмнява всичко около него; щракванията минават през затъмнението.</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Лимонов</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Светло петно</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Пурпурен</translation>
     </message>
     <message>
         <source>Night Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Нощно затъмняване</translation>
     </message>
     <message>
         <source>Night Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Нощна плътност</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Плътност</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Оранжев</translation>
     </message>
     <message>
         <source>Overlay color</source>
-        <translation type="unfinished"></translation>
+        <translation>Цвят на наслагването</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Лилав</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Радиус</translation>
     </message>
     <message>
         <source>Reset area</source>
-        <translation type="unfinished"></translation>
+        <translation>Нулирай областта</translation>
     </message>
     <message>
         <source>Scarlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ален</translation>
     </message>
     <message>
         <source>Screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Наслагване върху екрана</translation>
     </message>
     <message>
         <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Натиснете „Избери област“ и плъзнете с мишката по екрана: тази област остава открита. Escape отменя избора.</translation>
     </message>
     <message>
         <source>Select area</source>
-        <translation type="unfinished"></translation>
+        <translation>Избери област</translation>
     </message>
     <message>
         <source>Show the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показване на слоя.</translation>
     </message>
     <message>
         <source>Show the spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показване на петното.</translation>
     </message>
     <message>
         <source>The colour of the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветът на слоя.</translation>
     </message>
     <message>
         <source>The size of the bright spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Размерът на светлото петно.</translation>
     </message>
     <message>
         <source>This desktop shows this effect while you are idle: after two quiet seconds a picture of the screen with the effect covers it, until you press a key or move the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>На този работен плот ефектът се вижда, докато сте неактивни: след две секунди покой екранът се покрива с негова снимка с ефекта, докато не натиснете клавиш или не помръднете мишката.</translation>
     </message>
     <message>
         <source>This effect shows at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Този ефект се прилага веднага.</translation>
     </message>
     <message>
         <source>Turquoise</source>
-        <translation type="unfinished"></translation>
+        <translation>Тюркоазен</translation>
     </message>
     <message>
         <source>Violet</source>
-        <translation type="unfinished"></translation>
+        <translation>Виолетов</translation>
     </message>
     <message>
         <source>Where the spot sits across the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Положение на петното по хоризонтала.</translation>
     </message>
     <message>
         <source>Where the spot sits down the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Положение на петното по вертикала.</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Жълт</translation>
     </message>
     <message>
         <source>Settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройките са импортирани</translation>
     </message>
     <message>
         <source>Settings not imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройките не са импортирани</translation>
     </message>
     <message>
         <source>%1 conflicts with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 е в конфликт с %2</translation>
     </message>
     <message>
         <source>%1 conflicts with %2 color changes and you may see some ON/OFF flicker of the colors.
 %2 automatically closes such apps, but please uninstall one of the apps if you still have problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 е в конфликт с промяната на цветовете от %2 и цветовете може да примигват.
+%2 автоматично затваря такива приложения, но ако проблемите останат, деинсталирайте едно от тях.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Не</translation>
     </message>
     <message>
         <source>Remaining %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Остават %1</translation>
     </message>
     <message>
         <source>No camera found</source>
-        <translation type="unfinished"></translation>
+        <translation>Не е намерена камера</translation>
     </message>
     <message>
         <source>Object detectors not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Не са намерени детектори на обекти</translation>
     </message>
     <message>
         <source>Invalid spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Невалидно заклинание</translation>
     </message>
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Заклинанието &quot;%1&quot; изглежда грешно. Проверете синтаксиса или опитайте друга скрита функция.
+Въведете &quot;help&quot;, за да видите списъка с всички скрити функции :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Скритата функция е изпълнена</translation>
     </message>
     <message>
         <source>%1 succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: изпълнено</translation>
     </message>
     <message>
         <source>Invalid temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Невалидна температура</translation>
     </message>
     <message>
         <source>%1 is invalid value for Color temperature. Use number between 0 and 10000.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 е невалидна стойност за цветовата температура. Въведете число от 0 до 10000.</translation>
     </message>
     <message>
         <source>Temperature changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Температурата е променена</translation>
     </message>
     <message>
         <source>Color temperature changed to %1K</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовата температура е променена на %1K</translation>
     </message>
     <message>
         <source>Invalid brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Невалидна яркост</translation>
     </message>
     <message>
         <source>%1 is invalid value for Brightness. Use number between 10 and 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 е невалидна стойност за яркостта. Въведете число от 10 до 100.</translation>
     </message>
     <message>
         <source>Brightness changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркостта е променена</translation>
     </message>
     <message>
         <source>Brightness changed to %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркостта е променена на %1%</translation>
     </message>
     <message>
         <source>Invalid Night start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Невалиден час за начало на нощта</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night start time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 е невалидна стойност за началото на нощта. Въведете число от 0 до 24.</translation>
     </message>
     <message>
         <source>Night start time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Началото на нощта е променено</translation>
     </message>
     <message>
         <source>Manual night start time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчното начало на нощта е променено на %1h</translation>
     </message>
     <message>
         <source>Invalid Night end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Невалиден час за край на нощта</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night end time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 е невалидна стойност за края на нощта. Въведете число от 0 до 24.</translation>
     </message>
     <message>
         <source>Night end time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Краят на нощта е променен</translation>
     </message>
     <message>
         <source>Manual night end time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчният край на нощта е променен на %1h</translation>
     </message>
     <message>
         <source>Kavo is switching to %1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo превключва на тип %1</translation>
     </message>
     <message>
         <source>You will see the difference in your screen after a moment :)</source>
-        <translation type="unfinished"></translation>
+        <translation>След миг ще видите разликата на екрана :)</translation>
     </message>
     <message>
         <source>Notifications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Известията са включени</translation>
     </message>
     <message>
         <source>Hidden features notifications are enabled. They are show so you will know when your spell is successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Известията за скритите функции са включени. Те ще ви казват кога заклинанието е успяло</translation>
     </message>
     <message>
         <source>Notifications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Известията са изключени</translation>
     </message>
     <message>
         <source>Hidden features notifications are disabled. This is the last notification that you will see</source>
-        <translation type="unfinished"></translation>
+        <translation>Известията за скритите функции са изключени. Това е последното известие, което ще видите</translation>
     </message>
     <message>
         <source>Gamma fixer enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Коригирането на гамата е включено</translation>
     </message>
     <message>
         <source>Gamma fixer is enabled. If notice slight color changing every second disable the Gamma fixer again. Gamma fixer is used, because Windows decides to ignore Kavo mini changes from time to time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Коригирането на гамата е включено. Ако цветовете леко се променят всяка секунда, го изключете отново. Коригирането на гамата е нужно, защото Windows понякога пренебрегва промените на Kavo mini.</translation>
     </message>
     <message>
         <source>Gamma fixer disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Коригирането на гамата е изключено</translation>
     </message>
     <message>
         <source>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Коригирането на гамата е изключено. Ако екранът изведнъж стане ярък, включете го отново или щракнете няколко пъти върху иконата на Kavo mini. И двете ще накарат Kavo да промени цветовете на екрана.</translation>
     </message>
     <message>
         <source>Software cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Софтуерният курсор е включен</translation>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Промените на цветовете ще важат и за курсора. Ако той започне да изчезва, въведете &quot;disable software cursor&quot;, за да стане отново ярък.</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Хардуерният курсор е включен</translation>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Промените на цветовете няма да важат за курсора. Ако не харесвате яркия син курсор през нощта, въведете &quot;enable software cursor&quot;, за да важат промените на цветовете и за него.</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфликтните приложения са разрешени</translation>
     </message>
     <message>
         <source>Conflicting applications are enabled. You can now use other softwares which change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфликтните приложения са разрешени. Вече можете да използвате други програми, които променят цветовете на екрана.</translation>
     </message>
     <message>
         <source>Conflicting applications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфликтните приложения са забранени</translation>
     </message>
     <message>
         <source>Conflicting applications are disabled. In order to not cause flicker conflicting applications are disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфликтните приложения са забранени. Те се спират, за да не примигват цветовете.</translation>
     </message>
     <message>
         <source>Monitor %1 disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Монитор %1 е изключен</translation>
     </message>
     <message>
         <source>Kavo will not apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo няма да променя цветовете на монитор %1</translation>
     </message>
     <message>
         <source>Monitor %1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Монитор %1 е включен</translation>
     </message>
     <message>
         <source>Kavo will apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ще променя цветовете на монитор %1</translation>
     </message>
     <message>
         <source>Color range is already expanded</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовият диапазон вече е разширен</translation>
     </message>
     <message>
         <source>Color range is already expanded. If you have problems with lower values try to Restart your PC. If the problem persist write to us with info about your PC to test and fix this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовият диапазон вече е разширен. Ако имате проблеми с по-ниските стойности, рестартирайте компютъра. Ако проблемът остане, пишете ни с данни за компютъра си, за да го проверим и поправим.</translation>
     </message>
     <message>
         <source>Expand color range Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовият диапазон не можа да се разшири</translation>
     </message>
     <message>
         <source>Expand color range Failed you need Admin permission to execute this</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовият диапазон не можа да се разшири: нужни са права на администратор</translation>
     </message>
     <message>
         <source>No uninstaller in the App folder</source>
-        <translation type="unfinished"></translation>
+        <translation>В папката на програмата няма деинсталатор</translation>
     </message>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>В &quot;%1&quot; няма деинсталатор.
+ Можете да затворите %2 и да изтриете папката ръчно</translation>
     </message>
     <message>
         <source>Gamma preservation enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Запазването на гамата е включено</translation>
     </message>
     <message>
         <source>Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсега нататък Kavo ще зачита калибрирането на цветовете ви. Затворете и стартирайте отново Kavo mini и той ще запазва цветовете ви през деня</translation>
     </message>
     <message>
         <source>Gamma preservation disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Запазването на гамата е изключено</translation>
     </message>
     <message>
         <source>Kavo will not respect your color calibration from now on. It will use the default monitor settings instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсега нататък Kavo няма да зачита калибрирането на цветовете ви, а ще използва стандартните настройки на монитора</translation>
     </message>
     <message>
         <source>Start at startup enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматичното стартиране е включено</translation>
     </message>
     <message>
         <source>Kavo mini will start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini ще се стартира, когато включите компютъра</translation>
     </message>
     <message>
         <source>Start at startup disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматичното стартиране е изключено</translation>
     </message>
     <message>
         <source>Kavo mini will not start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini няма да се стартира, когато включите компютъра</translation>
     </message>
     <message>
         <source>Tray icon rotation is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Въртенето на иконата в системната област е включено</translation>
     </message>
     <message>
         <source>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Иконата в системната област ще се върти, докато Kavo променя цветовете на екрана. Така се вижда кога Kavo mini променя цветовете и екранът не е калибриран</translation>
     </message>
     <message>
         <source>Tray icon rotation is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Въртенето на иконата в системната област е изключено</translation>
     </message>
     <message>
         <source>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Иконата в системната област няма да се върти, докато Kavo променя цветовете на екрана. Тази функция показва кога Kavo mini променя цветовете и екранът не е калибриран</translation>
     </message>
     <message>
         <source>Reset colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Нулиране на цветовете</translation>
     </message>
     <message>
         <source>Screen colors are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовете на екрана са върнати към стандартните стойности</translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Нулиране на настройките</translation>
     </message>
     <message>
         <source>Kavo settings are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройките на Kavo са върнати към стандартните стойности</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Прихващането на клавиатурата е включено</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled. You can now use system-wide shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прихващането на клавиатурата е включено. Вече работят общосистемните клавишни комбинации.</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Прихващането на клавиатурата е изключено</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled. Some shortcuts and features may not work as intended</source>
-        <translation type="unfinished"></translation>
+        <translation>Прихващането на клавиатурата е изключено. Някои клавишни комбинации и функции може да не работят както трябва</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавишните комбинации са включени</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled. You can now use Kavo shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавишните комбинации са включени. Вече работят клавишните комбинации на Kavo.</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавишните комбинации са изключени</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled. Kavo shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавишните комбинации са изключени. Клавишните комбинации на Kavo няма да работят</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Аварийните клавишни комбинации са включени</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Аварийните клавишни комбинации са включени. Вече работят аварийните клавишни комбинации на Kavo.</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Аварийните клавишни комбинации са изключени</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>Аварийните клавишни комбинации са изключени. Аварийните клавишни комбинации на Kavo няма да работят</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички клавишни комбинации и прихващането са включени</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички клавишни комбинации и прихващането са включени. Вече работят общосистемните и аварийните клавишни комбинации, както и тези на Kavo.</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички клавишни комбинации и прихващането са изключени</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички клавишни комбинации и прихващането са изключени. Общосистемните и аварийните клавишни комбинации, както и тези на Kavo, няма да работят</translation>
     </message>
     <message>
         <source>Manual temperature enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчната температура е включена</translation>
     </message>
     <message>
         <source>You are now using Kavo Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Сега Kavo работи в смесен режим</translation>
     </message>
     <message>
         <source>Manual temperature disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчната температура е изключена</translation>
     </message>
     <message>
         <source>Kavo will use your selected mode for temperature again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo отново ще задава температурата според избрания режим</translation>
     </message>
     <message>
         <source>Manual brightness enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчната яркост е включена</translation>
     </message>
     <message>
         <source>You are now using Kavo mini Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Сега Kavo mini работи в смесен режим</translation>
     </message>
     <message>
         <source>Manual brightness disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчната яркост е изключена</translation>
     </message>
     <message>
         <source>Kavo mini will use your selected mode for brightness again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini отново ще задава яркостта според избрания режим</translation>
     </message>
     <message>
         <source>Zero blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>Без синя светлина</translation>
     </message>
     <message>
         <source>All blue light is removed from the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Цялата синя светлина е премахната от екрана</translation>
     </message>
     <message>
         <source>Invert</source>
-        <translation type="unfinished"></translation>
+        <translation>Инвертиране</translation>
     </message>
     <message>
         <source>Colors are inverted</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовете са инвертирани</translation>
     </message>
     <message>
         <source>Manual location enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчното местоположение е включено</translation>
     </message>
     <message>
         <source>Kavo mini will use your manual location. Set latitude and longitude with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini ще използва ръчно зададеното местоположение. Задайте ширината и дължината чрез скритите функции</translation>
     </message>
     <message>
         <source>Manual location disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчното местоположение е изключено</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini ще определя местоположението автоматично. По него се изчисляват положението на слънцето и продължителността на деня и нощта</translation>
     </message>
     <message>
         <source>Latitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширината е променена</translation>
     </message>
     <message>
         <source>Latitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширината е променена на %1°</translation>
     </message>
     <message>
         <source>Longitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Дължината е променена</translation>
     </message>
     <message>
         <source>Longitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Дължината е променена на %1°</translation>
     </message>
     <message>
         <source>Manual night duration enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчната продължителност на нощта е включена</translation>
     </message>
     <message>
         <source>Kavo mini will use manual night duration. Set start and end time with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini ще използва ръчно зададена продължителност на нощта. Задайте началото и края ѝ чрез скритите функции</translation>
     </message>
     <message>
         <source>Manual night duration disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ръчната продължителност на нощта е изключена</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini ще изчислява продължителността на нощта автоматично според местоположението. По него се изчисляват положението на слънцето и продължителността на деня и нощта</translation>
     </message>
     <message>
         <source>No File selected for Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Не е избран файл за експортиране</translation>
     </message>
     <message>
         <source>Failed to write file for Export: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлът за експортиране не можа да се запише: %1</translation>
     </message>
     <message>
         <source>Settings exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройките са експортирани в %1</translation>
     </message>
     <message>
         <source>No File selected for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Не е избран файл за импортиране</translation>
     </message>
     <message>
         <source>Failed to open file for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлът за импортиране не можа да се отвори</translation>
     </message>
     <message>
         <source>File too large for Import (over 1 MiB): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлът е твърде голям за импортиране (над 1 MiB): %1</translation>
     </message>
     <message>
         <source>Settings too large for Import (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройките са твърде големи за импортиране (над 1 MiB)</translation>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation type="unfinished"></translation>
+        <translation>Това не е файл с настройки на Kavo: не започва със заглавието &quot;#Created by&quot;</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>
-        <translation type="unfinished"></translation>
+        <translation>Няма какво да се импортира: файлът не съдържа настройки, които Kavo познава</translation>
     </message>
     <message>
         <source>Settings not writable: the import was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройките не могат да се запишат: импортирането не е запазено</translation>
     </message>
     <message>
         <source>%1 settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Импортирани настройки: %1</translation>
     </message>
     <message>
         <source>, %1 unknown keys ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>, пренебрегнати непознати ключове: %1</translation>
     </message>
     <message>
         <source>, %1 invalid lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>, пропуснати невалидни редове: %1</translation>
     </message>
     <message>
         <source>%1 until work</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 до работа</translation>
     </message>
     <message>
         <source>%1 until rest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 до почивка</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 напомня: голяма почивка след %2 мин.</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in 30 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 напомня: голяма почивка след 30 секунди.</translation>
     </message>
     <message>
         <source>Big rest incoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Наближава голяма почивка</translation>
     </message>
     <message>
         <source>work</source>
-        <translation type="unfinished"></translation>
+        <translation>работа</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished">ч</translation>
+        <translation>ч</translation>
     </message>
     <message>
         <source>Back to work</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратно на работа</translation>
     </message>
     <message>
         <source>Bend forward and let your arms hang loose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Наведете се напред и отпуснете свободно ръцете си.</translation>
     </message>
     <message>
         <source>Blink often: screens make us forget to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Мигайте често: пред екрана забравяме да го правим.</translation>
     </message>
     <message>
         <source>Blink quickly for a few seconds, then close your eyes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Мигайте бързо няколко секунди, после затворете очи.</translation>
     </message>
     <message>
         <source>Break is coming in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Почивка след %1</translation>
     </message>
     <message>
         <source>Bring your chin to your chest and lift it back slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Доближете брадичката до гърдите си и бавно я вдигнете обратно.</translation>
     </message>
     <message>
         <source>Close your eyes and breathe slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Затворете очи и дишайте бавно.</translation>
     </message>
     <message>
         <source>Drink a glass of water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изпийте чаша вода.</translation>
     </message>
     <message>
         <source>Esc keeps the shortcut, Backspace removes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc запазва комбинацията, Backspace я премахва.</translation>
     </message>
     <message>
         <source>Hide the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрий образа от камерата</translation>
     </message>
     <message>
         <source>Hold Ctrl, Alt or Meta with this key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Задръжте Ctrl, Alt или Meta заедно с този клавиш.</translation>
     </message>
     <message>
         <source>Kavo cannot use this key in a shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo не може да използва този клавиш в комбинация.</translation>
     </message>
     <message>
         <source>Look at something at least six metres away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Погледнете нещо на поне шест метра от вас.</translation>
     </message>
     <message>
         <source>Look at something far away, out of a window if you can.</source>
-        <translation type="unfinished"></translation>
+        <translation>Погледнете нещо в далечината, ако можете — през прозореца.</translation>
     </message>
     <message>
         <source>Look up, down, left and right, holding each for a breath.</source>
-        <translation type="unfinished"></translation>
+        <translation>Погледнете нагоре, надолу, наляво и надясно, като задържате всеки път за един дъх.</translation>
     </message>
     <message>
         <source>Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Монитор %1</translation>
     </message>
     <message>
         <source>Put your hands on your hips and lean back gently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сложете ръце на кръста и леко се наведете назад.</translation>
     </message>
     <message>
         <source>Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Почивка</translation>
     </message>
     <message>
         <source>Roll your shoulders back a few times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Завъртете раменете си назад няколко пъти.</translation>
     </message>
     <message>
         <source>Roll your shoulders back five times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Завъртете раменете си назад пет пъти.</translation>
     </message>
     <message>
         <source>Show the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Покажи образа от камерата</translation>
     </message>
     <message>
         <source>Slowly roll your eyes in a circle, then the other way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бавно завъртете очи в кръг, после в обратната посока.</translation>
     </message>
     <message>
         <source>Stand up and reach both arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>Станете и вдигнете двете си ръце над главата.</translation>
     </message>
     <message>
         <source>Stand up and stretch your arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>Станете и се протегнете с ръце над главата.</translation>
     </message>
     <message>
         <source>Step %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Стъпка %1 / %2</translation>
     </message>
     <message>
         <source>The camera is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Камерата е изключена</translation>
     </message>
     <message>
         <source>Tilt your ear toward your shoulder on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Наклонете глава с ухо към рамото, първо на едната, после на другата страна.</translation>
     </message>
     <message>
         <source>Turn your head slowly to the left and hold, then to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бавно завъртете глава наляво и задръжте, после надясно.</translation>
     </message>
     <message>
         <source>Twist your upper body slowly to each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бавно завъртете горната част на тялото си на двете страни.</translation>
     </message>
     <message>
         <source>blink detection is off</source>
-        <translation type="unfinished"></translation>
+        <translation>броенето на мигането е изключено</translation>
     </message>
     <message>
         <source>until work</source>
-        <translation type="unfinished"></translation>
+        <translation>до работа</translation>
     </message>
     <message>
         <source>Kavo Settings File (*.kavo_settings *.kavo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл с настройки на Kavo (*.kavo_settings *.kavo)</translation>
     </message>
     <message>
         <source>Save File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Запиши файл...</translation>
     </message>
     <message>
         <source>Open File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Отвори файл...</translation>
     </message>
 </context>
 <context>
