@@ -393,17 +393,23 @@ void TrayIcon::show_normal_icon()
     m_paused_icon_shown = false;
 }
 
+// The icon is refreshed on every update tick: it is drawn and handed to the tray only when
+// it is another image than the one shown.
 void TrayIcon::show_icon(const QString& name, int rotation)
 {
+    const QString key =
+        rotation == 0 ? name : name + QStringLiteral("?rotation=") + QString::number(rotation);
+    if (key == m_shown_icon)
+        return;
+    m_shown_icon = key;
     if (rotation == 0) {
-        m_tray.setIcon(QIcon(name), name);
+        m_tray.setIcon(QIcon(name), key);
         return;
     }
     const QPixmap image = QPixmap(name).scaled(kSpinningIconSize, kSpinningIconSize,
                                                Qt::KeepAspectRatio, Qt::SmoothTransformation);
     m_tray.setIcon(
-        QIcon(image.transformed(QTransform().rotate(rotation), Qt::SmoothTransformation)),
-        name + QStringLiteral("?rotation=") + QString::number(rotation));
+        QIcon(image.transformed(QTransform().rotate(rotation), Qt::SmoothTransformation)), key);
 }
 
 void TrayIcon::write_state()

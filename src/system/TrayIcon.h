@@ -92,4 +92,5 @@ private:
     bool m_paused_icon_shown = false;
     bool m_menu_open = false;
     int m_angle = 0;
+    QString m_shown_icon; // the name (and rotation) of the image the tray shows
 };
