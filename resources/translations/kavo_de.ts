@@ -1867,826 +1867,829 @@
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine durchscheinende farbige Ebene über dem Bildschirm dunkelt und tönt ihn stärker ab als die Farben allein; Klicks gehen durch sie hindurch.</translation>
     </message>
     <message>
         <source>Day Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabdunklung</translation>
     </message>
     <message>
         <source>Day Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesdeckkraft</translation>
     </message>
     <message>
         <source>How dark the surroundings are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie dunkel die Umgebung ist.</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel dunkler die Farbe der Ebene bei Nacht ist.</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel dunkler die Farbe der Ebene bei Tag ist.</translation>
     </message>
     <message>
         <source>How much the layer covers the screen at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie stark die Ebene den Bildschirm bei Nacht bedeckt.</translation>
     </message>
     <message>
         <source>How much the layer covers the screen by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie stark die Ebene den Bildschirm bei Tag bedeckt.</translation>
     </message>
     <message>
         <source>Indigo</source>
-        <translation type="unfinished"></translation>
+        <translation>Indigo</translation>
     </message>
     <message>
         <source>Keeps a bright spot on the screen and darkens what lies around it; clicks go through.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält einen hellen Bereich auf dem Bildschirm frei und dunkelt alles um ihn herum ab; Klicks gehen hindurch.</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Zitronengelb</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtkegel</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Night Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtabdunklung</translation>
     </message>
     <message>
         <source>Night Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtdeckkraft</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Overlay color</source>
-        <translation type="unfinished"></translation>
+        <translation>Overlay-Farbe</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Lila</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius</translation>
     </message>
     <message>
         <source>Reset area</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich zurücksetzen</translation>
     </message>
     <message>
         <source>Scarlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Scharlachrot</translation>
     </message>
     <message>
         <source>Screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm-Overlay</translation>
     </message>
     <message>
         <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich auswählen, dann über den Bildschirm ziehen: Dieser Bereich bleibt frei. Esc bricht ab.</translation>
     </message>
     <message>
         <source>Select area</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich auswählen</translation>
     </message>
     <message>
         <source>Show the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ebene anzeigen.</translation>
     </message>
     <message>
         <source>Show the spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den hellen Bereich anzeigen.</translation>
     </message>
     <message>
         <source>The colour of the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe der Ebene.</translation>
     </message>
     <message>
         <source>The size of the bright spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe des hellen Bereichs.</translation>
     </message>
     <message>
         <source>This desktop shows this effect while you are idle: after two quiet seconds a picture of the screen with the effect covers it, until you press a key or move the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Desktop zeigt diesen Effekt nur, solange Sie nichts tun: Nach zwei Sekunden ohne Eingabe legt sich ein Bild des Bildschirms mit dem Effekt darüber, bis Sie eine Taste drücken oder die Maus bewegen.</translation>
     </message>
     <message>
         <source>This effect shows at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Effekt wird sofort angezeigt.</translation>
     </message>
     <message>
         <source>Turquoise</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkis</translation>
     </message>
     <message>
         <source>Violet</source>
-        <translation type="unfinished"></translation>
+        <translation>Violett</translation>
     </message>
     <message>
         <source>Where the spot sits across the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo der helle Bereich waagerecht auf dem Bildschirm liegt.</translation>
     </message>
     <message>
         <source>Where the spot sits down the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo der helle Bereich senkrecht auf dem Bildschirm liegt.</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen importiert</translation>
     </message>
     <message>
         <source>Settings not imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nicht importiert</translation>
     </message>
     <message>
         <source>%1 conflicts with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht im Konflikt mit %2</translation>
     </message>
     <message>
         <source>%1 conflicts with %2 color changes and you may see some ON/OFF flicker of the colors.
 %2 automatically closes such apps, but please uninstall one of the apps if you still have problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht im Konflikt mit den Farbänderungen von %2, und die Farben können ein- und ausflackern.
+%2 schließt solche Anwendungen automatisch. Wenn die Probleme bleiben, deinstallieren Sie bitte eine der beiden Anwendungen.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Remaining %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch %1</translation>
     </message>
     <message>
         <source>No camera found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kamera gefunden</translation>
     </message>
     <message>
         <source>Object detectors not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektdetektoren nicht gefunden</translation>
     </message>
     <message>
         <source>Invalid spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Zauberspruch</translation>
     </message>
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zauberspruch „%1“ scheint falsch zu sein. Prüfen Sie die Schreibweise oder versuchen Sie eine andere versteckte Funktion.
+Mit „help“ sehen Sie die Liste aller versteckten Funktionen :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckte Funktion ausgeführt</translation>
     </message>
     <message>
         <source>%1 succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfolgreich ausgeführt</translation>
     </message>
     <message>
         <source>Invalid temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Temperatur</translation>
     </message>
     <message>
         <source>%1 is invalid value for Color temperature. Use number between 0 and 10000.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein gültiger Wert für die Farbtemperatur. Verwenden Sie eine Zahl zwischen 0 und 10000.</translation>
     </message>
     <message>
         <source>Temperature changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur geändert</translation>
     </message>
     <message>
         <source>Color temperature changed to %1K</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbtemperatur auf %1K geändert</translation>
     </message>
     <message>
         <source>Invalid brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Helligkeit</translation>
     </message>
     <message>
         <source>%1 is invalid value for Brightness. Use number between 10 and 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein gültiger Wert für die Helligkeit. Verwenden Sie eine Zahl zwischen 10 und 100.</translation>
     </message>
     <message>
         <source>Brightness changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit geändert</translation>
     </message>
     <message>
         <source>Brightness changed to %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit auf %1% geändert</translation>
     </message>
     <message>
         <source>Invalid Night start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Nachtbeginn</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night start time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein gültiger Wert für den Nachtbeginn. Verwenden Sie eine Zahl zwischen 0 und 24.</translation>
     </message>
     <message>
         <source>Night start time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtbeginn geändert</translation>
     </message>
     <message>
         <source>Manual night start time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>Manueller Nachtbeginn auf %1h geändert</translation>
     </message>
     <message>
         <source>Invalid Night end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Nachtende</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night end time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein gültiger Wert für das Nachtende. Verwenden Sie eine Zahl zwischen 0 und 24.</translation>
     </message>
     <message>
         <source>Night end time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtende geändert</translation>
     </message>
     <message>
         <source>Manual night end time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelles Nachtende auf %1h geändert</translation>
     </message>
     <message>
         <source>Kavo is switching to %1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo wechselt zum Typ %1</translation>
     </message>
     <message>
         <source>You will see the difference in your screen after a moment :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleich sehen Sie den Unterschied auf Ihrem Bildschirm :)</translation>
     </message>
     <message>
         <source>Notifications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungen aktiviert</translation>
     </message>
     <message>
         <source>Hidden features notifications are enabled. They are show so you will know when your spell is successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungen für versteckte Funktionen sind aktiviert. Sie zeigen Ihnen, wann Ihr Zauberspruch erfolgreich war</translation>
     </message>
     <message>
         <source>Notifications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungen deaktiviert</translation>
     </message>
     <message>
         <source>Hidden features notifications are disabled. This is the last notification that you will see</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungen für versteckte Funktionen sind deaktiviert. Dies ist die letzte Benachrichtigung, die Sie sehen</translation>
     </message>
     <message>
         <source>Gamma fixer enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma-Fixer aktiviert</translation>
     </message>
     <message>
         <source>Gamma fixer is enabled. If notice slight color changing every second disable the Gamma fixer again. Gamma fixer is used, because Windows decides to ignore Kavo mini changes from time to time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gamma-Fixer ist aktiviert. Wenn Sie jede Sekunde leichte Farbänderungen bemerken, deaktivieren Sie den Gamma-Fixer wieder. Der Gamma-Fixer wird verwendet, weil Windows die Änderungen von Kavo mini ab und zu ignoriert.</translation>
     </message>
     <message>
         <source>Gamma fixer disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma-Fixer deaktiviert</translation>
     </message>
     <message>
         <source>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gamma-Fixer ist deaktiviert. Wenn Ihr Bildschirm plötzlich hell wird, aktivieren Sie ihn wieder oder klicken Sie mehrmals auf das Symbol von Kavo mini. Beides sollte Kavo dazu bringen, die Bildschirmfarben zu ändern.</translation>
     </message>
     <message>
         <source>Software cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Software-Mauszeiger aktiviert</translation>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbänderungen gelten jetzt auch für den Mauszeiger. Wenn er zu verschwinden beginnt, machen Sie ihn mit „disable software cursor“ wieder hell.</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Mauszeiger aktiviert</translation>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbänderungen gelten nicht für den Mauszeiger. Wenn Sie der grellblaue Mauszeiger in der Nacht stört, wenden Sie die Farbänderungen mit „enable software cursor“ auch auf den Mauszeiger an.</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Konkurrierende Anwendungen zugelassen</translation>
     </message>
     <message>
         <source>Conflicting applications are enabled. You can now use other softwares which change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konkurrierende Anwendungen sind zugelassen. Sie können jetzt andere Programme verwenden, die die Bildschirmfarben ändern.</translation>
     </message>
     <message>
         <source>Conflicting applications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Konkurrierende Anwendungen gesperrt</translation>
     </message>
     <message>
         <source>Conflicting applications are disabled. In order to not cause flicker conflicting applications are disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konkurrierende Anwendungen sind gesperrt, damit die Farben nicht flackern.</translation>
     </message>
     <message>
         <source>Monitor %1 disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor %1 deaktiviert</translation>
     </message>
     <message>
         <source>Kavo will not apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ändert die Farben von Monitor %1 nicht mehr</translation>
     </message>
     <message>
         <source>Monitor %1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor %1 aktiviert</translation>
     </message>
     <message>
         <source>Kavo will apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo ändert die Farben von Monitor %1</translation>
     </message>
     <message>
         <source>Color range is already expanded</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Farbbereich ist bereits erweitert</translation>
     </message>
     <message>
         <source>Color range is already expanded. If you have problems with lower values try to Restart your PC. If the problem persist write to us with info about your PC to test and fix this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Farbbereich ist bereits erweitert. Wenn Sie Probleme mit niedrigeren Werten haben, starten Sie den PC neu. Bleibt das Problem bestehen, schreiben Sie uns mit Angaben zu Ihrem PC, damit wir es testen und beheben können.</translation>
     </message>
     <message>
         <source>Expand color range Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitern des Farbbereichs fehlgeschlagen</translation>
     </message>
     <message>
         <source>Expand color range Failed you need Admin permission to execute this</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitern des Farbbereichs fehlgeschlagen: Dazu sind Administratorrechte nötig</translation>
     </message>
     <message>
         <source>No uninstaller in the App folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Deinstallationsprogramm im Programmordner</translation>
     </message>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>In „%1“ gibt es kein Deinstallationsprogramm.
+ Sie können %2 beenden und den Ordner von Hand löschen</translation>
     </message>
     <message>
         <source>Gamma preservation enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma-Erhaltung aktiviert</translation>
     </message>
     <message>
         <source>Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo berücksichtigt ab jetzt Ihre Farbkalibrierung. Schließen Sie Kavo mini und starten Sie es erneut, dann bleiben Ihre Farben tagsüber erhalten</translation>
     </message>
     <message>
         <source>Gamma preservation disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma-Erhaltung deaktiviert</translation>
     </message>
     <message>
         <source>Kavo will not respect your color calibration from now on. It will use the default monitor settings instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo berücksichtigt Ihre Farbkalibrierung ab jetzt nicht mehr und verwendet stattdessen die Standardeinstellungen des Monitors</translation>
     </message>
     <message>
         <source>Start at startup enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart aktiviert</translation>
     </message>
     <message>
         <source>Kavo mini will start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini startet, wenn Sie Ihren Computer einschalten</translation>
     </message>
     <message>
         <source>Start at startup disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart deaktiviert</translation>
     </message>
     <message>
         <source>Kavo mini will not start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini startet nicht, wenn Sie Ihren Computer einschalten</translation>
     </message>
     <message>
         <source>Tray icon rotation is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehendes Symbol im Infobereich aktiviert</translation>
     </message>
     <message>
         <source>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Symbol im Infobereich dreht sich, während Kavo die Bildschirmfarben ändert. So sehen Sie, wann Kavo mini die Farben ändert und Ihr Bildschirm nicht kalibriert ist</translation>
     </message>
     <message>
         <source>Tray icon rotation is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehendes Symbol im Infobereich deaktiviert</translation>
     </message>
     <message>
         <source>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Symbol im Infobereich dreht sich nicht, während Kavo die Bildschirmfarben ändert. Diese Funktion zeigt, wann Kavo mini die Farben ändert und Ihr Bildschirm nicht kalibriert ist</translation>
     </message>
     <message>
         <source>Reset colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben zurücksetzen</translation>
     </message>
     <message>
         <source>Screen colors are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bildschirmfarben wurden auf die Standardwerte zurückgesetzt</translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen zurücksetzen</translation>
     </message>
     <message>
         <source>Kavo settings are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kavo-Einstellungen wurden auf die Standardwerte zurückgesetzt</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur-Hook aktiviert</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled. You can now use system-wide shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur-Hook aktiviert. Sie können jetzt systemweite Tastenkürzel verwenden.</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur-Hook deaktiviert</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled. Some shortcuts and features may not work as intended</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur-Hook deaktiviert. Einige Tastenkürzel und Funktionen arbeiten möglicherweise nicht wie vorgesehen</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel aktiviert</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled. You can now use Kavo shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel aktiviert. Sie können jetzt die Tastenkürzel von Kavo verwenden.</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel deaktiviert</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled. Kavo shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel deaktiviert. Die Tastenkürzel von Kavo funktionieren nicht</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Notfall-Tastenkürzel aktiviert</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notfall-Tastenkürzel aktiviert. Sie können jetzt die Notfall-Tastenkürzel von Kavo verwenden.</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Notfall-Tastenkürzel deaktiviert</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>Notfall-Tastenkürzel deaktiviert. Die Notfall-Tastenkürzel von Kavo funktionieren nicht</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tastenkürzel und Hooks aktiviert</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tastenkürzel und Hooks aktiviert. Sie können jetzt systemweite, Kavo- und Notfall-Tastenkürzel verwenden.</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tastenkürzel und Hooks deaktiviert</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tastenkürzel und Hooks deaktiviert. Systemweite, Kavo- und Notfall-Tastenkürzel funktionieren nicht</translation>
     </message>
     <message>
         <source>Manual temperature enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Temperatur aktiviert</translation>
     </message>
     <message>
         <source>You are now using Kavo Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwenden jetzt den gemischten Modus von Kavo</translation>
     </message>
     <message>
         <source>Manual temperature disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Temperatur deaktiviert</translation>
     </message>
     <message>
         <source>Kavo will use your selected mode for temperature again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo verwendet für die Temperatur wieder den gewählten Modus</translation>
     </message>
     <message>
         <source>Manual brightness enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Helligkeit aktiviert</translation>
     </message>
     <message>
         <source>You are now using Kavo mini Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwenden jetzt den gemischten Modus von Kavo mini</translation>
     </message>
     <message>
         <source>Manual brightness disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Helligkeit deaktiviert</translation>
     </message>
     <message>
         <source>Kavo mini will use your selected mode for brightness again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini verwendet für die Helligkeit wieder den gewählten Modus</translation>
     </message>
     <message>
         <source>Zero blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Blaulicht</translation>
     </message>
     <message>
         <source>All blue light is removed from the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gesamte Blaulicht wird vom Bildschirm entfernt</translation>
     </message>
     <message>
         <source>Invert</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertieren</translation>
     </message>
     <message>
         <source>Colors are inverted</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farben sind invertiert</translation>
     </message>
     <message>
         <source>Manual location enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Manueller Standort aktiviert</translation>
     </message>
     <message>
         <source>Kavo mini will use your manual location. Set latitude and longitude with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini verwendet Ihren manuellen Standort. Legen Sie Breiten- und Längengrad mit den versteckten Funktionen fest</translation>
     </message>
     <message>
         <source>Manual location disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Manueller Standort deaktiviert</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini ermittelt den Standort automatisch. Der Standort dient zur Berechnung des Sonnenstands sowie der Tages- und Nachtdauer</translation>
     </message>
     <message>
         <source>Latitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad geändert</translation>
     </message>
     <message>
         <source>Latitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad auf %1° geändert</translation>
     </message>
     <message>
         <source>Longitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad geändert</translation>
     </message>
     <message>
         <source>Longitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad auf %1° geändert</translation>
     </message>
     <message>
         <source>Manual night duration enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Nachtdauer aktiviert</translation>
     </message>
     <message>
         <source>Kavo mini will use manual night duration. Set start and end time with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini verwendet die manuelle Nachtdauer. Legen Sie Nachtbeginn und Nachtende mit den versteckten Funktionen fest</translation>
     </message>
     <message>
         <source>Manual night duration disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Nachtdauer deaktiviert</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini bestimmt die Nachtdauer automatisch anhand des Standorts. Der Standort dient zur Berechnung des Sonnenstands sowie der Tages- und Nachtdauer</translation>
     </message>
     <message>
         <source>No File selected for Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei für den Export ausgewählt</translation>
     </message>
     <message>
         <source>Failed to write file for Export: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Exportdatei konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>Settings exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nach %1 exportiert</translation>
     </message>
     <message>
         <source>No File selected for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei für den Import ausgewählt</translation>
     </message>
     <message>
         <source>Failed to open file for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Importdatei konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>File too large for Import (over 1 MiB): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei zu groß für den Import (über 1 MiB): %1</translation>
     </message>
     <message>
         <source>Settings too large for Import (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen zu groß für den Import (über 1 MiB)</translation>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kavo-Einstellungsdatei: Sie beginnt nicht mit der Kopfzeile „#Created by“</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu importieren: Die Datei enthält keine Einstellung, die Kavo kennt</translation>
     </message>
     <message>
         <source>Settings not writable: the import was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nicht beschreibbar: Der Import wurde nicht gespeichert</translation>
     </message>
     <message>
         <source>%1 settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einstellungen importiert</translation>
     </message>
     <message>
         <source>, %1 unknown keys ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 unbekannte Schlüssel ignoriert</translation>
     </message>
     <message>
         <source>, %1 invalid lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 ungültige Zeilen übersprungen</translation>
     </message>
     <message>
         <source>%1 until work</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis zur Arbeit</translation>
     </message>
     <message>
         <source>%1 until rest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis zur Pause</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erinnert Sie: In %2 Minuten beginnt eine große Pause.</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in 30 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erinnert Sie: In 30 Sekunden beginnt eine große Pause.</translation>
     </message>
     <message>
         <source>Big rest incoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Pause steht bevor</translation>
     </message>
     <message>
         <source>work</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeit</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished">Std.</translation>
+        <translation>Std.</translation>
     </message>
     <message>
         <source>Back to work</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück an die Arbeit</translation>
     </message>
     <message>
         <source>Bend forward and let your arms hang loose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beugen Sie sich nach vorn und lassen Sie die Arme locker hängen.</translation>
     </message>
     <message>
         <source>Blink often: screens make us forget to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blinzeln Sie oft: Vor dem Bildschirm vergessen wir es leicht.</translation>
     </message>
     <message>
         <source>Blink quickly for a few seconds, then close your eyes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blinzeln Sie einige Sekunden lang schnell und schließen Sie dann die Augen.</translation>
     </message>
     <message>
         <source>Break is coming in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause in %1</translation>
     </message>
     <message>
         <source>Bring your chin to your chest and lift it back slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senken Sie das Kinn zur Brust und heben Sie es langsam wieder an.</translation>
     </message>
     <message>
         <source>Close your eyes and breathe slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie die Augen und atmen Sie langsam.</translation>
     </message>
     <message>
         <source>Drink a glass of water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trinken Sie ein Glas Wasser.</translation>
     </message>
     <message>
         <source>Esc keeps the shortcut, Backspace removes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc behält das Tastenkürzel, Backspace entfernt es.</translation>
     </message>
     <message>
         <source>Hide the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamerabild ausblenden</translation>
     </message>
     <message>
         <source>Hold Ctrl, Alt or Meta with this key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie zu dieser Taste Ctrl, Alt oder Meta gedrückt.</translation>
     </message>
     <message>
         <source>Kavo cannot use this key in a shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo kann diese Taste nicht in einem Tastenkürzel verwenden.</translation>
     </message>
     <message>
         <source>Look at something at least six metres away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schauen Sie auf etwas, das mindestens sechs Meter entfernt ist.</translation>
     </message>
     <message>
         <source>Look at something far away, out of a window if you can.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schauen Sie auf etwas in der Ferne, wenn möglich aus dem Fenster.</translation>
     </message>
     <message>
         <source>Look up, down, left and right, holding each for a breath.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schauen Sie nach oben, unten, links und rechts und verweilen Sie jeweils einen Atemzug lang.</translation>
     </message>
     <message>
         <source>Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor %1</translation>
     </message>
     <message>
         <source>Put your hands on your hips and lean back gently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemmen Sie die Hände in die Hüften und lehnen Sie sich sanft zurück.</translation>
     </message>
     <message>
         <source>Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Roll your shoulders back a few times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisen Sie die Schultern einige Male nach hinten.</translation>
     </message>
     <message>
         <source>Roll your shoulders back five times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisen Sie die Schultern fünfmal nach hinten.</translation>
     </message>
     <message>
         <source>Show the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamerabild anzeigen</translation>
     </message>
     <message>
         <source>Slowly roll your eyes in a circle, then the other way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lassen Sie die Augen langsam im Kreis rollen, dann in die andere Richtung.</translation>
     </message>
     <message>
         <source>Stand up and reach both arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stehen Sie auf und strecken Sie beide Arme über den Kopf.</translation>
     </message>
     <message>
         <source>Stand up and stretch your arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stehen Sie auf und dehnen Sie die Arme über dem Kopf.</translation>
     </message>
     <message>
         <source>Step %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt %1 / %2</translation>
     </message>
     <message>
         <source>The camera is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kamera ist aus</translation>
     </message>
     <message>
         <source>Tilt your ear toward your shoulder on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neigen Sie den Kopf zu jeder Seite, das Ohr zur Schulter.</translation>
     </message>
     <message>
         <source>Turn your head slowly to the left and hold, then to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen Sie den Kopf langsam nach links und halten Sie ihn, dann nach rechts.</translation>
     </message>
     <message>
         <source>Twist your upper body slowly to each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen Sie den Oberkörper langsam zu jeder Seite.</translation>
     </message>
     <message>
         <source>blink detection is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Blinzelerkennung ist aus</translation>
     </message>
     <message>
         <source>until work</source>
-        <translation type="unfinished"></translation>
+        <translation>bis zur Arbeit</translation>
     </message>
     <message>
         <source>Kavo Settings File (*.kavo_settings *.kavo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo-Einstellungsdatei (*.kavo_settings *.kavo)</translation>
     </message>
     <message>
         <source>Save File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern…</translation>
     </message>
     <message>
         <source>Open File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei öffnen…</translation>
     </message>
 </context>
 <context>
