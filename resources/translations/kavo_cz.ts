@@ -1867,826 +1867,829 @@
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Průhledná barevná vrstva přes obrazovku ji ztlumí a zabarví víc, než dokážou samotné barvy; kliknutí jí procházejí.</translation>
     </message>
     <message>
         <source>Day Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Denní ztmavení</translation>
     </message>
     <message>
         <source>Day Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Denní krytí</translation>
     </message>
     <message>
         <source>How dark the surroundings are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak tmavé je okolí.</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>O kolik je barva vrstvy v noci tmavší.</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>O kolik je barva vrstvy ve dne tmavší.</translation>
     </message>
     <message>
         <source>How much the layer covers the screen at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak moc vrstva v noci zakrývá obrazovku.</translation>
     </message>
     <message>
         <source>How much the layer covers the screen by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak moc vrstva ve dne zakrývá obrazovku.</translation>
     </message>
     <message>
         <source>Indigo</source>
-        <translation type="unfinished"></translation>
+        <translation>Indigová</translation>
     </message>
     <message>
         <source>Keeps a bright spot on the screen and darkens what lies around it; clicks go through.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponechá na obrazovce světlé místo a ztmaví vše kolem něj; kliknutí procházejí.</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Citronová</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Světelný bod</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpurová</translation>
     </message>
     <message>
         <source>Night Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Noční ztmavení</translation>
     </message>
     <message>
         <source>Night Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Noční krytí</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Krytí</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Oranžová</translation>
     </message>
     <message>
         <source>Overlay color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva překrytí</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachová</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Poloměr</translation>
     </message>
     <message>
         <source>Reset area</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit oblast</translation>
     </message>
     <message>
         <source>Scarlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Šarlatová</translation>
     </message>
     <message>
         <source>Screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Překrytí obrazovky</translation>
     </message>
     <message>
         <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte oblast a pak táhněte přes obrazovku: oblast zůstane volná. Klávesa Escape výběr zruší.</translation>
     </message>
     <message>
         <source>Select area</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat oblast</translation>
     </message>
     <message>
         <source>Show the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit vrstvu.</translation>
     </message>
     <message>
         <source>Show the spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit světlé místo.</translation>
     </message>
     <message>
         <source>The colour of the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva vrstvy.</translation>
     </message>
     <message>
         <source>The size of the bright spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost světlého místa.</translation>
     </message>
     <message>
         <source>This desktop shows this effect while you are idle: after two quiet seconds a picture of the screen with the effect covers it, until you press a key or move the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>V tomto prostředí se efekt zobrazí, když nepracujete: po dvou sekundách klidu obrazovku zakryje její snímek s efektem, dokud nestisknete klávesu nebo nepohnete myší.</translation>
     </message>
     <message>
         <source>This effect shows at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento efekt se zobrazí hned.</translation>
     </message>
     <message>
         <source>Turquoise</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyrkysová</translation>
     </message>
     <message>
         <source>Violet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fialová</translation>
     </message>
     <message>
         <source>Where the spot sits across the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vodorovná poloha světlého místa na obrazovce.</translation>
     </message>
     <message>
         <source>Where the spot sits down the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Svislá poloha světlého místa na obrazovce.</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Žlutá</translation>
     </message>
     <message>
         <source>Settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení importováno</translation>
     </message>
     <message>
         <source>Settings not imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení nebylo importováno</translation>
     </message>
     <message>
         <source>%1 conflicts with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je v konfliktu s %2</translation>
     </message>
     <message>
         <source>%1 conflicts with %2 color changes and you may see some ON/OFF flicker of the colors.
 %2 automatically closes such apps, but please uninstall one of the apps if you still have problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je v konfliktu se změnami barev v %2 a barvy mohou problikávat.
+%2 takové aplikace automaticky zavírá, ale pokud problémy přetrvávají, odinstalujte prosím jednu z aplikací.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Remaining %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbývá %1</translation>
     </message>
     <message>
         <source>No camera found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebyla nalezena žádná kamera</translation>
     </message>
     <message>
         <source>Object detectors not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektory objektů nebyly nalezeny</translation>
     </message>
     <message>
         <source>Invalid spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatné kouzlo</translation>
     </message>
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kouzlo „%1“ se zdá být chybné. Zkontrolujte zápis nebo zkuste jinou skrytou funkci.
+Seznam všech skrytých funkcí zobrazíte kouzlem "help" :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrytá funkce proběhla úspěšně</translation>
     </message>
     <message>
         <source>%1 succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Kouzlo %1 proběhlo úspěšně</translation>
     </message>
     <message>
         <source>Invalid temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatná teplota</translation>
     </message>
     <message>
         <source>%1 is invalid value for Color temperature. Use number between 0 and 10000.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 není platná hodnota teploty barev. Zadejte číslo od 0 do 10000.</translation>
     </message>
     <message>
         <source>Temperature changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Teplota změněna</translation>
     </message>
     <message>
         <source>Color temperature changed to %1K</source>
-        <translation type="unfinished"></translation>
+        <translation>Teplota barev změněna na %1K</translation>
     </message>
     <message>
         <source>Invalid brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný jas</translation>
     </message>
     <message>
         <source>%1 is invalid value for Brightness. Use number between 10 and 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 není platná hodnota jasu. Zadejte číslo od 10 do 100.</translation>
     </message>
     <message>
         <source>Brightness changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas změněn</translation>
     </message>
     <message>
         <source>Brightness changed to %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas změněn na %1%</translation>
     </message>
     <message>
         <source>Invalid Night start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný začátek noci</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night start time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 není platná hodnota začátku noci. Zadejte číslo od 0 do 24.</translation>
     </message>
     <message>
         <source>Night start time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek noci změněn</translation>
     </message>
     <message>
         <source>Manual night start time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční začátek noci změněn na %1h</translation>
     </message>
     <message>
         <source>Invalid Night end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný konec noci</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night end time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 není platná hodnota konce noci. Zadejte číslo od 0 do 24.</translation>
     </message>
     <message>
         <source>Night end time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec noci změněn</translation>
     </message>
     <message>
         <source>Manual night end time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční konec noci změněn na %1h</translation>
     </message>
     <message>
         <source>Kavo is switching to %1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo přepíná na typ %1</translation>
     </message>
     <message>
         <source>You will see the difference in your screen after a moment :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnu na obrazovce uvidíte za okamžik :)</translation>
     </message>
     <message>
         <source>Notifications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznámení zapnuta</translation>
     </message>
     <message>
         <source>Hidden features notifications are enabled. They are show so you will know when your spell is successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznámení skrytých funkcí jsou zapnuta. Zobrazují se, abyste věděli, že kouzlo uspělo.</translation>
     </message>
     <message>
         <source>Notifications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznámení vypnuta</translation>
     </message>
     <message>
         <source>Hidden features notifications are disabled. This is the last notification that you will see</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznámení skrytých funkcí jsou vypnuta. Toto je poslední oznámení, které uvidíte.</translation>
     </message>
     <message>
         <source>Gamma fixer enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprava gama zapnuta</translation>
     </message>
     <message>
         <source>Gamma fixer is enabled. If notice slight color changing every second disable the Gamma fixer again. Gamma fixer is used, because Windows decides to ignore Kavo mini changes from time to time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprava gama je zapnuta. Pokud si všimnete, že se barvy každou sekundu mírně mění, opravu gama opět vypněte. Oprava gama se používá, protože Windows občas drobné změny Kavo mini ignorují.</translation>
     </message>
     <message>
         <source>Gamma fixer disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprava gama vypnuta</translation>
     </message>
     <message>
         <source>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprava gama je vypnuta. Pokud obrazovka náhle zesvětlí, opravu gama opět zapněte nebo několikrát klikněte na ikonu Kavo mini. Obojí přinutí Kavo změnit barvy obrazovky.</translation>
     </message>
     <message>
         <source>Software cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwarový kurzor zapnut</translation>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny barev se projeví i na kurzoru. Pokud kurzor začne mizet, vypněte softwarový kurzor a bude opět jasný.</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardwarový kurzor zapnut</translation>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny barev se na kurzoru neprojeví. Pokud vám v noci vadí jasně modrý kurzor, zapněte softwarový kurzor, aby se změny barev projevily i na něm.</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfliktní aplikace povoleny</translation>
     </message>
     <message>
         <source>Conflicting applications are enabled. You can now use other softwares which change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfliktní aplikace jsou povoleny. Nyní můžete používat i jiné programy, které mění barvy obrazovky.</translation>
     </message>
     <message>
         <source>Conflicting applications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfliktní aplikace zakázány</translation>
     </message>
     <message>
         <source>Conflicting applications are disabled. In order to not cause flicker conflicting applications are disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfliktní aplikace jsou zakázány, aby nezpůsobovaly problikávání.</translation>
     </message>
     <message>
         <source>Monitor %1 disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor %1 vypnut</translation>
     </message>
     <message>
         <source>Kavo will not apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo nebude měnit barvy na monitoru %1</translation>
     </message>
     <message>
         <source>Monitor %1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor %1 zapnut</translation>
     </message>
     <message>
         <source>Kavo will apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo bude měnit barvy na monitoru %1</translation>
     </message>
     <message>
         <source>Color range is already expanded</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozsah barev je již rozšířen</translation>
     </message>
     <message>
         <source>Color range is already expanded. If you have problems with lower values try to Restart your PC. If the problem persist write to us with info about your PC to test and fix this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozsah barev je již rozšířen. Pokud máte potíže s nižšími hodnotami, zkuste restartovat počítač. Pokud problém přetrvává, napište nám s informacemi o svém počítači, abychom jej mohli otestovat a opravit.</translation>
     </message>
     <message>
         <source>Expand color range Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozšíření rozsahu barev selhalo</translation>
     </message>
     <message>
         <source>Expand color range Failed you need Admin permission to execute this</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozšíření rozsahu barev selhalo: je k tomu potřeba oprávnění správce</translation>
     </message>
     <message>
         <source>No uninstaller in the App folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve složce aplikace není odinstalační program</translation>
     </message>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve složce „%1“ není odinstalační program.
+ Můžete ukončit %2 a složku smazat ručně</translation>
     </message>
     <message>
         <source>Gamma preservation enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachování gama zapnuto</translation>
     </message>
     <message>
         <source>Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo bude od nynějška respektovat kalibraci barev. Zavřete a znovu spusťte Kavo mini a během dne vaše barvy zachová</translation>
     </message>
     <message>
         <source>Gamma preservation disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachování gama vypnuto</translation>
     </message>
     <message>
         <source>Kavo will not respect your color calibration from now on. It will use the default monitor settings instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo od nynějška nebude respektovat kalibraci barev. Místo ní použije výchozí nastavení monitoru</translation>
     </message>
     <message>
         <source>Start at startup enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštění při startu zapnuto</translation>
     </message>
     <message>
         <source>Kavo mini will start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini se spustí po zapnutí počítače</translation>
     </message>
     <message>
         <source>Start at startup disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštění při startu vypnuto</translation>
     </message>
     <message>
         <source>Kavo mini will not start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini se po zapnutí počítače nespustí</translation>
     </message>
     <message>
         <source>Tray icon rotation is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Otáčení ikony v oznamovací oblasti je zapnuto</translation>
     </message>
     <message>
         <source>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikona v oznamovací oblasti se bude otáčet, když Kavo mění barvy obrazovky. Ukazuje tak, že Kavo mini mění barvy a obrazovka není zkalibrovaná</translation>
     </message>
     <message>
         <source>Tray icon rotation is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Otáčení ikony v oznamovací oblasti je vypnuto</translation>
     </message>
     <message>
         <source>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikona v oznamovací oblasti se nebude otáčet, když Kavo mění barvy obrazovky. Otáčení ukazuje, že Kavo mini mění barvy a obrazovka není zkalibrovaná</translation>
     </message>
     <message>
         <source>Reset colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit barvy</translation>
     </message>
     <message>
         <source>Screen colors are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>Barvy obrazovky jsou obnoveny na výchozí hodnoty</translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit nastavení</translation>
     </message>
     <message>
         <source>Kavo settings are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení Kavo je obnoveno na výchozí hodnoty</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachytávání klávesnice zapnuto</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled. You can now use system-wide shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachytávání klávesnice je zapnuto. Nyní můžete používat systémové zkratky.</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachytávání klávesnice vypnuto</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled. Some shortcuts and features may not work as intended</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachytávání klávesnice je vypnuto. Některé zkratky a funkce nemusí fungovat správně</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesové zkratky zapnuty</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled. You can now use Kavo shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesové zkratky jsou zapnuty. Nyní můžete používat zkratky Kavo.</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesové zkratky vypnuty</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled. Kavo shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesové zkratky jsou vypnuty. Zkratky Kavo nebudou fungovat</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouzové klávesové zkratky zapnuty</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouzové klávesové zkratky jsou zapnuty. Nyní můžete používat nouzové zkratky Kavo.</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouzové klávesové zkratky vypnuty</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouzové klávesové zkratky jsou vypnuty. Nouzové zkratky Kavo nebudou fungovat</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny klávesové zkratky a zachytávání zapnuty</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny klávesové zkratky a zachytávání jsou zapnuty. Nyní můžete používat systémové, nouzové i zkratky Kavo.</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny klávesové zkratky a zachytávání vypnuty</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny klávesové zkratky a zachytávání jsou vypnuty. Systémové, nouzové ani zkratky Kavo nebudou fungovat</translation>
     </message>
     <message>
         <source>Manual temperature enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční teplota zapnuta</translation>
     </message>
     <message>
         <source>You are now using Kavo Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyní používáte smíšený režim Kavo</translation>
     </message>
     <message>
         <source>Manual temperature disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční teplota vypnuta</translation>
     </message>
     <message>
         <source>Kavo will use your selected mode for temperature again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo bude pro teplotu opět používat vybraný režim</translation>
     </message>
     <message>
         <source>Manual brightness enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční jas zapnut</translation>
     </message>
     <message>
         <source>You are now using Kavo mini Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyní používáte smíšený režim Kavo mini</translation>
     </message>
     <message>
         <source>Manual brightness disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční jas vypnut</translation>
     </message>
     <message>
         <source>Kavo mini will use your selected mode for brightness again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini bude pro jas opět používat vybraný režim</translation>
     </message>
     <message>
         <source>Zero blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádné modré světlo</translation>
     </message>
     <message>
         <source>All blue light is removed from the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Z obrazovky je odstraněno veškeré modré světlo</translation>
     </message>
     <message>
         <source>Invert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverze</translation>
     </message>
     <message>
         <source>Colors are inverted</source>
-        <translation type="unfinished"></translation>
+        <translation>Barvy jsou invertovány</translation>
     </message>
     <message>
         <source>Manual location enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční poloha zapnuta</translation>
     </message>
     <message>
         <source>Kavo mini will use your manual location. Set latitude and longitude with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini použije ručně zadanou polohu. Zeměpisnou šířku a délku nastavíte skrytými funkcemi</translation>
     </message>
     <message>
         <source>Manual location disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční poloha vypnuta</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini použije automatickou polohu. Z polohy se počítá poloha Slunce a délka dne a noci</translation>
     </message>
     <message>
         <source>Latitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeměpisná šířka změněna</translation>
     </message>
     <message>
         <source>Latitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeměpisná šířka změněna na %1°</translation>
     </message>
     <message>
         <source>Longitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeměpisná délka změněna</translation>
     </message>
     <message>
         <source>Longitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeměpisná délka změněna na %1°</translation>
     </message>
     <message>
         <source>Manual night duration enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční délka noci zapnuta</translation>
     </message>
     <message>
         <source>Kavo mini will use manual night duration. Set start and end time with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini použije ruční délku noci. Začátek a konec nastavíte skrytými funkcemi</translation>
     </message>
     <message>
         <source>Manual night duration disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční délka noci vypnuta</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavo mini použije automatickou délku noci podle polohy. Z polohy se počítá poloha Slunce a délka dne a noci</translation>
     </message>
     <message>
         <source>No File selected for Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro export nebyl vybrán žádný soubor</translation>
     </message>
     <message>
         <source>Failed to write file for Export: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor pro export nelze zapsat: %1</translation>
     </message>
     <message>
         <source>Settings exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení exportováno do %1</translation>
     </message>
     <message>
         <source>No File selected for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro import nebyl vybrán žádný soubor</translation>
     </message>
     <message>
         <source>Failed to open file for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor pro import nelze otevřít</translation>
     </message>
     <message>
         <source>File too large for Import (over 1 MiB): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor je pro import příliš velký (přes 1 MiB): %1</translation>
     </message>
     <message>
         <source>Settings too large for Import (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení je pro import příliš velké (přes 1 MiB)</translation>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto není soubor nastavení Kavo: nezačíná hlavičkou „#Created by“</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic k importu: soubor neobsahuje žádné nastavení, které Kavo zná</translation>
     </message>
     <message>
         <source>Settings not writable: the import was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení nelze zapsat: import nebyl uložen</translation>
     </message>
     <message>
         <source>%1 settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Importovaná nastavení: %1</translation>
     </message>
     <message>
         <source>, %1 unknown keys ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>, ignorované neznámé klíče: %1</translation>
     </message>
     <message>
         <source>, %1 invalid lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>, přeskočené neplatné řádky: %1</translation>
     </message>
     <message>
         <source>%1 until work</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 do práce</translation>
     </message>
     <message>
         <source>%1 until rest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 do přestávky</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 připomíná, že za %2 minut přijde dlouhá přestávka.</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in 30 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 připomíná, že za 30 sekund přijde dlouhá přestávka.</translation>
     </message>
     <message>
         <source>Big rest incoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Blíží se dlouhá přestávka</translation>
     </message>
     <message>
         <source>work</source>
-        <translation type="unfinished"></translation>
+        <translation>práce</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished">h</translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>Back to work</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět k práci</translation>
     </message>
     <message>
         <source>Bend forward and let your arms hang loose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Předkloňte se a nechte paže volně viset.</translation>
     </message>
     <message>
         <source>Blink often: screens make us forget to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Často mrkejte: u obrazovky na to zapomínáme.</translation>
     </message>
     <message>
         <source>Blink quickly for a few seconds, then close your eyes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Několik sekund rychle mrkejte, pak zavřete oči.</translation>
     </message>
     <message>
         <source>Break is coming in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávka za %1</translation>
     </message>
     <message>
         <source>Bring your chin to your chest and lift it back slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skloňte bradu k hrudi a pomalu ji zvedněte zpět.</translation>
     </message>
     <message>
         <source>Close your eyes and breathe slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřete oči a pomalu dýchejte.</translation>
     </message>
     <message>
         <source>Drink a glass of water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypijte sklenici vody.</translation>
     </message>
     <message>
         <source>Esc keeps the shortcut, Backspace removes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc zkratku ponechá, Backspace ji odstraní.</translation>
     </message>
     <message>
         <source>Hide the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrýt obraz z kamery</translation>
     </message>
     <message>
         <source>Hold Ctrl, Alt or Meta with this key.</source>
-        <translation type="unfinished"></translation>
+        <translation>S touto klávesou podržte Ctrl, Alt nebo Meta.</translation>
     </message>
     <message>
         <source>Kavo cannot use this key in a shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuto klávesu nemůže Kavo ve zkratce použít.</translation>
     </message>
     <message>
         <source>Look at something at least six metres away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podívejte se na něco vzdáleného aspoň šest metrů.</translation>
     </message>
     <message>
         <source>Look at something far away, out of a window if you can.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podívejte se na něco v dálce, pokud můžete, tak z okna.</translation>
     </message>
     <message>
         <source>Look up, down, left and right, holding each for a breath.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podívejte se nahoru, dolů, doleva a doprava a v každé poloze vydržte jeden nádech.</translation>
     </message>
     <message>
         <source>Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor %1</translation>
     </message>
     <message>
         <source>Put your hands on your hips and lean back gently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejte ruce v bok a jemně se zakloňte.</translation>
     </message>
     <message>
         <source>Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávka</translation>
     </message>
     <message>
         <source>Roll your shoulders back a few times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Několikrát zakružte rameny dozadu.</translation>
     </message>
     <message>
         <source>Roll your shoulders back five times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pětkrát zakružte rameny dozadu.</translation>
     </message>
     <message>
         <source>Show the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit obraz z kamery</translation>
     </message>
     <message>
         <source>Slowly roll your eyes in a circle, then the other way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomalu kružte očima jedním směrem, pak druhým.</translation>
     </message>
     <message>
         <source>Stand up and reach both arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>Postavte se a natáhněte obě paže nad hlavu.</translation>
     </message>
     <message>
         <source>Stand up and stretch your arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>Postavte se a protáhněte paže nad hlavou.</translation>
     </message>
     <message>
         <source>Step %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Krok %1 / %2</translation>
     </message>
     <message>
         <source>The camera is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera je vypnutá</translation>
     </message>
     <message>
         <source>Tilt your ear toward your shoulder on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukloňte hlavu uchem k rameni na jednu a pak na druhou stranu.</translation>
     </message>
     <message>
         <source>Turn your head slowly to the left and hold, then to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomalu otočte hlavu doleva a vydržte, pak doprava.</translation>
     </message>
     <message>
         <source>Twist your upper body slowly to each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomalu otáčejte horní částí těla na obě strany.</translation>
     </message>
     <message>
         <source>blink detection is off</source>
-        <translation type="unfinished"></translation>
+        <translation>detekce mrkání je vypnutá</translation>
     </message>
     <message>
         <source>until work</source>
-        <translation type="unfinished"></translation>
+        <translation>do práce</translation>
     </message>
     <message>
         <source>Kavo Settings File (*.kavo_settings *.kavo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor nastavení Kavo (*.kavo_settings *.kavo)</translation>
     </message>
     <message>
         <source>Save File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit soubor...</translation>
     </message>
     <message>
         <source>Open File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít soubor...</translation>
     </message>
 </context>
 <context>

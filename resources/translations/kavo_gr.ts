@@ -1867,826 +1867,829 @@
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ένα διάφανο χρωματιστό στρώμα πάνω από την οθόνη τη σκουραίνει και τη χρωματίζει περισσότερο απ' ό,τι μόνο τα χρώματα· τα κλικ περνούν από μέσα του.</translation>
     </message>
     <message>
         <source>Day Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Σκούρεμα ημέρας</translation>
     </message>
     <message>
         <source>Day Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Αδιαφάνεια ημέρας</translation>
     </message>
     <message>
         <source>How dark the surroundings are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Πόσο σκοτεινός είναι ο περίγυρος.</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Πόσο πιο σκούρο είναι το χρώμα του στρώματος τη νύχτα.</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Πόσο πιο σκούρο είναι το χρώμα του στρώματος την ημέρα.</translation>
     </message>
     <message>
         <source>How much the layer covers the screen at night.</source>
-        <translation type="unfinished"></translation>
+        <translation>Πόσο καλύπτει το στρώμα την οθόνη τη νύχτα.</translation>
     </message>
     <message>
         <source>How much the layer covers the screen by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Πόσο καλύπτει το στρώμα την οθόνη την ημέρα.</translation>
     </message>
     <message>
         <source>Indigo</source>
-        <translation type="unfinished"></translation>
+        <translation>Λουλακί</translation>
     </message>
     <message>
         <source>Keeps a bright spot on the screen and darkens what lies around it; clicks go through.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κρατά ένα φωτεινό σημείο στην οθόνη και σκουραίνει ό,τι βρίσκεται γύρω του· τα κλικ περνούν από μέσα.</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Λεμονί</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Φωτεινό σημείο</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Ματζέντα</translation>
     </message>
     <message>
         <source>Night Dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Σκούρεμα νύχτας</translation>
     </message>
     <message>
         <source>Night Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Αδιαφάνεια νύχτας</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Αδιαφάνεια</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Πορτοκαλί</translation>
     </message>
     <message>
         <source>Overlay color</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρώμα επικάλυψης</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Μωβ</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακτίνα</translation>
     </message>
     <message>
         <source>Reset area</source>
-        <translation type="unfinished"></translation>
+        <translation>Επαναφορά περιοχής</translation>
     </message>
     <message>
         <source>Scarlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Άλικο</translation>
     </message>
     <message>
         <source>Screen overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Επικάλυψη οθόνης</translation>
     </message>
     <message>
         <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε περιοχή και σύρετε πάνω στην οθόνη: η περιοχή μένει καθαρή. Το Escape ακυρώνει.</translation>
     </message>
     <message>
         <source>Select area</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογή περιοχής</translation>
     </message>
     <message>
         <source>Show the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση του στρώματος.</translation>
     </message>
     <message>
         <source>Show the spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση του σημείου.</translation>
     </message>
     <message>
         <source>The colour of the layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το χρώμα του στρώματος.</translation>
     </message>
     <message>
         <source>The size of the bright spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το μέγεθος του φωτεινού σημείου.</translation>
     </message>
     <message>
         <source>This desktop shows this effect while you are idle: after two quiet seconds a picture of the screen with the effect covers it, until you press a key or move the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Σε αυτό το περιβάλλον το εφέ εμφανίζεται όσο είστε αδρανείς: μετά από δύο ήσυχα δευτερόλεπτα μια εικόνα της οθόνης με το εφέ την καλύπτει, μέχρι να πατήσετε ένα πλήκτρο ή να κινήσετε το ποντίκι.</translation>
     </message>
     <message>
         <source>This effect shows at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτό το εφέ εμφανίζεται αμέσως.</translation>
     </message>
     <message>
         <source>Turquoise</source>
-        <translation type="unfinished"></translation>
+        <translation>Τιρκουάζ</translation>
     </message>
     <message>
         <source>Violet</source>
-        <translation type="unfinished"></translation>
+        <translation>Βιολετί</translation>
     </message>
     <message>
         <source>Where the spot sits across the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η οριζόντια θέση του σημείου στην οθόνη.</translation>
     </message>
     <message>
         <source>Where the spot sits down the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η κατακόρυφη θέση του σημείου στην οθόνη.</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Κίτρινο</translation>
     </message>
     <message>
         <source>Settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι ρυθμίσεις εισήχθησαν</translation>
     </message>
     <message>
         <source>Settings not imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι ρυθμίσεις δεν εισήχθησαν</translation>
     </message>
     <message>
         <source>%1 conflicts with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 έρχεται σε διένεξη με το %2</translation>
     </message>
     <message>
         <source>%1 conflicts with %2 color changes and you may see some ON/OFF flicker of the colors.
 %2 automatically closes such apps, but please uninstall one of the apps if you still have problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 έρχεται σε διένεξη με τις αλλαγές χρωμάτων του %2 και τα χρώματα μπορεί να τρεμοπαίζουν.
+Το %2 κλείνει αυτόματα τέτοιες εφαρμογές, αλλά αν εξακολουθείτε να έχετε προβλήματα, απεγκαταστήστε μία από τις δύο εφαρμογές.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ναι</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Όχι</translation>
     </message>
     <message>
         <source>Remaining %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Απομένει: %1</translation>
     </message>
     <message>
         <source>No camera found</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν βρέθηκε κάμερα</translation>
     </message>
     <message>
         <source>Object detectors not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν βρέθηκαν ανιχνευτές αντικειμένων</translation>
     </message>
     <message>
         <source>Invalid spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Μη έγκυρο ξόρκι</translation>
     </message>
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Το ξόρκι «%1» φαίνεται λάθος. Ελέγξτε τη σύνταξη ή δοκιμάστε κάποια άλλη κρυφή λειτουργία.
+Γράψτε "help" για να δείτε όλες τις κρυφές λειτουργίες :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Η κρυφή λειτουργία πέτυχε</translation>
     </message>
     <message>
         <source>%1 succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Το ξόρκι %1 πέτυχε</translation>
     </message>
     <message>
         <source>Invalid temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Μη έγκυρη θερμοκρασία</translation>
     </message>
     <message>
         <source>%1 is invalid value for Color temperature. Use number between 0 and 10000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 δεν είναι έγκυρη τιμή θερμοκρασίας χρώματος. Δώστε αριθμό από 0 έως 10000.</translation>
     </message>
     <message>
         <source>Temperature changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Η θερμοκρασία άλλαξε</translation>
     </message>
     <message>
         <source>Color temperature changed to %1K</source>
-        <translation type="unfinished"></translation>
+        <translation>Η θερμοκρασία χρώματος άλλαξε σε %1K</translation>
     </message>
     <message>
         <source>Invalid brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Μη έγκυρη φωτεινότητα</translation>
     </message>
     <message>
         <source>%1 is invalid value for Brightness. Use number between 10 and 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 δεν είναι έγκυρη τιμή φωτεινότητας. Δώστε αριθμό από 10 έως 100.</translation>
     </message>
     <message>
         <source>Brightness changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Η φωτεινότητα άλλαξε</translation>
     </message>
     <message>
         <source>Brightness changed to %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Η φωτεινότητα άλλαξε σε %1%</translation>
     </message>
     <message>
         <source>Invalid Night start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Μη έγκυρη έναρξη νύχτας</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night start time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 δεν είναι έγκυρη τιμή για την έναρξη της νύχτας. Δώστε αριθμό από 0 έως 24.</translation>
     </message>
     <message>
         <source>Night start time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Η έναρξη της νύχτας άλλαξε</translation>
     </message>
     <message>
         <source>Manual night start time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>Η χειροκίνητη έναρξη της νύχτας άλλαξε σε %1h</translation>
     </message>
     <message>
         <source>Invalid Night end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Μη έγκυρο τέλος νύχτας</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night end time. Use number between 0 and 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 δεν είναι έγκυρη τιμή για το τέλος της νύχτας. Δώστε αριθμό από 0 έως 24.</translation>
     </message>
     <message>
         <source>Night end time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Το τέλος της νύχτας άλλαξε</translation>
     </message>
     <message>
         <source>Manual night end time changed to %1h</source>
-        <translation type="unfinished"></translation>
+        <translation>Το χειροκίνητο τέλος της νύχτας άλλαξε σε %1h</translation>
     </message>
     <message>
         <source>Kavo is switching to %1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo αλλάζει στον τύπο %1</translation>
     </message>
     <message>
         <source>You will see the difference in your screen after a moment :)</source>
-        <translation type="unfinished"></translation>
+        <translation>Θα δείτε τη διαφορά στην οθόνη σας σε λίγο :)</translation>
     </message>
     <message>
         <source>Notifications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι ειδοποιήσεις ενεργοποιήθηκαν</translation>
     </message>
     <message>
         <source>Hidden features notifications are enabled. They are show so you will know when your spell is successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι ειδοποιήσεις των κρυφών λειτουργιών είναι ενεργές. Εμφανίζονται για να ξέρετε πότε πέτυχε το ξόρκι σας</translation>
     </message>
     <message>
         <source>Notifications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι ειδοποιήσεις απενεργοποιήθηκαν</translation>
     </message>
     <message>
         <source>Hidden features notifications are disabled. This is the last notification that you will see</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι ειδοποιήσεις των κρυφών λειτουργιών είναι ανενεργές. Αυτή είναι η τελευταία ειδοποίηση που θα δείτε</translation>
     </message>
     <message>
         <source>Gamma fixer enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η διόρθωση γάμμα ενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Gamma fixer is enabled. If notice slight color changing every second disable the Gamma fixer again. Gamma fixer is used, because Windows decides to ignore Kavo mini changes from time to time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η διόρθωση γάμμα είναι ενεργή. Αν παρατηρήσετε μια ελαφριά αλλαγή χρωμάτων κάθε δευτερόλεπτο, απενεργοποιήστε την ξανά. Η διόρθωση γάμμα χρησιμοποιείται επειδή τα Windows κατά καιρούς αγνοούν τις μικρές αλλαγές του Kavo mini.</translation>
     </message>
     <message>
         <source>Gamma fixer disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η διόρθωση γάμμα απενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η διόρθωση γάμμα είναι ανενεργή. Αν η οθόνη σας γίνει ξαφνικά φωτεινή, ενεργοποιήστε την ξανά ή κάντε κλικ στο εικονίδιο του Kavo mini μερικές φορές. Και τα δύο αναγκάζουν το Kavo να αλλάξει τα χρώματα της οθόνης.</translation>
     </message>
     <message>
         <source>Software cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο δρομέας λογισμικού ενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι αλλαγές χρωμάτων θα εφαρμόζονται και στον δρομέα. Αν αρχίσει να εξαφανίζεται, απενεργοποιήστε τον δρομέα λογισμικού για να γίνει ξανά φωτεινός.</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο δρομέας υλικού ενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι αλλαγές χρωμάτων δεν θα εφαρμόζονται στον δρομέα. Αν δεν σας αρέσει ο φωτεινός μπλε δρομέας τη νύχτα, ενεργοποιήστε τον δρομέα λογισμικού ώστε οι αλλαγές χρωμάτων να εφαρμόζονται και σε αυτόν.</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι αντικρουόμενες εφαρμογές επιτρέπονται</translation>
     </message>
     <message>
         <source>Conflicting applications are enabled. You can now use other softwares which change the screen colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι αντικρουόμενες εφαρμογές επιτρέπονται. Μπορείτε πλέον να χρησιμοποιείτε και άλλα προγράμματα που αλλάζουν τα χρώματα της οθόνης.</translation>
     </message>
     <message>
         <source>Conflicting applications disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι αντικρουόμενες εφαρμογές δεν επιτρέπονται</translation>
     </message>
     <message>
         <source>Conflicting applications are disabled. In order to not cause flicker conflicting applications are disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι αντικρουόμενες εφαρμογές δεν επιτρέπονται, ώστε να μην προκαλούν τρεμόπαιγμα.</translation>
     </message>
     <message>
         <source>Monitor %1 disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η οθόνη %1 απενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Kavo will not apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo δεν θα αλλάζει τα χρώματα της οθόνης %1</translation>
     </message>
     <message>
         <source>Monitor %1 enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η οθόνη %1 ενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Kavo will apply color changes to Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo θα αλλάζει τα χρώματα της οθόνης %1</translation>
     </message>
     <message>
         <source>Color range is already expanded</source>
-        <translation type="unfinished"></translation>
+        <translation>Το εύρος χρωμάτων έχει ήδη επεκταθεί</translation>
     </message>
     <message>
         <source>Color range is already expanded. If you have problems with lower values try to Restart your PC. If the problem persist write to us with info about your PC to test and fix this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το εύρος χρωμάτων έχει ήδη επεκταθεί. Αν έχετε προβλήματα με χαμηλότερες τιμές, δοκιμάστε να επανεκκινήσετε τον υπολογιστή. Αν το πρόβλημα παραμένει, γράψτε μας με πληροφορίες για τον υπολογιστή σας ώστε να το ελέγξουμε και να το διορθώσουμε.</translation>
     </message>
     <message>
         <source>Expand color range Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Η επέκταση του εύρους χρωμάτων απέτυχε</translation>
     </message>
     <message>
         <source>Expand color range Failed you need Admin permission to execute this</source>
-        <translation type="unfinished"></translation>
+        <translation>Η επέκταση του εύρους χρωμάτων απέτυχε: χρειάζονται δικαιώματα διαχειριστή</translation>
     </message>
     <message>
         <source>No uninstaller in the App folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπάρχει πρόγραμμα απεγκατάστασης στον φάκελο της εφαρμογής</translation>
     </message>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπάρχει πρόγραμμα απεγκατάστασης στο «%1»
+ Μπορείτε να τερματίσετε το %2 και να διαγράψετε τον φάκελο με το χέρι</translation>
     </message>
     <message>
         <source>Gamma preservation enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η διατήρηση γάμμα ενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo θα σέβεται πλέον τη βαθμονόμηση χρωμάτων σας. Κλείστε και ξεκινήστε ξανά το Kavo mini και θα διατηρεί τα χρώματά σας κατά τη διάρκεια της ημέρας</translation>
     </message>
     <message>
         <source>Gamma preservation disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η διατήρηση γάμμα απενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Kavo will not respect your color calibration from now on. It will use the default monitor settings instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo δεν θα σέβεται πλέον τη βαθμονόμηση χρωμάτων σας. Θα χρησιμοποιεί αντί γι' αυτήν τις προεπιλεγμένες ρυθμίσεις της οθόνης</translation>
     </message>
     <message>
         <source>Start at startup enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η εκκίνηση με το σύστημα ενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Kavo mini will start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo mini θα ξεκινά όταν ανοίγετε τον υπολογιστή σας</translation>
     </message>
     <message>
         <source>Start at startup disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η εκκίνηση με το σύστημα απενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Kavo mini will not start when you turn ON your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo mini δεν θα ξεκινά όταν ανοίγετε τον υπολογιστή σας</translation>
     </message>
     <message>
         <source>Tray icon rotation is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η περιστροφή του εικονιδίου ειδοποιήσεων είναι ενεργή</translation>
     </message>
     <message>
         <source>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Το εικονίδιο στην περιοχή ειδοποιήσεων θα περιστρέφεται όσο το Kavo αλλάζει τα χρώματα της οθόνης. Έτσι φαίνεται πότε το Kavo mini αλλάζει χρώματα και η οθόνη σας δεν είναι βαθμονομημένη</translation>
     </message>
     <message>
         <source>Tray icon rotation is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η περιστροφή του εικονιδίου ειδοποιήσεων είναι ανενεργή</translation>
     </message>
     <message>
         <source>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Το εικονίδιο στην περιοχή ειδοποιήσεων δεν θα περιστρέφεται όσο το Kavo αλλάζει τα χρώματα της οθόνης. Η περιστροφή δείχνει πότε το Kavo mini αλλάζει χρώματα και η οθόνη σας δεν είναι βαθμονομημένη</translation>
     </message>
     <message>
         <source>Reset colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Επαναφορά χρωμάτων</translation>
     </message>
     <message>
         <source>Screen colors are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>Τα χρώματα της οθόνης επανήλθαν στις προεπιλεγμένες τιμές</translation>
     </message>
     <message>
         <source>Reset settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Επαναφορά ρυθμίσεων</translation>
     </message>
     <message>
         <source>Kavo settings are reset to default values</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι ρυθμίσεις του Kavo επανήλθαν στις προεπιλεγμένες τιμές</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Το άγκιστρο πληκτρολογίου ενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Keyboard Hook enabled. You can now use system-wide shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το άγκιστρο πληκτρολογίου ενεργοποιήθηκε. Μπορείτε πλέον να χρησιμοποιείτε συντομεύσεις σε όλο το σύστημα.</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Το άγκιστρο πληκτρολογίου απενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Keyboard Hook disabled. Some shortcuts and features may not work as intended</source>
-        <translation type="unfinished"></translation>
+        <translation>Το άγκιστρο πληκτρολογίου απενεργοποιήθηκε. Ορισμένες συντομεύσεις και λειτουργίες ίσως δεν λειτουργούν όπως πρέπει</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι συντομεύσεις πληκτρολογίου ενεργοποιήθηκαν</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts enabled. You can now use Kavo shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι συντομεύσεις πληκτρολογίου ενεργοποιήθηκαν. Μπορείτε πλέον να χρησιμοποιείτε τις συντομεύσεις του Kavo.</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι συντομεύσεις πληκτρολογίου απενεργοποιήθηκαν</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts disabled. Kavo shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι συντομεύσεις πληκτρολογίου απενεργοποιήθηκαν. Οι συντομεύσεις του Kavo δεν θα λειτουργούν</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι συντομεύσεις έκτακτης ανάγκης ενεργοποιήθηκαν</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι συντομεύσεις έκτακτης ανάγκης ενεργοποιήθηκαν. Μπορείτε πλέον να χρησιμοποιείτε τις συντομεύσεις έκτακτης ανάγκης του Kavo.</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι συντομεύσεις έκτακτης ανάγκης απενεργοποιήθηκαν</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι συντομεύσεις έκτακτης ανάγκης απενεργοποιήθηκαν. Οι συντομεύσεις έκτακτης ανάγκης του Kavo δεν θα λειτουργούν</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλες οι συντομεύσεις και τα άγκιστρα ενεργοποιήθηκαν</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλες οι συντομεύσεις και τα άγκιστρα ενεργοποιήθηκαν. Μπορείτε πλέον να χρησιμοποιείτε τις συντομεύσεις συστήματος, του Kavo και έκτακτης ανάγκης.</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλες οι συντομεύσεις και τα άγκιστρα απενεργοποιήθηκαν</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλες οι συντομεύσεις και τα άγκιστρα απενεργοποιήθηκαν. Οι συντομεύσεις συστήματος, του Kavo και έκτακτης ανάγκης δεν θα λειτουργούν</translation>
     </message>
     <message>
         <source>Manual temperature enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η χειροκίνητη θερμοκρασία ενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>You are now using Kavo Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρησιμοποιείτε τώρα τη μικτή λειτουργία του Kavo</translation>
     </message>
     <message>
         <source>Manual temperature disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η χειροκίνητη θερμοκρασία απενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Kavo will use your selected mode for temperature again</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo θα χρησιμοποιεί ξανά την επιλεγμένη λειτουργία για τη θερμοκρασία</translation>
     </message>
     <message>
         <source>Manual brightness enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η χειροκίνητη φωτεινότητα ενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>You are now using Kavo mini Mixed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρησιμοποιείτε τώρα τη μικτή λειτουργία του Kavo mini</translation>
     </message>
     <message>
         <source>Manual brightness disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η χειροκίνητη φωτεινότητα απενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Kavo mini will use your selected mode for brightness again</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo mini θα χρησιμοποιεί ξανά την επιλεγμένη λειτουργία για τη φωτεινότητα</translation>
     </message>
     <message>
         <source>Zero blue light</source>
-        <translation type="unfinished"></translation>
+        <translation>Καθόλου μπλε φως</translation>
     </message>
     <message>
         <source>All blue light is removed from the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλο το μπλε φως αφαιρέθηκε από την οθόνη</translation>
     </message>
     <message>
         <source>Invert</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιστροφή</translation>
     </message>
     <message>
         <source>Colors are inverted</source>
-        <translation type="unfinished"></translation>
+        <translation>Τα χρώματα αντιστράφηκαν</translation>
     </message>
     <message>
         <source>Manual location enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η χειροκίνητη τοποθεσία ενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Kavo mini will use your manual location. Set latitude and longitude with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo mini θα χρησιμοποιεί τη χειροκίνητη τοποθεσία σας. Ορίστε γεωγραφικό πλάτος και μήκος με τις κρυφές λειτουργίες</translation>
     </message>
     <message>
         <source>Manual location disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η χειροκίνητη τοποθεσία απενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo mini θα χρησιμοποιεί αυτόματη τοποθεσία. Η τοποθεσία χρησιμεύει στον υπολογισμό της θέσης του ήλιου και της διάρκειας ημέρας και νύχτας</translation>
     </message>
     <message>
         <source>Latitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Το γεωγραφικό πλάτος άλλαξε</translation>
     </message>
     <message>
         <source>Latitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Το γεωγραφικό πλάτος άλλαξε σε %1°</translation>
     </message>
     <message>
         <source>Longitude changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Το γεωγραφικό μήκος άλλαξε</translation>
     </message>
     <message>
         <source>Longitude changed to %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Το γεωγραφικό μήκος άλλαξε σε %1°</translation>
     </message>
     <message>
         <source>Manual night duration enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η χειροκίνητη διάρκεια νύχτας ενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Kavo mini will use manual night duration. Set start and end time with the hidden features</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo mini θα χρησιμοποιεί χειροκίνητη διάρκεια νύχτας. Ορίστε ώρα έναρξης και λήξης με τις κρυφές λειτουργίες</translation>
     </message>
     <message>
         <source>Manual night duration disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Η χειροκίνητη διάρκεια νύχτας απενεργοποιήθηκε</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo mini θα χρησιμοποιεί αυτόματη διάρκεια νύχτας με βάση την τοποθεσία. Η τοποθεσία χρησιμεύει στον υπολογισμό της θέσης του ήλιου και της διάρκειας ημέρας και νύχτας</translation>
     </message>
     <message>
         <source>No File selected for Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν επιλέχθηκε αρχείο για εξαγωγή</translation>
     </message>
     <message>
         <source>Failed to write file for Export: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποτυχία εγγραφής του αρχείου εξαγωγής: %1</translation>
     </message>
     <message>
         <source>Settings exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι ρυθμίσεις εξήχθησαν στο %1</translation>
     </message>
     <message>
         <source>No File selected for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν επιλέχθηκε αρχείο για εισαγωγή</translation>
     </message>
     <message>
         <source>Failed to open file for Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποτυχία ανοίγματος του αρχείου εισαγωγής</translation>
     </message>
     <message>
         <source>File too large for Import (over 1 MiB): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο είναι πολύ μεγάλο για εισαγωγή (πάνω από 1 MiB): %1</translation>
     </message>
     <message>
         <source>Settings too large for Import (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι ρυθμίσεις είναι πολύ μεγάλες για εισαγωγή (πάνω από 1 MiB)</translation>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν είναι αρχείο ρυθμίσεων του Kavo: δεν αρχίζει με την κεφαλίδα «#Created by»</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>
-        <translation type="unfinished"></translation>
+        <translation>Καμία ρύθμιση για εισαγωγή: το αρχείο δεν περιέχει καμία ρύθμιση που γνωρίζει το Kavo</translation>
     </message>
     <message>
         <source>Settings not writable: the import was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι ρυθμίσεις δεν είναι εγγράψιμες: η εισαγωγή δεν αποθηκεύτηκε</translation>
     </message>
     <message>
         <source>%1 settings imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Ρυθμίσεις που εισήχθησαν: %1</translation>
     </message>
     <message>
         <source>, %1 unknown keys ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>, άγνωστα κλειδιά που αγνοήθηκαν: %1</translation>
     </message>
     <message>
         <source>, %1 invalid lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>, μη έγκυρες γραμμές που παραλείφθηκαν: %1</translation>
     </message>
     <message>
         <source>%1 until work</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 μέχρι την εργασία</translation>
     </message>
     <message>
         <source>%1 until rest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 μέχρι το διάλειμμα</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in %2 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 σας υπενθυμίζει ότι σε %2 λεπτά ακολουθεί μεγάλο διάλειμμα.</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in 30 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 σας υπενθυμίζει ότι σε 30 δευτερόλεπτα ακολουθεί μεγάλο διάλειμμα.</translation>
     </message>
     <message>
         <source>Big rest incoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Έρχεται μεγάλο διάλειμμα</translation>
     </message>
     <message>
         <source>work</source>
-        <translation type="unfinished"></translation>
+        <translation>την εργασία</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished">ώρ.</translation>
+        <translation>ώρ.</translation>
     </message>
     <message>
         <source>Back to work</source>
-        <translation type="unfinished"></translation>
+        <translation>Πίσω στην εργασία</translation>
     </message>
     <message>
         <source>Bend forward and let your arms hang loose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Σκύψτε μπροστά και αφήστε τα χέρια σας να κρέμονται χαλαρά.</translation>
     </message>
     <message>
         <source>Blink often: screens make us forget to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ανοιγοκλείνετε συχνά τα μάτια: μπροστά στην οθόνη το ξεχνάμε.</translation>
     </message>
     <message>
         <source>Blink quickly for a few seconds, then close your eyes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ανοιγοκλείστε γρήγορα τα μάτια για λίγα δευτερόλεπτα και μετά κλείστε τα.</translation>
     </message>
     <message>
         <source>Break is coming in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Διάλειμμα σε %1</translation>
     </message>
     <message>
         <source>Bring your chin to your chest and lift it back slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Φέρτε το πηγούνι στο στήθος και σηκώστε το ξανά αργά.</translation>
     </message>
     <message>
         <source>Close your eyes and breathe slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλείστε τα μάτια και αναπνεύστε αργά.</translation>
     </message>
     <message>
         <source>Drink a glass of water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Πιείτε ένα ποτήρι νερό.</translation>
     </message>
     <message>
         <source>Esc keeps the shortcut, Backspace removes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Esc κρατά τη συντόμευση, το Backspace την αφαιρεί.</translation>
     </message>
     <message>
         <source>Hide the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Απόκρυψη εικόνας κάμερας</translation>
     </message>
     <message>
         <source>Hold Ctrl, Alt or Meta with this key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κρατήστε πατημένο το Ctrl, το Alt ή το Meta μαζί με αυτό το πλήκτρο.</translation>
     </message>
     <message>
         <source>Kavo cannot use this key in a shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Kavo δεν μπορεί να χρησιμοποιήσει αυτό το πλήκτρο σε συντόμευση.</translation>
     </message>
     <message>
         <source>Look at something at least six metres away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κοιτάξτε κάτι που απέχει τουλάχιστον έξι μέτρα.</translation>
     </message>
     <message>
         <source>Look at something far away, out of a window if you can.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κοιτάξτε κάτι μακρινό, έξω από ένα παράθυρο αν μπορείτε.</translation>
     </message>
     <message>
         <source>Look up, down, left and right, holding each for a breath.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κοιτάξτε πάνω, κάτω, αριστερά και δεξιά, μένοντας σε καθεμία θέση για μία ανάσα.</translation>
     </message>
     <message>
         <source>Monitor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Οθόνη %1</translation>
     </message>
     <message>
         <source>Put your hands on your hips and lean back gently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Βάλτε τα χέρια στη μέση και γείρετε απαλά προς τα πίσω.</translation>
     </message>
     <message>
         <source>Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Διάλειμμα</translation>
     </message>
     <message>
         <source>Roll your shoulders back a few times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κάντε μερικούς κύκλους με τους ώμους προς τα πίσω.</translation>
     </message>
     <message>
         <source>Roll your shoulders back five times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κάντε πέντε κύκλους με τους ώμους προς τα πίσω.</translation>
     </message>
     <message>
         <source>Show the camera picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση εικόνας κάμερας</translation>
     </message>
     <message>
         <source>Slowly roll your eyes in a circle, then the other way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Γυρίστε αργά τα μάτια σας σε κύκλο και μετά αντίστροφα.</translation>
     </message>
     <message>
         <source>Stand up and reach both arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>Σηκωθείτε και τεντώστε και τα δύο χέρια πάνω από το κεφάλι.</translation>
     </message>
     <message>
         <source>Stand up and stretch your arms above your head.</source>
-        <translation type="unfinished"></translation>
+        <translation>Σηκωθείτε και τεντώστε τα χέρια σας πάνω από το κεφάλι.</translation>
     </message>
     <message>
         <source>Step %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Βήμα %1 / %2</translation>
     </message>
     <message>
         <source>The camera is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Η κάμερα είναι απενεργοποιημένη</translation>
     </message>
     <message>
         <source>Tilt your ear toward your shoulder on each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Γείρετε το αυτί προς τον ώμο, από τη μία και από την άλλη πλευρά.</translation>
     </message>
     <message>
         <source>Turn your head slowly to the left and hold, then to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Γυρίστε αργά το κεφάλι αριστερά και κρατήστε, μετά δεξιά.</translation>
     </message>
     <message>
         <source>Twist your upper body slowly to each side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Στρίψτε αργά τον κορμό προς κάθε πλευρά.</translation>
     </message>
     <message>
         <source>blink detection is off</source>
-        <translation type="unfinished"></translation>
+        <translation>η ανίχνευση ανοιγοκλεισίματος είναι ανενεργή</translation>
     </message>
     <message>
         <source>until work</source>
-        <translation type="unfinished"></translation>
+        <translation>μέχρι την εργασία</translation>
     </message>
     <message>
         <source>Kavo Settings File (*.kavo_settings *.kavo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Αρχείο ρυθμίσεων Kavo (*.kavo_settings *.kavo)</translation>
     </message>
     <message>
         <source>Save File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση αρχείου...</translation>
     </message>
     <message>
         <source>Open File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα αρχείου...</translation>
     </message>
 </context>
 <context>
