@@ -3,6 +3,7 @@
 // the overlay without a compositing manager, and the colour effects the desktop cannot show
 // through a magnifier.
 #include "AppFixture.h"
+#include "KavoLogBuffer.h"
 #include "color/ColorOutput.h"
 #include "color/SoftwareColorEffects.h"
 #include "screens/DummyScreenEffects.h"
@@ -184,14 +185,14 @@ private slots:
         QTest::addColumn<QString>("slot");
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("statement");
-        QTest::newRow("night opacity") << "night_opacity_changed" << 60
-                                       << "set_background_color('rgba(255, 0, 0, 0.6)');";
-        QTest::newRow("night dim") << "night_dim_changed" << 50
-                                   << "set_background_color('rgba(127, 0, 0, 0.4)');";
+        QTest::newRow("night opacity")
+            << "night_opacity_changed" << 60 << "set_background_color('rgba(255, 0, 0, 0.6)');";
+        QTest::newRow("night dim")
+            << "night_dim_changed" << 50 << "set_background_color('rgba(127, 0, 0, 0.4)');";
         QTest::newRow("colour") << "overlay_color_changed" << 3
                                 << "set_background_color('rgba(0, 0, 255, 0.4)');";
-        QTest::newRow("day opacity (not in force)") << "day_opacity_changed" << 70
-                                                    << "set_background_color('rgba(255, 0, 0, 0.4)');";
+        QTest::newRow("day opacity (not in force)")
+            << "day_opacity_changed" << 70 << "set_background_color('rgba(255, 0, 0, 0.4)');";
     }
 
     void settersPushTheColour()
@@ -215,11 +216,23 @@ private slots:
 
     void aStoredColourThatIsTextIsRefused()
     {
+        QSignalSpy log(&KavoLogBuffer::instance(), &KavoLogBuffer::line_logged);
         AppFixture fixture(desktop());
-        fixture.start(overlaySettings());
+        fixture.start(overlaySettings({{"OverlayScreenColor", "red'); x('"}}));
+        QCOMPARE(fixture.app().settings_map().value("OverlayScreenColor"), QVariant(9));
+        QStringList lines;
+        for (const QList<QVariant>& line : qAsConst(log))
+            lines << line.first().toString();
+        QVERIFY(!lines.filter("OverlayScreenColor is not a whole number").isEmpty());
+        OverlayScreen* overlay = loadedOverlay(fixture);
+        QVERIFY(overlay);
+        QCOMPARE(overlay->last_statement(),
+                 QStringLiteral("set_background_color('rgba(255, 0, 0, 0.4)');"));
+
+        // Text that reaches the map some other way is refused too.
         fixture.app().settings_map().insert("OverlayScreenColor", "red'); x('");
         fixture.app().recreate_overlay_screen();
-        OverlayScreen* overlay = loadedOverlay(fixture);
+        overlay = loadedOverlay(fixture);
         QVERIFY(overlay);
         QCOMPARE(overlay->last_statement(),
                  QStringLiteral("set_background_color('rgba(255, 0, 0, 0.4)');"));
@@ -296,7 +309,8 @@ private slots:
         QCOMPARE(screen->last_statement(), QStringLiteral("set_box_shadow(50, 50, 30, 45);"));
         QCOMPARE(fixture.app().settings_map().value("AdvancedLightnessScreenRadius").toInt(), 45);
         fixture.app().lightness_screen_x_position_changed(20);
-        QCOMPARE(fixture.app().settings_map().value("AdvancedLightnessScreenXposition").toInt(), 20);
+        QCOMPARE(fixture.app().settings_map().value("AdvancedLightnessScreenXposition").toInt(),
+                 20);
 
         fixture.app().kavo_type_changed(1); // Health
         QVERIFY(overlays(fixture).lightness_screens().isEmpty());
@@ -305,30 +319,29 @@ private slots:
     void withoutCompositingTheRampsCarryTheOverlay()
     {
         AppFixture fixture(desktop({{"compositing", false}}));
-        fixture.start(overlaySettings({{"NightOpacity", 50}, {"OverlayScreenColor", 1},
-                                       {"UseLightnessScreen", true}}));
+        fixture.start(overlaySettings(
+            {{"NightOpacity", 50}, {"OverlayScreenColor", 1}, {"UseLightnessScreen", true}}));
         QVERIFY(overlays(fixture).overlay_screens().isEmpty());
         QVERIFY(overlays(fixture).lightness_screens().isEmpty());
         QVERIFY(overlays(fixture).is_gamma_layer_on());
         fixture.app().update_gamma();
-        QTRY_VERIFY_WITH_TIMEOUT(fixture.app().update_gamma() >= 0 && fixture.ramp(1, "green")[0] > 0,
-                                 kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            fixture.app().update_gamma() >= 0 && fixture.ramp(1, "green")[0] > 0, kWait);
         // A green layer at half opacity: black shows half green, red is halved at the top.
         QTRY_VERIFY_WITH_TIMEOUT(fixture.ramp(1, "green")[0] > 60 * 256, kWait);
         QVERIFY(fixture.ramp(1, "red")[255] < 140 * 256);
 
         fixture.app().use_overlay_screen_changed(false);
         QVERIFY(!overlays(fixture).is_gamma_layer_on());
-        QTRY_VERIFY_WITH_TIMEOUT(fixture.app().update_gamma() >= 0 && fixture.ramp(1, "green")[0] == 0,
-                                 kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            fixture.app().update_gamma() >= 0 && fixture.ramp(1, "green")[0] == 0, kWait);
     }
 
     void oneCurveEffectsGoIntoTheRamps()
     {
         AppFixture fixture(desktop());
-        fixture.start(overlaySettings({{"UseOverlayScreen", false},
-                                       {"UseColorEffects", true},
-                                       {"ColorEffect", 1}}));
+        fixture.start(overlaySettings(
+            {{"UseOverlayScreen", false}, {"UseColorEffects", true}, {"ColorEffect", 1}}));
         fixture.app().update_gamma();
         QTRY_VERIFY_WITH_TIMEOUT(fixture.app().update_gamma() >= 0 &&
                                      fixture.ramp(1, "red")[0] > fixture.ramp(1, "red")[255],
@@ -351,16 +364,16 @@ private slots:
         const QString image = dir.filePath("screen.png");
         QVERIFY(screen.save(image));
         AppFixture fixture(desktop({{"screen_image", image}}));
-        fixture.start(overlaySettings({{"UseOverlayScreen", false},
-                                       {"UseColorEffects", true},
-                                       {"ColorEffect", 2}}));
+        fixture.start(overlaySettings(
+            {{"UseOverlayScreen", false}, {"UseColorEffects", true}, {"ColorEffect", 2}}));
         fixture.app().update_gamma();
-        QTRY_VERIFY_WITH_TIMEOUT(fixture.app().update_gamma() >= 0 &&
-                                     dynamic_cast<SoftwareColorEffects*>(
-                                         fixture.app().color_output()->effects())->window(),
-                                 kWait);
-        auto* effects = dynamic_cast<SoftwareColorEffects*>(
-            fixture.app().color_output()->effects());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            fixture.app().update_gamma() >= 0 &&
+                dynamic_cast<SoftwareColorEffects*>(fixture.app().color_output()->effects())
+                    ->window(),
+            kWait);
+        auto* effects =
+            dynamic_cast<SoftwareColorEffects*>(fixture.app().color_output()->effects());
         QVERIFY(effects);
         QVERIFY(effects->window());
         DummyScreenEffects& window = *effects->window();
