@@ -16,6 +16,8 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QWebFrame>
+#include <QWebView>
 #include <QtTest>
 
 namespace {
@@ -44,6 +46,22 @@ QVariantMap overlaySettings(QVariantMap extra = {})
         settings.insert(it.key(), it.value());
     return settings;
 }
+// What a window's page runs `script` to.
+QVariant inPage(QWidget* window, const QString& script)
+{
+    auto* view = window->findChild<QWebView*>();
+    return view ? view->page()->mainFrame()->evaluateJavaScript(script) : QVariant();
+}
+
+// The blocks of an overlay's page: "left top width height colour" each.
+QStringList blocks(QWidget* overlay)
+{
+    return inPage(overlay, "Array.from(document.querySelectorAll('.block')).map(function (b) {"
+                           " return [b.offsetLeft, b.offsetTop, b.offsetWidth, b.offsetHeight,"
+                           " getComputedStyle(b).backgroundColor].join(' '); })")
+        .toStringList();
+}
+
 bool hook(AppFixture& fixture, const char* name)
 {
     return fixture.desktop().state().value("hooks").toObject().value(name).toBool();
@@ -261,6 +279,10 @@ private slots:
                  QPoint(200, 100));
         QVERIFY(!hook(fixture, "pointer_grabbed"));
         QVERIFY(!hook(fixture, "mouse"));
+        // The page covers everything around the area.
+        const QString red = QStringLiteral(" rgba(255, 0, 0, 0.4)");
+        QCOMPARE(blocks(overlay), (QStringList{"0 0 3840 100" + red, "0 400 3840 680" + red,
+                                               "0 100 200 300" + red, "500 100 3340 300" + red}));
 
         // A click without a drag selects nothing.
         spy.statements.clear();
@@ -276,6 +298,7 @@ private slots:
         StatementSpy reset(overlay);
         fixture.app().reset_selected_overlay_screen_area();
         QCOMPARE(reset.statements.first(), QStringLiteral("reset_area();"));
+        QCOMPARE(blocks(overlay), QStringList{"0 0 3840 1080" + red});
         QCOMPARE(fixture.app().settings_map().value("OverlayScreenStartMousePosition").toPoint(),
                  QPoint(0, 0));
     }
@@ -307,6 +330,13 @@ private slots:
         QCOMPARE(screen->last_statement(), QStringLiteral("set_box_shadow(50, 50, 30, 30);"));
         fixture.app().lightness_screen_radius_changed(45);
         QCOMPARE(screen->last_statement(), QStringLiteral("set_box_shadow(50, 50, 30, 45);"));
+        // A spot of 45 % of the monitor's height in its middle; around it 30 % black (the
+        // engine keeps alpha in 255ths).
+        QCOMPARE(inPage(screen, "(function () { const spot = document.getElementById('spot');"
+                                " return [spot.offsetLeft, spot.offsetTop, spot.offsetWidth]"
+                                ".join(' ') + ' ' + spot.style.boxShadow; })()")
+                     .toString(),
+                 QStringLiteral("717 297 486 rgba(0, 0, 0, 0.298039) 0px 0px 243px 3840px"));
         QCOMPARE(fixture.app().settings_map().value("AdvancedLightnessScreenRadius").toInt(), 45);
         fixture.app().lightness_screen_x_position_changed(20);
         QCOMPARE(fixture.app().settings_map().value("AdvancedLightnessScreenXposition").toInt(),
