@@ -198,6 +198,34 @@ private slots:
         QCOMPARE(overlays(fixture).overlay_screens().size(), 1);
     }
 
+    void aPluggedMonitorGetsItsOwnOverlayOnce()
+    {
+        // The second monitor is excluded: one overlay per included monitor.
+        AppFixture fixture(desktop());
+        fixture.start(overlaySettings({{"IgnoreMonitors", "2"}}));
+        auto monitors = [&fixture] {
+            QVector<int> indexes;
+            for (OverlayScreen* overlay : overlays(fixture).overlay_screens())
+                indexes << overlay->monitor_index();
+            return indexes;
+        };
+        QCOMPARE(monitors(), QVector<int>{0});
+
+        fixture.set_desktop(desktop({{"monitors", QJsonArray{monitor(0, 1920), monitor(1920, 1920),
+                                                             monitor(3840, 1280)}}}));
+        QMetaObject::invokeMethod(&fixture.app(), "update_ui");
+        QMetaObject::invokeMethod(&fixture.app(), "update_ui");
+        QCOMPARE(monitors(), (QVector<int>{0, 2}));
+        QCOMPARE(overlays(fixture).overlay_screens().last()->geometry(),
+                 QRect(3840, 0, 1280, 1080));
+        QTRY_COMPARE_WITH_TIMEOUT(windowsOf(fixture, "OverlayScreen").size(), 2, kWait);
+
+        fixture.set_desktop(desktop());
+        QMetaObject::invokeMethod(&fixture.app(), "update_ui");
+        QCOMPARE(monitors(), QVector<int>{0});
+        QTRY_COMPARE_WITH_TIMEOUT(windowsOf(fixture, "OverlayScreen").size(), 1, kWait);
+    }
+
     void settersPushTheColour_data()
     {
         QTest::addColumn<QString>("slot");
