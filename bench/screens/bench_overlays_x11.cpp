@@ -36,7 +36,8 @@ protected:
     }
 };
 
-void frame(benchmark::State& state, ScreenEffectImage effects)
+// One frame: the picture taken, processed, and made the pixmap the window shows.
+void BM_CaptureFrame(benchmark::State& state, ScreenEffectImage effects)
 {
     X11ScreenCapture capture;
     for (auto _ : state) {
@@ -45,29 +46,9 @@ void frame(benchmark::State& state, ScreenEffectImage effects)
             state.SkipWithError("the screen could not be grabbed");
             return;
         }
-        QPixmap shown = effects.is_active() ? QPixmap::fromImage(effects.processed(picture))
-                                            : QPixmap::fromImage(picture);
+        QPixmap shown = QPixmap::fromImage(effects.processed(picture));
         benchmark::DoNotOptimize(shown);
     }
-}
-
-void BM_CaptureOnly(benchmark::State& state)
-{
-    frame(state, ScreenEffectImage());
-}
-
-void BM_CaptureAndGrey(benchmark::State& state)
-{
-    ScreenEffectImage effects;
-    effects.grey = true;
-    frame(state, effects);
-}
-
-void BM_CaptureAndInvert(benchmark::State& state)
-{
-    ScreenEffectImage effects;
-    effects.invert = true;
-    frame(state, effects);
 }
 
 void BM_OverlayWindowOpacityStep(benchmark::State& state)
@@ -94,9 +75,11 @@ void BM_OverlayWindowOpacityStep(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_OverlayWindowOpacityStep)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CaptureOnly)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CaptureAndGrey)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CaptureAndInvert)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CaptureFrame, no_effect, ScreenEffectImage{})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CaptureFrame, grey, ScreenEffectImage{false, true, std::nullopt})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CaptureFrame, invert, ScreenEffectImage{true, false, std::nullopt})
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -2,14 +2,11 @@
 // the stored values, and what the user drags, chooses and clicks reaches the settings and the
 // overlay windows.
 #include "AppFixture.h"
+#include "MainPage.h"
 #include "screens/OverlayScreen.h"
 #include "screens/OverlaySelection.h"
 #include "screens/ScreenOverlays.h"
 
-#include <QMouseEvent>
-#include <QWebFrame>
-#include <QWebPage>
-#include <QWebView>
 #include <QtTest>
 
 namespace {
@@ -27,14 +24,10 @@ class TestOverlayPages : public QObject
 
 private:
     std::unique_ptr<AppFixture> m_fixture;
+    std::unique_ptr<MainPage> m_page;
 
     App& app() { return m_fixture->app(); }
-    QWebView* view() { return app().findChild<QWebView*>(QStringLiteral("webView")); }
-
-    QVariant js(const QString& script)
-    {
-        return app().main_page()->mainFrame()->evaluateJavaScript(script);
-    }
+    QVariant js(const QString& script) { return m_page->js(script); }
 
     static QString control(const QString& setting)
     {
@@ -51,52 +44,17 @@ private:
         settings.insert("KavoUpdateInterval", 10000000);
         settings.insert("IsFirstStart", false);
         m_fixture->start(settings);
-        app().create_ui();
-        app().set_show_ui_requested(true);
-        QTRY_VERIFY(js("document.querySelectorAll('#menu-items .menu-item').length > 0").toBool());
-        emit app().open_page(title);
-        QTRY_COMPARE(
-            js("(document.querySelector('#page-host .page-title') || {}).textContent").toString(),
-            title);
-    }
-
-    // The element scrolled into view, and its box in the view: left, top, width, height.
-    QRect box_of(const QString& selector)
-    {
-        const QVariantList box = js("(function () { const e = document.querySelector('" + selector +
-                                    "'); e.scrollIntoView(); const r = e.getBoundingClientRect();"
-                                    " return [r.left, r.top, r.width, r.height]; })()")
-                                     .toList();
-        return QRect(box.value(0).toInt(), box.value(1).toInt(), box.value(2).toInt(),
-                     box.value(3).toInt());
-    }
-
-    void click(const QString& selector)
-    {
-        QTest::mouseClick(view(), Qt::LeftButton, {}, box_of(selector).center());
-    }
-
-    void send_mouse(QEvent::Type type, const QPoint& at, Qt::MouseButtons buttons)
-    {
-        QMouseEvent event(type, at, view()->mapToGlobal(at), Qt::LeftButton, buttons, {});
-        QCoreApplication::sendEvent(view(), &event);
-    }
-
-    // Drags the slider's thumb (at `fraction` of its range now) to the left end.
-    void drag_to_left_end(const QString& selector, double fraction)
-    {
-        const QRect box = box_of(selector);
-        const QPoint thumb(box.left() + static_cast<int>(box.width() * fraction), box.center().y());
-        const QPoint left_end(box.left() + 2, box.center().y());
-        send_mouse(QEvent::MouseButtonPress, thumb, Qt::LeftButton);
-        send_mouse(QEvent::MouseMove, (thumb + left_end) / 2, Qt::LeftButton);
-        send_mouse(QEvent::MouseMove, left_end, Qt::LeftButton);
-        send_mouse(QEvent::MouseButtonRelease, left_end, Qt::NoButton);
+        m_page = std::make_unique<MainPage>(app());
+        m_page->open(title);
     }
 
 private slots:
     void init() { m_fixture = std::make_unique<AppFixture>(desktopWithMagnifier(false)); }
-    void cleanup() { m_fixture.reset(); }
+    void cleanup()
+    {
+        m_page.reset();
+        m_fixture.reset();
+    }
 
     void aSliderShowsItsValueAndReachesItsSetter_data()
     {
@@ -152,7 +110,7 @@ private slots:
                     ".querySelector('output').textContent")
                      .toString(),
                  QStringLiteral("63 %"));
-        drag_to_left_end(control(setting), 0.63);
+        m_page->drag(control(setting), 0.63, 0.0);
         QTRY_COMPARE(app().settings_map().value(key).toInt(), 0);
         QCOMPARE(app().settings_map().value(advancedKey).toInt(), 0);
     }
@@ -202,11 +160,11 @@ private slots:
         };
         QVERIFY(!js("document.querySelector('" + control(setting) + "').checked").toBool());
         QCOMPARE(windows(), 0);
-        click(control(setting));
+        m_page->click(control(setting));
         QTRY_VERIFY(app().settings_map().value(key).toBool());
         QCOMPARE(windows(), 1);
         QVERIFY(app().settings_map().value("Advanced" + key).toBool());
-        click(control(setting));
+        m_page->click(control(setting));
         QTRY_VERIFY(!app().settings_map().value(key).toBool());
         QCOMPARE(windows(), 0);
     }
@@ -216,9 +174,9 @@ private slots:
         open_page("Screen overlay", {{"UseOverlayScreen", true},
                                      {"OverlayScreenStartMousePosition", QPoint(500, 400)},
                                      {"OverlayScreenEndMousePosition", QPoint(200, 100)}});
-        click("#page-host [data-call=select_overlay_screen_area]");
+        m_page->click("#page-host [data-call=select_overlay_screen_area]");
         QTRY_VERIFY(app().screen_overlays()->selection().is_selecting());
-        click("#page-host [data-call=reset_selected_overlay_screen_area]");
+        m_page->click("#page-host [data-call=reset_selected_overlay_screen_area]");
         QTRY_VERIFY(!app().screen_overlays()->selection().is_selecting());
         QCOMPARE(app().settings_map().value("OverlayScreenStartMousePosition").toPoint(),
                  QPoint(0, 0));
