@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Whole-process idle CPU on a private Xvfb with a tray host: Kavo windowless (tray only) and
 # with its window open, beside a bare Qt tray program and a bare QtWebKit web view, one after
-# the other in the same run, SECONDS each after SETTLE seconds of start-up.
+# the other in the same run, SECONDS each after SETTLE seconds of start-up. Then Kavo with the
+# overlay screen shown (at its night opacity all day): in the gamma ramps without a compositing
+# manager, and as a window that xcompmgr blends, beside the same Kavo without it (the
+# compositor's own CPU meanwhile on rows of its own).
 # Usage: bench/idle/idle_cpu_x11.sh [build-dir] [seconds] [settle-seconds]
 set -euo pipefail
 build_dir=$(cd "${1:-build}" && pwd)
@@ -36,7 +39,8 @@ measure() {
   shift
   local home="$work/$name"
   mkdir -p "$home/runtime" "$home/settings" && chmod 700 "$home/runtime"
-  printf '[General]\nSaveVersion=6\nIsFirstStart=false\n' > "$home/settings/kavo_settings.ini"
+  printf '[General]\nSaveVersion=6\nIsFirstStart=false\n%b' "${extra_settings:-}" \
+    > "$home/settings/kavo_settings.ini"
   env XDG_RUNTIME_DIR="$home/runtime" XDG_CONFIG_HOME="$home/config" \
       XDG_DATA_HOME="$home/data" KAVO_SETTINGS_DIR="$home/settings" KAVO_PLATFORM=x11 \
       QT_QPA_PLATFORM=xcb "$@" > "$home/log" 2>&1 &
@@ -48,19 +52,35 @@ measure() {
     cat "$home/log" >&2
     exit 1
   fi
-  local start end
+  local start end companion_start companion_end
   start=$(cpu_ns "$pid")
+  [ -n "${compositor_pid:-}" ] && companion_start=$(cpu_ns "$compositor_pid")
   sleep "$seconds"
   end=$(cpu_ns "$pid")
+  [ -n "${compositor_pid:-}" ] && companion_end=$(cpu_ns "$compositor_pid")
   kill -TERM "$pid"
   wait "$pid" 2>/dev/null || true
   printf '%s\t%d\n' "$name" $(( (end - start) / 1000 ))
+  if [ -n "${compositor_pid:-}" ]; then
+    printf '%s\t%d\n' "xcompmgr meanwhile" $(( (companion_end - companion_start) / 1000 ))
+  fi
 }
 
 measure "bare Qt tray program" "$build_dir/bench/idle/bench_bare_tray" >> "$work/results"
 measure "Kavo, window closed" "$build_dir/src/kavo" >> "$work/results"
 measure "bare QtWebKit web view" "$build_dir/bench/idle/bench_bare_webview" >> "$work/results"
 measure "Kavo, window open" "$build_dir/src/kavo" --show_ui >> "$work/results"
+
+overlay='UseOverlayScreen=true\nUseManualColorSettings=true\nNightOpacity=40\n'
+extra_settings=$overlay measure "Kavo, overlay in the gamma ramps (no compositor)" \
+  "$build_dir/src/kavo" >> "$work/results"
+xcompmgr > /dev/null 2>&1 &
+compositor_pid=$!
+pids+=("$compositor_pid")
+sleep 2
+measure "Kavo, window closed, with xcompmgr" "$build_dir/src/kavo" >> "$work/results"
+extra_settings=$overlay measure "Kavo, overlay shown, with xcompmgr" "$build_dir/src/kavo" \
+  >> "$work/results"
 
 echo "Idle CPU on Xvfb, ${seconds} s each after ${settle} s of start-up:"
 echo

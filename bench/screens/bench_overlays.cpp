@@ -22,32 +22,11 @@ QImage screen()
     return image;
 }
 
-void process(benchmark::State& state, ScreenEffectImage effects)
+void BM_Process(benchmark::State& state, ScreenEffectImage effects)
 {
     const QImage picture = screen();
     for (auto _ : state)
         benchmark::DoNotOptimize(effects.processed(picture));
-}
-
-void BM_Grey(benchmark::State& state)
-{
-    ScreenEffectImage effects;
-    effects.grey = true;
-    process(state, effects);
-}
-
-void BM_Invert(benchmark::State& state)
-{
-    ScreenEffectImage effects;
-    effects.invert = true;
-    process(state, effects);
-}
-
-void BM_Sepia(benchmark::State& state)
-{
-    ScreenEffectImage effects;
-    effects.matrix = EffectMatrices::matrix(14);
-    process(state, effects);
 }
 
 void BM_OverlayOpacityStep(benchmark::State& state)
@@ -70,9 +49,12 @@ void BM_OverlayOpacityStep(benchmark::State& state)
 }
 } // namespace
 
-BENCHMARK(BM_Grey)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Invert)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Sepia)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Process, grey, ScreenEffectImage{false, true, std::nullopt})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Process, invert, ScreenEffectImage{true, false, std::nullopt})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Process, sepia, ScreenEffectImage{false, false, EffectMatrices::matrix(14)})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OverlayOpacityStep)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

@@ -2062,8 +2062,8 @@
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation>يبدو أن التعويذة "%1" خاطئة. تحقق من صيغتها أو جرّب ميزة مخفية أخرى.
-استخدم "help" لعرض قائمة كل الميزات المخفية :)</translation>
+        <translation>يبدو أن التعويذة &quot;%1&quot; خاطئة. تحقق من صيغتها أو جرّب ميزة مخفية أخرى.
+استخدم &quot;help&quot; لعرض قائمة كل الميزات المخفية :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
@@ -2183,7 +2183,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation>ستنطبق تغييرات الألوان على المؤشر أيضًا. إذا بدأ يختفي فاستخدم "disable software cursor" ليعود ساطعًا.</translation>
+        <translation>ستنطبق تغييرات الألوان على المؤشر أيضًا. إذا بدأ يختفي فاستخدم &quot;disable software cursor&quot; ليعود ساطعًا.</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
@@ -2191,7 +2191,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation>لن تنطبق تغييرات الألوان على المؤشر. إذا لم يعجبك المؤشر الأزرق الساطع في الليل فاستخدم "enable software cursor" لتطبيق تغييرات الألوان على المؤشر.</translation>
+        <translation>لن تنطبق تغييرات الألوان على المؤشر. إذا لم يعجبك المؤشر الأزرق الساطع في الليل فاستخدم &quot;enable software cursor&quot; لتطبيق تغييرات الألوان على المؤشر.</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
@@ -2248,7 +2248,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation>لا يوجد برنامج إلغاء التثبيت في "%1"
+        <translation>لا يوجد برنامج إلغاء التثبيت في &quot;%1&quot;
  يمكنك إنهاء %2 وحذف المجلد يدويًا</translation>
     </message>
     <message>
@@ -2505,7 +2505,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation>ليس ملف إعدادات Kavo: لا يبدأ بالترويسة "#Created by"</translation>
+        <translation>ليس ملف إعدادات Kavo: لا يبدأ بالترويسة &quot;#Created by&quot;</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>

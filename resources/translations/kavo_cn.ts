@@ -2063,7 +2063,7 @@
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
         <translation>咒语“%1”似乎有误。请检查语法，或尝试其他隐藏功能。
-输入 "help" 可查看所有隐藏功能的列表 :)</translation>
+输入 &quot;help&quot; 可查看所有隐藏功能的列表 :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
@@ -2183,7 +2183,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation>颜色调整也将应用于光标。如果光标开始消失，请使用 "disable software cursor" 让它重新变亮。</translation>
+        <translation>颜色调整也将应用于光标。如果光标开始消失，请使用 &quot;disable software cursor&quot; 让它重新变亮。</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
@@ -2191,7 +2191,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation>颜色调整将不应用于光标。如果您不喜欢夜间明亮的蓝色光标，请使用 "enable software cursor"，让颜色调整也应用于光标。</translation>
+        <translation>颜色调整将不应用于光标。如果您不喜欢夜间明亮的蓝色光标，请使用 &quot;enable software cursor&quot;，让颜色调整也应用于光标。</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
@@ -2505,7 +2505,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation>不是 Kavo 设置文件：文件开头没有 "#Created by" 标头</translation>
+        <translation>不是 Kavo 设置文件：文件开头没有 &quot;#Created by&quot; 标头</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>

@@ -2063,7 +2063,7 @@
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
         <translation>Kouzlo „%1“ se zdá být chybné. Zkontrolujte zápis nebo zkuste jinou skrytou funkci.
-Seznam všech skrytých funkcí zobrazíte kouzlem "help" :)</translation>
+Seznam všech skrytých funkcí zobrazíte kouzlem &quot;help&quot; :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>

@@ -1867,7 +1867,7 @@
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
-        <translation>Une couche colorée translucide posée sur l'écran l'assombrit et le teinte davantage que les couleurs seules ; les clics la traversent.</translation>
+        <translation>Une couche colorée translucide posée sur l&apos;écran l&apos;assombrit et le teinte davantage que les couleurs seules&#xa0;; les clics la traversent.</translation>
     </message>
     <message>
         <source>Day Dim</source>
@@ -1879,7 +1879,7 @@
     </message>
     <message>
         <source>How dark the surroundings are.</source>
-        <translation>Le degré d'obscurité autour de la zone claire.</translation>
+        <translation>Le degré d&apos;obscurité autour de la zone claire.</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is at night.</source>
@@ -1891,11 +1891,11 @@
     </message>
     <message>
         <source>How much the layer covers the screen at night.</source>
-        <translation>À quel point la couche couvre l'écran la nuit.</translation>
+        <translation>À quel point la couche couvre l&apos;écran la nuit.</translation>
     </message>
     <message>
         <source>How much the layer covers the screen by day.</source>
-        <translation>À quel point la couche couvre l'écran le jour.</translation>
+        <translation>À quel point la couche couvre l&apos;écran le jour.</translation>
     </message>
     <message>
         <source>Indigo</source>
@@ -1903,7 +1903,7 @@
     </message>
     <message>
         <source>Keeps a bright spot on the screen and darkens what lies around it; clicks go through.</source>
-        <translation>Garde une zone claire à l'écran et assombrit ce qui l'entoure ; les clics passent au travers.</translation>
+        <translation>Garde une zone claire à l&apos;écran et assombrit ce qui l&apos;entoure&#xa0;; les clics passent au travers.</translation>
     </message>
     <message>
         <source>Lemon</source>
@@ -1955,11 +1955,11 @@
     </message>
     <message>
         <source>Screen overlay</source>
-        <translation>Superposition d'écran</translation>
+        <translation>Superposition d&apos;écran</translation>
     </message>
     <message>
         <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
-        <translation>Choisissez une zone, puis faites glisser sur l'écran : cette zone reste dégagée. Esc annule.</translation>
+        <translation>Choisissez une zone, puis faites glisser sur l&apos;écran&#xa0;: cette zone reste dégagée. Esc annule.</translation>
     </message>
     <message>
         <source>Select area</source>
@@ -1983,11 +1983,11 @@
     </message>
     <message>
         <source>This desktop shows this effect while you are idle: after two quiet seconds a picture of the screen with the effect covers it, until you press a key or move the mouse.</source>
-        <translation>Ce bureau n'affiche cet effet que pendant votre inactivité : après deux secondes sans activité, une image de l'écran avec l'effet le recouvre jusqu'à ce que vous appuyiez sur une touche ou bougiez la souris.</translation>
+        <translation>Ce bureau n&apos;affiche cet effet que pendant votre inactivité&#xa0;: après deux secondes sans activité, une image de l&apos;écran avec l&apos;effet le recouvre jusqu&apos;à ce que vous appuyiez sur une touche ou bougiez la souris.</translation>
     </message>
     <message>
         <source>This effect shows at once.</source>
-        <translation>Cet effet s'affiche immédiatement.</translation>
+        <translation>Cet effet s&apos;affiche immédiatement.</translation>
     </message>
     <message>
         <source>Turquoise</source>
@@ -1999,11 +1999,11 @@
     </message>
     <message>
         <source>Where the spot sits across the screen.</source>
-        <translation>La position horizontale de la zone claire sur l'écran.</translation>
+        <translation>La position horizontale de la zone claire sur l&apos;écran.</translation>
     </message>
     <message>
         <source>Where the spot sits down the screen.</source>
-        <translation>La position verticale de la zone claire sur l'écran.</translation>
+        <translation>La position verticale de la zone claire sur l&apos;écran.</translation>
     </message>
     <message>
         <source>X</source>
@@ -2033,7 +2033,7 @@
         <source>%1 conflicts with %2 color changes and you may see some ON/OFF flicker of the colors.
 %2 automatically closes such apps, but please uninstall one of the apps if you still have problems.</source>
         <translation>%1 entre en conflit avec les changements de couleur de %2 et les couleurs peuvent clignoter.
-%2 ferme automatiquement ces applications, mais si les problèmes persistent, désinstallez l'une des deux applications.</translation>
+%2 ferme automatiquement ces applications, mais si les problèmes persistent, désinstallez l&apos;une des deux applications.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -2053,7 +2053,7 @@
     </message>
     <message>
         <source>Object detectors not found</source>
-        <translation>Détecteurs d'objets introuvables</translation>
+        <translation>Détecteurs d&apos;objets introuvables</translation>
     </message>
     <message>
         <source>Invalid spell</source>
@@ -2062,8 +2062,8 @@
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation>La formule « %1 » semble erronée. Vérifiez la syntaxe ou essayez une autre fonction cachée.
-Tapez « help » pour voir la liste de toutes les fonctions cachées :)</translation>
+        <translation>La formule «&#xa0;%1&#xa0;» semble erronée. Vérifiez la syntaxe ou essayez une autre fonction cachée.
+Tapez «&#xa0;help&#xa0;» pour voir la liste de toutes les fonctions cachées&#xa0;:)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
@@ -2079,7 +2079,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>%1 is invalid value for Color temperature. Use number between 0 and 10000.</source>
-        <translation>%1 n'est pas une valeur valide pour la température de couleur. Utilisez un nombre entre 0 et 10000.</translation>
+        <translation>%1 n&apos;est pas une valeur valide pour la température de couleur. Utilisez un nombre entre 0 et 10000.</translation>
     </message>
     <message>
         <source>Temperature changed</source>
@@ -2095,7 +2095,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>%1 is invalid value for Brightness. Use number between 10 and 100.</source>
-        <translation>%1 n'est pas une valeur valide pour la luminosité. Utilisez un nombre entre 10 et 100.</translation>
+        <translation>%1 n&apos;est pas une valeur valide pour la luminosité. Utilisez un nombre entre 10 et 100.</translation>
     </message>
     <message>
         <source>Brightness changed</source>
@@ -2111,7 +2111,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>%1 is invalid value for Night start time. Use number between 0 and 24.</source>
-        <translation>%1 n'est pas une valeur valide pour le début de la nuit. Utilisez un nombre entre 0 et 24.</translation>
+        <translation>%1 n&apos;est pas une valeur valide pour le début de la nuit. Utilisez un nombre entre 0 et 24.</translation>
     </message>
     <message>
         <source>Night start time changed</source>
@@ -2127,7 +2127,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>%1 is invalid value for Night end time. Use number between 0 and 24.</source>
-        <translation>%1 n'est pas une valeur valide pour la fin de la nuit. Utilisez un nombre entre 0 et 24.</translation>
+        <translation>%1 n&apos;est pas une valeur valide pour la fin de la nuit. Utilisez un nombre entre 0 et 24.</translation>
     </message>
     <message>
         <source>Night end time changed</source>
@@ -2143,7 +2143,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>You will see the difference in your screen after a moment :)</source>
-        <translation>Vous verrez la différence à l'écran dans un instant :)</translation>
+        <translation>Vous verrez la différence à l&apos;écran dans un instant&#xa0;:)</translation>
     </message>
     <message>
         <source>Notifications enabled</source>
@@ -2175,7 +2175,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</source>
-        <translation>Le correcteur gamma est désactivé. Si votre écran devient soudain trop lumineux, réactivez-le ou cliquez plusieurs fois sur l'icône de Kavo mini. Les deux devraient forcer Kavo à modifier les couleurs de l'écran.</translation>
+        <translation>Le correcteur gamma est désactivé. Si votre écran devient soudain trop lumineux, réactivez-le ou cliquez plusieurs fois sur l&apos;icône de Kavo mini. Les deux devraient forcer Kavo à modifier les couleurs de l&apos;écran.</translation>
     </message>
     <message>
         <source>Software cursor enabled</source>
@@ -2183,7 +2183,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation>Les changements de couleur s'appliquent aussi au curseur. S'il commence à disparaître, utilisez « disable software cursor » pour le rendre de nouveau lumineux.</translation>
+        <translation>Les changements de couleur s&apos;appliquent aussi au curseur. S&apos;il commence à disparaître, utilisez «&#xa0;disable software cursor&#xa0;» pour le rendre de nouveau lumineux.</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
@@ -2191,7 +2191,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation>Les changements de couleur ne s'appliquent pas au curseur. Si le curseur bleu vif vous gêne la nuit, utilisez « enable software cursor » pour appliquer les changements de couleur au curseur.</translation>
+        <translation>Les changements de couleur ne s&apos;appliquent pas au curseur. Si le curseur bleu vif vous gêne la nuit, utilisez «&#xa0;enable software cursor&#xa0;» pour appliquer les changements de couleur au curseur.</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
@@ -2199,7 +2199,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Conflicting applications are enabled. You can now use other softwares which change the screen colors.</source>
-        <translation>Les applications concurrentes sont autorisées. Vous pouvez maintenant utiliser d'autres logiciels qui modifient les couleurs de l'écran.</translation>
+        <translation>Les applications concurrentes sont autorisées. Vous pouvez maintenant utiliser d&apos;autres logiciels qui modifient les couleurs de l&apos;écran.</translation>
     </message>
     <message>
         <source>Conflicting applications disabled</source>
@@ -2215,7 +2215,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Kavo will not apply color changes to Monitor %1</source>
-        <translation>Kavo ne modifiera plus les couleurs de l'écran %1</translation>
+        <translation>Kavo ne modifiera plus les couleurs de l&apos;écran %1</translation>
     </message>
     <message>
         <source>Monitor %1 enabled</source>
@@ -2223,7 +2223,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Kavo will apply color changes to Monitor %1</source>
-        <translation>Kavo modifiera les couleurs de l'écran %1</translation>
+        <translation>Kavo modifiera les couleurs de l&apos;écran %1</translation>
     </message>
     <message>
         <source>Color range is already expanded</source>
@@ -2235,20 +2235,20 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Expand color range Failed</source>
-        <translation>Échec de l'extension de la plage de couleurs</translation>
+        <translation>Échec de l&apos;extension de la plage de couleurs</translation>
     </message>
     <message>
         <source>Expand color range Failed you need Admin permission to execute this</source>
-        <translation>Échec de l'extension de la plage de couleurs : des droits d'administrateur sont nécessaires</translation>
+        <translation>Échec de l&apos;extension de la plage de couleurs&#xa0;: des droits d&apos;administrateur sont nécessaires</translation>
     </message>
     <message>
         <source>No uninstaller in the App folder</source>
-        <translation>Aucun programme de désinstallation dans le dossier de l'application</translation>
+        <translation>Aucun programme de désinstallation dans le dossier de l&apos;application</translation>
     </message>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation>Il n'y a pas de programme de désinstallation dans « %1 ».
+        <translation>Il n&apos;y a pas de programme de désinstallation dans «&#xa0;%1&#xa0;».
  Vous pouvez quitter %2 et supprimer le dossier à la main</translation>
     </message>
     <message>
@@ -2257,7 +2257,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day</source>
-        <translation>Kavo respecte désormais votre calibrage des couleurs. Fermez puis relancez Kavo mini pour qu'il préserve vos couleurs pendant la journée</translation>
+        <translation>Kavo respecte désormais votre calibrage des couleurs. Fermez puis relancez Kavo mini pour qu&apos;il préserve vos couleurs pendant la journée</translation>
     </message>
     <message>
         <source>Gamma preservation disabled</source>
@@ -2265,7 +2265,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Kavo will not respect your color calibration from now on. It will use the default monitor settings instead</source>
-        <translation>Kavo ne respecte plus votre calibrage des couleurs. Il utilise à la place les réglages par défaut de l'écran</translation>
+        <translation>Kavo ne respecte plus votre calibrage des couleurs. Il utilise à la place les réglages par défaut de l&apos;écran</translation>
     </message>
     <message>
         <source>Start at startup enabled</source>
@@ -2285,19 +2285,19 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Tray icon rotation is enabled</source>
-        <translation>Rotation de l'icône de notification activée</translation>
+        <translation>Rotation de l&apos;icône de notification activée</translation>
     </message>
     <message>
         <source>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation>L'icône de la zone de notification tourne pendant que Kavo modifie les couleurs de l'écran. Elle montre ainsi quand Kavo mini change les couleurs et que votre écran n'est pas calibré</translation>
+        <translation>L&apos;icône de la zone de notification tourne pendant que Kavo modifie les couleurs de l&apos;écran. Elle montre ainsi quand Kavo mini change les couleurs et que votre écran n&apos;est pas calibré</translation>
     </message>
     <message>
         <source>Tray icon rotation is disabled</source>
-        <translation>Rotation de l'icône de notification désactivée</translation>
+        <translation>Rotation de l&apos;icône de notification désactivée</translation>
     </message>
     <message>
         <source>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation>L'icône de la zone de notification ne tourne pas pendant que Kavo modifie les couleurs de l'écran. Cette fonction sert à montrer quand Kavo mini change les couleurs et que votre écran n'est pas calibré</translation>
+        <translation>L&apos;icône de la zone de notification ne tourne pas pendant que Kavo modifie les couleurs de l&apos;écran. Cette fonction sert à montrer quand Kavo mini change les couleurs et que votre écran n&apos;est pas calibré</translation>
     </message>
     <message>
         <source>Reset colors</source>
@@ -2305,7 +2305,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Screen colors are reset to default values</source>
-        <translation>Les couleurs de l'écran ont été réinitialisées aux valeurs par défaut</translation>
+        <translation>Les couleurs de l&apos;écran ont été réinitialisées aux valeurs par défaut</translation>
     </message>
     <message>
         <source>Reset settings</source>
@@ -2349,19 +2349,19 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled</source>
-        <translation>Raccourcis d'urgence activés</translation>
+        <translation>Raccourcis d&apos;urgence activés</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts enabled. You can now use Kavo panic shortcuts.</source>
-        <translation>Raccourcis d'urgence activés. Vous pouvez maintenant utiliser les raccourcis d'urgence de Kavo.</translation>
+        <translation>Raccourcis d&apos;urgence activés. Vous pouvez maintenant utiliser les raccourcis d&apos;urgence de Kavo.</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled</source>
-        <translation>Raccourcis d'urgence désactivés</translation>
+        <translation>Raccourcis d&apos;urgence désactivés</translation>
     </message>
     <message>
         <source>Panic Keyboard Shortcuts disabled. Kavo panic shortcuts will not work</source>
-        <translation>Raccourcis d'urgence désactivés. Les raccourcis d'urgence de Kavo ne fonctionneront pas</translation>
+        <translation>Raccourcis d&apos;urgence désactivés. Les raccourcis d&apos;urgence de Kavo ne fonctionneront pas</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled</source>
@@ -2369,7 +2369,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks enabled. You can now use system-wide, Kavo and panic shortcuts.</source>
-        <translation>Tous les raccourcis clavier et hooks activés. Vous pouvez maintenant utiliser les raccourcis globaux, ceux de Kavo et les raccourcis d'urgence.</translation>
+        <translation>Tous les raccourcis clavier et hooks activés. Vous pouvez maintenant utiliser les raccourcis globaux, ceux de Kavo et les raccourcis d&apos;urgence.</translation>
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled</source>
@@ -2377,7 +2377,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>All Keyboard Shortcuts and Hooks disabled. System-wide, Kavo and panic shortcuts will not work</source>
-        <translation>Tous les raccourcis clavier et hooks désactivés. Les raccourcis globaux, ceux de Kavo et les raccourcis d'urgence ne fonctionneront pas</translation>
+        <translation>Tous les raccourcis clavier et hooks désactivés. Les raccourcis globaux, ceux de Kavo et les raccourcis d&apos;urgence ne fonctionneront pas</translation>
     </message>
     <message>
         <source>Manual temperature enabled</source>
@@ -2417,7 +2417,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>All blue light is removed from the screen</source>
-        <translation>Toute la lumière bleue est retirée de l'écran</translation>
+        <translation>Toute la lumière bleue est retirée de l&apos;écran</translation>
     </message>
     <message>
         <source>Invert</source>
@@ -2473,15 +2473,15 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration</source>
-        <translation>Kavo mini calculera la durée de la nuit d'après votre position. La position sert à calculer la course du soleil et la durée du jour et de la nuit</translation>
+        <translation>Kavo mini calculera la durée de la nuit d&apos;après votre position. La position sert à calculer la course du soleil et la durée du jour et de la nuit</translation>
     </message>
     <message>
         <source>No File selected for Export</source>
-        <translation>Aucun fichier choisi pour l'exportation</translation>
+        <translation>Aucun fichier choisi pour l&apos;exportation</translation>
     </message>
     <message>
         <source>Failed to write file for Export: %1</source>
-        <translation>Impossible d'écrire le fichier d'exportation : %1</translation>
+        <translation>Impossible d&apos;écrire le fichier d&apos;exportation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Settings exported to %1</source>
@@ -2489,31 +2489,31 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>No File selected for Import</source>
-        <translation>Aucun fichier choisi pour l'importation</translation>
+        <translation>Aucun fichier choisi pour l&apos;importation</translation>
     </message>
     <message>
         <source>Failed to open file for Import</source>
-        <translation>Impossible d'ouvrir le fichier d'importation</translation>
+        <translation>Impossible d&apos;ouvrir le fichier d&apos;importation</translation>
     </message>
     <message>
         <source>File too large for Import (over 1 MiB): %1</source>
-        <translation>Fichier trop volumineux pour l'importation (plus de 1 MiB) : %1</translation>
+        <translation>Fichier trop volumineux pour l&apos;importation (plus de 1 MiB)&#xa0;: %1</translation>
     </message>
     <message>
         <source>Settings too large for Import (over 1 MiB)</source>
-        <translation>Paramètres trop volumineux pour l'importation (plus de 1 MiB)</translation>
+        <translation>Paramètres trop volumineux pour l&apos;importation (plus de 1 MiB)</translation>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation>Ce n'est pas un fichier de paramètres Kavo : il ne commence pas par l'en-tête « #Created by »</translation>
+        <translation>Ce n&apos;est pas un fichier de paramètres Kavo&#xa0;: il ne commence pas par l&apos;en-tête «&#xa0;#Created by&#xa0;»</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>
-        <translation>Rien à importer : le fichier ne contient aucun paramètre connu de Kavo</translation>
+        <translation>Rien à importer&#xa0;: le fichier ne contient aucun paramètre connu de Kavo</translation>
     </message>
     <message>
         <source>Settings not writable: the import was not saved</source>
-        <translation>Paramètres non modifiables : l'importation n'a pas été enregistrée</translation>
+        <translation>Paramètres non modifiables&#xa0;: l&apos;importation n&apos;a pas été enregistrée</translation>
     </message>
     <message>
         <source>%1 settings imported</source>
@@ -2537,11 +2537,11 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in %2 minutes.</source>
-        <translation>%1 vous rappelle qu'une grande pause commencera dans %2 minutes.</translation>
+        <translation>%1 vous rappelle qu&apos;une grande pause commencera dans %2 minutes.</translation>
     </message>
     <message>
         <source>%1 reminds you that a big rest will occur in 30 seconds.</source>
-        <translation>%1 vous rappelle qu'une grande pause commencera dans 30 secondes.</translation>
+        <translation>%1 vous rappelle qu&apos;une grande pause commencera dans 30 secondes.</translation>
     </message>
     <message>
         <source>Big rest incoming</source>
@@ -2565,7 +2565,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Blink often: screens make us forget to.</source>
-        <translation>Clignez souvent des yeux : devant un écran, on l'oublie.</translation>
+        <translation>Clignez souvent des yeux&#xa0;: devant un écran, on l&apos;oublie.</translation>
     </message>
     <message>
         <source>Blink quickly for a few seconds, then close your eyes.</source>
@@ -2585,7 +2585,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Drink a glass of water.</source>
-        <translation>Buvez un verre d'eau.</translation>
+        <translation>Buvez un verre d&apos;eau.</translation>
     </message>
     <message>
         <source>Esc keeps the shortcut, Backspace removes it.</source>
@@ -2593,7 +2593,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Hide the camera picture</source>
-        <translation>Masquer l'image de la caméra</translation>
+        <translation>Masquer l&apos;image de la caméra</translation>
     </message>
     <message>
         <source>Hold Ctrl, Alt or Meta with this key.</source>
@@ -2613,7 +2613,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Look up, down, left and right, holding each for a breath.</source>
-        <translation>Regardez en haut, en bas, à gauche et à droite, le temps d'une respiration chaque fois.</translation>
+        <translation>Regardez en haut, en bas, à gauche et à droite, le temps d&apos;une respiration chaque fois.</translation>
     </message>
     <message>
         <source>Monitor %1</source>
@@ -2629,19 +2629,19 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Roll your shoulders back a few times.</source>
-        <translation>Roulez les épaules vers l'arrière plusieurs fois.</translation>
+        <translation>Roulez les épaules vers l&apos;arrière plusieurs fois.</translation>
     </message>
     <message>
         <source>Roll your shoulders back five times.</source>
-        <translation>Roulez les épaules vers l'arrière cinq fois.</translation>
+        <translation>Roulez les épaules vers l&apos;arrière cinq fois.</translation>
     </message>
     <message>
         <source>Show the camera picture</source>
-        <translation>Afficher l'image de la caméra</translation>
+        <translation>Afficher l&apos;image de la caméra</translation>
     </message>
     <message>
         <source>Slowly roll your eyes in a circle, then the other way.</source>
-        <translation>Faites lentement tourner vos yeux en cercle, puis dans l'autre sens.</translation>
+        <translation>Faites lentement tourner vos yeux en cercle, puis dans l&apos;autre sens.</translation>
     </message>
     <message>
         <source>Stand up and reach both arms above your head.</source>
@@ -2661,7 +2661,7 @@ Tapez « help » pour voir la liste de toutes les fonctions cachées :)</tran
     </message>
     <message>
         <source>Tilt your ear toward your shoulder on each side.</source>
-        <translation>Inclinez la tête pour approcher l'oreille de l'épaule, de chaque côté.</translation>
+        <translation>Inclinez la tête pour approcher l&apos;oreille de l&apos;épaule, de chaque côté.</translation>
     </message>
     <message>
         <source>Turn your head slowly to the left and hold, then to the right.</source>

@@ -1867,7 +1867,7 @@
     </message>
     <message>
         <source>A see-through coloured layer over the screen dims and tints it further than the colours alone; clicks go through it.</source>
-        <translation>Ένα διάφανο χρωματιστό στρώμα πάνω από την οθόνη τη σκουραίνει και τη χρωματίζει περισσότερο απ' ό,τι μόνο τα χρώματα· τα κλικ περνούν από μέσα του.</translation>
+        <translation>Ένα διάφανο χρωματιστό στρώμα πάνω από την οθόνη τη σκουραίνει και τη χρωματίζει περισσότερο απ&apos; ό,τι μόνο τα χρώματα· τα κλικ περνούν από μέσα του.</translation>
     </message>
     <message>
         <source>Day Dim</source>
@@ -2063,7 +2063,7 @@
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
         <translation>Το ξόρκι «%1» φαίνεται λάθος. Ελέγξτε τη σύνταξη ή δοκιμάστε κάποια άλλη κρυφή λειτουργία.
-Γράψτε "help" για να δείτε όλες τις κρυφές λειτουργίες :)</translation>
+Γράψτε &quot;help&quot; για να δείτε όλες τις κρυφές λειτουργίες :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
@@ -2265,7 +2265,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Kavo will not respect your color calibration from now on. It will use the default monitor settings instead</source>
-        <translation>Το Kavo δεν θα σέβεται πλέον τη βαθμονόμηση χρωμάτων σας. Θα χρησιμοποιεί αντί γι' αυτήν τις προεπιλεγμένες ρυθμίσεις της οθόνης</translation>
+        <translation>Το Kavo δεν θα σέβεται πλέον τη βαθμονόμηση χρωμάτων σας. Θα χρησιμοποιεί αντί γι&apos; αυτήν τις προεπιλεγμένες ρυθμίσεις της οθόνης</translation>
     </message>
     <message>
         <source>Start at startup enabled</source>

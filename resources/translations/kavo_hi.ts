@@ -1959,7 +1959,7 @@
     </message>
     <message>
         <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
-        <translation>"क्षेत्र चुनें" पर क्लिक करें, फिर स्क्रीन पर खींचें: वह क्षेत्र साफ़ रहेगा। Escape से रद्द होता है।</translation>
+        <translation>&quot;क्षेत्र चुनें&quot; पर क्लिक करें, फिर स्क्रीन पर खींचें: वह क्षेत्र साफ़ रहेगा। Escape से रद्द होता है।</translation>
     </message>
     <message>
         <source>Select area</source>
@@ -2062,8 +2062,8 @@
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation>मंत्र "%1" गलत लगता है। उसका सिंटैक्स जाँचें या कोई दूसरी छिपी सुविधा आज़माएँ।
-सभी छिपी सुविधाओं की सूची देखने के लिए "help" का उपयोग करें :)</translation>
+        <translation>मंत्र &quot;%1&quot; गलत लगता है। उसका सिंटैक्स जाँचें या कोई दूसरी छिपी सुविधा आज़माएँ।
+सभी छिपी सुविधाओं की सूची देखने के लिए &quot;help&quot; का उपयोग करें :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
@@ -2183,7 +2183,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation>रंग बदलाव कर्सर पर भी लागू होंगे। अगर कर्सर ग़ायब होने लगे, तो उसे फिर से चमकीला करने के लिए "disable software cursor" का उपयोग करें।</translation>
+        <translation>रंग बदलाव कर्सर पर भी लागू होंगे। अगर कर्सर ग़ायब होने लगे, तो उसे फिर से चमकीला करने के लिए &quot;disable software cursor&quot; का उपयोग करें।</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
@@ -2191,7 +2191,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation>रंग बदलाव कर्सर पर लागू नहीं होंगे। अगर आपको रात में चमकीला नीला कर्सर पसंद नहीं है, तो कर्सर पर रंग बदलाव लागू करने के लिए "enable software cursor" का उपयोग करें।</translation>
+        <translation>रंग बदलाव कर्सर पर लागू नहीं होंगे। अगर आपको रात में चमकीला नीला कर्सर पसंद नहीं है, तो कर्सर पर रंग बदलाव लागू करने के लिए &quot;enable software cursor&quot; का उपयोग करें।</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
@@ -2248,7 +2248,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation>"%1" में कोई अनइंस्टॉलर नहीं है
+        <translation>&quot;%1&quot; में कोई अनइंस्टॉलर नहीं है
  आप %2 बंद करके फ़ोल्डर को खुद हटा सकते हैं</translation>
     </message>
     <message>
@@ -2505,7 +2505,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation>यह Kavo की सेटिंग्स फ़ाइल नहीं है: यह "#Created by" हेडर से शुरू नहीं होती</translation>
+        <translation>यह Kavo की सेटिंग्स फ़ाइल नहीं है: यह &quot;#Created by&quot; हेडर से शुरू नहीं होती</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>

@@ -1935,7 +1935,7 @@
     </message>
     <message>
         <source>Overlay color</source>
-        <translation>Colore dell'overlay</translation>
+        <translation>Colore dell&apos;overlay</translation>
     </message>
     <message>
         <source>Purple</source>
@@ -1959,7 +1959,7 @@
     </message>
     <message>
         <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
-        <translation>Seleziona un'area, poi trascina sullo schermo: l'area resta libera. Esc annulla.</translation>
+        <translation>Seleziona un&apos;area, poi trascina sullo schermo: l&apos;area resta libera. Esc annulla.</translation>
     </message>
     <message>
         <source>Select area</source>
@@ -1983,7 +1983,7 @@
     </message>
     <message>
         <source>This desktop shows this effect while you are idle: after two quiet seconds a picture of the screen with the effect covers it, until you press a key or move the mouse.</source>
-        <translation>Su questo desktop l'effetto viene mostrato quando sei inattivo: dopo due secondi di inattività un'immagine dello schermo con l'effetto lo copre, finché non premi un tasto o muovi il mouse.</translation>
+        <translation>Su questo desktop l&apos;effetto viene mostrato quando sei inattivo: dopo due secondi di inattività un&apos;immagine dello schermo con l&apos;effetto lo copre, finché non premi un tasto o muovi il mouse.</translation>
     </message>
     <message>
         <source>This effect shows at once.</source>
@@ -2062,8 +2062,8 @@
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation>L'incantesimo "%1" sembra errato. Controlla la sintassi o prova un'altra funzione nascosta.
-Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
+        <translation>L&apos;incantesimo &quot;%1&quot; sembra errato. Controlla la sintassi o prova un&apos;altra funzione nascosta.
+Usa &quot;help&quot; per vedere l&apos;elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
@@ -2111,7 +2111,7 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>%1 is invalid value for Night start time. Use number between 0 and 24.</source>
-        <translation>%1 non è un valore valido per l'inizio della notte. Usa un numero tra 0 e 24.</translation>
+        <translation>%1 non è un valore valido per l&apos;inizio della notte. Usa un numero tra 0 e 24.</translation>
     </message>
     <message>
         <source>Night start time changed</source>
@@ -2159,7 +2159,7 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Hidden features notifications are disabled. This is the last notification that you will see</source>
-        <translation>Le notifiche delle funzioni nascoste sono disattivate. Questa è l'ultima notifica che vedrai</translation>
+        <translation>Le notifiche delle funzioni nascoste sono disattivate. Questa è l&apos;ultima notifica che vedrai</translation>
     </message>
     <message>
         <source>Gamma fixer enabled</source>
@@ -2175,7 +2175,7 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</source>
-        <translation>La correzione gamma è disattivata. Se lo schermo diventa all'improvviso luminoso, riattivala o fai clic più volte sull'icona di Kavo mini. Entrambe le azioni costringono Kavo a cambiare i colori dello schermo.</translation>
+        <translation>La correzione gamma è disattivata. Se lo schermo diventa all&apos;improvviso luminoso, riattivala o fai clic più volte sull&apos;icona di Kavo mini. Entrambe le azioni costringono Kavo a cambiare i colori dello schermo.</translation>
     </message>
     <message>
         <source>Software cursor enabled</source>
@@ -2183,7 +2183,7 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation>I cambi di colore si applicheranno anche al cursore. Se inizia a scomparire, usa "disable software cursor" per renderlo di nuovo luminoso.</translation>
+        <translation>I cambi di colore si applicheranno anche al cursore. Se inizia a scomparire, usa &quot;disable software cursor&quot; per renderlo di nuovo luminoso.</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
@@ -2191,7 +2191,7 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation>I cambi di colore non si applicheranno al cursore. Se di notte il cursore blu brillante ti dà fastidio, usa "enable software cursor" per applicare i cambi di colore anche al cursore.</translation>
+        <translation>I cambi di colore non si applicheranno al cursore. Se di notte il cursore blu brillante ti dà fastidio, usa &quot;enable software cursor&quot; per applicare i cambi di colore anche al cursore.</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
@@ -2243,12 +2243,12 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>No uninstaller in the App folder</source>
-        <translation>Nessun programma di disinstallazione nella cartella dell'app</translation>
+        <translation>Nessun programma di disinstallazione nella cartella dell&apos;app</translation>
     </message>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation>Non c'è alcun programma di disinstallazione in "%1"
+        <translation>Non c&apos;è alcun programma di disinstallazione in &quot;%1&quot;
  Puoi chiudere %2 ed eliminare la cartella a mano</translation>
     </message>
     <message>
@@ -2285,19 +2285,19 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Tray icon rotation is enabled</source>
-        <translation>Rotazione dell'icona nell'area di notifica attivata</translation>
+        <translation>Rotazione dell&apos;icona nell&apos;area di notifica attivata</translation>
     </message>
     <message>
         <source>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation>L'icona nell'area di notifica ruoterà mentre Kavo cambia i colori dello schermo. Serve a mostrare quando Kavo mini sta cambiando i colori e lo schermo non è calibrato</translation>
+        <translation>L&apos;icona nell&apos;area di notifica ruoterà mentre Kavo cambia i colori dello schermo. Serve a mostrare quando Kavo mini sta cambiando i colori e lo schermo non è calibrato</translation>
     </message>
     <message>
         <source>Tray icon rotation is disabled</source>
-        <translation>Rotazione dell'icona nell'area di notifica disattivata</translation>
+        <translation>Rotazione dell&apos;icona nell&apos;area di notifica disattivata</translation>
     </message>
     <message>
         <source>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation>L'icona nell'area di notifica non ruoterà mentre Kavo cambia i colori dello schermo. Questa funzione serve a mostrare quando Kavo mini sta cambiando i colori e lo schermo non è calibrato</translation>
+        <translation>L&apos;icona nell&apos;area di notifica non ruoterà mentre Kavo cambia i colori dello schermo. Questa funzione serve a mostrare quando Kavo mini sta cambiando i colori e lo schermo non è calibrato</translation>
     </message>
     <message>
         <source>Reset colors</source>
@@ -2465,7 +2465,7 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Kavo mini will use manual night duration. Set start and end time with the hidden features</source>
-        <translation>Kavo mini userà la durata manuale della notte. Imposta l'inizio e la fine con le funzioni nascoste</translation>
+        <translation>Kavo mini userà la durata manuale della notte. Imposta l&apos;inizio e la fine con le funzioni nascoste</translation>
     </message>
     <message>
         <source>Manual night duration disabled</source>
@@ -2477,11 +2477,11 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>No File selected for Export</source>
-        <translation>Nessun file selezionato per l'esportazione</translation>
+        <translation>Nessun file selezionato per l&apos;esportazione</translation>
     </message>
     <message>
         <source>Failed to write file for Export: %1</source>
-        <translation>Impossibile scrivere il file per l'esportazione: %1</translation>
+        <translation>Impossibile scrivere il file per l&apos;esportazione: %1</translation>
     </message>
     <message>
         <source>Settings exported to %1</source>
@@ -2489,23 +2489,23 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>No File selected for Import</source>
-        <translation>Nessun file selezionato per l'importazione</translation>
+        <translation>Nessun file selezionato per l&apos;importazione</translation>
     </message>
     <message>
         <source>Failed to open file for Import</source>
-        <translation>Impossibile aprire il file per l'importazione</translation>
+        <translation>Impossibile aprire il file per l&apos;importazione</translation>
     </message>
     <message>
         <source>File too large for Import (over 1 MiB): %1</source>
-        <translation>File troppo grande per l'importazione (oltre 1 MiB): %1</translation>
+        <translation>File troppo grande per l&apos;importazione (oltre 1 MiB): %1</translation>
     </message>
     <message>
         <source>Settings too large for Import (over 1 MiB)</source>
-        <translation>Impostazioni troppo grandi per l'importazione (oltre 1 MiB)</translation>
+        <translation>Impostazioni troppo grandi per l&apos;importazione (oltre 1 MiB)</translation>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation>Non è un file delle impostazioni di Kavo: non inizia con l'intestazione "#Created by"</translation>
+        <translation>Non è un file delle impostazioni di Kavo: non inizia con l&apos;intestazione &quot;#Created by&quot;</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>
@@ -2513,7 +2513,7 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Settings not writable: the import was not saved</source>
-        <translation>Impossibile scrivere le impostazioni: l'importazione non è stata salvata</translation>
+        <translation>Impossibile scrivere le impostazioni: l&apos;importazione non è stata salvata</translation>
     </message>
     <message>
         <source>%1 settings imported</source>
@@ -2585,7 +2585,7 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Drink a glass of water.</source>
-        <translation>Bevi un bicchiere d'acqua.</translation>
+        <translation>Bevi un bicchiere d&apos;acqua.</translation>
     </message>
     <message>
         <source>Esc keeps the shortcut, Backspace removes it.</source>
@@ -2593,7 +2593,7 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Hide the camera picture</source>
-        <translation>Nascondi l'immagine della fotocamera</translation>
+        <translation>Nascondi l&apos;immagine della fotocamera</translation>
     </message>
     <message>
         <source>Hold Ctrl, Alt or Meta with this key.</source>
@@ -2621,7 +2621,7 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Put your hands on your hips and lean back gently.</source>
-        <translation>Metti le mani sui fianchi e inclinati delicatamente all'indietro.</translation>
+        <translation>Metti le mani sui fianchi e inclinati delicatamente all&apos;indietro.</translation>
     </message>
     <message>
         <source>Rest</source>
@@ -2629,19 +2629,19 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Roll your shoulders back a few times.</source>
-        <translation>Ruota le spalle all'indietro alcune volte.</translation>
+        <translation>Ruota le spalle all&apos;indietro alcune volte.</translation>
     </message>
     <message>
         <source>Roll your shoulders back five times.</source>
-        <translation>Ruota le spalle all'indietro cinque volte.</translation>
+        <translation>Ruota le spalle all&apos;indietro cinque volte.</translation>
     </message>
     <message>
         <source>Show the camera picture</source>
-        <translation>Mostra l'immagine della fotocamera</translation>
+        <translation>Mostra l&apos;immagine della fotocamera</translation>
     </message>
     <message>
         <source>Slowly roll your eyes in a circle, then the other way.</source>
-        <translation>Ruota lentamente gli occhi in cerchio, poi nell'altro senso.</translation>
+        <translation>Ruota lentamente gli occhi in cerchio, poi nell&apos;altro senso.</translation>
     </message>
     <message>
         <source>Stand up and reach both arms above your head.</source>
@@ -2661,7 +2661,7 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Tilt your ear toward your shoulder on each side.</source>
-        <translation>Inclina la testa portando l'orecchio verso la spalla, da entrambi i lati.</translation>
+        <translation>Inclina la testa portando l&apos;orecchio verso la spalla, da entrambi i lati.</translation>
     </message>
     <message>
         <source>Turn your head slowly to the left and hold, then to the right.</source>
@@ -2669,7 +2669,7 @@ Usa "help" per vedere l'elenco di tutte le funzioni nascoste :)</translation>
     </message>
     <message>
         <source>Twist your upper body slowly to each side.</source>
-        <translation>Ruota lentamente il busto da un lato e poi dall'altro.</translation>
+        <translation>Ruota lentamente il busto da un lato e poi dall&apos;altro.</translation>
     </message>
     <message>
         <source>blink detection is off</source>

@@ -2063,7 +2063,7 @@
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
         <translation>呪文「%1」が正しくないようです。構文を確認するか、別の隠し機能を試してください。
-"help" と入力すると、すべての隠し機能の一覧を表示できます :)</translation>
+&quot;help&quot; と入力すると、すべての隠し機能の一覧を表示できます :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
@@ -2183,7 +2183,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation>色の変更がカーソルにも適用されます。カーソルが見えにくくなった場合は、"disable software cursor" で明るく戻してください。</translation>
+        <translation>色の変更がカーソルにも適用されます。カーソルが見えにくくなった場合は、&quot;disable software cursor&quot; で明るく戻してください。</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
@@ -2191,7 +2191,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation>色の変更はカーソルに適用されません。夜間の明るい青いカーソルが気になる場合は、"enable software cursor" でカーソルにも色の変更を適用してください。</translation>
+        <translation>色の変更はカーソルに適用されません。夜間の明るい青いカーソルが気になる場合は、&quot;enable software cursor&quot; でカーソルにも色の変更を適用してください。</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
@@ -2505,7 +2505,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation>Kavo の設定ファイルではありません: 先頭に "#Created by" ヘッダーがありません</translation>
+        <translation>Kavo の設定ファイルではありません: 先頭に &quot;#Created by&quot; ヘッダーがありません</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>

@@ -1959,7 +1959,7 @@
     </message>
     <message>
         <source>Select an area, then drag over the screen: the area stays clear. Escape cancels.</source>
-        <translation>"영역 선택"을 누른 다음 화면에서 드래그하면 그 영역은 덮이지 않습니다. Esc를 누르면 취소됩니다.</translation>
+        <translation>&quot;영역 선택&quot;을 누른 다음 화면에서 드래그하면 그 영역은 덮이지 않습니다. Esc를 누르면 취소됩니다.</translation>
     </message>
     <message>
         <source>Select area</source>
@@ -2062,8 +2062,8 @@
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation>주문 "%1"이(가) 잘못된 것 같습니다. 구문을 확인하거나 다른 숨겨진 기능을 사용해 보세요.
-"help"를 입력하면 모든 숨겨진 기능 목록을 볼 수 있습니다 :)</translation>
+        <translation>주문 &quot;%1&quot;이(가) 잘못된 것 같습니다. 구문을 확인하거나 다른 숨겨진 기능을 사용해 보세요.
+&quot;help&quot;를 입력하면 모든 숨겨진 기능 목록을 볼 수 있습니다 :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
@@ -2183,7 +2183,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation>색상 변경이 커서에도 적용됩니다. 커서가 잘 보이지 않으면 "disable software cursor"를 사용하여 다시 밝게 하세요.</translation>
+        <translation>색상 변경이 커서에도 적용됩니다. 커서가 잘 보이지 않으면 &quot;disable software cursor&quot;를 사용하여 다시 밝게 하세요.</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
@@ -2191,7 +2191,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation>색상 변경이 커서에 적용되지 않습니다. 밤에 밝은 파란색 커서가 거슬리면 "enable software cursor"를 사용하여 커서에도 색상 변경을 적용하세요.</translation>
+        <translation>색상 변경이 커서에 적용되지 않습니다. 밤에 밝은 파란색 커서가 거슬리면 &quot;enable software cursor&quot;를 사용하여 커서에도 색상 변경을 적용하세요.</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
@@ -2248,7 +2248,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation>"%1"에 제거 프로그램이 없습니다
+        <translation>&quot;%1&quot;에 제거 프로그램이 없습니다
  %2을(를) 종료하고 폴더를 직접 삭제할 수 있습니다</translation>
     </message>
     <message>
@@ -2505,7 +2505,7 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation>Kavo 설정 파일이 아닙니다: "#Created by" 머리글로 시작하지 않습니다</translation>
+        <translation>Kavo 설정 파일이 아닙니다: &quot;#Created by&quot; 머리글로 시작하지 않습니다</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>

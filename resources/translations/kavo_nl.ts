@@ -1883,7 +1883,7 @@
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is at night.</source>
-        <translation>Hoeveel donkerder de kleur van de laag 's nachts is.</translation>
+        <translation>Hoeveel donkerder de kleur van de laag &apos;s nachts is.</translation>
     </message>
     <message>
         <source>How much darker the layer&apos;s colour is by day.</source>
@@ -1891,7 +1891,7 @@
     </message>
     <message>
         <source>How much the layer covers the screen at night.</source>
-        <translation>Hoeveel de laag het scherm 's nachts bedekt.</translation>
+        <translation>Hoeveel de laag het scherm &apos;s nachts bedekt.</translation>
     </message>
     <message>
         <source>How much the layer covers the screen by day.</source>
@@ -1919,11 +1919,11 @@
     </message>
     <message>
         <source>Night Dim</source>
-        <translation>Dimmen 's nachts</translation>
+        <translation>Dimmen &apos;s nachts</translation>
     </message>
     <message>
         <source>Night Opacity</source>
-        <translation>Dekking 's nachts</translation>
+        <translation>Dekking &apos;s nachts</translation>
     </message>
     <message>
         <source>Opacity</source>
@@ -2062,8 +2062,8 @@
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation>De spreuk "%1" lijkt niet te kloppen. Controleer de syntaxis of probeer een andere verborgen functie.
-Gebruik "help" om de lijst met alle verborgen functies te zien :)</translation>
+        <translation>De spreuk &quot;%1&quot; lijkt niet te kloppen. Controleer de syntaxis of probeer een andere verborgen functie.
+Gebruik &quot;help&quot; om de lijst met alle verborgen functies te zien :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
@@ -2183,7 +2183,7 @@ Gebruik "help" om de lijst met alle verborgen functies te zien :)</translation>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation>Kleurwijzigingen gelden ook voor de cursor. Begint hij te verdwijnen, gebruik dan "disable software cursor" om hem weer helder te maken.</translation>
+        <translation>Kleurwijzigingen gelden ook voor de cursor. Begint hij te verdwijnen, gebruik dan &quot;disable software cursor&quot; om hem weer helder te maken.</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
@@ -2191,7 +2191,7 @@ Gebruik "help" om de lijst met alle verborgen functies te zien :)</translation>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation>Kleurwijzigingen gelden niet voor de cursor. Vind je de felblauwe cursor 's nachts vervelend, gebruik dan "enable software cursor" om de kleurwijzigingen ook op de cursor toe te passen.</translation>
+        <translation>Kleurwijzigingen gelden niet voor de cursor. Vind je de felblauwe cursor &apos;s nachts vervelend, gebruik dan &quot;enable software cursor&quot; om de kleurwijzigingen ook op de cursor toe te passen.</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
@@ -2199,7 +2199,7 @@ Gebruik "help" om de lijst met alle verborgen functies te zien :)</translation>
     </message>
     <message>
         <source>Conflicting applications are enabled. You can now use other softwares which change the screen colors.</source>
-        <translation>Conflicterende apps zijn toegestaan. Je kunt nu andere programma's gebruiken die de schermkleuren wijzigen.</translation>
+        <translation>Conflicterende apps zijn toegestaan. Je kunt nu andere programma&apos;s gebruiken die de schermkleuren wijzigen.</translation>
     </message>
     <message>
         <source>Conflicting applications disabled</source>
@@ -2248,7 +2248,7 @@ Gebruik "help" om de lijst met alle verborgen functies te zien :)</translation>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation>Er staat geen verwijderprogramma in "%1"
+        <translation>Er staat geen verwijderprogramma in &quot;%1&quot;
  Je kunt %2 afsluiten en de map zelf verwijderen</translation>
     </message>
     <message>
@@ -2505,7 +2505,7 @@ Gebruik "help" om de lijst met alle verborgen functies te zien :)</translation>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation>Geen instellingenbestand van Kavo: het begint niet met de kop "#Created by"</translation>
+        <translation>Geen instellingenbestand van Kavo: het begint niet met de kop &quot;#Created by&quot;</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>

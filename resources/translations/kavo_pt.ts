@@ -2062,8 +2062,8 @@ O %2 fecha automaticamente estas aplicações, mas desinstale uma delas se os pr
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation>O feitiço "%1" parece errado. Verifique a sintaxe ou experimente outra função oculta.
-Use "help" para ver a lista de todas as funções ocultas :)</translation>
+        <translation>O feitiço &quot;%1&quot; parece errado. Verifique a sintaxe ou experimente outra função oculta.
+Use &quot;help&quot; para ver a lista de todas as funções ocultas :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
@@ -2183,7 +2183,7 @@ Use "help" para ver a lista de todas as funções ocultas :)</translation>
     </message>
     <message>
         <source>Color changes will apply also on the cursor. If it starts to dissappear use disable software cursor to make it bright again.</source>
-        <translation>As alterações de cor também se aplicam ao cursor. Se começar a desaparecer, use "disable software cursor" para o tornar claro novamente.</translation>
+        <translation>As alterações de cor também se aplicam ao cursor. Se começar a desaparecer, use &quot;disable software cursor&quot; para o tornar claro novamente.</translation>
     </message>
     <message>
         <source>Hardware cursor enabled</source>
@@ -2191,7 +2191,7 @@ Use "help" para ver a lista de todas as funções ocultas :)</translation>
     </message>
     <message>
         <source>Color changes will not apply on the cursor. If you don&apos;t like the bright blue cursor at night use enable software cursor to make apply color changes on the cursor.</source>
-        <translation>As alterações de cor não se aplicam ao cursor. Se não gosta do cursor azul brilhante à noite, use "enable software cursor" para aplicar as alterações de cor ao cursor.</translation>
+        <translation>As alterações de cor não se aplicam ao cursor. Se não gosta do cursor azul brilhante à noite, use &quot;enable software cursor&quot; para aplicar as alterações de cor ao cursor.</translation>
     </message>
     <message>
         <source>Conflicting applications enabled</source>
@@ -2248,7 +2248,7 @@ Use "help" para ver a lista de todas as funções ocultas :)</translation>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation>Não há nenhum desinstalador em "%1"
+        <translation>Não há nenhum desinstalador em &quot;%1&quot;
  Pode sair do %2 e eliminar a pasta manualmente</translation>
     </message>
     <message>
@@ -2505,7 +2505,7 @@ Use "help" para ver a lista de todas as funções ocultas :)</translation>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation>Não é um ficheiro de definições do Kavo: não começa pelo cabeçalho "#Created by"</translation>
+        <translation>Não é um ficheiro de definições do Kavo: não começa pelo cabeçalho &quot;#Created by&quot;</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>

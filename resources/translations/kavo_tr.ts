@@ -2062,8 +2062,8 @@
     <message>
         <source>The spell &quot;%1&quot; seems wrong. Check the syntax or try with some other hidden feature.
 Use &quot;help&quot; to see the list of all hidden features :)</source>
-        <translation>"%1" büyüsü hatalı görünüyor. Yazımı denetleyin ya da başka bir gizli özellik deneyin.
-Tüm gizli özelliklerin listesi için "help" yazın :)</translation>
+        <translation>&quot;%1&quot; büyüsü hatalı görünüyor. Yazımı denetleyin ya da başka bir gizli özellik deneyin.
+Tüm gizli özelliklerin listesi için &quot;help&quot; yazın :)</translation>
     </message>
     <message>
         <source>Hidden feature succeeded</source>
@@ -2167,7 +2167,7 @@ Tüm gizli özelliklerin listesi için "help" yazın :)</translation>
     </message>
     <message>
         <source>Gamma fixer is enabled. If notice slight color changing every second disable the Gamma fixer again. Gamma fixer is used, because Windows decides to ignore Kavo mini changes from time to time.</source>
-        <translation>Gama düzeltici açık. Her saniye renklerde hafif bir değişiklik fark ederseniz gama düzelticiyi yeniden kapatın. Gama düzeltici, Windows Kavo mini'nin küçük değişikliklerini zaman zaman yok saydığı için kullanılır.</translation>
+        <translation>Gama düzeltici açık. Her saniye renklerde hafif bir değişiklik fark ederseniz gama düzelticiyi yeniden kapatın. Gama düzeltici, Windows Kavo mini&apos;nin küçük değişikliklerini zaman zaman yok saydığı için kullanılır.</translation>
     </message>
     <message>
         <source>Gamma fixer disabled</source>
@@ -2175,7 +2175,7 @@ Tüm gizli özelliklerin listesi için "help" yazın :)</translation>
     </message>
     <message>
         <source>Gamma fixer is disabled. If your screen suddenly becomes bright enable it again or click the Kavo mini icon several times. Both should force Kavo to change the screen colors.</source>
-        <translation>Gama düzeltici kapalı. Ekranınız birden parlaklaşırsa onu yeniden açın ya da Kavo mini simgesine birkaç kez tıklayın. İkisi de Kavo'yu ekran renklerini değiştirmeye zorlar.</translation>
+        <translation>Gama düzeltici kapalı. Ekranınız birden parlaklaşırsa onu yeniden açın ya da Kavo mini simgesine birkaç kez tıklayın. İkisi de Kavo&apos;yu ekran renklerini değiştirmeye zorlar.</translation>
     </message>
     <message>
         <source>Software cursor enabled</source>
@@ -2248,7 +2248,7 @@ Tüm gizli özelliklerin listesi için "help" yazın :)</translation>
     <message>
         <source>There is not uninstaller in &quot;%1&quot;
  You can quit %2 and delete the folder by hand</source>
-        <translation>"%1" içinde kaldırma programı yok
+        <translation>&quot;%1&quot; içinde kaldırma programı yok
  %2 uygulamasından çıkıp klasörü elle silebilirsiniz</translation>
     </message>
     <message>
@@ -2257,7 +2257,7 @@ Tüm gizli özelliklerin listesi için "help" yazın :)</translation>
     </message>
     <message>
         <source>Kavo will respect your color calibration from now on. Close and start Kavo mini again and it will preserve your colors during the day</source>
-        <translation>Kavo bundan sonra renk kalibrasyonunuza uyacak. Kavo mini'yi kapatıp yeniden başlatın; gün boyunca renklerinizi koruyacaktır</translation>
+        <translation>Kavo bundan sonra renk kalibrasyonunuza uyacak. Kavo mini&apos;yi kapatıp yeniden başlatın; gün boyunca renklerinizi koruyacaktır</translation>
     </message>
     <message>
         <source>Gamma preservation disabled</source>
@@ -2289,7 +2289,7 @@ Tüm gizli özelliklerin listesi için "help" yazın :)</translation>
     </message>
     <message>
         <source>The tray icon will rotate when Kavo is changing screen colors. This is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation>Kavo ekran renklerini değiştirirken tepsi simgesi dönecek. Bu, Kavo mini'nin renkleri değiştirdiğini ve ekranınızın kalibre edilmediğini gösterir</translation>
+        <translation>Kavo ekran renklerini değiştirirken tepsi simgesi dönecek. Bu, Kavo mini&apos;nin renkleri değiştirdiğini ve ekranınızın kalibre edilmediğini gösterir</translation>
     </message>
     <message>
         <source>Tray icon rotation is disabled</source>
@@ -2297,7 +2297,7 @@ Tüm gizli özelliklerin listesi için "help" yazın :)</translation>
     </message>
     <message>
         <source>The tray icon will not rotate when Kavo is changing screen colors. This feature is used to show when Kavo mini is changing colors and your screen is not calibrated</source>
-        <translation>Kavo ekran renklerini değiştirirken tepsi simgesi dönmeyecek. Bu özellik, Kavo mini'nin renkleri değiştirdiğini ve ekranınızın kalibre edilmediğini göstermek için kullanılır</translation>
+        <translation>Kavo ekran renklerini değiştirirken tepsi simgesi dönmeyecek. Bu özellik, Kavo mini&apos;nin renkleri değiştirdiğini ve ekranınızın kalibre edilmediğini göstermek için kullanılır</translation>
     </message>
     <message>
         <source>Reset colors</source>
@@ -2441,7 +2441,7 @@ Tüm gizli özelliklerin listesi için "help" yazın :)</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic location. The location is used for calculating Sun position and day and night duration</source>
-        <translation>Kavo mini otomatik konumu kullanacak. Konum, Güneş'in konumunu ve gece ile gündüzün süresini hesaplamak için kullanılır</translation>
+        <translation>Kavo mini otomatik konumu kullanacak. Konum, Güneş&apos;in konumunu ve gece ile gündüzün süresini hesaplamak için kullanılır</translation>
     </message>
     <message>
         <source>Latitude changed</source>
@@ -2473,7 +2473,7 @@ Tüm gizli özelliklerin listesi için "help" yazın :)</translation>
     </message>
     <message>
         <source>Kavo mini will use automatic night duration based on location. The location is used for calculating Sun position and day and night duration</source>
-        <translation>Kavo mini konuma dayalı otomatik gece süresini kullanacak. Konum, Güneş'in konumunu ve gece ile gündüzün süresini hesaplamak için kullanılır</translation>
+        <translation>Kavo mini konuma dayalı otomatik gece süresini kullanacak. Konum, Güneş&apos;in konumunu ve gece ile gündüzün süresini hesaplamak için kullanılır</translation>
     </message>
     <message>
         <source>No File selected for Export</source>
@@ -2505,11 +2505,11 @@ Tüm gizli özelliklerin listesi için "help" yazın :)</translation>
     </message>
     <message>
         <source>Not a Kavo settings file: it does not start with the &quot;#Created by&quot; header</source>
-        <translation>Bir Kavo ayar dosyası değil: "#Created by" başlığıyla başlamıyor</translation>
+        <translation>Bir Kavo ayar dosyası değil: &quot;#Created by&quot; başlığıyla başlamıyor</translation>
     </message>
     <message>
         <source>No settings to import: the file holds no setting Kavo knows</source>
-        <translation>İçe aktarılacak ayar yok: dosyada Kavo'nun tanıdığı hiçbir ayar yok</translation>
+        <translation>İçe aktarılacak ayar yok: dosyada Kavo&apos;nun tanıdığı hiçbir ayar yok</translation>
     </message>
     <message>
         <source>Settings not writable: the import was not saved</source>

@@ -81,10 +81,9 @@ void DummyScreenEffects::refresh_watching()
     if (SystemMouse* mouse = SystemMouse::instance()) {
         mouse->watch(wanted);
         if (wanted) {
-            for (auto signal : {&SystemMouse::mouse_move_event,
-                                &SystemMouse::mouse_left_button_down_event,
-                                &SystemMouse::mouse_right_button_down_event,
-                                &SystemMouse::mouse_wheel_event})
+            for (auto signal :
+                 {&SystemMouse::mouse_move_event, &SystemMouse::mouse_left_button_down_event,
+                  &SystemMouse::mouse_right_button_down_event, &SystemMouse::mouse_wheel_event})
                 connect(mouse, signal, this, &DummyScreenEffects::mouse_event);
         } else {
             disconnect(mouse, nullptr, this, nullptr);
@@ -115,7 +114,6 @@ void DummyScreenEffects::fast_refresh()
     raise();
     repaint();
     update();
-    m_raised = true;
 }
 
 void DummyScreenEffects::capture()
@@ -128,8 +126,7 @@ void DummyScreenEffects::capture()
     const QImage picture = Platform::current().screenCapture().grab(area);
     // A failed grab shows nothing.
     m_screenshot = picture.isNull() ? QPixmap() : QPixmap::fromImage(m_effects.processed(picture));
-    m_screenshot_ready = !m_screenshot.isNull();
-    report_opacity(m_screenshot_ready ? 1.0 : 0.0);
+    report_opacity(m_screenshot.isNull() ? 0.0 : 1.0);
 }
 
 // The desktop shows again at once. The window goes too: without a compositing manager an empty
@@ -138,8 +135,6 @@ void DummyScreenEffects::clear_picture()
 {
     m_label->clear();
     m_screenshot = QPixmap();
-    m_screenshot_ready = false;
-    m_raised = false;
     report_opacity(0.0);
     hide();
 }

@@ -47,7 +47,5 @@ private:
     ScreenEffectImage m_effects;
     QPixmap m_screenshot;
     int m_idle_count = 0;
-    bool m_raised = false;
-    bool m_screenshot_ready = false;
     bool m_watching = false;
 };

@@ -9,10 +9,11 @@
 #include <QWebView>
 
 namespace {
-constexpr Qt::WindowFlags kOverlayFlags = Qt::Tool | Qt::FramelessWindowHint |
-                                          Qt::WindowStaysOnTopHint |
-                                          Qt::WindowTransparentForInput |
-                                          Qt::WindowDoesNotAcceptFocus;
+// Out of the window manager's hands: a window manager puts the windows it manages into frames
+// of its own, and a frame would catch the clicks the window lets through.
+constexpr Qt::WindowFlags kOverlayFlags =
+    Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint | Qt::WindowStaysOnTopHint |
+    Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus;
 } // namespace
 
 OverlayWindow::OverlayWindow(const QRect& geometry, const QString& title)

@@ -86,15 +86,21 @@ int SaveManager::monitor_count() const
 
 void SaveManager::load_settings()
 {
+    QStringList refused;
     for (int monitor = 0; monitor <= monitor_count(); ++monitor)
-        load_monitor_settings(monitor);
+        load_monitor_settings(monitor, &refused);
+    // Every pass reads the common values again: one line per setting.
+    refused.removeDuplicates();
+    for (const QString& name : qAsConst(refused))
+        log_line(name + QStringLiteral(" is not a whole number in the settings file: its default "
+                                       "is used"));
 }
 
-void SaveManager::load_monitor_settings(int monitor)
+void SaveManager::load_monitor_settings(int monitor, QStringList* refused)
 {
     if (!has_host())
         return;
-    m_store->loadMonitor(monitor, m_host->settings_map());
+    m_store->loadMonitor(monitor, m_host->settings_map(), refused);
     m_host->apply_timer_times();
     m_host->location() = m_store->readLocation();
     int dropped = 0;

@@ -29,7 +29,9 @@ public:
     void set_host(SettingsHost* host) { m_host = host; }
 
     void load_settings();
-    void load_monitor_settings(int monitor);
+    // Loads `monitor`'s values; the names of number settings whose text was refused go into
+    // `refused`.
+    void load_monitor_settings(int monitor, QStringList* refused = nullptr);
     void save_settings();
     void save_monitor_settings(int monitor);
     void reset_store();

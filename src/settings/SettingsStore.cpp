@@ -39,6 +39,17 @@ bool isLeadingKey(const char* name)
                        [name](const char* leading) { return qstrcmp(leading, name) == 0; });
 }
 
+// Text that a number setting cannot hold. An empty value reads as 0, as for every number.
+bool isTextForNumber(const QVariant& stored)
+{
+    if (stored.type() != QVariant::String)
+        return false;
+    const QString text = stored.toString().trimmed();
+    bool isNumber = false;
+    text.toInt(&isNumber);
+    return !text.isEmpty() && !isNumber;
+}
+
 void applyRange(SettingsMap& map, const QString& name, const Range& range)
 {
     const int value = map.value(name).toInt();
@@ -90,26 +101,36 @@ void SettingsStore::write(const QString& name, const QVariant& value)
     m_store.setValue(name, value);
 }
 
-void SettingsStore::loadKey(const SettingKey& key, const QString& mapName, SettingsMap& map) const
+void SettingsStore::loadKey(const SettingKey& key, const QString& mapName, SettingsMap& map,
+                            QStringList* refused) const
 {
     const QVariant fallback = SettingsTable::defaultValue(key, m_defaults);
-    map.insert(mapName, m_store.contains(mapName)
-                            ? SettingsTable::convert(m_store.value(mapName), key.type)
-                            : fallback);
+    if (!m_store.contains(mapName)) {
+        map.insert(mapName, fallback);
+        return;
+    }
+    const QVariant stored = m_store.value(mapName);
+    if ((key.flags & kTextRefused) && isTextForNumber(stored)) {
+        if (refused)
+            refused->append(mapName);
+        map.insert(mapName, fallback);
+        return;
+    }
+    map.insert(mapName, SettingsTable::convert(stored, key.type));
 }
 
-void SettingsStore::loadMonitor(int monitor, SettingsMap& map) const
+void SettingsStore::loadMonitor(int monitor, SettingsMap& map, QStringList* refused) const
 {
     for (const char* name : kLeadingKeys)
-        loadKey(*SettingsTable::find(QLatin1String(name)), QLatin1String(name), map);
+        loadKey(*SettingsTable::find(QLatin1String(name)), QLatin1String(name), map, refused);
     for (const char* name : kMonitorLoadOrder) {
         loadKey(*SettingsTable::find(QLatin1String(name)),
-                SettingsTable::monitorKey(QLatin1String(name), monitor), map);
+                SettingsTable::monitorKey(QLatin1String(name), monitor), map, refused);
     }
     for (const SettingKey& key : SettingsTable::keys()) {
         if (key.flags & (kPerMonitor | kNotInMap) || isLeadingKey(key.name))
             continue;
-        loadKey(key, QLatin1String(key.name), map);
+        loadKey(key, QLatin1String(key.name), map, refused);
     }
     validate(map, monitor);
 }

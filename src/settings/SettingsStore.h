@@ -26,8 +26,10 @@ public:
     // Clears the store but for the first-start flag and the language, and marks the layout.
     void reset();
 
-    // Fills `map` from the store for `monitor` (0 = the common values), then validates.
-    void loadMonitor(int monitor, SettingsMap& map) const;
+    // Fills `map` from the store for `monitor` (0 = the common values), then validates. A
+    // setting marked kTextRefused that holds text other than a number (a hand-edited file)
+    // takes its default, and its name goes into `refused`.
+    void loadMonitor(int monitor, SettingsMap& map, QStringList* refused = nullptr) const;
 
     // Replaces out-of-range timer and colour values of `monitor` in `map`.
     static void validate(SettingsMap& map, int monitor);
@@ -56,7 +58,8 @@ public:
     QSettings& store() { return m_store; }
 
 private:
-    void loadKey(const SettingKey& key, const QString& mapName, SettingsMap& map) const;
+    void loadKey(const SettingKey& key, const QString& mapName, SettingsMap& map,
+                 QStringList* refused) const;
     void saveKey(const SettingKey& key, const QString& mapName, const SettingsMap& map);
 
     QSettings& m_store;

@@ -105,7 +105,7 @@ const std::vector<SettingKey>& SettingsTable::keys()
     {"UseLightnessScreen", SettingType::Bool, QVariant(false), 0, "set_use_lightness_screen"},
     {"OverlayScreenStartMousePosition", SettingType::Point, QVariant(QPoint(0, 0)), 0, nullptr},
     {"OverlayScreenEndMousePosition", SettingType::Point, QVariant(QPoint(0, 0)), 0, nullptr},
-    {"OverlayScreenColor", SettingType::Int, QVariant(9), 0, "set_overlay_color_dropdown_value"},
+    {"OverlayScreenColor", SettingType::Int, QVariant(9), kTextRefused, "set_overlay_color_dropdown_value"},
     {"ColorScheme", SettingType::Int, QVariant(1), 0, "set_color_scheme_dropdown_value"},
     {"LeadingColor", SettingType::Int, QVariant(1), 0, "set_leading_color_dropdown_value"},
     {"UseHiddenFeaturesNotifications", SettingType::Bool, QVariant(true), 0, nullptr},

@@ -18,6 +18,8 @@ enum SettingFlag : unsigned {
     kNotInMap = 1u << 1,   // kept in the store only, or loaded into a controller field
     kList = 1u << 2,       // a list the page hands back on save; written by its own writer
     kState = 1u << 3,      // run state, written by the state writer only
+    kTextRefused = 1u << 4, // stored text that is not a number takes the default (a code
+                            // that picks from a table: another code would be a wrong one)
 };
 
 struct SettingKey

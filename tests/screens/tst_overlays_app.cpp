@@ -3,6 +3,7 @@
 // the overlay without a compositing manager, and the colour effects the desktop cannot show
 // through a magnifier.
 #include "AppFixture.h"
+#include "KavoLogBuffer.h"
 #include "color/ColorOutput.h"
 #include "color/SoftwareColorEffects.h"
 #include "screens/DummyScreenEffects.h"
@@ -15,6 +16,8 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QWebFrame>
+#include <QWebView>
 #include <QtTest>
 
 namespace {
@@ -43,6 +46,22 @@ QVariantMap overlaySettings(QVariantMap extra = {})
         settings.insert(it.key(), it.value());
     return settings;
 }
+// What a window's page runs `script` to.
+QVariant inPage(QWidget* window, const QString& script)
+{
+    auto* view = window->findChild<QWebView*>();
+    return view ? view->page()->mainFrame()->evaluateJavaScript(script) : QVariant();
+}
+
+// The blocks of an overlay's page: "left top width height colour" each.
+QStringList blocks(QWidget* overlay)
+{
+    return inPage(overlay, "Array.from(document.querySelectorAll('.block')).map(function (b) {"
+                           " return [b.offsetLeft, b.offsetTop, b.offsetWidth, b.offsetHeight,"
+                           " getComputedStyle(b).backgroundColor].join(' '); })")
+        .toStringList();
+}
+
 bool hook(AppFixture& fixture, const char* name)
 {
     return fixture.desktop().state().value("hooks").toObject().value(name).toBool();
@@ -179,19 +198,47 @@ private slots:
         QCOMPARE(overlays(fixture).overlay_screens().size(), 1);
     }
 
+    void aPluggedMonitorGetsItsOwnOverlayOnce()
+    {
+        // The second monitor is excluded: one overlay per included monitor.
+        AppFixture fixture(desktop());
+        fixture.start(overlaySettings({{"IgnoreMonitors", "2"}}));
+        auto monitors = [&fixture] {
+            QVector<int> indexes;
+            for (OverlayScreen* overlay : overlays(fixture).overlay_screens())
+                indexes << overlay->monitor_index();
+            return indexes;
+        };
+        QCOMPARE(monitors(), QVector<int>{0});
+
+        fixture.set_desktop(desktop({{"monitors", QJsonArray{monitor(0, 1920), monitor(1920, 1920),
+                                                             monitor(3840, 1280)}}}));
+        QMetaObject::invokeMethod(&fixture.app(), "update_ui");
+        QMetaObject::invokeMethod(&fixture.app(), "update_ui");
+        QCOMPARE(monitors(), (QVector<int>{0, 2}));
+        QCOMPARE(overlays(fixture).overlay_screens().last()->geometry(),
+                 QRect(3840, 0, 1280, 1080));
+        QTRY_COMPARE_WITH_TIMEOUT(windowsOf(fixture, "OverlayScreen").size(), 2, kWait);
+
+        fixture.set_desktop(desktop());
+        QMetaObject::invokeMethod(&fixture.app(), "update_ui");
+        QCOMPARE(monitors(), QVector<int>{0});
+        QTRY_COMPARE_WITH_TIMEOUT(windowsOf(fixture, "OverlayScreen").size(), 1, kWait);
+    }
+
     void settersPushTheColour_data()
     {
         QTest::addColumn<QString>("slot");
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("statement");
-        QTest::newRow("night opacity") << "night_opacity_changed" << 60
-                                       << "set_background_color('rgba(255, 0, 0, 0.6)');";
-        QTest::newRow("night dim") << "night_dim_changed" << 50
-                                   << "set_background_color('rgba(127, 0, 0, 0.4)');";
+        QTest::newRow("night opacity")
+            << "night_opacity_changed" << 60 << "set_background_color('rgba(255, 0, 0, 0.6)');";
+        QTest::newRow("night dim")
+            << "night_dim_changed" << 50 << "set_background_color('rgba(127, 0, 0, 0.4)');";
         QTest::newRow("colour") << "overlay_color_changed" << 3
                                 << "set_background_color('rgba(0, 0, 255, 0.4)');";
-        QTest::newRow("day opacity (not in force)") << "day_opacity_changed" << 70
-                                                    << "set_background_color('rgba(255, 0, 0, 0.4)');";
+        QTest::newRow("day opacity (not in force)")
+            << "day_opacity_changed" << 70 << "set_background_color('rgba(255, 0, 0, 0.4)');";
     }
 
     void settersPushTheColour()
@@ -215,11 +262,23 @@ private slots:
 
     void aStoredColourThatIsTextIsRefused()
     {
+        QSignalSpy log(&KavoLogBuffer::instance(), &KavoLogBuffer::line_logged);
         AppFixture fixture(desktop());
-        fixture.start(overlaySettings());
+        fixture.start(overlaySettings({{"OverlayScreenColor", "red'); x('"}}));
+        QCOMPARE(fixture.app().settings_map().value("OverlayScreenColor"), QVariant(9));
+        QStringList lines;
+        for (const QList<QVariant>& line : qAsConst(log))
+            lines << line.first().toString();
+        QVERIFY(!lines.filter("OverlayScreenColor is not a whole number").isEmpty());
+        OverlayScreen* overlay = loadedOverlay(fixture);
+        QVERIFY(overlay);
+        QCOMPARE(overlay->last_statement(),
+                 QStringLiteral("set_background_color('rgba(255, 0, 0, 0.4)');"));
+
+        // Text that reaches the map some other way is refused too.
         fixture.app().settings_map().insert("OverlayScreenColor", "red'); x('");
         fixture.app().recreate_overlay_screen();
-        OverlayScreen* overlay = loadedOverlay(fixture);
+        overlay = loadedOverlay(fixture);
         QVERIFY(overlay);
         QCOMPARE(overlay->last_statement(),
                  QStringLiteral("set_background_color('rgba(255, 0, 0, 0.4)');"));
@@ -248,6 +307,10 @@ private slots:
                  QPoint(200, 100));
         QVERIFY(!hook(fixture, "pointer_grabbed"));
         QVERIFY(!hook(fixture, "mouse"));
+        // The page covers everything around the area.
+        const QString red = QStringLiteral(" rgba(255, 0, 0, 0.4)");
+        QCOMPARE(blocks(overlay), (QStringList{"0 0 3840 100" + red, "0 400 3840 680" + red,
+                                               "0 100 200 300" + red, "500 100 3340 300" + red}));
 
         // A click without a drag selects nothing.
         spy.statements.clear();
@@ -263,6 +326,7 @@ private slots:
         StatementSpy reset(overlay);
         fixture.app().reset_selected_overlay_screen_area();
         QCOMPARE(reset.statements.first(), QStringLiteral("reset_area();"));
+        QCOMPARE(blocks(overlay), QStringList{"0 0 3840 1080" + red});
         QCOMPARE(fixture.app().settings_map().value("OverlayScreenStartMousePosition").toPoint(),
                  QPoint(0, 0));
     }
@@ -294,9 +358,17 @@ private slots:
         QCOMPARE(screen->last_statement(), QStringLiteral("set_box_shadow(50, 50, 30, 30);"));
         fixture.app().lightness_screen_radius_changed(45);
         QCOMPARE(screen->last_statement(), QStringLiteral("set_box_shadow(50, 50, 30, 45);"));
+        // A spot of 45 % of the monitor's height in its middle; around it 30 % black (the
+        // engine keeps alpha in 255ths).
+        QCOMPARE(inPage(screen, "(function () { const spot = document.getElementById('spot');"
+                                " return [spot.offsetLeft, spot.offsetTop, spot.offsetWidth]"
+                                ".join(' ') + ' ' + spot.style.boxShadow; })()")
+                     .toString(),
+                 QStringLiteral("717 297 486 rgba(0, 0, 0, 0.298039) 0px 0px 243px 3840px"));
         QCOMPARE(fixture.app().settings_map().value("AdvancedLightnessScreenRadius").toInt(), 45);
         fixture.app().lightness_screen_x_position_changed(20);
-        QCOMPARE(fixture.app().settings_map().value("AdvancedLightnessScreenXposition").toInt(), 20);
+        QCOMPARE(fixture.app().settings_map().value("AdvancedLightnessScreenXposition").toInt(),
+                 20);
 
         fixture.app().kavo_type_changed(1); // Health
         QVERIFY(overlays(fixture).lightness_screens().isEmpty());
@@ -305,30 +377,29 @@ private slots:
     void withoutCompositingTheRampsCarryTheOverlay()
     {
         AppFixture fixture(desktop({{"compositing", false}}));
-        fixture.start(overlaySettings({{"NightOpacity", 50}, {"OverlayScreenColor", 1},
-                                       {"UseLightnessScreen", true}}));
+        fixture.start(overlaySettings(
+            {{"NightOpacity", 50}, {"OverlayScreenColor", 1}, {"UseLightnessScreen", true}}));
         QVERIFY(overlays(fixture).overlay_screens().isEmpty());
         QVERIFY(overlays(fixture).lightness_screens().isEmpty());
         QVERIFY(overlays(fixture).is_gamma_layer_on());
         fixture.app().update_gamma();
-        QTRY_VERIFY_WITH_TIMEOUT(fixture.app().update_gamma() >= 0 && fixture.ramp(1, "green")[0] > 0,
-                                 kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            fixture.app().update_gamma() >= 0 && fixture.ramp(1, "green")[0] > 0, kWait);
         // A green layer at half opacity: black shows half green, red is halved at the top.
         QTRY_VERIFY_WITH_TIMEOUT(fixture.ramp(1, "green")[0] > 60 * 256, kWait);
         QVERIFY(fixture.ramp(1, "red")[255] < 140 * 256);
 
         fixture.app().use_overlay_screen_changed(false);
         QVERIFY(!overlays(fixture).is_gamma_layer_on());
-        QTRY_VERIFY_WITH_TIMEOUT(fixture.app().update_gamma() >= 0 && fixture.ramp(1, "green")[0] == 0,
-                                 kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            fixture.app().update_gamma() >= 0 && fixture.ramp(1, "green")[0] == 0, kWait);
     }
 
     void oneCurveEffectsGoIntoTheRamps()
     {
         AppFixture fixture(desktop());
-        fixture.start(overlaySettings({{"UseOverlayScreen", false},
-                                       {"UseColorEffects", true},
-                                       {"ColorEffect", 1}}));
+        fixture.start(overlaySettings(
+            {{"UseOverlayScreen", false}, {"UseColorEffects", true}, {"ColorEffect", 1}}));
         fixture.app().update_gamma();
         QTRY_VERIFY_WITH_TIMEOUT(fixture.app().update_gamma() >= 0 &&
                                      fixture.ramp(1, "red")[0] > fixture.ramp(1, "red")[255],
@@ -351,16 +422,16 @@ private slots:
         const QString image = dir.filePath("screen.png");
         QVERIFY(screen.save(image));
         AppFixture fixture(desktop({{"screen_image", image}}));
-        fixture.start(overlaySettings({{"UseOverlayScreen", false},
-                                       {"UseColorEffects", true},
-                                       {"ColorEffect", 2}}));
+        fixture.start(overlaySettings(
+            {{"UseOverlayScreen", false}, {"UseColorEffects", true}, {"ColorEffect", 2}}));
         fixture.app().update_gamma();
-        QTRY_VERIFY_WITH_TIMEOUT(fixture.app().update_gamma() >= 0 &&
-                                     dynamic_cast<SoftwareColorEffects*>(
-                                         fixture.app().color_output()->effects())->window(),
-                                 kWait);
-        auto* effects = dynamic_cast<SoftwareColorEffects*>(
-            fixture.app().color_output()->effects());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            fixture.app().update_gamma() >= 0 &&
+                dynamic_cast<SoftwareColorEffects*>(fixture.app().color_output()->effects())
+                    ->window(),
+            kWait);
+        auto* effects =
+            dynamic_cast<SoftwareColorEffects*>(fixture.app().color_output()->effects());
         QVERIFY(effects);
         QVERIFY(effects->window());
         DummyScreenEffects& window = *effects->window();

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "MainPage.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,39 +17,19 @@ class TestConsolePages : public QObject
 
 private:
     std::unique_ptr<AppFixture> m_fixture;
+    std::unique_ptr<MainPage> m_page;
 
     App& app() { return m_fixture->app(); }
-    QWebView* view() { return app().findChild<QWebView*>(QStringLiteral("webView")); }
-
-    QVariant js(const QString& script)
-    {
-        return app().main_page()->mainFrame()->evaluateJavaScript(script);
-    }
+    QWebView* view() { return m_page->view(); }
+    QVariant js(const QString& script) { return m_page->js(script); }
+    void click(const QString& selector) { m_page->click(selector); }
 
     void open_page(const QString& title)
     {
         // At the normal display scale page and window coordinates agree.
         m_fixture->start({{"UiScale", 1}});
-        app().create_ui();
-        app().set_show_ui_requested(true);
-        QTRY_VERIFY(app().isVisible());
-        emit app().open_page(title);
-        QTRY_COMPARE(
-            js("(document.querySelector('#page-host .page-title') || {}).textContent").toString(),
-            title);
-    }
-
-    void click(const QString& selector)
-    {
-        const QVariantList box =
-            js("(function () { const e = document.querySelector('" + selector +
-               "'); e.scrollIntoView(); const r = e.getBoundingClientRect();"
-               " return [r.left, r.top, r.width, r.height]; })()")
-                .toList();
-        QVERIFY2(box.size() == 4 && box.value(2).toInt() > 0, qPrintable(selector));
-        QTest::mouseClick(view(), Qt::LeftButton, {},
-                          QPoint(box.value(0).toInt() + box.value(2).toInt() / 2,
-                                 box.value(1).toInt() + box.value(3).toInt() / 2));
+        m_page = std::make_unique<MainPage>(app());
+        m_page->open(title);
     }
 
     QString lastMessageTitle()
@@ -60,7 +41,11 @@ private:
 
 private slots:
     void init() { m_fixture = std::make_unique<AppFixture>(); }
-    void cleanup() { m_fixture.reset(); }
+    void cleanup()
+    {
+        m_page.reset();
+        m_fixture.reset();
+    }
 
     void aTypedSpellIsCast()
     {

@@ -155,6 +155,8 @@ private slots:
         QTest::newRow("bool from true text") << "UseSounds" << QVariant("true") << QVariant(true);
         QTest::newRow("bool from number") << "AutoCloseRest" << QVariant("0") << QVariant(false);
         QTest::newRow("int from empty") << "DayOpacity" << QVariant("") << QVariant(0);
+        QTest::newRow("int from other text: the default")
+            << "OverlayScreenColor" << QVariant("red'); x('") << QVariant(9);
         QTest::newRow("string from number") << "Language" << QVariant(7) << QVariant("7");
         QTest::newRow("list from text")
             << "UnusedPages" << QVariant("timer") << QVariant(QVariantList{"timer"});

@@ -1,6 +1,7 @@
 // The pauser, trigger, shortcut and auto clicker pages in the real web engine: what the user
 // types, clicks and presses reaches the settings; what Kavo sends reaches the page as text.
 #include "AppFixture.h"
+#include "MainPage.h"
 
 #include <QJsonArray>
 #include <QWebFrame>
@@ -14,14 +15,12 @@ class TestDesktopPages : public QObject
 
 private:
     std::unique_ptr<AppFixture> m_fixture;
+    std::unique_ptr<MainPage> m_page;
 
     App& app() { return m_fixture->app(); }
-    QWebView* view() { return app().findChild<QWebView*>(QStringLiteral("webView")); }
-
-    QVariant js(const QString& script)
-    {
-        return app().main_page()->mainFrame()->evaluateJavaScript(script);
-    }
+    QWebView* view() { return m_page->view(); }
+    QVariant js(const QString& script) { return m_page->js(script); }
+    void click(const QString& selector) { m_page->click(selector); }
 
     // Kavo with its window open on `title`, its page finished.
     void open_page(const QString& title, QVariantMap settings = {})
@@ -29,23 +28,8 @@ private:
         settings.insert("UiScale", 1);
         settings.insert("KavoUpdateInterval", 10000000);
         m_fixture->start(settings);
-        app().create_ui();
-        app().set_show_ui_requested(true);
-        QTRY_VERIFY(js("document.querySelectorAll('#menu-items .menu-item').length > 0").toBool());
-        emit app().open_page(title);
-        QTRY_COMPARE(
-            js("(document.querySelector('#page-host .page-title') || {}).textContent").toString(),
-            title);
-    }
-
-    void click(const QString& selector)
-    {
-        const QVariantList box = js("(function () { const r = document.querySelector('" + selector +
-                                    "').getBoundingClientRect(); return [r.left + r.width / 2, "
-                                    "r.top + r.height / 2]; })()")
-                                     .toList();
-        QTest::mouseClick(view(), Qt::LeftButton, {},
-                          QPoint(box.value(0).toInt(), box.value(1).toInt()));
+        m_page = std::make_unique<MainPage>(app());
+        m_page->open(title);
     }
 
     void type_list(const QString& setting, const QString& text)
@@ -69,7 +53,11 @@ private:
 
 private slots:
     void init() { m_fixture = std::make_unique<AppFixture>(); }
-    void cleanup() { m_fixture.reset(); }
+    void cleanup()
+    {
+        m_page.reset();
+        m_fixture.reset();
+    }
 
     void aSavedListReachesTheSettingsAndTheStore_data()
     {

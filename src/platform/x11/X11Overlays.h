@@ -4,9 +4,10 @@
 
 struct _XDisplay;
 
-// Overlays on X11: the EWMH states "above", "skip taskbar" and "skip pager" through the window
-// manager, and an empty input shape (Qt::WindowTransparentForInput), so that clicks reach the
-// windows beneath. Translucency needs a compositing manager (the owner of _NET_WM_CM_Sn).
+// Overlays on X11: windows the window manager leaves alone (override-redirect, so that no frame
+// of its own catches clicks), with an empty input shape (Qt::WindowTransparentForInput), so that
+// clicks reach the windows beneath, and the EWMH states "above", "skip taskbar" and "skip pager"
+// for panels. Translucency needs a compositing manager (the owner of _NET_WM_CM_Sn).
 class X11Overlays : public IOverlays
 {
 public:

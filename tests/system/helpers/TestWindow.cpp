@@ -1,6 +1,7 @@
-// A plain window for the desktop tests: "kavo_test_window <title>". It prints "shown <window
-// id>" once it is on the screen and "press" for every mouse press, and takes commands on
-// standard input: "fullscreen", "normal", "quit".
+// A plain window for the desktop tests: "kavo_test_window <title> [colour]", filled with the
+// colour when one is given (a name or #rrggbb). It prints "shown <window id>" once it is on the
+// screen and "press" for every mouse press, and takes commands on standard input:
+// "fullscreen", "normal", "quit".
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -28,6 +29,12 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     TestWindow window;
     window.setWindowTitle(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("test"));
+    if (argc > 2) {
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, QColor(QString::fromLocal8Bit(argv[2])));
+        window.setPalette(palette);
+        window.setAutoFillBackground(true);
+    }
     window.resize(320, 240);
     window.show();
     say("shown " + QByteArray::number(static_cast<qulonglong>(window.winId())));
