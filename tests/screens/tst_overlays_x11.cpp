@@ -2,10 +2,16 @@
 // manager (xcompmgr) the overlay darkens what lies beneath by its opacity and a click goes
 // through it to the window beneath; without one its layer shows in the CRTC's gamma ramp.
 // Without a magnifier "Simple inversion" inverts the ramp, and a grey scale shows as a picture
-// of the screen after two idle seconds, gone at the next mouse move.
+// of the screen after two idle seconds, gone at the next mouse move. And a Kavo in this process
+// takes the mouse's buttons while an area is dragged out, and gives them back on Escape.
+#include "App.h"
 #include "XvfbServer.h"
 #include "platform/GammaRamp.h"
 #include "platform/x11/X11Connection.h"
+#include "platform/x11/X11Platform.h"
+#include "screens/OverlaySelection.h"
+#include "screens/ScreenOverlays.h"
+#include "settings/SaveManager.h"
 
 #include <QColor>
 #include <QProcess>
@@ -85,6 +91,28 @@ public:
     // Kavo with `settings` over a neutral colour schedule.
     void launchKavo(const QVariantMap& settings)
     {
+        writeSettings(settings);
+        m_kavo = std::make_unique<QProcess>();
+        m_kavo->setProcessEnvironment(kavoEnvironment());
+        m_kavo->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_kavo->start(KAVO_BINARY, QStringList());
+    }
+
+    // What Kavo finds in its environment: its own folders on this desktop.
+    QProcessEnvironment kavoEnvironment() const
+    {
+        QProcessEnvironment environment = m_environment;
+        environment.insert("KAVO_SETTINGS_DIR", m_dir.filePath("settings"));
+        environment.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
+        environment.insert("XDG_DATA_HOME", m_dir.filePath("data"));
+        environment.insert("XDG_RUNTIME_DIR", m_dir.path());
+        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return environment;
+    }
+
+    // The settings file Kavo starts with: `settings` over a neutral colour schedule.
+    void writeSettings(const QVariantMap& settings) const
+    {
         const QString folder = m_dir.filePath("settings");
         QSettings store(folder + "/kavo_settings.ini", QSettings::IniFormat);
         const QVariantMap neutral{{"SaveVersion", "6"},
@@ -108,16 +136,6 @@ public:
                 store.setValue(it.key(), it.value());
         }
         store.sync();
-        QProcessEnvironment environment = m_environment;
-        environment.insert("KAVO_SETTINGS_DIR", folder);
-        environment.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
-        environment.insert("XDG_DATA_HOME", m_dir.filePath("data"));
-        environment.insert("XDG_RUNTIME_DIR", m_dir.path());
-        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        m_kavo = std::make_unique<QProcess>();
-        m_kavo->setProcessEnvironment(environment);
-        m_kavo->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_kavo->start(KAVO_BINARY, QStringList());
     }
 
     // Kavo's log so far.
@@ -344,7 +362,48 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(OverlayDesktop::near(desktop.pixel(desktop.centre()), grey, 2),
                                  kWait);
     }
+
+    void anAreaIsDraggedOutWithTheRealMouse()
+    {
+        OverlayDesktop desktop;
+        QVERIFY2(desktop.start(true, "white"), qPrintable(desktop.problem()));
+        desktop.writeSettings({{"UseOverlayScreen", true}});
+        const QProcessEnvironment environment = desktop.kavoEnvironment();
+        for (const char* name : {"KAVO_SETTINGS_DIR", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+            qputenv(name, environment.value(name).toUtf8());
+        Platform::install(X11Platform::open());
+        {
+            SaveManager saveManager;
+            App app;
+            QCOMPARE(app.screen_overlays()->overlay_screens().size(), 1);
+            OverlaySelection& selection = app.screen_overlays()->selection();
+            const QString x = QString::number(desktop.centre().x());
+            const QString y = QString::number(desktop.centre().y());
+
+            // The press and the release are Kavo's: the window beneath sees neither.
+            app.select_overlay_screen_area();
+            QVERIFY(selection.is_selecting());
+            desktop.xdotool({"mousemove", "--sync", x, y, "mousedown", "1"});
+            desktop.xdotool({"mousemove", "--sync", "100", "80", "mouseup", "1"});
+            const QPoint end(100, 80);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                app.settings_map().value("OverlayScreenEndMousePosition").toPoint(), end, kWait);
+            QCOMPARE(app.settings_map().value("OverlayScreenStartMousePosition").toPoint(),
+                     desktop.centre());
+            QVERIFY(!selection.is_selecting());
+            QCOMPARE(desktop.presses(), 0);
+
+            // Escape gives the buttons back: the next click reaches the window.
+            app.select_overlay_screen_area();
+            desktop.xdotool({"key", "Escape"});
+            QTRY_VERIFY_WITH_TIMEOUT(!selection.is_selecting(), kWait);
+            desktop.xdotool({"mousemove", "--sync", x, y, "click", "1"});
+            QTRY_COMPARE_WITH_TIMEOUT(desktop.presses(), 1, kWait);
+            QCOMPARE(app.settings_map().value("OverlayScreenEndMousePosition").toPoint(), end);
+        }
+        Platform::uninstall();
+    }
 };
 
-QTEST_GUILESS_MAIN(TestOverlaysX11)
+QTEST_MAIN(TestOverlaysX11)
 #include "tst_overlays_x11.moc"

@@ -47,8 +47,10 @@ bool X11Input::hasRawInput()
         return m_opcode > 0;
     int event = 0;
     int error = 0;
+    // Announcing 2.2 (2.1 would do) has the raw events delivered while another client holds
+    // the pointer (a drag, an open menu); a 2.0 client gets none then.
     int major = 2;
-    int minor = 0;
+    int minor = 2;
     if (!XQueryExtension(m_display, "XInputExtension", &m_opcode, &event, &error) ||
         XIQueryVersion(m_display, &major, &minor) != Success) {
         m_opcode = 0;
@@ -133,6 +135,8 @@ void X11Input::select()
 
 bool X11Input::handle(XEvent& event)
 {
+    if (m_pointerGrabbed && handleGrabbed(event))
+        return true;
     if (event.type != GenericEvent || event.xcookie.extension != m_opcode)
         return false;
     if (!XGetEventData(m_display, &event.xcookie))
@@ -142,18 +146,38 @@ bool X11Input::handle(XEvent& event)
     case XI_RawKeyPress:
         reportKey(static_cast<unsigned int>(raw->detail));
         break;
+    // Raw events carry no position: the pointer is asked where it is.
     case XI_RawButtonPress:
     case XI_RawButtonRelease:
-        reportButton(event.xcookie.evtype, static_cast<unsigned int>(raw->detail));
+        reportButton(event.xcookie.evtype == XI_RawButtonPress,
+                     static_cast<unsigned int>(raw->detail), pointerPosition());
         break;
     case XI_RawMotion:
-        reportMotion();
+        reportMotion(pointerPosition());
         break;
     default:
         break;
     }
     XFreeEventData(m_display, &event.xcookie);
     return true;
+}
+
+// While Kavo holds the pointer on the root window the server sends it no raw mouse events
+// (they count as delivered through the grab): the grab's own events report the mouse instead.
+bool X11Input::handleGrabbed(const XEvent& event)
+{
+    switch (event.type) {
+    case ButtonPress:
+    case ButtonRelease:
+        reportButton(event.type == ButtonPress, event.xbutton.button,
+                     QPoint(event.xbutton.x_root, event.xbutton.y_root));
+        return true;
+    case MotionNotify:
+        reportMotion(QPoint(event.xmotion.x_root, event.xmotion.y_root));
+        return true;
+    default:
+        return false;
+    }
 }
 
 void X11Input::reportKey(unsigned int keycode)
@@ -172,35 +196,34 @@ void X11Input::reportKey(unsigned int keycode)
         m_keyListener(key);
 }
 
-void X11Input::reportButton(int type, unsigned int button)
+void X11Input::reportButton(bool press, unsigned int button, const QPoint& position)
 {
     if (!m_mouse)
         return;
-    const bool press = type == XI_RawButtonPress;
     if (button == kLeftButton)
-        sendMouse(press ? InputEvent::LeftButtonDown : InputEvent::LeftButtonUp);
+        sendMouse(press ? InputEvent::LeftButtonDown : InputEvent::LeftButtonUp, position);
     else if (button == kRightButton)
-        sendMouse(press ? InputEvent::RightButtonDown : InputEvent::RightButtonUp);
+        sendMouse(press ? InputEvent::RightButtonDown : InputEvent::RightButtonUp, position);
     else if (press && (button == kWheelUp || button == kWheelDown))
-        sendMouse(InputEvent::Wheel, button == kWheelUp ? kWheelStep : -kWheelStep);
+        sendMouse(InputEvent::Wheel, position, button == kWheelUp ? kWheelStep : -kWheelStep);
 }
 
-void X11Input::reportMotion()
+void X11Input::reportMotion(const QPoint& position)
 {
     if (!m_mouse || m_motionRest.isValid())
         return;
     if (!m_everyMove)
         rest(m_motionRest);
-    sendMouse(InputEvent::MouseMove);
+    sendMouse(InputEvent::MouseMove, position);
 }
 
-void X11Input::sendMouse(InputEvent::Type type, int wheelDelta)
+void X11Input::sendMouse(InputEvent::Type type, const QPoint& position, int wheelDelta)
 {
     if (!m_mouseListener)
         return;
     InputEvent event;
     event.type = type;
-    event.position = pointerPosition();
+    event.position = position;
     event.wheelDelta = wheelDelta;
     m_mouseListener(event);
 }
@@ -276,10 +299,10 @@ bool X11Input::grabPointer(bool on)
         m_pointerGrabbed = false;
         return true;
     }
-    // The raw events go on reporting the mouse; the grab only keeps its buttons from others.
+    // The mouse's buttons go to no other program; the grab's events report the mouse meanwhile.
     const int result = XGrabPointer(m_display, DefaultRootWindow(m_display), False,
-                                    ButtonPressMask | ButtonReleaseMask, GrabModeAsync,
-                                    GrabModeAsync, None, None, CurrentTime);
+                                    ButtonPressMask | ButtonReleaseMask | PointerMotionMask,
+                                    GrabModeAsync, GrabModeAsync, None, None, CurrentTime);
     m_pointerGrabbed = result == GrabSuccess;
     if (!m_pointerGrabbed)
         log_line(QStringLiteral("Another program holds the mouse: its clicks are not taken"));

@@ -43,10 +43,11 @@ private:
     void rest(QElapsedTimer& rest);
     void selectRested();
     bool handle(_XEvent& event);
+    bool handleGrabbed(const _XEvent& event);
     void reportKey(unsigned int keycode);
-    void reportButton(int type, unsigned int button);
-    void reportMotion();
-    void sendMouse(InputEvent::Type type, int wheelDelta = 0);
+    void reportButton(bool press, unsigned int button, const QPoint& position);
+    void reportMotion(const QPoint& position);
+    void sendMouse(InputEvent::Type type, const QPoint& position, int wheelDelta = 0);
     void sendZoomKey(DWORD virtualKey);
 
     _XDisplay* m_display;
