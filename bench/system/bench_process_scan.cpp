@@ -20,15 +20,15 @@ namespace {
 SettingsMap pauserSettings()
 {
     return {
-        {"UseColorPausers", true}, {"ColorPausers", "gimp\nblender\ndarktable\nkrita fullscreen"},
-        {"UseTimerPausers", true}, {"TimerPausers", "vlc\nmpv\nobs"},
-        {"UseMousePausers", true}, {"MousePausers", "steam\nsupertux2"}};
+        {"UseColorPausers", true}, {"ColorPausers", "painter\nmodeller\nphotos\nsketcher fullscreen"},
+        {"UseTimerPausers", true}, {"TimerPausers", "vlc\nplayer\nobs"},
+        {"UseMousePausers", true}, {"MousePausers", "game\nplatformer"}};
 }
 
 QString programName(int i)
 {
     // A few of the listed names among many others.
-    static const char* const listed[] = {"gimp", "vlc", "mpv", "steam"};
+    static const char* const listed[] = {"painter", "vlc", "player", "game"};
     return i % 50 == 0 ? QLatin1String(listed[(i / 50) % 4]) : QStringLiteral("proc%1").arg(i);
 }
 

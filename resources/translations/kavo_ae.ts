@@ -1590,16 +1590,16 @@
         <translation>يمكن تخطي الاستراحات العادية، أما الصارمة فلا. ويعرض &quot;إنتاجي&quot; عدًّا تنازليًا صغيرًا بدلًا من تغطية الشاشة.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>برنامج واحد في كل سطر، باسمه كما يعمل (gimp, blender). أضف fullscreen بعد الاسم ليكون الإيقاف فقط عندما يملأ البرنامج الشاشة.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>برنامج واحد في كل سطر، باسمه كما يعمل (vlc, kmplayer). أضف fullscreen بعد الاسم ليكون الإيقاف فقط عندما يملأ البرنامج الشاشة.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>برنامج واحد في كل سطر، باسمه تمامًا كما يعمل (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>برنامج واحد في كل سطر، باسمه تمامًا كما يعمل (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>برنامج واحد في كل سطر، باسمه تمامًا كما يعمل (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>برنامج واحد في كل سطر، باسمه تمامًا كما يعمل (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

@@ -1590,16 +1590,16 @@
         <translation>Нормалните почивки могат да се пропуснат, строгите — не. „Продуктивен“ не покрива екрана, а показва малко обратно броене.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>По една програма на ред, с името на процеса ѝ (gimp, blender). Добавете fullscreen след името, за да има пауза само докато програмата е на цял екран.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>По една програма на ред, с името на процеса ѝ (vlc, kmplayer). Добавете fullscreen след името, за да има пауза само докато програмата е на цял екран.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>По една програма на ред, точно с името на процеса ѝ (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>По една програма на ред, точно с името на процеса ѝ (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>По една програма на ред, точно с името на процеса ѝ (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>По една програма на ред, точно с името на процеса ѝ (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

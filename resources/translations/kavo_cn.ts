@@ -1590,16 +1590,16 @@
         <translation>普通休息可以跳过，严格休息则不能。“高效”只显示一个小倒计时，而不覆盖屏幕。</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>每行一个程序，使用其运行时的名称（gimp、blender）。在名称后添加 fullscreen，则仅在该程序全屏时暂停。</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>每行一个程序，使用其运行时的名称（vlc、kmplayer）。在名称后添加 fullscreen，则仅在该程序全屏时暂停。</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>每行一个程序，名称须与运行时完全一致（steam、supertux2）。</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>每行一个程序，名称须与运行时完全一致（vlc、bsplayer）。</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>每行一个程序，名称须与运行时完全一致（vlc、mpv）。</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>每行一个程序，名称须与运行时完全一致（vlc、kmplayer）。</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

@@ -1590,16 +1590,16 @@
         <translation>Normální přestávky lze přeskočit, přísné ne. Produktivní místo zakrytí obrazovky zobrazí malé odpočítávání.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>Jeden program na řádek, pod názvem, pod kterým běží (gimp, blender). Když za název přidáte fullscreen, pozastaví se jen tehdy, když program vyplňuje obrazovku.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>Jeden program na řádek, pod názvem, pod kterým běží (vlc, kmplayer). Když za název přidáte fullscreen, pozastaví se jen tehdy, když program vyplňuje obrazovku.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>Jeden program na řádek, přesně pod názvem, pod kterým běží (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>Jeden program na řádek, přesně pod názvem, pod kterým běží (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>Jeden program na řádek, přesně pod názvem, pod kterým běží (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>Jeden program na řádek, přesně pod názvem, pod kterým běží (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

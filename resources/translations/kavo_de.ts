@@ -1590,16 +1590,16 @@
         <translation>Normale Pausen lassen sich überspringen, strenge nicht. Produktiv zeigt einen kleinen Countdown, statt den Bildschirm zu verdecken.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>Ein Programm pro Zeile, mit seinem Prozessnamen (gimp, blender). Schreiben Sie fullscreen hinter einen Namen, um nur zu pausieren, solange das Programm den Bildschirm füllt.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>Ein Programm pro Zeile, mit seinem Prozessnamen (vlc, kmplayer). Schreiben Sie fullscreen hinter einen Namen, um nur zu pausieren, solange das Programm den Bildschirm füllt.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>Ein Programm pro Zeile, genau mit seinem Prozessnamen (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>Ein Programm pro Zeile, genau mit seinem Prozessnamen (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>Ein Programm pro Zeile, genau mit seinem Prozessnamen (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>Ein Programm pro Zeile, genau mit seinem Prozessnamen (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

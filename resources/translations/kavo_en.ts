@@ -1590,16 +1590,16 @@
         <translation>Normal rests can be skipped, strict ones cannot. Productive shows a small countdown instead of covering the screen.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>One program per line, named exactly as it runs (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>One program per line, named exactly as it runs (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>One program per line, named exactly as it runs (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>One program per line, named exactly as it runs (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

@@ -1590,16 +1590,16 @@
         <translation>Los descansos normales se pueden omitir, los estrictos no. Productivo muestra una pequeña cuenta atrás en lugar de cubrir la pantalla.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>Un programa por línea, con su nombre de proceso (gimp, blender). Añade fullscreen tras un nombre para pausar solo mientras ocupa toda la pantalla.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>Un programa por línea, con su nombre de proceso (vlc, kmplayer). Añade fullscreen tras un nombre para pausar solo mientras ocupa toda la pantalla.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>Un programa por línea, con su nombre de proceso exacto (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>Un programa por línea, con su nombre de proceso exacto (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>Un programa por línea, con su nombre de proceso exacto (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>Un programa por línea, con su nombre de proceso exacto (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

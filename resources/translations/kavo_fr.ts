@@ -1590,16 +1590,16 @@
         <translation>Les pauses normales peuvent être ignorées, les pauses strictes non. Productif affiche un petit compte à rebours au lieu de couvrir l&apos;écran.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>Un programme par ligne, sous son nom de processus (gimp, blender). Ajoutez fullscreen après un nom pour ne faire la pause que lorsqu&apos;il occupe tout l&apos;écran.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>Un programme par ligne, sous son nom de processus (vlc, kmplayer). Ajoutez fullscreen après un nom pour ne faire la pause que lorsqu&apos;il occupe tout l&apos;écran.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>Un programme par ligne, sous son nom de processus exact (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>Un programme par ligne, sous son nom de processus exact (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>Un programme par ligne, sous son nom de processus exact (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>Un programme par ligne, sous son nom de processus exact (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

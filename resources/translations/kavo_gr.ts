@@ -1590,16 +1590,16 @@
         <translation>Τα κανονικά διαλείμματα μπορούν να παραλειφθούν, τα αυστηρά όχι. Το Παραγωγικό δείχνει μια μικρή αντίστροφη μέτρηση αντί να καλύπτει την οθόνη.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>Ένα πρόγραμμα ανά γραμμή, με το όνομα με το οποίο εκτελείται (gimp, blender). Προσθέστε fullscreen μετά από ένα όνομα για παύση μόνο όταν το πρόγραμμα γεμίζει την οθόνη.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>Ένα πρόγραμμα ανά γραμμή, με το όνομα με το οποίο εκτελείται (vlc, kmplayer). Προσθέστε fullscreen μετά από ένα όνομα για παύση μόνο όταν το πρόγραμμα γεμίζει την οθόνη.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>Ένα πρόγραμμα ανά γραμμή, ακριβώς με το όνομα με το οποίο εκτελείται (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>Ένα πρόγραμμα ανά γραμμή, ακριβώς με το όνομα με το οποίο εκτελείται (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>Ένα πρόγραμμα ανά γραμμή, ακριβώς με το όνομα με το οποίο εκτελείται (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>Ένα πρόγραμμα ανά γραμμή, ακριβώς με το όνομα με το οποίο εκτελείται (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

@@ -1590,16 +1590,16 @@
         <translation>सामान्य ब्रेक छोड़े जा सकते हैं, सख़्त नहीं। &quot;उत्पादक&quot; स्क्रीन ढकने के बजाय एक छोटी उलटी गिनती दिखाता है।</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>हर पंक्ति में एक प्रोग्राम, उसी नाम से जिससे वह चलता है (gimp, blender)। केवल तब रोकने के लिए जब वह पूरी स्क्रीन भर दे, नाम के बाद fullscreen जोड़ें।</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>हर पंक्ति में एक प्रोग्राम, उसी नाम से जिससे वह चलता है (vlc, kmplayer)। केवल तब रोकने के लिए जब वह पूरी स्क्रीन भर दे, नाम के बाद fullscreen जोड़ें।</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>हर पंक्ति में एक प्रोग्राम, ठीक उसी नाम से जिससे वह चलता है (steam, supertux2)।</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>हर पंक्ति में एक प्रोग्राम, ठीक उसी नाम से जिससे वह चलता है (vlc, bsplayer)।</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>हर पंक्ति में एक प्रोग्राम, ठीक उसी नाम से जिससे वह चलता है (vlc, mpv)।</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>हर पंक्ति में एक प्रोग्राम, ठीक उसी नाम से जिससे वह चलता है (vlc, kmplayer)।</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

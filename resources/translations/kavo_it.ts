@@ -1590,16 +1590,16 @@
         <translation>Le pause normali si possono saltare, quelle rigorose no. Produttivo mostra un piccolo conto alla rovescia invece di coprire lo schermo.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>Un programma per riga, con il nome con cui viene eseguito (gimp, blender). Aggiungi fullscreen dopo un nome per sospendere solo quando occupa tutto lo schermo.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>Un programma per riga, con il nome con cui viene eseguito (vlc, kmplayer). Aggiungi fullscreen dopo un nome per sospendere solo quando occupa tutto lo schermo.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>Un programma per riga, con il nome esatto con cui viene eseguito (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>Un programma per riga, con il nome esatto con cui viene eseguito (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>Un programma per riga, con il nome esatto con cui viene eseguito (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>Un programma per riga, con il nome esatto con cui viene eseguito (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

@@ -1590,16 +1590,16 @@
         <translation>通常の休憩はスキップできますが、厳格な休憩はできません。集中では画面を覆わず、小さなカウントダウンを表示します。</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>1 行に 1 つのプログラムを、実行時の名前 (gimp、blender) で書きます。名前の後に fullscreen を付けると、全画面表示の間だけ止めます。</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>1 行に 1 つのプログラムを、実行時の名前 (vlc、kmplayer) で書きます。名前の後に fullscreen を付けると、全画面表示の間だけ止めます。</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>1 行に 1 つのプログラムを、実行時の名前どおりに (steam、supertux2) 書きます。</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>1 行に 1 つのプログラムを、実行時の名前どおりに (vlc、bsplayer) 書きます。</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>1 行に 1 つのプログラムを、実行時の名前どおりに (vlc、mpv) 書きます。</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>1 行に 1 つのプログラムを、実行時の名前どおりに (vlc、kmplayer) 書きます。</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

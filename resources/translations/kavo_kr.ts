@@ -1590,16 +1590,16 @@
         <translation>일반 휴식은 건너뛸 수 있지만 엄격한 휴식은 건너뛸 수 없습니다. 집중은 화면을 덮지 않고 작은 카운트다운을 표시합니다.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>한 줄에 프로그램 하나를 실행 이름으로 적습니다(gimp, blender). 이름 뒤에 fullscreen을 붙이면 전체 화면일 때만 멈춥니다.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>한 줄에 프로그램 하나를 실행 이름으로 적습니다(vlc, kmplayer). 이름 뒤에 fullscreen을 붙이면 전체 화면일 때만 멈춥니다.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>한 줄에 프로그램 하나를 실행 이름 그대로 적습니다(steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>한 줄에 프로그램 하나를 실행 이름 그대로 적습니다(vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>한 줄에 프로그램 하나를 실행 이름 그대로 적습니다(vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>한 줄에 프로그램 하나를 실행 이름 그대로 적습니다(vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

@@ -1590,16 +1590,16 @@
         <translation>Normale pauzes kun je overslaan, strenge niet. Productief toont een kleine aftelling in plaats van het scherm te bedekken.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>Eén programma per regel, met de naam waaronder het draait (gimp, blender). Zet fullscreen achter een naam om alleen te pauzeren terwijl het het hele scherm vult.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>Eén programma per regel, met de naam waaronder het draait (vlc, kmplayer). Zet fullscreen achter een naam om alleen te pauzeren terwijl het het hele scherm vult.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>Eén programma per regel, met precies de naam waaronder het draait (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>Eén programma per regel, met precies de naam waaronder het draait (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>Eén programma per regel, met precies de naam waaronder het draait (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>Eén programma per regel, met precies de naam waaronder het draait (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

@@ -1590,16 +1590,16 @@
         <translation>As pausas normais podem ser saltadas, as rigorosas não. Produtivo mostra uma pequena contagem decrescente em vez de cobrir o ecrã.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>Um programa por linha, com o nome com que é executado (gimp, blender). Acrescente fullscreen depois de um nome para pausar só enquanto ocupa o ecrã inteiro.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>Um programa por linha, com o nome com que é executado (vlc, kmplayer). Acrescente fullscreen depois de um nome para pausar só enquanto ocupa o ecrã inteiro.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>Um programa por linha, com o nome exato com que é executado (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>Um programa por linha, com o nome exato com que é executado (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>Um programa por linha, com o nome exato com que é executado (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>Um programa por linha, com o nome exato com que é executado (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

@@ -1590,16 +1590,16 @@
         <translation>Обычные перерывы можно пропустить, строгие — нельзя. «Продуктивный» не закрывает экран, а показывает небольшой обратный отсчёт.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>По одной программе в строке, под именем её процесса (gimp, blender). Добавьте fullscreen после имени, чтобы пауза включалась, только когда программа занимает весь экран.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>По одной программе в строке, под именем её процесса (vlc, kmplayer). Добавьте fullscreen после имени, чтобы пауза включалась, только когда программа занимает весь экран.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>По одной программе в строке, точно под именем её процесса (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>По одной программе в строке, точно под именем её процесса (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>По одной программе в строке, точно под именем её процесса (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>По одной программе в строке, точно под именем её процесса (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

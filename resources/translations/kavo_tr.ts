@@ -1590,16 +1590,16 @@
         <translation>Normal molalar atlanabilir, katı molalar atlanamaz. Üretken, ekranı kaplamak yerine küçük bir geri sayım gösterir.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>Her satıra bir program, çalıştığı adla (gimp, blender). Yalnızca program ekranı kaplarken duraklatmak için adın ardına fullscreen ekleyin.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>Her satıra bir program, çalıştığı adla (vlc, kmplayer). Yalnızca program ekranı kaplarken duraklatmak için adın ardına fullscreen ekleyin.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>Her satıra bir program, tam olarak çalıştığı adla (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>Her satıra bir program, tam olarak çalıştığı adla (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>Her satıra bir program, tam olarak çalıştığı adla (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>Her satıra bir program, tam olarak çalıştığı adla (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

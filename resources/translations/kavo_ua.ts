@@ -1590,16 +1590,16 @@
         <translation>Звичайні перерви можна пропустити, суворі — ні. «Продуктивний» не закриває екран, а показує невеликий зворотний відлік.</translation>
     </message>
     <message>
-        <source>One program per line, named as it runs (gimp, blender). Add fullscreen after a name to pause only while it fills the screen.</source>
-        <translation>По одній програмі в рядку, під назвою її процесу (gimp, blender). Додайте fullscreen після назви, щоб пауза вмикалася, лише коли програма займає весь екран.</translation>
+        <source>One program per line, named as it runs (vlc, kmplayer). Add fullscreen after a name to pause only while it fills the screen.</source>
+        <translation>По одній програмі в рядку, під назвою її процесу (vlc, kmplayer). Додайте fullscreen після назви, щоб пауза вмикалася, лише коли програма займає весь екран.</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (steam, supertux2).</source>
-        <translation>По одній програмі в рядку, точно під назвою її процесу (steam, supertux2).</translation>
+        <source>One program per line, named exactly as it runs (vlc, bsplayer).</source>
+        <translation>По одній програмі в рядку, точно під назвою її процесу (vlc, bsplayer).</translation>
     </message>
     <message>
-        <source>One program per line, named exactly as it runs (vlc, mpv).</source>
-        <translation>По одній програмі в рядку, точно під назвою її процесу (vlc, mpv).</translation>
+        <source>One program per line, named exactly as it runs (vlc, kmplayer).</source>
+        <translation>По одній програмі в рядку, точно під назвою її процесу (vlc, kmplayer).</translation>
     </message>
     <message>
         <source>One program per line: name = temperature brightness, for example vlc = 6500 120. Temperature 0 to 10000 K, brightness 10 to 150 %.</source>

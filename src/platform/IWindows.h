@@ -12,7 +12,7 @@ class QWidget;
 struct ProcessEntry
 {
     qint64 pid = 0;
-    // The executable's name as the user would write it ("vlc", "firefox-esr").
+    // The executable's name as the user would write it ("vlc", "text-editor").
     QString name;
     // Whether the process belongs to the user running Kavo.
     bool own = false;

@@ -123,8 +123,8 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::newRow("number") << "DayTemperature" << QVariant(4500) << "DayTemperature: 4500";
         QTest::newRow("switch") << "UseSounds" << QVariant(true) << "UseSounds: true";
-        QTest::newRow("lines") << "ColorPausers" << QVariant("vlc.exe\nmpv")
-                               << "ColorPausers: vlc.exe\\nmpv";
+        QTest::newRow("lines") << "ColorPausers" << QVariant("vlc.exe\nplayer")
+                               << "ColorPausers: vlc.exe\\nplayer";
         QTest::newRow("list") << "UnusedPages" << QVariant(QVariantList{"Moon", "Debug"})
                               << "UnusedPages: Moon, Debug";
         QTest::newRow("point") << "OverlayScreenStartMousePosition" << QVariant(QPoint(3, 4))

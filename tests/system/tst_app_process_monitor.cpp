@@ -72,14 +72,14 @@ private slots:
 
     void aColorPauserPausesAndReleasesTheRamps()
     {
-        AppFixture fixture(desktop({program(100, "gimp"), program(101, "firefox")}, 101));
-        fixture.start(quickSettings({{"UseColorPausers", true}, {"ColorPausers", "gimp.exe"}}));
+        AppFixture fixture(desktop({program(100, "painter"), program(101, "browser")}, 101));
+        fixture.start(quickSettings({{"UseColorPausers", true}, {"ColorPausers", "painter.exe"}}));
         App& app = fixture.app();
         QTRY_COMPARE(fixture.ramp(1, "red"), red(6500, 1.0f));
         QVERIFY(app.is_gamma_paused());
 
         fixture.set_desktop(
-            desktop({program(100, "gimp", {{"minimized", true}}), program(101, "firefox")}, 101));
+            desktop({program(100, "painter", {{"minimized", true}}), program(101, "browser")}, 101));
         app.task_manager()->update(false);
         QTRY_COMPARE(fixture.ramp(1, "red"), red(3400, 0.8f));
         QVERIFY(!app.is_gamma_paused());
@@ -87,8 +87,8 @@ private slots:
 
     void switchingColorPausersOffReleasesAtOnce()
     {
-        AppFixture fixture(desktop({program(100, "gimp")}, 100));
-        fixture.start(quickSettings({{"UseColorPausers", true}, {"ColorPausers", "gimp"}}));
+        AppFixture fixture(desktop({program(100, "painter")}, 100));
+        fixture.start(quickSettings({{"UseColorPausers", true}, {"ColorPausers", "painter"}}));
         QTRY_VERIFY(fixture.app().is_gamma_paused());
         fixture.app().use_color_pausers_changed(false);
         QVERIFY(!fixture.app().is_gamma_paused());
@@ -122,9 +122,9 @@ private slots:
 
     void aMousePauserTakesTheSoftwareCursorAway()
     {
-        AppFixture fixture(desktop({program(100, "supertux2")}));
+        AppFixture fixture(desktop({program(100, "platformer")}));
         fixture.start(quickSettings({{"UseMousePausers", true},
-                                     {"MousePausers", "supertux2"},
+                                     {"MousePausers", "platformer"},
                                      {"UseSoftwareCursor", true}}));
         const auto trails = [&fixture] {
             return fixture.desktop().state().value("system_parameters").toObject().value("93");
@@ -139,7 +139,7 @@ private slots:
 
     void aTriggerGlidesToItsColoursAndBack()
     {
-        const QJsonArray programs{program(100, "vlc"), program(101, "firefox")};
+        const QJsonArray programs{program(100, "vlc"), program(101, "browser")};
         AppFixture fixture(desktop(programs, 100));
         fixture.start(
             quickSettings({{"UseColorTriggers", true}, {"ColorTriggers", "vlc.exe = 3000 70"}}));
@@ -147,7 +147,7 @@ private slots:
         QTRY_COMPARE(fixture.ramp(1, "red"), red(3000, 0.7f));
         QCOMPARE(app.current_temperature(), 3000);
 
-        fixture.set_desktop(desktop(programs, 101)); // firefox in front, seen at once
+        fixture.set_desktop(desktop(programs, 101)); // browser in front, seen at once
         QTRY_COMPARE(fixture.ramp(1, "red"), red(3400, 0.8f));
         fixture.set_desktop(desktop(programs, 100));
         QTRY_COMPARE(fixture.ramp(1, "red"), red(3000, 0.7f));

@@ -20,10 +20,10 @@ private slots:
                                << "vlc" << 6500 << 120;
         QTest::newRow("clamped high") << "vlc.exe = 20000 5"
                                       << "vlc.exe" << 10000 << 10;
-        QTest::newRow("clamped low") << "mpv = -300 999"
-                                     << "mpv" << 0 << 150;
-        QTest::newRow("no blanks") << "mpv=4000 90"
-                                   << "mpv" << 4000 << 90;
+        QTest::newRow("clamped low") << "player = -300 999"
+                                     << "player" << 0 << 150;
+        QTest::newRow("no blanks") << "player=4000 90"
+                                   << "player" << 4000 << 90;
         QTest::newRow("name with blanks") << "Media Player = 5000 100"
                                           << "Media Player" << 5000 << 100;
         QTest::newRow("a word for colours") << "vlc.exe = night"
@@ -60,9 +60,9 @@ private slots:
     void aBadLineKeepsTheOthersAndIsReported()
     {
         ColorTriggers triggers;
-        triggers.refresh({"vlc = 6500 120", "", "vlc = night", "mpv = 5000 90", "mpv = 4000 80"});
+        triggers.refresh({"vlc = 6500 120", "", "vlc = night", "player = 5000 90", "player = 4000 80"});
         QCOMPARE(triggers.size(), 2);
-        QCOMPARE(triggers.find("mpv")->temperature, 4000); // a later line replaces
+        QCOMPARE(triggers.find("player")->temperature, 4000); // a later line replaces
         QCOMPARE(triggers.problems(),
                  QStringList{"Line 3 is not \"program = temperature brightness\": vlc = night"});
     }
@@ -70,9 +70,9 @@ private slots:
     void windowsAndLinuxNamesFindEachOther()
     {
         ColorTriggers triggers;
-        triggers.refresh({"vlc.exe = 6500 120", "mpv = 5000 90"});
+        triggers.refresh({"vlc.exe = 6500 120", "player = 5000 90"});
         QVERIFY(triggers.find("vlc"));
-        QVERIFY(triggers.find("mpv.exe"));
+        QVERIFY(triggers.find("player.exe"));
         QVERIFY(!triggers.find("VLC"));
     }
 
@@ -85,11 +85,11 @@ private slots:
             triggers.set_current_process(front);
             return triggers.next_step(use, paused).kind;
         };
-        QCOMPARE(step("firefox"), TriggerStep::None);
+        QCOMPARE(step("browser"), TriggerStep::None);
         QCOMPARE(step("vlc"), TriggerStep::Apply);
         QCOMPARE(step("vlc"), TriggerStep::Keep);
-        QCOMPARE(step("firefox"), TriggerStep::Restore);
-        QCOMPARE(step("firefox"), TriggerStep::None);
+        QCOMPARE(step("browser"), TriggerStep::Restore);
+        QCOMPARE(step("browser"), TriggerStep::None);
         // Nothing in front (the desktop clicked) ends the trigger too, and it comes back.
         QCOMPARE(step("vlc"), TriggerStep::Apply);
         QCOMPARE(step(""), TriggerStep::Restore);

@@ -89,20 +89,20 @@ private slots:
                     "\"] textarea').value")
                      .toString(),
                  app().settings_map().value(key).toString());
-        type_list(setting, "gimp\nvlc = 3000 80");
+        type_list(setting, "painter\nvlc = 3000 80");
         click("#page-host [data-setting=\"" + setting + "\"] [data-role=save]");
         QTRY_COMPARE(app().settings_map().value(key).toString(),
-                     QStringLiteral("gimp\nvlc = 3000 80"));
-        QCOMPARE(m_fixture->stored(key).toString(), QStringLiteral("gimp\nvlc = 3000 80"));
+                     QStringLiteral("painter\nvlc = 3000 80"));
+        QCOMPARE(m_fixture->stored(key).toString(), QStringLiteral("painter\nvlc = 3000 80"));
     }
 
     void savingTheSettingsTakesTheListsAsShown()
     {
         open_page("Timer pausers");
         const QString colors = app().settings_map().value("ColorPausers").toString();
-        type_list("timer_pausers", "mpv\nvlc");
+        type_list("timer_pausers", "player\nvlc");
         app().request_page_lists();
-        QCOMPARE(app().settings_map().value("TimerPausers").toString(), QStringLiteral("mpv\nvlc"));
+        QCOMPARE(app().settings_map().value("TimerPausers").toString(), QStringLiteral("player\nvlc"));
         // A list whose page is not open is handed back as it was.
         QCOMPARE(app().settings_map().value("ColorPausers").toString(), colors);
     }
@@ -166,11 +166,11 @@ private slots:
     {
         open_page("Color triggers");
         QCOMPARE(text_of("#page-host [data-text=set_color_triggers_message]"), QString());
-        type_list("color_triggers", "vlc = 6500 120\nmpv = <i>bright</i>");
+        type_list("color_triggers", "vlc = 6500 120\nplayer = <i>bright</i>");
         click("#page-host [data-setting=\"color_triggers\"] [data-role=save]");
         QTRY_COMPARE(text_of("#page-host [data-text=set_color_triggers_message]"),
                      QStringLiteral("Line 2 is not \"program = temperature brightness\": "
-                                    "mpv = <i>bright</i>"));
+                                    "player = <i>bright</i>"));
     }
 
     void theShortcutEditorRecordsAPressedCombination()

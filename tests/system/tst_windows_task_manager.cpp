@@ -44,9 +44,9 @@ private slots:
 
     void theProgramInFrontIsFollowed()
     {
-        const QJsonArray programs{simProcess(100, "firefox-esr"), simProcess(101, "vlc"),
-                                  simProcess(102, "kavo"), simProcess(103, "mpv"),
-                                  simProcess(104, "gimp")};
+        const QJsonArray programs{simProcess(100, "text-editor"), simProcess(101, "vlc"),
+                                  simProcess(102, "kavo"), simProcess(103, "player"),
+                                  simProcess(104, "painter")};
         m_desktop->set(simDesktop(programs, 100));
         auto tasks = monitor();
         QSignalSpy active(tasks.get(), &ITaskManager::current_active_process_changed);
@@ -60,13 +60,13 @@ private slots:
         QStringList announced;
         for (const QVariantList& call : active)
             announced << call.at(0).toString();
-        QCOMPARE(announced, (QStringList{"firefox-esr", "vlc", "vlc", "mpv", "gimp"}));
+        QCOMPARE(announced, (QStringList{"text-editor", "vlc", "vlc", "player", "painter"}));
         // A trigger change only when the name changed, nothing in front included.
         QStringList changes;
         for (const QVariantList& call : trigger)
             changes << call.at(0).toString();
-        QCOMPARE(changes, (QStringList{"firefox-esr", "vlc", "", "kavo", "mpv", "gimp"}));
-        QCOMPARE(tasks->get_recent_processes(), (QStringList{"vlc", "mpv", "gimp"}));
+        QCOMPARE(changes, (QStringList{"text-editor", "vlc", "", "kavo", "player", "painter"}));
+        QCOMPARE(tasks->get_recent_processes(), (QStringList{"vlc", "player", "painter"}));
     }
 
     void pausesFollowTheRunningPrograms_data()
@@ -83,19 +83,19 @@ private slots:
         const QJsonObject noWindow{{"window", false}};
         const QJsonObject covering{{"x", 0}, {"y", 0}, {"width", 1920}, {"height", 1080}};
         const QJsonObject fullScreenState{{"fullscreen", true}};
-        QTest::newRow("shown") << shown << false << "mpv" << false << true << true;
-        QTest::newRow("minimised") << minimised << true << "mpv" << false << false << false;
-        QTest::newRow("no window") << noWindow << false << "mpv" << false << false << false;
+        QTest::newRow("shown") << shown << false << "player" << false << true << true;
+        QTest::newRow("minimised") << minimised << true << "player" << false << false << false;
+        QTest::newRow("no window") << noWindow << false << "player" << false << false << false;
         QTest::newRow("full-screen entry, windowed")
-            << shown << true << "mpv fullscreen" << false << false << true;
+            << shown << true << "player fullscreen" << false << false << true;
         QTest::newRow("full-screen entry, covering its monitor")
-            << covering << false << "mpv fullscreen" << false << true << true;
+            << covering << false << "player fullscreen" << false << true << true;
         QTest::newRow("full-screen entry, full-screen state")
-            << fullScreenState << true << "mpv fullscreen" << false << true << true;
+            << fullScreenState << true << "player fullscreen" << false << true << true;
         QTest::newRow("unlisted, full screen in front, switch on")
-            << fullScreenState << true << "gimp" << true << true << true;
+            << fullScreenState << true << "painter" << true << true << true;
         QTest::newRow("unlisted, full screen in front, switch off")
-            << fullScreenState << true << "gimp" << false << false << true;
+            << fullScreenState << true << "painter" << false << false << true;
     }
 
     void pausesFollowTheRunningPrograms()
@@ -110,9 +110,9 @@ private slots:
                       {"ColorPausers", colorList},
                       {"ColorPausersPauseOnFullscreenApps", fullScreenApps},
                       {"UseTimerPausers", true},
-                      {"TimerPausers", "mpv.exe"}};
+                      {"TimerPausers", "player.exe"}};
         m_desktop->set(simDesktop({simProcess(100, "bash", {{"window", false}}),
-                                   simProcess(101, "mpv", window), simProcess(102, "firefox")},
+                                   simProcess(101, "player", window), simProcess(102, "browser")},
                                   inFront ? 101 : 102));
         auto tasks = monitor();
         QSignalSpy checked(tasks.get(), &ITaskManager::pausers_checked);
@@ -122,9 +122,9 @@ private slots:
 
     void aFailedSnapshotLeavesThePausesAsTheyAre()
     {
-        m_settings = {{"UseColorPausers", true}, {"ColorPausers", "mpv"}};
+        m_settings = {{"UseColorPausers", true}, {"ColorPausers", "player"}};
         m_desktop->set(
-            simDesktop({simProcess(101, "mpv")}, 101, {{"process_snapshot_fails", true}}));
+            simDesktop({simProcess(101, "player")}, 101, {{"process_snapshot_fails", true}}));
         auto tasks = monitor();
         QSignalSpy checked(tasks.get(), &ITaskManager::pausers_checked);
         tasks->update(false);
@@ -178,7 +178,7 @@ private slots:
         QFETCH(bool, lookedAt);
         if (!switchOn.isEmpty())
             m_settings.insert(switchOn, true);
-        const QJsonArray programs{simProcess(100, "firefox"), simProcess(101, "vlc")};
+        const QJsonArray programs{simProcess(100, "browser"), simProcess(101, "vlc")};
         m_desktop->set(simDesktop(programs, 100));
         auto tasks = monitor();
         QSignalSpy front(tasks.get(), &ITaskManager::foreground_changed);
