@@ -20,6 +20,8 @@
 namespace {
 // _NET_ACTIVE_WINDOW source indication of a pager, which window managers always honour.
 constexpr long kSourcePager = 2;
+// How long after a change of the window in front its state is read once more.
+constexpr int kStateSettleMs = 300;
 
 const char* const kAtomNames[] = {
     "_NET_ACTIVE_WINDOW",
@@ -246,8 +248,12 @@ bool X11Windows::handle(XEvent& event)
     }
     if (event.xany.window != m_watchedWindow || m_watchedWindow == None)
         return false;
-    if (event.type == ConfigureNotify || event.type == MapNotify || event.type == UnmapNotify)
+    if (event.type == ConfigureNotify || event.type == MapNotify || event.type == UnmapNotify) {
         reportSoon();
+        // A window manager may resize the window before it updates _NET_WM_STATE (leaving full
+        // screen, say): look once more when it has had time to.
+        QTimer::singleShot(kStateSettleMs, this, [this] { reportSoon(); });
+    }
     return true;
 }
 
