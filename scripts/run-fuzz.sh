@@ -21,7 +21,8 @@ for target in "${targets[@]}"; do
     -max_total_time="$seconds" -max_len=4096 -detect_leaks=0 -close_fd_mask=1 \
     -print_final_stats=1 -artifact_prefix="$crashes/" 2>&1 | tee "$work.log" | grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY)' || true
   ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen KAVO_PLATFORM=sim \
-    "$build/tests/fuzz/fuzz_$target" -merge=1 -detect_leaks=0 -close_fd_mask=1 "$kept" "$work" \
+    "$build/tests/fuzz/fuzz_$target" -merge=1 -detect_leaks=0 -close_fd_mask=1 \
+    -artifact_prefix="$crashes/" "$kept" "$work" \
     > /dev/null 2>&1 || true
   rm -rf "$work" "$work.log"
 done
