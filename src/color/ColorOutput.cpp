@@ -92,6 +92,8 @@ void ColorOutput::shut_down()
     if (!m_calibration)
         return;
     m_calibration->restore();
+    if (m_calibration->owns_record())
+        Platform::current().displays().keepShownRamps();
     m_calibration->finish();
 }
 

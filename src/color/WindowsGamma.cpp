@@ -2,8 +2,6 @@
 
 #include "KavoLog.h"
 
-#include <algorithm>
-
 namespace {
 constexpr int kInitialSavedSlots = 10;
 constexpr int kFixerEntry = 254;
@@ -25,12 +23,41 @@ int WindowsGamma::refresh_monitors()
     // Every monitor keeps its own saved slot, however many there are.
     while (m_saved_ramps.size() < m_monitor_total)
         m_saved_ramps.append(GammaRamp::identity());
+    if (m_slot_monitors.size() < m_monitor_total)
+        m_slot_monitors.resize(m_monitor_total);
     int result = 0;
-    for (int i = m_monitors_saved; i < m_monitor_total; ++i) {
-        if (save_ramp(i) < 0)
+    for (int i = 0; i < m_monitor_total; ++i) {
+        if (remember_ramp(i) < 0)
             result = -1;
     }
-    m_monitors_saved = std::max(m_monitors_saved, m_monitor_total);
+    return result;
+}
+
+QString WindowsGamma::monitor_key(int index) const
+{
+    const MonitorIdentity identity = m_displays.monitorIdentity(index);
+    if (identity.isEmpty())
+        return QStringLiteral("#%1").arg(index);
+    return identity.output + QLatin1Char('/') + QString::fromLatin1(identity.edid.toHex());
+}
+
+// A monitor keeps its own ramp wherever it comes in the enumeration: one unplugged before it
+// does not hand it another's, and one seen before is not read again (it may show Kavo's
+// colours by now).
+int WindowsGamma::remember_ramp(int index)
+{
+    const QString key = monitor_key(index);
+    if (m_slot_monitors[index] == key)
+        return 0;
+    m_slot_monitors[index] = key;
+    const auto known = m_known_ramps.constFind(key);
+    if (known != m_known_ramps.cend()) {
+        m_saved_ramps[index] = *known;
+        return 0;
+    }
+    const int result = save_ramp(index);
+    if (result == 0)
+        m_known_ramps.insert(key, m_saved_ramps[index]);
     return result;
 }
 
@@ -78,7 +105,8 @@ int WindowsGamma::save_ramp(int index)
 
 int WindowsGamma::save_current_ramps()
 {
-    m_monitors_saved = 0;
+    m_slot_monitors.clear();
+    m_known_ramps.clear();
     return refresh_monitors();
 }
 
@@ -88,6 +116,7 @@ int WindowsGamma::reset()
     int result = 0;
     for (int i = 0; i < m_monitor_total; ++i) {
         m_saved_ramps[i] = GammaRamp::identity();
+        m_known_ramps.insert(m_slot_monitors[i], m_saved_ramps[i]);
         if (has_gamma(i) && !m_displays.writeRamp(i, m_saved_ramps[i])) {
             log_line(QStringLiteral("Unable to reset gamma ramps."));
             result = -1;

@@ -3,6 +3,7 @@
 #include "color/IGamma.h"
 #include "platform/IDisplays.h"
 
+#include <QHash>
 #include <QSet>
 #include <QVector>
 
@@ -10,7 +11,8 @@
 
 // The gamma device over the platform's displays. It remembers each monitor's own ramp (a
 // calibration, for example) so that it can be kept under the colours and put back: the ramps
-// of the monitors there at the start, and of each monitor that appears later as it appears.
+// of the monitors there at the start, and of each monitor that appears later as it appears,
+// kept by the monitor's identity rather than its place in the enumeration.
 // Every monitor is written on its own: one that refuses a ramp does not keep the others from
 // theirs, and one without a gamma ramp is left alone.
 class WindowsGamma : public IGamma
@@ -44,6 +46,10 @@ private:
     // Counts the monitors and remembers the ramps of those not seen before; -1 when one of
     // them could not be read.
     int refresh_monitors();
+    // The identity of monitor `index` as a key (its place, when it has none).
+    QString monitor_key(int index) const;
+    // Puts monitor `index`'s own ramp in its slot: remembered, or read when it is new.
+    int remember_ramp(int index);
     int save_ramp(int index);
     // Whether monitor `index` has a gamma ramp; says once when it has none.
     bool has_gamma(int index);
@@ -56,8 +62,9 @@ private:
     IDisplays& m_displays;
     CalibrationReader m_read_calibration;
     int m_monitor_total = 0;
-    int m_monitors_saved = 0; // monitors 1..n have had their ramps remembered
     QVector<GammaRamp> m_saved_ramps;
+    QVector<QString> m_slot_monitors;        // whose ramp each slot holds (monitor_key)
+    QHash<QString, GammaRamp> m_known_ramps; // every monitor's own ramp, by monitor_key
     QSet<int> m_without_gamma; // monitor indexes already reported to have no gamma ramp
 
     // The last coloured ramp of each monitor: most ticks show the colours of the tick before,

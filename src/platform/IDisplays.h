@@ -60,6 +60,11 @@ public:
     // The identity of monitor `index`; empty when the monitor is gone.
     virtual MonitorIdentity monitorIdentity(int index) const = 0;
 
+    // The monitors show what they are to keep (their calibration, written back): a display
+    // service that would put back at its end what the monitors showed before Kavo's first
+    // write (after a crash: the colours left behind) leaves them as they are.
+    virtual void keepShownRamps() {}
+
     // The ramp writes between beginUpdate() and endUpdate() make one colour update, which the
     // desktop may report as one change. Pairs may nest.
     virtual void beginUpdate() {}

@@ -426,6 +426,36 @@ private slots:
         QCOMPARE(desktop.ramp(1), calibration);
     }
 
+    // Monitors come and go at other places in the enumeration: each keeps its own ramp.
+    void aMonitorKeepsItsOwnRampWhereverItComes()
+    {
+        const GammaRamp first = ColorTestDesktop::calibration(3);
+        const GammaRamp second = ColorTestDesktop::calibration(7);
+        auto monitor = [](int x, const char* output, const GammaRamp& ramp) {
+            return QJsonObject{{"x", x},           {"y", 0},
+                               {"width", 1920},    {"height", 1080},
+                               {"output", output}, {"ramp", SimDisplays::rampToJson(ramp)}};
+        };
+        ColorTestDesktop desktop(
+            {{"monitors", QJsonArray{monitor(0, "DP-1", first), monitor(1920, "HDMI-1", second)}}});
+        WindowsGamma gamma(desktop.sim().displays());
+        QCOMPARE(gamma.save_current_ramps(), 0);
+        QCOMPARE(gamma.set_temperature(colors(3000), {}, 0), 0);
+
+        // The first monitor is unplugged: the second, now first, keeps its own ramp.
+        desktop.reconfigure({{"monitors", QJsonArray{monitor(0, "HDMI-1", desktop.ramp(1))}}});
+        QCOMPARE(gamma.set_temperature(colors(4000), {}, 0), 0);
+        QCOMPARE(desktop.ramp(0), expectedRamp(second, colors(4000)));
+
+        // Plugged in again, second now, still showing Kavo's colours: its own ramp comes back.
+        const GammaRamp tinted = expectedRamp(first, colors(3000));
+        desktop.reconfigure({{"monitors", QJsonArray{monitor(0, "HDMI-1", desktop.ramp(0)),
+                                                     monitor(1920, "DP-1", tinted)}}});
+        QCOMPARE(gamma.restore(), 0);
+        QCOMPARE(desktop.ramp(0), second);
+        QCOMPARE(desktop.ramp(1), first);
+    }
+
     void coloursNoScreenCanShowReachNoDevice_data()
     {
         QTest::addColumn<int>("temperature");

@@ -1,6 +1,7 @@
+#include "XvfbServer.h"
+#include "color/CalibrationKeeper.h"
 #include "color/ColorOutput.h"
 #include "platform/x11/X11Platform.h"
-#include "XvfbServer.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -108,6 +109,38 @@ private slots:
         QVERIFY(kavo.waitForFinished(20000));
         QCOMPARE(kavo.exitStatus(), QProcess::NormalExit);
         QCOMPARE(crtcRamp(), calibration);
+    }
+
+    // kavoctl apply leaves its colours and the marker as a crash does; this test has no
+    // guardian beside it to put the calibration back before Kavo's first write.
+    void aStartAfterACrashWithoutGuardianEndsOnTheCalibration()
+    {
+        loadCalibration("0.9:1.0:1.1");
+        const GammaRamp calibration = crtcRamp();
+        QProcess apply;
+        apply.start(KAVOCTL_BINARY, {"apply", "--temperature", "2500", "--brightness", "70"});
+        QVERIFY(apply.waitForFinished(20000));
+        QCOMPARE(apply.exitCode(), 0);
+        QVERIFY(crtcRamp() != calibration);
+
+        // The record and the marker kavoctl left are Kavo's.
+        const QString name = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName("Kavo");
+        QCoreApplication::setOrganizationName("Velmora");
+        Platform::install(X11Platform::open());
+        QVariantMap settings{{"UseLowLevelColorApi", true}, {"PreserveGamma", true}};
+        QList<int> ignored;
+        {
+            ColorOutput output(settings, ignored, {});
+            output.start();
+            QCOMPARE(output.apply_colors(RampSettings{4000, 1, 1, 1, 0.9f}, 0), 0);
+            output.shut_down();
+        }
+        QCoreApplication::setApplicationName(name);
+        QCoreApplication::setOrganizationName(QString());
+        Platform::uninstall();
+        // The record went through 256 entries: back within a unit or two of resampling.
+        QVERIFY(CalibrationKeeper::is_same_calibration(crtcRamp(), calibration));
     }
 };
 

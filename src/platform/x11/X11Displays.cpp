@@ -136,6 +136,7 @@ const QVector<X11Displays::Crtc>& X11Displays::crtcs() const
         m_stale = false;
         m_listed = true;
         m_crtcs = listCrtcs();
+        m_identities.clear();
         takeEvents(false);
     }
     return m_crtcs;
@@ -258,11 +259,21 @@ MonitorIdentity X11Displays::monitorIdentity(int index) const
     const Crtc* crtc = crtcAt(index);
     if (!crtc)
         return {};
+    const auto known = m_identities.constFind(crtc->output);
+    if (known != m_identities.cend())
+        return *known;
+    const MonitorIdentity identity = readIdentity(*crtc);
+    m_identities.insert(crtc->output, identity);
+    return identity;
+}
+
+MonitorIdentity X11Displays::readIdentity(const Crtc& crtc) const
+{
     MonitorIdentity identity;
     X11ErrorTrap trap(m_display);
     const Window root = RootWindow(m_display, DefaultScreen(m_display));
     if (XRRScreenResources* resources = XRRGetScreenResourcesCurrent(m_display, root)) {
-        if (XRROutputInfo* info = XRRGetOutputInfo(m_display, resources, crtc->output)) {
+        if (XRROutputInfo* info = XRRGetOutputInfo(m_display, resources, crtc.output)) {
             identity.output = QString::fromUtf8(info->name, info->nameLen);
             XRRFreeOutputInfo(info);
         }
@@ -277,8 +288,8 @@ MonitorIdentity X11Displays::monitorIdentity(int index) const
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
     // An EDID has at most 256 blocks of 128 bytes: 8192 32-bit units.
-    if (XRRGetOutputProperty(m_display, crtc->output, edid, 0, 8192, False, False,
-                             AnyPropertyType, &type, &format, &count, &remaining, &data) == Success &&
+    if (XRRGetOutputProperty(m_display, crtc.output, edid, 0, 8192, False, False, AnyPropertyType,
+                             &type, &format, &count, &remaining, &data) == Success &&
         data && format == 8)
         identity.edid = QByteArray(reinterpret_cast<const char*>(data), static_cast<int>(count));
     if (data)

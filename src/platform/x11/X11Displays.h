@@ -2,6 +2,7 @@
 
 #include "platform/IDisplays.h"
 
+#include <QHash>
 #include <QMap>
 #include <QVector>
 
@@ -33,8 +34,10 @@ public:
     // The CRTC's first output: its name and its "EDID" property.
     MonitorIdentity monitorIdentity(int index) const override;
 
-    // Puts back the ramps the CRTCs had before Kavo changed them.
+    // Puts back the ramps the CRTCs had before Kavo changed them, unless Kavo put back what
+    // they are to keep (keepShownRamps).
     void restoreOriginalRamps();
+    void keepShownRamps() override { m_originals.clear(); }
 
     // Linear resampling of one channel to `size` entries (both ends kept).
     static QVector<quint16> resample(const quint16* levels, int count, int size);
@@ -70,6 +73,8 @@ private:
     QVector<Crtc> listCrtcs() const;
     const Crtc* crtcAt(int index) const;
     bool readCrtc(const Crtc& crtc, CrtcRamp& ramp) const;
+    // The output's name and EDID, asked of the X server.
+    MonitorIdentity readIdentity(const Crtc& crtc) const;
     bool writeCrtc(unsigned long crtc, const CrtcRamp& ramp);
 
     _XDisplay* m_display;
@@ -80,5 +85,7 @@ private:
     mutable QVector<Crtc> m_crtcs;
     mutable bool m_stale = true;
     mutable bool m_listed = false;
+    // The identities asked for since the CRTCs were last listed, by output.
+    mutable QHash<unsigned long, MonitorIdentity> m_identities;
     QMap<unsigned long, CrtcRamp> m_originals;
 };
