@@ -1,8 +1,10 @@
-// The desktop entries Kavo writes (start with the session, the kavo: scheme) for program
+// The desktop entries Kavo writes (start with the session, the kavo: scheme, the menu entry
+// with the timer actions) for program
 // paths that try to break out of Exec=: each entry passes the freedesktop validator and,
 // launched by GLib's gio, runs exactly the intended program, or it is refused.
 #include "platform/x11/DesktopEntryExec.h"
 #include "platform/x11/X11Registry.h"
+#include "platform/x11/X11Taskbar.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,6 +80,18 @@ private:
         return lines(marker);
     }
 
+    // The arguments of desktop action `id` of `entry`.
+    static QStringList actionArguments(const QString& entry, const QString& id)
+    {
+        const QStringList read = lines(entry);
+        const int section = read.indexOf(QStringLiteral("[Desktop Action %1]").arg(id));
+        for (int i = section + 1; section >= 0 && i < read.size(); ++i) {
+            if (read[i].startsWith(QLatin1String("Exec=")))
+                return DesktopEntryExec::arguments(read[i].mid(5));
+        }
+        return {};
+    }
+
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
 
@@ -116,16 +130,24 @@ private slots:
         X11Registry registry;
         const QString autostart = X11Registry::autostartFile(QStringLiteral("Kavo"));
         const QString handler = path(QStringLiteral("handler-%1.desktop").arg(m_case));
+        const QString menu = path(QStringLiteral("menu-%1.desktop").arg(m_case));
         QCOMPARE(registry.setStartupProgram(QStringLiteral("Kavo"), program), safe);
         QCOMPARE(X11Registry::writeUrlHandler(handler, program), safe);
+        QCOMPARE(X11Taskbar::writeDesktopEntry(menu, program,
+                                               {{"work-break", "Work/Break", "toggle timer"}}),
+                 safe);
         if (!safe) {
             QVERIFY(!QFile::exists(autostart));
             QVERIFY(!QFile::exists(handler));
+            QVERIFY(!QFile::exists(menu));
             return;
         }
         QCOMPARE(registry.startupProgram(QStringLiteral("Kavo")), program);
-        QCOMPARE(run(QStringLiteral("desktop-file-validate"), {autostart}), 0);
-        QCOMPARE(run(QStringLiteral("desktop-file-validate"), {handler}), 0);
+        for (const QString& entry : {autostart, handler, menu})
+            QCOMPARE(run(QStringLiteral("desktop-file-validate"), {entry}), 0);
+        QCOMPARE(actionArguments(menu, "work-break"), (QStringList{program, "toggle timer"}));
+        const QStringList shown = glibLaunches ? QStringList{program, "--show_ui"} : QStringList();
+        QCOMPARE(launch(menu, {}, glibLaunches), shown);
 
         const QStringList started = glibLaunches ? QStringList{program} : QStringList();
         QCOMPARE(launch(autostart, {}, glibLaunches), started);

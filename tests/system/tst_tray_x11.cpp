@@ -187,9 +187,9 @@ private slots:
         QCOMPARE(kavo.exitCode(), 0);
     }
 
-    // Docks learn the progress from the LauncherEntry signal on the session bus, and offer
-    // the timer actions of Kavo's desktop entry.
-    void theDockEntryShowsProgressAndActions()
+    // Docks learn the progress from the LauncherEntry signal on the session bus. The timer
+    // actions of the menu entry are an installed Kavo's (the desktop entry tests write them).
+    void theDockEntryShowsProgress()
     {
         QProcess bus;
         bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
@@ -214,12 +214,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             (seen += monitor.readAllStandardOutput()).contains("progress-visible"), 30000);
 
-        QFile entry(m_dir.filePath("data/applications/kavo.desktop"));
-        QVERIFY(entry.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(entry.readAll());
-        QVERIFY(text.contains("Actions=work-break;reset-timer;pause-resume;\n"));
-        QVERIFY(text.contains("[Desktop Action work-break]\nName=Work/Break\nExec=\"" +
-                              QString(KAVO_BINARY) + "\" \"toggle timer\"\n"));
+        // Kavo runs from its build folder: it writes no menu entry.
+        QVERIFY(!QFile::exists(m_dir.filePath("data/applications/kavo.desktop")));
 
         kavo.terminate();
         QVERIFY(kavo.waitForFinished(20000));

@@ -131,4 +131,11 @@ QString printable(const QString& text)
     return shown;
 }
 
+QString refusal(const QString& what, const QString& program)
+{
+    return QStringLiteral("%1 not registered: the program path cannot be written into a "
+                          "desktop entry safely: %2")
+        .arg(what, printable(program));
+}
+
 } // namespace DesktopEntryExec

@@ -26,4 +26,7 @@ QStringList arguments(const QString& value);
 // `text` with its control characters shown as \n, \t or \xNN, for a log line.
 QString printable(const QString& text);
 
+// The log line of an entry (`what`) that is not written because `program` cannot be.
+QString refusal(const QString& what, const QString& program);
+
 } // namespace DesktopEntryExec

@@ -22,9 +22,7 @@ const char* const kUrlHandlerName = "kavo-url-handler.desktop";
 // An entry is refused when the program path holds what no desktop entry can carry safely.
 void report_refused_path(const QString& what, const QString& program)
 {
-    log_line(QStringLiteral("%1 not registered: the program path cannot be written into a "
-                            "desktop entry safely: %2")
-                 .arg(what, DesktopEntryExec::printable(program)));
+    log_line(DesktopEntryExec::refusal(what, program));
 }
 } // namespace
 

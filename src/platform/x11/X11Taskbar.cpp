@@ -1,6 +1,8 @@
 #include "platform/x11/X11Taskbar.h"
 
+#include "InstallLocation.h"
 #include "KavoLog.h"
+#include "platform/x11/DesktopEntryExec.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -13,7 +15,7 @@
 #include <QWidget>
 
 namespace {
-const QString kEntryName = QStringLiteral("kavo.desktop");
+const QString kEntryName = QLatin1String(InstallLocation::kDesktopEntryName);
 
 bool write_if_changed(const QString& path, const QByteArray& content)
 {
@@ -61,54 +63,56 @@ QString X11Taskbar::desktopEntryPath()
            QStringLiteral("/applications/") + kEntryName;
 }
 
-QString X11Taskbar::iconPath()
+std::optional<QString> X11Taskbar::desktopEntry(const QString& program,
+                                                const QList<Action>& actions)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/icons/hicolor/128x128/apps/kavo.png");
-}
-
-QString X11Taskbar::quotedArgument(const QString& argument)
-{
-    QString quoted;
-    for (const QChar c : argument) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
-            c == QLatin1Char('\\'))
-            quoted += QLatin1Char('\\');
-        quoted += c;
-    }
-    // The desktop entry's own string escape doubles every backslash once more.
-    quoted.replace(QLatin1String("\\"), QLatin1String("\\\\"));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
-QString X11Taskbar::desktopEntry(const QString& program, const QString& icon,
-                                 const QList<Action>& actions)
-{
+    const std::optional<QString> exec = DesktopEntryExec::quoted(program);
+    if (!exec)
+        return std::nullopt;
     QStringList ids;
     for (const Action& action : actions)
         ids << action.id;
+    // The same entry as make install writes, with the actions in the user's language.
     QString text = QStringLiteral("[Desktop Entry]\nType=Application\nName=Kavo\n"
-                                  "Comment=Eye protection: screen colours and breaks\n");
-    text += QStringLiteral("Exec=") + quotedArgument(program) + QLatin1Char('\n');
-    text += QStringLiteral("Icon=") + icon + QLatin1Char('\n');
-    text += QStringLiteral("Terminal=false\nCategories=Utility;\nStartupWMClass=kavo\n");
+                                  "GenericName=Eye protection\n"
+                                  "Comment=Screen colours that follow the sun, and reminders to "
+                                  "rest\n");
+    text += QStringLiteral("Exec=") + *exec + QStringLiteral(" --show_ui\n");
+    text += QStringLiteral("Icon=kavo\nTerminal=false\nCategories=Utility;\nStartupWMClass=kavo\n");
     if (!ids.isEmpty())
         text += QStringLiteral("Actions=") + ids.join(QLatin1Char(';')) + QStringLiteral(";\n");
     for (const Action& action : actions) {
+        const std::optional<QString> command = DesktopEntryExec::quoted(action.command);
+        if (!command)
+            return std::nullopt;
         text += QStringLiteral("\n[Desktop Action ") + action.id + QStringLiteral("]\nName=") +
-                action.name + QStringLiteral("\nExec=") + quotedArgument(program) +
-                QLatin1Char(' ') + quotedArgument(action.command) + QLatin1Char('\n');
+                action.name + QStringLiteral("\nExec=") + *exec + QLatin1Char(' ') + *command +
+                QLatin1Char('\n');
     }
     return text;
 }
 
+bool X11Taskbar::writeDesktopEntry(const QString& path, const QString& program,
+                                   const QList<Action>& actions)
+{
+    const std::optional<QString> entry = desktopEntry(program, actions);
+    if (!entry) {
+        log_line(DesktopEntryExec::refusal(QStringLiteral("The menu entry"), program));
+        return false;
+    }
+    if (!write_if_changed(path, entry->toUtf8())) {
+        log_line(QStringLiteral("Desktop entry not writable: ") + path);
+        return false;
+    }
+    return true;
+}
+
 void X11Taskbar::setActions(const QList<Action>& actions)
 {
-    QFile image(QStringLiteral(":/images/kavo_green.png"));
-    if (image.open(QIODevice::ReadOnly))
-        write_if_changed(iconPath(), image.readAll());
-    const QString entry =
-        desktopEntry(QCoreApplication::applicationFilePath(), iconPath(), actions);
-    if (!write_if_changed(desktopEntryPath(), entry.toUtf8()))
-        log_line(QStringLiteral("Desktop entry not writable: ") + desktopEntryPath());
+    const QString program = QCoreApplication::applicationFilePath();
+    if (!InstallLocation::is_installed(program)) {
+        log_line(InstallLocation::not_installed_reason(QStringLiteral("the menu entry")));
+        return;
+    }
+    writeDesktopEntry(desktopEntryPath(), program, actions);
 }
