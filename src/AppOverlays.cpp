@@ -20,8 +20,8 @@ void App::create_screen_overlays()
     hooks.now_ms = [] { return static_cast<double>(Platform::current().clock().nowMs()); };
     m_screen_overlays = new ScreenOverlays(m_settings, m_location, m_ignored_monitors, *mouse(),
                                            std::move(hooks), this);
-    // The windows are built for the monitors there are now: the update loop rebuilds them
-    // only when that number changes.
+    // The monitors there are now: the update loop refreshes the page's monitor tabs only when
+    // that number changes (the overlays follow the desktop themselves).
     m_monitor_count = Platform::current().displays().monitorCount();
     use_overlay_screen_changed(setting_flag("UseOverlayScreen"));
     use_lightness_screen_changed(setting_flag("UseLightnessScreen"));

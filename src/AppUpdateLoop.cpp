@@ -10,6 +10,7 @@
 #include "color/ColorOutput.h"
 #include "color/MonitorColorSettings.h"
 #include "platform/Platform.h"
+#include "screens/ScreenOverlays.h"
 #include "settings/SaveManager.h"
 #include "system/ITrayIcon.h"
 
@@ -177,15 +178,13 @@ void App::update_ui()
         return;
     m_updating_ui = true;
     // Kept up to date even before the page loads, so a second monitor does not refresh the
-    // monitor-bound windows on every tick.
+    // page's monitor tabs on every tick.
     if (monitor_count() != m_monitor_count) {
         m_monitor_count = monitor_count();
         restore_manage_monitors();
-        delete_overlay_screen();
-        use_overlay_screen_changed(setting_flag("UseOverlayScreen"));
-        delete_lightness_screen();
-        use_lightness_screen_changed(setting_flag("UseLightnessScreen"));
     }
+    if (m_screen_overlays)
+        m_screen_overlays->follow_desktop();
     update_tray_icon_tooltip();
     apply_configuration_files();
     refresh_blink_count();

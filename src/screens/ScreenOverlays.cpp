@@ -13,6 +13,7 @@
 
 namespace {
 constexpr int kGammaLayerRefreshMs = 1000;
+constexpr int kDesktopWatchMs = 1000;
 const char* const kStartKey = "OverlayScreenStartMousePosition";
 const char* const kEndKey = "OverlayScreenEndMousePosition";
 
@@ -27,7 +28,8 @@ ScreenOverlays::ScreenOverlays(SettingsMap& settings, const Location& location,
                                ScreenOverlaysHooks hooks, QObject* parent)
     : QObject(parent), m_settings(settings), m_excluded(excluded_monitors),
       m_hooks(std::move(hooks)), m_schedule(settings, location),
-      m_selection(new OverlaySelection(mouse, this)), m_gamma_layer_timer(new QTimer(this))
+      m_selection(new OverlaySelection(mouse, this)), m_gamma_layer_timer(new QTimer(this)),
+      m_desktop_watch(new QTimer(this))
 {
     connect(m_selection, &OverlaySelection::preview, this, [this](const QRect& area) {
         for (OverlayScreen* overlay : qAsConst(m_overlays))
@@ -37,6 +39,8 @@ ScreenOverlays::ScreenOverlays(SettingsMap& settings, const Location& location,
     connect(m_selection, &OverlaySelection::cancelled, this, &ScreenOverlays::show_stored_area);
     m_gamma_layer_timer->setInterval(kGammaLayerRefreshMs);
     connect(m_gamma_layer_timer, &QTimer::timeout, this, &ScreenOverlays::refresh_gamma_layer);
+    m_desktop_watch->setInterval(kDesktopWatchMs);
+    connect(m_desktop_watch, &QTimer::timeout, this, &ScreenOverlays::follow_desktop);
 }
 
 ScreenOverlays::~ScreenOverlays()
@@ -66,11 +70,44 @@ bool ScreenOverlays::store(const char* key, int value, const char* log_label)
     return true;
 }
 
+// ---- The desktop under the windows ----
+
+ScreenOverlays::Desktop ScreenOverlays::current_desktop()
+{
+    return Desktop{monitors(), Platform::current().overlays().blendsTranslucentWindows()};
+}
+
+void ScreenOverlays::watch_desktop()
+{
+    if (overlay_in_use() || lightness_in_use())
+        m_desktop_watch->start();
+    else
+        m_desktop_watch->stop();
+}
+
+void ScreenOverlays::follow_desktop()
+{
+    const bool overlay = overlay_in_use();
+    const bool lightness = lightness_in_use();
+    if (!overlay && !lightness) {
+        m_desktop_watch->stop();
+        return;
+    }
+    if (current_desktop() == m_built_for)
+        return;
+    log_line(QStringLiteral("The desktop changed: the overlay windows are built again"));
+    if (overlay)
+        recreate_overlay_screen();
+    if (lightness)
+        recreate_lightness_screen();
+}
+
 // ---- Overlay screen ----
 
 bool ScreenOverlays::can_blend(bool& said, const char* instead)
 {
-    if (Platform::current().overlays().blendsTranslucentWindows())
+    m_built_for = current_desktop();
+    if (m_built_for.blends)
         return true;
     if (!said) {
         said = true;
@@ -87,14 +124,16 @@ void ScreenOverlays::create_overlay_screen()
     if (!can_blend(m_said_overlay_fallback,
                    "the overlay dims and tints through the gamma ramps")) {
         show_gamma_layer(true);
+        watch_desktop();
         return;
     }
     const OverlayScreen::Schedule schedule{[this] { return interpolated_opacity(); },
                                            [this] { return interpolated_dim(); }};
     for (const OverlayLayout::Target& target :
-         OverlayLayout::overlay_targets(monitors(), m_excluded))
+         OverlayLayout::overlay_targets(m_built_for.monitors, m_excluded))
         m_overlays.append(
             new OverlayScreen(target.monitor_index, target.geometry, m_settings, schedule));
+    watch_desktop();
 }
 
 void ScreenOverlays::delete_overlay_screen()
@@ -103,6 +142,7 @@ void ScreenOverlays::delete_overlay_screen()
     qDeleteAll(m_overlays);
     m_overlays.clear();
     show_gamma_layer(false);
+    watch_desktop();
 }
 
 void ScreenOverlays::recreate_overlay_screen()
@@ -245,19 +285,24 @@ void ScreenOverlays::refresh_gamma_layer()
 
 void ScreenOverlays::create_lightness_screen()
 {
-    if (!m_lightness_screens.isEmpty() ||
-        !can_blend(m_said_lightness_fallback, "the lightness spot is not shown"))
+    if (lightness_in_use())
         return;
-    for (const OverlayLayout::Target& target :
-         OverlayLayout::monitor_targets(monitors(), m_excluded))
-        m_lightness_screens.append(
-            new LightnessScreen(target.monitor_index, target.geometry, m_settings));
+    m_lightness_waiting = !can_blend(m_said_lightness_fallback, "the lightness spot is not shown");
+    if (!m_lightness_waiting) {
+        for (const OverlayLayout::Target& target :
+             OverlayLayout::monitor_targets(m_built_for.monitors, m_excluded))
+            m_lightness_screens.append(
+                new LightnessScreen(target.monitor_index, target.geometry, m_settings));
+    }
+    watch_desktop();
 }
 
 void ScreenOverlays::delete_lightness_screen()
 {
     qDeleteAll(m_lightness_screens);
     m_lightness_screens.clear();
+    m_lightness_waiting = false;
+    watch_desktop();
 }
 
 void ScreenOverlays::recreate_lightness_screen()

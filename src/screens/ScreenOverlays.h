@@ -6,6 +6,8 @@
 
 #include <QList>
 #include <QObject>
+#include <QRect>
+#include <QVector>
 
 #include <functional>
 
@@ -66,6 +68,12 @@ public:
     void lightness_screen_x_position_changed(int value);
     void lightness_screen_y_position_changed(int value);
 
+    // Builds the windows in use again when the desktop under them changed since they were
+    // built: a monitor moved or changed size, or a compositing manager started or stopped
+    // (without one a translucent window is drawn opaque over the screen). Checked once a
+    // second while an overlay or a lightness spot is wanted, and on every update of the page.
+    void follow_desktop();
+
     const QList<OverlayScreen*>& overlay_screens() const { return m_overlays; }
     const QList<LightnessScreen*>& lightness_screens() const { return m_lightness_screens; }
     OverlaySelection& selection() { return *m_selection; }
@@ -76,10 +84,27 @@ public:
     int interpolated_dim();
 
 private:
+    // What the windows were built for.
+    struct Desktop
+    {
+        QVector<QRect> monitors;
+        bool blends = false;
+        bool operator==(const Desktop& other) const
+        {
+            return blends == other.blends && monitors == other.monitors;
+        }
+    };
+    static Desktop current_desktop();
+    bool overlay_in_use() const { return !m_overlays.isEmpty() || m_gamma_layer_on; }
+    bool lightness_in_use() const { return !m_lightness_screens.isEmpty() || m_lightness_waiting; }
+    // Runs the desktop watch while some window is wanted.
+    void watch_desktop();
+
     bool store(const char* key, int value, const char* log_label);
     void store_overlay_value(const char* key, int value, const char* log_label);
     void store_lightness_value(const char* key, int value, const char* log_label);
-    // Whether windows can be blended; says once (with `said`) what happens `instead`.
+    // Whether the desktop the windows are built for blends them; says once (with `said`) what
+    // happens `instead`.
     bool can_blend(bool& said, const char* instead);
     void show_gamma_layer(bool on);
     void refresh_gamma_layer();
@@ -92,9 +117,13 @@ private:
     OverlaySchedule m_schedule;
     OverlaySelection* m_selection;
     QTimer* m_gamma_layer_timer;
+    QTimer* m_desktop_watch;
+    Desktop m_built_for;
     QList<OverlayScreen*> m_overlays;
     QList<LightnessScreen*> m_lightness_screens;
     bool m_gamma_layer_on = false;
+    // The lightness spot is wanted but the desktop cannot blend it.
+    bool m_lightness_waiting = false;
     bool m_said_overlay_fallback = false;
     bool m_said_lightness_fallback = false;
 };

@@ -226,6 +226,34 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(windowsOf(fixture, "OverlayScreen").size(), 1, kWait);
     }
 
+    void theWindowsFollowTheDesktop()
+    {
+        AppFixture fixture(desktop());
+        fixture.start(overlaySettings({{"UseLightnessScreen", true}}));
+        QCOMPARE(overlays(fixture).overlay_screens().first()->geometry(), QRect(0, 0, 3840, 1080));
+
+        // As many monitors as before, in other places.
+        fixture.set_desktop(
+            desktop({{"monitors", QJsonArray{monitor(0, 2560), monitor(2560, 1920)}}}));
+        QTRY_COMPARE_WITH_TIMEOUT(overlays(fixture).overlay_screens().first()->geometry(),
+                                  QRect(0, 0, 4480, 1080), kWait);
+        QCOMPARE(overlays(fixture).lightness_screens().last()->geometry(),
+                 QRect(2560, 0, 1920, 1080));
+
+        // The compositing manager stops: no window may stay to be drawn opaque.
+        fixture.set_desktop(desktop({{"compositing", false}}));
+        QTRY_VERIFY_WITH_TIMEOUT(overlays(fixture).is_gamma_layer_on(), kWait);
+        QVERIFY(overlays(fixture).overlay_screens().isEmpty());
+        QVERIFY(overlays(fixture).lightness_screens().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(windowsOf(fixture, "OverlayScreen").isEmpty(), kWait);
+
+        // And starts again: the windows come back.
+        fixture.set_desktop(desktop());
+        QTRY_COMPARE_WITH_TIMEOUT(overlays(fixture).overlay_screens().size(), 1, kWait);
+        QVERIFY(!overlays(fixture).is_gamma_layer_on());
+        QCOMPARE(overlays(fixture).lightness_screens().size(), 2);
+    }
+
     void settersPushTheColour_data()
     {
         QTest::addColumn<QString>("slot");
