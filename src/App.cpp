@@ -244,7 +244,7 @@ void App::process_api_command()
     if (!save_manager())
         return;
     save_manager()->user_store().sync();
-    const QString arguments = save_manager()->api_arguments();
+    const QString arguments = save_manager()->take_api_arguments();
     if (arguments.isEmpty())
         return;
     for (const QString& part : arguments.split(QLatin1Char('+'))) {

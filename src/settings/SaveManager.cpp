@@ -159,9 +159,15 @@ bool SaveManager::is_hide_taskbar_icon_enabled() const
     return m_store->read(QStringLiteral("HideTaskbarIcon")).toBool();
 }
 
-QString SaveManager::api_arguments() const
+QString SaveManager::take_api_arguments()
 {
-    return m_user->value(QStringLiteral("ApiArguments"), QString()).toString();
+    const QString key = QStringLiteral("ApiArguments");
+    const QString arguments = m_user->value(key, QString()).toString();
+    if (!arguments.isEmpty()) {
+        m_user->setValue(key, QString());
+        m_user->sync();
+    }
+    return arguments;
 }
 
 bool SaveManager::gdipp_enabled() const

@@ -43,7 +43,9 @@ public:
     bool is_autosave_enabled() const;
     bool is_check_for_updates_enabled() const;
     bool is_hide_taskbar_icon_enabled() const;
-    QString api_arguments() const;
+    // The command text a launch handed over, cleared once taken: a later connection that
+    // hands over nothing never runs it again.
+    QString take_api_arguments();
     bool gdipp_enabled() const;
     void write_gdipp_enabled(bool enabled);
 
