@@ -2775,6 +2775,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <translation>&amp;متوقف مؤقتًا</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>إيقاف النقر التلقائي</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>

@@ -2775,6 +2775,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <translation>已暂停(&amp;P)</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>停止自动点击器</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>退出</translation>
     </message>

@@ -2775,6 +2775,10 @@ Seznam všech skrytých funkcí zobrazíte kouzlem &quot;help&quot; :)</translat
         <translation>&amp;Pozastaveno</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>Zastavit automatické klikání</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Ukončit</translation>
     </message>

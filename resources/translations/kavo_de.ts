@@ -2775,6 +2775,10 @@ Mit „help“ sehen Sie die Liste aller versteckten Funktionen :)</translation>
         <translation>&amp;Pausiert</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>Autoklicker stoppen</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>

@@ -2775,6 +2775,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</translation>
         <translation>&amp;Paused</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>Stop auto clicker</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Exit</translation>
     </message>

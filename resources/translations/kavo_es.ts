@@ -2775,6 +2775,10 @@ Escribe «help» para ver la lista de todas las funciones ocultas :)</translatio
         <translation>&amp;En pausa</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>Detener el clic automático</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>

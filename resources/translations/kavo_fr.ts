@@ -2775,6 +2775,10 @@ Tapez «&#xa0;help&#xa0;» pour voir la liste de toutes les fonctions cachées&#
         <translation>&amp;En pause</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>Arrêter le clic automatique</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>

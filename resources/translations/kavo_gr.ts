@@ -2775,6 +2775,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <translation>Σε &amp;παύση</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>Διακοπή αυτόματου κλικ</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Έξοδος</translation>
     </message>

@@ -2775,6 +2775,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <translation>&amp;रुका हुआ</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>ऑटो क्लिकर रोकें</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>बाहर निकलें</translation>
     </message>

@@ -2775,6 +2775,10 @@ Usa &quot;help&quot; per vedere l&apos;elenco di tutte le funzioni nascoste :)</
         <translation>In &amp;pausa</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>Ferma il clic automatico</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Esci</translation>
     </message>

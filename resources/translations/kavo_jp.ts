@@ -2775,6 +2775,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <translation>一時停止(&amp;P)</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>オートクリッカーを停止</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>終了</translation>
     </message>

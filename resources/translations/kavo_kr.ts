@@ -2775,6 +2775,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <translation>일시 중지됨(&amp;P)</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>자동 클릭 중지</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>종료</translation>
     </message>

@@ -2775,6 +2775,10 @@ Gebruik &quot;help&quot; om de lijst met alle verborgen functies te zien :)</tra
         <translation>Ge&amp;pauzeerd</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>Autoklikker stoppen</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>

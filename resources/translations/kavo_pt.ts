@@ -2775,6 +2775,10 @@ Use &quot;help&quot; para ver a lista de todas as funções ocultas :)</translat
         <translation>Em &amp;pausa</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>Parar o clique automático</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Sair</translation>
     </message>

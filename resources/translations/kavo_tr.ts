@@ -2775,6 +2775,10 @@ Tüm gizli özelliklerin listesi için &quot;help&quot; yazın :)</translation>
         <translation>&amp;Duraklatıldı</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>Otomatik tıklayıcıyı durdur</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Çıkış</translation>
     </message>

@@ -2775,6 +2775,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <translation>&amp;Пауза</translation>
     </message>
     <message>
+        <source>Stop auto clicker</source>
+        <translation>Зупинити автоклікер</translation>
+    </message>
+    <message>
         <source>Exit</source>
         <translation>Вихід</translation>
     </message>

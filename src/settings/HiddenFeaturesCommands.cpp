@@ -552,7 +552,7 @@ std::vector<HF::Command> table()
         console.app().use_per_monitor_settings_changed(spell.boolean(0)); })},
     {{"%b color effects"}, then_succeed([](HF& console, const Spell& spell) {
         console.app().use_color_effects_changed(spell.boolean(0)); })},
-    {{"debug info"}, succeed},
+    {{"debug info"}, then_succeed([](HF& console, const Spell&) { open_page(console, QStringLiteral("debug")); })},
     {{"set kavo update interval to %d sec"}, then_succeed([](HF& console, const Spell& spell) {
         update_interval(console, qint64(number(spell)) * 1000); })},
     {{"set kavo update interval to %d"}, then_succeed([](HF& console, const Spell& spell) {

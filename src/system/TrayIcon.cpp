@@ -105,6 +105,11 @@ void TrayIcon::create_actions()
     for (auto& pausers : m_pauser_menus)
         pausers->menu = new QMenu(m_menu.get());
 
+    // The auto clicker can always be stopped from here while it clicks.
+    m_stop_clicking_action = new QAction(this);
+    connect(m_stop_clicking_action, &QAction::triggered, &m_app, &App::stop_mouse_clicking);
+    connect(&m_app, &App::auto_clicker_changed, this, &TrayIcon::rebuild_menu);
+
     m_exit_action = new QAction(this);
     connect(m_exit_action, &QAction::triggered, &m_app, &App::quit_kavo);
 }
@@ -154,6 +159,7 @@ void TrayIcon::retranslate()
         m_type_actions.at(type)->setText(tr(kTypeTexts[type]));
     for (auto& pausers : m_pauser_menus)
         pausers->menu->setTitle(tr(pausers->title));
+    m_stop_clicking_action->setText(tr("Stop auto clicker"));
     m_exit_action->setText(tr("Exit"));
 }
 
@@ -176,6 +182,8 @@ void TrayIcon::rebuild_menu()
         m_menu->addMenu(pausers->menu);
     }
     m_menu->addSeparator();
+    if (m_app.is_auto_clicker_running())
+        m_menu->addAction(m_stop_clicking_action);
     m_menu->addAction(m_exit_action);
     rebuild_pauser_menus();
 }

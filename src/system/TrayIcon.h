@@ -14,7 +14,8 @@ class QActionGroup;
 class QMenu;
 
 // Kavo's icon in the notification area: the state in its image and tooltip, the mode and type
-// choices, the pauser lists and Exit in its menu, balloon messages, and the clicks on it
+// choices, the pauser lists, a way to stop the auto clicker while it clicks and Exit in its
+// menu, balloon messages, and the clicks on it
 // (double click opens the window, middle click changes the mode).
 class TrayIcon : public QObject, public ITrayIcon
 {
@@ -84,6 +85,7 @@ private:
     QAction* m_automatic_action = nullptr;
     QAction* m_manual_action = nullptr;
     QAction* m_paused_action = nullptr;
+    QAction* m_stop_clicking_action = nullptr;
     QAction* m_exit_action = nullptr;
     QActionGroup* m_type_group = nullptr;
     QList<QAction*> m_type_actions; // by type number, 0 (Custom) to 10 (Overlay)

@@ -219,6 +219,15 @@ private slots:
         QVERIFY(HiddenFeatures::spell_list().contains("import %s"));
     }
 
+    void debugInfoShowsTheDebugText()
+    {
+        QSignalSpy opened(m_app, &App::open_page);
+        cast("debug info");
+        QCOMPARE(lastTitle(), QString("Hidden feature succeeded"));
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(opened.first().first().toString(), QString("debug"));
+    }
+
     void switchingNotificationsOffShowsTheLastOne()
     {
         cast("disable hidden features notifications");

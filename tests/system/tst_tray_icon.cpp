@@ -142,6 +142,19 @@ private slots:
         QTRY_VERIFY(m_app->isVisible());
     }
 
+    void theAutoClickerStopsFromTheMenu()
+    {
+        start({});
+        auto menu = [this] { return texts(tray()["menu"].toArray()); };
+        QTRY_COMPARE(menu().mid(menu().size() - 2), (QStringList{"-", "Exit"}));
+        m_app->start_mouse_clicking();
+        QTRY_COMPARE(menu().mid(menu().size() - 3),
+                     (QStringList{"-", "Stop auto clicker", "Exit"}));
+        configure({{"tray_trigger", "Stop auto clicker"}});
+        QTRY_VERIFY(!m_app->is_auto_clicker_running());
+        QTRY_COMPARE(menu().mid(menu().size() - 2), (QStringList{"-", "Exit"}));
+    }
+
     void pauserEntriesEditTheirList()
     {
         start({{"UseTimerPausers", true}, {"TimerPausers", "vlc.exe\nKMPlayer.exe\nvlc.exe"}});
