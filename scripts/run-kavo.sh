@@ -10,5 +10,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${KAVO_PLATFORM:-}" ]; then
   export KAVO_SIM_STATE=${KAVO_SIM_STATE:-$PWD/$build_dir/sim-state.json}
   echo "No display: running on the simulated desktop; state in $KAVO_SIM_STATE"
 fi
-# The window opens at once: there is no tray icon yet to open it from.
+# The window opens at once, so a first run shows what Kavo is (it also lives in the tray).
 exec "$build_dir/src/kavo" "${@:2}" --show_ui

@@ -75,8 +75,8 @@ private slots:
         QTest::newRow("nothing in front") << "" << true << false;
         QTest::newRow("kavo itself") << "kavo" << true << false;
         QTest::newRow("windows shell") << "explorer.exe" << true << false;
-        QTest::newRow("f.lux") << "flux.exe" << false << true;
-        QTest::newRow("f.lux on linux") << "flux" << false << true;
+        QTest::newRow("a listed competitor") << "flux.exe" << false << true;
+        QTest::newRow("a listed competitor without .exe") << "flux" << false << true;
         QTest::newRow("kavo mini family") << "kavo-mini-portable" << false << true;
         QTest::newRow("a longer name ending in flux") << "reflux" << false << false;
         QTest::newRow("ordinary program") << "text-editor" << false << false;
