@@ -113,6 +113,7 @@ QVector<X11Displays::Crtc> X11Displays::listCrtcs() const
             Crtc crtc;
             crtc.id = resources->crtcs[i];
             crtc.output = info->outputs[0];
+            crtc.mode = info->mode;
             crtc.geometry = QRect(info->x, info->y, static_cast<int>(info->width),
                                   static_cast<int>(info->height));
             crtcs.append(crtc);

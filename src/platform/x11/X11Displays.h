@@ -51,12 +51,14 @@ private:
     {
         unsigned long id = 0;
         unsigned long output = 0; // the first output it drives
+        // A new mode of the same size (another refresh rate) may load a ramp of its own.
+        unsigned long mode = 0;
         QRect geometry;
         int gammaSize = 0; // 0: the CRTC has no gamma ramp
         bool operator==(const Crtc& other) const
         {
-            return id == other.id && output == other.output && geometry == other.geometry &&
-                   gammaSize == other.gammaSize;
+            return id == other.id && output == other.output && mode == other.mode &&
+                   geometry == other.geometry && gammaSize == other.gammaSize;
         }
     };
 

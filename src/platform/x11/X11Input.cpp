@@ -76,7 +76,7 @@ void X11Input::rest(QElapsedTimer& rest)
 void X11Input::selectRested()
 {
     bool changed = false;
-    for (QElapsedTimer* rest : {&m_keyRest, &m_motionRest}) {
+    for (QElapsedTimer* rest : {&m_keyRest, &m_motionRest, &m_buttonRest}) {
         if (rest->isValid() && rest->elapsed() >= kRestMs) {
             rest->invalidate();
             changed = true;
@@ -108,6 +108,7 @@ void X11Input::setMotion(Motion motion)
 {
     m_everyMove = motion == Motion::Every;
     m_motionRest.invalidate();
+    m_buttonRest.invalidate();
     select();
 }
 
@@ -120,8 +121,10 @@ void X11Input::select()
     if (m_keys && !m_keyRest.isValid())
         XISetMask(bits, XI_RawKeyPress);
     if (m_mouse) {
-        XISetMask(bits, XI_RawButtonPress);
-        XISetMask(bits, XI_RawButtonRelease);
+        if (!m_buttonRest.isValid()) {
+            XISetMask(bits, XI_RawButtonPress);
+            XISetMask(bits, XI_RawButtonRelease);
+        }
         if (!m_motionRest.isValid())
             XISetMask(bits, XI_RawMotion);
     }
@@ -198,8 +201,12 @@ void X11Input::reportKey(unsigned int keycode)
 
 void X11Input::reportButton(bool press, unsigned int button, const QPoint& position)
 {
-    if (!m_mouse)
+    // Clicks and the wheel say the user is there once per burst, like motion; a selection
+    // that follows every move takes every button too.
+    if (!m_mouse || (!m_everyMove && m_buttonRest.isValid()))
         return;
+    if (!m_everyMove)
+        rest(m_buttonRest);
     if (button == kLeftButton)
         sendMouse(press ? InputEvent::LeftButtonDown : InputEvent::LeftButtonUp, position);
     else if (button == kRightButton)

@@ -63,4 +63,5 @@ private:
     bool m_pointerGrabbed = false;
     QElapsedTimer m_keyRest;    // running while raw keys are deselected
     QElapsedTimer m_motionRest; // running while raw motion is deselected
+    QElapsedTimer m_buttonRest; // running while raw buttons are deselected
 };
