@@ -54,13 +54,16 @@ void App::update_pwm_after_colour_update()
 
 void App::restore_pwm_control_status()
 {
-    if (!m_pwm_control || !m_pwm_control->is_supported()) {
+    // One run of the read companion says both whether the screen offers PWM control and at
+    // which frequency it runs.
+    const int frequency = m_pwm_control ? m_pwm_control->read_frequency() : -1;
+    if (frequency <= 0) {
         emit set_pwm_control_status(false, 0);
         emit set_pwm_frequency_slider_value_ui(1000);
         return;
     }
     const int stored = m_settings.value(QStringLiteral("PWMFrequency")).toInt();
-    emit set_pwm_control_status(true, stored < 0 ? m_pwm_control->read_frequency() : stored);
+    emit set_pwm_control_status(true, stored < 0 ? frequency : stored);
 }
 
 void App::load_configuration_files()

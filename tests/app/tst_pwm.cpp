@@ -53,13 +53,15 @@ private:
         companion("kavo_pwm_control", "echo \"$1\" >> '" + set_log().toUtf8() + "'");
     }
 
-    QStringList frequencies_set() const
+    static QStringList lines_of(const QString& path)
     {
-        QFile log(set_log());
+        QFile log(path);
         if (!log.open(QIODevice::ReadOnly))
             return {};
         return QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
     }
+
+    QStringList frequencies_set() const { return lines_of(set_log()); }
 
     QString settings_folder() const { return QFileInfo(m_fixture->settings_file()).absolutePath(); }
 
@@ -106,12 +108,18 @@ private slots:
         QFETCH(int, stored);
         QFETCH(bool, supported);
         QFETCH(int, shown);
+        const QString reads = m_dir.filePath("reads");
+        QFile::remove(reads);
         if (!companion.isEmpty())
-            install_companions(companion);
+            install_companions("echo read >> '" + reads.toUtf8() + "'\n" + companion);
         m_fixture->start({{"PWMFrequency", stored}});
         QSignalSpy status(&app(), &App::set_pwm_control_status);
         QSignalSpy slider(&app(), &App::set_pwm_frequency_slider_value_ui);
+        QFile::remove(reads);
         app().restore_pwm_control_status();
+        // The companion runs once, synchronously: each run may hold the window for a while.
+        if (!companion.isEmpty())
+            QCOMPARE(lines_of(reads).size(), 1);
         QCOMPARE(status.size(), 1);
         QCOMPARE(status.first().at(0).toBool(), supported);
         if (supported) {
