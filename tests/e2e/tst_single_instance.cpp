@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -227,7 +228,10 @@ private slots:
         QVERIFY(launch->waitForStarted());
         const QByteArray message = nativeMessage(R"({"value": "type Health"})");
         launch->write(message.left(message.size() / 2)); // and the pipe stays open
+        QElapsedTimer waited;
+        waited.start();
         QVERIFY(launch->waitForFinished(30000));
+        qInfo("the stalled launch ended after %lld ms", waited.elapsed());
         QCOMPARE(launch->exitStatus(), QProcess::NormalExit);
         QCOMPARE(launch->exitCode(), 1);
         QVERIFY(launch->readAllStandardError().contains("No whole native message"));
@@ -304,15 +308,21 @@ private slots:
     {
         KavoDesktop desktop;
         desktop.writeSettings({{"IgnoreMonitors", QString("1:").repeated(1000000) + "x:7:"}});
+        QElapsedTimer started;
+        started.start();
         std::unique_ptr<QProcess> first;
         startFirst(desktop, first);
         QTRY_VERIFY_WITH_TIMEOUT(desktop.kavoctl({"status"})->exitCode() == 0, 30000);
+        qInfo("kavoctl status answered %lld ms after the launch", started.elapsed());
         QStringList lines;
         QTRY_VERIFY_WITH_TIMEOUT(readLines(*first, lines)
                                      .contains("IgnoreMonitors: 1000001 entries dropped (only "
                                                "monitors 1..1, each once)"),
                                  30000);
+        QElapsedTimer stopping;
+        stopping.start();
         stop(*first);
+        qInfo("Kavo ended %lld ms after SIGTERM", stopping.elapsed());
         QSettings saved(desktop.settingsFile(), QSettings::IniFormat);
         QCOMPARE(saved.value("IgnoreMonitors").toString(), QString("1:"));
     }
