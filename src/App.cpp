@@ -296,7 +296,7 @@ void App::auto_save_settings_changed(bool value)
 {
     if (m_settings.value(QStringLiteral("AutosaveSettings")).toBool() == value)
         return;
-    qDebug() << "AUTO_SAVE_SETTINGS: " << int(value);
+    log_line(QStringLiteral("AUTO_SAVE_SETTINGS: ") + QString::number(int(value)));
     m_settings.insert(QStringLiteral("AutosaveSettings"), value);
 }
 

@@ -10,12 +10,10 @@
 #include "system/SystemKeyboard.h"
 #include "system/SystemMouse.h"
 
-#include <QDebug>
-
 namespace {
 void log_switch(const char* label, bool value)
 {
-    qDebug().noquote().nospace() << label << int(value);
+    log_line(QLatin1String(label) + QString::number(int(value)));
 }
 } // namespace
 
@@ -198,7 +196,7 @@ void App::mouse_click_interval_changed(int value)
 {
     if (m_settings.value(QStringLiteral("MouseClickInterval")).toInt() == value)
         return;
-    qDebug().noquote().nospace() << "mouse_click_interval:" << value;
+    log_line(QStringLiteral("mouse_click_interval:") + QString::number(value));
     m_settings.insert(QStringLiteral("MouseClickInterval"), value);
 }
 

@@ -6,8 +6,6 @@
 #include "network/Translator.h"
 #include "settings/SaveManager.h"
 
-#include <QDebug>
-
 Translator& App::translator()
 {
     if (!m_translator)
@@ -29,7 +27,7 @@ void App::language_changed_force(const QString& country_code, bool force)
 {
     if (m_settings.value(QStringLiteral("Language")).toString() == country_code && !force)
         return;
-    qDebug().noquote().nospace() << "LANGUAGE: " << country_code;
+    log_line(QStringLiteral("LANGUAGE: ") + country_code);
     m_settings.insert(QStringLiteral("Language"), country_code);
     translator().load_translation_file(country_code);
     // The texts Kavo builds itself, then every page and window (the tray icon among them)

@@ -4,8 +4,6 @@
 #include "KavoLog.h"
 #include "settings/SaveManager.h"
 
-#include <QDebug>
-
 #include <cmath>
 
 void App::use_manual_location_changed(bool value)
@@ -41,7 +39,7 @@ bool App::store_coordinate(double& coordinate, double value, double limit, const
     }
     if (coordinate == value)
         return false;
-    qDebug().noquote().nospace() << name << ": " << value;
+    log_line(QLatin1String(name) + QStringLiteral(": ") + QString::number(value, 'g', 6));
     coordinate = value;
     if (SaveManager::instance())
         SaveManager::instance()->write_location();

@@ -13,7 +13,6 @@
 #include "system/TaskManagerFactory.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 
 void App::create_task_manager()
 {
@@ -108,7 +107,7 @@ bool App::store_pauser_switch(const char* key, bool value, const char* log_label
     const QString name = QLatin1String(key);
     if (m_settings.value(name).toBool() == value)
         return false;
-    qDebug().noquote().nospace() << log_label << int(value);
+    log_line(QLatin1String(log_label) + QString::number(int(value)));
     m_settings.insert(name, value);
     emit tray_menu_changed();
     return true;

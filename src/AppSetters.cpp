@@ -13,7 +13,6 @@
 #include "settings/SaveManager.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 
 #include <cstdio>
 
@@ -33,7 +32,7 @@ QString log_text(const QVariant& value)
 void log_setting(const char* log_label, const QString& text)
 {
     if (log_label)
-        qDebug().noquote().nospace() << log_label << text;
+        log_line(QLatin1String(log_label) + text);
 }
 
 void report_script_failure(const char* function, int error)

@@ -12,8 +12,6 @@
 #include "timer/RestTimerHost.h"
 #include "timer/TimerTypes.h"
 
-#include <QDebug>
-
 namespace {
 SaveManager* save_manager()
 {
@@ -227,7 +225,7 @@ void App::timer_type_changed(int value)
 {
     if (m_settings.value(QStringLiteral("TimerType")).toInt() == value)
         return;
-    qDebug().noquote().nospace() << "TIMER_TYPE: " << value;
+    log_line(QStringLiteral("TIMER_TYPE: ") + QString::number(value));
     m_settings.insert(QStringLiteral("TimerType"), value);
     if (m_rest_timer)
         m_rest_timer->set_timer_type(value);

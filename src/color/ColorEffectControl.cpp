@@ -1,10 +1,9 @@
 #include "color/ColorEffectControl.h"
 
+#include "KavoLog.h"
 #include "color/ColorOutput.h"
 #include "color/ColorSettingKeys.h"
 #include "color/EffectMatrices.h"
-
-#include <QDebug>
 
 using namespace ColorSettingKeys;
 
@@ -51,7 +50,7 @@ void ColorEffectControl::color_effect_changed(int value)
 {
     if (number(kColorEffect) == value)
         return;
-    qDebug().noquote() << QStringLiteral("COLOR_EFFECT: ") + QString::number(value);
+    log_line(QStringLiteral("COLOR_EFFECT: ") + QString::number(value));
     m_output.settings()[kColorEffect] = value;
     m_output.settings()[kAdvancedColorEffect] = value;
     m_output.update_gamma();
@@ -60,7 +59,7 @@ void ColorEffectControl::color_effect_changed(int value)
 void ColorEffectControl::use_color_effects_changed(bool value)
 {
     m_output.invalidate_cached_effect();
-    qDebug().noquote() << QStringLiteral("use_color_effects: ") + QString::number(value);
+    log_line(QStringLiteral("use_color_effects: ") + QString::number(value));
     m_output.settings()[kUseColorEffects] = value;
     m_output.settings()[kAdvancedUseColorEffects] = value;
     m_output.update_gamma();

@@ -14,7 +14,6 @@
 #include "platform/GammaRangeRegistry.h"
 #include "platform/Platform.h"
 
-#include <QDebug>
 #include <QRandomGenerator>
 #include <QScopedValueRollback>
 
@@ -27,7 +26,7 @@ constexpr float kLowestBrightness = 0.05f;
 
 void log_setting(const char* label, int value)
 {
-    qDebug().noquote() << QLatin1String(label) + QString::number(value);
+    log_line(QLatin1String(label) + QString::number(value));
 }
 } // namespace
 

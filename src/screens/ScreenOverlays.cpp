@@ -8,7 +8,6 @@
 #include "screens/OverlayScreen.h"
 #include "screens/OverlaySelection.h"
 
-#include <QDebug>
 #include <QTimer>
 
 namespace {
@@ -65,7 +64,7 @@ bool ScreenOverlays::store(const char* key, int value, const char* log_label)
     if (m_settings.contains(name) && m_settings.value(name).toInt() == value)
         return false;
     if (log_label)
-        qDebug().noquote().nospace() << log_label << value;
+        log_line(QLatin1String(log_label) + QString::number(value));
     m_settings.insert(name, value);
     return true;
 }

@@ -1,11 +1,11 @@
 #include "sensors/SensorControl.h"
 
+#include "KavoLog.h"
 #include "screens/BlinkScreen.h"
 #include "sensors/Camera.h"
 #include "sensors/SmartBrightness.h"
 #include "sensors/SmartInversion.h"
 
-#include <QDebug>
 #include <QTimer>
 
 namespace {
@@ -68,7 +68,7 @@ bool SensorControl::store(const char* key, bool value, const char* log_label)
     if (flag(key) == value)
         return false;
     if (log_label)
-        qDebug().noquote().nospace() << log_label << int(value);
+        log_line(QLatin1String(log_label) + QString::number(int(value)));
     m_settings.insert(QLatin1String(key), value);
     return true;
 }

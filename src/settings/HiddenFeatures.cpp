@@ -53,7 +53,7 @@ void HiddenFeatures::dispatch(const QByteArray& spell)
 
 void HiddenFeatures::invalid_spell(const QString& spell)
 {
-    qDebug() << "Invalid spell:" << spell;
+    log_line(QStringLiteral("Invalid spell: ") + spell);
     notify(QT_TRANSLATE_NOOP("Translator", "Invalid spell"),
            QT_TRANSLATE_NOOP(
                "Translator",

@@ -128,7 +128,7 @@ HF::Action value_command(const ValueRange& range, int position, void (App::*appl
         const int value = spell.integer(position < 0 ? first_integer(spell) : position);
         const QString text = QString::number(value);
         if (value < range.minimum || value > range.maximum) {
-            qDebug() << range.log_label << value;
+            log_line(QLatin1String(range.log_label) + text);
             console.notify(range.invalid_title, range.invalid_body, text);
             return;
         }

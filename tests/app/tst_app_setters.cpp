@@ -2,6 +2,7 @@
 // pattern, the two-value times, ignored monitors, the font renderer, hidden pages, the display
 // scale, the drag strip and the restart question.
 #include "AppFixture.h"
+#include "KavoLogBuffer.h"
 #include "color/MagnificationApi.h"
 #include "screens/DisplayScale.h"
 #include "screens/DragWidget.h"
@@ -12,21 +13,16 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
-// The debug log, where the setters write their label and value.
-QStringList& debug_lines()
+// Kavo's log, where the setters write their label and value.
+QStringList& log_lines()
 {
     static QStringList lines;
     return lines;
-}
-
-void record_debug_line(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtDebugMsg)
-        debug_lines().append(message);
 }
 
 // What a setter does beyond storing its value, as the tests can see it.
@@ -87,12 +83,13 @@ private slots:
     void initTestCase()
     {
         qRegisterMetaType<Effect>();
-        qInstallMessageHandler(record_debug_line);
+        connect(&KavoLogBuffer::instance(), &KavoLogBuffer::line_logged,
+                [](const QString& line) { log_lines().append(line); });
     }
 
     void init()
     {
-        debug_lines().clear();
+        log_lines().clear();
         m_fixture = std::make_unique<AppFixture>();
     }
 
@@ -196,19 +193,19 @@ private slots:
         // The stored value again: nothing happens.
         m_times_info = std::make_unique<QSignalSpy>(&app(), &App::set_transition_times_info);
         const QVariant before = map().value(key);
-        debug_lines().clear();
+        log_lines().clear();
         QVERIFY(call(before));
-        QCOMPARE(debug_lines(), QStringList());
+        QCOMPARE(log_lines(), QStringList());
         QCOMPARE(map().value(key), before);
         QVERIFY(effect == Effect::None || !has_effect(effect, key, value));
         m_times_info->clear();
 
         // A new value: logged with its label, stored, applied.
-        debug_lines().clear();
+        log_lines().clear();
         QVERIFY(call(value));
         QCOMPARE(map().value(key), value);
         if (!logLine.isEmpty())
-            QVERIFY2(debug_lines().contains(logLine), qPrintable(debug_lines().join(" | ")));
+            QVERIFY2(log_lines().contains(logLine), qPrintable(log_lines().join(" | ")));
         QVERIFY(has_effect(effect, key, value));
     }
 
@@ -257,9 +254,10 @@ private slots:
         QFETCH(int, minutes);
         QFETCH(QString, logLine);
         m_fixture->start();
-        debug_lines().clear();
+        log_lines().clear();
         app().bedtime_changed(hours, minutes);
-        QCOMPARE(debug_lines(), logLine.isEmpty() ? QStringList() : QStringList{logLine});
+        QCOMPARE(log_lines().filter(QRegularExpression("^bedtime_changed")),
+                 logLine.isEmpty() ? QStringList() : QStringList{logLine});
         // Unchanged, the stored bedtime stays at its default, midnight.
         const bool changes = !logLine.isEmpty();
         QCOMPARE(map().value("BedtimeHours").toInt(), changes ? hours : 0);
