@@ -3,7 +3,7 @@
 // page show and send, when Kavo asks the update server, and when it reports usage.
 #include "AppFixture.h"
 #include "LocalHttpServer.h"
-#include "MainWindowDriver.h"
+#include "MainPage.h"
 #include "network/Translator.h"
 #include "network/Updater.h"
 #include "network/Utils.h"
@@ -37,7 +37,7 @@ private:
     std::unique_ptr<LocalHttpServer> m_server;
     std::unique_ptr<Updater> m_updater;
     std::unique_ptr<Utils> m_utils;
-    std::unique_ptr<MainWindowDriver> m_window;
+    std::unique_ptr<MainPage> m_window;
 
     App& app() { return m_fixture->app(); }
 
@@ -48,7 +48,7 @@ private:
         QVariantMap with_scale = settings;
         with_scale.insert(QStringLiteral("UiScale"), 1);
         m_fixture->start(with_scale);
-        m_window = std::make_unique<MainWindowDriver>(app());
+        m_window = std::make_unique<MainPage>(app());
     }
 
     // The geolocation server is the test's own.

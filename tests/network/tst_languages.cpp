@@ -3,7 +3,7 @@
 // Russian and Japanese, the language page, and every text a page asks for being known.
 #include "AppFixture.h"
 #include "KavoLogBuffer.h"
-#include "MainWindowDriver.h"
+#include "MainPage.h"
 #include "TranslationSource.h"
 #include "network/Translator.h"
 #include "screens/DebugConsole.h"
@@ -38,7 +38,7 @@ class TestLanguages : public QObject
 
 private:
     std::unique_ptr<AppFixture> m_fixture;
-    std::unique_ptr<MainWindowDriver> m_window;
+    std::unique_ptr<MainPage> m_window;
 
     App& app() { return m_fixture->app(); }
 
@@ -48,7 +48,7 @@ private:
         QVariantMap with_scale = settings;
         with_scale.insert(QStringLiteral("UiScale"), 1);
         m_fixture->start(with_scale);
-        m_window = std::make_unique<MainWindowDriver>(app());
+        m_window = std::make_unique<MainPage>(app());
     }
 
     QString language() { return app().settings_map().value(QStringLiteral("Language")).toString(); }
