@@ -44,6 +44,12 @@ struct X11Windows::Atoms
 X11Windows::X11Windows(Display* display, X11EventSource& events)
     : m_display(display), m_events(events)
 {
+    // A window manager may resize the window before it updates _NET_WM_STATE (leaving full
+    // screen, say): the window in front is looked at once more when a burst of changes has
+    // settled.
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kStateSettleMs);
+    connect(&m_settle, &QTimer::timeout, this, &X11Windows::reportSoon);
 }
 
 X11Windows::~X11Windows() = default;
@@ -250,9 +256,7 @@ bool X11Windows::handle(XEvent& event)
         return false;
     if (event.type == ConfigureNotify || event.type == MapNotify || event.type == UnmapNotify) {
         reportSoon();
-        // A window manager may resize the window before it updates _NET_WM_STATE (leaving full
-        // screen, say): look once more when it has had time to.
-        QTimer::singleShot(kStateSettleMs, this, [this] { reportSoon(); });
+        m_settle.start();
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "platform/x11/LinuxProcesses.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 
@@ -51,4 +52,5 @@ private:
     unsigned long m_watchedWindow = 0;
     bool m_watching = false;
     bool m_reportPending = false;
+    QTimer m_settle; // restarted by each change of the window in front
 };
