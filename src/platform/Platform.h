@@ -11,6 +11,7 @@
 #include "platform/ILocation.h"
 #include "platform/IFileChooser.h"
 #include "platform/IMagnifier.h"
+#include "platform/INightLight.h"
 #include "platform/IOverlays.h"
 #include "platform/IPower.h"
 #include "platform/IRegistry.h"
@@ -62,6 +63,9 @@ public:
     virtual ITaskbar& taskbar() = 0;
     virtual IFileChooser& fileChooser() = 0;
     virtual IOverlays& overlays() = 0;
+    // The desktop's own night light, where colours go through it instead of gamma ramps;
+    // null where the desktop has none or takes ramps.
+    virtual INightLight* nightLight() { return nullptr; }
 
     // The installed platform; the first call without one installs the backend that the
     // environment selects.
