@@ -1,10 +1,13 @@
 #include "App.h"
 #include "CommandLine.h"
 #include "DisplayCheck.h"
+#include "InstallLocation.h"
 #include "QuitSignals.h"
 #include "RemoteControl.h"
 #include "SingleApplication.h"
 #include "platform/StandardStreams.h"
+
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -60,6 +63,8 @@ int main(int argc, char* argv[])
     qputenv("QT_BEARER_POLL_TIMEOUT", "-1");
     QCoreApplication::setApplicationName(QStringLiteral("Kavo"));
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
+    // Desktops match Kavo's windows to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QLatin1String(InstallLocation::kAppId));
 
     SingleApplication application(argc, argv);
     if (application.is_secondary())

@@ -61,11 +61,11 @@ private slots:
     {
         QCoreApplication::setApplicationName(QStringLiteral("Kavo"));
         QVERIFY(touch(path("installed/bin/kavo")));
-        QVERIFY(touch(path("installed/share/applications/kavo.desktop")));
+        QVERIFY(touch(path("installed/share/applications/com.velmora.Kavo.desktop")));
         QVERIFY(touch(path("build/src/kavo")));
         QVERIFY(touch(path("no-entry/bin/kavo")));
         QVERIFY(touch(path("not-bin/libexec/kavo")));
-        QVERIFY(touch(path("not-bin/share/applications/kavo.desktop")));
+        QVERIFY(touch(path("not-bin/share/applications/com.velmora.Kavo.desktop")));
         QVERIFY(QFile::link(path("installed/bin/kavo"), path("linked-kavo")));
     }
 

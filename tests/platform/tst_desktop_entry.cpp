@@ -157,6 +157,33 @@ private slots:
         QVERIFY(!QFile::exists(path(QStringLiteral("INJ"))));
     }
 
+    // The entry of the old name (kavo.desktop) goes when the new one is written beside it, but
+    // only when it starts the same program.
+    void theOldMenuEntryMakesWay_data()
+    {
+        QTest::addColumn<QString>("oldExec");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("same program") << "Exec=\"%1\" --show_ui" << true;
+        QTest::newRow("another program") << "Exec=\"/opt/other/kavo\" --show_ui" << false;
+        QTest::newRow("no Exec") << "Name=Kavo" << false;
+    }
+
+    void theOldMenuEntryMakesWay()
+    {
+        QFETCH(QString, oldExec);
+        QFETCH(bool, removed);
+        const QString folder = path(QStringLiteral("applications-%1").arg(++m_case));
+        const QString program = folder + QStringLiteral("/bin/kavo");
+        QVERIFY(QDir().mkpath(folder));
+        QFile old(folder + QStringLiteral("/kavo.desktop"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("[Desktop Entry]\nType=Application\n" + oldExec.arg(program).toUtf8() + "\n");
+        old.close();
+        QVERIFY(X11Taskbar::writeDesktopEntry(folder + QStringLiteral("/com.velmora.Kavo.desktop"),
+                                              program, {}));
+        QCOMPARE(QFile::exists(old.fileName()), !removed);
+    }
+
     void execValuesReadBack_data()
     {
         QTest::addColumn<QString>("value");

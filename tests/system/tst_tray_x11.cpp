@@ -209,13 +209,13 @@ private slots:
         launch(kavo, {}, address);
         QVERIFY(kavo.waitForStarted(10000));
         QTRY_VERIFY_WITH_TIMEOUT((seen += monitor.readAllStandardOutput())
-                                     .contains("string \"application://kavo.desktop\""),
+                                     .contains("string \"application://com.velmora.Kavo.desktop\""),
                                  30000);
         QTRY_VERIFY_WITH_TIMEOUT(
             (seen += monitor.readAllStandardOutput()).contains("progress-visible"), 30000);
 
         // Kavo runs from its build folder: it writes no menu entry.
-        QVERIFY(!QFile::exists(m_dir.filePath("data/applications/kavo.desktop")));
+        QVERIFY(!QFile::exists(m_dir.filePath("data/applications/com.velmora.Kavo.desktop")));
 
         kavo.terminate();
         QVERIFY(kavo.waitForFinished(20000));

@@ -1,5 +1,7 @@
 #include "platform/x11/GeoClueLookup.h"
 
+#include "InstallLocation.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -12,8 +14,8 @@ const QString kManager = QStringLiteral("org.freedesktop.GeoClue2.Manager");
 const QString kClient = QStringLiteral("org.freedesktop.GeoClue2.Client");
 const QString kLocation = QStringLiteral("org.freedesktop.GeoClue2.Location");
 const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
-// The desktop file GeoClue2 asks the user about: kavo.desktop.
-const QString kDesktopId = QStringLiteral("kavo");
+// The desktop file GeoClue2 asks the user about: com.velmora.Kavo.desktop.
+const QString kDesktopId = QLatin1String(InstallLocation::kAppId);
 // GeoClue2's GCLUE_ACCURACY_LEVEL_CITY: enough for sunrise and sunset, kinder to privacy.
 constexpr uint kCityAccuracy = 4;
 

@@ -28,6 +28,24 @@ bool write_if_changed(const QString& path, const QByteArray& content)
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
            file.commit();
 }
+
+// Earlier versions wrote the entry as kavo.desktop; one left beside the new entry would show
+// Kavo twice in menus. Only an entry that starts this very program is removed.
+void remove_old_entry(const QString& folder, const QString& program)
+{
+    QFile old(folder + QLatin1Char('/') + QLatin1String(InstallLocation::kOldDesktopEntryName));
+    if (!old.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    const QList<QByteArray> lines = old.readAll().split('\n');
+    old.close();
+    for (const QByteArray& line : lines) {
+        if (line.startsWith("Exec=") &&
+            DesktopEntryExec::arguments(QString::fromUtf8(line.mid(5))).value(0) == program) {
+            old.remove();
+            return;
+        }
+    }
+}
 } // namespace
 
 void X11Taskbar::setTitle(QWidget& window, const QString& title)
@@ -78,7 +96,8 @@ std::optional<QString> X11Taskbar::desktopEntry(const QString& program,
                                   "Comment=Screen colours that follow the sun, and reminders to "
                                   "rest\n");
     text += QStringLiteral("Exec=") + *exec + QStringLiteral(" --show_ui\n");
-    text += QStringLiteral("Icon=kavo\nTerminal=false\nCategories=Utility;\nStartupWMClass=kavo\n");
+    text += QStringLiteral("Icon=") + QLatin1String(InstallLocation::kAppId) +
+            QStringLiteral("\nTerminal=false\nCategories=Utility;\nStartupWMClass=kavo\n");
     if (!ids.isEmpty())
         text += QStringLiteral("Actions=") + ids.join(QLatin1Char(';')) + QStringLiteral(";\n");
     for (const Action& action : actions) {
@@ -104,6 +123,7 @@ bool X11Taskbar::writeDesktopEntry(const QString& path, const QString& program,
         log_line(QStringLiteral("Desktop entry not writable: ") + path);
         return false;
     }
+    remove_old_entry(QFileInfo(path).absolutePath(), program);
     return true;
 }
 
