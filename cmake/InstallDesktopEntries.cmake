@@ -1,5 +1,5 @@
-# Runs at install time: writes the menu entry and the kavo: scheme handler for the kavo that
-# was just installed. Exec= is quoted as the Desktop Entry standard says; a path that no
+# Runs at install time: writes the menu entry (<app id>.desktop) and the kavo: scheme handler
+# for the kavo that was just installed. Exec= is quoted as the Desktop Entry standard says; a path that no
 # entry can hold safely (a line break) stops the install with a message.
 string(ASCII 10 newline)
 string(ASCII 13 carriage_return)
@@ -29,27 +29,30 @@ set(program "${CMAKE_INSTALL_PREFIX}/${KAVO_INSTALL_BINDIR}/kavo")
 kavo_exec_argument("${program}" exec)
 set(applications "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${KAVO_INSTALL_DATADIR}/applications")
 
-file(WRITE "${applications}/kavo.desktop" "[Desktop Entry]
+set(menu_entry "${applications}/${KAVO_APP_ID}.desktop")
+set(url_handler "${applications}/kavo-url-handler.desktop")
+file(WRITE "${menu_entry}" "[Desktop Entry]
 Type=Application
 Name=Kavo
 GenericName=Eye protection
 Comment=Screen colours that follow the sun, and reminders to rest
 Exec=${exec} --show_ui
-Icon=kavo
+Icon=${KAVO_APP_ID}
 Terminal=false
 Categories=Utility;
+StartupWMClass=kavo
 ")
-file(WRITE "${applications}/kavo-url-handler.desktop" "[Desktop Entry]
+file(WRITE "${url_handler}" "[Desktop Entry]
 Type=Application
 Name=Kavo
 Exec=${exec} %u
+Icon=${KAVO_APP_ID}
 NoDisplay=true
 MimeType=x-scheme-handler/kavo;
 ")
-message(STATUS "Installing: ${applications}/kavo.desktop")
-message(STATUS "Installing: ${applications}/kavo-url-handler.desktop")
-list(APPEND CMAKE_INSTALL_MANIFEST_FILES
-    "${applications}/kavo.desktop" "${applications}/kavo-url-handler.desktop")
+message(STATUS "Installing: ${menu_entry}")
+message(STATUS "Installing: ${url_handler}")
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${menu_entry}" "${url_handler}")
 
 # Desktops find the scheme handler through the MIME cache of the folder.
 find_program(KAVO_UPDATE_DESKTOP_DATABASE update-desktop-database)

@@ -32,6 +32,13 @@ packages=(
   fonts-wqy-microhei fonts-lohit-deva
   # fuzzing: clang with libFuzzer and its sanitizers
   clang
+  # the icons rendered from their SVG, and the manual pages from their scdoc source
+  librsvg2-bin scdoc
+  # make deb: CPack finds the runtime dependencies with dpkg-shlibdeps, which needs file
+  dpkg-dev file
+  # tests of the package and its data: lintian, the AppStream validator, man's warnings, and
+  # the zsh and fish completions read by their shells
+  lintian appstream man-db zsh fish
 )
 
 missing=()

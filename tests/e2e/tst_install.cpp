@@ -1,4 +1,5 @@
-// make install: the programs, the icon and both desktop entries under the prefix; the
+// make install: the programs, the icons, both desktop entries, the AppStream data, the manual
+// pages and the completions under the prefix; the
 // installed Kavo registers itself to start with the session, a build-folder Kavo does not.
 #include "KavoProcess.h"
 #include "XvfbServer.h"
@@ -80,10 +81,18 @@ private slots:
     void installsTheProgramsAndTheirEntries()
     {
         for (const char* file :
-             {"bin/kavo", "bin/kavoctl", "share/icons/hicolor/256x256/apps/kavo.png",
-              "share/applications/kavo.desktop", "share/applications/kavo-url-handler.desktop"})
+             {"bin/kavo", "bin/kavoctl", "bin/kavo-guardian",
+              "share/icons/hicolor/scalable/apps/com.velmora.Kavo.svg",
+              "share/icons/hicolor/16x16/apps/com.velmora.Kavo.png",
+              "share/icons/hicolor/512x512/apps/com.velmora.Kavo.png",
+              "share/applications/com.velmora.Kavo.desktop",
+              "share/applications/kavo-url-handler.desktop",
+              "share/metainfo/com.velmora.Kavo.metainfo.xml", "share/man/man1/kavo.1.gz",
+              "share/man/man1/kavoctl.1.gz", "share/bash-completion/completions/kavoctl",
+              "share/zsh/vendor-completions/_kavoctl",
+              "share/fish/vendor_completions.d/kavoctl.fish"})
             QVERIFY2(QFile::exists(m_prefix + "/" + file), file);
-        for (const char* entry : {"kavo.desktop", "kavo-url-handler.desktop"}) {
+        for (const char* entry : {"com.velmora.Kavo.desktop", "kavo-url-handler.desktop"}) {
             const QString path = m_prefix + "/share/applications/" + entry;
             QByteArray output;
             QVERIFY2(run("desktop-file-validate", {path}, &output) == 0, output.constData());
