@@ -4,8 +4,8 @@ JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PREFIX ?= $(HOME)/.local
 
-.PHONY: run test build programs deps configure clean screenshots sanitize install uninstall \
-	translations fuzz
+.PHONY: run test build programs installable deps configure clean screenshots sanitize install \
+	uninstall deb translations fuzz
 
 # Builds only what it runs; the tests and benchmarks are built by make test.
 run: programs
@@ -53,14 +53,27 @@ build: configure
 programs: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target kavo kavoctl
 
-# kavo and kavoctl in $(PREFIX)/bin, with the menu entry, the icon and the kavo: scheme handler.
-# Only an installed Kavo registers itself to start with the session.
-install: programs
+# What make install and make deb put in place: the programs, and the icons and manual pages
+# that the build renders.
+installable: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target kavo kavoctl kavo_data
+
+# kavo and kavoctl in $(PREFIX)/bin, with the menu entry, the icons, the kavo: scheme handler,
+# the manual pages and the completions. Only an installed Kavo registers itself to start with
+# the session.
+# What it installed is kept in installed-files.txt: cpack and the tests install from the build
+# folder too, and each writes its own install_manifest.txt.
+install: installable
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+	cp $(BUILD_DIR)/install_manifest.txt $(BUILD_DIR)/installed-files.txt
+
+# The Debian package of the build, installing into /usr: $(BUILD_DIR)/package/kavo_<version>_amd64.deb.
+deb: installable
+	cd $(BUILD_DIR) && cpack -G DEB -B package
 
 uninstall:
-	@if [ -f $(BUILD_DIR)/install_manifest.txt ]; then \
-		xargs -d '\n' rm -fv < $(BUILD_DIR)/install_manifest.txt; \
+	@if [ -f $(BUILD_DIR)/installed-files.txt ]; then \
+		xargs -d '\n' rm -fv < $(BUILD_DIR)/installed-files.txt && rm $(BUILD_DIR)/installed-files.txt; \
 	else echo "Nothing installed from $(BUILD_DIR)"; fi
 
 configure: deps
