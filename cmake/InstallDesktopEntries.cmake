@@ -27,6 +27,8 @@ endfunction()
 
 set(program "${CMAKE_INSTALL_PREFIX}/${KAVO_INSTALL_BINDIR}/kavo")
 kavo_exec_argument("${program}" exec)
+# TryExec= holds the plain path, with the string escape of desktop entry values.
+string(REPLACE "\\" "\\\\" try_exec "${program}")
 set(applications "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${KAVO_INSTALL_DATADIR}/applications")
 
 set(menu_entry "${applications}/${KAVO_APP_ID}.desktop")
@@ -37,6 +39,7 @@ Name=Kavo
 GenericName=Eye protection
 Comment=Screen colours that follow the sun, and reminders to rest
 Exec=${exec} --show_ui
+TryExec=${try_exec}
 Icon=${KAVO_APP_ID}
 Terminal=false
 Categories=Utility;
@@ -46,6 +49,7 @@ file(WRITE "${url_handler}" "[Desktop Entry]
 Type=Application
 Name=Kavo
 Exec=${exec} %u
+TryExec=${try_exec}
 Icon=${KAVO_APP_ID}
 NoDisplay=true
 MimeType=x-scheme-handler/kavo;

@@ -73,6 +73,16 @@ std::optional<QString> value(const QString& program, const QStringList& fieldCod
     return QStringList(QStringList{*quotedProgram} + fieldCodes).join(QLatin1Char(' '));
 }
 
+std::optional<QString> tryExec(const QString& program)
+{
+    for (const QChar c : program) {
+        if (is_control(c))
+            return std::nullopt;
+    }
+    QString text = program;
+    return text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+}
+
 QStringList arguments(const QString& value)
 {
     const QString text = unescaped_string(value);

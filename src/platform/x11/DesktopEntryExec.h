@@ -19,6 +19,11 @@ std::optional<QString> quoted(const QString& argument);
 // path cannot be written safely.
 std::optional<QString> value(const QString& program, const QStringList& fieldCodes = {});
 
+// The TryExec= value for `program`: desktops ignore the entry once the program is gone (an
+// uninstalled Kavo leaves no menu entry or autostart behind that starts nothing). Empty when
+// the path cannot be written safely.
+std::optional<QString> tryExec(const QString& program);
+
 // The arguments of an Exec= value as a launcher reads them; field codes stay as written
 // ("%u"), a doubled % reads as one.
 QStringList arguments(const QString& value);

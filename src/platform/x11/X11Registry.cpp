@@ -100,12 +100,14 @@ bool X11Registry::writeDesktopEntry(const QString& path, const QStringList& line
 bool X11Registry::setStartupProgram(const QString& name, const QString& program)
 {
     const std::optional<QString> exec = DesktopEntryExec::value(program);
-    if (!exec) {
+    const std::optional<QString> tryExec = DesktopEntryExec::tryExec(program);
+    if (!exec || !tryExec) {
         report_refused_path(QStringLiteral("Start with the session"), program);
         return false;
     }
     return writeDesktopEntry(autostartFile(name),
                              {QStringLiteral("Name=") + name, QStringLiteral("Exec=") + *exec,
+                              QStringLiteral("TryExec=") + *tryExec,
                               QStringLiteral("Terminal=false"),
                               QStringLiteral("X-GNOME-Autostart-enabled=true")});
 }
@@ -160,11 +162,13 @@ bool X11Registry::registerUrlScheme()
 bool X11Registry::writeUrlHandler(const QString& path, const QString& program)
 {
     const std::optional<QString> exec = DesktopEntryExec::value(program, {QStringLiteral("%u")});
-    if (!exec) {
+    const std::optional<QString> tryExec = DesktopEntryExec::tryExec(program);
+    if (!exec || !tryExec) {
         report_refused_path(QStringLiteral("The kavo: scheme"), program);
         return false;
     }
     return writeDesktopEntry(path, {QStringLiteral("Name=Kavo"), QStringLiteral("Exec=") + *exec,
+                                    QStringLiteral("TryExec=") + *tryExec,
                                     QStringLiteral("NoDisplay=true"),
                                     QStringLiteral("MimeType=x-scheme-handler/kavo;")});
 }

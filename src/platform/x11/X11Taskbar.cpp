@@ -85,7 +85,8 @@ std::optional<QString> X11Taskbar::desktopEntry(const QString& program,
                                                 const QList<Action>& actions)
 {
     const std::optional<QString> exec = DesktopEntryExec::quoted(program);
-    if (!exec)
+    const std::optional<QString> tryExec = DesktopEntryExec::tryExec(program);
+    if (!exec || !tryExec)
         return std::nullopt;
     QStringList ids;
     for (const Action& action : actions)
@@ -96,6 +97,7 @@ std::optional<QString> X11Taskbar::desktopEntry(const QString& program,
                                   "Comment=Screen colours that follow the sun, and reminders to "
                                   "rest\n");
     text += QStringLiteral("Exec=") + *exec + QStringLiteral(" --show_ui\n");
+    text += QStringLiteral("TryExec=") + *tryExec + QLatin1Char('\n');
     text += QStringLiteral("Icon=") + QLatin1String(InstallLocation::kAppId) +
             QStringLiteral("\nTerminal=false\nCategories=Utility;\nStartupWMClass=kavo\n");
     if (!ids.isEmpty())
