@@ -67,6 +67,8 @@ check_fields() {
   [ "$(field Package)" = kavo ] || fail "Package: $(field Package)"
   [ "$(field Version)" = "$version" ] || fail "Version: $(field Version), not $version"
   [ "$(field Architecture)" = amd64 ] || fail "Architecture: $(field Architecture)"
+  dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/kavo/changelog.gz | gzip -d | head -1 |
+    grep -qF "kavo ($version)" || fail "data/debian/changelog does not begin with version $version"
   local depends
   depends=$(field Depends)
   echo "Depends: $depends"
