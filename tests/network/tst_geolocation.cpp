@@ -177,7 +177,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(lookup.finished.count(), 1, 20000);
         QCOMPARE(lookup.found.at(0), (QList<QVariant>{51.5072, -0.1276}));
         QCOMPARE(server.requests().size(), 0);
-        QCOMPARE(geoclue.client.desktopId, QStringLiteral("kavo"));
+        QCOMPARE(geoclue.client.desktopId, QStringLiteral("com.velmora.Kavo"));
         QCOMPARE(geoclue.client.accuracy, 4u);
         QCOMPARE(geoclue.client.starts, 1);
         QTRY_COMPARE_WITH_TIMEOUT(geoclue.client.stops, 1, 20000);
