@@ -2,6 +2,7 @@
 
 #include "App.h"
 #include "screens/PageScript.h"
+#include "parts/IWebView.h"
 
 #include <QMouseEvent>
 #include <QWebFrame>
@@ -46,7 +47,7 @@ QWebView* MainPage::view() const
 
 QVariant MainPage::js(const QString& script) const
 {
-    return m_app.main_page()->mainFrame()->evaluateJavaScript(script);
+    return m_app.main_view()->run(script);
 }
 
 QString MainPage::text_of(const QString& selector) const

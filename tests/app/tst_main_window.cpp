@@ -60,7 +60,7 @@ private:
 
     QVariant js(const QString& script)
     {
-        return app().main_page()->mainFrame()->evaluateJavaScript(script);
+        return app().main_view()->run(script);
     }
 
     // Starts Kavo and opens its window the way "--show_ui" does; returns once the page has
@@ -566,3 +566,4 @@ private slots:
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_main_window.moc"
+#include "parts/IWebView.h"

@@ -22,7 +22,7 @@ public:
     explicit CameraWatch(Camera& camera)
     {
         connect(&camera, &Camera::capture_started, this, [this] { ++started; });
-        connect(&camera, &Camera::refresh_image, this, [this](const cv::Mat& image) {
+        connect(&camera, &Camera::refresh_image, this, [this](const QImage& image) {
             ++previews;
             last_preview = image;
         });
@@ -30,7 +30,7 @@ public:
 
     int started = 0;
     int previews = 0;
-    cv::Mat last_preview;
+    QImage last_preview;
 };
 
 std::vector<cv::Mat> blinking_frames()
@@ -107,10 +107,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(camera().blink_count() >= 1, kLong);
         QCOMPARE(camera().status_text(), QString());
         QTRY_VERIFY_WITH_TIMEOUT(watch.previews > 0, kLong);
-        const cv::Mat preview = watch.last_preview;
-        QCOMPARE(preview.cols, 330);
-        QCOMPARE(preview.rows, 220);
-        QCOMPARE(preview.type(), CV_8UC3);
+        const QImage preview = watch.last_preview;
+        QCOMPARE(preview.size(), QSize(330, 220));
+        QCOMPARE(preview.format(), QImage::Format_RGB888);
         camera().reset_blinks();
         QVERIFY(camera().blink_count() <= 1);
     }

@@ -11,8 +11,6 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QSignalSpy>
-#include <QWebFrame>
-#include <QWebPage>
 #include <QtTest>
 
 namespace {
@@ -58,7 +56,7 @@ private:
 
     QVariant js(const QString& script)
     {
-        return app().main_page()->mainFrame()->evaluateJavaScript(script);
+        return app().main_view()->run(script);
     }
 
     void openWindow(const QVariantMap& settings)
@@ -366,3 +364,4 @@ private slots:
 
 QTEST_MAIN(TestTimerApp)
 #include "tst_timer_app.moc"
+#include "parts/IWebView.h"
