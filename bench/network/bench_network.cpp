@@ -7,9 +7,9 @@
 #include "network/GeolocationAnswer.h"
 #include "network/Translator.h"
 #include "network/VersionFile.h"
+#include "parts/IWebView.h"
 #include "platform/sim/SimDesktop.h"
 #include "settings/SaveManager.h"
-#include "parts/IWebView.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -86,9 +86,8 @@ public:
         QObject* context = nullptr;
         std::function<void()> finished;
     };
-    virtual std::unique_ptr<ICameraCapture> create_capture(CaptureState& state,
-                                                           ICaptureEvents& events,
-                                                           const Capture& capture) = 0;
+    virtual std::unique_ptr<ICameraCapture>
+    create_capture(CaptureState& state, ICaptureEvents& events, const Capture& capture) = 0;
 
     // Video device `index` through V4L2, asked for frames of the given size; null when it
     // cannot be opened.

@@ -26,8 +26,7 @@ QObject* load(const QString& name);
 QString error(const QString& name);
 
 // The part's interface `Interface`; null when the part cannot be loaded or lacks it.
-template <class Interface>
-Interface* load(const QString& name)
+template <class Interface> Interface* load(const QString& name)
 {
     return qobject_cast<Interface*>(load(name));
 }

@@ -26,7 +26,8 @@ const QPoint kCollapseShift(kExpanded.width() - kCollapsed.width(),
 
 BlinkScreen::BlinkScreen(Camera* camera, const SettingsMap& settings, QWidget* parent)
     : KavoWindow(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_camera(camera), m_settings(settings), m_view(WebViews::create(this)), m_video(new QLabel(this)),
+      m_camera(camera), m_settings(settings), m_view(WebViews::create(this)),
+      m_video(new QLabel(this)),
       m_drag(new DragWidget(this)), m_side_drag(new DragWidget(this)), m_ui_timer(new QTimer(this))
 {
     setAttribute(Qt::WA_TranslucentBackground);

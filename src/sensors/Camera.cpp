@@ -91,10 +91,10 @@ void Camera::begin_capture()
             return;
         }
         ISensorPart::Capture capture;
-        capture.face_cascade = CascadeFiles::find(QLatin1String(CascadeFiles::kFace),
-                                                  m_cascade_folders);
-        capture.eyes_cascade = CascadeFiles::find(QLatin1String(CascadeFiles::kEyes),
-                                                  m_cascade_folders);
+        capture.face_cascade =
+            CascadeFiles::find(QLatin1String(CascadeFiles::kFace), m_cascade_folders);
+        capture.eyes_cascade =
+            CascadeFiles::find(QLatin1String(CascadeFiles::kEyes), m_cascade_folders);
         capture.context = this;
         capture.finished = [this] { capture_ended(); };
         m_capture = part->create_capture(m_state, *m_events, capture);

@@ -1,8 +1,8 @@
 #include "MainPage.h"
 
 #include "App.h"
-#include "screens/PageScript.h"
 #include "parts/IWebView.h"
+#include "screens/PageScript.h"
 
 #include <QMouseEvent>
 #include <QWebFrame>

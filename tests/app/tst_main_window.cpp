@@ -565,5 +565,5 @@ private slots:
 };
 
 QTEST_MAIN(TestMainWindow)
-#include "tst_main_window.moc"
 #include "parts/IWebView.h"
+#include "tst_main_window.moc"

@@ -289,5 +289,5 @@ private slots:
 };
 
 QTEST_MAIN(TestSensorPages)
-#include "tst_sensor_pages.moc"
 #include "parts/IWebView.h"
+#include "tst_sensor_pages.moc"

@@ -363,5 +363,5 @@ private slots:
 };
 
 QTEST_MAIN(TestTimerApp)
-#include "tst_timer_app.moc"
 #include "parts/IWebView.h"
+#include "tst_timer_app.moc"

@@ -18,9 +18,8 @@ SensorPart::SensorPart()
     cv::utils::logging::setLogLevel(cv::utils::logging::LOG_LEVEL_SILENT);
 }
 
-std::unique_ptr<ICameraCapture> SensorPart::create_capture(CaptureState& state,
-                                                           ICaptureEvents& events,
-                                                           const Capture& capture)
+std::unique_ptr<ICameraCapture>
+SensorPart::create_capture(CaptureState& state, ICaptureEvents& events, const Capture& capture)
 {
     return std::make_unique<CameraCapture>(state, events, capture);
 }

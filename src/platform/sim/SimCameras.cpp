@@ -68,7 +68,8 @@ std::unique_ptr<ICameraSource> SimCameras::openDescribed(const Description& desc
     camera.on_release = [this] { reportOpen(false); };
     QStringList unreadable;
     std::unique_ptr<ICameraSource> source = part->open_simulated(camera, &unreadable);
-    const QString what = described.video.isEmpty() ? QStringLiteral("frame") : QStringLiteral("video");
+    const QString what =
+        described.video.isEmpty() ? QStringLiteral("frame") : QStringLiteral("video");
     for (const QString& path : unreadable)
         log_line(QStringLiteral("Simulated camera %1 not readable: %2").arg(what, path));
     return source;
