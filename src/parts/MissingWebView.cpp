@@ -1,8 +1,8 @@
 #include "parts/MissingWebView.h"
 
 #include "KavoLog.h"
+#include "ShownText.h"
 
-#include <QCoreApplication>
 #include <QUrl>
 #include <QVariant>
 
@@ -17,10 +17,8 @@ MissingWebView::MissingWebView(const QString& reason, QWidget* parent) : QLabel(
 
 QString MissingWebView::text_for(const QString& reason)
 {
-    return QCoreApplication::translate("Translator",
-                                       "This window cannot be shown: Kavo's web part is "
-                                       "missing (%1).")
-        .arg(reason);
+    return ShownText::tr("This window cannot be shown: Kavo's web part is missing.") +
+           QStringLiteral("\n\n") + reason;
 }
 
 void MissingWebView::load(const QUrl& url)

@@ -1,5 +1,5 @@
-// make install: the programs, the icon and both desktop entries under the prefix; the
-// installed Kavo registers itself to start with the session, a build-folder Kavo does not.
+// make install: the programs, their parts, the icon and both desktop entries under the prefix;
+// the installed Kavo registers itself to start with the session, a build-folder Kavo does not.
 #include "KavoProcess.h"
 #include "XvfbServer.h"
 
@@ -95,6 +95,27 @@ private slots:
         QByteArray version;
         QCOMPARE(run(installedKavo(), {"--version"}, &version), 0);
         QCOMPARE(version, QByteArray("Kavo " KAVO_VERSION "\n"));
+    }
+
+    // The parts go into the prefix's private folder, and the installed Kavo takes them from
+    // there, not from the build tree.
+    void theInstalledKavoLoadsItsOwnParts()
+    {
+        const QString parts = m_prefix + "/" KAVO_INSTALL_LIBDIR "/kavo/";
+        for (const char* part : {"web", "sensors", "sounds"})
+            QVERIFY2(QFile::exists(parts + "libkavo_" + part + ".so"), part);
+        KavoDesktop desktop;
+        QProcess kavo;
+        kavo.setProcessEnvironment(desktop.environment());
+        kavo.start(installedKavo(), {"--show_ui"});
+        QVERIFY(kavo.waitForStarted(20000));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            readFile(QStringLiteral("/proc/%1/maps").arg(kavo.processId()))
+                .contains(parts + "libkavo_web.so"),
+            60000);
+        kavo.terminate();
+        QVERIFY(kavo.waitForFinished(30000));
+        QCOMPARE(kavo.exitCode(), 0);
     }
 
     void onlyTheInstalledKavoStartsWithTheSession_data()
