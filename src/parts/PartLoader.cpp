@@ -17,6 +17,10 @@ struct Part
     QString error;
 };
 
+// Parts are loaded on the GUI thread; the camera thread asks for the sensor part once loaded.
+QMutex s_mutex;
+QHash<QString, Part> s_parts;
+
 bool is_within(const QString& folder, const QString& root)
 {
     const QString inner = QDir::cleanPath(folder) + QLatin1Char('/');
@@ -67,9 +71,6 @@ QStringList folders()
     found.removeDuplicates();
     return found;
 }
-
-static QMutex s_mutex;
-static QHash<QString, Part> s_parts;
 
 QObject* load(const QString& name)
 {

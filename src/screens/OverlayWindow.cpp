@@ -32,6 +32,7 @@ OverlayWindow::OverlayWindow(const QRect& geometry, const QString& title)
 
 OverlayWindow::~OverlayWindow()
 {
+    // The view goes before the window's own parts: its page reaches them as "native_object".
     if (m_view)
         delete m_view->widget();
 }
@@ -48,7 +49,8 @@ void OverlayWindow::build_page(const QUrl& url)
     view->setFocusPolicy(Qt::NoFocus);
     view->setContextMenuPolicy(Qt::NoContextMenu);
     view->setStyleSheet(QStringLiteral("background:transparent"));
-    view->setVisible(m_view->shows_pages());
+    if (!m_view->shows_pages())
+        view->hide();
     m_view->set_transparent_page();
     layout->addWidget(view, 0, 0);
     // The page reaches this window as "native_object" from its first script on.

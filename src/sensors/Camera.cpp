@@ -67,7 +67,7 @@ void Camera::set_use_automatic_brightness(bool use)
     m_current_brightness = -1.0f;
 }
 
-bool Camera::thread_running() const
+bool Camera::is_thread_running() const
 {
     return m_capture && m_capture->is_running();
 }
@@ -75,7 +75,7 @@ bool Camera::thread_running() const
 void Camera::start_capture(ICameras& cameras)
 {
     m_cameras = &cameras;
-    if (thread_running()) {
+    if (is_thread_running()) {
         m_restart = !m_state.running;
         return;
     }
@@ -122,7 +122,7 @@ void Camera::stop_and_wait()
 void Camera::capture_ended()
 {
     // Delivered after the thread has ended: a capture may have begun since.
-    if (thread_running())
+    if (is_thread_running())
         return;
     m_update_timer->stop();
     if (m_restart && m_cameras) {

@@ -52,6 +52,9 @@ public:
     // Ends the capture and waits until the thread has ended.
     void stop_and_wait();
     bool is_capturing() const { return m_state.running; }
+    // Whether the camera thread runs (it goes on for a moment after the capture was asked to
+    // end).
+    bool is_thread_running() const;
 
     // "", "No camera found", "Object detectors not found" or, without the sensor part,
     // "Camera features are missing".
@@ -88,7 +91,6 @@ public slots:
 private:
     class Events;
 
-    bool thread_running() const;
     void begin_capture();
     void capture_ended();
 

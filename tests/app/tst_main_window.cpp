@@ -1,6 +1,7 @@
 // The main window with its real page in the web engine, on the simulated desktop: what the
 // page runs at load, clicks and slider moves reaching the settings, values reaching the page.
 #include "AppFixture.h"
+#include "parts/IWebView.h"
 #include "screens/DragWidget.h"
 #include "screens/KavoMessageBox.h"
 
@@ -565,5 +566,4 @@ private slots:
 };
 
 QTEST_MAIN(TestMainWindow)
-#include "parts/IWebView.h"
 #include "tst_main_window.moc"

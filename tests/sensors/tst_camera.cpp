@@ -130,7 +130,7 @@ private slots:
         start();
         QTRY_VERIFY_WITH_TIMEOUT(m_sim->camera_state().value("open").toBool(), kLong);
         camera().stop_capture();
-        QTRY_VERIFY_WITH_TIMEOUT(camera().isFinished(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(!camera().is_thread_running(), kLong);
         QVERIFY(!camera().is_capturing());
         QVERIFY(!m_sim->camera_state().value("open").toBool());
 
@@ -141,7 +141,7 @@ private slots:
         camera().stop_capture();
         camera().start_capture(cameras());
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->camera_state().value("opened").toInt(), 3, kLong);
-        QTRY_VERIFY_WITH_TIMEOUT(camera().isRunning() && camera().is_capturing(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(camera().is_thread_running() && camera().is_capturing(), kLong);
     }
 
     void endingTheCameraDuringCaptureWaitsForItsThread()
@@ -170,7 +170,7 @@ private slots:
         QFETCH(QJsonValue, described);
         m_sim->set_camera(described);
         start();
-        QTRY_VERIFY_WITH_TIMEOUT(camera().isFinished(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(!camera().is_thread_running(), kLong);
         QVERIFY(!camera().is_capturing());
         QCOMPARE(camera().status_text(), QStringLiteral("No camera found"));
     }
@@ -179,7 +179,7 @@ private slots:
     {
         m_sim->set_camera_frames({FaceFrames::open_eyes()}, 60, {{"fail_after", 5}});
         start();
-        QTRY_VERIFY_WITH_TIMEOUT(camera().isFinished(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(!camera().is_thread_running(), kLong);
         QVERIFY(!camera().is_capturing());
         QCOMPARE(camera().status_text(), QStringLiteral("No camera found"));
         QVERIFY(!m_sim->camera_state().value("open").toBool());
@@ -188,7 +188,7 @@ private slots:
     void aCameraThatCameBackClearsTheStatus()
     {
         start();
-        QTRY_VERIFY_WITH_TIMEOUT(camera().isFinished(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(!camera().is_thread_running(), kLong);
         QCOMPARE(camera().status_text(), QStringLiteral("No camera found"));
         m_sim->set_camera_frames({FaceFrames::open_eyes()});
         start();

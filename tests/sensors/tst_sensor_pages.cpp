@@ -2,6 +2,7 @@
 // picture, the artificial-intelligence settings page and the simple view's blink count.
 #include "../app/AppFixture.h"
 #include "FaceFrames.h"
+#include "parts/IWebView.h"
 #include "screens/BlinkScreen.h"
 #include "sensors/Camera.h"
 #include "sensors/SensorControl.h"
@@ -169,7 +170,7 @@ private slots:
     {
         start({{"CameraActive", true}});
         show_blink_screen();
-        QTRY_VERIFY_WITH_TIMEOUT(m_camera->isFinished(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_camera->is_thread_running(), kLong);
         QTRY_VERIFY_WITH_TIMEOUT(blink_shown("error-message"), kLong);
         QCOMPARE(blink_js("document.getElementById('error-message').textContent").toString(),
                  QStringLiteral("No camera found"));
@@ -289,5 +290,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSensorPages)
-#include "parts/IWebView.h"
 #include "tst_sensor_pages.moc"

@@ -1,6 +1,7 @@
 // The break timer inside Kavo: the App slots of the timer pages, the persisted pause, session
 // lock and unlock, inactivity, timer pausers, the status, and the pages themselves.
 #include "AppFixture.h"
+#include "parts/IWebView.h"
 
 #include "timer/RestTimer.h"
 #include "timer/TimerTypes.h"
@@ -363,5 +364,4 @@ private slots:
 };
 
 QTEST_MAIN(TestTimerApp)
-#include "parts/IWebView.h"
 #include "tst_timer_app.moc"
