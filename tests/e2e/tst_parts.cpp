@@ -76,7 +76,8 @@ QByteArray desktop_with_camera(const QString& folder)
     grey.fill(QColor(100, 100, 100));
     grey.save(frame);
     const QJsonObject config{
-        {"monitors", QJsonArray{QJsonObject{{"x", 0}, {"y", 0}, {"width", 1920}, {"height", 1080}}}},
+        {"monitors",
+         QJsonArray{QJsonObject{{"x", 0}, {"y", 0}, {"width", 1920}, {"height", 1080}}}},
         {"camera", QJsonObject{{"frames", QJsonArray{frame}}, {"fps", 30}}}};
     return QJsonDocument(config).toJson();
 }
@@ -108,8 +109,8 @@ private slots:
         // A second start with --show_ui asks the first to open its window.
         auto show = desktop.launch({QStringLiteral("--show_ui")});
         QVERIFY(show->waitForFinished(kLong));
-        QTRY_COMPARE_WITH_TIMEOUT(main_window(desktop)["title"].toString(),
-                                  QStringLiteral("Kavo"), kLong);
+        QTRY_COMPARE_WITH_TIMEOUT(main_window(desktop)["title"].toString(), QStringLiteral("Kavo"),
+                                  kLong);
         const QStringList with_window = mapped_libraries(kavo->processId());
         QVERIFY(!among(with_window, {"libQt5WebKitWidgets"}).isEmpty());
         QCOMPARE(among(with_window, kVision), QStringList());
@@ -146,8 +147,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(status(desktop)["camera"].toObject()["status"].toString(),
                                   QStringLiteral("Camera features are missing"), kLong);
         QCOMPARE(status(desktop)["camera"].toObject()["capturing"].toBool(), false);
-        QTRY_COMPARE_WITH_TIMEOUT(main_window(desktop)["title"].toString(),
-                                  QStringLiteral("Kavo"), kLong);
+        QTRY_COMPARE_WITH_TIMEOUT(main_window(desktop)["title"].toString(), QStringLiteral("Kavo"),
+                                  kLong);
         QCOMPARE(kavo->state(), QProcess::Running);
         QCOMPARE(among(mapped_libraries(kavo->processId()), kWebEngine + kVision), QStringList());
         quit(*kavo);

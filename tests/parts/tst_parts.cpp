@@ -78,8 +78,8 @@ private slots:
         QTest::addColumn<QByteArray>("content"); // of the part's file; null: no file
         QTest::addColumn<QString>("reason");
         QTest::newRow("no file") << "absent" << QByteArray() << "libkavo_absent.so is in none of";
-        QTest::newRow("not a library") << "broken" << QByteArray("not a library")
-                                       << "libkavo_broken.so";
+        QTest::newRow("not a library")
+            << "broken" << QByteArray("not a library") << "libkavo_broken.so";
     }
 
     void aPartThatCannotBeLoadedIsReported()
