@@ -1,13 +1,21 @@
-# OpenCV for the camera: capture, colour conversion, histogram equalisation and Haar cascade
-# detection. Debian's module packages (libopencv-core-dev, -imgproc-dev, -imgcodecs-dev,
-# -objdetect-dev, -videoio-dev) carry no CMake package of their own, so the modules are found
-# one by one and gathered in the target kavo_opencv.
+# OpenCV for the camera, linked by module so that each target brings in only what it uses.
+# Debian's module packages (libopencv-core-dev, -imgproc-dev, -imgcodecs-dev, -objdetect-dev,
+# -videoio-dev) carry no CMake package of their own, so the modules are found one by one: each
+# is the target kavo_opencv_<module>. What each brings (ldd on Debian 12): core and imgproc
+# little; objdetect adds dnn and protobuf; imgcodecs adds GDAL, GDCM and PROJ; videoio adds
+# GStreamer and FFmpeg, and needs imgcodecs itself.
+#   - capture, colour conversion, histogram equalisation, Haar cascade detection (the sensor
+#     part): core, imgproc, objdetect, videoio;
+#   - pictures read from files (the simulated camera, the sensor tests): imgcodecs.
+# kavo_opencv gathers all five, for the tests and benchmarks that make frames of their own.
 find_path(KAVO_OPENCV_INCLUDE_DIR opencv2/core.hpp PATH_SUFFIXES opencv4 REQUIRED)
 add_library(kavo_opencv INTERFACE)
-target_include_directories(kavo_opencv SYSTEM INTERFACE ${KAVO_OPENCV_INCLUDE_DIR})
-foreach(module objdetect videoio imgcodecs imgproc core)
+foreach(module core imgproc objdetect videoio imgcodecs)
     find_library(KAVO_OPENCV_${module}_LIBRARY opencv_${module} REQUIRED)
-    target_link_libraries(kavo_opencv INTERFACE ${KAVO_OPENCV_${module}_LIBRARY})
+    add_library(kavo_opencv_${module} INTERFACE)
+    target_include_directories(kavo_opencv_${module} SYSTEM INTERFACE ${KAVO_OPENCV_INCLUDE_DIR})
+    target_link_libraries(kavo_opencv_${module} INTERFACE ${KAVO_OPENCV_${module}_LIBRARY})
+    target_link_libraries(kavo_opencv INTERFACE kavo_opencv_${module})
 endforeach()
 
 # The face and eye cascades of opencv-data. Kavo looks for them beside its executable first:

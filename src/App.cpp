@@ -130,7 +130,6 @@ App::App(QWidget* parent) : KavoWindow(parent)
     follow_session();
     create_periodic_timers();
     start_minute_timer();
-    apply_global_web_settings();
     create_tray_icon();
 
     handle_first_start();

@@ -37,6 +37,7 @@ class HiddenFeatures;
 class ITrayIcon;
 class MagnificationApi;
 class LocationLookup;
+class IWebView;
 class MainScreenForm;
 class PWMControl;
 class NewVersionNotification;
@@ -44,7 +45,6 @@ class QNetworkAccessManager;
 class QNetworkConfigurationManager;
 class QNetworkReply;
 class QTimer;
-class QWebPage;
 class SensorControl;
 class RestTimer;
 class ScreenOverlays;
@@ -106,7 +106,8 @@ public slots:
 public:
     // Builds the web view of the main window; false when it exists already.
     bool create_ui();
-    QWebPage* main_page() const { return m_dom; }
+    // The main window's view; null before create_ui().
+    IWebView* main_view() const;
     bool is_page_loaded() const { return m_page_loaded; }
     // UnusedPages as loaded, or the default list when that is empty.
     void load_unused_pages();
@@ -464,14 +465,11 @@ protected:
     void reject() override;
 
 private slots:
-    void attach_object();
     // Every minute: the blink count starts again and the taskbar button is refreshed.
     void minute_passed();
 
 private:
-    // Start-up steps of the window: the web views' common settings, the icons, the minute
-    // timer.
-    void apply_global_web_settings();
+    // Start-up steps of the window: the icons, the minute timer.
     void set_kavo_icon();
     void start_minute_timer();
     // What the page learns with the settings beside the setting values: the edition's texts,
@@ -484,7 +482,6 @@ private:
     bool is_tray_icon_visible() const;
 
     MainScreenForm* m_ui = nullptr; // a child of the window
-    QWebPage* m_dom = nullptr;
     DragWidget* m_drag_widget = nullptr;
     bool m_page_loaded = false;
 

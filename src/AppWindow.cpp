@@ -15,6 +15,7 @@
 #include "screens/PageScript.h"
 #include "screens/UnusedPages.h"
 #include "network/Translator.h"
+#include "parts/IWebView.h"
 #include "settings/SaveManager.h"
 #include "system/ITrayIcon.h"
 
@@ -27,11 +28,6 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
-#include <QWebFrame>
-#include <QWebInspector>
-#include <QWebPage>
-#include <QWebSettings>
-#include <QWebView>
 
 namespace {
 const QSize kWindowSize(520, 500);
@@ -45,16 +41,6 @@ SaveManager* save_manager()
     return SaveManager::instance();
 }
 } // namespace
-
-void App::apply_global_web_settings()
-{
-    QWebSettings* web = QWebSettings::globalSettings();
-    for (QWebSettings::WebAttribute attribute :
-         {QWebSettings::LocalStorageEnabled, QWebSettings::AutoLoadImages,
-          QWebSettings::LocalContentCanAccessRemoteUrls, QWebSettings::JavascriptEnabled,
-          QWebSettings::JavascriptCanAccessClipboard, QWebSettings::JavascriptCanOpenWindows})
-        web->setAttribute(attribute, true);
-}
 
 void App::set_kavo_icon()
 {
@@ -92,22 +78,18 @@ bool App::create_ui()
     show_drag_widget();
 
     m_ui = new MainScreenForm(this);
-    m_ui->webView->installEventFilter(this);
+    IWebView* view = m_ui->webView;
+    view->widget()->installEventFilter(this);
     setFixedSize(kWindowSize);
     repaint_nudge();
     show_drag_widget();
     setWindowTitle(QStringLiteral("Kavo"));
 
-    m_dom = m_ui->webView->page();
-    if (KAVO_REQUIRE(m_dom) || KAVO_REQUIRE(m_ui->webView))
-        return true;
     style_web_view();
-    attach_object();
-    connect(m_dom->mainFrame(), &QWebFrame::javaScriptWindowObjectCleared, this,
-            &App::attach_object);
+    view->expose(QStringLiteral("native_object"), this);
     // A load that did not complete is no page: the view reports one when it is destroyed
     // while loading, from inside the window's destruction.
-    connect(m_ui->webView, &QWebView::loadFinished, this, [this](bool ok) {
+    view->on_load_finished(this, [this](bool ok) {
         if (!ok)
             return;
         load_finished();
@@ -116,9 +98,14 @@ bool App::create_ui()
     return true;
 }
 
+IWebView* App::main_view() const
+{
+    return m_ui ? m_ui->webView : nullptr;
+}
+
 void App::style_web_view()
 {
-    QWebView* view = m_ui->webView;
+    QWidget* view = m_ui->webView->widget();
     view->setStyleSheet(QStringLiteral("background: rgba(0,0,0,2%);"));
     view->setStyleSheet(QStringLiteral("background:transparent"));
     view->setAttribute(Qt::WA_TranslucentBackground, false);
@@ -127,16 +114,11 @@ void App::style_web_view()
     view->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
-void App::attach_object()
-{
-    addToJavaScriptWindowObject(QStringLiteral("native_object"), m_dom);
-}
-
 bool App::call_page_function(const QString& function, const QStringList& arguments)
 {
-    if (!m_dom)
+    if (!m_ui || !m_ui->webView->shows_pages())
         return false;
-    m_dom->mainFrame()->evaluateJavaScript(PageScript::call(function, arguments));
+    m_ui->webView->run(PageScript::call(function, arguments));
     return true;
 }
 
@@ -180,7 +162,8 @@ QString App::GET_STRING(const QString& translation_string)
 
 void App::bring_to_front()
 {
-    if (create_ui()) {
+    // Without the web part the window comes up at once, saying that it cannot be shown.
+    if (create_ui() && m_ui->webView->shows_pages()) {
         // The window comes up when its page reports that it is ready.
         m_show_ui_requested = true;
         hide();
@@ -205,7 +188,7 @@ void App::bring_to_front_show_on_top_hack()
 // leave the window a pixel short.
 void App::repaint_nudge()
 {
-    QWidget* view = m_ui ? static_cast<QWidget*>(m_ui->webView) : this;
+    QWidget* view = m_ui ? m_ui->webView->widget() : this;
     const QSize size = view->size();
     view->resize(size.width(), size.height() - 1);
     view->repaint();
@@ -325,7 +308,7 @@ void App::reject()
 
 bool App::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_ui && watched == m_ui->webView) {
+    if (m_ui && watched == m_ui->webView->widget()) {
         if (event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             close_clicked();
@@ -389,13 +372,8 @@ void App::reset_page_to_open()
 
 void App::start_web_view_debugger()
 {
-    if (!m_dom)
-        return;
-    m_dom->settings()->setAttribute(QWebSettings::DeveloperExtrasEnabled, true);
-    auto* inspector = new QWebInspector;
-    inspector->setAttribute(Qt::WA_DeleteOnClose);
-    inspector->setPage(m_dom);
-    inspector->show();
+    if (m_ui)
+        m_ui->webView->open_inspector();
 }
 
 void App::open_url(const QString& url)

@@ -7,13 +7,12 @@
 #include "network/GeolocationAnswer.h"
 #include "network/Translator.h"
 #include "network/VersionFile.h"
+#include "parts/IWebView.h"
 #include "platform/sim/SimDesktop.h"
 #include "settings/SaveManager.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <QWebFrame>
-#include <QWebPage>
 
 #include <benchmark/benchmark.h>
 
@@ -70,7 +69,7 @@ void switchLanguage(benchmark::State& state)
         App app;
         app.create_ui();
         app.set_show_ui_requested(true);
-        while (!app.main_page()->mainFrame()->evaluateJavaScript(
+        while (!app.main_view()->run(
                    QStringLiteral("document.querySelectorAll('#menu-items .menu-item').length > 0"))
                     .toBool())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);

@@ -2691,6 +2691,14 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Open File...</source>
         <translation>فتح ملف...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>لا يمكن عرض هذه النافذة: جزء الويب في Kavo مفقود.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>ميزات الكاميرا مفقودة</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

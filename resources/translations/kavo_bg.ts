@@ -2691,6 +2691,14 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Open File...</source>
         <translation>Отвори файл...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>Този прозорец не може да бъде показан: уеб частта на Kavo липсва.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>Функциите на камерата липсват</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2691,6 +2691,14 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Open File...</source>
         <translation>打开文件...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>无法显示此窗口：缺少 Kavo 的网页组件。</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>缺少摄像头功能</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2691,6 +2691,14 @@ Seznam všech skrytých funkcí zobrazíte kouzlem &quot;help&quot; :)</translat
         <source>Open File...</source>
         <translation>Otevřít soubor...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>Toto okno nelze zobrazit: chybí webová část programu Kavo.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>Funkce kamery chybí</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

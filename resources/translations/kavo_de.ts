@@ -2691,6 +2691,14 @@ Mit „help“ sehen Sie die Liste aller versteckten Funktionen :)</translation>
         <source>Open File...</source>
         <translation>Datei öffnen…</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>Dieses Fenster kann nicht angezeigt werden: Kavos Web-Teil fehlt.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>Die Kamerafunktionen fehlen</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

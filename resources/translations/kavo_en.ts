@@ -2691,6 +2691,14 @@ Use &quot;help&quot; to see the list of all hidden features :)</translation>
         <source>Open File...</source>
         <translation>Open File...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>This window cannot be shown: Kavo&apos;s web part is missing.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>Camera features are missing</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2691,6 +2691,14 @@ Escribe «help» para ver la lista de todas las funciones ocultas :)</translatio
         <source>Open File...</source>
         <translation>Abrir archivo…</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>No se puede mostrar esta ventana: falta el componente web de Kavo.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>Faltan las funciones de la cámara</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

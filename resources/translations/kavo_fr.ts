@@ -2691,6 +2691,14 @@ Tapez «&#xa0;help&#xa0;» pour voir la liste de toutes les fonctions cachées&#
         <source>Open File...</source>
         <translation>Ouvrir un fichier…</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>Cette fenêtre ne peut pas être affichée : le module web de Kavo est absent.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>Les fonctions de la caméra sont absentes</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2691,6 +2691,14 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Open File...</source>
         <translation>Άνοιγμα αρχείου...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>Αυτό το παράθυρο δεν μπορεί να εμφανιστεί: λείπει το τμήμα ιστού του Kavo.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>Λείπουν οι λειτουργίες της κάμερας</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2691,6 +2691,14 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Open File...</source>
         <translation>फ़ाइल खोलें...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>यह विंडो नहीं दिखाई जा सकती: Kavo का वेब भाग मौजूद नहीं है।</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>कैमरा सुविधाएँ मौजूद नहीं हैं</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2691,6 +2691,14 @@ Usa &quot;help&quot; per vedere l&apos;elenco di tutte le funzioni nascoste :)</
         <source>Open File...</source>
         <translation>Apri file...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>Impossibile mostrare questa finestra: manca il modulo web di Kavo.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>Le funzioni della fotocamera non sono disponibili</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

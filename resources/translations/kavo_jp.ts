@@ -2691,6 +2691,14 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Open File...</source>
         <translation>ファイルを開く...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>このウィンドウを表示できません: Kavo の Web 部品がありません。</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>カメラ機能がありません</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2691,6 +2691,14 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Open File...</source>
         <translation>파일 열기...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>이 창을 표시할 수 없습니다: Kavo의 웹 구성 요소가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>카메라 기능이 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

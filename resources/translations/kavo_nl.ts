@@ -2691,6 +2691,14 @@ Gebruik &quot;help&quot; om de lijst met alle verborgen functies te zien :)</tra
         <source>Open File...</source>
         <translation>Bestand openen...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>Dit venster kan niet worden getoond: het webonderdeel van Kavo ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>De camerafuncties ontbreken</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

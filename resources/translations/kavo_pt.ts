@@ -2691,6 +2691,14 @@ Use &quot;help&quot; para ver a lista de todas as funções ocultas :)</translat
         <source>Open File...</source>
         <translation>Abrir ficheiro...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>Não é possível mostrar esta janela: falta o componente web do Kavo.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>Faltam as funções da câmera</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2691,6 +2691,14 @@ Tüm gizli özelliklerin listesi için &quot;help&quot; yazın :)</translation>
         <source>Open File...</source>
         <translation>Dosya Aç...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>Bu pencere gösterilemiyor: Kavo&apos;nun web bileşeni eksik.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>Kamera özellikleri eksik</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

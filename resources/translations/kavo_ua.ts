@@ -2691,6 +2691,14 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Open File...</source>
         <translation>Відкрити файл...</translation>
     </message>
+    <message>
+        <source>This window cannot be shown: Kavo&apos;s web part is missing.</source>
+        <translation>Це вікно неможливо показати: відсутній веб-модуль Kavo.</translation>
+    </message>
+    <message>
+        <source>Camera features are missing</source>
+        <translation>Функції камери відсутні</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2,20 +2,14 @@
 
 #include "platform/ISounds.h"
 
-#include <QHash>
+class ISoundPart;
 
-#include <memory>
-
-class QSoundEffect;
-
-// Sounds through Qt Multimedia. Without an audio output device nothing is played, and that is
-// logged once.
+// Sounds through Qt Multimedia, which the sound part brings in with the first sound played.
+// Without an audio output device, or without the part, nothing is played, and that is logged
+// once.
 class QtSounds : public ISounds
 {
 public:
-    QtSounds();
-    ~QtSounds() override;
-
     void play(const QString& name, bool loop) override;
     void stop(const QString& name) override;
     bool isPlaying(const QString& name) const override;
@@ -24,9 +18,9 @@ public:
     static QString resourceUrl(const QString& name);
 
 private:
-    bool hasOutput();
-    QSoundEffect& effect(const QString& name);
+    // The part, loaded now unless it was; null when sounds cannot be played.
+    ISoundPart* player();
 
-    QHash<QString, std::shared_ptr<QSoundEffect>> m_effects;
-    int m_output = -1; // -1 unknown, 0 none, 1 present
+    ISoundPart* m_part = nullptr;
+    bool m_tried = false;
 };

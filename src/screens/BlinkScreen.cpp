@@ -1,6 +1,8 @@
 #include "screens/BlinkScreen.h"
 
 #include "ShownText.h"
+#include "parts/IWebView.h"
+#include "parts/WebViews.h"
 #include "screens/DragWidget.h"
 #include "screens/PageScript.h"
 #include "sensors/Camera.h"
@@ -10,11 +12,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-#include <QWebFrame>
-#include <QWebPage>
-#include <QWebView>
 
-#include <opencv2/imgproc.hpp>
 
 const char* const BlinkScreen::kPage = "qrc:/html/blink_screen.html";
 
@@ -28,7 +26,8 @@ const QPoint kCollapseShift(kExpanded.width() - kCollapsed.width(),
 
 BlinkScreen::BlinkScreen(Camera* camera, const SettingsMap& settings, QWidget* parent)
     : KavoWindow(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_camera(camera), m_settings(settings), m_view(new QWebView(this)), m_video(new QLabel(this)),
+      m_camera(camera), m_settings(settings), m_view(WebViews::create(this)),
+      m_video(new QLabel(this)),
       m_drag(new DragWidget(this)), m_side_drag(new DragWidget(this)), m_ui_timer(new QTimer(this))
 {
     setAttribute(Qt::WA_TranslucentBackground);
@@ -53,29 +52,24 @@ BlinkScreen::BlinkScreen(Camera* camera, const SettingsMap& settings, QWidget* p
 
 void BlinkScreen::build_page()
 {
-    m_view->setGeometry(QRect(QPoint(0, 0), kExpanded));
-    m_view->setContextMenuPolicy(Qt::NoContextMenu);
-    m_view->setStyleSheet(QStringLiteral("background:transparent"));
-    m_view->setAttribute(Qt::WA_TranslucentBackground);
+    QWidget* view = m_view->widget();
+    view->setGeometry(QRect(QPoint(0, 0), kExpanded));
+    view->setContextMenuPolicy(Qt::NoContextMenu);
+    view->setStyleSheet(QStringLiteral("background:transparent"));
+    view->setAttribute(Qt::WA_TranslucentBackground);
     // The page is transparent where it draws nothing: the video shows through.
-    QPalette palette = m_view->palette();
-    palette.setBrush(QPalette::Base, Qt::transparent);
-    m_view->page()->setPalette(palette);
-    m_view->setAttribute(Qt::WA_OpaquePaintEvent, false);
-    m_view->raise();
-    addToJavaScriptWindowObject(QStringLiteral("native_object"), m_view->page());
-    connect(m_view->page()->mainFrame(), &QWebFrame::javaScriptWindowObjectCleared, this, [this] {
-        addToJavaScriptWindowObject(QStringLiteral("native_object"), m_view->page());
-    });
-    // A load that did not complete is no page: the view reports one when it is destroyed
-    // while loading, from inside the window's destruction.
-    connect(m_view, &QWebView::loadFinished, this, [this](bool ok) {
+    m_view->set_transparent_page();
+    view->setAttribute(Qt::WA_OpaquePaintEvent, false);
+    view->raise();
+    m_view->expose(QStringLiteral("native_object"), this);
+    // A load that did not complete is no page.
+    m_view->on_load_finished(this, [this](bool ok) {
         if (!ok)
             return;
         m_page_loaded = true;
         update_ui();
     });
-    m_view->setUrl(QUrl(QString::fromLatin1(kPage)));
+    m_view->load(QUrl(QString::fromLatin1(kPage)));
 }
 
 void BlinkScreen::place_drag_handles(bool video_open)
@@ -95,20 +89,12 @@ void BlinkScreen::place_drag_handles(bool video_open)
 void BlinkScreen::run(const QString& statement)
 {
     if (m_page_loaded)
-        m_view->page()->mainFrame()->evaluateJavaScript(statement);
+        m_view->run(statement);
 }
 
-void BlinkScreen::showImage(cv::Mat image)
+void BlinkScreen::showImage(const QImage& image)
 {
-    if (image.type() == CV_8UC1)
-        cv::cvtColor(image, m_rgb, cv::COLOR_GRAY2RGB);
-    else if (image.type() == CV_8UC3)
-        cv::cvtColor(image, m_rgb, cv::COLOR_BGR2RGB);
-    else
-        return;
-    const QImage picture(m_rgb.data, m_rgb.cols, m_rgb.rows, static_cast<int>(m_rgb.step),
-                         QImage::Format_RGB888);
-    m_video->setPixmap(QPixmap::fromImage(picture));
+    m_video->setPixmap(QPixmap::fromImage(image));
 }
 
 void BlinkScreen::show_video_label(bool show)

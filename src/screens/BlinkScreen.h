@@ -3,13 +3,12 @@
 #include "screens/KavoWindow.h"
 #include "settings/SettingsTable.h"
 
-#include <opencv2/core.hpp>
-
 class Camera;
+class IWebView;
 class DragWidget;
+class QImage;
 class QLabel;
 class QTimer;
-class QWebView;
 
 // The small always-on-top window of the blink count: the count per minute and, while the
 // video is open, the camera picture with the face and eyes framed beneath the page. The page
@@ -26,7 +25,7 @@ public:
 
     bool is_video_open() const { return m_video_open; }
     QLabel* video_label() const { return m_video; }
-    QWebView* view() const { return m_view; }
+    IWebView* view() const { return m_view; }
     bool is_page_loaded() const { return m_page_loaded; }
 
 signals:
@@ -34,8 +33,8 @@ signals:
     void hide_requested();
 
 public slots:
-    // A preview frame from the camera (grey or BGR).
-    void showImage(cv::Mat image);
+    // A preview frame from the camera.
+    void showImage(const QImage& image);
     void openVideo();
     void closeVideo();
     // The capture's first frame arrived: the window comes up.
@@ -57,12 +56,11 @@ private:
 
     Camera* m_camera;
     const SettingsMap& m_settings;
-    QWebView* m_view;
+    IWebView* m_view;
     QLabel* m_video;
     DragWidget* m_drag;
     DragWidget* m_side_drag;
     QTimer* m_ui_timer;
-    cv::Mat m_rgb;
     bool m_video_open = true;
     bool m_page_loaded = false;
 };

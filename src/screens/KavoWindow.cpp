@@ -3,8 +3,6 @@
 #include "KavoLog.h"
 
 #include <QCoreApplication>
-#include <QWebFrame>
-#include <QWebPage>
 
 KavoWindow::KavoWindow(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
@@ -21,12 +19,6 @@ void KavoWindow::set_owned_child(QObject* child)
         return;
     delete m_owned_child;
     m_owned_child = child;
-}
-
-void KavoWindow::addToJavaScriptWindowObject(const QString& name, QWebPage* dom)
-{
-    if (dom)
-        dom->mainFrame()->addToJavaScriptWindowObject(name, this);
 }
 
 void KavoWindow::log(const QString& message)

@@ -3,8 +3,6 @@
 #include <QDialog>
 #include <QString>
 
-class QWebPage;
-
 // Base of every Kavo window. Each window exposes itself to its page as "native_object".
 class KavoWindow : public QDialog
 {
@@ -21,8 +19,6 @@ public:
     static QString translated(const QString& text);
 
 public slots:
-    // Adds this window to the main frame of `dom` under `name`.
-    void addToJavaScriptWindowObject(const QString& name, QWebPage* dom);
     bool is_debug_mode() { return false; }
     bool use_webkit_bridge() { return true; }
     // A page's log line: the message on standard output.

@@ -1,9 +1,9 @@
 #include "screens/LightnessScreen.h"
 
+#include "parts/IWebView.h"
 #include "screens/OverlayStatements.h"
 
 #include <QTimer>
-#include <QWebPage>
 
 namespace {
 constexpr int kSlowRefreshMs = 1000;
@@ -15,7 +15,7 @@ LightnessScreen::LightnessScreen(int monitor_index, const QRect& geometry,
       m_settings(settings), m_slow_timer(new QTimer(this))
 {
     build_page(QUrl(QStringLiteral("qrc:/html/lightness_screen.html")));
-    connect(page(), &QWebPage::loadFinished, this, &LightnessScreen::load_finished);
+    view()->on_load_finished(this, [this](bool) { load_finished(); });
     m_slow_timer->setInterval(kSlowRefreshMs);
     connect(m_slow_timer, &QTimer::timeout, this, [this] {
         raise();

@@ -1,9 +1,13 @@
 #include "screens/MainScreenForm.h"
 
+#include "parts/IWebView.h"
+#include "parts/WebViews.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QUrl>
-#include <QWebView>
+#include <QVariant>
+#include <QWidget>
 
 const char* const MainScreenForm::kMainPage = "qrc:/html/main_screen.html";
 
@@ -21,15 +25,16 @@ MainScreenForm::MainScreenForm(QWidget* window) : QObject(window)
     gridLayout->setSpacing(0);
     gridLayout->setContentsMargins(0, 0, 0, 0);
 
-    webView = new QWebView(window);
-    webView->setObjectName(QStringLiteral("webView"));
+    webView = WebViews::create(window);
+    QWidget* view = webView->widget();
+    view->setObjectName(QStringLiteral("webView"));
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     policy.setHorizontalStretch(0);
     policy.setVerticalStretch(0);
-    webView->setSizePolicy(policy);
-    webView->setProperty("url", QUrl(QString::fromLatin1(kMainPage)));
-    webView->setProperty("zoomFactor", 1.0);
-    gridLayout->addWidget(webView, 0, 0, 1, 1);
+    view->setSizePolicy(policy);
+    view->setProperty("zoomFactor", 1.0);
+    webView->load(QUrl(QString::fromLatin1(kMainPage)));
+    gridLayout->addWidget(view, 0, 0, 1, 1);
 
     retranslate(window);
 }

@@ -2,12 +2,12 @@
 
 #include <QObject>
 
+class IWebView;
 class QGridLayout;
-class QWebView;
 class QWidget;
 
 // The main window's form "MainScreen": one web view filling a grid without margins, showing
-// the main page. It lives as a child of the window it was built on.
+// the main page (or, without the web part, why it cannot). It lives as a child of the window it was built on.
 class MainScreenForm : public QObject
 {
     Q_OBJECT
@@ -18,7 +18,7 @@ public:
     explicit MainScreenForm(QWidget* window);
 
     QGridLayout* gridLayout = nullptr;
-    QWebView* webView = nullptr;
+    IWebView* webView = nullptr;
 
 private:
     void retranslate(QWidget* window);

@@ -1,11 +1,11 @@
 #include "screens/OverlayScreen.h"
 
 #include "KavoLog.h"
+#include "parts/IWebView.h"
 #include "screens/OverlayLayout.h"
 #include "screens/OverlayStatements.h"
 
 #include <QTimer>
-#include <QWebPage>
 
 namespace {
 constexpr int kSlowRefreshMs = 1000;
@@ -40,7 +40,7 @@ OverlayScreen::OverlayScreen(int monitor_index, const QRect& geometry, const Set
       m_area_drawn(m_area.isEmpty()), m_slow_timer(new QTimer(this))
 {
     build_page(QUrl(QStringLiteral("qrc:/html/overlay_screen.html")));
-    connect(page(), &QWebPage::loadFinished, this, &OverlayScreen::load_finished);
+    view()->on_load_finished(this, [this](bool) { load_finished(); });
     m_slow_timer->setInterval(kSlowRefreshMs);
     connect(m_slow_timer, &QTimer::timeout, this, [this] {
         raise();

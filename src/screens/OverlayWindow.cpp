@@ -1,12 +1,12 @@
 #include "screens/OverlayWindow.h"
 
+#include "parts/IWebView.h"
+#include "parts/WebViews.h"
 #include "platform/Platform.h"
 
 #include <QEvent>
 #include <QGridLayout>
-#include <QWebFrame>
-#include <QWebPage>
-#include <QWebView>
+#include <QVariant>
 
 namespace {
 // Out of the window manager's hands: a window manager puts the windows it manages into frames
@@ -32,11 +32,9 @@ OverlayWindow::OverlayWindow(const QRect& geometry, const QString& title)
 
 OverlayWindow::~OverlayWindow()
 {
-    // A page stopped while it is destroyed still reports the end of its load: not to a window
-    // that is half gone.
-    if (m_page)
-        m_page->disconnect(this);
-    delete m_view;
+    // The view goes before the window's own parts: its page reaches them as "native_object".
+    if (m_view)
+        delete m_view->widget();
 }
 
 void OverlayWindow::build_page(const QUrl& url)
@@ -44,22 +42,21 @@ void OverlayWindow::build_page(const QUrl& url)
     auto* layout = new QGridLayout(this);
     layout->setSpacing(0);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_view = new QWebView(this);
-    m_view->setAttribute(Qt::WA_TranslucentBackground);
-    m_view->setAttribute(Qt::WA_NoSystemBackground);
-    m_view->setFocusPolicy(Qt::NoFocus);
-    m_view->setContextMenuPolicy(Qt::NoContextMenu);
-    m_view->setStyleSheet(QStringLiteral("background:transparent"));
-    m_page = m_view->page();
-    QPalette palette = m_page->palette();
-    palette.setBrush(QPalette::Base, Qt::transparent);
-    m_page->setPalette(palette);
-    layout->addWidget(m_view, 0, 0);
+    m_view = WebViews::create(this);
+    QWidget* view = m_view->widget();
+    view->setAttribute(Qt::WA_TranslucentBackground);
+    view->setAttribute(Qt::WA_NoSystemBackground);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setContextMenuPolicy(Qt::NoContextMenu);
+    view->setStyleSheet(QStringLiteral("background:transparent"));
+    if (!m_view->shows_pages())
+        view->hide();
+    m_view->set_transparent_page();
+    layout->addWidget(view, 0, 0);
     // The page reaches this window as "native_object" from its first script on.
-    connect(m_page->mainFrame(), &QWebFrame::javaScriptWindowObjectCleared, this,
-            [this] { addToJavaScriptWindowObject(QStringLiteral("native_object"), m_page); });
-    m_view->setProperty("zoomFactor", 1);
-    m_view->setUrl(url);
+    m_view->expose(QStringLiteral("native_object"), this);
+    view->setProperty("zoomFactor", 1);
+    m_view->load(url);
 }
 
 void OverlayWindow::show_over_desktop()
@@ -75,9 +72,9 @@ void OverlayWindow::show_over_desktop()
 
 void OverlayWindow::run_statement(const QString& statement)
 {
-    if (!m_page)
+    if (!m_view)
         return;
-    m_page->mainFrame()->evaluateJavaScript(statement);
+    m_view->run(statement);
     m_last_statement = statement;
     setProperty(kOverlayStatementProperty, statement);
 }

@@ -6,8 +6,7 @@
 #include <QString>
 #include <QUrl>
 
-class QWebPage;
-class QWebView;
+class IWebView;
 
 // A window of the overlay family: frameless and translucent, above every other window, out of
 // the taskbar, never focused, and every mouse event passes through it to the windows beneath.
@@ -25,9 +24,9 @@ public:
 
 protected:
     // Fills the window with a web view showing `url`, with this window as its "native_object".
+    // Without the web part the window stays empty: an overlay shows no text.
     void build_page(const QUrl& url);
-    QWebPage* page() const { return m_page; }
-    QWebView* view() const { return m_view; }
+    IWebView* view() const { return m_view; }
 
     // Shows the window over everything else (and again after a monitor change).
     void show_over_desktop();
@@ -41,7 +40,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWebView* m_view = nullptr;
-    QWebPage* m_page = nullptr;
+    IWebView* m_view = nullptr;
     QString m_last_statement;
 };

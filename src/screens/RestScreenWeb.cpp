@@ -1,6 +1,7 @@
 #include "screens/RestScreenWeb.h"
 
 #include "ShownText.h"
+#include "parts/IWebView.h"
 #include "screens/WebWindowForm.h"
 #include "timer/RestTimer.h"
 
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
-#include <QWebView>
 
 namespace {
 // The rest page's port number (it offers a WebSocket connection there, which Kavo does not
@@ -30,8 +30,8 @@ RestScreenWeb::RestScreenWeb(RestTimer* timer, int index, const QRect& monitor, 
     m_form = new WebWindowForm(*this,
                                {page_url(index), QStringLiteral("background: rgba(0,0,0,2%);"), 0},
                                "load_finished");
-    m_form->view()->setAttribute(Qt::WA_NoSystemBackground);
-    filter_input_of(m_form->view());
+    m_form->view()->widget()->setAttribute(Qt::WA_NoSystemBackground);
+    filter_input_of(m_form->view()->widget());
     cover(monitor);
     setWindowTitle(ShownText::tr("Rest screen"));
 }

@@ -1,49 +1,37 @@
 #include "screens/WebWindowForm.h"
 
 #include "KavoResources.h"
+#include "parts/IWebView.h"
+#include "parts/WebViews.h"
 #include "screens/KavoWindow.h"
 
 #include <QGridLayout>
 #include <QUrl>
-#include <QWebFrame>
-#include <QWebPage>
-#include <QWebView>
+#include <QVariant>
 
 WebWindowForm::WebWindowForm(KavoWindow& window, const Options& options, const char* on_loaded)
-    : QObject(&window), m_window(window)
+    : QObject(&window)
 {
     register_kavo_resources();
     m_layout = new QGridLayout(&window);
     m_layout->setSpacing(options.spacing);
     m_layout->setContentsMargins(0, 0, 0, 0);
-    m_view = new QWebView(&window);
-    m_layout->addWidget(m_view, 0, 0, 1, 1);
-    m_view->setStyleSheet(options.styleSheet);
-    m_view->setContextMenuPolicy(Qt::NoContextMenu);
-    attach();
-    connect(m_view->page()->mainFrame(), &QWebFrame::javaScriptWindowObjectCleared, this,
-            &WebWindowForm::attach);
-    // A load that did not complete is no page (the view reports one when it is destroyed
-    // while loading): the window stays as it is.
-    connect(m_view, &QWebView::loadFinished, &window, [&window, on_loaded](bool ok) {
+    m_view = WebViews::create(&window);
+    QWidget* view = m_view->widget();
+    m_layout->addWidget(view, 0, 0, 1, 1);
+    view->setStyleSheet(options.styleSheet);
+    view->setContextMenuPolicy(Qt::NoContextMenu);
+    m_view->expose(QStringLiteral("native_object"), &window);
+    // A load that did not complete is no page: the window stays as it is.
+    m_view->on_load_finished(&window, [&window, on_loaded](bool ok) {
         if (ok)
             QMetaObject::invokeMethod(&window, on_loaded);
     });
-    m_view->setProperty("url", QUrl(options.url));
-    m_view->setProperty("zoomFactor", 1.0);
-}
-
-QWebPage* WebWindowForm::page() const
-{
-    return m_view->page();
-}
-
-void WebWindowForm::attach()
-{
-    m_window.addToJavaScriptWindowObject(QStringLiteral("native_object"), m_view->page());
+    view->setProperty("zoomFactor", 1.0);
+    m_view->load(QUrl(options.url));
 }
 
 void WebWindowForm::run(const QString& statement) const
 {
-    m_view->page()->mainFrame()->evaluateJavaScript(statement);
+    m_view->run(statement);
 }

@@ -3,10 +3,9 @@
 #include <QObject>
 #include <QString>
 
+class IWebView;
 class KavoWindow;
 class QGridLayout;
-class QWebPage;
-class QWebView;
 
 // The form of a window that shows one of Kavo's pages: a web view filling a grid without
 // margins. The window is the page's "native_object" (again after every reload), and
@@ -25,16 +24,12 @@ public:
 
     WebWindowForm(KavoWindow& window, const Options& options, const char* on_loaded);
 
-    QWebView* view() const { return m_view; }
-    QWebPage* page() const;
+    IWebView* view() const { return m_view; }
 
     // Runs `statement` in the page's main frame; the result is not used.
     void run(const QString& statement) const;
 
 private:
-    void attach();
-
-    KavoWindow& m_window;
     QGridLayout* m_layout = nullptr;
-    QWebView* m_view = nullptr;
+    IWebView* m_view = nullptr;
 };

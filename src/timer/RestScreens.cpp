@@ -1,5 +1,6 @@
 #include "timer/RestScreens.h"
 
+#include "parts/WebViews.h"
 #include "platform/Platform.h"
 #include "screens/IRestScreen.h"
 #include "screens/RestScreenLite.h"
@@ -16,6 +17,10 @@ QVector<QRect> monitors()
 IRestScreen* create_rest_screen(int type, RestTimer* timer, int index, const QRect& monitor,
                                 bool primary)
 {
+    // Without the web part a break still covers the screens, in the form that needs no page.
+    if ((type == RestScreenType::Simple || type == RestScreenType::Standard) &&
+        !WebViews::available())
+        type = RestScreenType::Lite;
     switch (type) {
     case RestScreenType::Lite:
         return new RestScreenLite(timer, index, monitor, primary);

@@ -1,6 +1,7 @@
 #include "MainPage.h"
 
 #include "App.h"
+#include "parts/IWebView.h"
 #include "screens/PageScript.h"
 
 #include <QMouseEvent>
@@ -46,7 +47,7 @@ QWebView* MainPage::view() const
 
 QVariant MainPage::js(const QString& script) const
 {
-    return m_app.main_page()->mainFrame()->evaluateJavaScript(script);
+    return m_app.main_view()->run(script);
 }
 
 QString MainPage::text_of(const QString& selector) const

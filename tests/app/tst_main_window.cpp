@@ -1,6 +1,7 @@
 // The main window with its real page in the web engine, on the simulated desktop: what the
 // page runs at load, clicks and slider moves reaching the settings, values reaching the page.
 #include "AppFixture.h"
+#include "parts/IWebView.h"
 #include "screens/DragWidget.h"
 #include "screens/KavoMessageBox.h"
 
@@ -60,7 +61,7 @@ private:
 
     QVariant js(const QString& script)
     {
-        return app().main_page()->mainFrame()->evaluateJavaScript(script);
+        return app().main_view()->run(script);
     }
 
     // Starts Kavo and opens its window the way "--show_ui" does; returns once the page has

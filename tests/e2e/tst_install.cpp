@@ -1,6 +1,6 @@
-// make install: the programs, the icons, both desktop entries, the AppStream data, the manual
-// pages and the completions under the prefix; the
-// installed Kavo registers itself to start with the session, a build-folder Kavo does not.
+// make install: the programs and their parts, the icons, both desktop entries, the AppStream
+// data, the manual pages and the completions under the prefix; the installed Kavo registers
+// itself to start with the session, a build-folder Kavo does not.
 #include "KavoProcess.h"
 #include "XvfbServer.h"
 
@@ -104,6 +104,27 @@ private slots:
         QByteArray version;
         QCOMPARE(run(installedKavo(), {"--version"}, &version), 0);
         QCOMPARE(version, QByteArray("Kavo " KAVO_VERSION "\n"));
+    }
+
+    // The parts go into the prefix's private folder, and the installed Kavo takes them from
+    // there, not from the build tree.
+    void theInstalledKavoLoadsItsOwnParts()
+    {
+        const QString parts = m_prefix + "/" KAVO_INSTALL_LIBDIR "/kavo/";
+        for (const char* part : {"web", "sensors", "sounds"})
+            QVERIFY2(QFile::exists(parts + "libkavo_" + part + ".so"), part);
+        KavoDesktop desktop;
+        QProcess kavo;
+        kavo.setProcessEnvironment(desktop.environment());
+        kavo.start(installedKavo(), {"--show_ui"});
+        QVERIFY(kavo.waitForStarted(20000));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            readFile(QStringLiteral("/proc/%1/maps").arg(kavo.processId()))
+                .contains(parts + "libkavo_web.so"),
+            60000);
+        kavo.terminate();
+        QVERIFY(kavo.waitForFinished(30000));
+        QCOMPARE(kavo.exitCode(), 0);
     }
 
     void onlyTheInstalledKavoStartsWithTheSession_data()

@@ -22,7 +22,7 @@ public:
     explicit CameraWatch(Camera& camera)
     {
         connect(&camera, &Camera::capture_started, this, [this] { ++started; });
-        connect(&camera, &Camera::refresh_image, this, [this](const cv::Mat& image) {
+        connect(&camera, &Camera::refresh_image, this, [this](const QImage& image) {
             ++previews;
             last_preview = image;
         });
@@ -30,7 +30,7 @@ public:
 
     int started = 0;
     int previews = 0;
-    cv::Mat last_preview;
+    QImage last_preview;
 };
 
 std::vector<cv::Mat> blinking_frames()
@@ -107,10 +107,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(camera().blink_count() >= 1, kLong);
         QCOMPARE(camera().status_text(), QString());
         QTRY_VERIFY_WITH_TIMEOUT(watch.previews > 0, kLong);
-        const cv::Mat preview = watch.last_preview;
-        QCOMPARE(preview.cols, 330);
-        QCOMPARE(preview.rows, 220);
-        QCOMPARE(preview.type(), CV_8UC3);
+        const QImage preview = watch.last_preview;
+        QCOMPARE(preview.size(), QSize(330, 220));
+        QCOMPARE(preview.format(), QImage::Format_RGB888);
         camera().reset_blinks();
         QVERIFY(camera().blink_count() <= 1);
     }
@@ -131,7 +130,7 @@ private slots:
         start();
         QTRY_VERIFY_WITH_TIMEOUT(m_sim->camera_state().value("open").toBool(), kLong);
         camera().stop_capture();
-        QTRY_VERIFY_WITH_TIMEOUT(camera().isFinished(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(!camera().is_thread_running(), kLong);
         QVERIFY(!camera().is_capturing());
         QVERIFY(!m_sim->camera_state().value("open").toBool());
 
@@ -142,7 +141,7 @@ private slots:
         camera().stop_capture();
         camera().start_capture(cameras());
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->camera_state().value("opened").toInt(), 3, kLong);
-        QTRY_VERIFY_WITH_TIMEOUT(camera().isRunning() && camera().is_capturing(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(camera().is_thread_running() && camera().is_capturing(), kLong);
     }
 
     void endingTheCameraDuringCaptureWaitsForItsThread()
@@ -171,7 +170,7 @@ private slots:
         QFETCH(QJsonValue, described);
         m_sim->set_camera(described);
         start();
-        QTRY_VERIFY_WITH_TIMEOUT(camera().isFinished(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(!camera().is_thread_running(), kLong);
         QVERIFY(!camera().is_capturing());
         QCOMPARE(camera().status_text(), QStringLiteral("No camera found"));
     }
@@ -180,7 +179,7 @@ private slots:
     {
         m_sim->set_camera_frames({FaceFrames::open_eyes()}, 60, {{"fail_after", 5}});
         start();
-        QTRY_VERIFY_WITH_TIMEOUT(camera().isFinished(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(!camera().is_thread_running(), kLong);
         QVERIFY(!camera().is_capturing());
         QCOMPARE(camera().status_text(), QStringLiteral("No camera found"));
         QVERIFY(!m_sim->camera_state().value("open").toBool());
@@ -189,7 +188,7 @@ private slots:
     void aCameraThatCameBackClearsTheStatus()
     {
         start();
-        QTRY_VERIFY_WITH_TIMEOUT(camera().isFinished(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(!camera().is_thread_running(), kLong);
         QCOMPARE(camera().status_text(), QStringLiteral("No camera found"));
         m_sim->set_camera_frames({FaceFrames::open_eyes()});
         start();

@@ -2,6 +2,7 @@
 // picture, the artificial-intelligence settings page and the simple view's blink count.
 #include "../app/AppFixture.h"
 #include "FaceFrames.h"
+#include "parts/IWebView.h"
 #include "screens/BlinkScreen.h"
 #include "sensors/Camera.h"
 #include "sensors/SensorControl.h"
@@ -34,6 +35,10 @@ private:
 
     App& app() { return m_fixture->app(); }
     BlinkScreen* blink_screen() { return app().sensors()->blink_screen(); }
+    QWebPage* blink_page()
+    {
+        return qobject_cast<QWebView*>(blink_screen()->view()->widget())->page();
+    }
     QVariant setting(const char* key) { return app().settings_map().value(QLatin1String(key)); }
 
     // Starts Kavo; `with_camera` gives the simulated desktop a camera filming a face.
@@ -63,12 +68,12 @@ private:
 
     QVariant main_js(const QString& script)
     {
-        return app().main_page()->mainFrame()->evaluateJavaScript(script);
+        return app().main_view()->run(script);
     }
 
     QVariant blink_js(const QString& script)
     {
-        return blink_screen()->view()->page()->mainFrame()->evaluateJavaScript(script);
+        return blink_screen()->view()->run(script);
     }
 
     bool blink_shown(const QString& id)
@@ -101,7 +106,7 @@ private:
     void click_blink_page(const QString& selector)
     {
         // Through the window, as the user does: the drag handles leave the buttons free.
-        const QPoint at = centre_of(blink_screen()->view()->page()->mainFrame(), selector);
+        const QPoint at = centre_of(blink_page()->mainFrame(), selector);
         QWidget* target = blink_screen()->childAt(at);
         QVERIFY(target);
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(blink_screen(), at));
@@ -165,7 +170,7 @@ private slots:
     {
         start({{"CameraActive", true}});
         show_blink_screen();
-        QTRY_VERIFY_WITH_TIMEOUT(m_camera->isFinished(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_camera->is_thread_running(), kLong);
         QTRY_VERIFY_WITH_TIMEOUT(blink_shown("error-message"), kLong);
         QCOMPARE(blink_js("document.getElementById('error-message').textContent").toString(),
                  QStringLiteral("No camera found"));
@@ -244,9 +249,9 @@ private slots:
             QStringLiteral("Artificial intelligence (AI)"), kLong);
         QWebView* view = app().findChild<QWebView*>(QStringLiteral("webView"));
         const QString selector = "#page-host [data-setting=\"" + control + "\"]";
-        click(view, centre_of(app().main_page()->mainFrame(), selector));
+        click(view, centre_of(view->page()->mainFrame(), selector));
         QTRY_COMPARE_WITH_TIMEOUT(app().settings_map().value(key).toBool(), true, kLong);
-        click(view, centre_of(app().main_page()->mainFrame(), selector));
+        click(view, centre_of(view->page()->mainFrame(), selector));
         QTRY_COMPARE_WITH_TIMEOUT(app().settings_map().value(key).toBool(), false, kLong);
     }
 

@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(camera.value("status").toString(), QString());
 
         app().use_camera_changed(false);
-        QTRY_VERIFY_WITH_TIMEOUT(m_camera->isFinished(), kLong);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_camera->is_thread_running(), kLong);
         QCOMPARE(m_fixture->stored("CameraActive").toBool(), false);
         camera = app().sensor_status().value("camera").toObject();
         QCOMPARE(camera.value("active").toBool(), false);
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(m_camera->is_capturing());
         // Kavo ending waits for the camera thread.
         m_fixture.reset();
-        QVERIFY(m_camera->isFinished());
+        QVERIFY(!m_camera->is_thread_running());
     }
 
     void theRoomLightReachesTheBrightnessSettings()

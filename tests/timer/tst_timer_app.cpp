@@ -1,6 +1,7 @@
 // The break timer inside Kavo: the App slots of the timer pages, the persisted pause, session
 // lock and unlock, inactivity, timer pausers, the status, and the pages themselves.
 #include "AppFixture.h"
+#include "parts/IWebView.h"
 
 #include "timer/RestTimer.h"
 #include "timer/TimerTypes.h"
@@ -11,8 +12,6 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QSignalSpy>
-#include <QWebFrame>
-#include <QWebPage>
 #include <QtTest>
 
 namespace {
@@ -58,7 +57,7 @@ private:
 
     QVariant js(const QString& script)
     {
-        return app().main_page()->mainFrame()->evaluateJavaScript(script);
+        return app().main_view()->run(script);
     }
 
     void openWindow(const QVariantMap& settings)

@@ -1,13 +1,12 @@
 #include "ScreenshotSession.h"
 
 #include "App.h"
+#include "parts/IWebView.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QTextStream>
-#include <QWebFrame>
-#include <QWebPage>
 
 namespace {
 constexpr int kPatienceMs = 8000;
@@ -114,7 +113,7 @@ bool ScreenshotSession::save(const QString& folder, const QString& name)
 
 QVariant ScreenshotSession::page_value(const QString& script)
 {
-    return m_app.main_page()->mainFrame()->evaluateJavaScript(script);
+    return m_app.main_view()->run(script);
 }
 
 bool ScreenshotSession::wait_for(const std::function<bool()>& condition, const QString& what)

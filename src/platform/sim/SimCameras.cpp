@@ -1,15 +1,13 @@
 #include "platform/sim/SimCameras.h"
 
 #include "KavoLog.h"
-#include "platform/sim/SimCameraSources.h"
+#include "parts/ISensorPart.h"
+#include "parts/PartLoader.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMutexLocker>
-
-#include <opencv2/imgcodecs.hpp>
 
 void SimCameras::setConfigFolder(const QString& folder)
 {
@@ -59,30 +57,22 @@ std::unique_ptr<ICameraSource> SimCameras::open(int device)
 
 std::unique_ptr<ICameraSource> SimCameras::openDescribed(const Description& described)
 {
-    SimCameraBehaviour behaviour;
-    behaviour.fps = described.fps;
-    behaviour.fail_after = described.fail_after;
-    behaviour.on_release = [this] { reportOpen(false); };
-
-    if (!described.video.isEmpty()) {
-        auto video = VideoCaptureSource::openFile(QFile::encodeName(described.video).toStdString());
-        if (!video) {
-            log_line(QStringLiteral("Simulated camera video not readable: ") + described.video);
-            return nullptr;
-        }
-        return std::make_unique<LoopingVideoSource>(std::move(video), std::move(behaviour));
-    }
-    std::vector<cv::Mat> frames;
-    for (const QString& path : described.frames) {
-        cv::Mat frame = cv::imread(QFile::encodeName(path).toStdString(), cv::IMREAD_COLOR);
-        if (frame.empty())
-            log_line(QStringLiteral("Simulated camera frame not readable: ") + path);
-        else
-            frames.push_back(frame);
-    }
-    if (frames.empty())
+    auto* part = PartLoader::load<ISensorPart>(QStringLiteral("sensors"));
+    if (!part)
         return nullptr;
-    return std::make_unique<FrameSequenceSource>(std::move(frames), std::move(behaviour));
+    ISensorPart::SimulatedCamera camera;
+    camera.video = described.video;
+    camera.frames = described.frames;
+    camera.fps = described.fps;
+    camera.fail_after = described.fail_after;
+    camera.on_release = [this] { reportOpen(false); };
+    QStringList unreadable;
+    std::unique_ptr<ICameraSource> source = part->open_simulated(camera, &unreadable);
+    const QString what =
+        described.video.isEmpty() ? QStringLiteral("frame") : QStringLiteral("video");
+    for (const QString& path : unreadable)
+        log_line(QStringLiteral("Simulated camera %1 not readable: %2").arg(what, path));
+    return source;
 }
 
 void SimCameras::reportOpen(bool open)

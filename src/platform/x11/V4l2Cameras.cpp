@@ -1,6 +1,7 @@
 #include "platform/x11/V4l2Cameras.h"
 
-#include "platform/VideoCaptureSource.h"
+#include "parts/ISensorPart.h"
+#include "parts/PartLoader.h"
 
 #include <QByteArray>
 
@@ -14,5 +15,6 @@ V4l2Cameras::V4l2Cameras()
 
 std::unique_ptr<ICameraSource> V4l2Cameras::open(int device)
 {
-    return VideoCaptureSource::openDevice(device, cv::CAP_V4L2, 640, 480);
+    auto* part = PartLoader::load<ISensorPart>(QStringLiteral("sensors"));
+    return part ? part->open_device(device, 640, 480) : nullptr;
 }

@@ -3,7 +3,7 @@
 #include "platform/ICameras.h"
 
 // The cameras of a Linux desktop: Video4Linux devices (/dev/video0 is device 0), read through
-// OpenCV at 640 × 480 where the camera offers it.
+// OpenCV (in the sensor part) at 640 × 480 where the camera offers it.
 class V4l2Cameras : public ICameras
 {
 public:
