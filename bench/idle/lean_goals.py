@@ -159,7 +159,7 @@ def hyperfine_ms(name, command, environment):
     result = os.path.join(work, name.replace(" ", "_") + ".json")
     subprocess.run(["hyperfine", "-N", "--warmup", "3", "--runs", "30", "--style", "none",
                     "--export-json", result, command], env=environment, check=True,
-                   stdout=subprocess.DEVNULL)
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     with open(result) as exported:
         return {name: {"wall_ms": json.load(exported)["results"][0]["median"] * 1000.0}}
 
