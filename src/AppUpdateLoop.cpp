@@ -335,19 +335,16 @@ void App::pause_kavo(bool checked)
 
 void App::pause_color_changes(bool checked)
 {
-    if (is_kavo_paused() || is_color_changes_paused())
+    // The process check says so every period: only a change rewrites the ramps.
+    if (is_kavo_paused() || is_color_changes_paused() || checked == m_pauser_pause)
         return;
-    if (checked && !m_pauser_pause) {
-        m_pauser_pause = true;
-        m_pauser_name.clear();
-        forget_applied_trigger();
+    m_pauser_pause = checked;
+    m_pauser_name.clear();
+    forget_applied_trigger();
+    if (checked)
         process_restore_colors();
-    } else if (!checked && m_pauser_pause) {
-        m_pauser_pause = false;
-        m_pauser_name.clear();
-        forget_applied_trigger();
+    else
         process_return_colors();
-    }
     if (m_color_output)
         m_color_output->invalidate_cache();
     update_gamma();
