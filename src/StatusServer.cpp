@@ -29,8 +29,7 @@ StatusServer::StatusServer(StatusProvider provider, QObject* parent)
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     m_follow_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &StatusServer::answer);
-    connect(m_follow_server, &QLocalServer::newConnection, this,
-            &StatusServer::welcome_followers);
+    connect(m_follow_server, &QLocalServer::newConnection, this, &StatusServer::welcome_followers);
 }
 
 QString StatusServer::socket_path()

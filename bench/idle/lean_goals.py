@@ -3,8 +3,8 @@
 
 On a private Xvfb (1920x1080) with openbox and a notification area (trayer), measures:
   - tray only: Kavo (its guardian on a line of its own) and the bare Qt tray program side by
-    side: idle CPU and wake-ups a minute (from /proc/PID/task/*/schedstat), RSS and PSS
-    (from /proc/PID/smaps_rollup);
+    side: idle CPU and wake-ups a minute (times scheduled in, from /proc/PID/task/*/schedstat,
+    summed over the threads), RSS and PSS (from /proc/PID/smaps_rollup);
   - window open: Kavo started with --show_ui and the bare QtWebKit view side by side, the same;
   - exec -> first ramp: Kavo started RAMP_RUNS times, timed until the first CRTC's ramp changes;
   - kavoctl status (Kavo running), kavoctl version and kavo --version: wall time (hyperfine);
@@ -76,9 +76,9 @@ def home_environment(name):
     return environment
 
 
-def schedstat(pid):
-    """Nanoseconds on a CPU and times scheduled in, summed over the process's threads."""
-    cpu = runs = 0
+def thread_schedstats(pid):
+    """{thread id: (nanoseconds on a CPU, times scheduled in)} of the process's threads."""
+    stats = {}
     task_dir = "/proc/%d/task" % pid
     for task in os.listdir(task_dir):
         try:
@@ -86,9 +86,30 @@ def schedstat(pid):
                 fields = stat.read().split()
         except OSError:
             continue  # a thread that ended meanwhile
-        cpu += int(fields[0])
-        runs += int(fields[2])
-    return cpu, runs
+        stats[int(task)] = (int(fields[0]), int(fields[2]))
+    return stats
+
+
+class ThreadCounter:
+    """CPU time and wake-ups of a process over an interval, summed over its threads, those that
+    start or end during the interval included (looked at every second: a thread that ends
+    loses at most its last second)."""
+
+    def __init__(self, pid):
+        self.pid = pid
+        self.first = thread_schedstats(pid)
+        self.last = dict(self.first)
+
+    def look(self):
+        self.last.update(thread_schedstats(self.pid))
+
+    def totals(self):
+        cpu = runs = 0
+        for task, (task_cpu, task_runs) in self.last.items():
+            start_cpu, start_runs = self.first.get(task, (0, 0))
+            cpu += task_cpu - start_cpu
+            runs += task_runs - start_runs
+        return cpu, runs
 
 
 def memory(pid):
@@ -137,15 +158,18 @@ def idle_round(programs, while_running=None):
         watched[row] = process.pid
         for child in children(process.pid):
             watched[row + ", guardian"] = child
-    before = {row: schedstat(pid) for row, pid in watched.items()}
-    time.sleep(ROUND_SECONDS)
+    counters = {row: ThreadCounter(pid) for row, pid in watched.items()}
+    end = time.monotonic() + ROUND_SECONDS
+    while time.monotonic() < end:
+        time.sleep(min(1.0, max(0.0, end - time.monotonic())))
+        for counter in counters.values():
+            counter.look()
     figures = {}
     for row, pid in watched.items():
-        cpu, runs = schedstat(pid)
+        cpu, runs = counters[row].totals()
         rss, pss = memory(pid)
         per_minute = 60.0 / ROUND_SECONDS
-        figures[row] = {"cpu_ms": (cpu - before[row][0]) / 1e6 * per_minute,
-                        "wakeups": (runs - before[row][1]) * per_minute,
+        figures[row] = {"cpu_ms": cpu / 1e6 * per_minute, "wakeups": runs * per_minute,
                         "rss_mb": rss / 1024.0, "pss_mb": pss / 1024.0}
     if while_running:
         figures.update(while_running({row: env for row, (_, env) in started.items()}))

@@ -190,9 +190,8 @@ private slots:
         const Run run = kavoctl(desktop, {asked});
         QCOMPARE(run.status, 0);
         for (const char* expected :
-             {"kavoctl ramp", "kavoctl status", "--follow", "--format json|waybar",
-              "kavoctl mode", "kavoctl set", "kavoctl location", "0..10000", "10..150",
-              "ISO 8601"})
+             {"kavoctl ramp", "kavoctl status", "--follow", "--format json|waybar", "kavoctl mode",
+              "kavoctl set", "kavoctl location", "0..10000", "10..150", "ISO 8601"})
             QVERIFY2(run.output.contains(expected), expected);
     }
 
@@ -283,9 +282,9 @@ private slots:
         for (const char* mode : {"manual", "manual", "automatic"}) {
             const Run run = kavoctl(desktop, {"mode", mode});
             QVERIFY2(run.status == 0, run.error.constData());
-            QTRY_COMPARE_WITH_TIMEOUT(followed.count() > 0 && followed.lines().last()["mode_name"] ==
-                                          QLatin1String(mode),
-                                      true, 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                followed.count() > 0 && followed.lines().last()["mode_name"] == QLatin1String(mode),
+                true, 10000);
         }
         QCOMPARE(followed.changesOf("mode_name"),
                  QStringList({"automatic", "manual", "automatic"}));
@@ -350,8 +349,7 @@ private slots:
         QTest::addColumn<QString>("socket");
         QTest::addColumn<QStringList>("command");
         QTest::newRow("status") << "VelmoraKavo.status" << QStringList{"status"};
-        QTest::newRow("follow") << "VelmoraKavo.status.follow"
-                                << QStringList{"status", "--follow"};
+        QTest::newRow("follow") << "VelmoraKavo.status.follow" << QStringList{"status", "--follow"};
         QTest::newRow("mode") << "VelmoraKavo" << QStringList{"mode", "manual"};
     }
 

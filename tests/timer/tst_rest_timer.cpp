@@ -23,7 +23,8 @@ using Phase = RestTimer::Phase;
 // Whether the timer's own second tick runs.
 bool ticks(const RestTimer& timer)
 {
-    const QList<QTimer*> timers = timer.findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<QTimer*> timers =
+        timer.findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
     return std::any_of(timers.begin(), timers.end(), [](const QTimer* tick) {
         return tick->isActive() && !tick->isSingleShot();
     });

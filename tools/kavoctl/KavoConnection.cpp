@@ -97,8 +97,8 @@ KavoAnswer::Outcome followKavo(const QString& socketPath,
     QByteArray buffer;
     bool answered = false;
     // The first line within the deadline; then each line as long as Kavo keeps the socket open.
-    while (read_line(connection, buffer, answered ? QDeadlineTimer(QDeadlineTimer::Forever)
-                                                  : deadline)) {
+    while (read_line(connection, buffer,
+                     answered ? QDeadlineTimer(QDeadlineTimer::Forever) : deadline)) {
         while (buffer.contains('\n')) {
             const QJsonDocument status = QJsonDocument::fromJson(take_line(buffer));
             if (!status.isObject())

@@ -14,8 +14,8 @@ QString colors_text(const QJsonObject& monitor)
 QString monitor_line(const QJsonObject& monitor)
 {
     const int number = monitor.value(QLatin1String("monitor")).toInt();
-    const QString name = number == 0 ? QStringLiteral("All monitors")
-                                     : QStringLiteral("Monitor %1").arg(number);
+    const QString name =
+        number == 0 ? QStringLiteral("All monitors") : QStringLiteral("Monitor %1").arg(number);
     return name + QStringLiteral(": ") + colors_text(monitor);
 }
 
@@ -27,9 +27,9 @@ QString timer_line(const QJsonObject& timer)
         return {};
     if (timer.value(QLatin1String("paused")).toBool())
         return QStringLiteral("Rest timer: paused");
-    const int seconds = timer.value(phase == QLatin1String("rest") ? QLatin1String("remaining_rest_s")
-                                                                    : QLatin1String("remaining_work_s"))
-                            .toInt();
+    const QLatin1String left(phase == QLatin1String("rest") ? "remaining_rest_s"
+                                                            : "remaining_work_s");
+    const int seconds = timer.value(left).toInt();
     return QStringLiteral("Rest timer: %1, %2:%3 left")
         .arg(phase)
         .arg(seconds / 60)
@@ -58,6 +58,7 @@ QJsonObject waybarStatus(const QJsonObject& status)
         text = monitors.isEmpty() ? QString() : colors_text(monitors.first().toObject());
     return {{QStringLiteral("text"), text},
             {QStringLiteral("tooltip"), tooltip.join(QLatin1Char('\n'))},
-            {QStringLiteral("class"), paused ? QStringLiteral("paused")
-                                             : status.value(QLatin1String("mode_name")).toString()}};
+            {QStringLiteral("class"), paused
+                                          ? QStringLiteral("paused")
+                                          : status.value(QLatin1String("mode_name")).toString()}};
 }
