@@ -15,8 +15,8 @@ packages=(
   # camera and face detection: the OpenCV modules Kavo uses and the Haar cascades
   libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev
   libopencv-objdetect-dev libopencv-videoio-dev opencv-data
-  # benchmarks
-  libbenchmark-dev
+  # benchmarks; hyperfine times kavoctl's runs in bench/idle/lean_goals.py
+  libbenchmark-dev hyperfine
   # tests: a real X server, input injection, an independent sun almanac
   xvfb xauth x11-xserver-utils xdotool python3 python3-astral
   # tests: a window manager, a compositor and a notification area on Xvfb

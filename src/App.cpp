@@ -93,7 +93,7 @@ void store_list(SettingsMap& settings, const char* key, const QString& text,
 
 App::App(QWidget* parent) : KavoWindow(parent)
 {
-    create_pwm_control();
+    show_first_colors();
     m_network = new QNetworkAccessManager(this);
 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint);
@@ -102,10 +102,6 @@ App::App(QWidget* parent) : KavoWindow(parent)
     setAttribute(Qt::WA_NoSystemBackground);
     setFixedSize(size());
 
-    if (save_manager()) {
-        save_manager()->set_host(this);
-        save_manager()->load_settings();
-    }
     if (!m_settings.value(QStringLiteral("OptimizeUiCreation")).toBool())
         create_ui();
 
@@ -121,8 +117,6 @@ App::App(QWidget* parent) : KavoWindow(parent)
             &App::connected_to_internet);
     QT_WARNING_POP
 
-    create_transitions();
-    create_color_output();
     create_input_services();
     create_screen_overlays();
 
@@ -147,6 +141,20 @@ App::App(QWidget* parent) : KavoWindow(parent)
     language_changed_force(m_settings.value(QStringLiteral("Language")).toString(), true);
     start_status_server();
     create_sensors();
+}
+
+// Colours first: the settings, the monitors' calibration and the first colours, before any
+// window, tray or network object exists, so the screen changes as soon as the display is open.
+void App::show_first_colors()
+{
+    create_pwm_control();
+    if (save_manager()) {
+        save_manager()->set_host(this);
+        save_manager()->load_settings();
+    }
+    create_transitions();
+    create_color_output();
+    update_gamma();
 }
 
 App::~App()

@@ -442,6 +442,7 @@ private:
     int m_current_brightness = 100;
 
     // Colour output (AppColorSlots.cpp).
+    void show_first_colors();
     void create_color_output();
     void check_gamma_range();
     ColorOutputHooks color_output_hooks();
@@ -577,7 +578,6 @@ private:
     std::unique_ptr<AppTransitionHost> m_transition_host;
     ColorTransitions* m_transitions = nullptr;
     QTimer* m_update_timer = nullptr;
-    QTimer* m_fixer_timer = nullptr;
     QTimer* m_fade_timer = nullptr;
     StatusServer* m_status_server = nullptr;
     QMap<int, ColorPoint> m_monitor_colors; // by monitor, with per-monitor settings
@@ -627,6 +627,9 @@ private:
     void stop_camera();
     // Takes the camera's blink count and shows it on the page.
     void refresh_blink_count();
+    // The page gets the blink count only while the window is shown, and only when it changed.
+    void send_blink_count(int count);
+    int m_blink_count_sent = -1;
     std::unique_ptr<SensorControl> m_sensors;
     // ---- end of sensors ----
     // ---- Rest timer and break windows (AppTimer.cpp) ----

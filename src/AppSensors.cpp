@@ -33,7 +33,7 @@ void App::create_sensors()
     };
     m_sensors = std::make_unique<SensorControl>(
         m_settings, platform.screenCapture(), platform.cameras(), Camera::instance(), this, hooks);
-    connect(m_sensors.get(), &SensorControl::blink_count_changed, this, &App::set_blink_count);
+    connect(m_sensors.get(), &SensorControl::blink_count_changed, this, &App::send_blink_count);
     connect(m_sensors.get(), &SensorControl::blink_screen_shown, this, &App::set_use_blink_screen);
     connect(m_sensors.get(), &SensorControl::inverted_colors_changed, this,
             &App::set_use_inverted_colors);
@@ -54,6 +54,14 @@ void App::refresh_blink_count()
 {
     if (m_sensors)
         m_sensors->refresh_blink_count();
+}
+
+void App::send_blink_count(int count)
+{
+    if (!isVisible() || count == m_blink_count_sent)
+        return;
+    m_blink_count_sent = count;
+    emit set_blink_count(count);
 }
 
 QJsonObject App::sensor_status() const

@@ -51,13 +51,14 @@ void App::create_transitions()
 
 void App::create_periodic_timers()
 {
+    // The gamma fixer's perturbation is asked for on the update tick that applies it: one
+    // wake-up per period instead of two timers of the same period.
     m_update_timer = new QTimer(this);
-    connect(m_update_timer, &QTimer::timeout, this, &App::update_kavo);
+    connect(m_update_timer, &QTimer::timeout, this, [this] {
+        fix_gamma();
+        update_kavo();
+    });
     m_update_timer->start(update_interval());
-
-    m_fixer_timer = new QTimer(this);
-    connect(m_fixer_timer, &QTimer::timeout, this, &App::fix_gamma);
-    m_fixer_timer->start(update_interval());
 
     m_fade_timer = new QTimer(this);
     m_fade_timer->setInterval(10);
@@ -146,10 +147,13 @@ int App::update_gamma()
         return 0;
     const bool paused = is_gamma_paused();
     if (!m_first_update_done) {
-        // The first colours glide in from neutral instead of jumping.
+        // The first colours glide in from neutral instead of jumping; the glide's first
+        // step is on the screen at once, before the rest of Kavo starts.
         m_first_update_done = true;
-        if (!paused)
+        if (!paused) {
             process_return_colors();
+            m_transitions->step_return_now();
+        }
         return 0;
     }
     refresh_color_effects();
@@ -190,6 +194,8 @@ void App::update_ui()
     refresh_blink_count();
     update_kavo_status();
     update_taskbar_button();
+    if (m_status_server)
+        m_status_server->publish();
     m_updating_ui = false;
 }
 
@@ -329,19 +335,16 @@ void App::pause_kavo(bool checked)
 
 void App::pause_color_changes(bool checked)
 {
-    if (is_kavo_paused() || is_color_changes_paused())
+    // The process check says so every period: only a change rewrites the ramps.
+    if (is_kavo_paused() || is_color_changes_paused() || checked == m_pauser_pause)
         return;
-    if (checked && !m_pauser_pause) {
-        m_pauser_pause = true;
-        m_pauser_name.clear();
-        forget_applied_trigger();
+    m_pauser_pause = checked;
+    m_pauser_name.clear();
+    forget_applied_trigger();
+    if (checked)
         process_restore_colors();
-    } else if (!checked && m_pauser_pause) {
-        m_pauser_pause = false;
-        m_pauser_name.clear();
-        forget_applied_trigger();
+    else
         process_return_colors();
-    }
     if (m_color_output)
         m_color_output->invalidate_cache();
     update_gamma();

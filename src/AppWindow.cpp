@@ -316,14 +316,16 @@ bool App::eventFilter(QObject* watched, QEvent* event)
         }
         if (event->type() == QEvent::FocusIn)
             repaint_nudge();
-        // The status and the timer's texts are sent only while the window is shown: once it
-        // is, the page (which may be a new one) gets them again.
+        // The status, the timer's texts and the blink count are sent only while the window is
+        // shown: once it is, the page (which may be a new one) gets them again.
         if (event->type() == QEvent::Show) {
             QTimer::singleShot(0, this, [this] {
                 m_status_sent.clear();
                 update_kavo_status();
                 m_timer_texts_sent.clear();
                 send_timer_texts();
+                m_blink_count_sent = -1;
+                refresh_blink_count();
             });
         }
     }

@@ -108,6 +108,12 @@ void ColorTransitions::return_colors_timeout()
     m_host.refresh_after_transition();
 }
 
+void ColorTransitions::step_return_now()
+{
+    if (m_return.running())
+        step_and_apply(m_return);
+}
+
 void ColorTransitions::start_switch(ColorPoint from)
 {
     m_restore_timer.stop();

@@ -69,6 +69,9 @@ public:
 
     void restore_colors_timeout();
     void return_colors_timeout();
+    // The running return glide takes its next step now instead of at its timer's next
+    // timeout (the first colours at start-up); it ends on its timer as usual.
+    void step_return_now();
     void switch_state_timeout();
     void switch_state_return_timeout();
 

@@ -2,6 +2,7 @@
 
 #include "CommandText.h"
 #include "KavoLog.h"
+#include "KavoSockets.h"
 #include "color/MagnificationApi.h"
 #include "network/Updater.h"
 #include "network/Utils.h"
@@ -95,8 +96,7 @@ bool SingleApplication::store_api_arguments(const QString& argument)
 
 QString SingleApplication::server_path()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return QDir(folder).filePath(organizationName() + applicationName());
+    return KavoSockets::instance_path();
 }
 
 // The instance holds the lock file for its whole run, so a launch that finds it held knows a

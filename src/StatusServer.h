@@ -1,16 +1,20 @@
 #pragma once
 
+#include <QByteArray>
 #include <QJsonObject>
+#include <QList>
 #include <QObject>
 
 #include <functional>
 #include <vector>
 
 class QLocalServer;
+class QLocalSocket;
 
-// Answers every connection on a local socket with one line of JSON describing what Kavo is
-// showing (read by "kavoctl status"). The socket lives in the user's runtime folder and only
-// the user may connect.
+// Tells what Kavo is showing as one line of JSON, over two local sockets in the user's runtime
+// folder that only the user may connect to: the status socket answers every connection once
+// (read by "kavoctl status"); the follow socket sends the status at once and then a line each
+// time it changes (read by "kavoctl status --follow"), so status bars need not poll.
 class StatusServer : public QObject
 {
     Q_OBJECT
@@ -26,13 +30,24 @@ public:
     // Starts listening unless another instance already answers there; false when not listening.
     bool listen();
 
-    // The socket path, named from the organisation and application names.
+    // The status may have changed: the followers get it when it differs from the last they
+    // got. Costs nothing while nobody follows.
+    void publish();
+
+    // The socket paths, named from the organisation and application names.
     static QString socket_path();
+    static QString follow_socket_path();
 
 private:
+    QByteArray status_line() const;
     void answer();
+    void welcome_followers();
+    void send_to_followers(const QByteArray& line);
 
     StatusProvider m_provider;
     std::vector<StatusProvider> m_providers;
     QLocalServer* m_server;
+    QLocalServer* m_follow_server;
+    QList<QLocalSocket*> m_followers;
+    QByteArray m_published; // the line the followers got last
 };

@@ -45,7 +45,6 @@ RestTimer::RestTimer(RestTimerHost& host, QObject* parent) : QObject(parent), m_
     m_tick = new QTimer(this);
     m_tick->setInterval(1000);
     connect(m_tick, &QTimer::timeout, this, &RestTimer::update_rest_timer);
-    m_tick->start();
 }
 
 RestTimer::~RestTimer()
@@ -101,7 +100,7 @@ void RestTimer::set_timer_type(int type)
     default:
         break;
     }
-    refresh_keyboard_block();
+    follow_phase();
 }
 
 void RestTimer::set_use_sounds(bool on)
@@ -131,6 +130,7 @@ void RestTimer::start_work(qint64 ms)
     m_rest_timer.stop();
     m_work_timer.start(timer_ms(ms));
     apply_tick_rule();
+    refresh_tick();
 }
 
 void RestTimer::apply_tick_rule()
@@ -162,7 +162,7 @@ void RestTimer::stop_timer()
     m_work_timer.stop();
     m_rest_timer.stop();
     m_paused = true;
-    refresh_keyboard_block();
+    follow_phase();
 }
 
 void RestTimer::start_rest()
@@ -185,7 +185,7 @@ void RestTimer::start_rest()
     m_rest_screens.open(m_rest_screen_type, this);
     m_continue_offered = false;
     m_rest_clock.start();
-    refresh_keyboard_block();
+    follow_phase();
 }
 
 void RestTimer::call_end_rest()
@@ -202,7 +202,7 @@ void RestTimer::call_end_rest()
         m_rest_screens.set_continue_button();
         m_continue_offered = true;
     }
-    refresh_keyboard_block();
+    follow_phase();
 }
 
 void RestTimer::end_rest()
@@ -219,7 +219,7 @@ void RestTimer::end_rest()
     } else {
         start_work(m_work_interval);
     }
-    refresh_keyboard_block();
+    follow_phase();
 }
 
 void RestTimer::toggle_timer()
@@ -266,7 +266,7 @@ void RestTimer::pause_resume_timer()
         m_work_timer.stop();
         m_rest_timer.stop();
     }
-    refresh_keyboard_block();
+    follow_phase();
 }
 
 void RestTimer::postpone_rest()
@@ -338,7 +338,7 @@ void RestTimer::finish_overdue_rest()
         m_rest_screens.set_continue_button();
         m_continue_offered = true;
     }
-    refresh_keyboard_block();
+    follow_phase();
 }
 
 bool RestTimer::blocks_keyboard() const
@@ -348,7 +348,30 @@ bool RestTimer::blocks_keyboard() const
 
 void RestTimer::rest_screen_closed()
 {
+    follow_phase();
+}
+
+// After every change of phase: the tick runs while there is something to count down or a rest
+// window to look after, and the keyboard is held or given back.
+void RestTimer::follow_phase()
+{
+    refresh_tick();
     refresh_keyboard_block();
+}
+
+// A timer that is off or paused costs nothing: no tick, once the texts show it stopped.
+void RestTimer::refresh_tick()
+{
+    const bool wanted =
+        m_work_timer.isActive() || m_rest_timer.isActive() || !m_rest_screens.is_empty();
+    if (wanted == m_tick->isActive())
+        return;
+    if (wanted) {
+        m_tick->start();
+        return;
+    }
+    m_tick->stop();
+    update_timer_ui();
 }
 
 // The keyboard is held only while a strict rest counts down, by the window on the primary

@@ -111,7 +111,8 @@ signals:
     // Each second of a work or rest interval: what the page's glance shows.
     void remaining_time_changed(const QString& remaining, const QString& until,
                                 const QString& phase);
-    // Each second while the timer is held or paused: the page shows `message` (a blank).
+    // While the timer is held or paused (each second of a held interval; once when the timer
+    // stops ticking): the page shows `message` (a blank).
     void timer_message_changed(const QString& message);
     // A big rest comes soon: a tray message.
     void big_rest_incoming(const QString& title, const QString& text);
@@ -123,6 +124,8 @@ private:
     void offer_postpone();
     void finish_overdue_rest();
     void close_rest_screens();
+    void follow_phase();
+    void refresh_tick();
     void refresh_keyboard_block();
 
     RestTimerHost& m_host;

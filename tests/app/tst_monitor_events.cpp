@@ -187,6 +187,34 @@ private slots:
         QCOMPARE(displays.writesOutsideUpdates, 0);
         QCOMPARE(displays.updates, 1);
     }
+
+    // The process check reports the pausers' verdict every period: a verdict that is the one
+    // in force writes no ramp (it used to rewrite every monitor each time).
+    void aProcessCheckThatChangesNothingWritesNothing()
+    {
+        CountingPlatform* platform = nullptr;
+        AppFixture fixture(desktop(2, kNight), [&](std::unique_ptr<SimDesktop> sim) {
+            auto counting = std::make_unique<CountingPlatform>(std::move(sim));
+            platform = counting.get();
+            return counting;
+        });
+        fixture.start(steppedSettings());
+        App& app = fixture.app();
+        for (int step = 0; step <= 40; ++step)
+            app.return_colors_timeout();
+        CountingDisplays& displays = platform->counting;
+        displays.writes = 0;
+
+        app.pause_color_changes(false);
+        QCOMPARE(displays.writes, 0);
+        app.pause_color_changes(true); // a pauser's program came up: the colours glide away
+        QVERIFY(app.is_gamma_paused());
+        app.restore_colors_timeout();
+        const int written = displays.writes;
+        QVERIFY(written > 0);
+        app.pause_color_changes(true);
+        QCOMPARE(displays.writes, written);
+    }
 };
 
 QTEST_MAIN(TestMonitorEvents)

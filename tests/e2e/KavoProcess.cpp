@@ -44,9 +44,19 @@ std::unique_ptr<QProcess> KavoDesktop::launch(const QStringList& arguments) cons
 
 std::unique_ptr<QProcess> KavoDesktop::kavoctl(const QStringList& arguments) const
 {
-    auto process = start(QStringLiteral(KAVOCTL_BINARY), arguments);
+    auto process = startKavoctl(arguments);
     process->waitForFinished(30000);
     return process;
+}
+
+std::unique_ptr<QProcess> KavoDesktop::startKavoctl(const QStringList& arguments) const
+{
+    return start(kavoctlProgram(), arguments);
+}
+
+QString KavoDesktop::kavoctlProgram()
+{
+    return QStringLiteral(KAVOCTL_BINARY);
 }
 
 void KavoDesktop::writeSettings(const QVariantMap& settings) const

@@ -23,6 +23,10 @@ public:
 
     // Runs kavoctl on this desktop to its end.
     std::unique_ptr<QProcess> kavoctl(const QStringList& arguments) const;
+    // Starts kavoctl on this desktop and leaves it running.
+    std::unique_ptr<QProcess> startKavoctl(const QStringList& arguments) const;
+    // The kavoctl executable under test.
+    static QString kavoctlProgram();
 
     // The environment every process started on this desktop gets.
     QProcessEnvironment environment() const { return m_environment; }

@@ -1,6 +1,6 @@
 // kavoctl as scripts and status bars use it: every argument checked before anything is done,
-// the running Kavo changed over its instance socket, and a Kavo that is gone or stalled
-// answered for within a deadline.
+// the running Kavo changed over its instance socket, its status followed as it changes, and a
+// Kavo that is gone or stalled answered for within a deadline.
 #include "KavoProcess.h"
 
 #include <QJsonDocument>
@@ -29,6 +29,42 @@ Run finished(QProcess& process)
     run.error = process.readAllStandardError();
     return run;
 }
+
+// A desktop whose clock stands still: the scheduled colours do not move during a test.
+const QByteArray kStoppedClock =
+    R"({"monitors": [{"x": 0, "y": 0, "width": 1920, "height": 1080}],
+        "clock": {"now": "2026-06-10T12:00:00+02:00", "running": false}})";
+
+// The status lines a following kavoctl has printed so far.
+class FollowedLines
+{
+public:
+    explicit FollowedLines(QProcess& process) : m_process(process) {}
+
+    int count()
+    {
+        while (m_process.canReadLine())
+            m_lines.append(QJsonDocument::fromJson(m_process.readLine()).object());
+        return m_lines.size();
+    }
+    const QList<QJsonObject>& lines() const { return m_lines; }
+
+    // The values of `key`, each once for a run of lines that repeat it.
+    QStringList changesOf(const char* key) const
+    {
+        QStringList values;
+        for (const QJsonObject& line : m_lines) {
+            const QString value = line.value(QLatin1String(key)).toVariant().toString();
+            if (values.isEmpty() || values.last() != value)
+                values.append(value);
+        }
+        return values;
+    }
+
+private:
+    QProcess& m_process;
+    QList<QJsonObject> m_lines;
+};
 } // namespace
 
 class TestKavoctl : public QObject
@@ -105,6 +141,9 @@ private slots:
         QTest::newRow("monitor not a number")
             << QStringList{"schedule", "--settings", "SETTINGS", "--monitor", "two"};
         QTest::newRow("status with an argument") << QStringList{"status", "--all"};
+        QTest::newRow("status in an unknown format") << QStringList{"status", "--format", "xml"};
+        QTest::newRow("follow with a value") << QStringList{"status", "--follow=yes"};
+        QTest::newRow("format without a value") << QStringList{"status", "--follow", "--format"};
         QTest::newRow("pause with an argument") << QStringList{"pause", "now"};
         QTest::newRow("unknown mode") << QStringList{"mode", "sleepy"};
         QTest::newRow("mode missing") << QStringList{"mode"};
@@ -151,8 +190,8 @@ private slots:
         const Run run = kavoctl(desktop, {asked});
         QCOMPARE(run.status, 0);
         for (const char* expected :
-             {"kavoctl ramp", "kavoctl status", "kavoctl mode", "kavoctl set", "kavoctl location",
-              "0..10000", "10..150", "ISO 8601"})
+             {"kavoctl ramp", "kavoctl status", "--follow", "--format json|waybar", "kavoctl mode",
+              "kavoctl set", "kavoctl location", "0..10000", "10..150", "ISO 8601"})
             QVERIFY2(run.output.contains(expected), expected);
     }
 
@@ -213,12 +252,104 @@ private slots:
         QCOMPARE(saved.value("UseManualLocation").toBool(), true);
     }
 
+    // A status bar runs kavoctl every few seconds: it starts without the GUI toolkit, the web
+    // engine, the vision libraries or the media framework.
+    void kavoctlLinksOnlyQtCore()
+    {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {KavoDesktop::kavoctlProgram()});
+        QVERIFY(ldd.waitForFinished(30000));
+        QCOMPARE(ldd.exitCode(), 0);
+        const QByteArray libraries = ldd.readAllStandardOutput();
+        QVERIFY2(libraries.contains("libQt5Core"), libraries.constData());
+        for (const char* heavy : {"libQt5Gui", "libQt5Widgets", "libQt5WebKit", "libQt5Network",
+                                  "libQt5Multimedia", "libopencv", "libgst"})
+            QVERIFY2(!libraries.contains(heavy), heavy);
+    }
+
+    // What a status bar sees: the status at once, then a line for each change and none for a
+    // command that changes nothing; when Kavo ends, kavoctl ends with status 1.
+    void followPrintsALinePerChangeUntilKavoEnds()
+    {
+        KavoDesktop desktop(kStoppedClock);
+        auto kavo = desktop.launch();
+        QTRY_VERIFY_WITH_TIMEOUT(answers(desktop), 30000);
+        auto follow = desktop.startKavoctl({"status", "--follow"});
+        FollowedLines followed(*follow);
+        QTRY_VERIFY_WITH_TIMEOUT(followed.count() >= 1, 10000);
+        QCOMPARE(followed.lines().first()["running"].toBool(), true);
+
+        for (const char* mode : {"manual", "manual", "automatic"}) {
+            const Run run = kavoctl(desktop, {"mode", mode});
+            QVERIFY2(run.status == 0, run.error.constData());
+            QTRY_COMPARE_WITH_TIMEOUT(
+                followed.count() > 0 && followed.lines().last()["mode_name"] == QLatin1String(mode),
+                true, 10000);
+        }
+        QCOMPARE(followed.changesOf("mode_name"),
+                 QStringList({"automatic", "manual", "automatic"}));
+        // Only changes are sent: no line repeats the one before it.
+        for (int i = 1; i < followed.lines().size(); ++i)
+            QVERIFY2(followed.lines().at(i) != followed.lines().at(i - 1),
+                     QJsonDocument(followed.lines().at(i)).toJson().constData());
+
+        kavo->terminate();
+        QVERIFY(kavo->waitForFinished(30000));
+        QVERIFY(follow->waitForFinished(30000));
+        QCOMPARE(follow->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(follow->exitCode(), 1);
+    }
+
+    void followWithoutKavoSaysSoAndEnds()
+    {
+        KavoDesktop desktop;
+        const Run run = kavoctl(desktop, {"status", "--follow"});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.output, QByteArray("{\"running\":false}\n"));
+    }
+
+    // waybar's custom module form, once and followed.
+    void waybarFormatGivesTextTooltipAndClass()
+    {
+        KavoDesktop desktop(kStoppedClock);
+        const Run absent = kavoctl(desktop, {"status", "--format", "waybar"});
+        QCOMPARE(absent.status, 1);
+        QCOMPARE(absent.json()["class"].toString(), QString("not-running"));
+        QCOMPARE(absent.json()["text"].toString(), QString());
+
+        auto kavo = desktop.launch();
+        QTRY_VERIFY_WITH_TIMEOUT(answers(desktop), 30000);
+        QCOMPARE(kavoctl(desktop, {"pause"}).status, 0);
+        const Run paused = kavoctl(desktop, {"status", "--format=waybar"});
+        QCOMPARE(paused.status, 0);
+        QCOMPARE(paused.json().keys(), QStringList({"class", "text", "tooltip"}));
+        QCOMPARE(paused.json()["class"].toString(), QString("paused"));
+        QCOMPARE(paused.json()["text"].toString(), QString("paused"));
+        QVERIFY(paused.json()["tooltip"].toString().startsWith("Kavo: automatic, health"));
+
+        auto follow = desktop.startKavoctl({"status", "--follow", "--format", "waybar"});
+        FollowedLines followed(*follow);
+        QTRY_VERIFY_WITH_TIMEOUT(followed.count() >= 1, 10000);
+        QCOMPARE(followed.lines().first()["class"].toString(), QString("paused"));
+        QCOMPARE(kavoctl(desktop, {"resume"}).status, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(followed.count() >= 2, 10000);
+        const QJsonObject resumed = followed.lines().last();
+        QCOMPARE(resumed["class"].toString(), QString("automatic"));
+        QVERIFY2(QRegularExpression("^\\d+K \\d+%$").match(resumed["text"].toString()).hasMatch(),
+                 qPrintable(resumed["text"].toString()));
+
+        kavo->terminate();
+        QVERIFY(follow->waitForFinished(30000));
+        QCOMPARE(follow->exitCode(), 1);
+    }
+
     // A peer that accepts and never answers: kavoctl gives up by itself.
     void stalledKavoDoesNotHangKavoctl_data()
     {
         QTest::addColumn<QString>("socket");
         QTest::addColumn<QStringList>("command");
         QTest::newRow("status") << "VelmoraKavo.status" << QStringList{"status"};
+        QTest::newRow("follow") << "VelmoraKavo.status.follow" << QStringList{"status", "--follow"};
         QTest::newRow("mode") << "VelmoraKavo" << QStringList{"mode", "manual"};
     }
 

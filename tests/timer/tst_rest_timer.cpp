@@ -6,7 +6,10 @@
 #include "timer/TimerTypes.h"
 
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 constexpr qint64 kWork = 20 * 60000;
@@ -16,6 +19,16 @@ constexpr qint64 kPostpone = 180000;
 constexpr qint64 kSlack = 5000;
 
 using Phase = RestTimer::Phase;
+
+// Whether the timer's own second tick runs.
+bool ticks(const RestTimer& timer)
+{
+    const QList<QTimer*> timers =
+        timer.findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+    return std::any_of(timers.begin(), timers.end(), [](const QTimer* tick) {
+        return tick->isActive() && !tick->isSingleShot();
+    });
+}
 } // namespace
 
 Q_DECLARE_METATYPE(RestTimer::Phase)
@@ -169,6 +182,9 @@ private slots:
                  qPrintable(QString::number(work)));
         QVERIFY2(restLeft < 0 ? rest < 0 : qAbs(rest - restLeft) < kSlack,
                  qPrintable(QString::number(rest)));
+        // A timer that is off or paused costs nothing: its second tick runs only while
+        // something counts down or a rest window is up.
+        QCOMPARE(ticks(timer), !paused || restWindows > 0);
     }
 
     void productiveWindowFollowsTheType()

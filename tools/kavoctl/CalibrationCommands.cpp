@@ -1,14 +1,14 @@
 #include "CalibrationCommands.h"
 
+#include "KavoConnection.h"
 #include "KavoLog.h"
+#include "KavoSockets.h"
 #include "Options.h"
-#include "StatusServer.h"
 #include "color/CalibrationKeeper.h"
 #include "color/ColorRamp.h"
 #include "platform/x11/X11Connection.h"
 
 #include <QJsonArray>
-#include <QLocalSocket>
 
 namespace {
 // The ranges the settings allow with their extended values.
@@ -23,9 +23,7 @@ const QString kKavoRunning =
 
 bool is_kavo_answering()
 {
-    QLocalSocket socket;
-    socket.connectToServer(StatusServer::socket_path(), QIODevice::ReadOnly);
-    return socket.waitForConnected(1000);
+    return isKavoListening(KavoSockets::status_path());
 }
 
 QJsonObject monitor_json(const QString& output, const char* key, const QString& value)

@@ -1,8 +1,8 @@
 #include "ControlCommand.h"
 
 #include "KavoConnection.h"
+#include "KavoSockets.h"
 #include "RemoteCommand.h"
-#include "SingleApplication.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,7 +14,7 @@ CommandResult controlCommand(const QString& name, const QStringList& arguments)
     if (!RemoteCommand::parse(words, error))
         return CommandResult::badArguments(error);
     const QJsonObject request{{QStringLiteral("command"), QJsonArray::fromStringList(words)}};
-    const KavoAnswer answer = askKavo(SingleApplication::server_path(),
+    const KavoAnswer answer = askKavo(KavoSockets::instance_path(),
                                       QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n');
     switch (answer.outcome) {
     case KavoAnswer::Outcome::NotRunning:

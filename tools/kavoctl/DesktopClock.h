@@ -1,6 +1,5 @@
 #pragma once
 
-// Milliseconds since the epoch on the desktop's clock (the simulated desktop can fix it).
-// Choosing the desktop is logged by the program; kavoctl keeps that line off standard output,
-// which carries only the JSON answer.
+// Milliseconds since the epoch on the desktop's clock: the simulated desktop's config can fix
+// it or set it off; elsewhere it is the system's.
 double desktopNowMs();

@@ -45,7 +45,7 @@ const std::vector<Command>& commands()
          matrixCommand},
         {"sun", "kavoctl sun --latitude LAT --longitude LON [--at TIME]", sunCommand},
         {"schedule", "kavoctl schedule --settings FILE [--at TIME] [--monitor N]", scheduleCommand},
-        {"status", "kavoctl status", statusCommand},
+        {"status", "kavoctl status [--follow] [--format json|waybar]", statusCommand},
         {"apply",
          "kavoctl apply --temperature K --brightness P   (0..10000 K, 10..150 %; refused with "
          "status 3 while Kavo runs)",
@@ -78,6 +78,9 @@ const char* const kValues =
     "status, pause, resume, mode, type, location and set talk to the running Kavo and give\n"
     "up after 5 s; the last six answer with its new status. pause holds the colours at\n"
     "neutral; resume follows the schedule again (mode paused becomes automatic).\n"
+    "status --follow prints the status, then a line each time Kavo reports a change (nothing\n"
+    "while nothing changes), until Kavo ends (status 1). --format waybar prints\n"
+    "{\"text\", \"tooltip\", \"class\"} for status bars (waybar, polybar, i3blocks).\n"
     "Exit status: 0 done; 1 Kavo is not running (status prints {\"running\": false}) or did\n"
     "not answer or refused; 2 bad arguments.\n";
 

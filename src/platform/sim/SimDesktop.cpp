@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <cstdio>
@@ -32,29 +33,29 @@ const CapabilityName kCapabilities[] = {
 SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     : m_configPath(configPath), m_statePath(statePath)
 {
-    addService(m_displays);
-    addService(m_registry);
-    addService(m_clock);
-    addService(m_magnifier);
-    addService(m_systemParameters);
-    addService(m_windows);
-    addService(m_power);
-    addService(m_desktopInfo);
-    addService(m_screenCapture);
-    addService(m_cameras);
+    addService(m_displays, "displays");
+    addService(m_registry, "registry");
+    addService(m_clock, "clock");
+    addService(m_magnifier, "magnifier");
+    addService(m_systemParameters, "system_parameters");
+    addService(m_windows, "windows");
+    addService(m_power, "power");
+    addService(m_desktopInfo, "desktop_info");
+    addService(m_screenCapture, "screen_capture");
+    addService(m_cameras, "cameras");
     const QString configFolder = QFileInfo(m_configPath).absolutePath();
     m_screenCapture.setConfigFolder(configFolder);
     m_cameras.setConfigFolder(configFolder);
-    addService(m_session);
-    addService(m_keyboardGrab);
-    addService(m_sounds);
-    addService(m_hotkeys);
-    addService(m_input);
-    addService(m_location);
-    addService(m_tray);
-    addService(m_taskbar);
-    addService(m_fileChooser);
-    addService(m_overlays);
+    addService(m_session, "session");
+    addService(m_keyboardGrab, "keyboard_grab");
+    addService(m_sounds, "sounds");
+    addService(m_hotkeys, "hotkeys");
+    addService(m_input, "input");
+    addService(m_location, "location");
+    addService(m_tray, "tray");
+    addService(m_taskbar, "taskbar");
+    addService(m_fileChooser, "file_chooser");
+    addService(m_overlays, "overlays");
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });
@@ -67,9 +68,14 @@ std::unique_ptr<SimDesktop> SimDesktop::fromEnvironment()
                                         qEnvironmentVariable("KAVO_SIM_STATE"));
 }
 
-void SimDesktop::addService(SimService& service)
+void SimDesktop::addService(SimService& service, const char* name)
 {
-    service.setChangeListener([this] { writeState(); });
+    service.setChangeListener([this, name] {
+        const QString service_name = QLatin1String(name);
+        if (!m_firstChanges.contains(service_name))
+            m_firstChanges.append(service_name);
+        writeState();
+    });
     m_services.push_back(&service);
 }
 
@@ -147,6 +153,7 @@ QJsonObject SimDesktop::state() const
     QJsonObject state;
     for (const SimService* service : m_services)
         service->addState(state);
+    state.insert(QStringLiteral("first_changes"), QJsonArray::fromStringList(m_firstChanges));
     return state;
 }
 

@@ -26,6 +26,7 @@
 #include <QHash>
 #include <QJsonObject>
 #include <QObject>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -80,7 +81,8 @@ signals:
     void configReloaded();
 
 private:
-    void addService(SimService& service);
+    // `name` is the service's name in "first_changes".
+    void addService(SimService& service, const char* name);
     void watchConfig();
     void apply(const QJsonObject& config);
 
@@ -92,6 +94,9 @@ private:
     bool m_configSeen = false;
     bool m_configApplied = false;
     QHash<int, bool> m_capabilities;
+    // Each service's name once, in the order the program first changed something through it
+    // (state "first_changes"): what came first at start, the ramps or the tray.
+    QStringList m_firstChanges;
 
     SimDisplays m_displays;
     SimRegistry m_registry;
