@@ -443,6 +443,8 @@ private:
     // Colour output (AppColorSlots.cpp).
     void create_color_output();
     void check_gamma_range();
+    // Says once, in the log and to the user, when no monitor's colours can change.
+    void tell_if_colors_cannot_change();
     ColorOutputHooks color_output_hooks();
     std::unique_ptr<SystemParametersInfoApi> m_system_parameters;
     std::unique_ptr<MagnificationApi> m_magnification; // when no service created one

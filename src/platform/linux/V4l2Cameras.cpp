@@ -1,4 +1,4 @@
-#include "platform/x11/V4l2Cameras.h"
+#include "platform/linux/V4l2Cameras.h"
 
 #include "platform/VideoCaptureSource.h"
 

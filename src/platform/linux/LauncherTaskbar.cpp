@@ -1,8 +1,8 @@
-#include "platform/x11/X11Taskbar.h"
+#include "platform/linux/LauncherTaskbar.h"
 
 #include "InstallLocation.h"
 #include "KavoLog.h"
-#include "platform/x11/DesktopEntryExec.h"
+#include "platform/linux/DesktopEntryExec.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -30,12 +30,12 @@ bool write_if_changed(const QString& path, const QByteArray& content)
 }
 } // namespace
 
-void X11Taskbar::setTitle(QWidget& window, const QString& title)
+void LauncherTaskbar::setTitle(QWidget& window, const QString& title)
 {
     window.setWindowTitle(title);
 }
 
-void X11Taskbar::setProgress(const Progress& progress)
+void LauncherTaskbar::setProgress(const Progress& progress)
 {
     if (m_progressSent && m_progress == progress)
         return;
@@ -57,13 +57,13 @@ void X11Taskbar::setProgress(const Progress& progress)
     bus.send(update);
 }
 
-QString X11Taskbar::desktopEntryPath()
+QString LauncherTaskbar::desktopEntryPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/applications/") + kEntryName;
 }
 
-std::optional<QString> X11Taskbar::desktopEntry(const QString& program,
+std::optional<QString> LauncherTaskbar::desktopEntry(const QString& program,
                                                 const QList<Action>& actions)
 {
     const std::optional<QString> exec = DesktopEntryExec::quoted(program);
@@ -92,7 +92,7 @@ std::optional<QString> X11Taskbar::desktopEntry(const QString& program,
     return text;
 }
 
-bool X11Taskbar::writeDesktopEntry(const QString& path, const QString& program,
+bool LauncherTaskbar::writeDesktopEntry(const QString& path, const QString& program,
                                    const QList<Action>& actions)
 {
     const std::optional<QString> entry = desktopEntry(program, actions);
@@ -107,7 +107,7 @@ bool X11Taskbar::writeDesktopEntry(const QString& path, const QString& program,
     return true;
 }
 
-void X11Taskbar::setActions(const QList<Action>& actions)
+void LauncherTaskbar::setActions(const QList<Action>& actions)
 {
     const QString program = QCoreApplication::applicationFilePath();
     if (!InstallLocation::is_installed(program)) {

@@ -1,4 +1,4 @@
-#include "platform/x11/X11Power.h"
+#include "platform/linux/LogindPower.h"
 
 #include "KavoLog.h"
 
@@ -7,7 +7,7 @@
 #include <QDBusMessage>
 #include <QProcess>
 
-bool X11Power::requestRestart(const QString& message)
+bool LogindPower::requestRestart(const QString& message)
 {
     log_line(message);
     QDBusMessage reboot = QDBusMessage::createMethodCall(
@@ -23,14 +23,14 @@ bool X11Power::requestRestart(const QString& message)
     return true;
 }
 
-int X11Power::runElevated(const QString& program, const QString& arguments)
+int LogindPower::runElevated(const QString& program, const QString& arguments)
 {
-    log_line(QStringLiteral("Running with raised rights is not supported on X11: ") + program +
+    log_line(QStringLiteral("Running with raised rights is not supported on Linux desktops: ") + program +
              QLatin1Char(' ') + arguments);
     return kNotSupported;
 }
 
-bool X11Power::relaunchAfterExit(const QString& program)
+bool LogindPower::relaunchAfterExit(const QString& program)
 {
     // A new instance started while this one still listens would hand over to it and end.
     const QString script =

@@ -3,8 +3,8 @@
 #include "platform/IPower.h"
 
 // Restart through logind on the system bus. Kavo's raised-rights programs are Windows
-// command scripts, which have no X11 counterpart: they are reported as not supported.
-class X11Power : public IPower
+// command scripts, which have no Linux counterpart: they are reported as not supported.
+class LogindPower : public IPower
 {
 public:
     bool requestRestart(const QString& message) override;

@@ -5,15 +5,15 @@
 
 #include <QStringList>
 
-// X11 has no registry: named values live in memory for the run; starting with the session is
-// an XDG autostart desktop file, $XDG_CONFIG_HOME/autostart/<name>.desktop. X11 puts no limit
-// on gamma ramps, so the gamma range reads as expanded. The "kavo:" URL scheme is a desktop
+// Linux desktops have no registry: named values live in memory for the run; starting with the
+// session is an XDG autostart desktop file, $XDG_CONFIG_HOME/autostart/<name>.desktop. Nothing
+// limits gamma ramps, so the gamma range reads as expanded. The "kavo:" URL scheme is a desktop
 // file handling x-scheme-handler/kavo; its command key exists while that file, or the same
 // entry that make install puts in place, exists. Only an installed Kavo writes either entry.
-class X11Registry : public IRegistry
+class XdgRegistry : public IRegistry
 {
 public:
-    X11Registry();
+    XdgRegistry();
 
     QVariant value(const QString& key, const QString& name) const override;
     bool setValue(const QString& key, const QString& name, const QVariant& value) override;

@@ -2,8 +2,8 @@
 
 #include "platform/ISystemParameters.h"
 
-// X11 has no such parameters: each request is logged and changes nothing.
-class X11SystemParameters : public ISystemParameters
+// Linux desktops have no such parameters: each request is logged and changes nothing.
+class UnsupportedSystemParameters : public ISystemParameters
 {
 public:
     bool set(int parameter, int value) override;

@@ -1,4 +1,4 @@
-#include "platform/x11/GeoClueLookup.h"
+#include "platform/linux/GeoClueLookup.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>

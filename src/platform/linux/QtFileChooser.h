@@ -3,7 +3,7 @@
 #include "platform/IFileChooser.h"
 
 // Qt's file dialogs, without a parent window.
-class X11FileChooser : public IFileChooser
+class QtFileChooser : public IFileChooser
 {
 public:
     QString saveFileName(const QString& caption, const QString& proposed,

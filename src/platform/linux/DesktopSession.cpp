@@ -1,4 +1,4 @@
-#include "platform/x11/X11Session.h"
+#include "platform/linux/DesktopSession.h"
 
 #include "KavoLog.h"
 
@@ -18,7 +18,7 @@ const char* const kScreensavers[] = {"org.freedesktop.ScreenSaver", "org.gnome.S
                                      "org.cinnamon.ScreenSaver", "org.mate.ScreenSaver"};
 } // namespace
 
-X11Session::X11Session(QDBusConnection system, QDBusConnection session)
+DesktopSession::DesktopSession(QDBusConnection system, QDBusConnection session)
     : m_system(std::move(system)), m_session(std::move(session))
 {
     if (!m_system.isConnected())
@@ -37,7 +37,7 @@ X11Session::X11Session(QDBusConnection system, QDBusConnection session)
 }
 
 // Lock and Unlock are sent on the session's own object, which logind names on request.
-void X11Session::findLoginSession()
+void DesktopSession::findLoginSession()
 {
     if (!m_system.isConnected())
         return;
@@ -59,23 +59,23 @@ void X11Session::findLoginSession()
             });
 }
 
-void X11Session::prepareForSleep(bool sleeping)
+void DesktopSession::prepareForSleep(bool sleeping)
 {
     if (!sleeping)
         emit resumed();
 }
 
-void X11Session::lockRequested()
+void DesktopSession::lockRequested()
 {
     reportLocked(true);
 }
 
-void X11Session::unlockRequested()
+void DesktopSession::unlockRequested()
 {
     reportLocked(false);
 }
 
-void X11Session::screensaverActiveChanged(bool active)
+void DesktopSession::screensaverActiveChanged(bool active)
 {
     reportLocked(active);
 }

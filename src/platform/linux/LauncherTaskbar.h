@@ -9,7 +9,7 @@
 // actions become desktop actions of that entry ("kavo.desktop" in the user's applications
 // folder), which docks and start menus offer in the icon's context menu. Only an installed Kavo
 // writes the entry: one run from its build folder registers nothing.
-class X11Taskbar : public ITaskbar
+class LauncherTaskbar : public ITaskbar
 {
 public:
     void setTitle(QWidget& window, const QString& title) override;

@@ -1,4 +1,4 @@
-#include "platform/x11/LinuxProcesses.h"
+#include "platform/linux/LinuxProcesses.h"
 
 #include <QFile>
 

@@ -1,18 +1,18 @@
-#include "platform/x11/X11Tray.h"
+#include "platform/linux/QtTray.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>
 
 #include <QCoreApplication>
 
-X11Tray::X11Tray() = default;
+QtTray::QtTray() = default;
 
-X11Tray::~X11Tray()
+QtTray::~QtTray()
 {
     delete m_icon.data();
 }
 
-QSystemTrayIcon& X11Tray::icon()
+QSystemTrayIcon& QtTray::icon()
 {
     if (!m_icon) {
         m_icon = new QSystemTrayIcon(QCoreApplication::instance());
@@ -37,42 +37,42 @@ QSystemTrayIcon& X11Tray::icon()
     return *m_icon;
 }
 
-bool X11Tray::isAvailable() const
+bool QtTray::isAvailable() const
 {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void X11Tray::setIcon(const QIcon& image, const QString&)
+void QtTray::setIcon(const QIcon& image, const QString&)
 {
     icon().setIcon(image);
 }
 
-void X11Tray::setToolTip(const QString& text)
+void QtTray::setToolTip(const QString& text)
 {
     icon().setToolTip(text);
 }
 
-void X11Tray::setMenu(QMenu* menu)
+void QtTray::setMenu(QMenu* menu)
 {
     icon().setContextMenu(menu);
 }
 
-void X11Tray::setVisible(bool visible)
+void QtTray::setVisible(bool visible)
 {
     icon().setVisible(visible);
 }
 
-bool X11Tray::isVisible() const
+bool QtTray::isVisible() const
 {
     return m_icon && m_icon->isVisible() && isAvailable();
 }
 
-void X11Tray::showMessage(const QString& title, const QString& body, int milliseconds)
+void QtTray::showMessage(const QString& title, const QString& body, int milliseconds)
 {
     icon().showMessage(title, body, QSystemTrayIcon::NoIcon, milliseconds);
 }
 
-void X11Tray::popupMenu()
+void QtTray::popupMenu()
 {
     if (QMenu* menu = icon().contextMenu())
         menu->popup(icon().geometry().center());

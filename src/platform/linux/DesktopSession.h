@@ -8,12 +8,12 @@
 // its Lock and Unlock of this process's session, as well as the screensavers' ActiveChanged on
 // the session bus, of locking and unlocking. Where a bus or a service is missing, its signals
 // simply never come.
-class X11Session : public ISession
+class DesktopSession : public ISession
 {
     Q_OBJECT
 
 public:
-    X11Session(QDBusConnection system, QDBusConnection session);
+    DesktopSession(QDBusConnection system, QDBusConnection session);
 
 private slots:
     void prepareForSleep(bool sleeping);

@@ -1,4 +1,4 @@
-#include "platform/QtSounds.h"
+#include "platform/linux/QtSounds.h"
 
 #include "KavoLog.h"
 #include "KavoResources.h"

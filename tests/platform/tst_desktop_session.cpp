@@ -1,6 +1,6 @@
 // The session signals of a Linux desktop, sent on a private D-Bus by a stand-in for logind and
 // a screensaver.
-#include "platform/x11/X11Session.h"
+#include "platform/linux/DesktopSession.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -25,7 +25,7 @@ public slots:
     QDBusObjectPath GetSessionByPID(uint) { return QDBusObjectPath(kOurSession); }
 };
 
-class TestX11Session : public QObject
+class TestDesktopSession : public QObject
 {
     Q_OBJECT
 
@@ -34,7 +34,7 @@ private:
     QProcess m_bus;
     QString m_address;
     FakeLogin1 m_login1;
-    std::unique_ptr<X11Session> m_session;
+    std::unique_ptr<DesktopSession> m_session;
 
     QDBusConnection services() { return QDBusConnection(QStringLiteral("services")); }
 
@@ -77,7 +77,7 @@ private slots:
         QDBusConnection kavo = QDBusConnection::connectToBus(m_address, "kavo");
         QVERIFY(kavo.isConnected());
         // The same bus stands for the system bus and the session bus.
-        m_session = std::make_unique<X11Session>(kavo, kavo);
+        m_session = std::make_unique<DesktopSession>(kavo, kavo);
     }
 
     void cleanupTestCase()
@@ -141,5 +141,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestX11Session)
+QTEST_GUILESS_MAIN(TestDesktopSession)
 #include "tst_x11_session.moc"

@@ -8,11 +8,11 @@ class QSystemTrayIcon;
 
 // Qt's system tray icon: a StatusNotifierItem where the desktop hosts them over D-Bus,
 // otherwise an icon in an XEmbed tray. Created at first use, once the application exists.
-class X11Tray : public ITray
+class QtTray : public ITray
 {
 public:
-    X11Tray();
-    ~X11Tray() override;
+    QtTray();
+    ~QtTray() override;
 
     bool isAvailable() const override;
     void setIcon(const QIcon& icon, const QString& name) override;

@@ -1,10 +1,10 @@
-#include "platform/x11/X11Registry.h"
+#include "platform/linux/XdgRegistry.h"
 
 #include "InstallLocation.h"
 #include "KavoLog.h"
 #include "platform/GammaRangeRegistry.h"
 #include "platform/RegFile.h"
-#include "platform/x11/DesktopEntryExec.h"
+#include "platform/linux/DesktopEntryExec.h"
 
 #include <QCoreApplication>
 
@@ -26,30 +26,30 @@ void report_refused_path(const QString& what, const QString& program)
 }
 } // namespace
 
-X11Registry::X11Registry()
+XdgRegistry::XdgRegistry()
 {
     m_values.setValue(GammaRangeRegistry::kIcmKey, GammaRangeRegistry::kGammaRange,
                       GammaRangeRegistry::kExpanded);
 }
 
-QVariant X11Registry::value(const QString& key, const QString& name) const
+QVariant XdgRegistry::value(const QString& key, const QString& name) const
 {
     return m_values.value(key, name);
 }
 
-bool X11Registry::setValue(const QString& key, const QString& name, const QVariant& value)
+bool XdgRegistry::setValue(const QString& key, const QString& name, const QVariant& value)
 {
     m_values.setValue(key, name, value);
     return true;
 }
 
-bool X11Registry::removeValue(const QString& key, const QString& name)
+bool XdgRegistry::removeValue(const QString& key, const QString& name)
 {
     m_values.removeValue(key, name);
     return true;
 }
 
-bool X11Registry::hasKey(const QString& key) const
+bool XdgRegistry::hasKey(const QString& key) const
 {
     if (key.compare(GammaRangeRegistry::kUrlCommandKey, Qt::CaseInsensitive) == 0)
         return QFileInfo::exists(urlHandlerFile()) ||
@@ -59,13 +59,13 @@ bool X11Registry::hasKey(const QString& key) const
     return m_values.hasKey(key);
 }
 
-QString X11Registry::autostartFile(const QString& name)
+QString XdgRegistry::autostartFile(const QString& name)
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/autostart/") + name + QStringLiteral(".desktop");
 }
 
-QString X11Registry::startupProgram(const QString& name) const
+QString XdgRegistry::startupProgram(const QString& name) const
 {
     QFile file(autostartFile(name));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -80,7 +80,7 @@ QString X11Registry::startupProgram(const QString& name) const
     return {};
 }
 
-bool X11Registry::writeDesktopEntry(const QString& path, const QStringList& lines)
+bool XdgRegistry::writeDesktopEntry(const QString& path, const QStringList& lines)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
@@ -97,7 +97,7 @@ bool X11Registry::writeDesktopEntry(const QString& path, const QStringList& line
     return file.commit();
 }
 
-bool X11Registry::setStartupProgram(const QString& name, const QString& program)
+bool XdgRegistry::setStartupProgram(const QString& name, const QString& program)
 {
     const std::optional<QString> exec = DesktopEntryExec::value(program);
     if (!exec) {
@@ -110,19 +110,19 @@ bool X11Registry::setStartupProgram(const QString& name, const QString& program)
                               QStringLiteral("X-GNOME-Autostart-enabled=true")});
 }
 
-bool X11Registry::removeStartupProgram(const QString& name)
+bool XdgRegistry::removeStartupProgram(const QString& name)
 {
     QFile file(autostartFile(name));
     return !file.exists() || file.remove();
 }
 
-QString X11Registry::urlHandlerFile()
+QString XdgRegistry::urlHandlerFile()
 {
     return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) +
            QLatin1Char('/') + QLatin1String(kUrlHandlerName);
 }
 
-bool X11Registry::importFile(const QString& path)
+bool XdgRegistry::importFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -147,7 +147,7 @@ bool X11Registry::importFile(const QString& path)
     return !namesUrlCommand || registerUrlScheme();
 }
 
-bool X11Registry::registerUrlScheme()
+bool XdgRegistry::registerUrlScheme()
 {
     const QString program = QCoreApplication::applicationFilePath();
     if (!InstallLocation::is_installed(program)) {
@@ -157,7 +157,7 @@ bool X11Registry::registerUrlScheme()
     return writeUrlHandler(urlHandlerFile(), program);
 }
 
-bool X11Registry::writeUrlHandler(const QString& path, const QString& program)
+bool XdgRegistry::writeUrlHandler(const QString& path, const QString& program)
 {
     const std::optional<QString> exec = DesktopEntryExec::value(program, {QStringLiteral("%u")});
     if (!exec) {

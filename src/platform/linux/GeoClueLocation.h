@@ -6,12 +6,12 @@
 
 // The location GeoClue2, the desktop's location service, finds: one client per lookup on the
 // system bus, started, read at its first location update and stopped again.
-class X11Location : public ILocation
+class GeoClueLocation : public ILocation
 {
 public:
     static constexpr int kDefaultTimeoutMs = 10000;
 
-    explicit X11Location(const QDBusConnection& bus = QDBusConnection::systemBus(),
+    explicit GeoClueLocation(const QDBusConnection& bus = QDBusConnection::systemBus(),
                          int timeoutMs = kDefaultTimeoutMs);
 
     void locate(QObject* context, Callback done) override;

@@ -1,4 +1,4 @@
-#include "platform/x11/DesktopEntryExec.h"
+#include "platform/linux/DesktopEntryExec.h"
 
 namespace DesktopEntryExec {
 
