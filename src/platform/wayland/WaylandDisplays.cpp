@@ -20,8 +20,8 @@
 namespace {
 constexpr uint32_t kOutputVersion = 4; // 4 brings the output's name
 constexpr uint32_t kXdgOutputVersion = 3;
-const char* const kRefused = "the compositor refused gamma control (the output has no gamma, or "
-                             "another program holds it)";
+const char* const kRefused = "the compositor refused gamma control: the output has no gamma, or "
+                             "another program holds it";
 } // namespace
 
 struct WaylandDisplays::Output
@@ -82,7 +82,7 @@ struct WaylandListeners
         const bool first = !output->ready;
         output->ready = true;
         if (first)
-            output->owner->announceMonitorsChanged();
+            output->owner->announceChange();
     }
     static void scale(void*, wl_output*, int32_t) {}
     static void name(void* data, wl_output*, const char* name)
@@ -116,7 +116,7 @@ struct WaylandListeners
         output->failed = false;
         output->failureLogged = false;
         // The monitor can take colours now: whoever keeps them puts them on again.
-        output->owner->announceMonitorsChanged();
+        output->owner->announceChange();
     }
     static void failed(void* data, zwlr_gamma_control_v1*)
     {
@@ -130,7 +130,7 @@ struct WaylandListeners
                          .arg(output->label(), QLatin1String(kRefused)));
         }
         if (hadGamma)
-            output->owner->announceMonitorsChanged();
+            output->owner->announceChange();
     }
 
     static constexpr wl_registry_listener kRegistry{&global, &globalRemove};
@@ -153,6 +153,8 @@ WaylandDisplays::WaylandDisplays(WaylandConnection* connection, const QString& p
     for (const auto& output : m_outputs)
         completeOutput(*output);
     m_connection->roundtrip();
+    // What the first answers described is the start, not a change.
+    m_starting = false;
 }
 
 WaylandDisplays::~WaylandDisplays()
@@ -256,6 +258,12 @@ void WaylandDisplays::removeGlobal(uint32_t name)
     retryFailedControls();
     m_connection->flush();
     if (shown)
+        announceChange();
+}
+
+void WaylandDisplays::announceChange()
+{
+    if (!m_starting)
         announceMonitorsChanged();
 }
 

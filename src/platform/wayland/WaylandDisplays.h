@@ -63,11 +63,14 @@ private:
     // The outputs changed: each failed control is asked for again.
     void retryFailedControls();
     const Output* outputAt(int index) const;
+    // Announces a change of the monitors, unless it came with the first answers.
+    void announceChange();
 
     friend struct WaylandListeners;
 
     WaylandConnection* m_connection;
     QString m_problem;
+    bool m_starting = true;
     wl_registry* m_registry = nullptr;
     zwlr_gamma_control_manager_v1* m_gammaManager = nullptr;
     zxdg_output_manager_v1* m_xdgOutputManager = nullptr;
