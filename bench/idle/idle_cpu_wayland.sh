@@ -44,13 +44,13 @@ measure() {
   shift 2
   local home="$work/$name"
   folders "$home"
-  env XDG_RUNTIME_DIR="$home/runtime" XDG_CONFIG_HOME="$home/config" HOME="$home" \
+  env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE XDG_RUNTIME_DIR="$home/runtime" XDG_CONFIG_HOME="$home/config" HOME="$home" \
       XDG_DATA_HOME="$home/data" KAVO_SETTINGS_DIR="$home/settings" "$@" > "$home/log" 2>&1 &
   local pid=$!
   pids+=("$pid")
   sleep "$settle"
   local kavo
-  kavo=$(pgrep -n -f "^$build_dir/src/kavo" || true)
+  kavo=$(pgrep -n -f "^$build_dir/src/kavo\$" || true)
   if [ -z "$kavo" ]; then
     echo "$name ended early; its output:" >&2
     cat "$home/log" >&2
@@ -77,13 +77,13 @@ exec sh -c 'echo "$WAYLAND_DISPLAY" > "$XDG_RUNTIME_DIR/displays.tmp" && mv "$XD
 CONFIG
 env -i PATH="$PATH" HOME="$session" XDG_RUNTIME_DIR="$session" WLR_BACKENDS=headless \
     WLR_LIBINPUT_NO_DEVICES=1 "${as_user[@]}" sway -c "$work/sway.config" > "$work/sway.log" 2>&1 &
-pids+=($!)
+sway_pid=$!  # env and setpriv hand their process on to sway
+pids+=("$sway_pid")
 for _ in $(seq 1 300); do [ -s "$session/displays" ] && break; sleep 0.1; done
 [ -s "$session/displays" ] || { echo "sway did not start:" >&2; cat "$work/sway.log" >&2; exit 1; }
-sway_pid=$(pgrep -n -x sway)
 wayland="$session/$(cat "$session/displays")"
 
-measure "Kavo on sway (headless)" "$sway_pid" -u DISPLAY XDG_SESSION_TYPE=wayland \
+measure "Kavo on sway (headless)" "$sway_pid" XDG_SESSION_TYPE=wayland \
   WAYLAND_DISPLAY="$wayland" QT_QPA_PLATFORM=wayland "${as_user[@]}" "$build_dir/src/kavo" \
   >> "$work/results"
 
@@ -92,7 +92,7 @@ Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp -noreset > "$work/xvfb.log
 xvfb_pid=$!
 pids+=("$xvfb_pid")
 for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-measure "Kavo on Xvfb" "$xvfb_pid" -u WAYLAND_DISPLAY XDG_SESSION_TYPE=x11 \
+measure "Kavo on Xvfb" "$xvfb_pid" XDG_SESSION_TYPE=x11 \
   DISPLAY=":$(head -n1 "$work/display")" KAVO_PLATFORM=x11 QT_QPA_PLATFORM=xcb \
   "$build_dir/src/kavo" >> "$work/results"
 

@@ -98,6 +98,41 @@ private slots:
         // No guardian and no calibration record: the compositor restores by itself.
         QVERIFY(!QFile::exists(m_desktop.path("runtime/.calibration")));
     }
+
+    // The compositor keeps kavoctl's tables only while kavoctl runs: apply holds them until
+    // it is interrupted, and says so.
+    void kavoctlApplyHoldsTheColoursUntilInterrupted()
+    {
+        QProcess apply;
+        apply.setProcessEnvironment(m_desktop.environment());
+        apply.start(KAVOCTL_BINARY, {"apply", "--temperature", "4000", "--brightness", "90"});
+        QVERIFY(apply.waitForStarted(10000));
+        const GammaRamp shown = tinted(GammaRamp::identity(), 4000, 90);
+        QTRY_COMPARE_WITH_TIMEOUT(lastTable("HDMI-A-1", apply.processId()), tables(shown, 1024),
+                                  20000);
+        QTRY_VERIFY_WITH_TIMEOUT(apply.bytesAvailable() > 0, 10000);
+        const QJsonObject answer = QJsonDocument::fromJson(apply.readLine()).object();
+        QCOMPARE(answer["monitors"].toArray().size(), 2);
+        QString said;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (said += QString::fromUtf8(apply.readAllStandardError())).contains("until interrupted"),
+            10000);
+        QVERIFY2(apply.state() == QProcess::Running, qPrintable(said));
+
+        const int restored = m_compositor.restoredCount("DP-1");
+        apply.terminate();
+        QVERIFY(apply.waitForFinished(10000));
+        QCOMPARE(apply.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(apply.exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_compositor.restoredCount("DP-1"), restored + 1, 10000);
+
+        auto reset = m_desktop.kavoctl({"reset"});
+        QCOMPARE(reset->exitCode(), 0);
+        const QJsonArray monitors =
+            QJsonDocument::fromJson(reset->readAllStandardOutput()).object()["monitors"].toArray();
+        QCOMPARE(monitors.size(), 2);
+        QCOMPARE(monitors[0].toObject()["ramp"].toString(), QString("compositor's own"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestWaylandGamma)
