@@ -28,7 +28,8 @@ struct zxdg_output_v1;
 // wl_output sends geometry (x, y), mode (flags bit 1 = current), scale (v2), name (v4), then
 // done (v2; before v2 an output never says it is done); zxdg_output_v1 sends logical_position,
 // logical_size and, from v2, name; from v3 its own done is not sent, wl_output.done closes the
-// description. sway 1.7 offers wl_output v3, so its names come from xdg-output.
+// description. sway 1.7 offers wl_output v4 and zxdg_output_manager_v1 v3; its headless output
+// answers get_gamma_control with failed.
 class WaylandDisplays : public IDisplays
 {
 public:
