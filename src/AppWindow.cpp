@@ -6,6 +6,7 @@
 #include "KavoLog.h"
 #include "KavoResources.h"
 #include "color/MagnificationApi.h"
+#include "network/Translator.h"
 #include "platform/Platform.h"
 #include "screens/DesktopArea.h"
 #include "screens/DisplayScale.h"
@@ -433,6 +434,7 @@ void App::publish_page_state()
     emit refresh_unused_pages_signal();
     restore_pwm_control_status();
     update_debug_info();
+    emit set_color_routes_message(Platform::current().description());
 }
 
 void App::show_message(const QString& title, const QString& message)

@@ -2,6 +2,7 @@
 
 #include "KavoLog.h"
 #include "platform/sim/SimDesktop.h"
+#include "platform/wayland/WaylandPlatform.h"
 #include "platform/x11/X11Platform.h"
 
 #include <QGuiApplication>
@@ -12,6 +13,7 @@ std::unique_ptr<Platform>& installed()
     static std::unique_ptr<Platform> platform;
     return platform;
 }
+
 } // namespace
 
 Platform& Platform::current()
@@ -31,31 +33,73 @@ void Platform::uninstall()
     installed().reset();
 }
 
-QString Platform::selectBackend(const QString& requested, const QString& qtPlatform,
-                                QString* problem)
-{
-    if (requested == QLatin1String("sim") || requested == QLatin1String("x11"))
-        return requested;
-    if (!requested.isEmpty() && problem)
-        *problem = QStringLiteral("Unknown KAVO_PLATFORM \"%1\" (use sim or x11)").arg(requested);
-    return qtPlatform == QLatin1String("xcb") ? QStringLiteral("x11") : QStringLiteral("sim");
-}
-
 std::unique_ptr<Platform> Platform::createFromEnvironment()
 {
-    QString problem;
-    const QString backend = selectBackend(qEnvironmentVariable("KAVO_PLATFORM"),
-                                          QGuiApplication::platformName(), &problem);
-    if (!problem.isEmpty())
-        log_line(problem);
+    SessionEnvironment environment = SessionEnvironment::current();
+    if (QGuiApplication::instance())
+        environment.qtPlatform = QGuiApplication::platformName();
+    const BackendChoice choice = selectBackend(environment);
+    if (!choice.message.isEmpty())
+        log_line(choice.message);
 
-    if (backend == QLatin1String("x11")) {
-        if (auto x11 = X11Platform::open()) {
-            log_line(QStringLiteral("Platform: x11"));
-            return x11;
-        }
-        log_line(QStringLiteral("No X display could be opened; using the simulated desktop"));
+    std::unique_ptr<Platform> platform;
+    if (choice.backend == QLatin1String("x11")) {
+        platform = X11Platform::open();
+        if (!platform)
+            log_line(QStringLiteral("No X display could be opened"));
+    } else if (choice.backend == QLatin1String("wayland")) {
+        platform = std::make_unique<WaylandPlatform>();
+    } else if (choice.backend == QLatin1String("sim")) {
+        platform = SimDesktop::fromEnvironment();
     }
-    log_line(QStringLiteral("Platform: sim"));
-    return SimDesktop::fromEnvironment();
+    if (!platform) {
+        log_line(QStringLiteral("Kavo runs on the simulated desktop: no screen shows its colours"));
+        platform = SimDesktop::fromEnvironment();
+    }
+    log_line(platform->description());
+    return platform;
+}
+
+ColorRoute Platform::route(int index)
+{
+    if (INightLight* light = nightLight())
+        return {light->route(), {}};
+    return displays().route(index);
+}
+
+QString Platform::description()
+{
+    QString line = QStringLiteral("Platform: ") + name();
+    if (!detail().isEmpty())
+        line += QStringLiteral(" (%1)").arg(detail());
+    QStringList routes;
+    IDisplays& monitors = displays();
+    for (int i = 0; i < monitors.monitorCount(); ++i) {
+        const ColorRoute shown = route(i);
+        QString text = shown.name + QStringLiteral(" on ") + monitors.monitorIdentity(i).output;
+        if (!shown.reason.isEmpty())
+            text += QStringLiteral(" (%1)").arg(shown.reason);
+        routes << text;
+    }
+    if (routes.isEmpty())
+        routes << QStringLiteral("none (no monitor)");
+    return line + QStringLiteral("; colours: ") + routes.join(QStringLiteral(", "));
+}
+
+QString Platform::noColorRouteReason()
+{
+    IDisplays& monitors = displays();
+    const int count = monitors.monitorCount();
+    if (count == 0 && !nightLight())
+        return detail().isEmpty() ? QStringLiteral("no monitor is attached")
+                                  : QStringLiteral("no monitor is attached (%1)").arg(detail());
+    QStringList reasons;
+    for (int i = 0; i < count; ++i) {
+        const ColorRoute shown = route(i);
+        if (!shown.isNone())
+            return {};
+        if (!reasons.contains(shown.reason))
+            reasons << shown.reason;
+    }
+    return reasons.join(QStringLiteral("; "));
 }

@@ -5,11 +5,11 @@
 #include "platform/IClock.h"
 #include "platform/IDesktopInfo.h"
 #include "platform/IDisplays.h"
-#include "platform/IKeyboardGrab.h"
+#include "platform/IFileChooser.h"
 #include "platform/IHotkeys.h"
 #include "platform/IInput.h"
+#include "platform/IKeyboardGrab.h"
 #include "platform/ILocation.h"
-#include "platform/IFileChooser.h"
 #include "platform/IMagnifier.h"
 #include "platform/INightLight.h"
 #include "platform/IOverlays.h"
@@ -22,20 +22,25 @@
 #include "platform/ITaskbar.h"
 #include "platform/ITray.h"
 #include "platform/IWindows.h"
+#include "platform/SessionEnvironment.h"
 
 #include <QString>
 
 #include <memory>
 
 // The desktop Kavo runs on: every operating-system service is reached through here.
-// One backend is chosen at start (sim or x11); tests install their own simulated desktop.
+// One backend is chosen at start (sim, x11 or wayland); tests install their own simulated
+// desktop.
 class Platform
 {
 public:
     virtual ~Platform() = default;
 
-    // Backend name: "sim" or "x11".
+    // Backend name: "sim", "x11" or "wayland".
     virtual QString name() const = 0;
+
+    // What the log says after the backend's name: the compositor, or "Xwayland"; may be empty.
+    virtual QString detail() const { return {}; }
 
     // Whether the desktop offers `capability`.
     virtual bool has(Capability capability) const = 0;
@@ -77,11 +82,25 @@ public:
     // Destroys the current platform, if any.
     static void uninstall();
 
-    // Creates the backend that the environment selects and logs the choice.
+    // Creates the backend that the environment selects and logs the choice with each
+    // monitor's colour route.
     static std::unique_ptr<Platform> createFromEnvironment();
 
-    // "sim" or "x11" from KAVO_PLATFORM, else from the Qt platform plugin name ("xcb" is X11).
-    // An unknown KAVO_PLATFORM value is reported in `problem` and ignored.
-    static QString selectBackend(const QString& requested, const QString& qtPlatform,
-                                 QString* problem = nullptr);
+    // The backend for `environment`, from the session rather than from how Qt draws: the one
+    // KAVO_PLATFORM asks for; "sim" under Qt's offscreen and minimal platforms; "wayland" in
+    // a Wayland session (Qt may draw through Xwayland); "x11" in an X11 session. An unknown
+    // request is reported in the message and ignored.
+    static BackendChoice selectBackend(const SessionEnvironment& environment)
+    {
+        return chooseBackend(environment);
+    }
+
+    // How colours reach monitor `index`: the desktop's night light where it carries them,
+    // else the displays' own route.
+    ColorRoute route(int index);
+    // One line naming the backend and the colour routes, for the log ("Platform: wayland
+    // (sway); colours: wlr-gamma-control on HEADLESS-1").
+    QString description();
+    // Why no monitor can change colour, or empty when at least one can.
+    QString noColorRouteReason();
 };

@@ -1,7 +1,7 @@
 #include "platform/Platform.h"
+#include "platform/linux/XdgRegistry.h"
 #include "platform/sim/CompactJson.h"
 #include "platform/sim/SimDesktop.h"
-#include "platform/x11/X11Registry.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -60,29 +60,64 @@ private slots:
         QCOMPARE(read.object(), object);
     }
 
+    // The session decides, not how Qt draws: columns are KAVO_PLATFORM, Qt's platform,
+    // WAYLAND_DISPLAY, DISPLAY and XDG_SESSION_TYPE.
     void selectsBackend_data()
     {
         QTest::addColumn<QString>("requested");
-        QTest::addColumn<QString>("qtPlatform");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("reportsProblem");
-        QTest::newRow("sim asked on xcb") << "sim" << "xcb" << "sim" << false;
-        QTest::newRow("x11 asked offscreen") << "x11" << "offscreen" << "x11" << false;
-        QTest::newRow("xcb without request") << "" << "xcb" << "x11" << false;
-        QTest::newRow("offscreen") << "" << "offscreen" << "sim" << false;
-        QTest::newRow("minimal") << "" << "minimal" << "sim" << false;
-        QTest::newRow("unknown request") << "wayland" << "xcb" << "x11" << true;
+        QTest::addColumn<QString>("qt");
+        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<QString>("x11");
+        QTest::addColumn<QString>("session");
+        QTest::addColumn<QString>("backend");
+        QTest::addColumn<QString>("message"); // a part of it; empty: no message
+        // clang-format off
+        QTest::newRow("X11 session") << "" << "xcb" << "" << ":0" << "x11" << "x11" << "";
+        QTest::newRow("X11 without a session type") << "" << "xcb" << "" << ":0" << "" << "x11" << "";
+        QTest::newRow("Wayland drawn by Qt's wayland")
+            << "" << "wayland" << "wayland-0" << ":0" << "wayland" << "wayland" << "";
+        QTest::newRow("Wayland drawn through Xwayland")
+            << "" << "xcb" << "wayland-0" << ":0" << "wayland" << "wayland" << "";
+        QTest::newRow("Wayland display without a session type")
+            << "" << "xcb" << "wayland-1" << ":1" << "" << "wayland" << "";
+        QTest::newRow("Wayland session type without a display name")
+            << "" << "xcb" << "" << ":0" << "wayland" << "wayland" << "";
+        QTest::newRow("Qt with options") << "" << "wayland:foo" << "w" << "" << "" << "wayland" << "";
+        QTest::newRow("offscreen in a Wayland session")
+            << "" << "offscreen" << "wayland-0" << ":0" << "wayland" << "sim" << "";
+        QTest::newRow("minimal") << "" << "minimal" << "" << ":0" << "x11" << "sim" << "";
+        QTest::newRow("sim asked in an X11 session") << "sim" << "xcb" << "" << ":0" << "x11" << "sim" << "";
+        QTest::newRow("x11 asked on Xwayland")
+            << "x11" << "xcb" << "wayland-0" << ":0" << "wayland" << "x11" << "";
+        QTest::newRow("wayland asked offscreen")
+            << "wayland" << "offscreen" << "" << "" << "" << "wayland" << "";
+        QTest::newRow("unknown request in a Wayland session")
+            << "mir" << "wayland" << "wayland-0" << "" << "" << "wayland" << "Unknown KAVO_PLATFORM \"mir\"";
+        QTest::newRow("unknown request offscreen")
+            << "x12" << "offscreen" << "" << "" << "" << "sim" << "use sim, x11 or wayland";
+        QTest::newRow("no display at all")
+            << "" << "vnc" << "" << "" << "" << "" << "no X display and no Wayland display";
+        QTest::newRow("tty session") << "" << "eglfs" << "" << "" << "tty" << ""
+                                     << "DISPLAY and WAYLAND_DISPLAY are empty";
+        // clang-format on
     }
 
     void selectsBackend()
     {
         QFETCH(QString, requested);
-        QFETCH(QString, qtPlatform);
-        QFETCH(QString, expected);
-        QFETCH(bool, reportsProblem);
-        QString problem;
-        QCOMPARE(Platform::selectBackend(requested, qtPlatform, &problem), expected);
-        QCOMPARE(!problem.isEmpty(), reportsProblem);
+        QFETCH(QString, qt);
+        QFETCH(QString, wayland);
+        QFETCH(QString, x11);
+        QFETCH(QString, session);
+        QFETCH(QString, backend);
+        QFETCH(QString, message);
+        const BackendChoice choice =
+            Platform::selectBackend({requested, qt, wayland, x11, session});
+        QCOMPARE(choice.backend, backend);
+        if (message.isEmpty())
+            QVERIFY2(choice.message.isEmpty(), qPrintable(choice.message));
+        else
+            QVERIFY2(choice.message.contains(message), qPrintable(choice.message));
     }
 
     void readsMonitorsAndCapabilities()
@@ -113,7 +148,8 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(reloaded.count(), 0);
 
-        writeJson(path("broken.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
+        writeJson(path("broken.json"),
+                  R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
         SimDesktop sim(path("broken.json"), QString());
         writeJson(path("broken.json"), "{ not json");
         sim.reloadConfig();
@@ -161,9 +197,11 @@ private slots:
 
     void fixedAndRunningClock()
     {
-        writeJson(path("clock.json"), R"({"clock": {"now": "2026-06-10T21:45:00+02:00", "running": false}})");
+        writeJson(path("clock.json"),
+                  R"({"clock": {"now": "2026-06-10T21:45:00+02:00", "running": false}})");
         SimDesktop sim(path("clock.json"), QString());
-        const qint64 expected = QDateTime::fromString("2026-06-10T19:45:00Z", Qt::ISODate).toMSecsSinceEpoch();
+        const qint64 expected =
+            QDateTime::fromString("2026-06-10T19:45:00Z", Qt::ISODate).toMSecsSinceEpoch();
         QCOMPARE(sim.clock().nowMs(), expected);
 
         writeJson(path("clock.json"), R"({"clock": {"now": 1000, "running": true}})");
@@ -174,7 +212,8 @@ private slots:
 
     void rereadsConfigWhenItChanges()
     {
-        writeJson(path("live.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
+        writeJson(path("live.json"),
+                  R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
         SimDesktop sim(path("live.json"), path("live-state.json"));
         QSignalSpy reloaded(&sim, &SimDesktop::configReloaded);
         writeJson(path("live.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600},
@@ -194,13 +233,19 @@ private slots:
             "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\ICM": {"GdiIcmGammaRange": 256}}})");
         SimDesktop sim(path("registry.json"), path("registry-state.json"));
         IRegistry& registry = sim.registry();
-        QCOMPARE(registry.value("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM",
-                                "GdiIcmGammaRange").toInt(), 256);
+        QCOMPARE(
+            registry
+                .value("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM",
+                       "GdiIcmGammaRange")
+                .toInt(),
+            256);
         QVERIFY(registry.setStartupProgram("Kavo", "/opt/kavo/kavo"));
         QCOMPARE(registry.startupProgram("Kavo"), QString("/opt/kavo/kavo"));
         const QJsonObject keys = readJson(path("registry-state.json"))["registry"].toObject();
         QCOMPARE(keys["HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"]
-                     .toObject()["Kavo"].toString(), QString("\"/opt/kavo/kavo\""));
+                     .toObject()["Kavo"]
+                     .toString(),
+                 QString("\"/opt/kavo/kavo\""));
         QVERIFY(registry.removeStartupProgram("Kavo"));
         QVERIFY(registry.startupProgram("Kavo").isEmpty());
     }
@@ -208,7 +253,7 @@ private slots:
     void x11StartsWithTheSessionThroughAutostart()
     {
         qputenv("XDG_CONFIG_HOME", m_dir.filePath("xdg").toUtf8());
-        X11Registry registry;
+        XdgRegistry registry;
         QVERIFY(registry.startupProgram("Kavo").isEmpty());
         const QString program = "/opt/my apps/kavo";
         QVERIFY(registry.setStartupProgram("Kavo", program));

@@ -19,8 +19,8 @@ MonitorIdentity configuredIdentity(const QJsonObject& monitor, int index)
 } // namespace
 
 SimDisplays::SimDisplays()
-    : m_monitors{kDefaultMonitor}, m_identities{configuredIdentity({}, 0)}, m_withGamma{true},
-      m_ramps{GammaRamp::identity()}
+    : m_monitors{kDefaultMonitor}, m_identities{configuredIdentity({}, 0)},
+      m_withGamma{true}, m_ramps{GammaRamp::identity()}
 {
 }
 
@@ -45,6 +45,13 @@ bool SimDisplays::readRamp(int index, GammaRamp& ramp) const
         return false;
     ramp = m_ramps[index];
     return true;
+}
+
+ColorRoute SimDisplays::route(int index) const
+{
+    if (!hasGamma(index))
+        return ColorRoute::none(QStringLiteral("the monitor has no gamma ramp"));
+    return {QStringLiteral("sim"), {}};
 }
 
 MonitorIdentity SimDisplays::monitorIdentity(int index) const

@@ -16,8 +16,7 @@ X11Platform::X11Platform(_XDisplay* display)
     : m_display(display), m_events(display), m_displays(display, &m_events),
       m_windows(display, m_events), m_desktopInfo(display),
       m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus()),
-      m_hotkeys(display, m_events), m_input(display, m_events, m_hotkeys),
-      m_overlays(display)
+      m_hotkeys(display, m_events), m_input(display, m_events, m_hotkeys), m_overlays(display)
 {
 }
 
@@ -28,6 +27,11 @@ X11Platform::~X11Platform()
     XCloseDisplay(m_display);
 }
 
+QString X11Platform::detail() const
+{
+    return m_displays.isXwayland() ? QStringLiteral("Xwayland") : QString();
+}
+
 bool X11Platform::has(Capability capability) const
 {
     switch (capability) {
@@ -36,8 +40,10 @@ bool X11Platform::has(Capability capability) const
         return false;
     case Capability::MessageBoxes:
     case Capability::GammaRampsPreferred:
-    case Capability::LastingGammaRamps:
         return true;
+    case Capability::LastingGammaRamps:
+        // Xwayland's ramps reach no screen: there is no calibration to keep.
+        return !m_displays.isXwayland();
     }
     return false;
 }

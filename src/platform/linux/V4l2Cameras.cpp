@@ -1,0 +1,20 @@
+#include "platform/linux/V4l2Cameras.h"
+
+#include "parts/ISensorPart.h"
+#include "parts/PartLoader.h"
+
+#include <QByteArray>
+
+V4l2Cameras::V4l2Cameras()
+{
+    // A device that stops delivering would otherwise hold a read for ten seconds, and with it
+    // the end of the camera thread.
+    if (!qEnvironmentVariableIsSet("OPENCV_VIDEOIO_V4L_SELECT_TIMEOUT"))
+        qputenv("OPENCV_VIDEOIO_V4L_SELECT_TIMEOUT", QByteArrayLiteral("1"));
+}
+
+std::unique_ptr<ICameraSource> V4l2Cameras::open(int device)
+{
+    auto* part = PartLoader::load<ISensorPart>(QStringLiteral("sensors"));
+    return part ? part->open_device(device, 640, 480) : nullptr;
+}
