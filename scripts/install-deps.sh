@@ -12,6 +12,8 @@ packages=(
   qttools5-dev qttools5-dev-tools
   # X11
   libx11-dev libxrandr-dev libxi-dev libxtst-dev
+  # the X Resource extension: the pid of a window that carries no _NET_WM_PID
+  libxres-dev
   # camera and face detection: the OpenCV modules Kavo uses and the Haar cascades
   libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev
   libopencv-objdetect-dev libopencv-videoio-dev opencv-data
