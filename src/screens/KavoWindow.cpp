@@ -1,6 +1,7 @@
 #include "screens/KavoWindow.h"
 
 #include "KavoLog.h"
+#include "network/Utils.h"
 
 #include <QCoreApplication>
 #include <QWebFrame>
@@ -32,6 +33,12 @@ void KavoWindow::addToJavaScriptWindowObject(const QString& name, QWebPage* dom)
 void KavoWindow::log(const QString& message)
 {
     log_line(message);
+}
+
+void KavoWindow::report_page_view(const QString& page, const QString& title)
+{
+    if (Utils* utils = Utils::instance())
+        utils->register_analytics_page_view(page, title);
 }
 
 QString KavoWindow::translated(const QString& text)
