@@ -17,6 +17,8 @@ packages=(
   libwayland-dev libwayland-bin wayland-protocols
   # Qt's wayland platform, which Kavo's windows use in a Wayland session without Xwayland
   qtwayland5
+  # the X Resource extension: the pid of a window that carries no _NET_WM_PID
+  libxres-dev
   # camera and face detection: the OpenCV modules Kavo uses and the Haar cascades
   libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev
   libopencv-objdetect-dev libopencv-videoio-dev opencv-data

@@ -241,10 +241,15 @@ void App::publish_clock_times()
     }
 }
 
+// -1 marks a coordinate that is not known: its field stays empty (the page says the location
+// is unknown) instead of showing the mark as if it were a place.
 void App::publish_location()
 {
-    emit set_latitude_value(QString::number(m_location.latitude, 'g', 6));
-    emit set_longitude_value(QString::number(m_location.longitude, 'g', 6));
+    const auto text = [](double coordinate) {
+        return coordinate == -1.0 ? QString() : QString::number(coordinate, 'g', 6);
+    };
+    emit set_latitude_value(text(m_location.latitude));
+    emit set_longitude_value(text(m_location.longitude));
 }
 
 void App::process_api_command()

@@ -1658,6 +1658,10 @@
         <translation>تشغيل تأثيرات الشاشة أو إيقافها</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>التراكبات</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>المستشعرات</translation>
     </message>

@@ -1658,6 +1658,10 @@
         <translation>Вкл./изкл. на ефектите на екрана</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Наслагвания</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Сензори</translation>
     </message>

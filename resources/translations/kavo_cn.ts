@@ -1658,6 +1658,10 @@
         <translation>开启或关闭屏幕效果</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>覆盖层</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>传感器</translation>
     </message>

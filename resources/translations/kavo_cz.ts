@@ -1658,6 +1658,10 @@
         <translation>Zapnout nebo vypnout efekty obrazovky</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Překrytí</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Senzory</translation>
     </message>

@@ -1658,6 +1658,10 @@
         <translation>Bildschirmeffekte ein/aus</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Overlays</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Sensoren</translation>
     </message>

@@ -1658,6 +1658,10 @@
         <translation>Screen effects on or off</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Overlays</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Sensors</translation>
     </message>

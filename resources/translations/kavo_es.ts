@@ -1658,6 +1658,10 @@
         <translation>Activar o desactivar efectos de pantalla</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Superposiciones</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Sensores</translation>
     </message>

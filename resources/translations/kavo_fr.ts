@@ -1658,6 +1658,10 @@
         <translation>Activer ou désactiver les effets d&apos;écran</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Superpositions</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Capteurs</translation>
     </message>

@@ -1658,6 +1658,10 @@
         <translation>Ενεργοποίηση ή απενεργοποίηση εφέ οθόνης</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Επικαλύψεις</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Αισθητήρες</translation>
     </message>

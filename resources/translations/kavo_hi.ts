@@ -1658,6 +1658,10 @@
         <translation>स्क्रीन प्रभाव चालू या बंद</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>ओवरले</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>सेंसर</translation>
     </message>

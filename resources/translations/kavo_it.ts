@@ -1658,6 +1658,10 @@
         <translation>Attiva o disattiva effetti schermo</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Overlay</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Sensori</translation>
     </message>

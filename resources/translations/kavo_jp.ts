@@ -1658,6 +1658,10 @@
         <translation>画面効果のオン/オフ</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>オーバーレイ</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>センサー</translation>
     </message>

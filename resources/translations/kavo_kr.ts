@@ -1658,6 +1658,10 @@
         <translation>화면 효과 켜기/끄기</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>오버레이</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>센서</translation>
     </message>

@@ -1658,6 +1658,10 @@
         <translation>Schermeffecten aan of uit</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Overlays</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Sensoren</translation>
     </message>

@@ -1658,6 +1658,10 @@
         <translation>Ativar ou desativar efeitos de ecrã</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Sobreposições</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Sensores</translation>
     </message>

@@ -1658,6 +1658,10 @@
         <translation>Вкл./выкл. эффекты экрана</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Наложения</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Датчики</translation>
     </message>

@@ -1658,6 +1658,10 @@
         <translation>Ekran efektlerini aç veya kapat</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Kaplamalar</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Algılayıcılar</translation>
     </message>

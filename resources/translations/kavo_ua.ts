@@ -1658,6 +1658,10 @@
         <translation>Увімк./вимк. ефекти екрана</translation>
     </message>
     <message>
+        <source>Overlays</source>
+        <translation>Накладання</translation>
+    </message>
+    <message>
         <source>Sensors</source>
         <translation>Датчики</translation>
     </message>

@@ -1,11 +1,13 @@
 #include "schedule/SolarSchedule.h"
 
+#include "schedule/LocalTime.h"
 #include "schedule/TransitionInterpolation.h"
 
 namespace {
 constexpr int kWindowDays = 2; // dates on each side of the one asked about
 constexpr size_t kKeptSunDays = 16;
-constexpr double kMsPerDay = 86400000.0;
+// The instant a date's sun events are asked for: the one kavoctl sun shows for the date.
+constexpr int64_t kNoonMs = 12 * 3600000;
 
 Transition centredOn(double eventMs, double halfSeconds, bool rising)
 {
@@ -30,39 +32,49 @@ float SolarSchedule::moonOffsetAt(double instantMs, const SolarInterpolationValu
                       values.full_moon_offset);
 }
 
-SunEvents SolarSchedule::sunOn(qint64 day, const Place& place)
+SunEvents SolarSchedule::sunOn(const QDate& date, const Place& place)
 {
     for (const SunDay& known : m_sunDays) {
-        if (known.day == day && known.place == place)
+        if (known.date == date && known.place == place)
             return known.events;
     }
     if (m_sunDays.size() >= kKeptSunDays)
         m_sunDays.erase(m_sunDays.begin());
-    const double noon = (static_cast<double>(day) + 0.5) * kMsPerDay;
-    m_sunDays.push_back({day, place, solarDayEvents(place.latitude, place.longitude, noon)});
+    // The date's sunrise as it is shown for the date (kavoctl sun, the times text); its sunset
+    // follows it by the day's length, also where that is past midnight: a night never goes
+    // missing between two dates.
+    const double noon = LocalTime::instantAt(date, kNoonMs);
+    SunEvents sun = solarDayEvents(place.latitude, place.longitude, noon);
+    const double sunrise = onLocalDateOf(sun.sunriseMs, noon);
+    sun.sunsetMs += sunrise - sun.sunriseMs;
+    sun.sunriseMs = sunrise;
+    m_sunDays.push_back({date, place, sun});
     return m_sunDays.back().events;
 }
 
-// The sunrises and sunsets of the days around `day`, as they happen. A polar night has
-// neither. A polar day has none either, except next to a date with a real night: there the
-// sun's lowest point (solar midnight) stands for the sunrise or sunset, so that the short
-// nights before it shrink into it and the polar day begins and ends without a jump.
-TransitionTimeline SolarSchedule::dayNightTimeline(qint64 day, const NightKey& key)
+// The sunrises and sunsets of the dates around `date`, each date's own, so that every value
+// comes from the sun events of its date and the transitions still glide from one date into
+// the next. A polar night has neither. A polar day
+// has none either, except next to a date with a real night: there the sun's lowest point
+// (solar midnight) stands for the sunrise or sunset, so that the short nights before it shrink
+// into it and the polar day begins and ends without a jump.
+TransitionTimeline SolarSchedule::dayNightTimeline(const QDate& date, const NightKey& key)
 {
     const double halfDay = static_cast<float>(transitionSeconds(key.dayTransition)) * 0.5f;
     const double halfNight = static_cast<float>(transitionSeconds(key.nightTransition)) * 0.5f;
     std::vector<Transition> transitions;
-    for (qint64 d = day - kWindowDays; d <= day + kWindowDays; ++d) {
-        const SunEvents sun = sunOn(d, key.place);
+    for (int offset = -kWindowDays; offset <= kWindowDays; ++offset) {
+        const QDate around = date.addDays(offset);
+        const SunEvents sun = sunOn(around, key.place);
         if (sun.daylight == Daylight::PolarNight)
             continue;
         const bool polarDay = sun.daylight == Daylight::PolarDay;
-        if (!polarDay || sunOn(d - 1, key.place).daylight != Daylight::PolarDay)
+        if (!polarDay || sunOn(around.addDays(-1), key.place).daylight != Daylight::PolarDay)
             transitions.push_back(centredOn(sun.sunriseMs, halfDay, false));
-        if (!polarDay || sunOn(d + 1, key.place).daylight != Daylight::PolarDay)
+        if (!polarDay || sunOn(around.addDays(1), key.place).daylight != Daylight::PolarDay)
             transitions.push_back(centredOn(sun.sunsetMs, halfNight, true));
     }
-    const bool polarNight = sunOn(day, key.place).daylight == Daylight::PolarNight;
+    const bool polarNight = sunOn(date, key.place).daylight == Daylight::PolarNight;
     return TransitionTimeline(std::move(transitions), polarNight ? 1.0 : 0.0);
 }
 
@@ -78,8 +90,8 @@ float SolarSchedule::interpolate_at(double instantMs, SolarInterpolationValues v
     const double shifted = t + moonOffsetAt(instantMs, values);
     const NightKey key{
         {values.latitude, values.longitude}, values.day_transition, values.night_transition};
-    const TransitionTimeline& timeline =
-        m_night.forUtcDay(shifted, key, [&](qint64 day) { return dayNightTimeline(day, key); });
+    const TransitionTimeline& timeline = m_night.forLocalDate(
+        shifted, key, [&](const QDate& date) { return dayNightTimeline(date, key); });
     TransitionFactors factors;
     factors.night = timeline.factorAt(shifted);
     factors.nightSide = timeline.risingAt(shifted);

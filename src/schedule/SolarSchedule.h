@@ -5,6 +5,7 @@
 #include "schedule/SunCalculator.h"
 #include "schedule/TransitionType.h"
 
+#include <QDate>
 #include <QtGlobal>
 
 #include <vector>
@@ -56,14 +57,14 @@ private:
     };
     struct SunDay
     {
-        qint64 day = 0; // UTC days since the epoch
+        QDate date; // local
         Place place;
         SunEvents events;
     };
 
-    TransitionTimeline dayNightTimeline(qint64 day, const NightKey& key);
-    // The sun's events of the UTC date `day` at `place`, computed once per date and place.
-    SunEvents sunOn(qint64 day, const Place& place);
+    TransitionTimeline dayNightTimeline(const QDate& date, const NightKey& key);
+    // The sun's events of the local date `date` at `place`, computed once per date and place.
+    SunEvents sunOn(const QDate& date, const Place& place);
 
     SunCalculator m_calculator;
     TransitionType m_type = TransitionType::Day;

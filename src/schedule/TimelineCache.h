@@ -5,7 +5,6 @@
 
 #include <QDate>
 
-#include <cmath>
 #include <optional>
 
 // Keeps the timeline built for the inputs `Key` around one day, so that every evaluation of a
@@ -24,18 +23,6 @@ public:
         m_from = LocalTime::instantAt(date, 0) / 1000.0;
         m_to = LocalTime::instantAt(date.addDays(1), 0) / 1000.0;
         return store(key, build(date));
-    }
-
-    // The timeline for the UTC date of `t`, from `build(day)` with the days since the epoch.
-    template <typename Build>
-    const TransitionTimeline& forUtcDay(double t, const Key& key, Build build)
-    {
-        if (holds(t, key))
-            return m_timeline;
-        const double day = std::floor(t / 86400.0);
-        m_from = day * 86400.0;
-        m_to = m_from + 86400.0;
-        return store(key, build(static_cast<qint64>(day)));
     }
 
 private:

@@ -48,6 +48,7 @@ BlinkScreen::BlinkScreen(Camera* camera, const SettingsMap& settings, QWidget* p
         connect(m_camera, &Camera::capture_started, this, &BlinkScreen::begin_showing);
     }
     setWindowTitle(ShownText::tr("Blink screen"));
+    report_page_view(QStringLiteral("blink_screen.html"), QStringLiteral("Blink screen"));
 }
 
 void BlinkScreen::build_page()

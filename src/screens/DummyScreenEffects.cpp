@@ -36,6 +36,8 @@ DummyScreenEffects::DummyScreenEffects()
     layout->addWidget(m_label);
     m_timer->setInterval(kTickMs);
     connect(m_timer, &QTimer::timeout, this, &DummyScreenEffects::update_ui);
+    report_page_view(QStringLiteral("dummy_screen_effects.html"),
+                     QStringLiteral("Dummy screen effects"));
 }
 
 DummyScreenEffects::~DummyScreenEffects()

@@ -1,6 +1,7 @@
 #include "screens/KavoWindow.h"
 
 #include "KavoLog.h"
+#include "network/Utils.h"
 
 #include <QCoreApplication>
 
@@ -24,6 +25,12 @@ void KavoWindow::set_owned_child(QObject* child)
 void KavoWindow::log(const QString& message)
 {
     log_line(message);
+}
+
+void KavoWindow::report_page_view(const QString& page, const QString& title)
+{
+    if (Utils* utils = Utils::instance())
+        utils->register_analytics_page_view(page, title);
 }
 
 QString KavoWindow::translated(const QString& text)

@@ -18,6 +18,11 @@ public:
     // `text` in the current language: what the pages' GET_STRING answers.
     static QString translated(const QString& text);
 
+protected:
+    // Reports that the window opened, as a view of `page` titled `title`: sent only where the
+    // build names a statistics address and the user allows usage reports.
+    static void report_page_view(const QString& page, const QString& title);
+
 public slots:
     bool is_debug_mode() { return false; }
     bool use_webkit_bridge() { return true; }

@@ -22,6 +22,7 @@ LightnessScreen::LightnessScreen(int monitor_index, const QRect& geometry,
         update_ui(false);
     });
     show_over_desktop();
+    report_page_view(QStringLiteral("lightness_screen.html"), QStringLiteral("Lightness screen"));
 }
 
 int LightnessScreen::setting(const char* key) const

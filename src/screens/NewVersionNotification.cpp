@@ -12,6 +12,8 @@ NewVersionNotification::NewVersionNotification(const QString& version)
       m_version(version)
 {
     show();
+    report_page_view(QStringLiteral("new_version_notification.html"),
+                     QStringLiteral("New version notification"));
 }
 
 void NewVersionNotification::load_finished()

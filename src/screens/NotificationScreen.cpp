@@ -7,6 +7,8 @@ NotificationScreen::NotificationScreen(const QString& type, QWidget* parent)
       m_type(type)
 {
     show();
+    report_page_view(QStringLiteral("notification_screen.html"),
+                     QStringLiteral("Notification screen"));
 }
 
 void NotificationScreen::deleteWindow()

@@ -48,6 +48,7 @@ OverlayScreen::OverlayScreen(int monitor_index, const QRect& geometry, const Set
     });
     report_opacity(0.0);
     show_over_desktop();
+    report_page_view(QStringLiteral("overlay_screen.html"), QStringLiteral("Overlay screen"));
 }
 
 int OverlayScreen::get_interpolated_opacity()

@@ -8,6 +8,8 @@ PostponeBreak::PostponeBreak(RestTimer* timer, QWidget* parent)
                          parent),
       m_timer(timer)
 {
+    report_page_view(QStringLiteral("postpone_break_screen.html"),
+                     QStringLiteral("Postpone break screen"));
 }
 
 void PostponeBreak::load_finished()

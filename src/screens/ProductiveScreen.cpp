@@ -19,6 +19,7 @@ ProductiveScreen::ProductiveScreen(RestTimer* timer)
     handle->setGeometry(0, 0, 190, 80);
     if (App* app = App::instance())
         connect(app, &App::translate, this, &ProductiveScreen::translate);
+    report_page_view(QStringLiteral("productive_screen.html"), QStringLiteral("Productive screen"));
 }
 
 bool ProductiveScreen::eventFilter(QObject* watched, QEvent* event)

@@ -20,6 +20,7 @@ RestScreenLite::RestScreenLite(RestTimer* timer, int, const QRect& monitor, bool
     ticker->start(1000);
     update_ui();
     set_screen_type();
+    report_page_view(QStringLiteral("rest_screen_lite.html"), QStringLiteral("Rest screen lite"));
 }
 
 void RestScreenLite::build_form()

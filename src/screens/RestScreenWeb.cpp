@@ -41,6 +41,8 @@ RestScreenSimple::RestScreenSimple(RestTimer* timer, int index, const QRect& mon
     : RestScreenWeb(timer, index, monitor, is_primary,
                     QStringLiteral("rest_screen_simple_load_finished();"))
 {
+    report_page_view(QStringLiteral("rest_screen_simple.html"),
+                     QStringLiteral("Rest screen simple"));
 }
 
 RestScreenStandard::RestScreenStandard(RestTimer* timer, int index, const QRect& monitor,
@@ -48,6 +50,8 @@ RestScreenStandard::RestScreenStandard(RestTimer* timer, int index, const QRect&
     : RestScreenWeb(timer, index, monitor, is_primary,
                     QStringLiteral("rest_screen_standard_load_finished();"))
 {
+    report_page_view(QStringLiteral("rest_screen_standart.html"),
+                     QStringLiteral("Rest screen standart"));
 }
 
 void RestScreenWeb::run(const QString& statement) const

@@ -55,6 +55,20 @@ enum Feature
     kZoomOut,
 };
 
+// The settings that decide the colour on the screen, with the Custom copies that opening the
+// advanced view puts back.
+const char* const kShownColors[][2] = {
+    {"DayTemperature", "AdvancedDayTemperature"},
+    {"NightTemperature", "AdvancedNightTemperature"},
+    {"SleepLight", "AdvancedSleepLight"},
+    {"DayBrightness", "AdvancedDayBrightness"},
+    {"NightBrightness", "AdvancedNightBrightness"},
+    {"SleepBrightness", "AdvancedSleepBrightness"},
+    {"UseManualColorSettings", "AdvancedUseManualColorSettings"},
+    {"UseManualBrightness", "AdvancedUseManualBrightness"},
+    {"UseSleepLight", "AdvancedUseSleepLight"},
+};
+
 const char* const kPanicShortcuts[] = {"Ctrl+Alt+Shift+F10", "Ctrl+Alt+Shift+F11",
                                        "Ctrl+Alt+Shift+F12"};
 
@@ -316,6 +330,7 @@ void HotkeyProcessor::change_temperature(int delta)
                         delta, m_app.get_transition_type(), ColorStep::kTemperature);
     if (step.which == ColorStep::None)
         return;
+    keep_shown_colors_as_custom();
     if (step.which == ColorStep::Day)
         m_app.day_temperature_changed(step.value, 0);
     else if (step.which == ColorStep::Night)
@@ -346,6 +361,7 @@ void HotkeyProcessor::change_brightness(int delta)
                         m_app.get_transition_type(), ColorStep::kBrightness);
     if (step.which == ColorStep::None)
         return;
+    keep_shown_colors_as_custom();
     if (step.which == ColorStep::Day)
         m_app.day_brightness_changed(step.value, 0);
     else if (step.which == ColorStep::Night)
@@ -364,6 +380,16 @@ void HotkeyProcessor::change_brightness(int delta)
     else
         emit m_app.set_sleep_brightness_slider_value(settings.value("SleepBrightness").toInt());
     m_app.refresh_after_shortcut();
+}
+
+// A step opens the advanced view, which puts the Custom values on the screen: they become the
+// values shown now (the manual flags among them, which the simple view's manual mode or a
+// settings file may have set alone), so that the step changes the shown colour and no other.
+void HotkeyProcessor::keep_shown_colors_as_custom()
+{
+    SettingsMap& settings = m_app.settings_map();
+    for (const auto& [live, custom] : kShownColors)
+        settings.insert(QLatin1String(custom), settings.value(QLatin1String(live)));
 }
 
 void HotkeyProcessor::start_overlay_screen()

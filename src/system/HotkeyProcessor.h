@@ -66,6 +66,7 @@ private:
     void run_panic(int panic_index);
     void change_temperature(int delta);
     void change_brightness(int delta);
+    void keep_shown_colors_as_custom();
     void start_overlay_screen();
     void toggle_color_effects();
     void toggle_manual_automatic();

@@ -1,11 +1,25 @@
-// Usage reporting: the form bodies that reach a statistics address of the test's own, and that
-// nothing is sent without an address or without the user's consent.
+// Usage reporting: the form bodies that reach a statistics address of the test's own, the page
+// view each of Kavo's windows reports when it opens, and that nothing is sent without an
+// address or without the user's consent.
 #include "KavoLogBuffer.h"
 #include "LocalHttpServer.h"
 #include "network/Utils.h"
+#include "screens/BlinkScreen.h"
+#include "screens/DummyScreenEffects.h"
+#include "screens/LightnessScreen.h"
+#include "screens/NewVersionNotification.h"
+#include "screens/NotificationScreen.h"
+#include "screens/OverlayScreen.h"
+#include "screens/PostponeBreak.h"
+#include "screens/ProductiveScreen.h"
+#include "screens/RestScreenLite.h"
+#include "screens/RestScreenWeb.h"
 
 #include <QUrlQuery>
 #include <QtTest>
+
+#include <functional>
+#include <memory>
 
 namespace {
 const QString kProperty = QStringLiteral("UA-12345678-1");
@@ -22,6 +36,9 @@ QList<QPair<QString, QString>> fields_of(const QByteArray& body)
     return fields;
 }
 
+// Opens one of Kavo's windows.
+using WindowOpener = std::function<QWidget*()>;
+
 QStringList keys_of(const QList<QPair<QString, QString>>& fields)
 {
     QStringList keys;
@@ -30,6 +47,8 @@ QStringList keys_of(const QList<QPair<QString, QString>>& fields)
     return keys;
 }
 } // namespace
+
+Q_DECLARE_METATYPE(WindowOpener)
 
 class TestAnalytics : public QObject
 {
@@ -96,6 +115,73 @@ private slots:
         QVERIFY(!QUuid(clients.at(0)).isNull());
         QVERIFY(clients.at(0).startsWith(QLatin1Char('{')));
         QVERIFY(clients.at(0) != clients.at(1));
+    }
+
+    void everyWindowReportsItsPageView_data()
+    {
+        QTest::addColumn<WindowOpener>("open");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("title");
+        static const SettingsMap settings;
+        const QRect screen(0, 0, 640, 480);
+        QTest::newRow("overlay") << WindowOpener([screen] {
+            return new OverlayScreen(-1, screen, settings, {});
+        }) << "overlay_screen.html"
+                                 << "Overlay screen";
+        QTest::newRow("lightness")
+            << WindowOpener([screen] { return new LightnessScreen(-1, screen, settings); })
+            << "lightness_screen.html"
+            << "Lightness screen";
+        QTest::newRow("screen effects")
+            << WindowOpener([] { return new DummyScreenEffects(); }) << "dummy_screen_effects.html"
+            << "Dummy screen effects";
+        QTest::newRow("lite break")
+            << WindowOpener([screen] { return new RestScreenLite(nullptr, 0, screen, true); })
+            << "rest_screen_lite.html"
+            << "Rest screen lite";
+        QTest::newRow("simple break")
+            << WindowOpener([screen] { return new RestScreenSimple(nullptr, 0, screen, true); })
+            << "rest_screen_simple.html"
+            << "Rest screen simple";
+        QTest::newRow("standard break")
+            << WindowOpener([screen] { return new RestScreenStandard(nullptr, 0, screen, true); })
+            << "rest_screen_standart.html"
+            << "Rest screen standart";
+        QTest::newRow("productive") << WindowOpener([] { return new ProductiveScreen(nullptr); })
+                                    << "productive_screen.html"
+                                    << "Productive screen";
+        QTest::newRow("postpone") << WindowOpener([] {
+            return new PostponeBreak(nullptr, nullptr);
+        }) << "postpone_break_screen.html"
+                                  << "Postpone break screen";
+        QTest::newRow("notification")
+            << WindowOpener([] { return new NotificationScreen("exercise", nullptr); })
+            << "notification_screen.html"
+            << "Notification screen";
+        QTest::newRow("new version")
+            << WindowOpener([] { return new NewVersionNotification("9.9.9"); })
+            << "new_version_notification.html"
+            << "New version notification";
+        QTest::newRow("blink") << WindowOpener([] { return new BlinkScreen(nullptr, settings); })
+                               << "blink_screen.html"
+                               << "Blink screen";
+    }
+
+    void everyWindowReportsItsPageView()
+    {
+        QFETCH(WindowOpener, open);
+        QFETCH(QString, page);
+        QFETCH(QString, title);
+        LocalHttpServer server;
+        server.answer("/collect", QByteArray());
+        Utils utils(server.url(QStringLiteral("/collect")), kProperty, 2000);
+        utils.set_consent([] { return true; });
+        const std::unique_ptr<QWidget> window(open());
+        QTRY_COMPARE_WITH_TIMEOUT(server.requests().size(), 1, 20000);
+        const QUrlQuery form(QString::fromUtf8(server.requests().first().body));
+        QCOMPARE(form.queryItemValue("t"), QStringLiteral("pageview"));
+        QCOMPARE(form.queryItemValue("dp"), page);
+        QCOMPARE(form.queryItemValue("dt", QUrl::FullyDecoded), title);
     }
 
     // Reports made before consent never leave: the first report to arrive, and the only ones,

@@ -92,6 +92,16 @@ private slots:
         QVERIFY(TransitionSchedule::usesClockSchedule(app().settings_map(), app().location()));
         QVERIFY(m_window->open_page(QStringLiteral("Location")));
         QCOMPARE(m_window->text_of(QStringLiteral("#page-host .location-text")), kUnknown);
+        // Empty fields to type into, not the -1 that marks an unknown coordinate.
+        for (const char* field : {"latitude", "longitude"}) {
+            const QString value =
+                m_window
+                    ->js(QStringLiteral(
+                             "document.querySelector('#page-host [data-setting=%1]').value")
+                             .arg(QLatin1String(field)))
+                    .toString();
+            QVERIFY2(value.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(field, value)));
+        }
     }
 
     void theDesktopsLocationIsKeptAndShown()
@@ -293,6 +303,34 @@ private slots:
         QCOMPARE(app().settings_map().value("UpdatesInterval").toInt(), 30);
         app().updates_interval_changed(365);
         QCOMPARE(app().settings_map().value("UpdatesInterval").toInt(), 365);
+    }
+
+    // With usage reports allowed, the main page reports each settings page it opens as a page
+    // view, and the view the user chooses as an event.
+    void theMainPageReportsItsPagesAndViews()
+    {
+        m_server->answer("/collect", QByteArray());
+        m_utils = std::make_unique<Utils>(m_server->url(QStringLiteral("/collect")),
+                                          Utils::default_property());
+        start(kNoLocation, {{"SendUsageStatistics", true}, {"AdvancedView", false}});
+        QVERIFY(m_window->show());
+        const auto reports = [this] {
+            QStringList reports;
+            for (const LocalHttpServer::Request& request : m_server->requests()) {
+                const QUrlQuery form(QString::fromUtf8(request.body));
+                reports << QStringList{form.queryItemValue("t"),  form.queryItemValue("dp"),
+                                       form.queryItemValue("dt"), form.queryItemValue("ec"),
+                                       form.queryItemValue("ea"), form.queryItemValue("el")}
+                               .join(QLatin1Char('|'));
+            }
+            return reports;
+        };
+        m_window->click(QStringLiteral("#advanced-tab"));
+        QTRY_VERIFY2(reports().contains("event|||Main window|Choose view|Advanced"),
+                     qPrintable(reports().join(QLatin1Char('\n'))));
+        QVERIFY(m_window->open_page(QStringLiteral("Moon")));
+        QTRY_VERIFY2(reports().contains("pageview|moon_page.html|Moon|||"),
+                     qPrintable(reports().join(QLatin1Char('\n'))));
     }
 
     void usageIsReportedOnlyWithTheSettingOn_data()

@@ -1,6 +1,8 @@
 #include "DefaultSettings.h"
 #include "schedule/ClockSchedule.h"
+#include "schedule/LocalTime.h"
 #include "schedule/SolarSchedule.h"
+#include "schedule/SunMath.h"
 #include "schedule/TransitionSchedule.h"
 
 #include <QDateTime>
@@ -230,6 +232,52 @@ private slots:
             QVERIFY2(
                 std::fabs(moved - unmoved) < 1e-3f,
                 qPrintable(QStringLiteral("%1 min: %2 vs %3").arg(minute).arg(moved).arg(unmoved)));
+        }
+    }
+
+    // Places whose solar time is hours away from the Berlin clock, on dates when the sun's
+    // times move fast: inside the transition around a date's sunrise, and around the sunset
+    // that follows it the same date, the night factor comes from that date's own sunrise and
+    // sunset, the ones shown for the date.
+    void transitionsTakeTheSunOfTheirOwnDate_data()
+    {
+        QTest::addColumn<float>("latitude");
+        QTest::addColumn<float>("longitude");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("mid-Atlantic, spring") << 47.6473f << -35.5042f << QDate(2029, 3, 20);
+        QTest::newRow("mid-Atlantic, autumn") << 47.6473f << -35.5042f << QDate(2026, 9, 23);
+        QTest::newRow("Reykjavik, spring") << 64.15f << -21.94f << QDate(2026, 3, 20);
+        QTest::newRow("Alaska, autumn") << 61.22f << -149.9f << QDate(2026, 9, 22);
+        QTest::newRow("Sydney, autumn") << -33.87f << 151.21f << QDate(2026, 3, 20);
+        QTest::newRow("Kamchatka, spring") << 53.02f << 158.65f << QDate(2026, 3, 21);
+        QTest::newRow("Greenwich, spring") << 51.48f << 0.0f << QDate(2026, 3, 20);
+        QTest::newRow("Berlin, spring") << 52.52f << 13.405f << QDate(2026, 3, 27);
+    }
+
+    void transitionsTakeTheSunOfTheirOwnDate()
+    {
+        QFETCH(float, latitude);
+        QFETCH(float, longitude);
+        QFETCH(QDate, date);
+        SolarInterpolationValues values = berlin(0);
+        values.latitude = latitude;
+        values.longitude = longitude;
+        const double noon = at(date, 12, 0);
+        const SunEvents own = sunEvents(latitude, longitude, noon);
+        QCOMPARE(LocalTime::dateOf(own.sunriseMs), date);
+        const double half = values.day_transition * 500.0; // ms; both transitions are an hour
+        SolarSchedule solar;
+        for (double from = -0.4; from <= 0.4; from += 0.1) {
+            const double sunrise = own.sunriseMs + from * 2.0 * half;
+            const double sunset = own.sunsetMs + from * 2.0 * half;
+            if (LocalTime::dateOf(sunrise) == date) {
+                QVERIFY2(std::fabs(solar.interpolate_at(sunrise, values) - (0.5 - from)) < 1e-4,
+                         qPrintable(QStringLiteral("%1 of the day transition").arg(0.5 + from)));
+            }
+            if (own.sunsetMs > own.sunriseMs && LocalTime::dateOf(sunset) == date) {
+                QVERIFY2(std::fabs(solar.interpolate_at(sunset, values) - (0.5 + from)) < 1e-4,
+                         qPrintable(QStringLiteral("%1 of the night transition").arg(0.5 + from)));
+            }
         }
     }
 

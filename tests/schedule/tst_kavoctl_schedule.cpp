@@ -24,10 +24,13 @@ struct Run
     QByteArray standardError;
 };
 
-Run kavoctl(const QStringList& arguments, const QString& simConfig = {})
+Run kavoctl(const QStringList& arguments, const QString& simConfig = {},
+            const QString& timeZone = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!timeZone.isEmpty())
+        environment.insert(QStringLiteral("TZ"), timeZone);
     environment.insert(QStringLiteral("KAVO_PLATFORM"), QStringLiteral("sim"));
     if (!simConfig.isEmpty())
         environment.insert(QStringLiteral("KAVO_SIM_CONFIG"), simConfig);
@@ -172,6 +175,33 @@ private slots:
         QCOMPARE(run.output[QLatin1String("at_iso")].toString(),
                  QStringLiteral("2026-06-10T21:45:00+02:00"));
         QCOMPARE(run.output.keys().size(), 8);
+    }
+
+    // Solar time more than two hours behind the clock: the morning's transition is the one
+    // around the sunrise kavoctl sun gives for the date (08:28:16), not the next date's
+    // (08:26:13, which gave 8742.88 K).
+    void theScheduleTakesTheSunriseOfItsOwnDate()
+    {
+        const QString file =
+            writeSettings(QStringLiteral("mid-atlantic"), {{"Latitude", 47.6473},
+                                                           {"Longitude", -35.5042},
+                                                           {"DayTransitionDuration", 7200},
+                                                           {"NightTransitionDuration", 3600},
+                                                           {"DayTemperature", 8777},
+                                                           {"NightTemperature", 8351},
+                                                           {"NewMoonOffset", 600},
+                                                           {"FullMoonOffset", 1204},
+                                                           {"UseSleepLight", false}});
+        const QString at = QStringLiteral("2029-03-20T09:04:21Z");
+        const Run sun = kavoctl(
+            {"sun", "--latitude", "47.6473", "--longitude", "-35.5042", "--at", at}, {}, "UTC");
+        QCOMPARE(sun.status, 0);
+        QCOMPARE(sun.output[QLatin1String("sunrise_iso")].toString(),
+                 QStringLiteral("2029-03-20T08:28:16Z"));
+        const Run schedule = kavoctl({"schedule", "--settings", file, "--at", at}, {}, "UTC");
+        QCOMPARE(schedule.status, 0);
+        QCOMPARE(QString::number(schedule.output[QLatin1String("temperature")].toDouble(), 'f', 2),
+                 QStringLiteral("8735.63"));
     }
 
     void instantsAreTakenInIso8601_data()

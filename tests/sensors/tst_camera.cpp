@@ -53,10 +53,20 @@ private:
     Camera& camera() { return *m_camera; }
     ICameras& cameras() { return Platform::current().cameras(); }
 
+    // Starts a capture from a camera that delivers: it captures until it is stopped.
     void start()
     {
         camera().start_capture(cameras());
         QVERIFY(camera().is_capturing());
+    }
+
+    // Starts a capture from a camera that fails, and waits for the capture to end. A busy or
+    // missing camera fails at once: the capture thread may be over before the next line.
+    void startAndWaitForTheEnd()
+    {
+        camera().start_capture(cameras());
+        QTRY_VERIFY_WITH_TIMEOUT(!camera().is_thread_running(), kLong);
+        QVERIFY(!camera().is_capturing());
     }
 
     // Steps the room-light brightness `count` times, without letting the camera's own timer in.
@@ -169,26 +179,21 @@ private slots:
     {
         QFETCH(QJsonValue, described);
         m_sim->set_camera(described);
-        start();
-        QTRY_VERIFY_WITH_TIMEOUT(!camera().is_thread_running(), kLong);
-        QVERIFY(!camera().is_capturing());
+        startAndWaitForTheEnd();
         QCOMPARE(camera().status_text(), QStringLiteral("No camera found"));
     }
 
     void aCameraThatStopsDeliveringEndsTheCapture()
     {
         m_sim->set_camera_frames({FaceFrames::open_eyes()}, 60, {{"fail_after", 5}});
-        start();
-        QTRY_VERIFY_WITH_TIMEOUT(!camera().is_thread_running(), kLong);
-        QVERIFY(!camera().is_capturing());
+        startAndWaitForTheEnd();
         QCOMPARE(camera().status_text(), QStringLiteral("No camera found"));
         QVERIFY(!m_sim->camera_state().value("open").toBool());
     }
 
     void aCameraThatCameBackClearsTheStatus()
     {
-        start();
-        QTRY_VERIFY_WITH_TIMEOUT(!camera().is_thread_running(), kLong);
+        startAndWaitForTheEnd();
         QCOMPARE(camera().status_text(), QStringLiteral("No camera found"));
         m_sim->set_camera_frames({FaceFrames::open_eyes()});
         start();

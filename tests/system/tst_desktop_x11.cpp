@@ -1,7 +1,7 @@
 // Kavo's desktop services on a real X server (Xvfb with openbox): the window in front followed
-// through the window manager, a colour pauser read back from the CRTC, global shortcuts with
-// and without Num Lock, a shortcut another client holds, raw input for inactivity, and the
-// auto clicker's clicks reaching a window.
+// through the window manager, a colour pauser read back from the CRTC (also for a program whose
+// window has no _NET_WM_PID), global shortcuts with and without Num Lock, a shortcut another
+// client holds, raw input for inactivity, and the auto clicker's clicks reaching a window.
 #include "App.h"
 #include "XvfbServer.h"
 #include "color/ColorRamp.h"
@@ -17,6 +17,8 @@
 #include <QtTest>
 
 #include <X11/Xlib.h>
+
+#include <algorithm>
 
 namespace {
 constexpr int kWait = 20000;
@@ -247,6 +249,38 @@ private slots:
         m_viewer.command("fullscreen");
         QTRY_VERIFY_WITH_TIMEOUT(crtcShows(6500, 1.0f), kWait);
         m_viewer.command("normal");
+        QTRY_VERIFY_WITH_TIMEOUT(crtcShows(4000, 0.8f), kWait);
+    }
+
+    // Xt programs such as xmessage set no _NET_WM_PID: the X server still knows their process.
+    void aWindowWithoutItsPidIsPausedByItsProgram()
+    {
+        QProcess message;
+        message.start("xmessage", {"-title", "No pid here", "-geometry", "+400+300", "no pid"});
+        QVERIFY2(message.waitForStarted(kWait), "xmessage comes with x11-utils");
+        const QStringList found = runXdotool({"search", "--sync", "--name", "No pid here"});
+        QVERIFY(!found.isEmpty());
+        const Window window = found.last().toULong();
+        const Atom pid = XInternAtom(m_otherClient, "_NET_WM_PID", False);
+        XDeleteProperty(m_otherClient, window, pid);
+        XSync(m_otherClient, False);
+        int count = 0;
+        Atom* properties = XListProperties(m_otherClient, window, &count);
+        const bool hasPid = std::find(properties, properties + count, pid) != properties + count;
+        if (properties)
+            XFree(properties);
+        QVERIFY(!hasPid);
+
+        m_app->save_color_pausers("xmessage");
+        runXdotool({"windowactivate", "--sync", m_viewer.id()});
+        QTRY_VERIFY_WITH_TIMEOUT(crtcShows(4000, 0.8f), kWait);
+        runXdotool({"windowactivate", "--sync", found.last()});
+        QTRY_COMPARE_WITH_TIMEOUT(m_app->current_active_process(), QStringLiteral("xmessage"),
+                                  kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(crtcShows(6500, 1.0f), kWait);
+        message.kill();
+        message.waitForFinished(kWait);
+        runXdotool({"windowactivate", "--sync", m_viewer.id()});
         QTRY_VERIFY_WITH_TIMEOUT(crtcShows(4000, 0.8f), kWait);
     }
 

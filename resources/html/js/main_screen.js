@@ -31,8 +31,8 @@ const MainScreen = (() => {
         { group: "Breaks", title: "Timer", file: "timer_page.html" },
         { group: "Breaks", title: "Rest screen", file: "rest_screen_page.html" },
         { group: "Breaks", title: "Exercises", file: "exercises_page.html" },
-        { group: "Screen", title: "Screen overlay", file: "overlay_screen_page.html" },
-        { group: "Screen", title: "Lightness", file: "lightness_screen_page.html" },
+        { group: "Overlays", title: "Screen overlay", file: "overlay_screen_page.html" },
+        { group: "Overlays", title: "Lightness", file: "lightness_screen_page.html" },
         { group: "Applications", title: "Color pausers", file: "color_pausers_page.html" },
         { group: "Applications", title: "Timer pausers", file: "timer_pausers_page.html" },
         { group: "Applications", title: "Mouse pausers", file: "mouse_pausers_page.html" },
@@ -101,6 +101,8 @@ const MainScreen = (() => {
         showView(isAdvanced);
         const size = windowSize();
         Kavo.call("use_advanced_settings_changed", advanced, size.width, size.height);
+        Kavo.call("register_analytics_event", "Main window", "Choose view",
+            advanced ? "Advanced" : "Simple", "");
     }
 
     // Kavo tells the view to show: only the size follows.
@@ -281,6 +283,7 @@ const MainScreen = (() => {
     function openPage(page) {
         currentPage = page;
         buildMenu();
+        Kavo.call("register_analytics_page_view", page.file, page.title);
         const request = new XMLHttpRequest();
         request.open("GET", "pages/" + page.file);
         request.onload = () => {

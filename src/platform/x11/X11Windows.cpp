@@ -1,8 +1,8 @@
 #include "platform/x11/X11Windows.h"
 
+#include "platform/x11/X11EventSource.h"
 #include <QGuiApplication>
 #include <QScreen>
-#include "platform/x11/X11EventSource.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -14,6 +14,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XRes.h>
 
 #include <vector>
 
@@ -132,11 +133,48 @@ bool X11Windows::processes(QVector<ProcessEntry>& entries)
     return m_processes.snapshot(entries);
 }
 
+// Xt programs, some games and some Wine windows set no _NET_WM_PID: the X server tells which
+// process holds their connection.
 qint64 X11Windows::windowPid(Window window)
 {
     const std::vector<unsigned long> pid =
         readProperty(m_display, window, atoms().pid, XA_CARDINAL);
-    return pid.empty() ? 0 : static_cast<qint64>(pid.front());
+    return pid.empty() ? clientPid(window) : static_cast<qint64>(pid.front());
+}
+
+// The pid of the local client that created `window`, from the X Resource extension (1.2 or
+// later); 0 where the server cannot tell (no such extension, a client over the network).
+qint64 X11Windows::clientPid(Window window)
+{
+    if (!hasClientIds())
+        return 0;
+    XResClientIdSpec spec{window, XRES_CLIENT_ID_PID_MASK};
+    long count = 0;
+    XResClientIdValue* ids = nullptr;
+    pid_t pid = -1;
+    X11ErrorTrap trap(m_display);
+    if (XResQueryClientIds(m_display, 1, &spec, &count, &ids) == Success) {
+        for (long i = 0; i < count && pid <= 0; ++i)
+            pid = XResGetClientPid(&ids[i]);
+    }
+    if (ids)
+        XResClientIdsDestroy(count, ids);
+    return pid > 0 ? static_cast<qint64>(pid) : 0;
+}
+
+bool X11Windows::hasClientIds()
+{
+    if (!m_clientIds) {
+        int eventBase = 0;
+        int errorBase = 0;
+        int major = 0;
+        int minor = 0;
+        X11ErrorTrap trap(m_display);
+        m_clientIds = XResQueryExtension(m_display, &eventBase, &errorBase) &&
+                      XResQueryVersion(m_display, &major, &minor) &&
+                      (major > 1 || (major == 1 && minor >= 2));
+    }
+    return *m_clientIds;
 }
 
 QVector<WindowRef> X11Windows::topLevelWindows()

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 struct _XDisplay;
 union _XEvent;
@@ -14,7 +15,8 @@ class X11EventSource;
 
 // Windows and processes of an X11 desktop with an EWMH window manager: the window in front
 // from _NET_ACTIVE_WINDOW (followed through PropertyNotify on the root window), programs'
-// windows from _NET_CLIENT_LIST with their _NET_WM_PID, full screen from
+// windows from _NET_CLIENT_LIST with their _NET_WM_PID (or the pid the X server knows for a
+// window without one), full screen from
 // _NET_WM_STATE_FULLSCREEN, processes from /proc. Raises Kavo's windows the way pagers do: a
 // _NET_ACTIVE_WINDOW request, which focus-stealing prevention lets through, then a raise.
 class X11Windows : public QObject, public IWindows
@@ -43,6 +45,8 @@ private:
     void followActiveWindow();
     void reportSoon();
     qint64 windowPid(unsigned long window);
+    qint64 clientPid(unsigned long window);
+    bool hasClientIds();
 
     _XDisplay* m_display;
     X11EventSource& m_events;
@@ -52,5 +56,6 @@ private:
     unsigned long m_watchedWindow = 0;
     bool m_watching = false;
     bool m_reportPending = false;
-    QTimer m_settle; // restarted by each change of the window in front
+    std::optional<bool> m_clientIds; // whether the server tells clients' pids
+    QTimer m_settle;                 // restarted by each change of the window in front
 };

@@ -5,6 +5,7 @@ Kavo.bind({
     slot: "longitude_changed",
     signal: "set_longitude_value",
     range: [-180, 180],
-    fromNative: (text) => Number(text),
+    // An unknown coordinate comes as an empty text: an empty field, not 0.
+    fromNative: (text) => (text === "" ? "" : Number(text)),
     enabledBy: "use_manual_location",
 });
