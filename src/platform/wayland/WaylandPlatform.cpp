@@ -1,12 +1,16 @@
 #include "platform/wayland/WaylandPlatform.h"
 
+#include "platform/wayland/WaylandIdle.h"
+
 #include <QDBusConnection>
 
 WaylandPlatform::WaylandPlatform(const QString& socket)
     : m_connection(WaylandConnection::open(&m_problem, socket)),
       m_compositor(m_connection ? m_connection->compositorName() : QString()),
+      m_globals(m_connection.get()),
       m_displays(m_connection.get(), m_problem), m_desktopInfo(m_compositor, m_displays),
-      m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus())
+      m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus()),
+      m_input(chooseIdleSource(m_globals, QDBusConnection::sessionBus()))
 {
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/linux/DesktopSession.h"
 #include "platform/linux/GeoClueLocation.h"
+#include "platform/linux/IdleInput.h"
 #include "platform/linux/LauncherTaskbar.h"
 #include "platform/linux/LogindPower.h"
 #include "platform/linux/QtFileChooser.h"
@@ -13,6 +14,7 @@
 #include "platform/linux/XdgRegistry.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandDisplays.h"
+#include "platform/wayland/WaylandGlobals.h"
 #include "platform/wayland/WaylandServices.h"
 
 #include <memory>
@@ -60,6 +62,7 @@ private:
     QString m_problem;
     std::unique_ptr<WaylandConnection> m_connection;
     QString m_compositor;
+    WaylandGlobals m_globals;
     WaylandDisplays m_displays;
     XdgRegistry m_registry;
     SystemClock m_clock;
@@ -74,7 +77,7 @@ private:
     AbsentKeyboardGrab m_keyboardGrab;
     QtSounds m_sounds;
     AbsentHotkeys m_hotkeys;
-    AbsentInput m_input;
+    IdleInput m_input;
     GeoClueLocation m_location;
     QtTray m_tray;
     LauncherTaskbar m_taskbar;
