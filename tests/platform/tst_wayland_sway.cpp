@@ -1,12 +1,60 @@
 // Kavo's Wayland services on a real wlroots compositor: Debian's sway 1.7, headless, run as an
 // unprivileged user.
 #include "HeadlessSway.h"
+#include "platform/wayland/ToplevelWindows.h"
 #include "platform/wayland/WaylandConnection.h"
+#include "platform/wayland/WaylandDisplays.h"
 #include "platform/wayland/WaylandGlobals.h"
 #include "platform/wayland/WaylandIdle.h"
+#include "platform/wayland/WlrToplevels.h"
+#include "system/WindowsTaskManager.h"
 
 #include <QDBusConnection>
+#include <QProcess>
 #include <QtTest>
+
+namespace {
+constexpr int kClientMs = 60000;
+
+// A window of the test client with `appId` on this sway, shown when start() returns true.
+class Client
+{
+public:
+    Client(const HeadlessSway& sway, const QString& appId)
+    {
+        m_process.setProcessEnvironment(sway.clientEnvironment());
+        m_process.start(QStringLiteral(WAYLAND_CLIENT), {QStringLiteral("--app-id"), appId});
+    }
+    ~Client()
+    {
+        m_process.kill();
+        m_process.waitForFinished(30000);
+    }
+    // Waits for the line `line` from the client.
+    bool says(const QByteArray& line)
+    {
+        QDeadlineTimer deadline(kClientMs);
+        while (!deadline.hasExpired()) {
+            while (m_process.canReadLine())
+                if (m_process.readLine().trimmed() == line)
+                    return true;
+            if (m_process.state() == QProcess::NotRunning)
+                return false;
+            m_process.waitForReadyRead(100);
+            QCoreApplication::processEvents();
+        }
+        return false;
+    }
+    void close()
+    {
+        m_process.kill();
+        m_process.waitForFinished(30000);
+    }
+
+private:
+    QProcess m_process;
+};
+} // namespace
 
 class TestWaylandSway : public QObject
 {
@@ -47,6 +95,62 @@ private slots:
         QVERIFY(!m_sway.swaymsg({QStringLiteral("seat seat0 cursor move 5 5")}).isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(resumed.count(), 1, 30000);
         idle->stop();
+    }
+
+    void windowsComeFromTheForeignToplevelList()
+    {
+        ToplevelWindows windows;
+        auto toplevels = WlrToplevels::create(*m_globals, windows);
+        QVERIFY(toplevels);
+        windows.setTeller([&toplevels](bool on) { toplevels->setWatching(on); });
+        int changes = 0;
+        windows.watchForeground([&changes] { ++changes; });
+
+        Client client(m_sway, QStringLiteral("kavo-window-test"));
+        QVERIFY(client.says("shown"));
+        QTRY_VERIFY_WITH_TIMEOUT(windows.foregroundWindow() != 0, kClientMs);
+        const quint64 front = windows.foregroundWindow();
+        WindowInfo info = windows.describe(front);
+        QCOMPARE(info.appId, QStringLiteral("kavo-window-test"));
+        QCOMPARE(info.pid, 0); // the protocol names no process
+        QVERIFY(!info.fullScreenState);
+        QVERIFY(changes >= 1);
+
+        const int before = changes;
+        QVERIFY(!m_sway.swaymsg({QStringLiteral("[app_id=kavo-window-test] fullscreen enable")})
+                     .isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(windows.describe(front).fullScreenState, kClientMs);
+        QVERIFY(changes > before);
+
+        client.close();
+        QTRY_VERIFY_WITH_TIMEOUT(windows.topLevelWindows().isEmpty(), kClientMs);
+        QCOMPARE(windows.foregroundWindow(), 0u);
+
+        // Unwatched, the list is let go and nothing is known.
+        windows.watchForeground({});
+        QVERIFY(!windows.describe(front).exists);
+    }
+
+    void aPauserNamedByAppIdPausesWhileItsWindowIsOpen()
+    {
+        ToplevelWindows windows;
+        auto toplevels = WlrToplevels::create(*m_globals, windows);
+        windows.setTeller([&toplevels](bool on) { toplevels->setWatching(on); });
+        WaylandDisplays displays(m_connection.get());
+        const SettingsMap settings{{QStringLiteral("UseColorPausers"), true},
+                                   {QStringLiteral("ColorPausers"), QStringLiteral("kavo-pauser")}};
+        WindowsTaskManager manager(windows, displays, settings, 10000);
+        QSignalSpy checked(&manager, &ITaskManager::pausers_checked);
+        QSignalSpy names(&manager, &ITaskManager::current_active_process_changed);
+
+        Client client(m_sway, QStringLiteral("kavo-pauser"));
+        QVERIFY(client.says("shown"));
+        // The window coming to the front is a check of its own.
+        QTRY_VERIFY_WITH_TIMEOUT(!checked.isEmpty() && checked.last().at(0).toBool(), kClientMs);
+        QVERIFY(names.contains({QStringLiteral("kavo-pauser")}));
+
+        client.close();
+        QTRY_VERIFY_WITH_TIMEOUT(!checked.last().at(0).toBool(), kClientMs);
     }
 };
 

@@ -7,11 +7,18 @@
 WaylandPlatform::WaylandPlatform(const QString& socket)
     : m_connection(WaylandConnection::open(&m_problem, socket)),
       m_compositor(m_connection ? m_connection->compositorName() : QString()),
-      m_globals(m_connection.get()),
-      m_displays(m_connection.get(), m_problem), m_desktopInfo(m_compositor, m_displays),
+      m_globals(m_connection.get()), m_displays(m_connection.get(), m_problem),
+      m_desktopInfo(m_compositor, m_displays),
       m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus()),
       m_input(chooseIdleSource(m_globals, QDBusConnection::sessionBus()))
 {
+    tellWindows();
+}
+
+void WaylandPlatform::tellWindows()
+{
+    if ((m_wlrToplevels = WlrToplevels::create(m_globals, m_windows)))
+        m_windows.setTeller([this](bool on) { m_wlrToplevels->setWatching(on); });
 }
 
 WaylandPlatform::~WaylandPlatform() = default;

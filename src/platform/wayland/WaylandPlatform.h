@@ -12,10 +12,12 @@
 #include "platform/linux/UnsupportedSystemParameters.h"
 #include "platform/linux/V4l2Cameras.h"
 #include "platform/linux/XdgRegistry.h"
+#include "platform/wayland/ToplevelWindows.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandDisplays.h"
 #include "platform/wayland/WaylandGlobals.h"
 #include "platform/wayland/WaylandServices.h"
+#include "platform/wayland/WlrToplevels.h"
 
 #include <memory>
 
@@ -59,6 +61,9 @@ public:
     IOverlays& overlays() override { return m_overlays; }
 
 private:
+    // Finds what tells Kavo the other programs' windows on this desktop.
+    void tellWindows();
+
     QString m_problem;
     std::unique_ptr<WaylandConnection> m_connection;
     QString m_compositor;
@@ -68,7 +73,7 @@ private:
     SystemClock m_clock;
     AbsentMagnifier m_magnifier;
     UnsupportedSystemParameters m_systemParameters;
-    WaylandWindows m_windows;
+    ToplevelWindows m_windows;
     LogindPower m_power;
     WaylandDesktopInfo m_desktopInfo;
     AbsentScreenCapture m_screenCapture;
@@ -83,4 +88,5 @@ private:
     LauncherTaskbar m_taskbar;
     QtFileChooser m_fileChooser;
     WaylandOverlays m_overlays;
+    std::unique_ptr<WlrToplevels> m_wlrToplevels;
 };
