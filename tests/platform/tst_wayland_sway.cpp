@@ -1,6 +1,7 @@
 // Kavo's Wayland services on a real wlroots compositor: Debian's sway 1.7, headless, run as an
 // unprivileged user.
 #include "HeadlessSway.h"
+#include "WaylandClientProcess.h"
 #include "platform/wayland/ToplevelWindows.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandDisplays.h"
@@ -15,45 +16,6 @@
 
 namespace {
 constexpr int kClientMs = 60000;
-
-// A window of the test client with `appId` on this sway, shown when start() returns true.
-class Client
-{
-public:
-    Client(const HeadlessSway& sway, const QString& appId)
-    {
-        m_process.setProcessEnvironment(sway.clientEnvironment());
-        m_process.start(QStringLiteral(WAYLAND_CLIENT), {QStringLiteral("--app-id"), appId});
-    }
-    ~Client()
-    {
-        m_process.kill();
-        m_process.waitForFinished(30000);
-    }
-    // Waits for the line `line` from the client.
-    bool says(const QByteArray& line)
-    {
-        QDeadlineTimer deadline(kClientMs);
-        while (!deadline.hasExpired()) {
-            while (m_process.canReadLine())
-                if (m_process.readLine().trimmed() == line)
-                    return true;
-            if (m_process.state() == QProcess::NotRunning)
-                return false;
-            m_process.waitForReadyRead(100);
-            QCoreApplication::processEvents();
-        }
-        return false;
-    }
-    void close()
-    {
-        m_process.kill();
-        m_process.waitForFinished(30000);
-    }
-
-private:
-    QProcess m_process;
-};
 } // namespace
 
 class TestWaylandSway : public QObject
@@ -106,7 +68,7 @@ private slots:
         int changes = 0;
         windows.watchForeground([&changes] { ++changes; });
 
-        Client client(m_sway, QStringLiteral("kavo-window-test"));
+        WaylandClientProcess client(m_sway.clientEnvironment(), QStringLiteral("kavo-window-test"));
         QVERIFY(client.says("shown"));
         QTRY_VERIFY_WITH_TIMEOUT(windows.foregroundWindow() != 0, kClientMs);
         const quint64 front = windows.foregroundWindow();
@@ -143,7 +105,7 @@ private slots:
         QSignalSpy checked(&manager, &ITaskManager::pausers_checked);
         QSignalSpy names(&manager, &ITaskManager::current_active_process_changed);
 
-        Client client(m_sway, QStringLiteral("kavo-pauser"));
+        WaylandClientProcess client(m_sway.clientEnvironment(), QStringLiteral("kavo-pauser"));
         QVERIFY(client.says("shown"));
         // The window coming to the front is a check of its own.
         QTRY_VERIFY_WITH_TIMEOUT(!checked.isEmpty() && checked.last().at(0).toBool(), kClientMs);

@@ -19,6 +19,9 @@ void WaylandPlatform::tellWindows()
 {
     if ((m_wlrToplevels = WlrToplevels::create(m_globals, m_windows)))
         m_windows.setTeller([this](bool on) { m_wlrToplevels->setWatching(on); });
+    else if ((m_kwinActiveWindow =
+                  KWinActiveWindow::find(QDBusConnection::sessionBus(), m_windows)))
+        m_windows.setTeller([this](bool on) { m_kwinActiveWindow->setWatching(on); });
 }
 
 WaylandPlatform::~WaylandPlatform() = default;

@@ -12,6 +12,7 @@
 #include "platform/linux/UnsupportedSystemParameters.h"
 #include "platform/linux/V4l2Cameras.h"
 #include "platform/linux/XdgRegistry.h"
+#include "platform/wayland/KWinActiveWindow.h"
 #include "platform/wayland/ToplevelWindows.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandDisplays.h"
@@ -89,4 +90,5 @@ private:
     QtFileChooser m_fileChooser;
     WaylandOverlays m_overlays;
     std::unique_ptr<WlrToplevels> m_wlrToplevels;
+    std::unique_ptr<KWinActiveWindow> m_kwinActiveWindow;
 };
