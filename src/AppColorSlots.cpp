@@ -34,6 +34,7 @@ void App::monitors_changed()
         QStringLiteral("Monitors changed: %1").arg(Platform::current().displays().monitorCount()));
     reapply_colors();
     update_ui();
+    emit set_color_routes_message(Platform::current().description());
 }
 
 void App::tell_if_colors_cannot_change()

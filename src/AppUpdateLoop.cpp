@@ -207,8 +207,9 @@ QString App::preview_time_text() const
 {
     if (!m_automation_paused || !is_preview_running())
         return {};
-    return QStringLiteral(" / ") + QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(preview_time()))
-                                       .toString(QStringLiteral("dd.MM hh:mm"));
+    return QStringLiteral(" / ") +
+           QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(preview_time()))
+               .toString(QStringLiteral("dd.MM hh:mm"));
 }
 
 QString App::colors_status_text()
@@ -273,6 +274,20 @@ void add_route(QJsonObject& entry, int monitor)
     if (route.isNone())
         entry.insert(QStringLiteral("reason"), route.reason);
 }
+
+// Every monitor the desktop has, with its output's name and its colour route.
+QJsonArray routes_json()
+{
+    QJsonArray routes;
+    IDisplays& displays = Platform::current().displays();
+    for (int monitor = 1; monitor <= displays.monitorCount(); ++monitor) {
+        QJsonObject entry{{QStringLiteral("monitor"), monitor},
+                          {QStringLiteral("output"), displays.monitorIdentity(monitor - 1).output}};
+        add_route(entry, monitor);
+        routes.append(entry);
+    }
+    return routes;
+}
 } // namespace
 
 QJsonObject App::status_json()
@@ -287,7 +302,8 @@ QJsonObject App::status_json()
         QJsonObject entry{{QStringLiteral("monitor"), it.key()},
                           {QStringLiteral("temperature"), int(it->temperature)},
                           {QStringLiteral("brightness"), int(it->brightness)}};
-        add_route(entry, it.key());
+        if (it.key() > 0)
+            add_route(entry, it.key());
         monitors.append(entry);
     }
     const int mode = m_settings.value(QStringLiteral("KavoMode")).toInt();
@@ -299,6 +315,7 @@ QJsonObject App::status_json()
             {QStringLiteral("paused"), is_gamma_paused()},
             {QStringLiteral("platform"), Platform::current().name()},
             {QStringLiteral("monitors"), monitors},
+            {QStringLiteral("routes"), routes_json()},
             {QStringLiteral("timer"), timer_status_json()}};
 }
 

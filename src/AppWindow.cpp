@@ -6,6 +6,7 @@
 #include "KavoLog.h"
 #include "KavoResources.h"
 #include "color/MagnificationApi.h"
+#include "network/Translator.h"
 #include "platform/Platform.h"
 #include "screens/DesktopArea.h"
 #include "screens/DisplayScale.h"
@@ -14,7 +15,6 @@
 #include "screens/MainScreenForm.h"
 #include "screens/PageScript.h"
 #include "screens/UnusedPages.h"
-#include "network/Translator.h"
 #include "settings/SaveManager.h"
 #include "system/ITrayIcon.h"
 
@@ -453,6 +453,7 @@ void App::publish_page_state()
     emit refresh_unused_pages_signal();
     restore_pwm_control_status();
     update_debug_info();
+    emit set_color_routes_message(Platform::current().description());
 }
 
 void App::show_message(const QString& title, const QString& message)

@@ -142,4 +142,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestDesktopSession)
-#include "tst_x11_session.moc"
+#include "tst_desktop_session.moc"

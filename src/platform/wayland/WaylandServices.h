@@ -60,7 +60,7 @@ public:
 class AbsentHotkeys : public IHotkeys
 {
 public:
-    Grab grab(const HotkeyChord&, std::function<void()>) override { return Grab::Unsupported; }
+    Grab grab(const HotkeyChord&, std::function<void()>) override { return Grab::NotOffered; }
     void release(const HotkeyChord&) override {}
 };
 
