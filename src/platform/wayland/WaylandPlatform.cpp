@@ -10,6 +10,7 @@ WaylandPlatform::WaylandPlatform(const QString& socket)
       m_globals(m_connection.get()), m_displays(m_connection.get(), m_problem),
       m_desktopInfo(m_compositor, m_displays),
       m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus()),
+      m_hotkeys(QDBusConnection::sessionBus()),
       m_input(chooseIdleSource(m_globals, QDBusConnection::sessionBus()))
 {
     tellWindows();

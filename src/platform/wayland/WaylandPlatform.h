@@ -6,6 +6,7 @@
 #include "platform/linux/IdleInput.h"
 #include "platform/linux/LauncherTaskbar.h"
 #include "platform/linux/LogindPower.h"
+#include "platform/linux/PortalHotkeys.h"
 #include "platform/linux/QtFileChooser.h"
 #include "platform/linux/QtSounds.h"
 #include "platform/linux/QtTray.h"
@@ -82,7 +83,7 @@ private:
     DesktopSession m_session;
     AbsentKeyboardGrab m_keyboardGrab;
     QtSounds m_sounds;
-    AbsentHotkeys m_hotkeys;
+    PortalHotkeys m_hotkeys;
     IdleInput m_input;
     GeoClueLocation m_location;
     QtTray m_tray;
