@@ -15,6 +15,7 @@
 #include "platform/linux/XdgRegistry.h"
 #include "platform/wayland/KWinActiveWindow.h"
 #include "platform/wayland/ToplevelWindows.h"
+#include "platform/wayland/WaylandAbilities.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandDisplays.h"
 #include "platform/wayland/WaylandGlobals.h"
@@ -40,6 +41,9 @@ public:
     // The compositor's process name, or why there is no compositor to talk to.
     QString detail() const override { return m_connection ? m_compositor : m_problem; }
     bool has(Capability capability) const override;
+    QString pageNote(const QString& page) const override;
+    // What this desktop lets Kavo do beyond colours, page by page.
+    const WaylandAbilities& abilities() const { return m_abilities; }
 
     IDisplays& displays() override { return m_displays; }
     IRegistry& registry() override { return m_registry; }
@@ -65,6 +69,8 @@ public:
 private:
     // Finds what tells Kavo the other programs' windows on this desktop.
     void tellWindows();
+    // What the compositor and the session bus offer, for the pages.
+    WaylandOffer offer() const;
 
     QString m_problem;
     std::unique_ptr<WaylandConnection> m_connection;
@@ -92,4 +98,5 @@ private:
     WaylandOverlays m_overlays;
     std::unique_ptr<WlrToplevels> m_wlrToplevels;
     std::unique_ptr<KWinActiveWindow> m_kwinActiveWindow;
+    WaylandAbilities m_abilities{WaylandOffer()};
 };
