@@ -138,6 +138,10 @@ private slots:
         int changes = 0;
         windows.watchForeground([&changes] { ++changes; });
         QVERIFY(scriptLoaded());
+        // Another finder (kavoctl, a second start) leaves the running script alone.
+        ToplevelWindows elsewhere;
+        QVERIFY(KWinActiveWindow::find(m_client, elsewhere));
+        QVERIFY(scriptLoaded());
 
         WaylandClientProcess client(clientEnvironment(), QStringLiteral("kavo-kwin-window"));
         QVERIFY(client.says("shown"));

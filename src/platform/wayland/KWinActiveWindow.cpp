@@ -38,7 +38,6 @@ std::unique_ptr<KWinActiveWindow> KWinActiveWindow::find(const QDBusConnection& 
 KWinActiveWindow::KWinActiveWindow(const QDBusConnection& bus, ToplevelWindows& windows)
     : m_bus(bus), m_windows(windows)
 {
-    unload(); // left behind by an earlier run that did not end well
 }
 
 KWinActiveWindow::~KWinActiveWindow()
@@ -117,6 +116,9 @@ QString KWinActiveWindow::scriptPath() const
 
 bool KWinActiveWindow::load()
 {
+    // One left behind by an earlier run that did not end well. Only now: merely finding KWin
+    // (kavoctl, a second start handing over to the first) must not take the running Kavo's.
+    unload();
     if (!m_bus.registerObject(kPath, this, QDBusConnection::ExportScriptableSlots)) {
         log_line(QStringLiteral("KWin's window in front: the reporting object is taken"));
         return false;

@@ -14,7 +14,7 @@ class ToplevelWindows;
 // another window is activated, with its resource class, its process and whether it is full
 // screen (Plasma 6's workspace.activeWindow / windowActivated, Plasma 5's activeClient /
 // clientActivated). The script runs while the window in front is watched; one left behind
-// by a crash only calls a name that is gone, and the next start unloads it.
+// by a crash only calls a name that is gone, and the next watch unloads it first.
 class KWinActiveWindow : public QObject
 {
     Q_OBJECT
