@@ -26,7 +26,6 @@ public:
 
     // Runs one swaymsg command; its standard output, empty when it failed.
     QByteArray swaymsg(const QStringList& arguments) const;
-    qint64 pid() const { return m_sway.processId(); }
 
 private:
     QTemporaryDir m_dir;
