@@ -36,3 +36,9 @@ kavo_wayland_protocol(wlr-gamma-control-unstable-v1
     ${CMAKE_SOURCE_DIR}/src/platform/wayland/protocols/wlr-gamma-control-unstable-v1.xml)
 kavo_wayland_protocol(xdg-output-unstable-v1
     ${WAYLAND_PROTOCOLS_DIR}/unstable/xdg-output/xdg-output-unstable-v1.xml)
+kavo_wayland_protocol(ext-idle-notify-v1
+    ${WAYLAND_PROTOCOLS_DIR}/staging/ext-idle-notify/ext-idle-notify-v1.xml)
+kavo_wayland_protocol(kde-idle
+    ${CMAKE_SOURCE_DIR}/src/platform/wayland/protocols/kde-idle.xml)
+kavo_wayland_protocol(wlr-foreign-toplevel-management-unstable-v1
+    ${CMAKE_SOURCE_DIR}/src/platform/wayland/protocols/wlr-foreign-toplevel-management-unstable-v1.xml)

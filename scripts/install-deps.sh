@@ -30,6 +30,8 @@ packages=(
   openbox xcompmgr trayer x11-utils
   # tests: a real wlroots compositor run headless, its Xwayland, and a look at its screen
   sway xwayland grim
+  # tests: KDE Plasma's compositor headless (idleness, the KWin script for the window in front)
+  kwin-wayland
   # tests: a private D-Bus for the session signals
   dbus-daemon dbus-bin
   # tests: the face picture the camera tests make their frames from

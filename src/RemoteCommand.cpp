@@ -19,6 +19,25 @@ const ColorSetting kColorSettings[] = {
     {"brightness", "night", "NightBrightness"},
 };
 
+// In the order of the shortcuts page.
+const char* const kShortcutNames[] = {
+    "increase-temperature",
+    "decrease-temperature",
+    "increase-brightness",
+    "decrease-brightness",
+    "start-overlay",
+    "end-overlay",
+    "effects",
+    "pause-resume",
+    "manual-automatic",
+    "start-break",
+    "pause-resume-timer",
+    "quit",
+    "zoom-in",
+    "zoom-out",
+};
+constexpr int kShortcutCount = int(sizeof(kShortcutNames) / sizeof(kShortcutNames[0]));
+
 std::optional<RemoteCommand> failure(QString& error, const QString& text)
 {
     error = text;
@@ -140,11 +159,34 @@ std::optional<RemoteCommand> RemoteCommand::parse(const QStringList& words, QStr
     }
     if (name == QLatin1String("set"))
         return parse_set(words, error);
+    if (name == QLatin1String("shortcut")) {
+        if (!has_arguments(words, 1, error))
+            return std::nullopt;
+        for (int index = 1; index <= kShortcutCount; ++index) {
+            if (words.at(1) == shortcut_name(index)) {
+                command.action = Action::Shortcut;
+                command.value = index;
+                return command;
+            }
+        }
+        return failure(
+            error, QStringLiteral("unknown shortcut \"%1\" (see kavoctl help)").arg(words.at(1)));
+    }
     return failure(error, QStringLiteral("unknown command: ") + name);
+}
+
+QString RemoteCommand::shortcut_name(int index)
+{
+    if (index < 1 || index > kShortcutCount)
+        return {};
+    return QLatin1String(kShortcutNames[index - 1]);
 }
 
 QStringList RemoteCommand::usage()
 {
+    QStringList shortcuts;
+    for (int index = 1; index <= kShortcutCount; ++index)
+        shortcuts << shortcut_name(index);
     QStringList types;
     for (int type = kTypeCustom; type <= kTypeOverlay; ++type)
         types << type_name(type).toLower();
@@ -156,5 +198,6 @@ QStringList RemoteCommand::usage()
         QStringLiteral("kavoctl location LAT LON"),
         QStringLiteral("kavoctl set temperature day|night K"),
         QStringLiteral("kavoctl set brightness day|night PERCENT"),
+        QStringLiteral("kavoctl shortcut ") + shortcuts.join(QLatin1Char('|')),
     };
 }

@@ -17,11 +17,14 @@ struct RemoteCommand
         Mode,
         Type,
         Location,
-        SetColor
+        SetColor,
+        // One of the fourteen shortcut actions, for desktops that keep keys to themselves:
+        // the compositor's own key binding runs "kavoctl shortcut NAME".
+        Shortcut
     };
 
     Action action = Action::Pause;
-    int value = 0;       // the mode, the type, or the colour value (K or %)
+    int value = 0;       // the mode, the type, the colour value (K or %), or the shortcut (1 to 14)
     QString setting_key; // SetColor: DayTemperature, NightTemperature, DayBrightness, ...
     double latitude = 0.0;
     double longitude = 0.0;
@@ -35,6 +38,10 @@ struct RemoteCommand
     // The command `words` name; empty, with `error` saying why, when they name none or a value
     // is out of range.
     static std::optional<RemoteCommand> parse(const QStringList& words, QString& error);
+
+    // The word kavoctl's shortcut command takes for shortcut `index` (1 to 14, as the
+    // shortcuts page numbers them: "start-break"); empty for any other index.
+    static QString shortcut_name(int index);
 
     // One usage line per command, for kavoctl's help.
     static QStringList usage();

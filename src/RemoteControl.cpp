@@ -4,6 +4,7 @@
 #include "Presets.h"
 #include "RemoteCommand.h"
 #include "settings/SaveManager.h"
+#include "system/HotkeyProcessor.h"
 
 #include <QJsonArray>
 
@@ -43,6 +44,10 @@ void RemoteControl::execute(const RemoteCommand& command)
         break;
     case RemoteCommand::Action::SetColor:
         set_color(command.setting_key, command.value);
+        break;
+    case RemoteCommand::Action::Shortcut:
+        if (HotkeyProcessor* shortcuts = m_app.hotkey_processor())
+            shortcuts->run(command.value);
         break;
     }
     if (SaveManager::instance())

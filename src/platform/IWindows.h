@@ -30,6 +30,9 @@ struct WindowInfo
 {
     bool exists = false;
     qint64 pid = 0;
+    // What the desktop calls the program (a Wayland app_id, KWin's resource class); empty
+    // where the desktop names none. Pausers match it where no process is known.
+    QString appId;
     // Neither a dialog of another window nor a window the desktop shell draws itself.
     bool ownerless = true;
     // Shown on the desktop (possibly minimised), not withdrawn.

@@ -45,6 +45,14 @@ public:
     // Whether the desktop offers `capability`.
     virtual bool has(Capability capability) const = 0;
 
+    // What page `page` ("pausers", "inactivity", "overlay", "strict", ...) says about what
+    // this desktop does not allow there; empty where the page works as everywhere.
+    virtual QString pageNote(const QString& page) const
+    {
+        Q_UNUSED(page)
+        return {};
+    }
+
     virtual IDisplays& displays() = 0;
     virtual IRegistry& registry() = 0;
     virtual IClock& clock() = 0;

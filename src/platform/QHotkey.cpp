@@ -45,6 +45,7 @@ bool QHotkey::setShortcut(const QKeySequence& shortcut, bool autoRegister)
     m_shortcut = shortcut;
     m_error.clear();
     m_taken = false;
+    m_notOffered = false;
     return autoRegister ? setRegistered(true) : true;
 }
 
@@ -73,6 +74,7 @@ bool QHotkey::grab()
 {
     m_error.clear();
     m_taken = false;
+    m_notOffered = false;
     const std::optional<HotkeyChord> wanted = chord();
     if (!wanted) {
         if (m_shortcut.count() > 1)
@@ -84,6 +86,7 @@ bool QHotkey::grab()
     if (result != IHotkeys::Grab::Done) {
         m_error = refusal(result);
         m_taken = result == IHotkeys::Grab::Taken;
+        m_notOffered = result == IHotkeys::Grab::NotOffered;
         return false;
     }
     m_hotkeys = &hotkeys;

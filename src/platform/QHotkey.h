@@ -35,6 +35,8 @@ public:
     QString error() const { return m_error; }
     // Whether the last registration failed because another program holds the combination.
     bool isTakenByAnotherProgram() const { return m_taken; }
+    // Whether the desktop lets no program take keys for itself (bind them in the compositor).
+    bool isNotOffered() const { return m_notOffered; }
 
 signals:
     void activated();
@@ -48,5 +50,6 @@ private:
     IHotkeys* m_hotkeys = nullptr; // the service that holds the grab while registered
     bool m_registered = false;
     bool m_taken = false;
+    bool m_notOffered = false;
     QString m_error;
 };

@@ -1,6 +1,7 @@
 #include "system/HotkeyProcessor.h"
 
 #include "App.h"
+#include "RemoteCommand.h"
 #include "platform/Platform.h"
 #include "platform/QHotkey.h"
 #include "platform/VirtualKeys.h"
@@ -218,11 +219,40 @@ QStringList HotkeyProcessor::registration_problems() const
             problems.append(hotkey->shortcut().toString(QKeySequence::NativeText) +
                             QStringLiteral(" (") + name + QStringLiteral("): ") + hotkey->error());
     };
-    for (int index = 1; index <= kShortcutCount; ++index)
-        check(m_hotkeys[index], wanted(index), feature_name(index));
+    for (int index = 1; index <= kShortcutCount; ++index) {
+        const QHotkey* hotkey = m_hotkeys[index];
+        QString name = feature_name(index);
+        // Where the desktop keeps keys to itself, its own configuration can run kavoctl.
+        if (hotkey->isNotOffered())
+            name += QStringLiteral("; in sway's configuration: ") +
+                    sway_binding(index, hotkey->shortcut());
+        check(hotkey, wanted(index), name);
+    }
     for (const QHotkey* panic : m_panic)
         check(panic, m_panic_enabled, QStringLiteral("panic shortcut"));
     return problems;
+}
+
+QString HotkeyProcessor::sway_binding(int feature_index, const QKeySequence& keys)
+{
+    if (keys.count() != 1)
+        return {};
+    const int combination = keys[0];
+    QStringList parts;
+    const std::pair<Qt::KeyboardModifier, const char*> modifiers[] = {{Qt::ControlModifier, "Ctrl"},
+                                                                      {Qt::AltModifier, "Alt"},
+                                                                      {Qt::ShiftModifier, "Shift"},
+                                                                      {Qt::MetaModifier, "Mod4"}};
+    for (const auto& [modifier, name] : modifiers)
+        if (combination & modifier)
+            parts << QLatin1String(name);
+    const int key = combination & ~Qt::KeyboardModifierMask;
+    // XKB names letters in small type; sway takes the others by their usual names.
+    parts << (key >= Qt::Key_A && key <= Qt::Key_Z
+                  ? QString(QChar(char('a' + (key - Qt::Key_A))))
+                  : QKeySequence(key).toString(QKeySequence::PortableText));
+    return QStringLiteral("bindsym %1 exec kavoctl shortcut %2")
+        .arg(parts.join(QLatin1Char('+')), RemoteCommand::shortcut_name(feature_index));
 }
 
 QStringList HotkeyProcessor::registered_shortcuts() const

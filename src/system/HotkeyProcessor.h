@@ -2,6 +2,7 @@
 
 #include "platform/Win32Types.h"
 
+#include <QKeySequence>
 #include <QObject>
 #include <QStringList>
 #include <QVariantList>
@@ -49,6 +50,13 @@ public:
     void suspend(bool suspended);
     bool is_suspended() const { return m_suspended; }
 
+    // Runs the action of feature `feature_index` (1 to 14), as its keys would.
+    void run(int feature_index);
+
+    // The line that binds feature `feature_index` to `keys` in sway's configuration, running
+    // kavoctl, for desktops that keep keys to themselves.
+    static QString sway_binding(int feature_index, const QKeySequence& keys);
+
     // One text per shortcut that should be registered but is not, with the reason.
     QStringList registration_problems() const;
     // The key sequences registered now, configurable ones in index order, then panic ones.
@@ -62,7 +70,6 @@ private:
     bool can_zoom() const;
     bool wanted(int feature_index) const;
     void apply_registration();
-    void run(int feature_index);
     void run_panic(int panic_index);
     void change_temperature(int delta);
     void change_brightness(int delta);

@@ -18,6 +18,7 @@ const char* const kKnownCompetitors[] = {"flux.exe", "SunsetScreen.exe", "kavo-m
 // The window in front and what the pausers ask about it.
 struct WindowsTaskManager::Foreground
 {
+    quint64 window = 0;
     qint64 pid = 0;
     bool full_screen = false;
 };
@@ -91,7 +92,10 @@ void WindowsTaskManager::remember_recent(const QString& name)
 QString WindowsTaskManager::foreground_name()
 {
     const WindowInfo window = m_windows.describe(m_windows.foregroundWindow());
-    return window.exists && window.pid > 0 ? m_windows.processName(window.pid) : QString();
+    if (!window.exists)
+        return {};
+    // A program the desktop names without saying which process it is goes by that name.
+    return window.pid > 0 ? m_windows.processName(window.pid) : window.appId;
 }
 
 bool WindowsTaskManager::is_full_screen(const WindowInfo& window)
@@ -104,8 +108,10 @@ bool WindowsTaskManager::is_full_screen(const WindowInfo& window)
 
 WindowsTaskManager::Foreground WindowsTaskManager::foreground()
 {
-    const WindowInfo window = m_windows.describe(m_windows.foregroundWindow());
-    return Foreground{window.exists ? window.pid : 0, is_full_screen(window)};
+    const quint64 id = m_windows.foregroundWindow();
+    const WindowInfo window = m_windows.describe(id);
+    return Foreground{window.exists ? id : 0, window.exists ? window.pid : 0,
+                      is_full_screen(window)};
 }
 
 void WindowsTaskManager::check_processes(bool)
@@ -136,6 +142,8 @@ void WindowsTaskManager::check_processes(bool)
         if (!conflicting_applications_enabled() && ProcessNames::is_competitor(entry.name))
             close_competitor(entry, closed);
     }
+    if (pausers.any_on())
+        add_named_windows(pausers, windows, front, decision);
     pausers.add_full_screen_foreground(front.full_screen, decision);
     emit pausers_checked(decision.color, decision.timer, decision.mouse);
     m_checking = false;
@@ -159,6 +167,27 @@ ProcessView WindowsTaskManager::view(const ProcessEntry& entry,
         break;
     }
     return process;
+}
+
+// Windows the desktop names itself (a Wayland app_id, KWin's resource class) answer to that
+// name too, where their process is unknown or goes by another name.
+void WindowsTaskManager::add_named_windows(const PauserRules& pausers,
+                                           const QMultiHash<qint64, quint64>& windows,
+                                           const Foreground& front, PauseDecision& decision)
+{
+    for (auto it = windows.cbegin(); it != windows.cend(); ++it) {
+        const WindowInfo window = m_windows.describe(it.value());
+        if (!window.exists || window.appId.isEmpty() || !pausers.mentions(window.appId))
+            continue;
+        if (window.pid > 0 && pausers.mentions(m_windows.processName(window.pid)))
+            continue; // already counted as its process
+        ProcessView program;
+        program.name = window.appId;
+        program.foreground = front.window == it.value();
+        program.visible = window.shown && !window.minimized;
+        program.full_screen = is_full_screen(window);
+        pausers.add(program, front.full_screen, decision);
+    }
 }
 
 void WindowsTaskManager::close_competitor(const ProcessEntry& entry, QStringList& closed)

@@ -44,6 +44,8 @@ private:
     bool is_full_screen(const WindowInfo& window);
     ProcessView view(const ProcessEntry& entry, const QMultiHash<qint64, quint64>& windows,
                      const Foreground& front);
+    void add_named_windows(const PauserRules& pausers, const QMultiHash<qint64, quint64>& windows,
+                           const Foreground& front, PauseDecision& decision);
     void close_competitor(const ProcessEntry& entry, QStringList& closed);
     QString foreground_name();
     void remember_recent(const QString& name);

@@ -53,6 +53,10 @@ private slots:
                                           << int(Action::SetColor) << 10 << "NightBrightness";
         QTest::newRow("day temperature") << QStringList{"set", "temperature", "day", "10000"}
                                          << int(Action::SetColor) << 10000 << "DayTemperature";
+        QTest::newRow("first shortcut")
+            << QStringList{"shortcut", "increase-temperature"} << int(Action::Shortcut) << 1 << "";
+        QTest::newRow("last shortcut")
+            << QStringList{"shortcut", "zoom-out"} << int(Action::Shortcut) << 14 << "";
     }
 
     void parsesCommands()
@@ -83,6 +87,11 @@ private slots:
             << QStringList{"set", "brightness", "night", "70"} << "NightBrightness" << QVariant(70);
         QTest::newRow("location") << QStringList{"location", "40.7", "-74"} << "UseManualLocation"
                                   << QVariant(true);
+        // What a compositor's key binding runs where the desktop keeps keys to itself.
+        QTest::newRow("pause shortcut")
+            << QStringList{"shortcut", "pause-resume"} << "KavoPaused" << QVariant(true);
+        QTest::newRow("manual shortcut")
+            << QStringList{"shortcut", "manual-automatic"} << "KavoMode" << QVariant(2);
     }
 
     void commandsChangeTheControllerAndAnswerWithTheStatus()
@@ -122,6 +131,8 @@ private slots:
         QTest::newRow("brightness too low") << request({"set", "brightness", "day", "0"});
         QTest::newRow("latitude off the globe") << request({"location", "95", "0"});
         QTest::newRow("a console spell") << request({"quit"});
+        QTest::newRow("unknown shortcut") << request({"shortcut", "launch-rockets"});
+        QTest::newRow("shortcut without its action") << request({"shortcut"});
     }
 
     void kavoChecksWhatItIsSent()

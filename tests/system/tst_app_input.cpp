@@ -2,9 +2,9 @@
 // desktop: injected keys drive the shortcut actions, inactivity reaches the controller and the
 // timer, the auto clicker and the software cursor follow their settings.
 #include "AppFixture.h"
-#include "timer/RestTimer.h"
 #include "system/HotkeyProcessor.h"
 #include "system/SystemMouse.h"
+#include "timer/RestTimer.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -216,6 +216,42 @@ private slots:
         QVERIFY2(text.contains("(Increase brightness): another Kavo shortcut uses it"),
                  qPrintable(text));
         QVERIFY(!hotkeys(fixture).contains("Ctrl+Alt+P"));
+    }
+
+    void aDesktopThatKeepsKeysGetsTheLineForItsConfiguration()
+    {
+        AppFixture fixture(desktop({{"hotkeys_offered", false}}));
+        fixture.start(
+            withShortcuts({{"StartRestHotkey", "Ctrl+Alt+B"}, {"ZoomOutHotkey", "Ctrl+Alt+F5"}}));
+        QSignalSpy message(&fixture.app(), &App::set_shortcuts_message);
+        fixture.app().shortcut_changed(0, QString());
+        const QString text = message.last().at(0).toString();
+        QVERIFY2(text.contains("Ctrl+Alt+B (Start a break; in sway's configuration: bindsym "
+                               "Ctrl+Alt+b exec kavoctl shortcut start-break): this desktop keeps "
+                               "shortcuts to itself"),
+                 qPrintable(text));
+        QVERIFY(hotkeys(fixture).isEmpty());
+    }
+
+    void swayBindingsNameTheKeysAsSwayDoes_data()
+    {
+        QTest::addColumn<int>("feature");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("letter") << 10 << "Ctrl+Alt+B"
+                                << "bindsym Ctrl+Alt+b exec kavoctl shortcut start-break";
+        QTest::newRow("logo and function key")
+            << 1 << "Meta+Shift+F2"
+            << "bindsym Shift+Mod4+F2 exec kavoctl shortcut increase-temperature";
+        QTest::newRow("two combinations") << 12 << "Ctrl+A, Ctrl+B"
+                                          << "";
+    }
+
+    void swayBindingsNameTheKeysAsSwayDoes()
+    {
+        QFETCH(int, feature);
+        QFETCH(QString, keys);
+        QTEST(HotkeyProcessor::sway_binding(feature, QKeySequence::fromString(keys)), "line");
     }
 
     void recordingOnThePageLetsGoOfTheKeys()

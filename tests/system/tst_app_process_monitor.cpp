@@ -2,6 +2,7 @@
 // the colours, the timer and the software cursor; triggers glide to their colours and back;
 // competing programs are closed with a message.
 #include "AppFixture.h"
+#include "ForwardingPlatform.h"
 #include "color/ColorRamp.h"
 #include "screens/KavoMessageBox.h"
 #include "system/ITaskManager.h"
@@ -78,8 +79,8 @@ private slots:
         QTRY_COMPARE(fixture.ramp(1, "red"), red(6500, 1.0f));
         QVERIFY(app.is_gamma_paused());
 
-        fixture.set_desktop(
-            desktop({program(100, "painter", {{"minimized", true}}), program(101, "browser")}, 101));
+        fixture.set_desktop(desktop(
+            {program(100, "painter", {{"minimized", true}}), program(101, "browser")}, 101));
         app.task_manager()->update(false);
         QTRY_COMPARE(fixture.ramp(1, "red"), red(3400, 0.8f));
         QVERIFY(!app.is_gamma_paused());
@@ -170,6 +171,30 @@ private slots:
                  QStringLiteral("Line 1 is not \"program = temperature brightness\": vlc = night"));
         QCOMPARE(fixture.stored("ColorTriggers").toString(),
                  QStringLiteral("vlc = night\nvlc = 4000 90"));
+    }
+
+    void aDesktopThatHidesTheProgramInFrontSaysSoOnTheTriggersPage()
+    {
+        // A desktop like GNOME on Wayland: its note heads the page's message.
+        class Hiding : public ForwardingPlatform
+        {
+        public:
+            using ForwardingPlatform::ForwardingPlatform;
+            QString pageNote(const QString& page) const override
+            {
+                return page == QLatin1String("pausers") ? QStringLiteral("No program in front.")
+                                                        : QString();
+            }
+        };
+        AppFixture fixture(desktop({}, 100), [](std::unique_ptr<SimDesktop> sim) {
+            return std::make_unique<Hiding>(std::move(sim));
+        });
+        fixture.start(quickSettings({{"UseColorTriggers", true}}));
+        QSignalSpy message(&fixture.app(), &App::set_color_triggers_message);
+        fixture.app().save_color_triggers("vlc = night");
+        QCOMPARE(message.last().at(0).toString(),
+                 QStringLiteral("No program in front.\nLine 1 is not \"program = temperature "
+                                "brightness\": vlc = night"));
     }
 
     void aCompetingProgramIsClosedWithAMessage()

@@ -57,6 +57,7 @@ const std::vector<Command>& commands()
         control("type", "kavoctl type NAME"),
         control("location", "kavoctl location LAT LON"),
         control("set", "kavoctl set temperature|brightness day|night VALUE"),
+        control("shortcut", "kavoctl shortcut ACTION"),
     };
     return table;
 }
@@ -74,9 +75,13 @@ const char* const kValues =
     "  NAME     a type: custom, health, sleep, gaming, reading, programming, biohacker,\n"
     "           sunglasses, dark, movie, overlay\n"
     "  VALUE    kelvin (K) for temperature, percent (P) for brightness\n"
+    "  ACTION   a shortcut's action: increase-temperature, decrease-temperature,\n"
+    "           increase-brightness, decrease-brightness, start-overlay, end-overlay,\n"
+    "           effects, pause-resume, manual-automatic, start-break, pause-resume-timer,\n"
+    "           quit, zoom-in, zoom-out\n"
     "\n"
-    "status, pause, resume, mode, type, location and set talk to the running Kavo and give\n"
-    "up after 5 s; the last six answer with its new status. pause holds the colours at\n"
+    "status, pause, resume, mode, type, location, set and shortcut talk to the running Kavo\n"
+    "and give up after 5 s; the last seven answer with its new status. pause holds the colours at\n"
     "neutral; resume follows the schedule again (mode paused becomes automatic).\n"
     "status --follow prints the status, then a line each time Kavo reports a change (nothing\n"
     "while nothing changes), until Kavo ends (status 1). --format waybar prints\n"

@@ -13,6 +13,8 @@ IHotkeys::Grab SimHotkeys::grab(const HotkeyChord& chord, std::function<void()> 
 {
     if (chord.key == Qt::Key_unknown || chord.key == 0)
         return Grab::Unsupported;
+    if (!m_offered)
+        return Grab::NotOffered;
     const QString name = text(chord);
     if (m_taken.contains(name))
         return Grab::Taken;
@@ -42,6 +44,8 @@ bool SimHotkeys::activate(const HotkeyChord& chord)
 
 void SimHotkeys::configure(const QJsonObject& config)
 {
+    // A desktop that keeps keys to itself, as a Wayland compositor without the portal does.
+    m_offered = config.value(QLatin1String("hotkeys_offered")).toBool(true);
     m_taken.clear();
     for (const QJsonValue& value : config.value(QLatin1String("taken_hotkeys")).toArray()) {
         const QKeySequence sequence =

@@ -28,4 +28,5 @@ public:
 private:
     QMap<QString, std::function<void()>> m_grabbed;
     QSet<QString> m_taken;
+    bool m_offered = true;
 };

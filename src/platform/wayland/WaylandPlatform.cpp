@@ -1,13 +1,54 @@
 #include "platform/wayland/WaylandPlatform.h"
 
+#include "platform/wayland/WaylandIdle.h"
+
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 
 WaylandPlatform::WaylandPlatform(const QString& socket)
     : m_connection(WaylandConnection::open(&m_problem, socket)),
       m_compositor(m_connection ? m_connection->compositorName() : QString()),
-      m_displays(m_connection.get(), m_problem), m_desktopInfo(m_compositor, m_displays),
-      m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus())
+      m_globals(m_connection.get()), m_displays(m_connection.get(), m_problem),
+      m_desktopInfo(m_compositor, m_displays),
+      m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus()),
+      m_hotkeys(QDBusConnection::sessionBus()),
+      m_input(chooseIdleSource(m_globals, QDBusConnection::sessionBus()))
 {
+    tellWindows();
+    m_abilities = WaylandAbilities(offer());
+}
+
+WaylandOffer WaylandPlatform::offer() const
+{
+    WaylandOffer offer;
+    for (const WaylandGlobals::Global& global : m_globals.all())
+        offer.globals.insert(global.interface);
+    offer.kwinScripting = m_kwinActiveWindow != nullptr;
+    offer.mutterIdleMonitor = m_input.sourceName() == QLatin1String("mutter-idle-monitor");
+    // The bus itself answers these; the portal is asked only at the first shortcut.
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (const QDBusConnectionInterface* names = bus.isConnected() ? bus.interface() : nullptr) {
+        offer.portalShortcuts =
+            names->isServiceRegistered(QStringLiteral("org.freedesktop.portal.Desktop")).value();
+        offer.trayWatcher =
+            names->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher")).value();
+    }
+    return offer;
+}
+
+QString WaylandPlatform::pageNote(const QString& page) const
+{
+    const PageNote note = m_abilities.note(page);
+    return note.works ? QString() : note.text;
+}
+
+void WaylandPlatform::tellWindows()
+{
+    if ((m_wlrToplevels = WlrToplevels::create(m_globals, m_windows)))
+        m_windows.setTeller([this](bool on) { m_wlrToplevels->setWatching(on); });
+    else if ((m_kwinActiveWindow =
+                  KWinActiveWindow::find(QDBusConnection::sessionBus(), m_windows)))
+        m_windows.setTeller([this](bool on) { m_kwinActiveWindow->setWatching(on); });
 }
 
 WaylandPlatform::~WaylandPlatform() = default;

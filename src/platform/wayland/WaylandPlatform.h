@@ -3,17 +3,24 @@
 #include "platform/Platform.h"
 #include "platform/linux/DesktopSession.h"
 #include "platform/linux/GeoClueLocation.h"
+#include "platform/linux/IdleInput.h"
 #include "platform/linux/LauncherTaskbar.h"
 #include "platform/linux/LogindPower.h"
+#include "platform/linux/PortalHotkeys.h"
 #include "platform/linux/QtFileChooser.h"
 #include "platform/linux/QtSounds.h"
 #include "platform/linux/QtTray.h"
 #include "platform/linux/UnsupportedSystemParameters.h"
 #include "platform/linux/V4l2Cameras.h"
 #include "platform/linux/XdgRegistry.h"
+#include "platform/wayland/KWinActiveWindow.h"
+#include "platform/wayland/ToplevelWindows.h"
+#include "platform/wayland/WaylandAbilities.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandDisplays.h"
+#include "platform/wayland/WaylandGlobals.h"
 #include "platform/wayland/WaylandServices.h"
+#include "platform/wayland/WlrToplevels.h"
 
 #include <memory>
 
@@ -34,6 +41,9 @@ public:
     // The compositor's process name, or why there is no compositor to talk to.
     QString detail() const override { return m_connection ? m_compositor : m_problem; }
     bool has(Capability capability) const override;
+    QString pageNote(const QString& page) const override;
+    // What this desktop lets Kavo do beyond colours, page by page.
+    const WaylandAbilities& abilities() const { return m_abilities; }
 
     IDisplays& displays() override { return m_displays; }
     IRegistry& registry() override { return m_registry; }
@@ -57,15 +67,21 @@ public:
     IOverlays& overlays() override { return m_overlays; }
 
 private:
+    // Finds what tells Kavo the other programs' windows on this desktop.
+    void tellWindows();
+    // What the compositor and the session bus offer, for the pages.
+    WaylandOffer offer() const;
+
     QString m_problem;
     std::unique_ptr<WaylandConnection> m_connection;
     QString m_compositor;
+    WaylandGlobals m_globals;
     WaylandDisplays m_displays;
     XdgRegistry m_registry;
     SystemClock m_clock;
     AbsentMagnifier m_magnifier;
     UnsupportedSystemParameters m_systemParameters;
-    WaylandWindows m_windows;
+    ToplevelWindows m_windows;
     LogindPower m_power;
     WaylandDesktopInfo m_desktopInfo;
     AbsentScreenCapture m_screenCapture;
@@ -73,11 +89,14 @@ private:
     DesktopSession m_session;
     AbsentKeyboardGrab m_keyboardGrab;
     QtSounds m_sounds;
-    AbsentHotkeys m_hotkeys;
-    AbsentInput m_input;
+    PortalHotkeys m_hotkeys;
+    IdleInput m_input;
     GeoClueLocation m_location;
     QtTray m_tray;
     LauncherTaskbar m_taskbar;
     QtFileChooser m_fileChooser;
     WaylandOverlays m_overlays;
+    std::unique_ptr<WlrToplevels> m_wlrToplevels;
+    std::unique_ptr<KWinActiveWindow> m_kwinActiveWindow;
+    WaylandAbilities m_abilities{WaylandOffer()};
 };

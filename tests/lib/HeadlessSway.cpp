@@ -1,0 +1,106 @@
+#include "HeadlessSway.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+
+#include <unistd.h>
+
+namespace {
+// sway needs a few seconds on a loaded machine.
+constexpr int kStartMs = 60000;
+constexpr uid_t kNobody = 65534;
+} // namespace
+
+HeadlessSway::~HeadlessSway()
+{
+    if (m_sway.state() == QProcess::NotRunning)
+        return;
+    m_sway.terminate();
+    if (!m_sway.waitForFinished(10000))
+        m_sway.kill();
+    m_sway.waitForFinished(10000);
+}
+
+bool HeadlessSway::start(const QString& extraConfig)
+{
+    const QString run = runtimeDir();
+    if (!m_dir.isValid() || !QDir().mkpath(run) ||
+        chown(QFile::encodeName(run).constData(), kNobody, kNobody) != 0) {
+        m_problem = QStringLiteral("no runtime folder for sway");
+        return false;
+    }
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile config(m_dir.filePath(QStringLiteral("config")));
+    if (!config.open(QIODevice::WriteOnly)) {
+        m_problem = QStringLiteral("no sway configuration");
+        return false;
+    }
+    config.write("output HEADLESS-1 resolution 640x480 position 0 0\nxwayland disable\n" +
+                 extraConfig.toUtf8() + '\n');
+    config.close();
+    config.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+    environment.insert(QStringLiteral("HOME"), m_dir.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), run);
+    environment.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
+    environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+    m_sway.setProcessEnvironment(environment);
+    m_sway.setWorkingDirectory(m_dir.path());
+    m_sway.setStandardOutputFile(m_dir.filePath(QStringLiteral("sway.log")));
+    m_sway.setStandardErrorFile(m_dir.filePath(QStringLiteral("sway.log")), QIODevice::Append);
+    m_sway.start(QStringLiteral("setpriv"),
+                 {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                  QStringLiteral("--clear-groups"), QStringLiteral("--"), QStringLiteral("sway"),
+                  QStringLiteral("-c"), config.fileName()});
+    if (!m_sway.waitForStarted(10000)) {
+        m_problem = QStringLiteral("sway or setpriv is missing (scripts/install-deps.sh)");
+        return false;
+    }
+    // Both sockets appear once sway listens; polled, since nothing announces them.
+    const QDeadlineTimer deadline(kStartMs);
+    while (!deadline.hasExpired() && m_sway.state() == QProcess::Running) {
+        const QDir dir(run);
+        const QStringList ipc = dir.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
+        if (QFile::exists(dir.filePath(QStringLiteral("wayland-1"))) && !ipc.isEmpty()) {
+            m_socket = dir.filePath(QStringLiteral("wayland-1"));
+            m_ipcSocket = dir.filePath(ipc.first());
+            if (!swaymsg({QStringLiteral("-t"), QStringLiteral("get_version")}).isEmpty())
+                return true;
+        }
+        m_sway.waitForFinished(100);
+    }
+    QFile log(m_dir.filePath(QStringLiteral("sway.log")));
+    log.open(QIODevice::ReadOnly);
+    m_problem =
+        QStringLiteral("sway did not come up: ") + QString::fromUtf8(log.readAll().right(2000));
+    return false;
+}
+
+QProcessEnvironment HeadlessSway::clientEnvironment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "KAVO_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), m_socket);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    environment.insert(QStringLiteral("SWAYSOCK"), m_ipcSocket);
+    return environment;
+}
+
+QByteArray HeadlessSway::swaymsg(const QStringList& arguments) const
+{
+    QProcess message;
+    message.setProcessChannelMode(QProcess::SeparateChannels);
+    message.start(QStringLiteral("swaymsg"),
+                  QStringList{QStringLiteral("-s"), m_ipcSocket} + arguments);
+    if (!message.waitForFinished(30000) || message.exitCode() != 0)
+        return {};
+    return message.readAllStandardOutput();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Debian's sway on wlroots' headless backend, for the tests that need a real compositor. sway
+// refuses to run as root, so it runs as the unprivileged user "nobody" with a runtime folder
+// of its own; the test (root) reaches its sockets all the same. Ended with the object.
+class HeadlessSway
+{
+public:
+    ~HeadlessSway();
+
+    // Starts sway with `extraConfig` appended to a configuration of one 640×480 output and no
+    // Xwayland; false (with the reason in problem()) when it did not come up in time.
+    bool start(const QString& extraConfig = QString());
+    QString problem() const { return m_problem; }
+
+    // The Wayland socket's full path, for WAYLAND_DISPLAY or wl_display_connect.
+    QString socket() const { return m_socket; }
+    QString runtimeDir() const { return m_dir.filePath(QStringLiteral("run")); }
+    // The environment a client of this sway gets: its socket, no X display, Qt on Wayland.
+    QProcessEnvironment clientEnvironment() const;
+
+    // Runs one swaymsg command; its standard output, empty when it failed.
+    QByteArray swaymsg(const QStringList& arguments) const;
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_sway;
+    QString m_socket;
+    QString m_ipcSocket;
+    QString m_problem;
+};

@@ -1,0 +1,162 @@
+// Kavo's Wayland services on a real KWin 5.27 (kwin_wayland --virtual, headless, on a private
+// session bus with its own home and runtime folder): idleness through ext-idle-notify, and the
+// window in front through Kavo's KWin script.
+#include "PrivateBus.h"
+#include "WaylandClientProcess.h"
+#include "platform/wayland/KWinActiveWindow.h"
+#include "platform/wayland/ToplevelWindows.h"
+#include "platform/wayland/WaylandConnection.h"
+#include "platform/wayland/WaylandGlobals.h"
+#include "platform/wayland/WaylandIdle.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// KWin needs a while on a loaded machine to come up.
+constexpr int kKWinStartMs = 120000;
+constexpr int kKWinMs = 60000;
+const QString kSocket = QStringLiteral("kavo-kwin-services");
+} // namespace
+
+class TestWaylandKWin : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    PrivateBus m_bus;
+    QProcess m_kwin;
+    QDBusConnection m_client{QString()};
+    std::unique_ptr<WaylandConnection> m_connection;
+    std::unique_ptr<WaylandGlobals> m_globals;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // The desktop's environment: its bus, home, folders and Wayland socket, no X display.
+    QProcessEnvironment desktopEnvironment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "KAVO_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
+        environment.insert(QStringLiteral("HOME"), path(QStringLiteral("home")));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(QStringLiteral("runtime")));
+        return environment;
+    }
+
+    QProcessEnvironment clientEnvironment() const
+    {
+        QProcessEnvironment environment = desktopEnvironment();
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), kSocket);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        return environment;
+    }
+
+    bool scriptLoaded()
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.kde.KWin"), QStringLiteral("/Scripting"),
+            QStringLiteral("org.kde.kwin.Scripting"), QStringLiteral("isScriptLoaded"));
+        call << QString::fromLatin1(KWinActiveWindow::kPluginName);
+        const QDBusReply<bool> loaded = m_client.call(call);
+        return loaded.isValid() && loaded.value();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        for (const char* folder : {"bin", "home", "config", "runtime"})
+            QVERIFY(QDir().mkpath(path(QLatin1String(folder))));
+        QFile::setPermissions(path(QStringLiteral("runtime")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // Debian's binary carries a file capability that fails in a container; a plain copy
+        // (QFile::copy takes no capability along) runs, under the name KWin expects.
+        const QString kwin = path(QStringLiteral("bin/kwin_wayland"));
+        QVERIFY2(QFile::copy(QStringLiteral("/usr/bin/kwin_wayland"), kwin),
+                 "kwin_wayland is missing: scripts/install-deps.sh installs kwin-wayland");
+        QFile::setPermissions(kwin, QFile::ReadOwner | QFile::ExeOwner);
+
+        // Kavo's script goes to the runtime folder, as in the desktop's session.
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path(QStringLiteral("runtime"))));
+        QVERIFY(m_bus.start());
+        m_client = m_bus.connect(QStringLiteral("kavo"));
+        m_kwin.setProcessEnvironment(desktopEnvironment());
+        m_kwin.setProcessChannelMode(QProcess::MergedChannels);
+        m_kwin.setStandardOutputFile(path(QStringLiteral("kwin.log")));
+        m_kwin.start(kwin,
+                     {QStringLiteral("--virtual"), QStringLiteral("--socket"), kSocket,
+                      QStringLiteral("--no-lockscreen"), QStringLiteral("--no-global-shortcuts"),
+                      QStringLiteral("--no-kactivities")});
+        QVERIFY(m_kwin.waitForStarted(30000));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_client.interface()->isServiceRegistered(QStringLiteral("org.kde.KWin")).value(),
+            kKWinStartMs);
+        QString problem;
+        m_connection =
+            WaylandConnection::open(&problem, path(QStringLiteral("runtime/")) + kSocket);
+        QVERIFY2(m_connection, qPrintable(problem));
+        m_globals = std::make_unique<WaylandGlobals>(m_connection.get());
+    }
+
+    void cleanupTestCase()
+    {
+        m_globals.reset();
+        m_connection.reset();
+        m_kwin.terminate();
+        if (!m_kwin.waitForFinished(30000))
+            m_kwin.kill();
+        m_kwin.waitForFinished(30000);
+    }
+
+    void idlenessComesFromExtIdleNotify()
+    {
+        QVERIFY(!m_globals->offers("zwlr_foreign_toplevel_manager_v1"));
+        auto idle = chooseIdleSource(*m_globals, m_client);
+        QVERIFY(idle);
+        QCOMPARE(idle->name(), QStringLiteral("ext-idle-notify"));
+        QSignalSpy idled(idle.get(), &IdleSource::idled);
+        QVERIFY(idle->start(100));
+        // The virtual backend has no input devices: the seat falls quiet.
+        QTRY_COMPARE_WITH_TIMEOUT(idled.count(), 1, kKWinMs);
+        idle->stop();
+    }
+
+    void theScriptReportsTheWindowInFront()
+    {
+        ToplevelWindows windows;
+        auto active = KWinActiveWindow::find(m_client, windows);
+        QVERIFY(active);
+        windows.setTeller([&active](bool on) { QVERIFY(active->setWatching(on)); });
+        int changes = 0;
+        windows.watchForeground([&changes] { ++changes; });
+        QVERIFY(scriptLoaded());
+        // Another finder (kavoctl, a second start) leaves the running script alone.
+        ToplevelWindows elsewhere;
+        QVERIFY(KWinActiveWindow::find(m_client, elsewhere));
+        QVERIFY(scriptLoaded());
+
+        WaylandClientProcess client(clientEnvironment(), QStringLiteral("kavo-kwin-window"));
+        QVERIFY(client.says("shown"));
+        QTRY_COMPARE_WITH_TIMEOUT(windows.describe(windows.foregroundWindow()).appId,
+                                  QStringLiteral("kavo-kwin-window"), kKWinMs);
+        QCOMPARE(windows.describe(windows.foregroundWindow()).pid, client.pid());
+        QVERIFY(changes >= 1);
+
+        client.close();
+        QTRY_COMPARE_WITH_TIMEOUT(windows.foregroundWindow(), 0u, kKWinMs);
+
+        windows.watchForeground({});
+        QVERIFY(!scriptLoaded());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWaylandKWin)
+#include "tst_wayland_kwin.moc"
