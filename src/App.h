@@ -405,6 +405,9 @@ signals:
     void set_blink_count(int value);
     void set_kavo_status(QString value);
     void set_pwm_control_status(bool status, int value);
+    // Whether the colour route can change the brightness (a desktop's night light without a
+    // backlight cannot); the brightness page says so while it cannot.
+    void set_brightness_available(bool available);
     void translate();
     void set_screen_count(int value);
     void ignore_monitor(int value);
@@ -444,6 +447,7 @@ private:
     void create_color_output();
     void check_gamma_range();
     ColorOutputHooks color_output_hooks();
+    void restore_brightness_availability();
     std::unique_ptr<SystemParametersInfoApi> m_system_parameters;
     std::unique_ptr<MagnificationApi> m_magnification; // when no service created one
     std::unique_ptr<ColorOutput> m_color_output;

@@ -42,6 +42,11 @@ void App::reapply_colors()
     update_gamma();
 }
 
+void App::restore_brightness_availability()
+{
+    emit set_brightness_available(!m_color_output || m_color_output->gamma()->shows_brightness());
+}
+
 void App::check_gamma_range()
 {
     m_color_output->check_gamma_range();

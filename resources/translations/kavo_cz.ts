@@ -1202,6 +1202,10 @@
         <translation>Tato obrazovka Kavo nenabízí ovládání PWM: doprovodný program kavo_get_pwm_frequency chybí nebo nehlásí žádnou frekvenci.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Toto prostředí nenabízí Kavo žádné podsvícení: jas obrazovky zůstává beze změny.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Posun časového pásma:</translation>
     </message>

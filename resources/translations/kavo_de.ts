@@ -1202,6 +1202,10 @@
         <translation>Dieser Bildschirm bietet Kavo keine PWM-Steuerung: Das Hilfsprogramm kavo_get_pwm_frequency fehlt oder meldet keine Frequenz.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Diese Arbeitsumgebung bietet Kavo keine Hintergrundbeleuchtung: Die Helligkeit des Bildschirms bleibt, wie sie ist.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Zeitzonenversatz:</translation>
     </message>

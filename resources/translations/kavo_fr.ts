@@ -1202,6 +1202,10 @@
         <translation>Cet écran n&apos;offre aucun contrôle PWM à Kavo&#xa0;: le programme auxiliaire kavo_get_pwm_frequency est absent ou n&apos;indique aucune fréquence.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Ce bureau n&apos;offre à Kavo aucun rétroéclairage : la luminosité de l&apos;écran reste telle quelle.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Décalage horaire&#xa0;:</translation>
     </message>

@@ -1202,6 +1202,10 @@
         <translation>Αυτή η οθόνη δεν προσφέρει στο Kavo έλεγχο PWM: το βοηθητικό πρόγραμμα kavo_get_pwm_frequency λείπει ή δεν αναφέρει συχνότητα.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Αυτή η επιφάνεια εργασίας δεν προσφέρει στο Kavo οπίσθιο φωτισμό: η φωτεινότητα της οθόνης μένει ως έχει.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Μετατόπιση ζώνης ώρας:</translation>
     </message>

@@ -1202,6 +1202,10 @@
         <translation>यह स्क्रीन Kavo को PWM नियंत्रण नहीं देती: सहायक प्रोग्राम kavo_get_pwm_frequency मौजूद नहीं है या कोई आवृत्ति नहीं बताता।</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>यह डेस्कटॉप Kavo को बैकलाइट का नियंत्रण नहीं देता: स्क्रीन की चमक जैसी है वैसी ही रहती है।</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>समय क्षेत्र ऑफ़सेट:</translation>
     </message>

@@ -1202,6 +1202,10 @@
         <translation>Questo schermo non offre a Kavo alcun controllo PWM: il programma ausiliario kavo_get_pwm_frequency manca o non indica alcuna frequenza.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Questo desktop non offre a Kavo alcuna retroilluminazione: la luminosità dello schermo resta com&apos;è.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Scostamento del fuso orario:</translation>
     </message>

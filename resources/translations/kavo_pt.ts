@@ -1202,6 +1202,10 @@
         <translation>Este ecrã não oferece ao Kavo controlo PWM: o programa auxiliar kavo_get_pwm_frequency não existe ou não indica nenhuma frequência.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Este ambiente de trabalho não oferece ao Kavo nenhuma retroiluminação: o brilho do ecrã fica como está.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Desvio do fuso horário:</translation>
     </message>

@@ -1202,6 +1202,10 @@
         <translation>Этот экран не даёт Kavo управлять ШИМ: вспомогательной программы kavo_get_pwm_frequency нет или она не сообщает частоту.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Этот рабочий стол не даёт Kavo управлять подсветкой: яркость экрана остаётся прежней.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Смещение часового пояса:</translation>
     </message>

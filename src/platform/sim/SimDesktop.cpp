@@ -55,6 +55,7 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     addService(m_taskbar);
     addService(m_fileChooser);
     addService(m_overlays);
+    addService(m_nightLight);
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });

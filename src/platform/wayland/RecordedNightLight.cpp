@@ -1,0 +1,100 @@
+#include "platform/wayland/RecordedNightLight.h"
+
+#include "KavoLog.h"
+
+#include <algorithm>
+
+namespace {
+const QString kNightLightPart = QStringLiteral("night_light");
+const QString kBacklightPart = QStringLiteral("backlight");
+} // namespace
+
+RecordedNightLight::RecordedNightLight(const QString& recordPath,
+                                       std::unique_ptr<IBacklight> backlight)
+    : m_record(recordPath), m_backlight(std::move(backlight))
+{
+    m_record.load();
+}
+
+bool RecordedNightLight::recordPart(const QString& part, const std::optional<QJsonObject>& values)
+{
+    if (m_record.has(part))
+        return true;
+    if (!values) {
+        report(QStringLiteral("The desktop's own %1 settings cannot be read: Kavo leaves them "
+                                "as they are")
+                     .arg(part == kBacklightPart ? QStringLiteral("backlight")
+                                                 : QStringLiteral("night light")));
+        return false;
+    }
+    m_record.setPart(part, *values);
+    QString problem;
+    if (m_record.save(&problem))
+        return true;
+    report(QStringLiteral("The desktop's own settings cannot be recorded (%1): Kavo leaves "
+                            "them as they are")
+                 .arg(problem));
+    m_record.load();
+    return false;
+}
+
+void RecordedNightLight::report(const QString& problem)
+{
+    if (problem == m_last_problem)
+        return;
+    m_last_problem = problem;
+    log_line(problem);
+}
+
+bool RecordedNightLight::setTemperature(int kelvin)
+{
+    const int shown = std::clamp(kelvin, kLowestKelvin, kNeutralKelvin);
+    if (shown == m_shown_kelvin)
+        return true;
+    if (!m_record.has(kNightLightPart) && !recordPart(kNightLightPart, readOwnSettings()))
+        return false;
+    if (!showTemperature(shown))
+        return false;
+    m_shown_kelvin = shown;
+    m_last_problem.clear();
+    return true;
+}
+
+bool RecordedNightLight::setBrightness(int percent)
+{
+    if (!m_backlight)
+        return false;
+    const int shown = std::clamp(percent, 1, 100);
+    if (shown == m_shown_percent)
+        return true;
+    if (!m_record.has(kBacklightPart)) {
+        const QJsonObject levels = m_backlight->levels();
+        if (!recordPart(kBacklightPart, levels.isEmpty() ? std::nullopt
+                                                         : std::optional<QJsonObject>(levels)))
+            return false;
+    }
+    if (!m_backlight->setPercent(shown))
+        return false;
+    m_shown_percent = shown;
+    return true;
+}
+
+void RecordedNightLight::restore()
+{
+    m_shown_kelvin = m_shown_percent = -1;
+    // From the file: the record may be one a Kavo left behind that ended without restoring.
+    if (!m_record.load())
+        return;
+    bool restored = true;
+    if (m_record.has(kNightLightPart))
+        restored = writeOwnSettings(m_record.part(kNightLightPart));
+    if (m_record.has(kBacklightPart) && m_backlight)
+        restored = m_backlight->restoreLevels(m_record.part(kBacklightPart)) && restored;
+    if (!restored) {
+        report(QStringLiteral("The desktop's own night light settings could not all be put "
+                                "back; Kavo tries again at its next start (") +
+                 m_record.path() + QLatin1Char(')'));
+        return;
+    }
+    m_record.clear();
+}
