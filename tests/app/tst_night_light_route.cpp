@@ -1,6 +1,7 @@
 // The controller on a desktop whose colours go through its own night light (KWin's night colour,
 // GNOME's night light), played by the simulated desktop's night light.
 #include "AppFixture.h"
+#include "MainPage.h"
 #include "SteppedColours.h"
 #include "color/ColorOutput.h"
 
@@ -121,6 +122,28 @@ private slots:
         QCOMPARE(light["temperature"].toInt(), 3400);
         QVERIFY(light["brightness"].isNull());
         QCOMPARE(fixture.app().color_output()->gamma()->shows_brightness(), false);
+    }
+
+    void brightnessPageSaysWhenThereIsNoBacklight_data()
+    {
+        QTest::addColumn<QString>("nightLight");
+        QTest::addColumn<bool>("noticeShown");
+        QTest::newRow("no backlight") << kGnomeWithoutBacklight << true;
+        QTest::newRow("a backlight") << kKWinWithBacklight << false;
+    }
+
+    void brightnessPageSaysWhenThereIsNoBacklight()
+    {
+        QFETCH(QString, nightLight);
+        QFETCH(bool, noticeShown);
+        AppFixture fixture(desktopAt(kNight, nightLight));
+        fixture.start(steppedSettings({{"UiScale", 1}}));
+        MainPage page(fixture.app());
+        page.open(QStringLiteral("Brightness"));
+        const QString notice =
+            QStringLiteral("document.querySelector('#page-host [data-setting=\"brightness_available\"]')");
+        QVERIFY(page.js(notice + QStringLiteral(" !== null")).toBool());
+        QTRY_COMPARE(page.js(notice + QStringLiteral(".hidden")).toBool(), !noticeShown);
     }
 
     void refusingNightLightIsNotTakenForAGammaRangeLimit()

@@ -2,6 +2,6 @@
 Kavo.bind({
     setting: "brightness_available",
     kind: "visibility",
-    signals: { set_brightness_available: (available) => !!available },
+    signals: { set_brightness_available: (current, available) => !!available },
     shownWhen: (available) => available === false,
 });
