@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusMetaType>
 #include <QHash>
 #include <QObject>
@@ -92,6 +94,89 @@ public:
     std::atomic<int> level{-1};
     int brightness() const { return level; }
     void setBrightness(int value) { level = value; }
+};
+
+// Mutter's backlights (GNOME 47+): the Backlight property, (uaa{sv}), and SetBacklight, which
+// takes the serial last read.
+struct MutterBacklights
+{
+    uint serial = 0;
+    QList<QVariantMap> monitors;
+};
+Q_DECLARE_METATYPE(MutterBacklights)
+
+inline QDBusArgument& operator<<(QDBusArgument& argument, const MutterBacklights& backlights)
+{
+    argument.beginStructure();
+    argument << backlights.serial;
+    argument.beginArray(qMetaTypeId<QVariantMap>());
+    for (const QVariantMap& monitor : backlights.monitors)
+        argument << monitor;
+    argument.endArray();
+    argument.endStructure();
+    return argument;
+}
+
+inline const QDBusArgument& operator>>(const QDBusArgument& argument, MutterBacklights& backlights)
+{
+    argument.beginStructure();
+    argument >> backlights.serial;
+    argument.beginArray();
+    backlights.monitors.clear();
+    while (!argument.atEnd()) {
+        QVariantMap monitor;
+        argument >> monitor;
+        backlights.monitors.append(monitor);
+    }
+    argument.endArray();
+    argument.endStructure();
+    return argument;
+}
+
+class FakeMutterDisplayConfig : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.gnome.Mutter.DisplayConfig")
+    Q_PROPERTY(MutterBacklights Backlight READ backlight)
+
+public:
+    FakeMutterDisplayConfig() { qDBusRegisterMetaType<MutterBacklights>(); }
+
+    // One active monitor with a backlight from `minimum` to `maximum`, at `value`.
+    void addMonitor(const QString& connector, int minimum, int maximum, int value)
+    {
+        m_state.monitors.append({{"connector", connector},
+                                 {"active", true},
+                                 {"min", minimum},
+                                 {"max", maximum},
+                                 {"value", value}});
+    }
+    int value(const QString& connector) const
+    {
+        for (const QVariantMap& monitor : m_state.monitors) {
+            if (monitor.value("connector") == connector)
+                return monitor.value("value").toInt();
+        }
+        return -1;
+    }
+    MutterBacklights backlight() const { return m_state; }
+
+public slots:
+    void SetBacklight(uint serial, const QString& connector, int value)
+    {
+        if (serial != m_state.serial) {
+            sendErrorReply(QDBusError::AccessDenied, QStringLiteral("stale serial"));
+            return;
+        }
+        for (QVariantMap& monitor : m_state.monitors) {
+            if (monitor.value("connector") == connector)
+                monitor.insert("value", value);
+        }
+        ++m_state.serial; // every change makes a new state
+    }
+
+private:
+    MutterBacklights m_state{7, {}};
 };
 
 // Records KConfig's change notifications for kwinrc.

@@ -359,6 +359,27 @@ private slots:
         QCOMPARE(screen->level.load(), 65);
     }
 
+    void mutterBacklightTakesTheSerialAndTheRange()
+    {
+        auto* mutter = m_services->add<FakeMutterDisplayConfig>(
+            QStringLiteral("org.gnome.Mutter.DisplayConfig"),
+            QStringLiteral("/org/gnome/Mutter/DisplayConfig"));
+        QVERIFY(!DBusBacklights::gnome(m_client)); // no monitor with a backlight
+        QMetaObject::invokeMethod(
+            mutter, [mutter] { mutter->addMonitor(QStringLiteral("eDP-1"), 10, 110, 90); },
+            Qt::BlockingQueuedConnection);
+        auto backlight = DBusBacklights::gnome(m_client);
+        QVERIFY(backlight);
+        const QJsonObject own = backlight->levels();
+        QCOMPARE(own.value(QStringLiteral("eDP-1")).toInt(), 90);
+        QVERIFY(backlight->setPercent(50));
+        QCOMPARE(mutter->value(QStringLiteral("eDP-1")), 60);
+        QVERIFY(backlight->setPercent(100));
+        QCOMPARE(mutter->value(QStringLiteral("eDP-1")), 110);
+        QVERIFY(backlight->restoreLevels(own));
+        QCOMPARE(mutter->value(QStringLiteral("eDP-1")), 90);
+    }
+
     void noBacklightServiceNoBrightness()
     {
         QVERIFY(!DBusBacklights::plasma(m_client));
