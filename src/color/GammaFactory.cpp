@@ -9,6 +9,5 @@ std::unique_ptr<IGamma> GammaFactory::create(CalibrationReader read_calibration)
     Platform& platform = Platform::current();
     if (INightLight* light = platform.nightLight())
         return std::make_unique<NightLightGamma>(*light, platform.displays());
-    return std::make_unique<WindowsGamma>(platform.displays(),
-                                          std::move(read_calibration));
+    return std::make_unique<WindowsGamma>(platform.displays(), std::move(read_calibration));
 }

@@ -140,8 +140,8 @@ private slots:
         fixture.start(steppedSettings({{"UiScale", 1}}));
         MainPage page(fixture.app());
         page.open(QStringLiteral("Brightness"));
-        const QString notice =
-            QStringLiteral("document.querySelector('#page-host [data-setting=\"brightness_available\"]')");
+        const QString notice = QStringLiteral(
+            "document.querySelector('#page-host [data-setting=\"brightness_available\"]')");
         QVERIFY(page.js(notice + QStringLiteral(" !== null")).toBool());
         QTRY_COMPARE(page.js(notice + QStringLiteral(".hidden")).toBool(), !noticeShown);
     }

@@ -220,8 +220,8 @@ public:
         auto object = std::make_unique<T>();
         T* raw = object.get();
         object->moveToThread(&m_thread);
-        m_bus.registerObject(path, raw,
-                             QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties);
+        m_bus.registerObject(
+            path, raw, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties);
         if (!m_services.contains(service) && m_bus.registerService(service))
             m_services.append(service);
         m_objects.push_back(std::move(object));

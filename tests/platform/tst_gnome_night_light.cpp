@@ -57,9 +57,9 @@ private:
     // The user's own night light: on at 3000 K; the schedule left at its defaults.
     void giveTheUserTheirOwn()
     {
-        for (const char* key : {"night-light-enabled", "night-light-schedule-automatic",
-                                "night-light-schedule-from", "night-light-schedule-to",
-                                "night-light-temperature"})
+        for (const char* key :
+             {"night-light-enabled", "night-light-schedule-automatic", "night-light-schedule-from",
+              "night-light-schedule-to", "night-light-temperature"})
             QCOMPARE(gsettings({"reset", kSchema, key}), QString());
         set("night-light-enabled", "true");
         set("night-light-temperature", "3000");

@@ -119,10 +119,10 @@ private slots:
         m_kwin.setProcessEnvironment(desktopEnvironment());
         m_kwin.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_kwin.setStandardOutputFile(QProcess::nullDevice());
-        m_kwin.start(kwin, {QStringLiteral("--virtual"), QStringLiteral("--socket"),
-                            QStringLiteral("kavo-kwin-test"), QStringLiteral("--no-lockscreen"),
-                            QStringLiteral("--no-global-shortcuts"),
-                            QStringLiteral("--no-kactivities")});
+        m_kwin.start(kwin,
+                     {QStringLiteral("--virtual"), QStringLiteral("--socket"),
+                      QStringLiteral("kavo-kwin-test"), QStringLiteral("--no-lockscreen"),
+                      QStringLiteral("--no-global-shortcuts"), QStringLiteral("--no-kactivities")});
         QVERIFY(m_kwin.waitForStarted(30000));
         QTRY_VERIFY_WITH_TIMEOUT(KWinNightColour::find(m_client).isValid(), kKWinStartMs);
         QTRY_COMPARE_WITH_TIMEOUT(kwinProperty("targetTemperature"), 4500u, kKWinGlideMs);

@@ -102,8 +102,8 @@ private slots:
         QTest::addColumn<QByteArray>("value"); // empty: removed
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("replaces, keeping the spacing")
-            << QByteArray("[A]\nx=1\n\n[NightColor]\nMode = Times\nActive=true\n") << QByteArray("Mode")
-            << QByteArray("Constant")
+            << QByteArray("[A]\nx=1\n\n[NightColor]\nMode = Times\nActive=true\n")
+            << QByteArray("Mode") << QByteArray("Constant")
             << QByteArray("[A]\nx=1\n\n[NightColor]\nMode = Constant\nActive=true\n");
         QTest::newRow("adds at the end of the group, before the blank line")
             << QByteArray("[NightColor]\nActive=true\n\n[B]\ny=2\n") << QByteArray("Mode")
@@ -124,9 +124,9 @@ private slots:
             << QByteArray("Mode") << QByteArray("Constant")
             << QByteArray("[NightColor]\nMode[de]=Zeiten\nMode=Constant\n[NightColor][Sub]\n"
                           "Mode=Times\n");
-        QTest::newRow("removes")
-            << QByteArray("[NightColor]\r\nActive=true\r\nMode=Times\r\n") << QByteArray("Active")
-            << QByteArray() << QByteArray("[NightColor]\r\nMode=Times\r\n");
+        QTest::newRow("removes") << QByteArray("[NightColor]\r\nActive=true\r\nMode=Times\r\n")
+                                 << QByteArray("Active") << QByteArray()
+                                 << QByteArray("[NightColor]\r\nMode=Times\r\n");
         QTest::newRow("a comment that looks like the entry stays")
             << QByteArray("[NightColor]\n#Mode=Times\n") << QByteArray("Mode")
             << QByteArray("Constant") << QByteArray("[NightColor]\n#Mode=Times\nMode=Constant\n");
@@ -318,8 +318,9 @@ private slots:
 
     void plasma6BacklightDrivesEveryDisplay()
     {
-        auto* root = m_services->add<FakeScreenBrightness>(
-            QStringLiteral("org.kde.ScreenBrightness"), QStringLiteral("/org/kde/ScreenBrightness"));
+        auto* root =
+            m_services->add<FakeScreenBrightness>(QStringLiteral("org.kde.ScreenBrightness"),
+                                                  QStringLiteral("/org/kde/ScreenBrightness"));
         root->names = QStringList{QStringLiteral("display0"), QStringLiteral("display1")};
         auto* first = m_services->add<FakeBrightnessDisplay>(
             QStringLiteral("org.kde.ScreenBrightness"),

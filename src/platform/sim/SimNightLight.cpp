@@ -53,7 +53,8 @@ void SimNightLight::configure(const QJsonObject& config)
     m_route = kRoutes.contains(route) ? route : QString();
     m_hasBrightness = light.value(QLatin1String("brightness")).toBool();
     m_refuses = light.value(QLatin1String("refuses")).toBool();
-    m_ownTemperature = std::clamp(light.value(QLatin1String("temperature")).toInt(6500), 1000, 6500);
+    m_ownTemperature =
+        std::clamp(light.value(QLatin1String("temperature")).toInt(6500), 1000, 6500);
     m_ownBrightness = std::clamp(light.value(QLatin1String("backlight")).toInt(100), 1, 100);
     if (!m_holds) {
         m_temperature = m_ownTemperature;

@@ -24,7 +24,8 @@ struct Endpoint
 QDBusMessage call(const QDBusConnection& bus, const Endpoint& at, const QString& method,
                   const QVariantList& arguments = {})
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(at.service, at.path, at.interface, method);
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(at.service, at.path, at.interface, method);
     message.setArguments(arguments);
     return bus.call(message, QDBus::Block, kCallTimeoutMs);
 }
@@ -37,8 +38,8 @@ bool succeeded(const QDBusMessage& reply)
 // The property `name` of `at`; an invalid QVariant when it cannot be read.
 QVariant property(const QDBusConnection& bus, const Endpoint& at, const QString& name)
 {
-    const QDBusMessage reply = call(bus, {at.service, at.path, kProperties}, QStringLiteral("Get"),
-                                    {at.interface, name});
+    const QDBusMessage reply =
+        call(bus, {at.service, at.path, kProperties}, QStringLiteral("Get"), {at.interface, name});
     if (!succeeded(reply) || reply.arguments().isEmpty())
         return {};
     return reply.arguments().constFirst().value<QDBusVariant>().variant();
@@ -123,8 +124,8 @@ private:
 
     bool setLevel(const QString& display, int level)
     {
-        return succeeded(call(m_bus, at(display), QStringLiteral("SetBrightness"),
-                              {level, kSuppressIndicator}));
+        return succeeded(
+            call(m_bus, at(display), QStringLiteral("SetBrightness"), {level, kSuppressIndicator}));
     }
 
     QDBusConnection m_bus;

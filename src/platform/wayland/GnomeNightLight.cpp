@@ -6,7 +6,6 @@
 
 #include "platform/wayland/GnomeNightLight.h"
 
-
 #include <QDBusConnectionInterface>
 #include <QJsonValue>
 
@@ -116,7 +115,7 @@ bool GnomeNightLight::writeOwnSettings(const QJsonObject& settings)
         GVariant* parsed = parse_value(m_settings, key, value.toString());
         if (!parsed || !g_settings_set_value(m_settings, key, parsed)) {
             report(QStringLiteral("GNOME's night light setting %1 cannot be put back: %2")
-                         .arg(QLatin1String(key), value.toString()));
+                       .arg(QLatin1String(key), value.toString()));
             ok = false;
         }
         if (parsed)

@@ -19,8 +19,9 @@ public:
     bool hasGroup(const QByteArray& group) const;
 
     // Sets `key` in `group` to `value` (every copy of the entry, so that no later one
-    // overrides it; each keeps its spacing around the '='); the entry is added at the end of the group, and the group at the end of
-    // the file, when missing. With no value, the entry is removed.
+    // overrides it; each keeps its spacing around the '='); the entry is added at the end of the
+    // group, and the group at the end of the file, when missing. With no value, the entry is
+    // removed.
     void setValue(const QByteArray& group, const QByteArray& key,
                   const std::optional<QByteArray>& value);
     // Removes `group`'s header when the group holds no entry (and the blank lines after it).

@@ -30,10 +30,9 @@ const KWinNightColour::Service kPlasma5{QStringLiteral("org.kde.KWin"),
 QVariant read_property(const QDBusConnection& bus, const KWinNightColour::Service& at,
                        const QString& name)
 {
-    QDBusMessage message =
-        QDBusMessage::createMethodCall(at.service, at.path,
-                                       QStringLiteral("org.freedesktop.DBus.Properties"),
-                                       QStringLiteral("Get"));
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        at.service, at.path, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
     message.setArguments({at.interface, name});
     const QDBusMessage reply = bus.call(message, QDBus::Block, kCallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
@@ -153,9 +152,9 @@ bool KWinNightColour::writeGroup(const Values& values, bool dropEmptyGroup)
 
 void KWinNightColour::notifyKWin(const QList<QByteArray>& keys)
 {
-    QDBusMessage signal =
-        QDBusMessage::createSignal(QStringLiteral("/kwinrc"), QStringLiteral("org.kde.kconfig.notify"),
-                                   QStringLiteral("ConfigChanged"));
+    QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/kwinrc"),
+                                                     QStringLiteral("org.kde.kconfig.notify"),
+                                                     QStringLiteral("ConfigChanged"));
     QHash<QString, QByteArrayList> changes;
     changes.insert(QString::fromLatin1(kGroup), keys);
     signal.setArguments({QVariant::fromValue(changes)});

@@ -31,8 +31,7 @@ bool NightLightRecord::load()
 
 bool NightLightRecord::save(QString* problem) const
 {
-    const QJsonObject json{{QStringLiteral("format"), kFormat},
-                           {QStringLiteral("parts"), m_parts}};
+    const QJsonObject json{{QStringLiteral("format"), kFormat}, {QStringLiteral("parts"), m_parts}};
     return SafeFileWrite::replace(m_path, QJsonDocument(json).toJson(QJsonDocument::Indented),
                                   problem);
 }

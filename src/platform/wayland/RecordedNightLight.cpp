@@ -22,9 +22,9 @@ bool RecordedNightLight::recordPart(const QString& part, const std::optional<QJs
         return true;
     if (!values) {
         report(QStringLiteral("The desktop's own %1 settings cannot be read: Kavo leaves them "
-                                "as they are")
-                     .arg(part == kBacklightPart ? QStringLiteral("backlight")
-                                                 : QStringLiteral("night light")));
+                              "as they are")
+                   .arg(part == kBacklightPart ? QStringLiteral("backlight")
+                                               : QStringLiteral("night light")));
         return false;
     }
     m_record.setPart(part, *values);
@@ -32,8 +32,8 @@ bool RecordedNightLight::recordPart(const QString& part, const std::optional<QJs
     if (m_record.save(&problem))
         return true;
     report(QStringLiteral("The desktop's own settings cannot be recorded (%1): Kavo leaves "
-                            "them as they are")
-                 .arg(problem));
+                          "them as they are")
+               .arg(problem));
     m_record.load();
     return false;
 }
@@ -69,8 +69,8 @@ bool RecordedNightLight::setBrightness(int percent)
         return true;
     if (!m_record.has(kBacklightPart)) {
         const QJsonObject levels = m_backlight->levels();
-        if (!recordPart(kBacklightPart, levels.isEmpty() ? std::nullopt
-                                                         : std::optional<QJsonObject>(levels)))
+        if (!recordPart(kBacklightPart,
+                        levels.isEmpty() ? std::nullopt : std::optional<QJsonObject>(levels)))
             return false;
     }
     if (!m_backlight->setPercent(shown))
@@ -92,8 +92,8 @@ void RecordedNightLight::restore()
         restored = m_backlight->restoreLevels(m_record.part(kBacklightPart)) && restored;
     if (!restored) {
         report(QStringLiteral("The desktop's own night light settings could not all be put "
-                                "back; Kavo tries again at its next start (") +
-                 m_record.path() + QLatin1Char(')'));
+                              "back; Kavo tries again at its next start (") +
+               m_record.path() + QLatin1Char(')'));
         return;
     }
     m_record.clear();

@@ -49,8 +49,8 @@ bool read(const QString& path, QByteArray& bytes, QString* problem)
     if (fd < 0) {
         if (errno == ENOENT)
             return true;
-        report(problem, errno == ELOOP ? path + QStringLiteral(" is a symbolic link")
-                                       : system_error(path));
+        report(problem,
+               errno == ELOOP ? path + QStringLiteral(" is a symbolic link") : system_error(path));
         return false;
     }
     struct stat status = {};
