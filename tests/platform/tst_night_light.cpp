@@ -256,6 +256,21 @@ private slots:
         QCOMPARE(readFile(kwinrc()), kUserKwinrc);
     }
 
+    void recordPutBackElsewhereIsTakenAfresh()
+    {
+        writeFile(kwinrc(), kUserKwinrc);
+        auto light = kwin();
+        QVERIFY(light->setTemperature(3400));
+        kwin()->restore(); // "kavoctl reset", while Kavo runs
+        QCOMPARE(readFile(kwinrc()), kUserKwinrc);
+        QByteArray changed = kUserKwinrc;
+        changed.replace("NightTemperature = 4200", "NightTemperature = 3900");
+        writeFile(kwinrc(), changed); // the user picks another night colour
+        QVERIFY(light->setTemperature(3000));
+        light->restore();
+        QCOMPARE(readFile(kwinrc()), changed);
+    }
+
     void userChangesOutsideTheGroupSurviveTheRestore()
     {
         writeFile(kwinrc(), kUserKwinrc);

@@ -2,6 +2,8 @@
 
 #include "KavoLog.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace {
@@ -16,10 +18,16 @@ RecordedNightLight::RecordedNightLight(const QString& recordPath,
     m_record.load();
 }
 
-bool RecordedNightLight::recordPart(const QString& part, const std::optional<QJsonObject>& values)
+bool RecordedNightLight::recordPart(const QString& part,
+                                    const std::function<std::optional<QJsonObject>()>& read)
 {
+    // A record whose file is gone was put back by someone else ("kavoctl reset", say): the
+    // desktop shows the user's own settings again, so they are recorded afresh.
+    if (!m_record.isEmpty() && !QFileInfo::exists(m_record.path()))
+        m_record.load();
     if (m_record.has(part))
         return true;
+    const std::optional<QJsonObject> values = read();
     if (!values) {
         report(QStringLiteral("The desktop's own %1 settings cannot be read: Kavo leaves them "
                               "as they are")
@@ -51,7 +59,7 @@ bool RecordedNightLight::setTemperature(int kelvin)
     const int shown = std::clamp(kelvin, kLowestKelvin, kNeutralKelvin);
     if (shown == m_shown_kelvin)
         return true;
-    if (!m_record.has(kNightLightPart) && !recordPart(kNightLightPart, readOwnSettings()))
+    if (!recordPart(kNightLightPart, [this] { return readOwnSettings(); }))
         return false;
     if (!showTemperature(shown))
         return false;
@@ -67,12 +75,12 @@ bool RecordedNightLight::setBrightness(int percent)
     const int shown = std::clamp(percent, 1, 100);
     if (shown == m_shown_percent)
         return true;
-    if (!m_record.has(kBacklightPart)) {
+    const auto levels = [this]() -> std::optional<QJsonObject> {
         const QJsonObject levels = m_backlight->levels();
-        if (!recordPart(kBacklightPart,
-                        levels.isEmpty() ? std::nullopt : std::optional<QJsonObject>(levels)))
-            return false;
-    }
+        return levels.isEmpty() ? std::nullopt : std::optional<QJsonObject>(levels);
+    };
+    if (!recordPart(kBacklightPart, levels))
+        return false;
     if (!m_backlight->setPercent(shown))
         return false;
     m_shown_percent = shown;

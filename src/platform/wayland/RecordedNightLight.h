@@ -6,6 +6,7 @@
 
 #include <QJsonObject>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -41,9 +42,9 @@ protected:
     void report(const QString& problem);
 
 private:
-    // Records `part` from `values` unless the record holds it already; false when it is not
-    // recorded (and so must not be changed).
-    bool recordPart(const QString& part, const std::optional<QJsonObject>& values);
+    // Records `part` as `read` gives it unless the record holds it already; false when it is
+    // not recorded (and so must not be changed).
+    bool recordPart(const QString& part, const std::function<std::optional<QJsonObject>()>& read);
 
     NightLightRecord m_record;
     std::unique_ptr<IBacklight> m_backlight;
