@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const QString kNightLightPart = QStringLiteral("night_light");
@@ -16,7 +17,14 @@ RecordedNightLight::RecordedNightLight(const QString& recordPath,
     : m_record(recordPath), m_backlight(std::move(backlight))
 {
     m_record.load();
+    m_pendingWrite.setSingleShot(true);
+    QObject::connect(&m_pendingWrite, &QTimer::timeout, [this] {
+        if (m_pending_kelvin >= 0)
+            writeTemperature(std::exchange(m_pending_kelvin, -1));
+    });
 }
+
+RecordedNightLight::~RecordedNightLight() = default;
 
 bool RecordedNightLight::recordPart(const QString& part,
                                     const std::function<std::optional<QJsonObject>()>& read)
@@ -57,13 +65,31 @@ void RecordedNightLight::report(const QString& problem)
 bool RecordedNightLight::setTemperature(int kelvin)
 {
     const int shown = std::clamp(kelvin, kLowestKelvin, kNeutralKelvin);
-    if (shown == m_shown_kelvin)
+    if (shown == m_shown_kelvin) {
+        m_pending_kelvin = -1;
+        m_pendingWrite.stop();
         return true;
+    }
     if (!recordPart(kNightLightPart, [this] { return readOwnSettings(); }))
         return false;
-    if (!showTemperature(shown))
+    // A glide moves many times a second; the desktop takes one change per interval (it glides
+    // between them itself), and the last one always.
+    const qint64 since = m_lastWrite.isValid() ? m_lastWrite.elapsed() : kWriteIntervalMs;
+    if (since < kWriteIntervalMs) {
+        m_pending_kelvin = shown;
+        if (!m_pendingWrite.isActive())
+            m_pendingWrite.start(static_cast<int>(kWriteIntervalMs - since));
+        return true;
+    }
+    return writeTemperature(shown);
+}
+
+bool RecordedNightLight::writeTemperature(int kelvin)
+{
+    m_lastWrite.start();
+    if (!showTemperature(kelvin))
         return false;
-    m_shown_kelvin = shown;
+    m_shown_kelvin = kelvin;
     m_last_problem.clear();
     return true;
 }
@@ -89,7 +115,8 @@ bool RecordedNightLight::setBrightness(int percent)
 
 void RecordedNightLight::restore()
 {
-    m_shown_kelvin = m_shown_percent = -1;
+    m_shown_kelvin = m_shown_percent = m_pending_kelvin = -1;
+    m_pendingWrite.stop();
     // From the file: the record may be one a Kavo left behind that ended without restoring.
     if (!m_record.load())
         return;

@@ -4,7 +4,9 @@
 #include "platform/wayland/DBusBacklights.h"
 #include "platform/wayland/NightLightRecord.h"
 
+#include <QElapsedTimer>
 #include <QJsonObject>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -14,11 +16,15 @@
 // first changes either, their values go into the record file, and restore() puts them back
 // from it. A record left by a Kavo that did not end normally is kept, not taken again, since
 // the desktop then shows Kavo's values, not the user's. Nothing is changed that could not be
-// recorded.
+// recorded. A glide's steps reach the desktop at most once per kWriteIntervalMs, the last one
+// always (each is a file written and the desktop reading it again).
 class RecordedNightLight : public INightLight
 {
 public:
     RecordedNightLight(const QString& recordPath, std::unique_ptr<IBacklight> backlight);
+    ~RecordedNightLight() override;
+    RecordedNightLight(const RecordedNightLight&) = delete;
+    RecordedNightLight& operator=(const RecordedNightLight&) = delete;
 
     bool setTemperature(int kelvin) final;
     bool hasBrightness() const final { return m_backlight != nullptr; }
@@ -28,6 +34,8 @@ public:
     // The lowest temperature the desktops take, and the one at which their night light is off.
     static constexpr int kLowestKelvin = 1000;
     static constexpr int kNeutralKelvin = 6500;
+    // The shortest time between two temperatures written to the desktop.
+    static constexpr qint64 kWriteIntervalMs = 200;
 
 protected:
     // The desktop's own night light settings as they are now; nothing when unreadable.
@@ -46,9 +54,14 @@ private:
     // not recorded (and so must not be changed).
     bool recordPart(const QString& part, const std::function<std::optional<QJsonObject>()>& read);
 
+    bool writeTemperature(int kelvin);
+
     NightLightRecord m_record;
     std::unique_ptr<IBacklight> m_backlight;
     int m_shown_kelvin = -1;
     int m_shown_percent = -1;
     QString m_last_problem;
+    QElapsedTimer m_lastWrite;
+    QTimer m_pendingWrite;
+    int m_pending_kelvin = -1; // written when m_pendingWrite fires
 };
