@@ -42,9 +42,11 @@ void App::reapply_colors()
     update_gamma();
 }
 
-void App::restore_brightness_availability()
+void App::restore_route_abilities()
 {
-    emit set_brightness_available(!m_color_output || m_color_output->gamma()->shows_brightness());
+    IGamma* gamma = m_color_output ? m_color_output->gamma() : nullptr;
+    emit set_brightness_available(!gamma || gamma->shows_brightness());
+    emit set_ramps_available(!gamma || gamma->shows_ramps());
 }
 
 void App::check_gamma_range()

@@ -1206,6 +1206,10 @@
         <translation>لا يتيح سطح المكتب هذا لـ Kavo أي تحكم في الإضاءة الخلفية: يبقى سطوع الشاشة كما هو.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>يعرض الضوء الليلي لسطح المكتب هذا درجة حرارة اللون فقط: تحتاج أنظمة الألوان واللون الرئيسي وتأثيرات الشاشة إلى جداول جاما.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>فرق المنطقة الزمنية:</translation>
     </message>

@@ -1206,6 +1206,10 @@
         <translation>此桌面未向 Kavo 提供背光控制：屏幕亮度保持不变。</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>此桌面的夜间模式只显示色温：配色方案、主导颜色和屏幕效果需要伽马曲线。</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>时区偏移：</translation>
     </message>

@@ -1206,6 +1206,10 @@
         <translation>Toto prostředí nenabízí Kavo žádné podsvícení: jas obrazovky zůstává beze změny.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Noční světlo tohoto prostředí ukazuje jen barevnou teplotu: barevná schémata, hlavní barva a efekty obrazovky potřebují gama tabulky.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Posun časového pásma:</translation>
     </message>

@@ -1206,6 +1206,10 @@
         <translation>Diese Arbeitsumgebung bietet Kavo keine Hintergrundbeleuchtung: Die Helligkeit des Bildschirms bleibt, wie sie ist.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Das Nachtlicht dieser Arbeitsumgebung zeigt nur die Farbtemperatur: Farbschemata, die Leitfarbe und Bildschirmeffekte brauchen Gamma-Rampen.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Zeitzonenversatz:</translation>
     </message>

@@ -1206,6 +1206,10 @@
         <translation>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Time zone offset:</translation>
     </message>

@@ -1206,6 +1206,10 @@
         <translation>Este escritorio no ofrece a Kavo ninguna retroiluminación: el brillo de la pantalla se queda como está.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>La luz nocturna de este escritorio solo muestra la temperatura de color: los esquemas de color, el color principal y los efectos de pantalla necesitan rampas gamma.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Desfase horario:</translation>
     </message>

@@ -1206,6 +1206,10 @@
         <translation>Ce bureau n&apos;offre à Kavo aucun rétroéclairage : la luminosité de l&apos;écran reste telle quelle.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>La lumière nocturne de ce bureau n&apos;affiche que la température de couleur : les schémas de couleurs, la couleur dominante et les effets d&apos;écran nécessitent des rampes gamma.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Décalage horaire&#xa0;:</translation>
     </message>

@@ -1206,6 +1206,10 @@
         <translation>Αυτή η επιφάνεια εργασίας δεν προσφέρει στο Kavo οπίσθιο φωτισμό: η φωτεινότητα της οθόνης μένει ως έχει.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Ο νυχτερινός φωτισμός αυτής της επιφάνειας εργασίας δείχνει μόνο τη θερμοκρασία χρώματος: οι χρωματικοί συνδυασμοί, το κυρίαρχο χρώμα και τα εφέ οθόνης χρειάζονται πίνακες γάμμα.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Μετατόπιση ζώνης ώρας:</translation>
     </message>

@@ -1206,6 +1206,10 @@
         <translation>Questo desktop non offre a Kavo alcuna retroilluminazione: la luminosità dello schermo resta com&apos;è.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>La luce notturna di questo desktop mostra solo la temperatura di colore: gli schemi di colore, il colore guida e gli effetti dello schermo richiedono le rampe gamma.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Scostamento del fuso orario:</translation>
     </message>

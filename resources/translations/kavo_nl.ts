@@ -1206,6 +1206,10 @@
         <translation>Deze desktop biedt Kavo geen achtergrondverlichting: de helderheid van het scherm blijft zoals die is.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Het nachtlicht van deze desktop toont alleen de kleurtemperatuur: kleurenschema&apos;s, de leidende kleur en schermeffecten hebben gammacurves nodig.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Tijdzoneverschuiving:</translation>
     </message>

@@ -1206,6 +1206,10 @@
         <translation>Este ambiente de trabalho não oferece ao Kavo nenhuma retroiluminação: o brilho do ecrã fica como está.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>A luz noturna deste ambiente de trabalho mostra apenas a temperatura de cor: os esquemas de cores, a cor principal e os efeitos de ecrã precisam de rampas gama.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Desvio do fuso horário:</translation>
     </message>

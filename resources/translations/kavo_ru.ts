@@ -1206,6 +1206,10 @@
         <translation>Этот рабочий стол не даёт Kavo управлять подсветкой: яркость экрана остаётся прежней.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Ночной свет этого рабочего стола показывает только цветовую температуру: цветовым схемам, ведущему цвету и эффектам экрана нужны гамма-таблицы.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Смещение часового пояса:</translation>
     </message>

@@ -1206,6 +1206,10 @@
         <translation>Bu masaüstü Kavo&apos;ya arka ışık denetimi sunmuyor: ekranın parlaklığı olduğu gibi kalır.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Bu masaüstünün gece ışığı yalnızca renk sıcaklığını gösterir: renk şemaları, baskın renk ve ekran efektleri gama tablolarına ihtiyaç duyar.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Saat dilimi farkı:</translation>
     </message>

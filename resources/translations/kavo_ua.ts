@@ -1206,6 +1206,10 @@
         <translation>Цей робочий стіл не дає Kavo керувати підсвічуванням: яскравість екрана залишається незмінною.</translation>
     </message>
     <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Нічне світло цього робочого столу показує лише колірну температуру: колірним схемам, провідному кольору та ефектам екрана потрібні гамма-таблиці.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Зсув часового поясу:</translation>
     </message>

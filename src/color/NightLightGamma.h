@@ -25,6 +25,7 @@ public:
     int monitor_count() override;
     int set_temperature(RampSettings settings, QList<int> ignored, int monitor_number) override;
     bool shows_brightness() const override;
+    bool shows_ramps() const override { return false; }
 
 private:
     // The monitor whose colours the night light shows; 0 when every monitor is ignored.

@@ -124,26 +124,39 @@ private slots:
         QCOMPARE(fixture.app().color_output()->gamma()->shows_brightness(), false);
     }
 
-    void brightnessPageSaysWhenThereIsNoBacklight_data()
+    void pagesSayWhatTheRouteCannotShow_data()
     {
         QTest::addColumn<QString>("nightLight");
-        QTest::addColumn<bool>("noticeShown");
-        QTest::newRow("no backlight") << kGnomeWithoutBacklight << true;
-        QTest::newRow("a backlight") << kKWinWithBacklight << false;
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<bool>("shown");
+        const QString ramps = QStringLiteral("ramps_available");
+        const QString backlight = QStringLiteral("brightness_available");
+        QTest::newRow("no backlight")
+            << kGnomeWithoutBacklight << "Brightness" << backlight << true;
+        QTest::newRow("a backlight") << kKWinWithBacklight << "Brightness" << backlight << false;
+        QTest::newRow("schemes") << kKWinWithBacklight << "Color Scheme" << ramps << true;
+        QTest::newRow("effects") << kKWinWithBacklight << "Screen effects" << ramps << true;
+        QTest::newRow("ramps: schemes") << QStringLiteral("{}") << "Color Scheme" << ramps << false;
+        QTest::newRow("ramps: brightness")
+            << QStringLiteral("{}") << "Brightness" << backlight << false;
     }
 
-    void brightnessPageSaysWhenThereIsNoBacklight()
+    void pagesSayWhatTheRouteCannotShow()
     {
         QFETCH(QString, nightLight);
-        QFETCH(bool, noticeShown);
+        QFETCH(QString, page);
+        QFETCH(QString, notice);
+        QFETCH(bool, shown);
         AppFixture fixture(desktopAt(kNight, nightLight));
         fixture.start(steppedSettings({{"UiScale", 1}}));
-        MainPage page(fixture.app());
-        page.open(QStringLiteral("Brightness"));
-        const QString notice = QStringLiteral(
-            "document.querySelector('#page-host [data-setting=\"brightness_available\"]')");
-        QVERIFY(page.js(notice + QStringLiteral(" !== null")).toBool());
-        QTRY_COMPARE(page.js(notice + QStringLiteral(".hidden")).toBool(), !noticeShown);
+        MainPage main(fixture.app());
+        main.open(page);
+        const QString element =
+            QStringLiteral("document.querySelector('#page-host [data-setting=\"%1\"]')")
+                .arg(notice);
+        QVERIFY(main.js(element + QStringLiteral(" !== null")).toBool());
+        QTRY_COMPARE(main.js(element + QStringLiteral(".hidden")).toBool(), !shown);
     }
 
     void refusingNightLightIsNotTakenForAGammaRangeLimit()
