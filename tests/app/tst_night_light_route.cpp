@@ -4,6 +4,7 @@
 #include "MainPage.h"
 #include "SteppedColours.h"
 #include "color/ColorOutput.h"
+#include "color/NightLightGamma.h"
 
 #include <QJsonObject>
 #include <QtTest>
@@ -73,6 +74,31 @@ private slots:
         // Nothing goes through the monitors' ramps on this route.
         QCOMPARE(fixture.ramp(1, "red"), ownRamp);
         QCOMPARE(fixture.ramp(2, "red"), ownRamp);
+    }
+
+    void nightLightShowsTheFirstMonitorNotIgnored_data()
+    {
+        QTest::addColumn<QList<int>>("ignored");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("none ignored: monitor 1") << QList<int>{} << 3000;
+        QTest::newRow("monitor 1 ignored: monitor 2") << QList<int>{1} << 4000;
+        QTest::newRow("both ignored: the user's own") << QList<int>{1, 2} << 5600;
+    }
+
+    void nightLightShowsTheFirstMonitorNotIgnored()
+    {
+        QFETCH(QList<int>, ignored);
+        QFETCH(int, shown);
+        AppFixture fixture(desktopAt(kNight, kKWinWithBacklight));
+        SimDesktop& desktop = fixture.desktop();
+        NightLightGamma gamma(*desktop.nightLight(), desktop.displays());
+        RampSettings first;
+        first.temperature = 3000;
+        RampSettings second;
+        second.temperature = 4000;
+        QCOMPARE(gamma.set_temperature(first, ignored, 1), 0);
+        QCOMPARE(gamma.set_temperature(second, ignored, 2), 0);
+        QCOMPARE(nightLight(fixture)["temperature"].toInt(), shown);
     }
 
     void glideStepsTheNightLight()
