@@ -12,6 +12,11 @@ packages=(
   qttools5-dev qttools5-dev-tools
   # X11
   libx11-dev libxrandr-dev libxi-dev libxtst-dev
+  # Wayland: the client and server libraries, wayland-scanner (protocol code generated at build
+  # time) and the protocol descriptions Debian ships (xdg-output)
+  libwayland-dev libwayland-bin wayland-protocols
+  # Qt's wayland platform, which Kavo's windows use in a Wayland session without Xwayland
+  qtwayland5
   # camera and face detection: the OpenCV modules Kavo uses and the Haar cascades
   libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev
   libopencv-objdetect-dev libopencv-videoio-dev opencv-data
@@ -23,6 +28,8 @@ packages=(
   xvfb xauth x11-xserver-utils xdotool python3 python3-astral
   # tests: a window manager, a compositor and a notification area on Xvfb
   openbox xcompmgr trayer x11-utils
+  # tests: a real wlroots compositor run headless, its Xwayland, and a look at its screen
+  sway xwayland grim
   # tests: a private D-Bus for the session signals
   dbus-daemon dbus-bin
   # tests: the face picture the camera tests make their frames from

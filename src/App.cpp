@@ -132,6 +132,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
     start_minute_timer();
     apply_global_web_settings();
     create_tray_icon();
+    tell_if_colors_cannot_change();
 
     handle_first_start();
     sync_kavo_to_the_internet();

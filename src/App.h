@@ -449,6 +449,8 @@ private:
     // Colour output (AppColorSlots.cpp).
     void create_color_output();
     void check_gamma_range();
+    // Says once, in the log and to the user, when no monitor's colours can change.
+    void tell_if_colors_cannot_change();
     ColorOutputHooks color_output_hooks();
     // Tells the page what the colour route can show.
     void restore_route_abilities();

@@ -36,6 +36,16 @@ void App::monitors_changed()
     update_ui();
 }
 
+void App::tell_if_colors_cannot_change()
+{
+    const QString reason = Platform::current().noColorRouteReason();
+    if (reason.isEmpty())
+        return;
+    const QString message = tr("This desktop offers Kavo no way to change colours: %1").arg(reason);
+    log_line(message);
+    show_message(tr("Colours"), message);
+}
+
 void App::reapply_colors()
 {
     m_color_output->invalidate_cache();

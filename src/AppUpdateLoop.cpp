@@ -264,6 +264,31 @@ void App::update_idle_time()
     inactivity_tick();
 }
 
+namespace {
+// How colours reach `monitor` (numbered from 1), for the status: "route", and "reason" for none.
+void add_route(QJsonObject& entry, int monitor)
+{
+    const ColorRoute route = Platform::current().route(monitor - 1);
+    entry.insert(QStringLiteral("route"), route.name);
+    if (route.isNone())
+        entry.insert(QStringLiteral("reason"), route.reason);
+}
+
+// Every monitor the desktop has, with its output's name and its colour route.
+QJsonArray routes_json()
+{
+    QJsonArray routes;
+    IDisplays& displays = Platform::current().displays();
+    for (int monitor = 1; monitor <= displays.monitorCount(); ++monitor) {
+        QJsonObject entry{{QStringLiteral("monitor"), monitor},
+                          {QStringLiteral("output"), displays.monitorIdentity(monitor - 1).output}};
+        add_route(entry, monitor);
+        routes.append(entry);
+    }
+    return routes;
+}
+} // namespace
+
 QJsonObject App::status_json()
 {
     QJsonArray monitors;
@@ -273,9 +298,12 @@ QJsonObject App::status_json()
                                     {QStringLiteral("brightness"), m_current_brightness}});
     }
     for (auto it = m_monitor_colors.begin(); it != m_monitor_colors.end(); ++it) {
-        monitors.append(QJsonObject{{QStringLiteral("monitor"), it.key()},
-                                    {QStringLiteral("temperature"), int(it->temperature)},
-                                    {QStringLiteral("brightness"), int(it->brightness)}});
+        QJsonObject entry{{QStringLiteral("monitor"), it.key()},
+                          {QStringLiteral("temperature"), int(it->temperature)},
+                          {QStringLiteral("brightness"), int(it->brightness)}};
+        if (it.key() > 0)
+            add_route(entry, it.key());
+        monitors.append(entry);
     }
     const int mode = m_settings.value(QStringLiteral("KavoMode")).toInt();
     const int type = m_settings.value(QStringLiteral("KavoType")).toInt();
@@ -284,7 +312,9 @@ QJsonObject App::status_json()
             {QStringLiteral("type"), type},
             {QStringLiteral("type_name"), type_name(type).toLower()},
             {QStringLiteral("paused"), is_gamma_paused()},
+            {QStringLiteral("platform"), Platform::current().name()},
             {QStringLiteral("monitors"), monitors},
+            {QStringLiteral("routes"), routes_json()},
             {QStringLiteral("timer"), timer_status_json()}};
 }
 

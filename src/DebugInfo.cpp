@@ -143,6 +143,8 @@ QStringList DebugInfo::desktop_lines(const DesktopDescription& desktop)
 {
     QStringList lines{QStringLiteral("Desktop info"),
                       QStringLiteral("Desktop: ") + or_unknown(desktop.kind)};
+    if (!desktop.backend.isEmpty())
+        lines << QStringLiteral("Backend: ") + desktop.backend;
     if (!desktop.server.isEmpty())
         lines << QStringLiteral("Display server: ") + desktop.server;
     lines << QStringLiteral("Window manager: ") + or_none(one_line(desktop.window_manager))
@@ -154,7 +156,10 @@ QStringList DebugInfo::desktop_lines(const DesktopDescription& desktop)
         QString line = QStringLiteral("Monitor %1: ").arg(i + 1);
         if (!monitor.name.isEmpty())
             line += one_line(monitor.name) + QStringLiteral(", ");
-        lines << line + QStringLiteral("gamma size %1").arg(monitor.gamma_size);
+        line += QStringLiteral("gamma size %1").arg(monitor.gamma_size);
+        if (!monitor.route.isEmpty())
+            line += QStringLiteral(", colours: ") + one_line(monitor.route);
+        lines << line;
     }
     return lines;
 }

@@ -22,16 +22,26 @@ QString prepare(const QStringList& arguments)
     const QByteArray display = qgetenv("DISPLAY");
     if (x11DisplayAnswers(display))
         return {};
-    if (qgetenv("KAVO_PLATFORM") == "sim" && qgetenv("QT_QPA_PLATFORM").isEmpty()) {
+    const bool qt_chosen = !qgetenv("QT_QPA_PLATFORM").isEmpty();
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    // A Wayland session without Xwayland: Qt draws through the compositor itself.
+    if (!wayland.isEmpty() && !qt_chosen) {
+        qputenv("QT_QPA_PLATFORM", "wayland");
+        return {};
+    }
+    if (qgetenv("KAVO_PLATFORM") == "sim" && !qt_chosen) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return {};
     }
-    const QString reason = display.isEmpty()
-                               ? QStringLiteral("no X display is set (DISPLAY is empty)")
-                               : QStringLiteral("the X display \"%1\" does not answer")
-                                     .arg(QString::fromLocal8Bit(display));
-    return QStringLiteral("Kavo cannot start: %1. To run without a display, start it with "
-                          "KAVO_PLATFORM=sim.")
+    QString reason = display.isEmpty() ? QStringLiteral("no X display is set (DISPLAY is empty)")
+                                       : QStringLiteral("the X display \"%1\" does not answer")
+                                             .arg(QString::fromLocal8Bit(display));
+    if (qt_chosen)
+        reason += QStringLiteral(", and QT_QPA_PLATFORM asks for it");
+    else
+        reason += QStringLiteral(" and no Wayland display is set (WAYLAND_DISPLAY is empty)");
+    return QStringLiteral("Kavo cannot start: %1. Start it inside a desktop session; to run "
+                          "without a display, start it with KAVO_PLATFORM=sim.")
         .arg(reason);
 }
 

@@ -8,7 +8,8 @@
 namespace DisplayCheck {
 
 // Prepares the Qt platform and returns the one-line reason Kavo cannot start, or nothing.
-// With KAVO_PLATFORM=sim and no display to reach, Qt runs offscreen instead.
+// With no X display to reach, Qt draws through the Wayland compositor where WAYLAND_DISPLAY
+// names one, and runs offscreen with KAVO_PLATFORM=sim.
 QString prepare(const QStringList& arguments);
 
 } // namespace DisplayCheck

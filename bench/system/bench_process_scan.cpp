@@ -2,7 +2,7 @@
 // Run: build/bench/system/bench_process_scan (with DISPLAY set, the X11 desktop is measured
 // too). The whole-process idle figures come from bench/system/idle_cpu_input.sh.
 #include "platform/sim/SimDesktop.h"
-#include "platform/x11/LinuxProcesses.h"
+#include "platform/linux/LinuxProcesses.h"
 #include "platform/x11/X11Platform.h"
 #include "system/WindowsTaskManager.h"
 

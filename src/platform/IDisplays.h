@@ -23,6 +23,21 @@ struct MonitorIdentity
     }
 };
 
+// How Kavo's colours reach a monitor, as `kavoctl status` names it: "xrandr",
+// "wlr-gamma-control", "sim", a desktop's own night light, or "none" with the reason.
+struct ColorRoute
+{
+    QString name;
+    QString reason; // why no colour reaches the monitor (route "none"); else empty
+
+    static ColorRoute none(const QString& reason) { return {QStringLiteral("none"), reason}; }
+    bool isNone() const { return name == QLatin1String("none"); }
+    bool operator==(const ColorRoute& other) const
+    {
+        return name == other.name && reason == other.reason;
+    }
+};
+
 // Announces changes of the monitors; owned by the displays service.
 class DisplayEvents : public QObject
 {
@@ -59,6 +74,13 @@ public:
 
     // The identity of monitor `index`; empty when the monitor is gone.
     virtual MonitorIdentity monitorIdentity(int index) const = 0;
+
+    // How colours reach monitor `index`; a display service that names none says so.
+    virtual ColorRoute route(int index) const
+    {
+        Q_UNUSED(index)
+        return ColorRoute::none(QStringLiteral("the display service names no colour route"));
+    }
 
     // The monitors show what they are to keep (their calibration, written back): a display
     // service that would put back at its end what the monitors showed before Kavo's first

@@ -31,6 +31,8 @@ public:
         TakenByKavo,
         // The desktop has no such key.
         Unsupported,
+        // The desktop lets no program take keys for itself (a Wayland compositor keeps them).
+        NotOffered,
     };
 
     virtual ~IHotkeys() = default;

@@ -27,15 +27,39 @@
 
 #include <memory>
 
+// What the environment says about the desktop Kavo starts on.
+struct SessionEnvironment
+{
+    QString requested;      // KAVO_PLATFORM: "sim", "x11" or "wayland"; empty to choose
+    QString qtPlatform;     // Qt's platform plugin ("xcb", "wayland", "offscreen", ...)
+    QString waylandDisplay; // WAYLAND_DISPLAY
+    QString x11Display;     // DISPLAY
+    QString sessionType;    // XDG_SESSION_TYPE
+
+    // This process's environment, with the platform Qt runs on.
+    static SessionEnvironment current();
+};
+
+// The backend an environment selects, and what Kavo says about the choice.
+struct BackendChoice
+{
+    QString backend; // "sim", "x11" or "wayland"; empty when there is no desktop to run on
+    QString message; // a request that was not understood, or why there is no desktop
+};
+
 // The desktop Kavo runs on: every operating-system service is reached through here.
-// One backend is chosen at start (sim or x11); tests install their own simulated desktop.
+// One backend is chosen at start (sim, x11 or wayland); tests install their own simulated
+// desktop.
 class Platform
 {
 public:
     virtual ~Platform() = default;
 
-    // Backend name: "sim" or "x11".
+    // Backend name: "sim", "x11" or "wayland".
     virtual QString name() const = 0;
+
+    // What the log says after the backend's name: the compositor, or "Xwayland"; may be empty.
+    virtual QString detail() const { return {}; }
 
     // Whether the desktop offers `capability`.
     virtual bool has(Capability capability) const = 0;
@@ -77,11 +101,22 @@ public:
     // Destroys the current platform, if any.
     static void uninstall();
 
-    // Creates the backend that the environment selects and logs the choice.
+    // Creates the backend that the environment selects and logs the choice with each
+    // monitor's colour route.
     static std::unique_ptr<Platform> createFromEnvironment();
 
-    // "sim" or "x11" from KAVO_PLATFORM, else from the Qt platform plugin name ("xcb" is X11).
-    // An unknown KAVO_PLATFORM value is reported in `problem` and ignored.
-    static QString selectBackend(const QString& requested, const QString& qtPlatform,
-                                 QString* problem = nullptr);
+    // The backend for `environment`, from the session rather than from how Qt draws: the one
+    // KAVO_PLATFORM asks for; "sim" under Qt's offscreen and minimal platforms; "wayland" in
+    // a Wayland session (Qt may draw through Xwayland); "x11" in an X11 session. An unknown
+    // request is reported in the message and ignored.
+    static BackendChoice selectBackend(const SessionEnvironment& environment);
+
+    // How colours reach monitor `index`: the desktop's night light where it carries them,
+    // else the displays' own route.
+    ColorRoute route(int index);
+    // One line naming the backend and the colour routes, for the log ("Platform: wayland
+    // (sway); colours: wlr-gamma-control on HEADLESS-1").
+    QString description();
+    // Why no monitor can change colour, or empty when at least one can.
+    QString noColorRouteReason();
 };

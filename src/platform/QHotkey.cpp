@@ -16,6 +16,8 @@ QString refusal(IHotkeys::Grab grab)
         return QStringLiteral("another Kavo shortcut uses it");
     case IHotkeys::Grab::Unsupported:
         return QStringLiteral("this keyboard has no such key");
+    case IHotkeys::Grab::NotOffered:
+        return QStringLiteral("this desktop keeps shortcuts to itself");
     case IHotkeys::Grab::Done:
         break;
     }

@@ -159,8 +159,9 @@ private slots:
         QVERIFY(text.contains("\nDesktop: simulated desktop\n"));
         QVERIFY(text.contains("\nWindow manager: Test WM\n"));
         QVERIFY(text.contains("\nCompositor: none\n"));
-        QVERIFY(text.contains("\nMonitor 1: DP-1, gamma size 256\n"));
-        QVERIFY(text.contains("\nMonitor 2: gamma size 1024\n"));
+        QVERIFY(text.contains("\nBackend: sim\n"));
+        QVERIFY(text.contains("\nMonitor 1: DP-1, gamma size 256, colours: sim\n"));
+        QVERIFY(text.contains("\nMonitor 2: gamma size 1024, colours: sim\n"));
 
         QSignalSpy published(&app(), &App::set_debug_info);
         app().update_debug_info();

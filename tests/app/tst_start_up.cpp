@@ -160,8 +160,10 @@ private slots:
         const ScopedVariable qpa("QT_QPA_PLATFORM", QByteArray());
         const ScopedVariable platform("KAVO_PLATFORM", QByteArray());
         const ScopedVariable x("DISPLAY", display);
+        const ScopedVariable noWayland("WAYLAND_DISPLAY", QByteArray());
         const QString problem = DisplayCheck::prepare({});
         QVERIFY(problem.contains("KAVO_PLATFORM=sim"));
+        QVERIFY(problem.contains("no Wayland display"));
         QVERIFY(!problem.contains('\n'));
         if (!display.isEmpty())
             QVERIFY(problem.contains(QString::fromLatin1(display)));
@@ -170,6 +172,24 @@ private slots:
         const ScopedVariable sim("KAVO_PLATFORM", "sim");
         QVERIFY(DisplayCheck::prepare({}).isEmpty());
         QCOMPARE(qgetenv("QT_QPA_PLATFORM"), QByteArray("offscreen"));
+    }
+
+    // Without Xwayland, Qt must not try its X11 platform (it would abort): it draws through
+    // the compositor. A Qt platform the user chose is left as it is.
+    void waylandWithoutXDrawsThroughTheCompositor()
+    {
+        const ScopedVariable x("DISPLAY", QByteArray());
+        const ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-1");
+        const ScopedVariable platform("KAVO_PLATFORM", QByteArray());
+        {
+            const ScopedVariable qpa("QT_QPA_PLATFORM", QByteArray());
+            QVERIFY(DisplayCheck::prepare({}).isEmpty());
+            QCOMPARE(qgetenv("QT_QPA_PLATFORM"), QByteArray("wayland"));
+        }
+        const ScopedVariable xcb("QT_QPA_PLATFORM", "xcb");
+        const QString problem = DisplayCheck::prepare({});
+        QVERIFY(problem.contains("QT_QPA_PLATFORM"));
+        QCOMPARE(qgetenv("QT_QPA_PLATFORM"), QByteArray("xcb"));
     }
 
     void otherQtPlatformsAreLeftToQt()

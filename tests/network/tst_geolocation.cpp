@@ -7,7 +7,7 @@
 #include "PrivateBus.h"
 #include "network/LocationLookup.h"
 #include "platform/sim/SimLocation.h"
-#include "platform/x11/X11Location.h"
+#include "platform/linux/GeoClueLocation.h"
 
 #include <QJsonObject>
 #include <QNetworkAccessManager>
@@ -168,7 +168,7 @@ private slots:
         geoclue.location.latitude = 51.5072;
         geoclue.location.longitude = -0.1276;
         QVERIFY(geoclue.registerOn(bus.connect(QStringLiteral("geoclue"))));
-        X11Location desktop(bus.connect(QStringLiteral("kavo")));
+        GeoClueLocation desktop(bus.connect(QStringLiteral("kavo")));
         LocalHttpServer server;
         server.answer(kPath, kParis);
         Lookup lookup(desktop, server.url());
@@ -207,7 +207,7 @@ private slots:
         geoclue.client.silent = silent;
         if (present)
             QVERIFY(geoclue.registerOn(bus.connect(QStringLiteral("geoclue"))));
-        X11Location desktop(bus.connect(QStringLiteral("kavo")), 500);
+        GeoClueLocation desktop(bus.connect(QStringLiteral("kavo")), 500);
         LocalHttpServer server;
         server.answer(kPath, kParis);
         Lookup lookup(desktop, server.url());
@@ -222,7 +222,7 @@ private slots:
 
     void withoutABusTheServerIsNext()
     {
-        X11Location desktop(QDBusConnection::connectToBus(
+        GeoClueLocation desktop(QDBusConnection::connectToBus(
             QStringLiteral("unix:path=/nonexistent/kavo-bus"), QStringLiteral("nowhere")));
         LocalHttpServer server;
         server.answer(kPath, kParis);

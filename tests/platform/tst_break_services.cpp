@@ -1,9 +1,9 @@
 // The platform services of the break timer: the session lock (simulated, and through D-Bus on
 // a private session bus), the keyboard grab and the sounds of the simulated desktop.
 #include "KavoResources.h"
-#include "platform/QtSounds.h"
+#include "platform/linux/QtSounds.h"
 #include "platform/sim/SimDesktop.h"
-#include "platform/x11/X11Session.h"
+#include "platform/linux/DesktopSession.h"
 
 #include <QApplication>
 #include <QFile>
@@ -130,7 +130,7 @@ private slots:
 
     void theScreenSaverLocksTheSession()
     {
-        X11Session session(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
+        DesktopSession session(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
         QSignalSpy locked(&session, &ISession::locked);
         QSignalSpy unlocked(&session, &ISession::unlocked);
         // The match rule reaches the bus asynchronously: send until the first one arrives.

@@ -2,9 +2,9 @@
 // with the timer actions) for program
 // paths that try to break out of Exec=: each entry passes the freedesktop validator and,
 // launched by GLib's gio, runs exactly the intended program, or it is refused.
-#include "platform/x11/DesktopEntryExec.h"
-#include "platform/x11/X11Registry.h"
-#include "platform/x11/X11Taskbar.h"
+#include "platform/linux/DesktopEntryExec.h"
+#include "platform/linux/XdgRegistry.h"
+#include "platform/linux/LauncherTaskbar.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,13 +127,13 @@ private slots:
         const bool safe = DesktopEntryExec::quoted(program).has_value();
         QCOMPARE(safe, written);
         qputenv("XDG_CONFIG_HOME", path(QStringLiteral("xdg-%1").arg(m_case)).toUtf8());
-        X11Registry registry;
-        const QString autostart = X11Registry::autostartFile(QStringLiteral("Kavo"));
+        XdgRegistry registry;
+        const QString autostart = XdgRegistry::autostartFile(QStringLiteral("Kavo"));
         const QString handler = path(QStringLiteral("handler-%1.desktop").arg(m_case));
         const QString menu = path(QStringLiteral("menu-%1.desktop").arg(m_case));
         QCOMPARE(registry.setStartupProgram(QStringLiteral("Kavo"), program), safe);
-        QCOMPARE(X11Registry::writeUrlHandler(handler, program), safe);
-        QCOMPARE(X11Taskbar::writeDesktopEntry(menu, program,
+        QCOMPARE(XdgRegistry::writeUrlHandler(handler, program), safe);
+        QCOMPARE(LauncherTaskbar::writeDesktopEntry(menu, program,
                                                {{"work-break", "Work/Break", "toggle timer"}}),
                  safe);
         if (!safe) {

@@ -1,5 +1,5 @@
 // Processes from /proc: their names as a user knows them, who owns them, and ending them.
-#include "platform/x11/LinuxProcesses.h"
+#include "platform/linux/LinuxProcesses.h"
 
 #include <QDir>
 #include <QFile>

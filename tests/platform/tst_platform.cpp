@@ -1,7 +1,7 @@
 #include "platform/Platform.h"
 #include "platform/sim/CompactJson.h"
 #include "platform/sim/SimDesktop.h"
-#include "platform/x11/X11Registry.h"
+#include "platform/linux/XdgRegistry.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -60,29 +60,61 @@ private slots:
         QCOMPARE(read.object(), object);
     }
 
+    // The session decides, not how Qt draws: columns are KAVO_PLATFORM, Qt's platform,
+    // WAYLAND_DISPLAY, DISPLAY and XDG_SESSION_TYPE.
     void selectsBackend_data()
     {
         QTest::addColumn<QString>("requested");
-        QTest::addColumn<QString>("qtPlatform");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("reportsProblem");
-        QTest::newRow("sim asked on xcb") << "sim" << "xcb" << "sim" << false;
-        QTest::newRow("x11 asked offscreen") << "x11" << "offscreen" << "x11" << false;
-        QTest::newRow("xcb without request") << "" << "xcb" << "x11" << false;
-        QTest::newRow("offscreen") << "" << "offscreen" << "sim" << false;
-        QTest::newRow("minimal") << "" << "minimal" << "sim" << false;
-        QTest::newRow("unknown request") << "wayland" << "xcb" << "x11" << true;
+        QTest::addColumn<QString>("qt");
+        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<QString>("x11");
+        QTest::addColumn<QString>("session");
+        QTest::addColumn<QString>("backend");
+        QTest::addColumn<QString>("message"); // a part of it; empty: no message
+        QTest::newRow("X11 session") << "" << "xcb" << "" << ":0" << "x11" << "x11" << "";
+        QTest::newRow("X11 without a session type") << "" << "xcb" << "" << ":0" << "" << "x11" << "";
+        QTest::newRow("Wayland drawn by Qt's wayland")
+            << "" << "wayland" << "wayland-0" << ":0" << "wayland" << "wayland" << "";
+        QTest::newRow("Wayland drawn through Xwayland")
+            << "" << "xcb" << "wayland-0" << ":0" << "wayland" << "wayland" << "";
+        QTest::newRow("Wayland display without a session type")
+            << "" << "xcb" << "wayland-1" << ":1" << "" << "wayland" << "";
+        QTest::newRow("Wayland session type without a display name")
+            << "" << "xcb" << "" << ":0" << "wayland" << "wayland" << "";
+        QTest::newRow("Qt with options") << "" << "wayland:foo" << "w" << "" << "" << "wayland" << "";
+        QTest::newRow("offscreen in a Wayland session")
+            << "" << "offscreen" << "wayland-0" << ":0" << "wayland" << "sim" << "";
+        QTest::newRow("minimal") << "" << "minimal" << "" << ":0" << "x11" << "sim" << "";
+        QTest::newRow("sim asked in an X11 session") << "sim" << "xcb" << "" << ":0" << "x11" << "sim" << "";
+        QTest::newRow("x11 asked on Xwayland")
+            << "x11" << "xcb" << "wayland-0" << ":0" << "wayland" << "x11" << "";
+        QTest::newRow("wayland asked offscreen")
+            << "wayland" << "offscreen" << "" << "" << "" << "wayland" << "";
+        QTest::newRow("unknown request in a Wayland session")
+            << "mir" << "wayland" << "wayland-0" << "" << "" << "wayland" << "Unknown KAVO_PLATFORM \"mir\"";
+        QTest::newRow("unknown request offscreen")
+            << "x12" << "offscreen" << "" << "" << "" << "sim" << "use sim, x11 or wayland";
+        QTest::newRow("no display at all")
+            << "" << "vnc" << "" << "" << "" << "" << "no X display and no Wayland display";
+        QTest::newRow("tty session") << "" << "eglfs" << "" << "" << "tty" << ""
+                                     << "DISPLAY and WAYLAND_DISPLAY are empty";
     }
 
     void selectsBackend()
     {
         QFETCH(QString, requested);
-        QFETCH(QString, qtPlatform);
-        QFETCH(QString, expected);
-        QFETCH(bool, reportsProblem);
-        QString problem;
-        QCOMPARE(Platform::selectBackend(requested, qtPlatform, &problem), expected);
-        QCOMPARE(!problem.isEmpty(), reportsProblem);
+        QFETCH(QString, qt);
+        QFETCH(QString, wayland);
+        QFETCH(QString, x11);
+        QFETCH(QString, session);
+        QFETCH(QString, backend);
+        QFETCH(QString, message);
+        const BackendChoice choice = Platform::selectBackend({requested, qt, wayland, x11, session});
+        QCOMPARE(choice.backend, backend);
+        if (message.isEmpty())
+            QVERIFY2(choice.message.isEmpty(), qPrintable(choice.message));
+        else
+            QVERIFY2(choice.message.contains(message), qPrintable(choice.message));
     }
 
     void readsMonitorsAndCapabilities()
@@ -208,7 +240,7 @@ private slots:
     void x11StartsWithTheSessionThroughAutostart()
     {
         qputenv("XDG_CONFIG_HOME", m_dir.filePath("xdg").toUtf8());
-        X11Registry registry;
+        XdgRegistry registry;
         QVERIFY(registry.startupProgram("Kavo").isEmpty());
         const QString program = "/opt/my apps/kavo";
         QVERIFY(registry.setStartupProgram("Kavo", program));

@@ -3,7 +3,7 @@
 // passed on in steps.
 #include "FaceFrames.h"
 #include "SimCameraDesktop.h"
-#include "platform/x11/V4l2Cameras.h"
+#include "platform/linux/V4l2Cameras.h"
 #include "sensors/Camera.h"
 
 #include <QSignalSpy>

@@ -4,11 +4,18 @@
 #include "Options.h"
 #include "StatusServer.h"
 #include "color/CalibrationKeeper.h"
+#include "QuitSignals.h"
 #include "color/ColorRamp.h"
+#include "platform/Platform.h"
+#include "platform/wayland/WaylandConnection.h"
+#include "platform/wayland/WaylandDisplays.h"
 #include "platform/x11/X11Connection.h"
 
+#include <QEventLoop>
 #include <QJsonArray>
 #include <QLocalSocket>
+
+#include <cstdio>
 
 namespace {
 // The ranges the settings allow with their extended values.
@@ -56,6 +63,92 @@ CommandResult apply_to(IDisplays& displays, CalibrationKeeper& keeper, const Ram
                               {QStringLiteral("brightness"), qRound(colors.brightness * 100.0f)},
                               {QStringLiteral("monitors"), monitors}});
 }
+bool in_wayland_session()
+{
+    return Platform::selectBackend(SessionEnvironment::current()).backend ==
+           QLatin1String("wayland");
+}
+
+// Keeps the connection, and with it the colours, until a quit signal; 1 when the compositor
+// ends the connection first.
+int hold_colours(WaylandConnection& connection, int monitors)
+{
+    std::fprintf(stderr,
+                 "kavoctl: the compositor keeps these colours only while kavoctl runs: holding "
+                 "them on %d monitor(s) until interrupted (Ctrl+C)\n",
+                 monitors);
+    QuitSignals::catch_signals();
+    QuitSignals quit;
+    QEventLoop loop;
+    QObject::connect(&quit, &QuitSignals::quit_requested, &loop, [&loop] { loop.exit(0); });
+    QObject::connect(&connection, &WaylandConnection::broken, &loop, [&loop] { loop.exit(1); });
+    // The compositor's notes (a control that fails later) are not kavoctl's answer.
+    kavo_log().set_enabled(false);
+    return loop.exec();
+}
+
+// On a Wayland compositor the tables last as long as the connection that set them: the answer
+// goes out, then kavoctl holds them.
+CommandResult apply_on_wayland(const RampSettings& colors)
+{
+    QString problem;
+    std::shared_ptr<WaylandConnection> connection = WaylandConnection::open(&problem);
+    if (!connection)
+        return CommandResult::failed(QStringLiteral("no Wayland display to apply colours to: ") +
+                                     problem);
+    kavo_log().set_enabled(false);
+    auto displays = std::make_shared<WaylandDisplays>(connection.get());
+    kavo_log().set_enabled(true);
+    GammaRamp levels = GammaRamp::identity();
+    ColorRamp().apply(levels, colors);
+    QJsonArray monitors;
+    QStringList refusals;
+    for (int i = 0; i < displays->monitorCount(); ++i) {
+        const QString output = displays->monitorIdentity(i).output;
+        if (displays->writeRamp(i, levels))
+            monitors.append(monitor_json(output, "base", QStringLiteral("identity")));
+        else
+            refusals << output + QStringLiteral(": ") + displays->route(i).reason;
+    }
+    if (monitors.isEmpty())
+        return CommandResult::failed(QStringLiteral("no monitor took the colours") +
+                                     (refusals.isEmpty() ? QString()
+                                                         : QStringLiteral(" (%1)").arg(
+                                                               refusals.join(QStringLiteral("; ")))));
+    CommandResult result =
+        CommandResult::ok({{QStringLiteral("temperature"), colors.temperature},
+                           {QStringLiteral("brightness"), qRound(colors.brightness * 100.0f)},
+                           {QStringLiteral("monitors"), monitors}});
+    const int count = monitors.size();
+    result.then = [connection, displays, count] { return hold_colours(*connection, count); };
+    return result;
+}
+
+// A compositor gives every output its own tables back when the program that set them ends:
+// there is nothing to write, only to report.
+CommandResult reset_on_wayland()
+{
+    QString problem;
+    const std::unique_ptr<WaylandConnection> connection = WaylandConnection::open(&problem);
+    if (!connection)
+        return CommandResult::failed(QStringLiteral("no Wayland display to reset: ") + problem);
+    kavo_log().set_enabled(false);
+    const WaylandDisplays displays(connection.get());
+    kavo_log().set_enabled(true);
+    QJsonArray monitors;
+    for (int i = 0; i < displays.monitorCount(); ++i) {
+        const ColorRoute route = displays.route(i);
+        QJsonObject monitor = monitor_json(displays.monitorIdentity(i).output, "ramp",
+                                           route.isNone() ? QStringLiteral("unknown")
+                                                          : QStringLiteral("compositor's own"));
+        if (route.isNone())
+            monitor.insert(QStringLiteral("reason"), route.reason);
+        monitors.append(monitor);
+    }
+    if (monitors.isEmpty())
+        return CommandResult::failed(QStringLiteral("no monitor could be reset"));
+    return CommandResult::ok({{QStringLiteral("monitors"), monitors}});
+}
 } // namespace
 
 CommandResult applyCommand(const QStringList& arguments)
@@ -72,6 +165,9 @@ CommandResult applyCommand(const QStringList& arguments)
         return CommandResult::badArguments(options.error());
     if (is_kavo_answering())
         return CommandResult::kavoRunning(kKavoRunning);
+    const RampSettings colors{*temperature, 1.0f, 1.0f, 1.0f, *brightness / 100.0f};
+    if (in_wayland_session())
+        return apply_on_wayland(colors);
     const std::unique_ptr<X11Connection> x11 = X11Connection::open();
     if (!x11)
         return CommandResult::failed(QStringLiteral("no X display to apply colours to"));
@@ -91,8 +187,7 @@ CommandResult applyCommand(const QStringList& arguments)
     default:
         break;
     }
-    return apply_to(x11->displays(), keeper,
-                    RampSettings{*temperature, 1.0f, 1.0f, 1.0f, *brightness / 100.0f});
+    return apply_to(x11->displays(), keeper, colors);
 }
 
 CommandResult resetCommand(const QStringList& arguments)
@@ -101,6 +196,8 @@ CommandResult resetCommand(const QStringList& arguments)
         return CommandResult::badArguments(QStringLiteral("reset takes no arguments"));
     if (is_kavo_answering())
         return CommandResult::kavoRunning(kKavoRunning);
+    if (in_wayland_session())
+        return reset_on_wayland();
     const std::unique_ptr<X11Connection> x11 = X11Connection::open();
     if (!x11)
         return CommandResult::failed(QStringLiteral("no X display to reset"));

@@ -22,6 +22,9 @@ struct CommandResult
     int status = kStatusOk;
     QJsonObject output;
     QString error;
+    // What the command goes on doing once its answer is out (holding colours that last only
+    // while kavoctl runs); its return value is the exit status.
+    std::function<int()> then = nullptr;
 
     static CommandResult ok(const QJsonObject& output) { return {kStatusOk, output, {}}; }
     static CommandResult badArguments(const QString& error)

@@ -103,6 +103,10 @@ int finish(const CommandResult& result)
     }
     if (!result.error.isEmpty())
         std::fprintf(stderr, "kavoctl: %s\n", result.error.toUtf8().constData());
+    if (result.then) {
+        std::fflush(stdout);
+        return result.then();
+    }
     return result.status;
 }
 } // namespace

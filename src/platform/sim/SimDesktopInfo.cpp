@@ -18,6 +18,7 @@ void SimDesktopInfo::configure(const QJsonObject& config)
             monitor.value(QLatin1String("height")).toInt(1080) <= 0)
             continue;
         m_description.monitors.append({monitor.value(QLatin1String("name")).toString(),
-                                       monitor.value(QLatin1String("gamma_size")).toInt(256)});
+                                       monitor.value(QLatin1String("gamma_size")).toInt(256),
+                                       QString()});
     }
 }

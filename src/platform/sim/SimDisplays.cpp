@@ -47,6 +47,13 @@ bool SimDisplays::readRamp(int index, GammaRamp& ramp) const
     return true;
 }
 
+ColorRoute SimDisplays::route(int index) const
+{
+    if (!hasGamma(index))
+        return ColorRoute::none(QStringLiteral("the monitor has no gamma ramp"));
+    return {QStringLiteral("sim"), {}};
+}
+
 MonitorIdentity SimDisplays::monitorIdentity(int index) const
 {
     return m_identities.value(index);

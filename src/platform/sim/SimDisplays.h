@@ -26,6 +26,8 @@ public:
     bool writeRamp(int index, const GammaRamp& ramp) override;
     // A monitor's "output" (default "SIM-n") and "edid" (hex, default none) from the config.
     MonitorIdentity monitorIdentity(int index) const override;
+    // "sim": the ramps go to the state file, not to a screen.
+    ColorRoute route(int index) const override;
     void beginUpdate() override;
     void endUpdate() override;
 

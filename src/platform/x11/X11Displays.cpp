@@ -5,21 +5,44 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include "platform/GammaTable.h"
 #include "platform/x11/X11ErrorTrap.h"
 #include "platform/x11/X11EventSource.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
-#include <cmath>
 
 X11Displays::X11Displays(_XDisplay* display, X11EventSource* events)
-    : m_display(display), m_events(events)
+    : m_display(display), m_events(events), m_xwayland(serverIsXwayland(display))
 {
     listenForChanges();
 }
 
 X11Displays::~X11Displays() = default;
+
+bool X11Displays::serverIsXwayland(_XDisplay* display)
+{
+    int opcode = 0;
+    int event = 0;
+    int error = 0;
+    if (XQueryExtension(display, "XWAYLAND", &opcode, &event, &error))
+        return true;
+    X11ErrorTrap trap(display);
+    XRRScreenResources* resources =
+        XRRGetScreenResourcesCurrent(display, RootWindow(display, DefaultScreen(display)));
+    if (!resources)
+        return false;
+    bool xwayland = false;
+    for (int i = 0; i < resources->noutput && !xwayland; ++i) {
+        if (XRROutputInfo* info = XRRGetOutputInfo(display, resources, resources->outputs[i])) {
+            xwayland = QByteArray(info->name, info->nameLen).startsWith("XWAYLAND");
+            XRRFreeOutputInfo(info);
+        }
+    }
+    XRRFreeScreenResources(resources);
+    return xwayland;
+}
 
 void X11Displays::listenForChanges()
 {
@@ -124,7 +147,7 @@ QVector<X11Displays::Crtc> X11Displays::listCrtcs() const
     for (Crtc& crtc : crtcs) {
         X11ErrorTrap sizeTrap(m_display);
         const int size = XRRGetCrtcGammaSize(m_display, crtc.id);
-        crtc.gammaSize = sizeTrap.failed() || size < 0 ? 0 : size;
+        crtc.gammaSize = m_xwayland || sizeTrap.failed() || size < 0 ? 0 : size;
     }
     return crtcs;
 }
@@ -170,18 +193,7 @@ bool X11Displays::hasGamma(int index) const
 
 QVector<quint16> X11Displays::resample(const quint16* levels, int count, int size)
 {
-    QVector<quint16> result(size);
-    if (count <= 0 || size <= 0)
-        return result;
-    for (int j = 0; j < size; ++j) {
-        const double position = size == 1 ? 0.0 : double(j) * (count - 1) / (size - 1);
-        const int below = static_cast<int>(position);
-        const int above = below + 1 < count ? below + 1 : below;
-        const double weight = position - below;
-        const double level = levels[below] * (1.0 - weight) + levels[above] * weight;
-        result[j] = static_cast<quint16>(std::lround(level));
-    }
-    return result;
+    return resampleGammaLevels(levels, count, size);
 }
 
 bool X11Displays::readCrtc(const Crtc& crtc, CrtcRamp& ramp) const
@@ -296,6 +308,16 @@ MonitorIdentity X11Displays::readIdentity(const Crtc& crtc) const
     if (data)
         XFree(data);
     return identity;
+}
+
+ColorRoute X11Displays::route(int index) const
+{
+    if (m_xwayland)
+        return ColorRoute::none(
+            QStringLiteral("Xwayland passes no gamma ramp on to the Wayland compositor"));
+    if (!hasGamma(index))
+        return ColorRoute::none(QStringLiteral("the monitor has no gamma ramp"));
+    return {QStringLiteral("xrandr"), {}};
 }
 
 void X11Displays::restoreOriginalRamps()

@@ -18,6 +18,7 @@ class X11EventSource;
 // gamma sizes are kept and listed again only when the server reports a change of the screen,
 // a CRTC or an output; a change that alters the list is announced. The platform's teardown
 // gives every CRTC whose ramp Kavo changed exactly the ramp it had before the first change.
+// On Xwayland no CRTC has gamma.
 class X11Displays : public IDisplays
 {
 public:
@@ -33,6 +34,14 @@ public:
     bool writeRamp(int index, const GammaRamp& ramp) override;
     // The CRTC's first output: its name and its "EDID" property.
     MonitorIdentity monitorIdentity(int index) const override;
+    // "xrandr"; none on Xwayland, and for a CRTC without a gamma ramp.
+    ColorRoute route(int index) const override;
+
+    // Whether the server is Xwayland, whose ramps never reach the compositor's outputs: its
+    // CRTCs then have no gamma, and nothing is read from them or written to them.
+    bool isXwayland() const { return m_xwayland; }
+    // Xwayland names its outputs XWAYLAND0, XWAYLAND1, ... and offers the XWAYLAND extension.
+    static bool serverIsXwayland(_XDisplay* display);
 
     // Puts back the ramps the CRTCs had before Kavo changed them, unless Kavo put back what
     // they are to keep (keepShownRamps).
@@ -81,6 +90,7 @@ private:
 
     _XDisplay* m_display;
     X11EventSource* m_events;
+    bool m_xwayland = false;
     int m_randrEventBase = -1;
     bool m_checkQueued = false;
     std::unique_ptr<QSocketNotifier> m_notifier;

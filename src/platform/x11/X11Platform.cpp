@@ -28,6 +28,11 @@ X11Platform::~X11Platform()
     XCloseDisplay(m_display);
 }
 
+QString X11Platform::detail() const
+{
+    return m_displays.isXwayland() ? QStringLiteral("Xwayland") : QString();
+}
+
 bool X11Platform::has(Capability capability) const
 {
     switch (capability) {
@@ -36,8 +41,10 @@ bool X11Platform::has(Capability capability) const
         return false;
     case Capability::MessageBoxes:
     case Capability::GammaRampsPreferred:
-    case Capability::LastingGammaRamps:
         return true;
+    case Capability::LastingGammaRamps:
+        // Xwayland's ramps reach no screen: there is no calibration to keep.
+        return !m_displays.isXwayland();
     }
     return false;
 }

@@ -2,23 +2,23 @@
 
 #include "platform/Platform.h"
 #include "platform/x11/X11DesktopInfo.h"
-#include "platform/x11/V4l2Cameras.h"
-#include "platform/QtSounds.h"
+#include "platform/linux/V4l2Cameras.h"
+#include "platform/linux/QtSounds.h"
 #include "platform/x11/X11Displays.h"
 #include "platform/x11/X11KeyboardGrab.h"
 #include "platform/x11/X11EventSource.h"
 #include "platform/x11/X11Hotkeys.h"
 #include "platform/x11/X11Input.h"
-#include "platform/x11/X11Location.h"
-#include "platform/x11/X11FileChooser.h"
-#include "platform/x11/X11Power.h"
-#include "platform/x11/X11Registry.h"
+#include "platform/linux/GeoClueLocation.h"
+#include "platform/linux/QtFileChooser.h"
+#include "platform/linux/LogindPower.h"
+#include "platform/linux/XdgRegistry.h"
 #include "platform/x11/X11ScreenCapture.h"
-#include "platform/x11/X11Session.h"
+#include "platform/linux/DesktopSession.h"
 #include "platform/x11/X11Overlays.h"
-#include "platform/x11/X11SystemParameters.h"
-#include "platform/x11/X11Taskbar.h"
-#include "platform/x11/X11Tray.h"
+#include "platform/linux/UnsupportedSystemParameters.h"
+#include "platform/linux/LauncherTaskbar.h"
+#include "platform/linux/QtTray.h"
 #include "platform/x11/X11Windows.h"
 
 #include <memory>
@@ -37,6 +37,8 @@ public:
     ~X11Platform() override;
 
     QString name() const override { return QStringLiteral("x11"); }
+    // "Xwayland" where the X server is one (its ramps reach no screen).
+    QString detail() const override;
     bool has(Capability capability) const override;
     IDisplays& displays() override { return m_displays; }
     IRegistry& registry() override { return m_registry; }
@@ -65,23 +67,23 @@ private:
     _XDisplay* m_display;
     X11EventSource m_events;
     X11Displays m_displays;
-    X11Registry m_registry;
+    XdgRegistry m_registry;
     SystemClock m_clock;
     AbsentMagnifier m_magnifier;
-    X11SystemParameters m_systemParameters;
+    UnsupportedSystemParameters m_systemParameters;
     X11Windows m_windows;
-    X11Power m_power;
+    LogindPower m_power;
     X11DesktopInfo m_desktopInfo;
     X11ScreenCapture m_screenCapture;
     V4l2Cameras m_cameras;
-    X11Session m_session;
+    DesktopSession m_session;
     X11KeyboardGrab m_keyboardGrab;
     QtSounds m_sounds;
     X11Hotkeys m_hotkeys;
     X11Input m_input;
-    X11Location m_location;
-    X11Tray m_tray;
-    X11Taskbar m_taskbar;
-    X11FileChooser m_fileChooser;
+    GeoClueLocation m_location;
+    QtTray m_tray;
+    LauncherTaskbar m_taskbar;
+    QtFileChooser m_fileChooser;
     X11Overlays m_overlays;
 };

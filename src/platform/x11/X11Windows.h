@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/IWindows.h"
-#include "platform/x11/LinuxProcesses.h"
+#include "platform/linux/LinuxProcesses.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,0 +1,14 @@
+#include "platform/linux/GeoClueLocation.h"
+
+#include "platform/linux/GeoClueLookup.h"
+
+GeoClueLocation::GeoClueLocation(const QDBusConnection& bus, int timeoutMs)
+    : m_bus(bus), m_timeoutMs(timeoutMs)
+{
+}
+
+void GeoClueLocation::locate(QObject* context, Callback done)
+{
+    auto* lookup = new GeoClueLookup(m_bus, context, std::move(done), m_timeoutMs);
+    lookup->start();
+}

@@ -1,0 +1,144 @@
+#include "platform/linux/LinuxProcesses.h"
+
+#include <QFile>
+
+#include <csignal>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// The kernel keeps at most this many bytes of a process name.
+constexpr int kCommLength = 15;
+
+qint64 pidFromName(const char* name)
+{
+    qint64 pid = 0;
+    for (const char* c = name; *c; ++c) {
+        if (*c < '0' || *c > '9' || pid > (qint64(1) << 40))
+            return 0;
+        pid = pid * 10 + (*c - '0');
+    }
+    return pid;
+}
+
+QByteArray readSmallFile(int folder, const char* path)
+{
+    const int file = ::openat(folder, path, O_RDONLY | O_CLOEXEC);
+    if (file < 0)
+        return {};
+    char buffer[256];
+    const ssize_t length = ::read(file, buffer, sizeof(buffer));
+    ::close(file);
+    return length > 0 ? QByteArray(buffer, static_cast<int>(length)) : QByteArray();
+}
+
+QByteArray readLink(int folder, const char* path)
+{
+    char buffer[4096];
+    const ssize_t length = ::readlinkat(folder, path, buffer, sizeof(buffer));
+    return length > 0 ? QByteArray(buffer, static_cast<int>(length)) : QByteArray();
+}
+
+// The name of the process whose /proc folder is `pid` below `folder`.
+QString readName(int folder, qint64 pid)
+{
+    char path[64];
+    std::snprintf(path, sizeof(path), "%lld/comm", static_cast<long long>(pid));
+    QByteArray comm = readSmallFile(folder, path);
+    if (comm.endsWith('\n'))
+        comm.chop(1);
+    // Only a name the kernel may have cut needs the executable's own.
+    QByteArray exe;
+    if (comm.size() == kCommLength) {
+        std::snprintf(path, sizeof(path), "%lld/exe", static_cast<long long>(pid));
+        exe = readLink(folder, path);
+    }
+    return LinuxProcesses::programName(comm, exe);
+}
+
+bool ownedByUser(int folder, qint64 pid)
+{
+    char path[32];
+    std::snprintf(path, sizeof(path), "%lld", static_cast<long long>(pid));
+    struct stat info = {};
+    return ::fstatat(folder, path, &info, 0) == 0 && info.st_uid == ::getuid();
+}
+
+// The /proc folder, open for the *at() calls; closed with the object.
+class Folder
+{
+public:
+    explicit Folder(const QString& path) : m_dir(::opendir(QFile::encodeName(path).constData())) {}
+    ~Folder()
+    {
+        if (m_dir)
+            ::closedir(m_dir);
+    }
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+
+    DIR* dir() const { return m_dir; }
+    int fd() const { return m_dir ? ::dirfd(m_dir) : -1; }
+
+private:
+    DIR* m_dir;
+};
+} // namespace
+
+LinuxProcesses::LinuxProcesses(QString root) : m_root(std::move(root))
+{
+}
+
+QString LinuxProcesses::programName(const QByteArray& comm, const QByteArray& exeTarget)
+{
+    QByteArray exe = exeTarget;
+    const QByteArray deleted(" (deleted)");
+    if (exe.endsWith(deleted))
+        exe.chop(deleted.size());
+    const QByteArray file = exe.mid(exe.lastIndexOf('/') + 1);
+    if (!comm.isEmpty() && file.size() > comm.size() && file.startsWith(comm))
+        return QString::fromUtf8(file);
+    return QString::fromUtf8(comm);
+}
+
+bool LinuxProcesses::snapshot(QVector<ProcessEntry>& entries) const
+{
+    entries.clear();
+    const Folder folder(m_root);
+    if (!folder.dir())
+        return false;
+    const uid_t user = ::getuid();
+    while (const dirent* item = ::readdir(folder.dir())) {
+        const qint64 pid = pidFromName(item->d_name);
+        if (pid <= 0)
+            continue;
+        struct stat info = {};
+        if (::fstatat(folder.fd(), item->d_name, &info, 0) != 0)
+            continue; // ended meanwhile
+        ProcessEntry entry;
+        entry.pid = pid;
+        entry.own = info.st_uid == user;
+        entry.name = readName(folder.fd(), pid);
+        entries.append(entry);
+    }
+    return true;
+}
+
+QString LinuxProcesses::name(qint64 pid) const
+{
+    const Folder folder(m_root);
+    return folder.dir() && pid > 0 ? readName(folder.fd(), pid) : QString();
+}
+
+bool LinuxProcesses::terminate(qint64 pid) const
+{
+    if (pid <= 1 || pid == ::getpid())
+        return false;
+    const Folder folder(m_root);
+    if (!folder.dir() || !ownedByUser(folder.fd(), pid))
+        return false;
+    return ::kill(static_cast<pid_t>(pid), SIGTERM) == 0;
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+// What a Wayland desktop does not let an ordinary client do: read or change other programs'
+// windows, watch or synthesise input everywhere, grab keys, capture the screen, or place
+// windows over everything else. Each service here says it cannot; none pretends.
+
+#include "platform/IDesktopInfo.h"
+#include "platform/IHotkeys.h"
+#include "platform/IInput.h"
+#include "platform/IKeyboardGrab.h"
+#include "platform/IOverlays.h"
+#include "platform/IScreenCapture.h"
+#include "platform/IWindows.h"
+#include "platform/linux/LinuxProcesses.h"
+
+class WaylandDisplays;
+
+// Processes from /proc; no other program's window is visible to Kavo.
+class WaylandWindows : public IWindows
+{
+public:
+    // Asks the compositor through Qt; it may leave the window where it is.
+    void bringToFront(QWidget& window) override;
+    // A full-screen window on the screen Qt has at `monitor`.
+    void coverMonitor(QWidget& window, const QRect& monitor) override;
+    bool processes(QVector<ProcessEntry>& entries) override;
+    // None: the compositor lists no window to other programs.
+    QVector<WindowRef> topLevelWindows() override { return {}; }
+    // 0: the compositor tells no one which window is in front.
+    quint64 foregroundWindow() override { return 0; }
+    WindowInfo describe(quint64) override { return {}; }
+    QString processName(qint64 pid) override;
+    bool terminateProcess(qint64 pid) override;
+    // Never calls `changed`: the window in front is not known.
+    void watchForeground(std::function<void()>) override {}
+
+private:
+    LinuxProcesses m_processes;
+};
+
+// No input of other programs reaches Kavo, and none can be made.
+class AbsentInput : public IInput
+{
+public:
+    void setKeyListener(std::function<void(const InputEvent&)>) override {}
+    void setMouseListener(std::function<void(const InputEvent&)>) override {}
+    bool watchKeys(bool on) override { return !on; }
+    bool watchMouse(bool on) override { return !on; }
+    void setMotion(Motion) override {}
+    bool blockZoomKeys(bool on) override { return !on; }
+    // Qt's modifiers, which it knows only while one of Kavo's windows has the keyboard.
+    Qt::KeyboardModifiers heldModifiers() override;
+    bool leftClick() override { return false; }
+    // Qt's last known position of the pointer over Kavo's windows.
+    QPoint pointerPosition() override;
+    bool grabPointer(bool on) override { return !on; }
+};
+
+// Desktop-wide keys belong to the compositor.
+class AbsentHotkeys : public IHotkeys
+{
+public:
+    Grab grab(const HotkeyChord&, std::function<void()>) override { return Grab::NotOffered; }
+    void release(const HotkeyChord&) override {}
+};
+
+// The keyboard follows the compositor's focus; Kavo cannot take it.
+class AbsentKeyboardGrab : public IKeyboardGrab
+{
+public:
+    void grab(QWidget&) override {}
+    void release() override {}
+    bool isGrabbed() const override { return false; }
+};
+
+// The compositor gives ordinary clients no picture of the screen: a null image.
+class AbsentScreenCapture : public IScreenCapture
+{
+public:
+    QImage grab(const QRect&) override { return {}; }
+    QImage grabPrimaryScreen() override { return {}; }
+};
+
+// No window may lie over everything else (that needs layer surfaces): overlays report that
+// nothing blends, so their colour goes through the colour route instead of a window.
+class WaylandOverlays : public IOverlays
+{
+public:
+    // Keeps the window from taking the focus and from catching the mouse, where it is shown.
+    void prepare(QWidget& window) override;
+    bool blendsTranslucentWindows() override { return false; }
+};
+
+// The compositor by its process name, and the monitors with their colour routes.
+class WaylandDesktopInfo : public IDesktopInfo
+{
+public:
+    WaylandDesktopInfo(const QString& compositor, const WaylandDisplays& displays)
+        : m_compositor(compositor), m_displays(displays)
+    {
+    }
+
+    DesktopDescription describe() const override;
+
+private:
+    QString m_compositor;
+    const WaylandDisplays& m_displays;
+};
