@@ -2,6 +2,8 @@
 // session bus, with its own home and configuration folder): Kavo's temperature reaches KWin,
 // and the user's own [NightColor] comes back after an exit, and after a kill -9 by the next
 // start.
+#include "KavoColours.h"
+#include "KavoProcess.h"
 #include "PrivateBus.h"
 #include "platform/wayland/DesktopNightLights.h"
 #include "platform/wayland/KConfigText.h"
@@ -10,6 +12,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -181,6 +186,58 @@ private slots:
         QVERIFY(hasTheUserSettings());
         QTRY_COMPARE_WITH_TIMEOUT(kwinProperty("targetTemperature"), 4500u, kKWinGlideMs);
         QVERIFY(!QFile::exists(NightLightRecord::defaultPath(QStringLiteral("kwin-night-colour"))));
+    }
+
+    // The real kavo, its wayland backend on KWin (which offers no gamma protocol): the schedule
+    // reaches the night colour, kavoctl names the route, and the user's own night colour comes
+    // back when a killed Kavo's next start ends.
+    void kavoOnKWinHoldsItsColoursThroughTheNightColour()
+    {
+        KavoDesktop desktop;
+        const QProcessEnvironment session = desktopEnvironment();
+        for (const char* name : {"DBUS_SESSION_BUS_ADDRESS", "HOME", "XDG_CONFIG_HOME"})
+            desktop.setEnvironment(QLatin1String(name), session.value(QLatin1String(name)));
+        desktop.setEnvironment(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        desktop.setEnvironment(QStringLiteral("WAYLAND_DISPLAY"),
+                               path(QStringLiteral("runtime/kavo-kwin-test")));
+        desktop.setEnvironment(QStringLiteral("DISPLAY"), QString());
+        desktop.setEnvironment(QStringLiteral("KAVO_PLATFORM"), QStringLiteral("wayland"));
+        QDir().mkpath(desktop.path(QStringLiteral("settings")));
+        QFile settings(desktop.settingsFile());
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[General]\nSaveVersion=6\nIsFirstStart=false\n" +
+                       steadyColourSettings(3000, 80));
+        settings.close();
+
+        auto kavo = desktop.launch();
+        QVERIFY(kavo->waitForStarted(30000));
+        QTRY_COMPARE_WITH_TIMEOUT(kwinProperty("targetTemperature"), 3000u, kKWinGlideMs);
+        auto status = desktop.kavoctl({QStringLiteral("status")});
+        const QJsonObject answer =
+            QJsonDocument::fromJson(status->readAllStandardOutput()).object();
+        const QJsonArray routes = answer[QStringLiteral("routes")].toArray();
+        QVERIFY(!routes.isEmpty());
+        for (const QJsonValue& monitor : routes)
+            QCOMPARE(monitor.toObject()[QStringLiteral("route")].toString(),
+                     QStringLiteral("kwin-night-colour"));
+
+        ::kill(static_cast<pid_t>(kavo->processId()), SIGKILL);
+        QVERIFY(kavo->waitForFinished(30000));
+        const QString log = QString::fromUtf8(kavo->readAllStandardOutput());
+        QVERIFY2(log.contains(QLatin1String("colours: kwin-night-colour")), qPrintable(log));
+        QCOMPARE(nightColorOf(readFile(kwinrc())),
+                 QByteArray("Active=true\nMode=Constant\nNightTemperature=3000\n"));
+
+        auto next = desktop.launch();
+        QVERIFY(next->waitForStarted(30000));
+        // Up once its status answers.
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.kavoctl({QStringLiteral("status")})->exitCode(), 0,
+                                  kKWinGlideMs);
+        QTRY_COMPARE_WITH_TIMEOUT(kwinProperty("targetTemperature"), 3000u, kKWinGlideMs);
+        next->terminate();
+        QVERIFY(next->waitForFinished(30000));
+        QVERIFY(hasTheUserSettings());
+        QTRY_COMPARE_WITH_TIMEOUT(kwinProperty("targetTemperature"), 4500u, kKWinGlideMs);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "platform/wayland/WaylandPlatform.h"
 
+#include "platform/wayland/DesktopNightLights.h"
+
 #include <QDBusConnection>
 
 WaylandPlatform::WaylandPlatform(const QString& socket)
@@ -8,6 +10,9 @@ WaylandPlatform::WaylandPlatform(const QString& socket)
       m_displays(m_connection.get(), m_problem), m_desktopInfo(m_compositor, m_displays),
       m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus())
 {
+    // KWin and Mutter take no ramps from other programs, but have a night light of their own.
+    if (!m_displays.hasGammaManager())
+        m_nightLight = DesktopNightLights::detect();
 }
 
 WaylandPlatform::~WaylandPlatform() = default;

@@ -18,8 +18,9 @@
 #include <memory>
 
 // The Wayland desktop: monitors and colours through a connection of Kavo's own to the
-// compositor (wlr-gamma-control where it is offered), the session, location, cameras, sounds
-// and autostart as on every Linux desktop. What the compositor keeps from ordinary clients
+// compositor (wlr-gamma-control where it is offered; else the desktop's own night light, on
+// KDE Plasma and GNOME), the session, location, cameras, sounds and autostart as on every
+// Linux desktop. What the compositor keeps from ordinary clients
 // (other windows, desktop-wide input and keys, screen capture, windows over everything) is
 // absent and says so. Without a compositor to reach there are no monitors, and the colour
 // route of each says why.
@@ -55,6 +56,8 @@ public:
     ITaskbar& taskbar() override { return m_taskbar; }
     IFileChooser& fileChooser() override { return m_fileChooser; }
     IOverlays& overlays() override { return m_overlays; }
+    // KWin's night colour or GNOME's night light, where the compositor offers no gamma control.
+    INightLight* nightLight() override { return m_nightLight.get(); }
 
 private:
     QString m_problem;
@@ -80,4 +83,5 @@ private:
     LauncherTaskbar m_taskbar;
     QtFileChooser m_fileChooser;
     WaylandOverlays m_overlays;
+    std::unique_ptr<INightLight> m_nightLight;
 };
