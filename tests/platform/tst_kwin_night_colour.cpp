@@ -96,6 +96,19 @@ private:
                text.value("Plugins", "blurEnabled") == QByteArray("false");
     }
 
+    // Programs launched on `desktop` run on this KWin, with the user's kwinrc.
+    void onThisKWin(KavoDesktop& desktop) const
+    {
+        const QProcessEnvironment session = desktopEnvironment();
+        for (const char* name : {"DBUS_SESSION_BUS_ADDRESS", "HOME", "XDG_CONFIG_HOME"})
+            desktop.setEnvironment(QLatin1String(name), session.value(QLatin1String(name)));
+        desktop.setEnvironment(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        desktop.setEnvironment(QStringLiteral("WAYLAND_DISPLAY"),
+                               path(QStringLiteral("runtime/kavo-kwin-test")));
+        desktop.setEnvironment(QStringLiteral("DISPLAY"), QString());
+        desktop.setEnvironment(QStringLiteral("KAVO_PLATFORM"), QStringLiteral("wayland"));
+    }
+
     std::unique_ptr<INightLight> nextStart() { return DesktopNightLights::detect(m_client); }
 
 private slots:
@@ -194,14 +207,7 @@ private slots:
     void kavoOnKWinHoldsItsColoursThroughTheNightColour()
     {
         KavoDesktop desktop;
-        const QProcessEnvironment session = desktopEnvironment();
-        for (const char* name : {"DBUS_SESSION_BUS_ADDRESS", "HOME", "XDG_CONFIG_HOME"})
-            desktop.setEnvironment(QLatin1String(name), session.value(QLatin1String(name)));
-        desktop.setEnvironment(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
-        desktop.setEnvironment(QStringLiteral("WAYLAND_DISPLAY"),
-                               path(QStringLiteral("runtime/kavo-kwin-test")));
-        desktop.setEnvironment(QStringLiteral("DISPLAY"), QString());
-        desktop.setEnvironment(QStringLiteral("KAVO_PLATFORM"), QStringLiteral("wayland"));
+        onThisKWin(desktop);
         QDir().mkpath(desktop.path(QStringLiteral("settings")));
         QFile settings(desktop.settingsFile());
         QVERIFY(settings.open(QIODevice::WriteOnly));
@@ -236,6 +242,27 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(kwinProperty("targetTemperature"), 3000u, kKWinGlideMs);
         next->terminate();
         QVERIFY(next->waitForFinished(30000));
+        QVERIFY(hasTheUserSettings());
+        QTRY_COMPARE_WITH_TIMEOUT(kwinProperty("targetTemperature"), 4500u, kKWinGlideMs);
+    }
+
+    // The night colour keeps kavoctl's temperature after kavoctl ends; reset gives the user's
+    // own back.
+    void kavoctlAppliesAndResetsThroughTheNightColour()
+    {
+        KavoDesktop desktop;
+        onThisKWin(desktop);
+        auto apply = desktop.kavoctl({QStringLiteral("apply"), QStringLiteral("--temperature"),
+                                      QStringLiteral("3300"), QStringLiteral("--brightness"),
+                                      QStringLiteral("80")});
+        QCOMPARE(apply->exitCode(), 0);
+        const QJsonObject answer = QJsonDocument::fromJson(apply->readAllStandardOutput()).object();
+        QCOMPARE(answer[QStringLiteral("route")].toString(), QStringLiteral("kwin-night-colour"));
+        QVERIFY(answer.contains(QStringLiteral("brightness_reason"))); // no backlight here
+        QTRY_COMPARE_WITH_TIMEOUT(kwinProperty("targetTemperature"), 3300u, kKWinGlideMs);
+
+        auto reset = desktop.kavoctl({QStringLiteral("reset")});
+        QCOMPARE(reset->exitCode(), 0);
         QVERIFY(hasTheUserSettings());
         QTRY_COMPARE_WITH_TIMEOUT(kwinProperty("targetTemperature"), 4500u, kKWinGlideMs);
     }
