@@ -14,9 +14,9 @@
 #include "screens/DebugConsole.h"
 #include "sensors/SensorControl.h"
 #include "settings/HiddenFeatures.h"
-#include "system/ITrayIcon.h"
 #include "settings/SaveManager.h"
 #include "system/HotkeyProcessor.h"
+#include "system/ITrayIcon.h"
 #include "system/SystemKeyboard.h"
 #include "system/SystemMouse.h"
 
@@ -333,7 +333,8 @@ void App::save_websites_for_blocking(const QString& text)
 
 void App::save_applications_for_blocking(const QString& text)
 {
-    store_list(m_settings, "ApplicationsForBlocking", text, &SaveManager::write_applications_for_blocking);
+    store_list(m_settings, "ApplicationsForBlocking", text,
+               &SaveManager::write_applications_for_blocking);
 }
 
 void App::reset_settings_to_default()

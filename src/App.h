@@ -6,9 +6,9 @@
 #include "screens/KavoWindow.h"
 #include "settings/SettingsExchange.h"
 #include "settings/SettingsHost.h"
+#include "system/TaskbarButton.h"
 #include "timer/InactivityWatch.h"
 #include "timer/RestTimerHost.h"
-#include "system/TaskbarButton.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -502,8 +502,8 @@ private:
     // Stores `value` under `key` unless equal, logging `log_label` (when given) and the value;
     // true when it changed.
     bool store_setting(const QString& key, const QVariant& value, const char* log_label);
-    bool store_clock_time(const char* hours_key, const char* minutes_key, int hours,
-                          int minutes, const char* log_label);
+    bool store_clock_time(const char* hours_key, const char* minutes_key, int hours, int minutes,
+                          const char* log_label);
     // A per-monitor colour value and its Advanced copy; false when nothing changed.
     bool store_monitor_colour(const QString& key, int value, int monitor_number,
                               const char* log_label);
@@ -511,8 +511,7 @@ private:
     void store_monitor_brightness(const QString& key, int value, int monitor_number,
                                   const char* log_label);
     void store_colour_switch(const QString& key, bool value, const char* log_label);
-    void store_schedule_setting(const QString& key, const QVariant& value,
-                                const char* log_label);
+    void store_schedule_setting(const QString& key, const QVariant& value, const char* log_label);
     bool is_known_monitor(int monitor_number) const;
     // Applies the current colours to `monitor_number` at once (0: every monitor).
     void preview_colors(int monitor_number);
@@ -921,6 +920,8 @@ signals:
     void set_shortcuts_message(QString text);
     // Why the software cursor setting was refused; empty when it was not.
     void set_software_cursor_message(QString text);
+    // Kavo's backend and how colours reach each monitor, for the System page.
+    void set_color_routes_message(QString text);
     // The auto clicker started or stopped.
     void auto_clicker_changed(bool running);
 

@@ -34,6 +34,7 @@ void App::monitors_changed()
         QStringLiteral("Monitors changed: %1").arg(Platform::current().displays().monitorCount()));
     reapply_colors();
     update_ui();
+    emit set_color_routes_message(Platform::current().description());
 }
 
 void App::tell_if_colors_cannot_change()
@@ -41,9 +42,11 @@ void App::tell_if_colors_cannot_change()
     const QString reason = Platform::current().noColorRouteReason();
     if (reason.isEmpty())
         return;
-    const QString message = tr("This desktop offers Kavo no way to change colours: %1").arg(reason);
+    // Words of the log as much as of the desktop: the line is the same in every language.
+    const QString message =
+        QStringLiteral("This desktop offers Kavo no way to change colours: ") + reason;
     log_line(message);
-    show_message(tr("Colours"), message);
+    show_message(QStringLiteral("Kavo"), message);
 }
 
 void App::reapply_colors()

@@ -31,9 +31,9 @@ DesktopDescription described_desktop()
                           : QStringLiteral("%1 (%2)").arg(platform.name(), platform.detail());
     for (int i = 0; i < desktop.monitors.size(); ++i) {
         const ColorRoute route = platform.route(i);
-        desktop.monitors[i].route =
-            route.reason.isEmpty() ? route.name
-                                   : QStringLiteral("%1 (%2)").arg(route.name, route.reason);
+        desktop.monitors[i].route = route.reason.isEmpty()
+                                        ? route.name
+                                        : QStringLiteral("%1 (%2)").arg(route.name, route.reason);
     }
     return desktop;
 }

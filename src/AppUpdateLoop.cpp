@@ -207,8 +207,9 @@ QString App::preview_time_text() const
 {
     if (!m_automation_paused || !is_preview_running())
         return {};
-    return QStringLiteral(" / ") + QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(preview_time()))
-                                       .toString(QStringLiteral("dd.MM hh:mm"));
+    return QStringLiteral(" / ") +
+           QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(preview_time()))
+               .toString(QStringLiteral("dd.MM hh:mm"));
 }
 
 QString App::colors_status_text()

@@ -6,6 +6,7 @@
 #include "KavoLog.h"
 #include "KavoResources.h"
 #include "color/MagnificationApi.h"
+#include "network/Translator.h"
 #include "platform/Platform.h"
 #include "screens/DesktopArea.h"
 #include "screens/DisplayScale.h"
@@ -14,7 +15,6 @@
 #include "screens/MainScreenForm.h"
 #include "screens/PageScript.h"
 #include "screens/UnusedPages.h"
-#include "network/Translator.h"
 #include "settings/SaveManager.h"
 #include "system/ITrayIcon.h"
 
@@ -455,6 +455,7 @@ void App::publish_page_state()
     restore_pwm_control_status();
     restore_route_abilities();
     update_debug_info();
+    emit set_color_routes_message(Platform::current().description());
 }
 
 void App::show_message(const QString& title, const QString& message)

@@ -94,7 +94,8 @@ void debugInformationText(benchmark::State& state)
         settings.insert(QLatin1String(key.name), key.defaultValue);
     DesktopDescription desktop;
     desktop.kind = QStringLiteral("X11");
-    desktop.monitors = {{QStringLiteral("HDMI-1"), 1024}, {QStringLiteral("DP-1"), 1024}};
+    desktop.monitors = {{QStringLiteral("HDMI-1"), 1024, QString()},
+                        {QStringLiteral("DP-1"), 1024, QString()}};
     for (auto _ : state)
         benchmark::DoNotOptimize(DebugInfo::text(settings, saved, desktop));
 }

@@ -1,8 +1,8 @@
 // One look of the process monitor at every running program: what each update interval costs.
 // Run: build/bench/system/bench_process_scan (with DISPLAY set, the X11 desktop is measured
 // too). The whole-process idle figures come from bench/system/idle_cpu_input.sh.
-#include "platform/sim/SimDesktop.h"
 #include "platform/linux/LinuxProcesses.h"
+#include "platform/sim/SimDesktop.h"
 #include "platform/x11/X11Platform.h"
 #include "system/WindowsTaskManager.h"
 
@@ -19,10 +19,12 @@ namespace {
 // The pauser lists of a user who keeps a few programs in each, all three switched on.
 SettingsMap pauserSettings()
 {
-    return {
-        {"UseColorPausers", true}, {"ColorPausers", "painter\nmodeller\nphotos\nsketcher fullscreen"},
-        {"UseTimerPausers", true}, {"TimerPausers", "vlc\nplayer\nobs"},
-        {"UseMousePausers", true}, {"MousePausers", "game\nplatformer"}};
+    return {{"UseColorPausers", true},
+            {"ColorPausers", "painter\nmodeller\nphotos\nsketcher fullscreen"},
+            {"UseTimerPausers", true},
+            {"TimerPausers", "vlc\nplayer\nobs"},
+            {"UseMousePausers", true},
+            {"MousePausers", "game\nplatformer"}};
 }
 
 QString programName(int i)

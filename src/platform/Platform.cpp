@@ -26,7 +26,7 @@ SessionEnvironment SessionEnvironment::current()
     SessionEnvironment environment;
     environment.requested = qEnvironmentVariable("KAVO_PLATFORM");
     environment.qtPlatform = QGuiApplication::instance() ? QGuiApplication::platformName()
-                                                          : qEnvironmentVariable("QT_QPA_PLATFORM");
+                                                         : qEnvironmentVariable("QT_QPA_PLATFORM");
     environment.waylandDisplay = qEnvironmentVariable("WAYLAND_DISPLAY");
     environment.x11Display = qEnvironmentVariable("DISPLAY");
     environment.sessionType = qEnvironmentVariable("XDG_SESSION_TYPE");

@@ -44,8 +44,7 @@ bool SwayDesktop::makeFolder(const QString& name) const
     return !m_dropRoot || chown(folder.constData(), kNobody, kNobody) == 0;
 }
 
-std::unique_ptr<QProcess> SwayDesktop::launch(const QString& program,
-                                              const QStringList& arguments,
+std::unique_ptr<QProcess> SwayDesktop::launch(const QString& program, const QStringList& arguments,
                                               const QProcessEnvironment& environment) const
 {
     auto process = std::make_unique<QProcess>();
@@ -55,7 +54,8 @@ std::unique_ptr<QProcess> SwayDesktop::launch(const QString& program,
         process->start(QStringLiteral("setpriv"),
                        QStringList{QStringLiteral("--reuid=%1").arg(kNobody),
                                    QStringLiteral("--regid=%1").arg(kNobody),
-                                   QStringLiteral("--clear-groups"), QStringLiteral("--"), program} +
+                                   QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                                   program} +
                            arguments);
     else
         process->start(program, arguments);
@@ -111,7 +111,8 @@ bool SwayDesktop::start(QString* problem)
     while (!displays.exists() && !deadline.hasExpired() && m_sway.state() != QProcess::NotRunning)
         m_sway.waitForReadyRead(100);
     if (!displays.open(QIODevice::ReadOnly)) {
-        *problem = QStringLiteral("sway did not start: ") + QString::fromLocal8Bit(m_sway.readAll());
+        *problem =
+            QStringLiteral("sway did not start: ") + QString::fromLocal8Bit(m_sway.readAll());
         return false;
     }
     const QStringList names = QString::fromLocal8Bit(displays.readAll()).split(QLatin1Char(' '));

@@ -100,8 +100,10 @@ private slots:
     {
         QTest::addColumn<QString>("requested");
         QTest::addColumn<QString>("platformLine");
-        QTest::newRow("chosen by the session") << "" << "Platform: wayland (sway)";
-        QTest::newRow("x11 asked for") << "x11" << "Platform: x11 (Xwayland); colours: none";
+        QTest::newRow("chosen by the session") << ""
+                                               << "Platform: wayland (sway)";
+        QTest::newRow("x11 asked for") << "x11"
+                                       << "Platform: x11 (Xwayland); colours: none";
     }
 
     void xwaylandGetsNoRampAndGivesNoCalibration()

@@ -76,7 +76,8 @@ private slots:
         QCOMPARE(m_compositor.controlCount(), 2);
 
         auto status = m_desktop.kavoctl({"status"});
-        const QJsonObject answer = QJsonDocument::fromJson(status->readAllStandardOutput()).object();
+        const QJsonObject answer =
+            QJsonDocument::fromJson(status->readAllStandardOutput()).object();
         QCOMPARE(answer["platform"].toString(), QString("wayland"));
         const QJsonArray routes = answer["routes"].toArray();
         QCOMPARE(routes.size(), 2);

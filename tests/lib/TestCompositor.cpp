@@ -76,8 +76,8 @@ void bindOutput(wl_client* client, void* data, uint32_t version, uint32_t id)
     wl_resource* resource = wl_resource_create(client, &wl_output_interface, int(version), id);
     wl_resource_set_implementation(resource, &kOutputImplementation, output, nullptr);
     const QRect& area = output->spec.geometry;
-    wl_output_send_geometry(resource, area.x(), area.y(), 0, 0, WL_OUTPUT_SUBPIXEL_UNKNOWN,
-                            "Kavo", "Test", WL_OUTPUT_TRANSFORM_NORMAL);
+    wl_output_send_geometry(resource, area.x(), area.y(), 0, 0, WL_OUTPUT_SUBPIXEL_UNKNOWN, "Kavo",
+                            "Test", WL_OUTPUT_TRANSFORM_NORMAL);
     wl_output_send_mode(resource, WL_OUTPUT_MODE_CURRENT, area.width(), area.height(), 60000);
     if (version >= 2)
         wl_output_send_scale(resource, 1);
@@ -114,7 +114,7 @@ void setGamma(wl_client* client, wl_resource* resource, int32_t fd)
         return;
     }
     const qint64 size = 6 * qint64(output->spec.gammaSize);
-    struct stat file{};
+    struct stat file = {};
     if (fstat(fd, &file) != 0 || file.st_size < size) {
         close(fd);
         wl_resource_post_error(resource, ZWLR_GAMMA_CONTROL_V1_ERROR_INVALID_GAMMA,
@@ -140,8 +140,7 @@ void destroyResource(wl_client*, wl_resource* resource)
     wl_resource_destroy(resource);
 }
 
-const struct zwlr_gamma_control_v1_interface kControlImplementation = {&setGamma,
-                                                                        &destroyResource};
+const struct zwlr_gamma_control_v1_interface kControlImplementation = {&setGamma, &destroyResource};
 
 void getGammaControl(wl_client* client, wl_resource* manager, uint32_t id, wl_resource* target)
 {
@@ -227,7 +226,9 @@ int listeningSocket(const QString& path)
 }
 } // namespace
 
-TestCompositor::TestCompositor() : m_state(std::make_unique<State>()) {}
+TestCompositor::TestCompositor() : m_state(std::make_unique<State>())
+{
+}
 
 TestCompositor::~TestCompositor()
 {

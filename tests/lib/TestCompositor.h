@@ -34,7 +34,7 @@ public:
     struct GammaWrite
     {
         QString output;
-        QByteArray table; // as the client wrote it: red, green, blue uint16 tables
+        QByteArray table;  // as the client wrote it: red, green, blue uint16 tables
         qint64 client = 0; // the client's process id
     };
 

@@ -6,8 +6,8 @@
 #include "LocalHttpServer.h"
 #include "PrivateBus.h"
 #include "network/LocationLookup.h"
-#include "platform/sim/SimLocation.h"
 #include "platform/linux/GeoClueLocation.h"
+#include "platform/sim/SimLocation.h"
 
 #include <QJsonObject>
 #include <QNetworkAccessManager>

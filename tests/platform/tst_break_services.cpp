@@ -1,9 +1,9 @@
 // The platform services of the break timer: the session lock (simulated, and through D-Bus on
 // a private session bus), the keyboard grab and the sounds of the simulated desktop.
 #include "KavoResources.h"
+#include "platform/linux/DesktopSession.h"
 #include "platform/linux/QtSounds.h"
 #include "platform/sim/SimDesktop.h"
-#include "platform/linux/DesktopSession.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,8 +3,8 @@
 // paths that try to break out of Exec=: each entry passes the freedesktop validator and,
 // launched by GLib's gio, runs exactly the intended program, or it is refused.
 #include "platform/linux/DesktopEntryExec.h"
-#include "platform/linux/XdgRegistry.h"
 #include "platform/linux/LauncherTaskbar.h"
+#include "platform/linux/XdgRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(registry.setStartupProgram(QStringLiteral("Kavo"), program), safe);
         QCOMPARE(XdgRegistry::writeUrlHandler(handler, program), safe);
         QCOMPARE(LauncherTaskbar::writeDesktopEntry(menu, program,
-                                               {{"work-break", "Work/Break", "toggle timer"}}),
+                                                    {{"work-break", "Work/Break", "toggle timer"}}),
                  safe);
         if (!safe) {
             QVERIFY(!QFile::exists(autostart));

@@ -1,7 +1,7 @@
 #include "platform/Platform.h"
+#include "platform/linux/XdgRegistry.h"
 #include "platform/sim/CompactJson.h"
 #include "platform/sim/SimDesktop.h"
-#include "platform/linux/XdgRegistry.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -71,6 +71,7 @@ private slots:
         QTest::addColumn<QString>("session");
         QTest::addColumn<QString>("backend");
         QTest::addColumn<QString>("message"); // a part of it; empty: no message
+        // clang-format off
         QTest::newRow("X11 session") << "" << "xcb" << "" << ":0" << "x11" << "x11" << "";
         QTest::newRow("X11 without a session type") << "" << "xcb" << "" << ":0" << "" << "x11" << "";
         QTest::newRow("Wayland drawn by Qt's wayland")
@@ -98,6 +99,7 @@ private slots:
             << "" << "vnc" << "" << "" << "" << "" << "no X display and no Wayland display";
         QTest::newRow("tty session") << "" << "eglfs" << "" << "" << "tty" << ""
                                      << "DISPLAY and WAYLAND_DISPLAY are empty";
+        // clang-format on
     }
 
     void selectsBackend()
@@ -109,7 +111,8 @@ private slots:
         QFETCH(QString, session);
         QFETCH(QString, backend);
         QFETCH(QString, message);
-        const BackendChoice choice = Platform::selectBackend({requested, qt, wayland, x11, session});
+        const BackendChoice choice =
+            Platform::selectBackend({requested, qt, wayland, x11, session});
         QCOMPARE(choice.backend, backend);
         if (message.isEmpty())
             QVERIFY2(choice.message.isEmpty(), qPrintable(choice.message));
@@ -145,7 +148,8 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(reloaded.count(), 0);
 
-        writeJson(path("broken.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
+        writeJson(path("broken.json"),
+                  R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
         SimDesktop sim(path("broken.json"), QString());
         writeJson(path("broken.json"), "{ not json");
         sim.reloadConfig();
@@ -193,9 +197,11 @@ private slots:
 
     void fixedAndRunningClock()
     {
-        writeJson(path("clock.json"), R"({"clock": {"now": "2026-06-10T21:45:00+02:00", "running": false}})");
+        writeJson(path("clock.json"),
+                  R"({"clock": {"now": "2026-06-10T21:45:00+02:00", "running": false}})");
         SimDesktop sim(path("clock.json"), QString());
-        const qint64 expected = QDateTime::fromString("2026-06-10T19:45:00Z", Qt::ISODate).toMSecsSinceEpoch();
+        const qint64 expected =
+            QDateTime::fromString("2026-06-10T19:45:00Z", Qt::ISODate).toMSecsSinceEpoch();
         QCOMPARE(sim.clock().nowMs(), expected);
 
         writeJson(path("clock.json"), R"({"clock": {"now": 1000, "running": true}})");
@@ -206,7 +212,8 @@ private slots:
 
     void rereadsConfigWhenItChanges()
     {
-        writeJson(path("live.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
+        writeJson(path("live.json"),
+                  R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600}]})");
         SimDesktop sim(path("live.json"), path("live-state.json"));
         QSignalSpy reloaded(&sim, &SimDesktop::configReloaded);
         writeJson(path("live.json"), R"({"monitors": [{"x": 0, "y": 0, "width": 800, "height": 600},
@@ -226,13 +233,19 @@ private slots:
             "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\ICM": {"GdiIcmGammaRange": 256}}})");
         SimDesktop sim(path("registry.json"), path("registry-state.json"));
         IRegistry& registry = sim.registry();
-        QCOMPARE(registry.value("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM",
-                                "GdiIcmGammaRange").toInt(), 256);
+        QCOMPARE(
+            registry
+                .value("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM",
+                       "GdiIcmGammaRange")
+                .toInt(),
+            256);
         QVERIFY(registry.setStartupProgram("Kavo", "/opt/kavo/kavo"));
         QCOMPARE(registry.startupProgram("Kavo"), QString("/opt/kavo/kavo"));
         const QJsonObject keys = readJson(path("registry-state.json"))["registry"].toObject();
         QCOMPARE(keys["HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"]
-                     .toObject()["Kavo"].toString(), QString("\"/opt/kavo/kavo\""));
+                     .toObject()["Kavo"]
+                     .toString(),
+                 QString("\"/opt/kavo/kavo\""));
         QVERIFY(registry.removeStartupProgram("Kavo"));
         QVERIFY(registry.startupProgram("Kavo").isEmpty());
     }

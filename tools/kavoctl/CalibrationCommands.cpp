@@ -2,9 +2,9 @@
 
 #include "KavoLog.h"
 #include "Options.h"
+#include "QuitSignals.h"
 #include "StatusServer.h"
 #include "color/CalibrationKeeper.h"
-#include "QuitSignals.h"
 #include "color/ColorRamp.h"
 #include "platform/Platform.h"
 #include "platform/wayland/DesktopNightLights.h"
@@ -141,10 +141,11 @@ CommandResult apply_on_wayland(const RampSettings& colors)
             refusals << output + QStringLiteral(": ") + displays->route(i).reason;
     }
     if (monitors.isEmpty())
-        return CommandResult::failed(QStringLiteral("no monitor took the colours") +
-                                     (refusals.isEmpty() ? QString()
-                                                         : QStringLiteral(" (%1)").arg(
-                                                               refusals.join(QStringLiteral("; ")))));
+        return CommandResult::failed(
+            QStringLiteral("no monitor took the colours") +
+            (refusals.isEmpty()
+                 ? QString()
+                 : QStringLiteral(" (%1)").arg(refusals.join(QStringLiteral("; ")))));
     CommandResult result =
         CommandResult::ok({{QStringLiteral("temperature"), colors.temperature},
                            {QStringLiteral("brightness"), qRound(colors.brightness * 100.0f)},

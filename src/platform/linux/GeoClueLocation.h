@@ -12,7 +12,7 @@ public:
     static constexpr int kDefaultTimeoutMs = 10000;
 
     explicit GeoClueLocation(const QDBusConnection& bus = QDBusConnection::systemBus(),
-                         int timeoutMs = kDefaultTimeoutMs);
+                             int timeoutMs = kDefaultTimeoutMs);
 
     void locate(QObject* context, Callback done) override;
 

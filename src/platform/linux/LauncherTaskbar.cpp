@@ -64,7 +64,7 @@ QString LauncherTaskbar::desktopEntryPath()
 }
 
 std::optional<QString> LauncherTaskbar::desktopEntry(const QString& program,
-                                                const QList<Action>& actions)
+                                                     const QList<Action>& actions)
 {
     const std::optional<QString> exec = DesktopEntryExec::quoted(program);
     if (!exec)
@@ -93,7 +93,7 @@ std::optional<QString> LauncherTaskbar::desktopEntry(const QString& program,
 }
 
 bool LauncherTaskbar::writeDesktopEntry(const QString& path, const QString& program,
-                                   const QList<Action>& actions)
+                                        const QList<Action>& actions)
 {
     const std::optional<QString> entry = desktopEntry(program, actions);
     if (!entry) {

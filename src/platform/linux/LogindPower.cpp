@@ -25,8 +25,8 @@ bool LogindPower::requestRestart(const QString& message)
 
 int LogindPower::runElevated(const QString& program, const QString& arguments)
 {
-    log_line(QStringLiteral("Running with raised rights is not supported on Linux desktops: ") + program +
-             QLatin1Char(' ') + arguments);
+    log_line(QStringLiteral("Running with raised rights is not supported on Linux desktops: ") +
+             program + QLatin1Char(' ') + arguments);
     return kNotSupported;
 }
 

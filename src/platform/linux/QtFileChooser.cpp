@@ -3,13 +3,13 @@
 #include <QFileDialog>
 
 QString QtFileChooser::saveFileName(const QString& caption, const QString& proposed,
-                                     const QString& filter)
+                                    const QString& filter)
 {
     return QFileDialog::getSaveFileName(nullptr, caption, proposed, filter);
 }
 
 QString QtFileChooser::openFileName(const QString& caption, const QString& folder,
-                                     const QString& filter)
+                                    const QString& filter)
 {
     return QFileDialog::getOpenFileName(nullptr, caption, folder, filter);
 }

@@ -19,8 +19,8 @@ MonitorIdentity configuredIdentity(const QJsonObject& monitor, int index)
 } // namespace
 
 SimDisplays::SimDisplays()
-    : m_monitors{kDefaultMonitor}, m_identities{configuredIdentity({}, 0)}, m_withGamma{true},
-      m_ramps{GammaRamp::identity()}
+    : m_monitors{kDefaultMonitor}, m_identities{configuredIdentity({}, 0)},
+      m_withGamma{true}, m_ramps{GammaRamp::identity()}
 {
 }
 

@@ -10,8 +10,7 @@
 
 #include <sys/socket.h>
 
-std::unique_ptr<WaylandConnection> WaylandConnection::open(QString* problem,
-                                                           const QString& socket)
+std::unique_ptr<WaylandConnection> WaylandConnection::open(QString* problem, const QString& socket)
 {
     const QByteArray name = socket.isEmpty() ? qgetenv("WAYLAND_DISPLAY") : socket.toLocal8Bit();
     wl_display* display = wl_display_connect(name.isEmpty() ? nullptr : name.constData());
@@ -29,8 +28,8 @@ WaylandConnection::WaylandConnection(wl_display* display) : m_display(display)
 {
     if (!QCoreApplication::instance())
         return; // kavoctl's short runs read the socket in roundtrip() alone
-    m_notifier = std::make_unique<QSocketNotifier>(wl_display_get_fd(m_display),
-                                                   QSocketNotifier::Read);
+    m_notifier =
+        std::make_unique<QSocketNotifier>(wl_display_get_fd(m_display), QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &WaylandConnection::readEvents);
 }
 

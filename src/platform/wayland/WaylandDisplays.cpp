@@ -1,8 +1,8 @@
 #include "platform/wayland/WaylandDisplays.h"
 
 #include "KavoLog.h"
-#include "platform/wayland/WaylandConnection.h"
 #include "platform/GammaTable.h"
+#include "platform/wayland/WaylandConnection.h"
 
 #include <QRect>
 
@@ -34,16 +34,13 @@ struct WaylandDisplays::Output
     QString name;
     QPoint position;
     QSize modeSize;
-    QRect logical; // from xdg-output, where the compositor offers it
+    QRect logical;      // from xdg-output, where the compositor offers it
     bool ready = false; // the first description is complete
     int gammaSize = 0;  // 0: no table size (yet)
     bool failed = false;
     bool failureLogged = false;
 
-    QRect geometry() const
-    {
-        return logical.isValid() ? logical : QRect(position, modeSize);
-    }
+    QRect geometry() const { return logical.isValid() ? logical : QRect(position, modeSize); }
     QString label() const
     {
         return name.isEmpty() ? QStringLiteral("wl_output %1").arg(global) : name;
@@ -70,8 +67,7 @@ struct WaylandListeners
     {
         static_cast<Output*>(data)->position = QPoint(x, y);
     }
-    static void mode(void* data, wl_output*, uint32_t flags, int32_t width, int32_t height,
-                     int32_t)
+    static void mode(void* data, wl_output*, uint32_t flags, int32_t width, int32_t height, int32_t)
     {
         if (flags & WL_OUTPUT_MODE_CURRENT)
             static_cast<Output*>(data)->modeSize = QSize(width, height);
@@ -134,8 +130,8 @@ struct WaylandListeners
     }
 
     static constexpr wl_registry_listener kRegistry{&global, &globalRemove};
-    static constexpr wl_output_listener kOutput{&geometry, &mode,        &done,
-                                                &scale,    &name,        &description};
+    static constexpr wl_output_listener kOutput{&geometry, &mode, &done,
+                                                &scale,    &name, &description};
     static constexpr zxdg_output_v1_listener kXdgOutput{&logicalPosition, &logicalSize, &xdgDone,
                                                         &xdgName, &xdgDescription};
     static constexpr zwlr_gamma_control_v1_listener kGamma{&gammaSize, &failed};
@@ -211,8 +207,7 @@ void WaylandDisplays::addOutput(wl_registry* registry, uint32_t name, uint32_t v
 void WaylandDisplays::completeOutput(Output& output)
 {
     if (m_xdgOutputManager && !output.xdgOutput) {
-        output.xdgOutput =
-            zxdg_output_manager_v1_get_xdg_output(m_xdgOutputManager, output.output);
+        output.xdgOutput = zxdg_output_manager_v1_get_xdg_output(m_xdgOutputManager, output.output);
         zxdg_output_v1_add_listener(output.xdgOutput, &WaylandListeners::kXdgOutput, &output);
     }
     if (m_gammaManager && !output.control && !output.failed)

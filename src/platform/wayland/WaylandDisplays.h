@@ -23,6 +23,13 @@ struct zxdg_output_v1;
 // when a control or the connection ends, so nothing is restored here. An output whose control
 // failed has no gamma (route "none", one log line) until the outputs change, when it is asked
 // again. Added and removed outputs are announced at once.
+//
+// Protocol facts relied on (wayland.xml 1.21, xdg-output-unstable-v1 from wayland-protocols):
+// wl_output sends geometry (x, y), mode (flags bit 1 = current), scale (v2), name (v4), then
+// done (v2; before v2 an output never says it is done); zxdg_output_v1 sends logical_position,
+// logical_size and, from v2, name; from v3 its own done is not sent, wl_output.done closes the
+// description. sway 1.7 offers wl_output v4 and zxdg_output_manager_v1 v3; its headless output
+// answers get_gamma_control with failed.
 class WaylandDisplays : public IDisplays
 {
 public:

@@ -12,7 +12,6 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
-
 X11Displays::X11Displays(_XDisplay* display, X11EventSource* events)
     : m_display(display), m_events(events), m_xwayland(serverIsXwayland(display))
 {

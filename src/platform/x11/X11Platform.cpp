@@ -16,8 +16,7 @@ X11Platform::X11Platform(_XDisplay* display)
     : m_display(display), m_events(display), m_displays(display, &m_events),
       m_windows(display, m_events), m_desktopInfo(display),
       m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus()),
-      m_hotkeys(display, m_events), m_input(display, m_events, m_hotkeys),
-      m_overlays(display)
+      m_hotkeys(display, m_events), m_input(display, m_events, m_hotkeys), m_overlays(display)
 {
 }
 

@@ -27,6 +27,7 @@ const Kavo = (() => {
         "set_color_triggers_message",
         "set_shortcuts_message",
         "set_software_cursor_message",
+        "set_color_routes_message",
         "set_update_status",
     ];
 
