@@ -22,6 +22,8 @@ packages=(
   # camera and face detection: the OpenCV modules Kavo uses and the Haar cascades
   libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev
   libopencv-objdetect-dev libopencv-videoio-dev opencv-data
+  # GNOME's night light settings through GSettings (GIO)
+  libglib2.0-dev
   # benchmarks; hyperfine times kavoctl's runs in bench/idle/lean_goals.py
   libbenchmark-dev hyperfine
   # tests: a real X server, input injection, an independent sun almanac
@@ -36,6 +38,8 @@ packages=(
   dbus-daemon dbus-bin
   # tests: the face picture the camera tests make their frames from
   opencv-doc
+  # tests: KDE Plasma's night colour on a headless KWin, and GNOME's night light schema
+  kwin-wayland gnome-settings-daemon-common
   # tests: desktop entries checked and launched as desktops read them
   desktop-file-utils libglib2.0-bin
   # the glyphs of Kavo's languages beyond Latin, Greek and Cyrillic (screenshots, and a

@@ -406,6 +406,12 @@ signals:
     void set_blink_count(int value);
     void set_kavo_status(QString value);
     void set_pwm_control_status(bool status, int value);
+    // Whether the colour route can change the brightness (a desktop's night light without a
+    // backlight cannot); the brightness page says so while it cannot.
+    void set_brightness_available(bool available);
+    // Whether the colour route takes gamma ramps (a desktop's night light does not): the
+    // colour scheme, leading colour and screen effect pages say so while it does not.
+    void set_ramps_available(bool available);
     void translate();
     void set_screen_count(int value);
     void ignore_monitor(int value);
@@ -448,6 +454,8 @@ private:
     // Says once, in the log and to the user, when no monitor's colours can change.
     void tell_if_colors_cannot_change();
     ColorOutputHooks color_output_hooks();
+    // Tells the page what the colour route can show.
+    void restore_route_abilities();
     std::unique_ptr<SystemParametersInfoApi> m_system_parameters;
     std::unique_ptr<MagnificationApi> m_magnification; // when no service created one
     std::unique_ptr<ColorOutput> m_color_output;

@@ -55,6 +55,13 @@ void App::reapply_colors()
     update_gamma();
 }
 
+void App::restore_route_abilities()
+{
+    IGamma* gamma = m_color_output ? m_color_output->gamma() : nullptr;
+    emit set_brightness_available(!gamma || gamma->shows_brightness());
+    emit set_ramps_available(!gamma || gamma->shows_ramps());
+}
+
 void App::check_gamma_range()
 {
     m_color_output->check_gamma_range();

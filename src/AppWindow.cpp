@@ -142,6 +142,7 @@ void App::load_finished()
     language_changed_force(m_settings.value(QStringLiteral("Language")).toString(), true);
     refresh_transition_texts();
     restore_pwm_control_status();
+    restore_route_abilities();
     refresh_tray_icon();
     emit set_use_advanced_settings(m_settings.value(QStringLiteral("AdvancedView")).toBool());
 }
@@ -433,6 +434,7 @@ void App::publish_page_state()
     restore_manage_monitors();
     emit refresh_unused_pages_signal();
     restore_pwm_control_status();
+    restore_route_abilities();
     update_debug_info();
     emit set_color_routes_message(Platform::current().description());
 }

@@ -1202,6 +1202,14 @@
         <translation>لا تتيح هذه الشاشة لـ Kavo التحكم في PWM: البرنامج المرافق kavo_get_pwm_frequency غير موجود أو لا يُبلغ عن أي تردد.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>لا يتيح سطح المكتب هذا لـ Kavo أي تحكم في الإضاءة الخلفية: يبقى سطوع الشاشة كما هو.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>يعرض الضوء الليلي لسطح المكتب هذا درجة حرارة اللون فقط: تحتاج أنظمة الألوان واللون الرئيسي وتأثيرات الشاشة إلى جداول جاما.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>فرق المنطقة الزمنية:</translation>
     </message>

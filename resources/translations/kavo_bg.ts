@@ -1202,6 +1202,14 @@
         <translation>Този екран не позволява на Kavo да управлява ШИМ: помощната програма kavo_get_pwm_frequency липсва или не съобщава честота.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Тази работна среда не дава на Kavo управление на подсветката: яркостта на екрана остава непроменена.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Нощната светлина на тази работна среда показва само цветовата температура: цветовите схеми, водещият цвят и ефектите на екрана изискват гама таблици.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Отместване на часовата зона:</translation>
     </message>

@@ -1202,6 +1202,14 @@
         <translation>此屏幕不支持 Kavo 的 PWM 控制：配套程序 kavo_get_pwm_frequency 缺失或未报告频率。</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>此桌面未向 Kavo 提供背光控制：屏幕亮度保持不变。</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>此桌面的夜间模式只显示色温：配色方案、主导颜色和屏幕效果需要伽马曲线。</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>时区偏移：</translation>
     </message>

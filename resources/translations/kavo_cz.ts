@@ -1202,6 +1202,14 @@
         <translation>Tato obrazovka Kavo nenabízí ovládání PWM: doprovodný program kavo_get_pwm_frequency chybí nebo nehlásí žádnou frekvenci.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Toto prostředí nenabízí Kavo žádné podsvícení: jas obrazovky zůstává beze změny.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Noční světlo tohoto prostředí ukazuje jen barevnou teplotu: barevná schémata, hlavní barva a efekty obrazovky potřebují gama tabulky.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Posun časového pásma:</translation>
     </message>

@@ -1202,6 +1202,14 @@
         <translation>Dieser Bildschirm bietet Kavo keine PWM-Steuerung: Das Hilfsprogramm kavo_get_pwm_frequency fehlt oder meldet keine Frequenz.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Diese Arbeitsumgebung bietet Kavo keine Hintergrundbeleuchtung: Die Helligkeit des Bildschirms bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Das Nachtlicht dieser Arbeitsumgebung zeigt nur die Farbtemperatur: Farbschemata, die Leitfarbe und Bildschirmeffekte brauchen Gamma-Rampen.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Zeitzonenversatz:</translation>
     </message>

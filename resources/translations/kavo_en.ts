@@ -1202,6 +1202,14 @@
         <translation>This screen offers Kavo no PWM control: the companion program kavo_get_pwm_frequency is missing or reports no frequency.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Time zone offset:</translation>
     </message>

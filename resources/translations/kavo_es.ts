@@ -1202,6 +1202,14 @@
         <translation>Esta pantalla no ofrece control PWM a Kavo: falta el programa auxiliar kavo_get_pwm_frequency o no indica ninguna frecuencia.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Este escritorio no ofrece a Kavo ninguna retroiluminación: el brillo de la pantalla se queda como está.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>La luz nocturna de este escritorio solo muestra la temperatura de color: los esquemas de color, el color principal y los efectos de pantalla necesitan rampas gamma.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Desfase horario:</translation>
     </message>

@@ -1202,6 +1202,14 @@
         <translation>Cet écran n&apos;offre aucun contrôle PWM à Kavo&#xa0;: le programme auxiliaire kavo_get_pwm_frequency est absent ou n&apos;indique aucune fréquence.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Ce bureau n&apos;offre à Kavo aucun rétroéclairage : la luminosité de l&apos;écran reste telle quelle.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>La lumière nocturne de ce bureau n&apos;affiche que la température de couleur : les schémas de couleurs, la couleur dominante et les effets d&apos;écran nécessitent des rampes gamma.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Décalage horaire&#xa0;:</translation>
     </message>

@@ -1202,6 +1202,14 @@
         <translation>Αυτή η οθόνη δεν προσφέρει στο Kavo έλεγχο PWM: το βοηθητικό πρόγραμμα kavo_get_pwm_frequency λείπει ή δεν αναφέρει συχνότητα.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Αυτή η επιφάνεια εργασίας δεν προσφέρει στο Kavo οπίσθιο φωτισμό: η φωτεινότητα της οθόνης μένει ως έχει.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Ο νυχτερινός φωτισμός αυτής της επιφάνειας εργασίας δείχνει μόνο τη θερμοκρασία χρώματος: οι χρωματικοί συνδυασμοί, το κυρίαρχο χρώμα και τα εφέ οθόνης χρειάζονται πίνακες γάμμα.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Μετατόπιση ζώνης ώρας:</translation>
     </message>

@@ -1202,6 +1202,14 @@
         <translation>यह स्क्रीन Kavo को PWM नियंत्रण नहीं देती: सहायक प्रोग्राम kavo_get_pwm_frequency मौजूद नहीं है या कोई आवृत्ति नहीं बताता।</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>यह डेस्कटॉप Kavo को बैकलाइट का नियंत्रण नहीं देता: स्क्रीन की चमक जैसी है वैसी ही रहती है।</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>इस डेस्कटॉप की नाइट लाइट केवल रंग तापमान दिखाती है: रंग योजनाओं, प्रमुख रंग और स्क्रीन प्रभावों को गामा तालिकाओं की आवश्यकता होती है।</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>समय क्षेत्र ऑफ़सेट:</translation>
     </message>

@@ -1202,6 +1202,14 @@
         <translation>Questo schermo non offre a Kavo alcun controllo PWM: il programma ausiliario kavo_get_pwm_frequency manca o non indica alcuna frequenza.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Questo desktop non offre a Kavo alcuna retroilluminazione: la luminosità dello schermo resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>La luce notturna di questo desktop mostra solo la temperatura di colore: gli schemi di colore, il colore guida e gli effetti dello schermo richiedono le rampe gamma.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Scostamento del fuso orario:</translation>
     </message>

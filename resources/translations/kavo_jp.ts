@@ -1202,6 +1202,14 @@
         <translation>この画面では Kavo が PWM を制御できません。補助プログラム kavo_get_pwm_frequency が見つからないか、周波数を報告しません。</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>このデスクトップは Kavo にバックライトを提供していません。画面の明るさはそのままです。</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>このデスクトップのナイトライトは色温度だけを表示します。配色、主要色、画面効果にはガンマランプが必要です。</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>タイムゾーン オフセット:</translation>
     </message>

@@ -1202,6 +1202,14 @@
         <translation>이 화면에서는 Kavo가 PWM을 제어할 수 없습니다. 보조 프로그램 kavo_get_pwm_frequency가 없거나 주파수를 알려 주지 않습니다.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>이 데스크톱은 Kavo에 백라이트 제어를 제공하지 않습니다. 화면 밝기는 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>이 데스크톱의 야간 조명은 색온도만 표시합니다. 색 구성표, 주요 색상, 화면 효과에는 감마 램프가 필요합니다.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>표준 시간대 오프셋:</translation>
     </message>

@@ -1202,6 +1202,14 @@
         <translation>Dit scherm biedt Kavo geen PWM-regeling: het hulpprogramma kavo_get_pwm_frequency ontbreekt of meldt geen frequentie.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Deze desktop biedt Kavo geen achtergrondverlichting: de helderheid van het scherm blijft zoals die is.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Het nachtlicht van deze desktop toont alleen de kleurtemperatuur: kleurenschema&apos;s, de leidende kleur en schermeffecten hebben gammacurves nodig.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Tijdzoneverschuiving:</translation>
     </message>

@@ -1202,6 +1202,14 @@
         <translation>Este ecrã não oferece ao Kavo controlo PWM: o programa auxiliar kavo_get_pwm_frequency não existe ou não indica nenhuma frequência.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Este ambiente de trabalho não oferece ao Kavo nenhuma retroiluminação: o brilho do ecrã fica como está.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>A luz noturna deste ambiente de trabalho mostra apenas a temperatura de cor: os esquemas de cores, a cor principal e os efeitos de ecrã precisam de rampas gama.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Desvio do fuso horário:</translation>
     </message>

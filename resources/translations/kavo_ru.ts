@@ -1202,6 +1202,14 @@
         <translation>Этот экран не даёт Kavo управлять ШИМ: вспомогательной программы kavo_get_pwm_frequency нет или она не сообщает частоту.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Этот рабочий стол не даёт Kavo управлять подсветкой: яркость экрана остаётся прежней.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Ночной свет этого рабочего стола показывает только цветовую температуру: цветовым схемам, ведущему цвету и эффектам экрана нужны гамма-таблицы.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Смещение часового пояса:</translation>
     </message>

@@ -1202,6 +1202,14 @@
         <translation>Bu ekran Kavo&apos;ya PWM denetimi sunmuyor: yardımcı program kavo_get_pwm_frequency eksik ya da frekans bildirmiyor.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Bu masaüstü Kavo&apos;ya arka ışık denetimi sunmuyor: ekranın parlaklığı olduğu gibi kalır.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Bu masaüstünün gece ışığı yalnızca renk sıcaklığını gösterir: renk şemaları, baskın renk ve ekran efektleri gama tablolarına ihtiyaç duyar.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Saat dilimi farkı:</translation>
     </message>

@@ -1202,6 +1202,14 @@
         <translation>Цей екран не дає Kavo керувати ШІМ: допоміжної програми kavo_get_pwm_frequency немає або вона не повідомляє частоту.</translation>
     </message>
     <message>
+        <source>This desktop offers Kavo no backlight: the screen&apos;s brightness stays as it is.</source>
+        <translation>Цей робочий стіл не дає Kavo керувати підсвічуванням: яскравість екрана залишається незмінною.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s night light shows only the colour temperature: colour schemes, the leading colour and screen effects need gamma ramps.</source>
+        <translation>Нічне світло цього робочого столу показує лише колірну температуру: колірним схемам, провідному кольору та ефектам екрана потрібні гамма-таблиці.</translation>
+    </message>
+    <message>
         <source>Time zone offset:</source>
         <translation>Зсув часового поясу:</translation>
     </message>

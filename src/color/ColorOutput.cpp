@@ -62,6 +62,7 @@ int ColorOutput::update_gamma()
 
 void ColorOutput::start()
 {
+    restore_night_light();
     keep_calibration();
     create_gamma();
     create_effects();
@@ -85,9 +86,16 @@ void ColorOutput::keep_calibration()
     m_calibration->start_guardian(GuardianProcess::default_program());
 }
 
+void ColorOutput::restore_night_light()
+{
+    if (INightLight* light = Platform::current().nightLight())
+        light->restore();
+}
+
 void ColorOutput::shut_down()
 {
     restore_gamma();
+    restore_night_light();
     if (!m_calibration)
         return;
     m_calibration->restore();
@@ -185,6 +193,9 @@ int ColorOutput::apply_colors(RampSettings settings, int monitor_number)
         // Nothing of these colours is on the screen now: whatever carries them next (the
         // ramps again, or the colour matrix) must not take them for applied.
         invalidate_cache();
+        // A night light that refused has said why; there is no gamma range to repair.
+        if (Platform::current().nightLight())
+            return -1;
         if (m_gamma_range_unlocked)
             return 0; // the next update tries again
         repair_gamma_range();

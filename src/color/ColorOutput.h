@@ -39,12 +39,16 @@ public:
                 QObject* parent = nullptr);
     ~ColorOutput() override;
 
-    // Start-up: the monitors' calibration put in safe keeping (where ramps outlast Kavo), the
+    // Start-up: the user's own night light settings back where a Kavo left its own, the
+    // monitors' calibration put in safe keeping (where ramps outlast Kavo), the
     // gamma device and the colour effects, then the colour scheme, the leading colour and
     // gamma preservation from the settings, each applied at once.
     void start();
     // Quitting: every monitor gets its own colours back, whatever happens next.
     void shut_down();
+    // The desktop's night light, where colours go through it, gets the user's own settings
+    // back: at exit, and at start when a Kavo that did not end normally left its own there.
+    void restore_night_light();
     // Start-up: whether strong ramps are accepted; registers the URL scheme when they are
     // and it is missing.
     void check_gamma_range();

@@ -6,7 +6,8 @@
 #include <functional>
 #include <memory>
 
-// Creates the gamma device of the current platform.
+// Creates the gamma device of the current platform: its desktop's night light where it has
+// one instead of gamma ramps, else the monitors' ramps.
 class GammaFactory
 {
 public:

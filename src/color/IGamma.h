@@ -32,6 +32,12 @@ public:
         return -1;
     }
 
+    // Whether the device shows the brightness (a night light without a backlight cannot).
+    virtual bool shows_brightness() const { return true; }
+    // Whether the device shows gamma ramps, and so the colour scheme, the leading colour and
+    // the channel curves (a night light shows only the temperature).
+    virtual bool shows_ramps() const { return true; }
+
     virtual void set_inverted(bool inverted) { m_inverted = inverted; }
     virtual bool is_inverted() { return m_inverted; }
     virtual void set_preserve_gamma(bool preserve) { m_preserve_gamma = preserve; }

@@ -8,6 +8,7 @@
 #include "color/CalibrationKeeper.h"
 #include "color/ColorRamp.h"
 #include "platform/SessionEnvironment.h"
+#include "platform/wayland/DesktopNightLights.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandDisplays.h"
 #include "platform/x11/X11Connection.h"
@@ -15,6 +16,7 @@
 #include <QEventLoop>
 #include <QJsonArray>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -85,6 +87,31 @@ int hold_colours(WaylandConnection& connection, int monitors)
     return loop.exec();
 }
 
+// The desktop's own night light, where the compositor takes no gamma tables (KWin, Mutter).
+std::unique_ptr<INightLight> night_light(const WaylandDisplays& displays)
+{
+    return displays.hasGammaManager() ? nullptr : DesktopNightLights::detect();
+}
+
+// The night light keeps the temperature after kavoctl ends; the user's own settings are
+// recorded first, for "kavoctl reset" or Kavo's next start to put back.
+CommandResult apply_to_night_light(INightLight& light, const RampSettings& colors)
+{
+    const int percent = qRound(colors.brightness * 100.0f);
+    if (!light.setTemperature(colors.temperature))
+        return CommandResult::failed(QStringLiteral("the desktop's night light (%1) refused the "
+                                                    "colours")
+                                         .arg(light.route()));
+    QJsonObject answer{{QStringLiteral("temperature"), colors.temperature},
+                       {QStringLiteral("route"), light.route()}};
+    if (light.hasBrightness() && light.setBrightness(std::min(percent, 100)))
+        answer.insert(QStringLiteral("brightness"), std::min(percent, 100));
+    else
+        answer.insert(QStringLiteral("brightness_reason"),
+                      QStringLiteral("the desktop offers no backlight"));
+    return CommandResult::ok(answer);
+}
+
 // On a Wayland compositor the tables last as long as the connection that set them: the answer
 // goes out, then kavoctl holds them.
 CommandResult apply_on_wayland(const RampSettings& colors)
@@ -96,7 +123,10 @@ CommandResult apply_on_wayland(const RampSettings& colors)
                                      problem);
     kavo_log().set_enabled(false);
     auto displays = std::make_shared<WaylandDisplays>(connection.get());
+    const std::unique_ptr<INightLight> light = night_light(*displays);
     kavo_log().set_enabled(true);
+    if (light)
+        return apply_to_night_light(*light, colors);
     GammaRamp levels = GammaRamp::identity();
     ColorRamp().apply(levels, colors);
     QJsonArray monitors;
@@ -133,7 +163,13 @@ CommandResult reset_on_wayland()
         return CommandResult::failed(QStringLiteral("no Wayland display to reset: ") + problem);
     kavo_log().set_enabled(false);
     const WaylandDisplays displays(connection.get());
+    const std::unique_ptr<INightLight> light = night_light(displays);
     kavo_log().set_enabled(true);
+    if (light) {
+        light->restore();
+        return CommandResult::ok({{QStringLiteral("route"), light->route()},
+                                  {QStringLiteral("night_light"), QStringLiteral("user's own")}});
+    }
     QJsonArray monitors;
     for (int i = 0; i < displays.monitorCount(); ++i) {
         const ColorRoute route = displays.route(i);

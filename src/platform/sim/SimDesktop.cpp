@@ -56,6 +56,7 @@ SimDesktop::SimDesktop(const QString& configPath, const QString& statePath)
     addService(m_taskbar, "taskbar");
     addService(m_fileChooser, "file_chooser");
     addService(m_overlays, "overlays");
+    addService(m_nightLight, "night_light");
     m_displays.setRangeUnlockedQuery([this] { return GammaRangeRegistry::isUnlocked(m_registry); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { reloadConfig(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { reloadConfig(); });

@@ -11,6 +11,7 @@
 #include "platform/sim/SimLocation.h"
 #include "platform/sim/SimFileChooser.h"
 #include "platform/sim/SimMagnifier.h"
+#include "platform/sim/SimNightLight.h"
 #include "platform/sim/SimOverlays.h"
 #include "platform/sim/SimPower.h"
 #include "platform/sim/SimRegistry.h"
@@ -67,6 +68,10 @@ public:
     ITaskbar& taskbar() override { return m_taskbar; }
     IFileChooser& fileChooser() override { return m_fileChooser; }
     IOverlays& overlays() override { return m_overlays; }
+    INightLight* nightLight() override
+    {
+        return m_nightLight.isOffered() ? &m_nightLight : nullptr;
+    }
 
     // Test control: re-reads the config file now (the watcher does the same on its own).
     void reloadConfig();
@@ -118,5 +123,6 @@ private:
     SimTaskbar m_taskbar;
     SimFileChooser m_fileChooser;
     SimOverlays m_overlays;
+    SimNightLight m_nightLight;
     std::vector<SimService*> m_services;
 };

@@ -1,5 +1,6 @@
 #include "platform/wayland/WaylandPlatform.h"
 
+#include "platform/wayland/DesktopNightLights.h"
 #include "platform/wayland/WaylandIdle.h"
 
 #include <QDBusConnection>
@@ -14,6 +15,9 @@ WaylandPlatform::WaylandPlatform(const QString& socket)
       m_hotkeys(QDBusConnection::sessionBus()),
       m_input(chooseIdleSource(m_globals, QDBusConnection::sessionBus()))
 {
+    // KWin and Mutter take no ramps from other programs, but have a night light of their own.
+    if (!m_displays.hasGammaManager())
+        m_nightLight = DesktopNightLights::detect();
     tellWindows();
     m_abilities = WaylandAbilities(offer());
 }

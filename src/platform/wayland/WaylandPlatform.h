@@ -25,8 +25,9 @@
 #include <memory>
 
 // The Wayland desktop: monitors and colours through a connection of Kavo's own to the
-// compositor (wlr-gamma-control where it is offered), the session, location, cameras, sounds
-// and autostart as on every Linux desktop. What the compositor keeps from ordinary clients
+// compositor (wlr-gamma-control where it is offered; else the desktop's own night light, on
+// KDE Plasma and GNOME), the session, location, cameras, sounds and autostart as on every
+// Linux desktop. What the compositor keeps from ordinary clients
 // (other windows, desktop-wide input and keys, screen capture, windows over everything) is
 // absent and says so. Without a compositor to reach there are no monitors, and the colour
 // route of each says why.
@@ -65,6 +66,8 @@ public:
     ITaskbar& taskbar() override { return m_taskbar; }
     IFileChooser& fileChooser() override { return m_fileChooser; }
     IOverlays& overlays() override { return m_overlays; }
+    // KWin's night colour or GNOME's night light, where the compositor offers no gamma control.
+    INightLight* nightLight() override { return m_nightLight.get(); }
 
 private:
     // Finds what tells Kavo the other programs' windows on this desktop.
@@ -99,4 +102,5 @@ private:
     std::unique_ptr<WlrToplevels> m_wlrToplevels;
     std::unique_ptr<KWinActiveWindow> m_kwinActiveWindow;
     WaylandAbilities m_abilities{WaylandOffer()};
+    std::unique_ptr<INightLight> m_nightLight;
 };
