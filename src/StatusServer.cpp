@@ -1,6 +1,6 @@
 #include "StatusServer.h"
 
-#include "KavoLog.h"
+#include "ListeningSocket.h"
 #include "SingleApplication.h"
 
 #include <QJsonDocument>
@@ -8,7 +8,8 @@
 #include <QLocalSocket>
 
 StatusServer::StatusServer(StatusProvider provider, QObject* parent)
-    : QObject(parent), m_provider(std::move(provider)), m_server(new QLocalServer(this))
+    : QObject(parent), m_provider(std::move(provider)), m_server(new QLocalServer(this)),
+      m_listening(new ListeningSocket(*m_server, QStringLiteral("status socket"), this))
 {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &StatusServer::answer);
@@ -21,17 +22,9 @@ QString StatusServer::socket_path()
 
 bool StatusServer::listen()
 {
-    const QString path = socket_path();
-    QLocalSocket probe;
-    probe.connectToServer(path);
-    if (probe.waitForConnected(200))
-        return false; // an instance started with multiple instances allowed answers already
-    QLocalServer::removeServer(path);
-    if (!m_server->listen(path)) {
-        log_line(QStringLiteral("Status socket unavailable: ") + m_server->errorString());
-        return false;
-    }
-    return true;
+    // Watched like the instance socket: kavoctl status would otherwise call a running Kavo
+    // stopped once the socket is lost.
+    return m_listening->listen(socket_path());
 }
 
 void StatusServer::answer()

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+class ListeningSocket;
 class QLocalServer;
 
 // Answers every connection on a local socket with one line of JSON describing what Kavo is
@@ -23,7 +24,8 @@ public:
     // Adds the keys `provider` gives to every answer.
     void add_provider(StatusProvider provider) { m_providers.push_back(std::move(provider)); }
 
-    // Starts listening unless another instance already answers there; false when not listening.
+    // Starts listening, and listens again whenever the socket is lost; false (and logged) when
+    // it cannot, as when another instance answers there already.
     bool listen();
 
     // The socket path, named from the organisation and application names.
@@ -35,4 +37,5 @@ private:
     StatusProvider m_provider;
     std::vector<StatusProvider> m_providers;
     QLocalServer* m_server;
+    ListeningSocket* m_listening;
 };

@@ -1,5 +1,7 @@
 #include "KavoConnection.h"
 
+#include "platform/SocketOwner.h"
+
 #include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <QLocalSocket>
@@ -40,6 +42,8 @@ KavoAnswer askKavo(const QString& socketPath, const QByteArray& request, int dea
     bool running = true;
     if (!connect_before(socket, socketPath, deadline, running))
         return {running ? KavoAnswer::Outcome::NoAnswer : KavoAnswer::Outcome::NotRunning, {}};
+    if (!SocketOwner::peer_is_user(socket.socketDescriptor()))
+        return {KavoAnswer::Outcome::Foreign, {}};
     if (!request.isEmpty())
         socket.write(request);
     QByteArray line;
@@ -52,4 +56,10 @@ KavoAnswer askKavo(const QString& socketPath, const QByteArray& request, int dea
     if (!answer.isObject())
         return {KavoAnswer::Outcome::NoAnswer, {}};
     return {KavoAnswer::Outcome::Answered, answer.object()};
+}
+
+QString foreignAnswerText(const QString& socketPath)
+{
+    return QStringLiteral("a process of another user answers on %1: its answer is not trusted")
+        .arg(socketPath);
 }

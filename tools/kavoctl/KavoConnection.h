@@ -12,7 +12,8 @@ struct KavoAnswer
     {
         Answered,
         NotRunning,
-        NoAnswer
+        NoAnswer,
+        Foreign // a process of another user answers there: not trusted, nothing was sent
     };
 
     Outcome outcome = Outcome::NotRunning;
@@ -21,6 +22,10 @@ struct KavoAnswer
 
 constexpr int kKavoDeadlineMs = 5000;
 
-// Connects to `socketPath`, sends `request` (nothing when empty) and reads the answer line.
+// The message for an answer from a process of another user on `socketPath`.
+QString foreignAnswerText(const QString& socketPath);
+
+// Connects to `socketPath`, sends `request` (nothing when empty) and reads the answer line,
+// when the process at the other end runs as this user.
 KavoAnswer askKavo(const QString& socketPath, const QByteArray& request,
                    int deadlineMs = kKavoDeadlineMs);

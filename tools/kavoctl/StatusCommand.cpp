@@ -15,6 +15,8 @@ CommandResult statusCommand(const QStringList& arguments)
     case KavoAnswer::Outcome::NoAnswer:
         return CommandResult::failed(
             QStringLiteral("Kavo did not answer within %1 s").arg(kKavoDeadlineMs / 1000));
+    case KavoAnswer::Outcome::Foreign:
+        return CommandResult::failed(foreignAnswerText(StatusServer::socket_path()));
     case KavoAnswer::Outcome::Answered:
         break;
     }
