@@ -195,10 +195,13 @@ SingleApplication::HandOver SingleApplication::hand_over(const QString& path,
         return HandOver::NotReached;
     if (answer.contains(QLatin1String("ran")))
         return HandOver::Done;
-    report_failure(answer.contains(QLatin1String("error"))
-                       ? QStringLiteral("Kavo: ") + answer.value(QLatin1String("error")).toString()
-                       : QStringLiteral("Kavo did not confirm the command within %1 s")
-                             .arg(kHandOverTimeoutMs / 1000));
+    if (answer.contains(QLatin1String("error")))
+        report_failure(QStringLiteral("Kavo: ") + answer.value(QLatin1String("error")).toString());
+    else if (socket.state() != QLocalSocket::ConnectedState)
+        report_failure(QStringLiteral("Kavo ended before the command had run"));
+    else
+        report_failure(QStringLiteral("Kavo did not confirm the command within %1 s")
+                           .arg(kHandOverTimeoutMs / 1000));
     return HandOver::Failed;
 }
 

@@ -5,6 +5,7 @@
 #include "StatusServer.h"
 #include "color/CalibrationKeeper.h"
 #include "color/ColorRamp.h"
+#include "platform/SocketOwner.h"
 #include "platform/x11/X11Connection.h"
 
 #include <QJsonArray>
@@ -25,7 +26,8 @@ bool is_kavo_answering()
 {
     QLocalSocket socket;
     socket.connectToServer(StatusServer::socket_path(), QIODevice::ReadOnly);
-    return socket.waitForConnected(1000);
+    // Another user's process there is no Kavo of this user's.
+    return socket.waitForConnected(1000) && SocketOwner::peer_is_user(socket.socketDescriptor());
 }
 
 QJsonObject monitor_json(const QString& output, const char* key, const QString& value)
