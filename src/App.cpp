@@ -2,6 +2,7 @@
 
 #include "AppTransitionHost.h"
 #include "KavoLog.h"
+#include "ShownText.h"
 #include "StartOnStartup.h"
 #include "color/BrightnessConfigManager.h"
 #include "color/ColorOutput.h"
@@ -126,6 +127,7 @@ App::App(QWidget* parent) : KavoWindow(parent)
     start_minute_timer();
     create_tray_icon();
     tell_if_colors_cannot_change();
+    report_save_problems();
 
     handle_first_start();
     sync_kavo_to_the_internet();
@@ -168,6 +170,16 @@ App::~App()
         m_color_output->shut_down();
     if (save_manager())
         save_manager()->set_host(nullptr);
+}
+
+// Once each time the settings stop being savable: a change the user makes now would be gone
+// after a restart.
+void App::report_save_problems()
+{
+    if (save_manager())
+        save_manager()->set_problem_listener([this](const QString& problem) {
+            show_tray_icon_message(ShownText::tr("Settings cannot be saved"), problem);
+        });
 }
 
 void App::handle_first_start()
@@ -252,18 +264,11 @@ void App::publish_location()
     emit set_longitude_value(text(m_location.longitude));
 }
 
-void App::process_api_command()
+void App::run_launch_part(const QString& part)
 {
-    if (!save_manager())
-        return;
-    save_manager()->user_store().sync();
-    const QString arguments = save_manager()->take_api_arguments();
-    if (arguments.isEmpty())
-        return;
-    for (const QString& part : arguments.split(QLatin1Char('+'))) {
-        log_line(part);
-        run_console_command(part.toUtf8());
-    }
+    log_line(part);
+    if (m_hidden_features)
+        m_hidden_features->run(part.toUtf8());
 }
 
 void App::quit_kavo()

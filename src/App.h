@@ -80,8 +80,9 @@ public:
     void set_show_ui_requested(bool requested) { m_show_ui_requested = requested; }
 
 public slots:
-    // Runs the command text a launch stored as ApiArguments, one console command per part.
-    void process_api_command();
+    // Runs one part of a launch's command text as a console command, without saving: the
+    // settings are saved once after the whole text.
+    void run_launch_part(const QString& part);
 
     // Quit: saves when auto-save is on, then leaves the event loop.
     void quit_kavo();
@@ -430,6 +431,7 @@ signals:
 
 private:
     void handle_first_start();
+    void report_save_problems();
     void publish_clock_times();
     void publish_location();
     void hide_or_minimize();

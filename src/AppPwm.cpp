@@ -2,10 +2,12 @@
 // the configuration files.
 #include "App.h"
 
+#include "KavoLog.h"
 #include "color/BrightnessConfigManager.h"
 #include "color/PWMControl.h"
 #include "color/TemperatureConfigManager.h"
 #include "platform/Platform.h"
+#include "platform/PrivateFiles.h"
 #include "settings/SaveManager.h"
 
 #include <QDir>
@@ -68,11 +70,21 @@ void App::restore_pwm_control_status()
 
 void App::load_configuration_files()
 {
-    QStringList folders{QDir::currentPath()};
-    if (SaveManager* store = SaveManager::instance())
-        folders << QFileInfo(store->portable_store().fileName()).absolutePath();
+    // The working folder is anyone's who could write into it: its files are read only when no
+    // other user may put them there.
     m_brightness_config = std::make_unique<BrightnessConfigManager>();
     m_temperature_config = std::make_unique<TemperatureConfigManager>();
+    const QDir working = QDir::current();
+    QStringList folders;
+    if (PrivateFiles::is_trusted_folder(working.path()))
+        folders << working.path();
+    else if (working.exists(m_brightness_config->file_name()) ||
+             working.exists(m_temperature_config->file_name()))
+        log_line(QStringLiteral("The working folder %1 is open to other users: its hourly "
+                                "configuration files are not read")
+                     .arg(working.path()));
+    if (SaveManager* store = SaveManager::instance())
+        folders << QFileInfo(store->file_path()).absolutePath();
     m_brightness_config->load(folders);
     m_temperature_config->load(folders);
 }

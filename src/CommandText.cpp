@@ -49,18 +49,27 @@ NativeMessage read_native_message(QIODevice& input, int timeout_ms)
     const QByteArray header = read_exactly(input, 4, deadline, message.timed_out);
     if (header.size() < 4) {
         kavo_log() << "bufSize = 0";
+        message.refused = QStringLiteral("no length arrived");
         return message;
     }
     const qint32 length = qFromLittleEndian<qint32>(header.constData());
     kavo_log() << QStringLiteral("bufSize = ") + QString::number(length);
-    if (length <= 0 || length > kMaxNativeMessageSize)
+    if (length <= 0 || length > kMaxNativeMessageSize) {
+        message.refused = QStringLiteral("a length of %1 bytes, outside 1..%2")
+                              .arg(static_cast<quint32>(length))
+                              .arg(kMaxNativeMessageSize);
         return message;
+    }
     const QByteArray body = read_exactly(input, length, deadline, message.timed_out);
-    if (body.size() < length)
+    if (body.size() < length) {
+        message.refused = QStringLiteral("%1 of %2 bytes arrived").arg(body.size()).arg(length);
         return message;
+    }
     const QJsonObject object = QJsonDocument::fromJson(body).object();
-    if (!object.contains(QLatin1String("value")))
+    if (!object.contains(QLatin1String("value"))) {
+        message.refused = QStringLiteral("not a JSON object with a \"value\"");
         return message;
+    }
     message.value = object.value(QLatin1String("value")).toVariant().toString();
     kavo_log() << message.value;
     return message;

@@ -1,15 +1,17 @@
 #include "InstanceServer.h"
 
 #include "KavoLog.h"
+#include "ListeningSocket.h"
+#include "platform/SocketOwner.h"
 
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 
 namespace {
-constexpr int kWatchdogMs = 10000;
 const char* const kFinished = "kavo_finished";
+const char* const kLaunching = "kavo_launching";
 
 QJsonObject error_answer(const QString& text)
 {
@@ -17,29 +19,19 @@ QJsonObject error_answer(const QString& text)
 }
 } // namespace
 
-InstanceServer::InstanceServer(QObject* parent) : QObject(parent), m_server(new QLocalServer(this))
+InstanceServer::InstanceServer(QObject* parent)
+    : QObject(parent), m_server(new QLocalServer(this)),
+      m_listening(new ListeningSocket(*m_server, QStringLiteral("instance socket"), this))
 {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     // Connections beyond these wait in the system's queue, where they take nothing of Kavo's.
     m_server->setMaxPendingConnections(kMaxClients);
     connect(m_server, &QLocalServer::newConnection, this, &InstanceServer::take_connections);
-    // A failed accept (no file descriptors left, say) makes the server close its socket
-    // without a signal: look now and then.
-    m_watchdog.setInterval(kWatchdogMs);
-    connect(&m_watchdog, &QTimer::timeout, this, &InstanceServer::check_listening);
 }
 
 bool InstanceServer::listen(const QString& path)
 {
-    m_path = path;
-    QLocalServer::removeServer(path);
-    if (!m_server->listen(path)) {
-        log_line(QStringLiteral("Unable to listen on ") + path + QStringLiteral(": ") +
-                 m_server->errorString());
-        return false;
-    }
-    m_watchdog.start();
-    return true;
+    return m_listening->listen(path);
 }
 
 bool InstanceServer::is_listening() const
@@ -47,16 +39,16 @@ bool InstanceServer::is_listening() const
     return m_server->isListening();
 }
 
-void InstanceServer::check_listening()
+void InstanceServer::set_launch_handler(LaunchHandler handler)
 {
-    if (m_server->isListening() && QFileInfo::exists(m_path))
+    m_launch_handler = std::move(handler);
+    if (!m_launch_handler)
         return;
-    const QString reason =
-        m_server->isListening() ? QStringLiteral("its file was removed") : m_server->errorString();
-    log_line(QStringLiteral("The instance socket stopped listening (") + reason +
-             QStringLiteral("); listening again"));
-    m_server->close();
-    listen(m_path);
+    const QVector<WaitingLaunch> waiting = std::exchange(m_waiting, {});
+    for (const WaitingLaunch& launch : waiting) {
+        if (launch.client && !launch.client->property(kFinished).toBool())
+            m_launch_handler(launch.text, reply_to(launch.client));
+    }
 }
 
 void InstanceServer::take_connections()
@@ -70,26 +62,27 @@ void InstanceServer::take_connections()
 void InstanceServer::serve(QLocalSocket* client)
 {
     ++m_clients;
+    if (!SocketOwner::peer_is_user(client->socketDescriptor())) {
+        log_line(QStringLiteral("A process of another user connected to the instance socket; "
+                                "it is not heard"));
+        finish(client);
+        return;
+    }
     connect(client, &QLocalSocket::readyRead, this, [this, client] { read_request(client); });
-    connect(client, &QLocalSocket::disconnected, this, [this, client] { client_left(client); });
-    QTimer::singleShot(kClientDeadlineMs, client, [this, client] { finish(client); });
+    connect(client, &QLocalSocket::disconnected, this, [this, client] { finish(client); });
+    QTimer::singleShot(kClientDeadlineMs, client, [this, client] {
+        if (!client->property(kLaunching).toBool())
+            finish(client);
+    });
     if (client->bytesAvailable() > 0)
         read_request(client);
     else if (client->state() != QLocalSocket::ConnectedState)
-        client_left(client);
-}
-
-void InstanceServer::client_left(QLocalSocket* client)
-{
-    // A launch leaves without a request; a client that sent one was answered already.
-    if (!client->property(kFinished).toBool() && client->bytesAvailable() == 0)
-        emit launch_arrived();
-    finish(client);
+        finish(client);
 }
 
 void InstanceServer::read_request(QLocalSocket* client)
 {
-    if (client->property(kFinished).toBool())
+    if (client->property(kFinished).toBool() || client->property(kLaunching).toBool())
         return;
     if (!client->canReadLine()) {
         if (client->bytesAvailable() > kMaxRequestBytes)
@@ -97,15 +90,46 @@ void InstanceServer::read_request(QLocalSocket* client)
         return;
     }
     const QByteArray line = client->readLine(kMaxRequestBytes + 1);
-    QJsonParseError error{};
-    const QJsonDocument request = QJsonDocument::fromJson(line, &error);
-    QJsonObject answer;
+    const QJsonDocument request = QJsonDocument::fromJson(line);
+    const QJsonObject object = request.object();
     if (!request.isObject())
-        answer = error_answer(QStringLiteral("the request is not a JSON object"));
+        answer(client, error_answer(QStringLiteral("the request is not a JSON object")));
+    else if (object.value(QLatin1String("launch")).isString())
+        launch(client, object.value(QLatin1String("launch")).toString());
     else if (!m_handler)
-        answer = error_answer(QStringLiteral("Kavo takes no requests yet"));
+        answer(client, error_answer(QStringLiteral("Kavo takes no requests yet")));
     else
-        answer = m_handler(request.object());
+        answer(client, m_handler(object));
+}
+
+void InstanceServer::launch(QLocalSocket* client, const QString& text)
+{
+    // The receipt tells the launch that its text will run: a launch whose connection closes
+    // before it (dropped unheard) may send the text again without running it twice.
+    client->write(QJsonDocument(QJsonObject{{QStringLiteral("received"), true}})
+                      .toJson(QJsonDocument::Compact) +
+                  '\n');
+    client->flush();
+    client->setProperty(kLaunching, true);
+    QTimer::singleShot(kLaunchDeadlineMs, client, [this, client] { finish(client); });
+    if (m_launch_handler)
+        m_launch_handler(text, reply_to(client));
+    else
+        m_waiting.append({text, client});
+}
+
+InstanceServer::Reply InstanceServer::reply_to(QLocalSocket* client)
+{
+    QPointer<InstanceServer> server(this);
+    QPointer<QLocalSocket> guarded(client);
+    return [server, guarded](const QJsonObject& answer) {
+        if (server && guarded && !guarded->property(kFinished).toBool())
+            server->answer(guarded, answer);
+    };
+}
+
+void InstanceServer::answer(QLocalSocket* client, const QJsonObject& answer)
+{
     client->write(QJsonDocument(answer).toJson(QJsonDocument::Compact) + '\n');
     client->flush();
     finish(client);

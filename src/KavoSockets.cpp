@@ -1,15 +1,11 @@
 #include "KavoSockets.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QStandardPaths>
+#include "platform/RuntimeFolder.h"
 
 namespace KavoSockets {
 QString instance_path()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return QDir(folder).filePath(QCoreApplication::organizationName() +
-                                 QCoreApplication::applicationName());
+    return RuntimeFolder::file(QString());
 }
 
 QString status_path()

@@ -18,6 +18,13 @@ QJsonObject RemoteControl::run(const QJsonObject& request)
     if (!command)
         return {{QStringLiteral("error"), error}};
     execute(*command);
+    // A change that will not outlive Kavo is no success for a script.
+    if (SaveManager* save_manager = SaveManager::instance()) {
+        const QString problem = save_manager->sync();
+        if (!problem.isEmpty())
+            return {
+                {QStringLiteral("error"), QStringLiteral("the change is made, but ") + problem}};
+    }
     return m_app.status_json();
 }
 

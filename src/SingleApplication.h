@@ -3,7 +3,6 @@
 #include "InstanceServer.h"
 
 #include <QApplication>
-#include <QSettings>
 
 #include <memory>
 
@@ -12,7 +11,8 @@ class Camera;
 class ClockPosition;
 class MagnificationApi;
 class SolarPosition;
-class QLockFile;
+class FileLock;
+class QDeadlineTimer;
 class SaveManager;
 class SystemKeyboard;
 class SystemMouse;
@@ -31,12 +31,13 @@ public:
     enum class Role
     {
         Instance,   // this launch runs Kavo
-        HandedOver, // a running Kavo took the command text; this launch ends with status 0
+        HandedOver, // a running Kavo ran the command text; this launch ends with status 0
         Failed,     // this launch could not do its part (said why); it ends with status 1
     };
 
-    // How long a launch tries to reach a running Kavo that holds the instance lock.
-    static constexpr int kHandOverTimeoutMs = 10000;
+    // How long a launch tries to reach a running Kavo that holds the instance lock and waits
+    // for it to run the command text.
+    static constexpr int kHandOverTimeoutMs = InstanceServer::kLaunchDeadlineMs;
 
     SingleApplication(int& argc, char** argv);
     ~SingleApplication() override;
@@ -47,33 +48,34 @@ public:
 
     void set_app(App* app) { m_app = app; }
 
+    // The command text of this launch, for the instance to run itself; empty for a bare start.
+    const QString& own_command() const { return m_command; }
+
     // Answers the requests kavoctl sends over the instance socket.
     void set_request_handler(InstanceServer::RequestHandler handler);
+    // Runs the command text of later launches (and of files the desktop opens with Kavo).
+    void set_launch_handler(InstanceServer::LaunchHandler handler);
 
-    // The local server's socket: in the user's runtime folder, named from the organisation
-    // and application names.
+    // The local server's socket: in the user's private runtime folder, named from the
+    // organisation and application names; empty when there is no such folder.
     static QString server_path();
-
-    // Normalises `argument` (or reads a native message for "-native-messaging") and stores
-    // the command text as ApiArguments in the per-user store; false when a native message did
-    // not arrive in time (nothing is stored then).
-    bool store_api_arguments(const QString& argument);
-
-signals:
-    void process_arguments();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private slots:
-    void slotConnectionEstablished();
-
 private:
+    enum class HandOver
+    {
+        NotReached, // no Kavo answered yet: try again
+        Done,
+        Failed, // said why
+    };
+
     static QString first_argument();
+    bool read_command(const QString& argument);
     Role claim_instance();
     Role become_instance(const QString& path);
-    static bool hand_over(const QString& path, int timeout_ms);
-    void wake_up_soon();
+    HandOver hand_over(const QString& path, const QDeadlineTimer& deadline) const;
     void create_services();
     void delete_services();
 
@@ -87,10 +89,9 @@ private:
     std::unique_ptr<Updater> m_updater;
     std::unique_ptr<Utils> m_utils;
     App* m_app = nullptr;
-    std::unique_ptr<QSettings> m_portable_store;
-    std::unique_ptr<QSettings> m_user_store;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<FileLock> m_lock;
     InstanceServer* m_server = nullptr;
+    InstanceServer::LaunchHandler m_launch_handler;
+    QString m_command;
     Role m_role = Role::Instance;
-    bool m_wake_up_pending = false;
 };

@@ -2,6 +2,7 @@
 
 #include "KavoLog.h"
 #include "KavoSockets.h"
+#include "ListeningSocket.h"
 
 #include <QJsonDocument>
 #include <QLocalServer>
@@ -11,20 +12,14 @@ namespace {
 // A follower that has not read this much is stuck: it is let go rather than letting its
 // lines pile up in Kavo.
 constexpr qint64 kMostUnreadBytes = 64 * 1024;
-
-bool listen_at(QLocalServer& server, const QString& path)
-{
-    QLocalServer::removeServer(path);
-    if (server.listen(path))
-        return true;
-    log_line(QStringLiteral("Status socket unavailable: ") + server.errorString());
-    return false;
-}
 } // namespace
 
 StatusServer::StatusServer(StatusProvider provider, QObject* parent)
     : QObject(parent), m_provider(std::move(provider)), m_server(new QLocalServer(this)),
-      m_follow_server(new QLocalServer(this))
+      m_follow_server(new QLocalServer(this)),
+      m_listening(new ListeningSocket(*m_server, QStringLiteral("status socket"), this)),
+      m_follow_listening(
+          new ListeningSocket(*m_follow_server, QStringLiteral("status follow socket"), this))
 {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     m_follow_server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -44,14 +39,11 @@ QString StatusServer::follow_socket_path()
 
 bool StatusServer::listen()
 {
-    const QString path = socket_path();
-    QLocalSocket probe;
-    probe.connectToServer(path);
-    if (probe.waitForConnected(200))
-        return false; // an instance started with multiple instances allowed answers already
-    if (!listen_at(*m_server, path))
+    // Watched like the instance socket: kavoctl status would otherwise call a running Kavo
+    // stopped once the socket is lost.
+    if (!m_listening->listen(socket_path()))
         return false;
-    listen_at(*m_follow_server, follow_socket_path());
+    m_follow_listening->listen(follow_socket_path());
     return true;
 }
 

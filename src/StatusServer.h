@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class ListeningSocket;
 class QLocalServer;
 class QLocalSocket;
 
@@ -27,7 +28,8 @@ public:
     // Adds the keys `provider` gives to every answer.
     void add_provider(StatusProvider provider) { m_providers.push_back(std::move(provider)); }
 
-    // Starts listening unless another instance already answers there; false when not listening.
+    // Starts listening, and listens again whenever the socket is lost; false (and logged) when
+    // it cannot, as when another instance answers there already.
     bool listen();
 
     // The status may have changed: the followers get it when it differs from the last they
@@ -50,4 +52,6 @@ private:
     QLocalServer* m_follow_server;
     QList<QLocalSocket*> m_followers;
     QByteArray m_published; // the line the followers got last
+    ListeningSocket* m_listening;
+    ListeningSocket* m_follow_listening;
 };

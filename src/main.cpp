@@ -2,10 +2,12 @@
 #include "CommandLine.h"
 #include "DisplayCheck.h"
 #include "InstallLocation.h"
+#include "LaunchCommands.h"
 #include "QuitSignals.h"
 #include "RemoteControl.h"
 #include "SingleApplication.h"
 #include "platform/StandardStreams.h"
+#include "settings/SaveManager.h"
 
 #include <QGuiApplication>
 
@@ -84,10 +86,20 @@ int main(int argc, char* argv[])
             [&remote_control](const QJsonObject& request) { return remote_control.run(request); });
         QuitSignals quit_signals;
         QObject::connect(&quit_signals, &QuitSignals::quit_requested, &app, &App::quit_kavo);
-        QObject::connect(&application, &SingleApplication::process_arguments, &app,
-                         &App::process_api_command);
-        app.process_api_command();
+        LaunchCommands launch_commands([&app](const QString& part) { app.run_launch_part(part); },
+                                       [] {
+                                           return SaveManager::instance()
+                                                      ? SaveManager::instance()->save_settings()
+                                                      : QString();
+                                       });
+        application.set_launch_handler(
+            [&launch_commands](const QString& text, InstanceServer::Reply reply) {
+                launch_commands.add(text, std::move(reply));
+            });
+        if (!application.own_command().isEmpty())
+            launch_commands.add(application.own_command());
         result = application.exec();
+        application.set_launch_handler(nullptr);
         application.set_request_handler(nullptr);
         application.set_app(nullptr);
     }

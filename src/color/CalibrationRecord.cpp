@@ -1,24 +1,15 @@
 #include "color/CalibrationRecord.h"
 
 #include "platform/GammaRampJson.h"
+#include "platform/PrivateFiles.h"
+#include "platform/RuntimeFolder.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
-#include <QStandardPaths>
 
 namespace {
-QString runtime_file(const QString& suffix)
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return QDir(folder).filePath(QCoreApplication::organizationName() +
-                                 QCoreApplication::applicationName() + suffix);
-}
-
 bool entry_from_json(const QJsonObject& json, CalibrationRecord::Entry& entry)
 {
     entry.identity.output = json.value(QLatin1String("output")).toString();
@@ -38,12 +29,12 @@ QJsonObject entry_to_json(const CalibrationRecord::Entry& entry)
 
 QString CalibrationRecord::default_path()
 {
-    return runtime_file(QStringLiteral(".calibration"));
+    return RuntimeFolder::file(QStringLiteral(".calibration"));
 }
 
 QString CalibrationRecord::default_marker_path()
 {
-    return runtime_file(QStringLiteral(".running"));
+    return RuntimeFolder::file(QStringLiteral(".running"));
 }
 
 bool CalibrationRecord::load(const QString& path)
@@ -68,13 +59,10 @@ bool CalibrationRecord::save(const QString& path) const
     QJsonArray monitors;
     for (const Entry& entry : m_entries)
         monitors.append(entry_to_json(entry));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    file.write(QJsonDocument(QJsonObject{{QStringLiteral("monitors"), monitors}})
-                   .toJson(QJsonDocument::Compact));
-    return file.commit();
+    // A link at `path` is replaced by the record, not written through.
+    return PrivateFiles::write(path,
+                               QJsonDocument(QJsonObject{{QStringLiteral("monitors"), monitors}})
+                                   .toJson(QJsonDocument::Compact));
 }
 
 const GammaRamp* CalibrationRecord::find(const MonitorIdentity& identity) const

@@ -2,8 +2,11 @@
 
 #include "KavoLog.h"
 
+#include "platform/PrivateFiles.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 HourlyConfigManager::HourlyConfigManager(const char* file_name, const char* key, int min_value,
                                          int max_value, const char* value_kind)
@@ -16,16 +19,20 @@ void HourlyConfigManager::load(const QStringList& folders)
 {
     m_rules.clear();
     for (const QString& folder : folders) {
-        QFile file(QDir(folder).filePath(file_name()));
-        if (!file.exists())
+        const QString path = QDir(folder).filePath(file_name());
+        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
             continue;
-        if (!file.open(QIODevice::ReadOnly)) {
-            log_line(file.fileName() + QStringLiteral(" could not be read: ") + file.errorString());
+        // Only a plain file of the user's own (or root's) is read: a FIFO would block the
+        // start, and another user's file would set the user's colours.
+        QFile file;
+        QString problem;
+        if (!PrivateFiles::open_trusted(file, path, &problem)) {
+            log_line(path + QStringLiteral(" is not read: ") + problem);
             return;
         }
         const HourlyRulesFile rules = HourlyRules::read(file, m_min_value, m_max_value);
         m_rules = rules.rules;
-        report(file.fileName(), rules);
+        report(path, rules);
         return;
     }
 }

@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -48,13 +49,18 @@ bool FileLock::tryLock(int waitMs)
 bool FileLock::lockOnce()
 {
     const QByteArray path = QFile::encodeName(m_path);
-    int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    // A link where the file belongs is refused: the lock never opens (or creates) another file.
+    int fd = ::open(path.constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     const bool existed = fd >= 0;
     if (fd < 0 && errno == ENOENT)
-        fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     m_heldElsewhere = false;
-    if (fd < 0)
+    m_error.clear();
+    if (fd < 0) {
+        m_error = errno == ELOOP ? QStringLiteral("it is a link")
+                                 : QString::fromLocal8Bit(std::strerror(errno));
         return false;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         m_heldElsewhere = errno == EWOULDBLOCK;
         ::close(fd);
@@ -68,6 +74,23 @@ bool FileLock::lockOnce()
     m_fd = fd;
     m_existed = existed;
     return true;
+}
+
+void FileLock::writeHolder()
+{
+    if (m_fd < 0)
+        return;
+    const QByteArray pid = QByteArray::number(static_cast<qint64>(::getpid())) + '\n';
+    if (::ftruncate(m_fd, 0) == 0)
+        (void)!::pwrite(m_fd, pid.constData(), static_cast<size_t>(pid.size()), 0);
+}
+
+qint64 FileLock::holder() const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.readLine(32).trimmed().toLongLong();
 }
 
 void FileLock::unlock()

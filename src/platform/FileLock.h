@@ -24,6 +24,13 @@ public:
     // After a failed tryLock: whether another process holds the lock (rather than the file
     // being impossible to open or create).
     bool heldElsewhere() const { return m_heldElsewhere; }
+    // After a failed tryLock that is not heldElsewhere(): why the file could not be opened.
+    const QString& error() const { return m_error; }
+
+    // Writes this process's id into the locked file, for messages of those who find it held.
+    void writeHolder();
+    // The process id the holder wrote into the file; 0 when there is none.
+    qint64 holder() const;
 
     // Lets go of the lock; the file stays.
     void unlock();
@@ -39,4 +46,5 @@ private:
     int m_fd = -1;
     bool m_existed = false;
     bool m_heldElsewhere = false;
+    QString m_error;
 };

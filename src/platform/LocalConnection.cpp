@@ -1,5 +1,7 @@
 #include "platform/LocalConnection.h"
 
+#include "platform/SocketOwner.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -89,4 +91,9 @@ LocalConnection::Read LocalConnection::read(QByteArray& buffer, int timeout_ms)
         return Read::Ended;
     buffer.append(chunk, static_cast<int>(received));
     return Read::Data;
+}
+
+bool LocalConnection::peerIsUser() const
+{
+    return m_fd >= 0 && SocketOwner::peer_is_user(m_fd);
 }

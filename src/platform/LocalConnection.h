@@ -35,6 +35,9 @@ public:
     bool write(const QByteArray& bytes);
     // Waits up to `timeout_ms` (-1: as long as it takes) for bytes and appends them to `buffer`.
     Read read(QByteArray& buffer, int timeout_ms);
+    // Whether the process at the other end runs as this user (an answer from anyone else is
+    // not to be trusted).
+    bool peerIsUser() const;
     void close();
 
 private:

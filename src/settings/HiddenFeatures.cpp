@@ -31,6 +31,13 @@ QStringList HiddenFeatures::spell_list()
 
 void HiddenFeatures::dispatch(const QByteArray& spell)
 {
+    run(spell);
+    if (SaveManager* save_manager = SaveManager::instance())
+        save_manager->save_settings();
+}
+
+void HiddenFeatures::run(const QByteArray& spell)
+{
     SpellParser parser(spell);
     bool matched = false;
     for (const Command& command : commands()) {
@@ -47,8 +54,6 @@ void HiddenFeatures::dispatch(const QByteArray& spell)
     }
     if (!matched)
         invalid_spell(parser.text());
-    if (SaveManager* save_manager = SaveManager::instance())
-        save_manager->save_settings();
 }
 
 void HiddenFeatures::invalid_spell(const QString& spell)

@@ -27,7 +27,10 @@ public:
 
     explicit HiddenFeatures(App& app);
 
+    // Runs `spell`, then saves the settings.
     void dispatch(const QByteArray& spell);
+    // Runs `spell` without saving; whoever runs several saves once after them.
+    void run(const QByteArray& spell);
 
     // The command table's patterns, one line per command ("help", "open %s page", ...).
     static QStringList spell_list();

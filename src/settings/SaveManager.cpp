@@ -3,12 +3,19 @@
 #include "InstallLocation.h"
 #include "KavoLog.h"
 #include "platform/Platform.h"
+#include "platform/PrivateFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 const QString SaveManager::kFileName = QStringLiteral("kavo_settings.ini");
 
@@ -23,6 +30,31 @@ bool is_writable_store(const QString& folder)
 {
     const QFileInfo file(folder + QLatin1Char('/') + SaveManager::kFileName);
     return is_writable_folder(folder) && (!file.exists() || file.isWritable());
+}
+
+// QSettings says only that it could not write: find out why.
+QString why_not_written(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString folder = file.absolutePath();
+    if (file.isDir())
+        return QStringLiteral("a folder stands where the file belongs");
+    if (!is_writable_folder(folder))
+        return QStringLiteral("its folder is read-only");
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("the file is read-only");
+    const QStorageInfo storage(folder);
+    if (storage.isValid() && storage.bytesAvailable() < file.size() + 4096)
+        return QStringLiteral("the disk is full");
+    return QStringLiteral("the file cannot be written");
+}
+
+// A link where the store belongs is replaced by the store's own file, never written through
+// (QSettings would follow it).
+std::unique_ptr<QSettings> open_store(const QString& path)
+{
+    PrivateFiles::remove_link(path);
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 } // namespace
 
@@ -44,34 +76,101 @@ QString SaveManager::portable_store_path()
 }
 
 SaveManager::SaveManager(SettingsDefaults defaults)
-    : m_portable(std::make_unique<QSettings>(portable_store_path(), QSettings::IniFormat)),
-      m_user(std::make_unique<QSettings>(QStringLiteral("Velmora"), QStringLiteral("Kavo"))),
-      m_store(std::make_unique<SettingsStore>(*m_portable, defaults))
+    : m_path(portable_store_path()), m_portable(open_store(m_path)),
+      m_user(std::make_unique<QSettings>(QStringLiteral("Velmora"), QStringLiteral("Kavo")))
 {
     if (!m_portable->isWritable())
         log_line(QStringLiteral("Settings not writable"));
-    keep_store_of_another_layout();
+    if (!move_store_of_another_layout())
+        m_portable =
+            std::make_unique<QSettings>(m_scratch->filePath(kFileName), QSettings::IniFormat);
+    m_store = std::make_unique<SettingsStore>(*m_portable, defaults);
     if (!m_store->checkVersion())
-        m_portable->sync();
+        sync();
 }
 
-// A store of another layout (or one that is not a settings file at all) is wiped at start;
-// its file is kept beside the new one first, so nothing the user had is lost for good.
-void SaveManager::keep_store_of_another_layout()
+// A store of another layout (or one that is not a settings file at all) is replaced by a
+// fresh one at start. Its file is moved aside first, which needs no free space, so nothing the
+// user had is lost for good; false when it cannot be, and nothing may be saved then.
+bool SaveManager::move_store_of_another_layout()
 {
-    const QString path = m_portable->fileName();
-    if (QFileInfo(path).size() == 0 ||
+    if (QFileInfo(m_path).size() == 0 ||
         m_portable->value(QStringLiteral("SaveVersion")).toString() == SettingsTable::kSaveVersion)
+        return true;
+    const QString kept = m_path + QStringLiteral(".old");
+    // rename() replaces an earlier kept file in the same step.
+    if (std::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(kept).constData()) ==
+        0) {
+        log_line(QStringLiteral("The settings file was of another layout: it was moved to ") +
+                 kept + QStringLiteral(" and Kavo starts with default settings"));
+        return true;
+    }
+    run_without_saving(QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+}
+
+void SaveManager::run_without_saving(const QString& why)
+{
+    m_saving = false;
+    m_scratch = std::make_unique<QTemporaryDir>();
+    report_problem(QStringLiteral("the settings file %1 is of another layout and could not be "
+                                  "moved aside to %1.old (%2): it is kept as it is, and Kavo runs "
+                                  "on default settings without saving them")
+                       .arg(m_path, why));
+}
+
+QString SaveManager::sync()
+{
+    if (!m_saving)
+        return m_problem;
+    // A store that failed keeps saying so: a fresh one, holding the same values, tells whether
+    // the file can be written now.
+    if (m_portable->status() == QSettings::AccessError)
+        reopen_store();
+    PrivateFiles::remove_link(m_path);
+    m_portable->sync();
+    // A file that did not read as settings (FormatError) is still written over.
+    if (m_portable->status() != QSettings::AccessError) {
+        if (!m_problem.isEmpty())
+            log_line(QStringLiteral("Settings can be saved again to ") + m_path);
+        m_problem.clear();
+        return {};
+    }
+    report_problem(
+        QStringLiteral("settings cannot be saved to %1: %2").arg(m_path, why_not_written(m_path)));
+    return m_problem;
+}
+
+void SaveManager::reopen_store()
+{
+    auto fresh = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    fresh->clear();
+    for (const QString& key : m_portable->allKeys())
+        fresh->setValue(key, m_portable->value(key));
+    m_store->rebind(*fresh);
+    m_portable = std::move(fresh);
+}
+
+void SaveManager::report_problem(const QString& problem)
+{
+    if (problem == m_problem)
         return;
-    const QString kept = path + QStringLiteral(".old");
-    QFile::remove(kept);
-    QFile::copy(path, kept);
+    m_problem = problem;
+    log_line(QStringLiteral("Kavo: ") + problem);
+    if (m_problem_listener)
+        m_problem_listener(problem);
+}
+
+void SaveManager::set_problem_listener(std::function<void(const QString&)> listener)
+{
+    m_problem_listener = std::move(listener);
+    if (m_problem_listener && !m_problem.isEmpty())
+        m_problem_listener(m_problem);
 }
 
 SaveManager::~SaveManager()
 {
-    m_portable->sync();
-    m_user->sync();
+    sync();
 }
 
 bool SaveManager::has_host() const
@@ -113,11 +212,11 @@ void SaveManager::load_monitor_settings(int monitor, QStringList* refused)
                      .arg(monitor_count()));
 }
 
-void SaveManager::save_settings()
+QString SaveManager::save_settings()
 {
     for (int monitor = 0; monitor <= monitor_count(); ++monitor)
         save_monitor_settings(monitor);
-    m_portable->sync();
+    return sync();
 }
 
 void SaveManager::save_monitor_settings(int monitor)
@@ -133,6 +232,7 @@ void SaveManager::save_monitor_settings(int monitor)
 void SaveManager::reset_store()
 {
     m_store->reset();
+    sync();
 }
 
 void SaveManager::publish_settings()
@@ -157,17 +257,6 @@ bool SaveManager::is_check_for_updates_enabled() const
 bool SaveManager::is_hide_taskbar_icon_enabled() const
 {
     return m_store->read(QStringLiteral("HideTaskbarIcon")).toBool();
-}
-
-QString SaveManager::take_api_arguments()
-{
-    const QString key = QStringLiteral("ApiArguments");
-    const QString arguments = m_user->value(key, QString()).toString();
-    if (!arguments.isEmpty()) {
-        m_user->setValue(key, QString());
-        m_user->sync();
-    }
-    return arguments;
 }
 
 bool SaveManager::gdipp_enabled() const

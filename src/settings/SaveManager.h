@@ -6,17 +6,21 @@
 
 #include <QSettings>
 
+#include <functional>
 #include <memory>
 
-// Moves settings between the two stores and the controller's settings map.
-// The portable store ("kavo_settings.ini") holds every key; the per-user store only
-// ApiArguments, the command text handed over by a second launch.
+class QTemporaryDir;
+
+// Moves settings between the portable store ("kavo_settings.ini", which holds every key) and
+// the controller's settings map, and says when the store cannot be written.
 class SaveManager : public Singleton<SaveManager>
 {
 public:
     static const QString kFileName; // "kavo_settings.ini"
 
-    // Opens both stores, reports an unwritable portable store, wipes a store of another layout.
+    // Opens the store. A store of another layout is moved aside (to kavo_settings.ini.old) and
+    // a fresh one started; when even that move fails, Kavo runs on default settings held in
+    // memory, saving nothing, so that the old file stays as it is.
     explicit SaveManager(SettingsDefaults defaults = {});
     ~SaveManager() override;
 
@@ -28,11 +32,22 @@ public:
     // The controller whose map is loaded and saved; operations without one do nothing.
     void set_host(SettingsHost* host) { m_host = host; }
 
+    // The settings file, wherever the store is held.
+    const QString& file_path() const { return m_path; }
+
     void load_settings();
     // Loads `monitor`'s values; the names of number settings whose text was refused go into
     // `refused`.
     void load_monitor_settings(int monitor, QStringList* refused = nullptr);
-    void save_settings();
+    // Saves the settings map and writes the store; why it could not be written, or empty.
+    QString save_settings();
+    // Writes the store to its file (never through a link there); why it could not, or empty.
+    QString sync();
+    // Why the settings cannot be saved now; empty when they can.
+    const QString& save_problem() const { return m_problem; }
+    // Called once each time the settings stop being savable, with why: to tell the user.
+    // A problem known already is passed at once.
+    void set_problem_listener(std::function<void(const QString& problem)> listener);
     void save_monitor_settings(int monitor);
     void reset_store();
     void publish_settings();
@@ -43,9 +58,6 @@ public:
     bool is_autosave_enabled() const;
     bool is_check_for_updates_enabled() const;
     bool is_hide_taskbar_icon_enabled() const;
-    // The command text a launch handed over, cleared once taken: a later connection that
-    // hands over nothing never runs it again.
-    QString take_api_arguments();
     bool gdipp_enabled() const;
     void write_gdipp_enabled(bool enabled);
 
@@ -68,13 +80,21 @@ public:
     void write_applications_blocked(bool blocked);
 
 private:
-    void keep_store_of_another_layout();
+    bool move_store_of_another_layout();
+    void run_without_saving(const QString& why);
+    void report_problem(const QString& problem);
+    void reopen_store();
     bool has_host() const;
     int monitor_count() const;
     void write_from_map(const QStringList& names);
 
+    QString m_path;
+    std::unique_ptr<QTemporaryDir> m_scratch; // holds the store while nothing may be saved
     std::unique_ptr<QSettings> m_portable;
     std::unique_ptr<QSettings> m_user;
     std::unique_ptr<SettingsStore> m_store;
     SettingsHost* m_host = nullptr;
+    bool m_saving = true;
+    QString m_problem;
+    std::function<void(const QString&)> m_problem_listener;
 };

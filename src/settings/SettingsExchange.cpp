@@ -4,10 +4,10 @@
 #include "ShownText.h"
 #include "platform/IFileChooser.h"
 #include "platform/Platform.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -55,11 +55,12 @@ Result export_settings_file(QSettings& store, SettingsFile::Form form, IFileChoo
         return failure(QT_TRANSLATE_NOOP("Translator", "No File selected for Export"));
     log_line(QStringLiteral("File selected: ") + path);
 
+    PrivateFiles::remove_link(store.fileName()); // written in place of a link, never through it
     store.sync();
     const QByteArray content = SettingsFile::write(store, form);
-    // Written beside and renamed over the chosen file: a failed write leaves it as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+    // Written beside and renamed over the chosen file: a failed write leaves it as it was, and
+    // a link there is replaced, not written through.
+    if (!PrivateFiles::write(path, content))
         return failure(QT_TRANSLATE_NOOP("Translator", "Failed to write file for Export: %1"),
                        path);
     Result result;
@@ -106,6 +107,7 @@ Result import_settings_text(QSettings& store, const QString& text)
 
     for (const SettingsFile::Entry& entry : parsed.entries)
         store.setValue(entry.key, entry.value);
+    PrivateFiles::remove_link(store.fileName()); // written in place of a link, never through it
     store.sync();
 
     Result result;

@@ -61,13 +61,13 @@ void applyRange(SettingsMap& map, const QString& name, const Range& range)
 } // namespace
 
 SettingsStore::SettingsStore(QSettings& store, SettingsDefaults defaults)
-    : m_store(store), m_defaults(defaults)
+    : m_store(&store), m_defaults(defaults)
 {
 }
 
 bool SettingsStore::checkVersion()
 {
-    if (m_store.value(QStringLiteral("SaveVersion"), QStringLiteral("0")).toString() ==
+    if (m_store->value(QStringLiteral("SaveVersion"), QStringLiteral("0")).toString() ==
         SettingsTable::kSaveVersion)
         return true;
     reset();
@@ -78,38 +78,37 @@ void SettingsStore::reset()
 {
     const QVariant firstStart = read(QStringLiteral("IsFirstStart"));
     const QVariant language = read(QStringLiteral("Language"));
-    m_store.clear();
-    m_store.setValue(QStringLiteral("IsFirstStart"), firstStart);
-    m_store.setValue(QStringLiteral("SaveVersion"), SettingsTable::kSaveVersion);
-    m_store.setValue(QStringLiteral("Language"), language);
-    m_store.sync();
+    m_store->clear();
+    m_store->setValue(QStringLiteral("IsFirstStart"), firstStart);
+    m_store->setValue(QStringLiteral("SaveVersion"), SettingsTable::kSaveVersion);
+    m_store->setValue(QStringLiteral("Language"), language);
 }
 
 QVariant SettingsStore::read(const QString& name) const
 {
     const SettingKey* key = SettingsTable::find(name);
     if (!key)
-        return m_store.value(name);
+        return m_store->value(name);
     const QVariant fallback = SettingsTable::defaultValue(*key, m_defaults);
-    if (!m_store.contains(name))
+    if (!m_store->contains(name))
         return fallback;
-    return SettingsTable::convert(m_store.value(name, fallback), key->type);
+    return SettingsTable::convert(m_store->value(name, fallback), key->type);
 }
 
 void SettingsStore::write(const QString& name, const QVariant& value)
 {
-    m_store.setValue(name, value);
+    m_store->setValue(name, value);
 }
 
 void SettingsStore::loadKey(const SettingKey& key, const QString& mapName, SettingsMap& map,
                             QStringList* refused) const
 {
     const QVariant fallback = SettingsTable::defaultValue(key, m_defaults);
-    if (!m_store.contains(mapName)) {
+    if (!m_store->contains(mapName)) {
         map.insert(mapName, fallback);
         return;
     }
-    const QVariant stored = m_store.value(mapName);
+    const QVariant stored = m_store->value(mapName);
     if ((key.flags & kTextRefused) && isTextForNumber(stored)) {
         if (refused)
             refused->append(mapName);
@@ -146,8 +145,8 @@ void SettingsStore::validate(SettingsMap& map, int monitor)
 void SettingsStore::saveKey(const SettingKey& key, const QString& mapName, const SettingsMap& map)
 {
     const QVariant value = map.value(mapName);
-    m_store.setValue(mapName, value.isValid() ? SettingsTable::convert(value, key.type)
-                                              : SettingsTable::defaultValue(key, m_defaults));
+    m_store->setValue(mapName, value.isValid() ? SettingsTable::convert(value, key.type)
+                                               : SettingsTable::defaultValue(key, m_defaults));
 }
 
 void SettingsStore::saveMonitor(int monitor, const SettingsMap& map,
@@ -175,7 +174,7 @@ void SettingsStore::saveMonitor(int monitor, const SettingsMap& map,
         if (key.flags & (kPerMonitor | kNotInMap | kList | kState) || isLeadingKey(key.name))
             continue;
         if (qstrcmp(key.name, "UnusedPages") == 0)
-            m_store.setValue(QStringLiteral("UnusedPages"), unusedPages);
+            m_store->setValue(QStringLiteral("UnusedPages"), unusedPages);
         else
             saveKey(key, QLatin1String(key.name), map);
     }
@@ -189,8 +188,8 @@ Location SettingsStore::readLocation() const
 
 void SettingsStore::writeLocation(const Location& location)
 {
-    m_store.setValue(QStringLiteral("Latitude"), location.latitude);
-    m_store.setValue(QStringLiteral("Longitude"), location.longitude);
+    m_store->setValue(QStringLiteral("Latitude"), location.latitude);
+    m_store->setValue(QStringLiteral("Longitude"), location.longitude);
 }
 
 QList<int> SettingsStore::readIgnoredMonitors(int monitorCount, int* dropped) const
@@ -201,7 +200,7 @@ QList<int> SettingsStore::readIgnoredMonitors(int monitorCount, int* dropped) co
 
 void SettingsStore::writeIgnoredMonitors(const QList<int>& monitors)
 {
-    m_store.setValue(QStringLiteral("IgnoreMonitors"), ignoredMonitorsText(monitors));
+    m_store->setValue(QStringLiteral("IgnoreMonitors"), ignoredMonitorsText(monitors));
 }
 
 // A hand-edited or damaged store may hold any number of entries: they are looked at in place,

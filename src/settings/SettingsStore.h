@@ -23,7 +23,8 @@ public:
     // returns false.
     bool checkVersion();
 
-    // Clears the store but for the first-start flag and the language, and marks the layout.
+    // Clears the store but for the first-start flag and the language, and marks the layout;
+    // the caller writes the store to its file.
     void reset();
 
     // Fills `map` from the store for `monitor` (0 = the common values), then validates. A
@@ -55,13 +56,15 @@ public:
     QVariant read(const QString& name) const;
     void write(const QString& name, const QVariant& value);
 
-    QSettings& store() { return m_store; }
+    QSettings& store() { return *m_store; }
+    // Works on `store` from now on.
+    void rebind(QSettings& store) { m_store = &store; }
 
 private:
     void loadKey(const SettingKey& key, const QString& mapName, SettingsMap& map,
                  QStringList* refused) const;
     void saveKey(const SettingKey& key, const QString& mapName, const SettingsMap& map);
 
-    QSettings& m_store;
+    QSettings* m_store;
     SettingsDefaults m_defaults;
 };

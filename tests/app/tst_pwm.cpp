@@ -7,6 +7,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 // 21:30 local time, standing still.
 const QByteArray kEveningDesktop =
@@ -239,6 +242,43 @@ private slots:
             QCOMPARE(int(app().get_interpolated_color_temperature(0)), expected);
         else
             QCOMPARE(int(app().get_interpolated_brightness(0)), expected);
+    }
+
+    // Only plain files of the user's own (or root's) set colours, and a working folder that
+    // others may write into is not read at all.
+    void untrustedRulesAreNotApplied_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("another user's file in the settings folder") << "theirs";
+        QTest::newRow("a link in the settings folder") << "link";
+        QTest::newRow("a working folder open to others") << "open working folder";
+    }
+
+    void untrustedRulesAreNotApplied()
+    {
+        QFETCH(QString, where);
+        QDir().mkpath(settings_folder());
+        const QString working = m_dir.filePath("working-" + where.left(4));
+        QDir().mkpath(working);
+        QVERIFY(QDir::setCurrent(working));
+        const QString rules = QDir(settings_folder()).filePath("temperatureConfig.txt");
+        QFile::remove(rules);
+        if (where == "theirs") {
+            if (::geteuid() != 0)
+                QSKIP("giving a file to another user needs root");
+            write_file(rules, "0 24 1353");
+            QCOMPARE(::chown(QFile::encodeName(rules).constData(), 65534, 65534), 0);
+        } else if (where == "link") {
+            write_file(m_dir.filePath("elsewhere.txt"), "0 24 1353");
+            QVERIFY(QFile::link(m_dir.filePath("elsewhere.txt"), rules));
+        } else {
+            write_file(QDir(working).filePath("temperatureConfig.txt"), "0 24 1353");
+            QCOMPARE(::chmod(QFile::encodeName(working).constData(), 01777), 0);
+        }
+        m_fixture->start({{"UseManualColorSettings", true}});
+        QVERIFY(QMetaObject::invokeMethod(&app(), "update_ui"));
+        QCOMPARE(map().value("NightTemperature").toInt(), 3400);
+        QFile::remove(rules);
     }
 
     void withPerMonitorSettingsEveryMonitorFollowsTheRule()

@@ -33,6 +33,8 @@ std::unique_ptr<QProcess> KavoDesktop::start(const QString& program,
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(m_environment);
     process->setProcessChannelMode(QProcess::SeparateChannels);
+    if (!m_workingDirectory.isEmpty())
+        process->setWorkingDirectory(m_workingDirectory);
     process->start(program, arguments);
     return process;
 }
@@ -65,4 +67,26 @@ void KavoDesktop::writeSettings(const QVariantMap& settings) const
     store.setValue(QStringLiteral("SaveVersion"), QStringLiteral("6"));
     for (auto it = settings.begin(); it != settings.end(); ++it)
         store.setValue(it.key(), it.value());
+}
+
+const QStringList& OutputLines::read()
+{
+    // A line is taken once whole: output arrives in pieces.
+    m_pending += m_process.readAllStandardOutput();
+    const int end = m_pending.lastIndexOf('\n');
+    if (end >= 0) {
+        m_lines +=
+            QString::fromUtf8(m_pending.left(end)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        m_pending.remove(0, end + 1);
+    }
+    return m_lines;
+}
+
+bool OutputLines::contains(const QString& text)
+{
+    for (const QString& line : read()) {
+        if (line.contains(text))
+            return true;
+    }
+    return false;
 }

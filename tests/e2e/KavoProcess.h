@@ -17,6 +17,7 @@ public:
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString settingsFile() const { return path(QStringLiteral("settings/kavo_settings.ini")); }
     QString serverSocket() const { return path(QStringLiteral("runtime/VelmoraKavo")); }
+    QString statusSocket() const { return serverSocket() + QStringLiteral(".status"); }
 
     // Starts kavo with `arguments` on this desktop.
     std::unique_ptr<QProcess> launch(const QStringList& arguments = {}) const;
@@ -34,6 +35,9 @@ public:
     // Stores `settings` in the settings file before Kavo starts.
     void writeSettings(const QVariantMap& settings) const;
 
+    // Starts every program launched from now on in `folder`.
+    void setWorkingDirectory(const QString& folder) { m_workingDirectory = folder; }
+
     // Sets an environment variable for every program launched from now on.
     void setEnvironment(const QString& name, const QString& value)
     {
@@ -45,4 +49,22 @@ private:
 
     QTemporaryDir m_dir;
     QProcessEnvironment m_environment;
+    QString m_workingDirectory;
+};
+
+// The output lines a process wrote so far, gathered as they are read.
+class OutputLines
+{
+public:
+    explicit OutputLines(QProcess& process) : m_process(process) {}
+
+    // Every line read so far, after reading what has arrived.
+    const QStringList& read();
+    int count(const QString& line) { return read().count(line); }
+    bool contains(const QString& text);
+
+private:
+    QProcess& m_process;
+    QByteArray m_pending;
+    QStringList m_lines;
 };

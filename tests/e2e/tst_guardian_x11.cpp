@@ -3,7 +3,9 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -177,6 +179,92 @@ private slots:
         QVERIFY(kavo->waitForFinished(20000));
         QTRY_VERIFY_WITH_TIMEOUT(X11Desktop::hasEnded(guardian), 10000);
         QCOMPARE(m_desktop.crtcRamp(), m_calibration);
+    }
+
+    // A link planted where the record belongs is replaced by the record; the file it named
+    // keeps its text and its mode.
+    void recordIsNeverWrittenThroughALink_data()
+    {
+        QTest::addColumn<bool>("kavoRuns");
+        QTest::newRow("kavoctl apply") << false;
+        QTest::newRow("Kavo starts") << true;
+    }
+
+    void recordIsNeverWrittenThroughALink()
+    {
+        QFETCH(bool, kavoRuns);
+        QTemporaryDir elsewhere;
+        const QString notes = elsewhere.filePath(QStringLiteral("notes.txt"));
+        writeNotes(notes);
+        QFile::remove(record());
+        QVERIFY(QFile::link(notes, record()));
+        if (kavoRuns) {
+            qint64 guardian = 0;
+            std::unique_ptr<QProcess> kavo;
+            START_SHOWING(3000, 80);
+            kavo->terminate();
+            QVERIFY(kavo->waitForFinished(20000));
+            QTRY_VERIFY_WITH_TIMEOUT(X11Desktop::hasEnded(guardian), 10000);
+        } else {
+            const int applied =
+                m_desktop.kavoctl({"apply", "--temperature", "3000", "--brightness", "80"})
+                    ->exitCode();
+            const bool recorded = QFileInfo(record()).isFile() && !QFileInfo(record()).isSymLink();
+            // The monitor gets its calibration back whatever happened to the record.
+            m_desktop.kavoctl({"reset"});
+            QVERIFY(m_desktop.loadCalibration(QStringLiteral("0.8:0.9:1.0")));
+            QCOMPARE(applied, 0);
+            QVERIFY(recorded);
+        }
+        QCOMPARE(m_desktop.crtcRamp(), m_calibration);
+        QVERIFY(!QFileInfo(record()).isSymLink());
+        expectNotes(notes);
+    }
+
+    // Whatever a lock file left behind holds, the kernel's lock went with its holder.
+    void leftoverLockFileBlocksNoStart_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray("\x01\xffnot a lock\n");
+        QTest::newRow("dead process of another host") << QByteArray("999999\nkavo\nelsewhere\n");
+        QTest::newRow("process 0") << QByteArray("0\n");
+    }
+
+    void leftoverLockFileBlocksNoStart()
+    {
+        QFETCH(QByteArray, content);
+        QFile lock(m_desktop.runtimeFile(QStringLiteral("VelmoraKavo.lock")));
+        QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lock.write(content);
+        lock.close();
+        qint64 guardian = 0;
+        std::unique_ptr<QProcess> kavo;
+        START_SHOWING(3000, 80);
+        QCOMPARE(kavo->state(), QProcess::Running);
+        kavo->terminate();
+        QVERIFY(kavo->waitForFinished(20000));
+        QCOMPARE(kavo->exitCode(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(X11Desktop::hasEnded(guardian), 10000);
+    }
+
+private:
+    static void writeNotes(const QString& path)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("my notes\n");
+        file.close();
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                    QFile::ReadOther));
+    }
+
+    static void expectNotes(const QString& path)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("my notes\n"));
+        QVERIFY(file.permissions() & QFile::ReadOther);
     }
 };
 

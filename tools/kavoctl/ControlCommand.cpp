@@ -22,6 +22,8 @@ CommandResult controlCommand(const QString& name, const QStringList& arguments)
     case KavoAnswer::Outcome::NoAnswer:
         return CommandResult::failed(
             QStringLiteral("Kavo did not answer within %1 s").arg(kKavoDeadlineMs / 1000));
+    case KavoAnswer::Outcome::Foreign:
+        return CommandResult::failed(foreignAnswerText(KavoSockets::instance_path()));
     case KavoAnswer::Outcome::Answered:
         break;
     }

@@ -65,7 +65,8 @@ bool isKavoListening(const QString& socketPath)
 {
     LocalConnection connection;
     bool running = true;
-    return connect_before(connection, socketPath, QDeadlineTimer(1000), running);
+    return connect_before(connection, socketPath, QDeadlineTimer(1000), running) &&
+           connection.peerIsUser();
 }
 
 KavoAnswer askKavo(const QString& socketPath, const QByteArray& request, int deadlineMs)
@@ -75,6 +76,8 @@ KavoAnswer askKavo(const QString& socketPath, const QByteArray& request, int dea
     bool running = true;
     if (!connect_before(connection, socketPath, deadline, running))
         return {running ? KavoAnswer::Outcome::NoAnswer : KavoAnswer::Outcome::NotRunning, {}};
+    if (!connection.peerIsUser())
+        return {KavoAnswer::Outcome::Foreign, {}};
     if (!request.isEmpty() && !connection.write(request))
         return {KavoAnswer::Outcome::NoAnswer, {}};
     QByteArray buffer;
@@ -94,6 +97,8 @@ KavoAnswer::Outcome followKavo(const QString& socketPath,
     bool running = true;
     if (!connect_before(connection, socketPath, deadline, running))
         return running ? KavoAnswer::Outcome::NoAnswer : KavoAnswer::Outcome::NotRunning;
+    if (!connection.peerIsUser())
+        return KavoAnswer::Outcome::Foreign;
     QByteArray buffer;
     bool answered = false;
     // The first line within the deadline; then each line as long as Kavo keeps the socket open.
@@ -108,4 +113,10 @@ KavoAnswer::Outcome followKavo(const QString& socketPath,
         }
     }
     return answered ? KavoAnswer::Outcome::Answered : KavoAnswer::Outcome::NoAnswer;
+}
+
+QString foreignAnswerText(const QString& socketPath)
+{
+    return QStringLiteral("a process of another user answers on %1: its answer is not trusted")
+        .arg(socketPath);
 }

@@ -14,7 +14,8 @@ struct KavoAnswer
     {
         Answered,
         NotRunning,
-        NoAnswer
+        NoAnswer,
+        Foreign // a process of another user answers there: not trusted, nothing was sent
     };
 
     Outcome outcome = Outcome::NotRunning;
@@ -23,15 +24,20 @@ struct KavoAnswer
 
 constexpr int kKavoDeadlineMs = 5000;
 
-// Whether a Kavo listens on `socketPath` (within a second).
+// Whether a Kavo of this user listens on `socketPath` (within a second).
 bool isKavoListening(const QString& socketPath);
 
-// Connects to `socketPath`, sends `request` (nothing when empty) and reads the answer line.
+// The message for an answer from a process of another user on `socketPath`.
+QString foreignAnswerText(const QString& socketPath);
+
+// Connects to `socketPath`, sends `request` (nothing when empty) and reads the answer line,
+// when the process at the other end runs as this user.
 KavoAnswer askKavo(const QString& socketPath, const QByteArray& request,
                    int deadlineMs = kKavoDeadlineMs);
 
 // Connects to the follow socket at `socketPath` and hands each status line the running Kavo
-// sends to `onStatus` until Kavo ends. NotRunning when nothing listens there; NoAnswer when
+// sends to `onStatus` until Kavo ends. NotRunning when nothing listens there; Foreign when a
+// process of another user does; NoAnswer when
 // the first line does not come within the deadline or a line is not a JSON object; Answered
 // when Kavo ended after answering.
 KavoAnswer::Outcome followKavo(const QString& socketPath,

@@ -41,6 +41,8 @@ CommandResult status_once(const Shape& shape)
         return {kStatusFailed, shape(kNotRunning), {}};
     case KavoAnswer::Outcome::NoAnswer:
         return no_answer();
+    case KavoAnswer::Outcome::Foreign:
+        return CommandResult::failed(foreignAnswerText(KavoSockets::status_path()));
     case KavoAnswer::Outcome::Answered:
         break;
     }
@@ -62,6 +64,8 @@ CommandResult status_followed(const Shape& shape)
         return {kStatusFailed, shape(kNotRunning), {}};
     case KavoAnswer::Outcome::NoAnswer:
         return no_answer();
+    case KavoAnswer::Outcome::Foreign:
+        return CommandResult::failed(foreignAnswerText(KavoSockets::status_follow_path()));
     case KavoAnswer::Outcome::Answered:
         break;
     }

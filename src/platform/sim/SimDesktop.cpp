@@ -2,6 +2,7 @@
 
 #include "KavoLog.h"
 #include "platform/GammaRangeRegistry.h"
+#include "platform/PrivateFiles.h"
 #include "platform/sim/CompactJson.h"
 #include "platform/sim/SimConfigCheck.h"
 
@@ -162,17 +163,12 @@ void SimDesktop::writeState()
 {
     if (m_statePath.isEmpty())
         return;
-    // Written beside and renamed over the old file, so a reader never sees half a state. No
-    // flush to disk: the file reports a simulation and is rewritten on every change.
-    const QString partial = m_statePath + QStringLiteral(".partial");
-    QFile file(partial);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(CompactJson::toBytes(state())) < 0) {
-        log_line(QStringLiteral("Simulated desktop state not writable: ") + m_statePath);
-        return;
-    }
-    file.close();
-    if (std::rename(QFile::encodeName(partial).constData(),
-                    QFile::encodeName(m_statePath).constData()) != 0)
-        log_line(QStringLiteral("Simulated desktop state not writable: ") + m_statePath);
+    // Written beside and renamed over the old file, so a reader never sees half a state and
+    // a link there is replaced rather than written through. No flush to disk: the file reports
+    // a simulation and is rewritten on every change.
+    QString problem;
+    if (!PrivateFiles::write(m_statePath, CompactJson::toBytes(state()), &problem,
+                             PrivateFiles::Flush::No))
+        log_line(QStringLiteral("Simulated desktop state not writable: ") + m_statePath +
+                 QStringLiteral(" (") + problem + QStringLiteral(")"));
 }
