@@ -3,12 +3,27 @@
 #include "KavoLog.h"
 #include "platform/SocketOwner.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
+#include <QTimer>
 
 namespace {
 constexpr int kProbeMs = 200;
+
+// One look every few seconds serves every listening socket of the process: a timer each would
+// wake Kavo once more per socket.
+QTimer& shared_watchdog()
+{
+    static QPointer<QTimer> watchdog;
+    if (!watchdog) {
+        watchdog = new QTimer(QCoreApplication::instance());
+        watchdog->setInterval(ListeningSocket::kWatchdogMs);
+    }
+    return *watchdog;
+}
 
 bool someone_answers(const QString& path)
 {
@@ -21,14 +36,15 @@ bool someone_answers(const QString& path)
 ListeningSocket::ListeningSocket(QLocalServer& server, const QString& what, QObject* parent)
     : QObject(parent), m_server(server), m_what(what)
 {
-    m_watchdog.setInterval(kWatchdogMs);
-    connect(&m_watchdog, &QTimer::timeout, this, &ListeningSocket::check);
 }
 
 bool ListeningSocket::listen(const QString& path)
 {
     m_path = path;
-    m_watchdog.start();
+    QTimer& watchdog = shared_watchdog();
+    connect(&watchdog, &QTimer::timeout, this, &ListeningSocket::check, Qt::UniqueConnection);
+    if (!watchdog.isActive())
+        watchdog.start();
     return listen_once();
 }
 

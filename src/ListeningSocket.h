@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 class QLocalServer;
 
@@ -10,6 +9,7 @@ class QLocalServer;
 // of the user's own (never another program's socket, a file or a link), says why when it
 // cannot listen, and listens again when the server stops: a failed accept (no file
 // descriptors left, say) closes the server without a signal, and someone may remove its file.
+// One watchdog looks after every listening socket of the process.
 class ListeningSocket : public QObject
 {
     Q_OBJECT
@@ -33,5 +33,4 @@ private:
     QString m_what;
     QString m_path;
     QString m_reported; // the last problem logged, so a lasting one is logged once
-    QTimer m_watchdog;
 };

@@ -3,7 +3,7 @@
 #include "parts/IWebView.h"
 #include "parts/PartLoader.h"
 #include "parts/WebViews.h"
-#include "platform/QtSounds.h"
+#include "platform/linux/QtSounds.h"
 
 #include <QDir>
 #include <QFile>
