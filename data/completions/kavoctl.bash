@@ -1,4 +1,5 @@
-# bash completion for kavoctl: commands, their options, and the mode, type and colour names.
+# bash completion for kavoctl: commands, their options, and the mode, type, format and action
+# names.
 # The lists follow `kavoctl help`; the tests compare them.
 
 _kavoctl_options()
@@ -8,6 +9,7 @@ _kavoctl_options()
         matrix) echo "--temperature --brightness --scheme --leading-color --effect --inverted --saturation" ;;
         sun) echo "--latitude --longitude --at" ;;
         schedule) echo "--settings --at --monitor" ;;
+        status) echo "--follow --format" ;;
         apply) echo "--temperature --brightness" ;;
     esac
 }
@@ -17,8 +19,9 @@ _kavoctl()
     local cur=${COMP_WORDS[COMP_CWORD]}
     local previous=${COMP_WORDS[COMP_CWORD - 1]}
     local command=${COMP_WORDS[1]}
-    local commands="version ramp matrix sun schedule status apply reset pause resume mode type location set help"
+    local commands="version ramp matrix sun schedule status apply reset pause resume mode type location set shortcut help"
     local types="custom health sleep gaming reading programming biohacker sunglasses dark movie overlay"
+    local actions="increase-temperature decrease-temperature increase-brightness decrease-brightness start-overlay end-overlay effects pause-resume manual-automatic start-break pause-resume-timer quit zoom-in zoom-out"
     COMPREPLY=()
 
     if ((COMP_CWORD == 1)); then
@@ -28,6 +31,9 @@ _kavoctl()
     case $previous in
         --base)
             COMPREPLY=($(compgen -W "identity inverted" -- "$cur"))
+            return ;;
+        --format)
+            COMPREPLY=($(compgen -W "json waybar" -- "$cur"))
             return ;;
         --settings)
             COMPREPLY=($(compgen -f -- "$cur"))
@@ -41,6 +47,8 @@ _kavoctl()
             ((COMP_CWORD == 2)) && COMPREPLY=($(compgen -W "automatic manual paused" -- "$cur")) ;;
         type)
             ((COMP_CWORD == 2)) && COMPREPLY=($(compgen -W "$types" -- "$cur")) ;;
+        shortcut)
+            ((COMP_CWORD == 2)) && COMPREPLY=($(compgen -W "$actions" -- "$cur")) ;;
         set)
             if ((COMP_CWORD == 2)); then
                 COMPREPLY=($(compgen -W "temperature brightness" -- "$cur"))

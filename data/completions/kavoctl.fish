@@ -1,8 +1,10 @@
-# fish completion for kavoctl: commands, their options, and the mode, type and colour names.
+# fish completion for kavoctl: commands, their options, and the mode, type, format and action
+# names.
 # The lists follow `kavoctl help`.
 
-set -l commands version ramp matrix sun schedule status apply reset pause resume mode type location set help
+set -l commands version ramp matrix sun schedule status apply reset pause resume mode type location set shortcut help
 set -l types custom health sleep gaming reading programming biohacker sunglasses dark movie overlay
+set -l actions increase-temperature decrease-temperature increase-brightness decrease-brightness start-overlay end-overlay effects pause-resume manual-automatic start-break pause-resume-timer quit zoom-in zoom-out
 
 complete -c kavoctl -f
 complete -c kavoctl -n "not __fish_seen_subcommand_from $commands" -a version -d 'Print the version'
@@ -19,10 +21,12 @@ complete -c kavoctl -n "not __fish_seen_subcommand_from $commands" -a mode -d 'S
 complete -c kavoctl -n "not __fish_seen_subcommand_from $commands" -a type -d 'Switch the type'
 complete -c kavoctl -n "not __fish_seen_subcommand_from $commands" -a location -d 'Use a place for the sun schedule'
 complete -c kavoctl -n "not __fish_seen_subcommand_from $commands" -a set -d 'The day or night colour'
+complete -c kavoctl -n "not __fish_seen_subcommand_from $commands" -a shortcut -d 'Do what a global shortcut does'
 complete -c kavoctl -n "not __fish_seen_subcommand_from $commands" -a help -d 'List the commands'
 
 complete -c kavoctl -n "__fish_seen_subcommand_from mode" -a "automatic manual paused"
 complete -c kavoctl -n "__fish_seen_subcommand_from type" -a "$types"
+complete -c kavoctl -n "__fish_seen_subcommand_from shortcut" -a "$actions"
 complete -c kavoctl -n "__fish_seen_subcommand_from set; and not __fish_seen_subcommand_from temperature brightness" -a "temperature brightness"
 complete -c kavoctl -n "__fish_seen_subcommand_from set; and __fish_seen_subcommand_from temperature brightness" -a "day night"
 
@@ -39,3 +43,5 @@ complete -c kavoctl -n "__fish_seen_subcommand_from sun" -l longitude -x -d 'Deg
 complete -c kavoctl -n "__fish_seen_subcommand_from sun schedule" -l at -x -d 'ISO 8601 time or milliseconds'
 complete -c kavoctl -n "__fish_seen_subcommand_from schedule" -l settings -r -F -d 'A settings file'
 complete -c kavoctl -n "__fish_seen_subcommand_from schedule" -l monitor -x -d 'Monitor number, 0 for all'
+complete -c kavoctl -n "__fish_seen_subcommand_from status" -l follow -d 'A line each time the status changes'
+complete -c kavoctl -n "__fish_seen_subcommand_from status" -l format -x -a "json waybar" -d 'The output form'
