@@ -179,8 +179,8 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("[Desktop Entry]\nType=Application\n" + oldExec.arg(program).toUtf8() + "\n");
         old.close();
-        QVERIFY(X11Taskbar::writeDesktopEntry(folder + QStringLiteral("/com.velmora.Kavo.desktop"),
-                                              program, {}));
+        QVERIFY(LauncherTaskbar::writeDesktopEntry(
+            folder + QStringLiteral("/com.velmora.Kavo.desktop"), program, {}));
         QCOMPARE(QFile::exists(old.fileName()), !removed);
     }
 
