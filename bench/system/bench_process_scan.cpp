@@ -75,7 +75,7 @@ void snapshotProcFolder(benchmark::State& state)
 {
     QTemporaryDir dir;
     writeFakeProc(dir.path(), static_cast<int>(state.range(0)));
-    const LinuxProcesses processes(dir.path());
+    LinuxProcesses processes(dir.path());
     QVector<ProcessEntry> entries;
     for (auto _ : state)
         processes.snapshot(entries);
@@ -85,7 +85,7 @@ BENCHMARK(snapshotProcFolder)->Arg(500)->Unit(benchmark::kMicrosecond);
 
 void snapshotThisMachine(benchmark::State& state)
 {
-    const LinuxProcesses processes;
+    LinuxProcesses processes;
     QVector<ProcessEntry> entries;
     for (auto _ : state)
         processes.snapshot(entries);

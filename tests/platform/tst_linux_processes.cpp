@@ -82,6 +82,39 @@ private slots:
         QVERIFY(!LinuxProcesses(proc.path()).terminate(555));
     }
 
+    // Names are remembered between snapshots, but a process that exec'd or a pid taken by
+    // another process shows its new name on the next one, and a process that ended is gone.
+    void theNextSnapshotSeesExecsAndEnds()
+    {
+        QTemporaryDir proc;
+        QDir().mkpath(proc.filePath("100"));
+        writeFile(proc.filePath("100/comm"), "sh\n");
+        QDir().mkpath(proc.filePath("101"));
+        writeFile(proc.filePath("101/comm"), "averyveryverylo\n");
+        QVERIFY(QFile::link("/opt/averyveryverylongname", proc.filePath("101/exe")));
+        LinuxProcesses processes(proc.path());
+        QVector<ProcessEntry> entries;
+        QVERIFY(processes.snapshot(entries));
+        QCOMPARE(entries.size(), 2);
+
+        writeFile(proc.filePath("100/comm"), "vlc\n");
+        QVERIFY(QDir(proc.filePath("101")).removeRecursively());
+        QVERIFY(processes.snapshot(entries));
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries[0].pid, 100);
+        QCOMPARE(entries[0].name, QStringLiteral("vlc"));
+
+        QDir().mkpath(proc.filePath("101"));
+        writeFile(proc.filePath("101/comm"), "averyveryverylo\n");
+        QVERIFY(QFile::link("/opt/averyveryverylongword", proc.filePath("101/exe")));
+        QVERIFY(processes.snapshot(entries));
+        QCOMPARE(entries.size(), 2);
+        const auto reused = std::find_if(entries.begin(), entries.end(),
+                                         [](const ProcessEntry& e) { return e.pid == 101; });
+        QVERIFY(reused != entries.end());
+        QCOMPARE(reused->name, QStringLiteral("averyveryverylongword"));
+    }
+
     void aMissingFolderIsAFailedSnapshot()
     {
         QVector<ProcessEntry> entries;

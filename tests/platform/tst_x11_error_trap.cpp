@@ -16,6 +16,13 @@ private:
     XvfbServer m_xvfb;
     Display* m_display = nullptr;
     static constexpr RRCrtc kGoneCrtc = 0x7ffffff;
+    static int s_othersErrors;
+
+    static int countOthersError(Display*, XErrorEvent*)
+    {
+        ++s_othersErrors;
+        return 0;
+    }
 
     void setGammaOfGoneCrtc()
     {
@@ -61,7 +68,35 @@ private slots:
         XSync(m_display, False);
         QVERIFY(!trap.failed());
     }
+
+    // A ramp sent without waiting: its error, read later, sets its flag and ends nothing; an
+    // error of another request still goes to the handler that was there before.
+    void aLateErrorSetsItsFlag()
+    {
+        const XErrorHandler before = XSetErrorHandler(&countOthersError);
+        bool failed = false;
+        X11LateErrors::expect(m_display, NextRequest(m_display), &failed);
+        setGammaOfGoneCrtc();
+        XFlush(m_display);
+        QVERIFY(!failed);
+        XSync(m_display, False);
+        QVERIFY(failed);
+        QCOMPARE(s_othersErrors, 0);
+
+        bool untouched = false;
+        X11LateErrors::expect(m_display, NextRequest(m_display), &untouched);
+        XSync(m_display, False);
+        setGammaOfGoneCrtc();
+        XSync(m_display, False);
+        QVERIFY(!untouched);
+        QCOMPARE(s_othersErrors, 1);
+        X11LateErrors::forget(&failed);
+        X11LateErrors::forget(&untouched);
+        XSetErrorHandler(before);
+    }
 };
+
+int TestX11ErrorTrap::s_othersErrors = 0;
 
 QTEST_MAIN(TestX11ErrorTrap)
 #include "tst_x11_error_trap.moc"

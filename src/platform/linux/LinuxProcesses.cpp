@@ -42,21 +42,32 @@ QByteArray readLink(int folder, const char* path)
     return length > 0 ? QByteArray(buffer, static_cast<int>(length)) : QByteArray();
 }
 
-// The name of the process whose /proc folder is `pid` below `folder`.
-QString readName(int folder, qint64 pid)
+QByteArray readComm(int folder, qint64 pid)
 {
     char path[64];
     std::snprintf(path, sizeof(path), "%lld/comm", static_cast<long long>(pid));
     QByteArray comm = readSmallFile(folder, path);
     if (comm.endsWith('\n'))
         comm.chop(1);
+    return comm;
+}
+
+// The name of the process whose /proc folder is `pid` below `folder`, its "comm" being `comm`.
+QString nameFromComm(int folder, qint64 pid, const QByteArray& comm)
+{
     // Only a name the kernel may have cut needs the executable's own.
     QByteArray exe;
     if (comm.size() == kCommLength) {
+        char path[64];
         std::snprintf(path, sizeof(path), "%lld/exe", static_cast<long long>(pid));
         exe = readLink(folder, path);
     }
     return LinuxProcesses::programName(comm, exe);
+}
+
+QString readName(int folder, qint64 pid)
+{
+    return nameFromComm(folder, pid, readComm(folder, pid));
 }
 
 bool ownedByUser(int folder, qint64 pid)
@@ -104,26 +115,33 @@ QString LinuxProcesses::programName(const QByteArray& comm, const QByteArray& ex
     return QString::fromUtf8(comm);
 }
 
-bool LinuxProcesses::snapshot(QVector<ProcessEntry>& entries) const
+bool LinuxProcesses::snapshot(QVector<ProcessEntry>& entries)
 {
     entries.clear();
     const Folder folder(m_root);
     if (!folder.dir())
         return false;
     const uid_t user = ::getuid();
+    QHash<qint64, Known> seen;
+    seen.reserve(m_known.size());
     while (const dirent* item = ::readdir(folder.dir())) {
         const qint64 pid = pidFromName(item->d_name);
         if (pid <= 0)
             continue;
-        struct stat info = {};
-        if (::fstatat(folder.fd(), item->d_name, &info, 0) != 0)
-            continue; // ended meanwhile
-        ProcessEntry entry;
-        entry.pid = pid;
-        entry.own = info.st_uid == user;
-        entry.name = readName(folder.fd(), pid);
-        entries.append(entry);
+        const QByteArray comm = readComm(folder.fd(), pid);
+        Known known = m_known.value(pid);
+        if (comm.isEmpty() || known.comm != comm) {
+            // A new process, one that exec'd, or one whose name cannot be read. An owner
+            // known from before only decides whether to ask terminate(), which looks again.
+            struct stat info = {};
+            if (::fstatat(folder.fd(), item->d_name, &info, 0) != 0)
+                continue; // ended meanwhile
+            known = Known{comm, nameFromComm(folder.fd(), pid, comm), info.st_uid == user};
+        }
+        entries.append(ProcessEntry{pid, known.name, known.own});
+        seen.insert(pid, known);
     }
+    m_known.swap(seen);
     return true;
 }
 

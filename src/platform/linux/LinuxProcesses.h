@@ -2,6 +2,7 @@
 
 #include "platform/IWindows.h"
 
+#include <QHash>
 #include <QString>
 
 // The processes of a Linux system, from /proc (or a tree laid out like it).
@@ -11,8 +12,10 @@ public:
     explicit LinuxProcesses(QString root = QStringLiteral("/proc"));
 
     // Every process with its name and whether the current user owns it; false when the
-    // folder cannot be read.
-    bool snapshot(QVector<ProcessEntry>& entries) const;
+    // folder cannot be read. Each process's "comm" is read on every call (a process that
+    // exec'd has another name); its owner and executable are looked up again only for a
+    // process seen for the first time or with another "comm" since the last call.
+    bool snapshot(QVector<ProcessEntry>& entries);
 
     // The name of process `pid`; empty when it cannot be read.
     QString name(qint64 pid) const;
@@ -26,5 +29,14 @@ public:
     static QString programName(const QByteArray& comm, const QByteArray& exeTarget);
 
 private:
+    // What the last snapshot learnt about a process.
+    struct Known
+    {
+        QByteArray comm;
+        QString name;
+        bool own = false;
+    };
+
     QString m_root;
+    QHash<qint64, Known> m_known;
 };

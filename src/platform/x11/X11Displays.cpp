@@ -18,7 +18,10 @@ X11Displays::X11Displays(_XDisplay* display, X11EventSource* events)
     listenForChanges();
 }
 
-X11Displays::~X11Displays() = default;
+X11Displays::~X11Displays()
+{
+    X11LateErrors::forget(&m_stale);
+}
 
 bool X11Displays::serverIsXwayland(_XDisplay* display)
 {
@@ -215,7 +218,7 @@ bool X11Displays::readCrtc(const Crtc& crtc, CrtcRamp& ramp) const
     return true;
 }
 
-bool X11Displays::writeCrtc(unsigned long crtc, const CrtcRamp& ramp)
+bool X11Displays::writeCrtc(unsigned long crtc, const CrtcRamp& ramp, bool confirm)
 {
     XRRCrtcGamma* gamma = XRRAllocGamma(ramp.red.size());
     if (!gamma)
@@ -223,6 +226,15 @@ bool X11Displays::writeCrtc(unsigned long crtc, const CrtcRamp& ramp)
     std::copy(ramp.red.begin(), ramp.red.end(), gamma->red);
     std::copy(ramp.green.begin(), ramp.green.end(), gamma->green);
     std::copy(ramp.blue.begin(), ramp.blue.end(), gamma->blue);
+    if (!confirm) {
+        // The update tick's ramp: a CRTC gone meanwhile is listed again on the next call, so
+        // Kavo does not wait for the server on every tick.
+        X11LateErrors::expect(m_display, NextRequest(m_display), &m_stale);
+        XRRSetCrtcGamma(m_display, crtc, gamma);
+        XRRFreeGamma(gamma);
+        XFlush(m_display);
+        return true;
+    }
     X11ErrorTrap trap(m_display);
     XRRSetCrtcGamma(m_display, crtc, gamma);
     XRRFreeGamma(gamma);
@@ -263,7 +275,7 @@ bool X11Displays::writeRamp(int index, const GammaRamp& ramp)
     levels.red = resample(ramp.red.data(), GammaRamp::kSize, crtc.gammaSize);
     levels.green = resample(ramp.green.data(), GammaRamp::kSize, crtc.gammaSize);
     levels.blue = resample(ramp.blue.data(), GammaRamp::kSize, crtc.gammaSize);
-    return writeCrtc(crtc.id, levels);
+    return writeCrtc(crtc.id, levels, false);
 }
 
 MonitorIdentity X11Displays::monitorIdentity(int index) const
@@ -322,6 +334,6 @@ ColorRoute X11Displays::route(int index) const
 void X11Displays::restoreOriginalRamps()
 {
     for (auto it = m_originals.begin(); it != m_originals.end(); ++it)
-        writeCrtc(it.key(), it.value());
+        writeCrtc(it.key(), it.value(), true);
     m_originals.clear();
 }

@@ -86,7 +86,9 @@ private:
     bool readCrtc(const Crtc& crtc, CrtcRamp& ramp) const;
     // The output's name and EDID, asked of the X server.
     MonitorIdentity readIdentity(const Crtc& crtc) const;
-    bool writeCrtc(unsigned long crtc, const CrtcRamp& ramp);
+    // Sends `ramp` to `crtc`. Waits for the server's verdict only when `confirm` is true; an
+    // unconfirmed write that fails makes the CRTC list stale when the error arrives.
+    bool writeCrtc(unsigned long crtc, const CrtcRamp& ramp, bool confirm);
 
     _XDisplay* m_display;
     X11EventSource* m_events;

@@ -1,5 +1,8 @@
 #include "platform/x11/X11ErrorTrap.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 // Waits for the server only while a request may still be unanswered: a request with a reply
 // has been answered by the time its call returns, so only a request without one (setting a
@@ -40,3 +43,54 @@ int X11ErrorTrap::record(Display*, XErrorEvent*)
     s_failed = true;
     return 0;
 }
+
+namespace X11LateErrors {
+namespace {
+struct Expected
+{
+    Display* display;
+    unsigned long request;
+    bool* failed;
+};
+
+std::vector<Expected> s_expected;
+XErrorHandler s_previous = nullptr;
+bool s_installed = false;
+
+int record(Display* display, XErrorEvent* error)
+{
+    const auto found = std::find_if(s_expected.begin(), s_expected.end(), [&](const Expected& e) {
+        return e.display == display && e.request == error->serial;
+    });
+    if (found != s_expected.end()) {
+        *found->failed = true;
+        s_expected.erase(found);
+        return 0;
+    }
+    return s_previous ? s_previous(display, error) : 0;
+}
+} // namespace
+
+void expect(Display* display, unsigned long request, bool* failed)
+{
+    if (!s_installed) {
+        s_previous = XSetErrorHandler(&record);
+        s_installed = true;
+    }
+    // The requests the server has answered since cannot fail any more.
+    const unsigned long answered = LastKnownRequestProcessed(display);
+    s_expected.erase(std::remove_if(s_expected.begin(), s_expected.end(),
+                                    [&](const Expected& e) {
+                                        return e.display == display && e.request <= answered;
+                                    }),
+                     s_expected.end());
+    s_expected.push_back(Expected{display, request, failed});
+}
+
+void forget(const bool* failed)
+{
+    s_expected.erase(std::remove_if(s_expected.begin(), s_expected.end(),
+                                    [&](const Expected& e) { return e.failed == failed; }),
+                     s_expected.end());
+}
+} // namespace X11LateErrors

@@ -25,3 +25,14 @@ private:
     bool m_enclosingFailed = false;
     static bool s_failed;
 };
+
+// Requests Kavo sends without waiting for the server's verdict (a gamma ramp on each update
+// tick, say). An error about one of them, read later with whatever the server sends next, sets
+// its flag instead of ending Kavo; any other error outside a trap goes where it went before.
+// Expect a request only outside a trap: a trap ending puts back the handler it found.
+namespace X11LateErrors {
+// The request numbered `request` (NextRequest() before it is made) may fail: `*failed` is
+// set then. `failed` must stay valid until forget(failed).
+void expect(Display* display, unsigned long request, bool* failed);
+void forget(const bool* failed);
+} // namespace X11LateErrors

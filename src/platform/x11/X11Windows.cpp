@@ -34,12 +34,14 @@ const char* const kAtomNames[] = {
     "_NET_WM_WINDOW_TYPE",
     "_NET_WM_WINDOW_TYPE_DESKTOP",
     "WM_STATE",
+    "_NET_SUPPORTED",
 };
 } // namespace
 
 struct X11Windows::Atoms
 {
-    Atom activeWindow, clientList, pid, state, fullScreen, hidden, type, typeDesktop, wmState;
+    Atom activeWindow, clientList, pid, state, fullScreen, hidden, type, typeDesktop, wmState,
+        supported;
 };
 
 X11Windows::X11Windows(Display* display, X11EventSource& events)
@@ -62,7 +64,7 @@ const X11Windows::Atoms& X11Windows::atoms()
         Atom found[count] = {};
         XInternAtoms(m_display, const_cast<char**>(kAtomNames), count, False, found);
         m_atoms.reset(new Atoms{found[0], found[1], found[2], found[3], found[4], found[5],
-                                found[6], found[7], found[8]});
+                                found[6], found[7], found[8], found[9]});
     }
     return *m_atoms;
 }
@@ -203,11 +205,32 @@ QVector<WindowRef> X11Windows::topLevelWindows()
 
 quint64 X11Windows::foregroundWindow()
 {
+    if (m_watching && m_frontAnnounced)
+        return m_watchedWindow;
+    bool fromProperty = false;
+    return queryForegroundWindow(fromProperty);
+}
+
+unsigned long X11Windows::queryForegroundWindow(bool& fromProperty)
+{
+    const Window root = DefaultRootWindow(m_display);
     const std::vector<unsigned long> active =
-        readProperty(m_display, DefaultRootWindow(m_display), atoms().activeWindow, XA_WINDOW);
-    if (!active.empty())
+        readProperty(m_display, root, atoms().activeWindow, XA_WINDOW);
+    if (!active.empty()) {
+        fromProperty = true;
         return active.front();
-    // No EWMH window manager: the window with the keyboard focus.
+    }
+    // A window manager that keeps _NET_ACTIVE_WINDOW removes it while no window is active.
+    if (m_activeSupported < 0)
+        m_activeSupported = contains(readProperty(m_display, root, atoms().supported, XA_ATOM),
+                                     atoms().activeWindow)
+                                ? 1
+                                : 0;
+    fromProperty = m_activeSupported == 1;
+    if (fromProperty)
+        return 0;
+    // No EWMH window manager: the window with the keyboard focus, which sends no event when
+    // it changes.
     Window focus = None;
     int revert = 0;
     XGetInputFocus(m_display, &focus, &revert);
@@ -215,6 +238,17 @@ quint64 X11Windows::foregroundWindow()
 }
 
 WindowInfo X11Windows::describe(quint64 id)
+{
+    const bool watchedFront = m_watching && m_frontAnnounced && id == m_watchedWindow;
+    if (watchedFront && m_frontDescription)
+        return *m_frontDescription;
+    const WindowInfo info = readDescription(static_cast<unsigned long>(id));
+    if (watchedFront)
+        m_frontDescription.reset(new WindowInfo(info));
+    return info;
+}
+
+WindowInfo X11Windows::readDescription(unsigned long id)
 {
     WindowInfo info;
     const Window window = static_cast<Window>(id);
@@ -284,7 +318,9 @@ bool X11Windows::handle(XEvent& event)
         const XPropertyEvent& property = event.xproperty;
         if (property.window != DefaultRootWindow(m_display))
             return false;
-        if (property.atom == atoms().activeWindow) {
+        if (property.atom == atoms().supported)
+            m_activeSupported = -1; // another window manager, perhaps
+        if (property.atom == atoms().activeWindow || property.atom == atoms().supported) {
             followActiveWindow();
             reportSoon();
         }
@@ -292,7 +328,9 @@ bool X11Windows::handle(XEvent& event)
     }
     if (event.xany.window != m_watchedWindow || m_watchedWindow == None)
         return false;
-    if (event.type == ConfigureNotify || event.type == MapNotify || event.type == UnmapNotify) {
+    if (event.type == ConfigureNotify || event.type == MapNotify || event.type == UnmapNotify ||
+        event.type == DestroyNotify) {
+        m_frontDescription.reset();
         reportSoon();
         m_settle.start();
     }
@@ -304,9 +342,10 @@ bool X11Windows::handle(XEvent& event)
 // (_NET_WM_USER_TIME), and Kavo would wake with each.
 void X11Windows::followActiveWindow()
 {
-    const Window active = static_cast<Window>(foregroundWindow());
+    const Window active = static_cast<Window>(queryForegroundWindow(m_frontAnnounced));
     if (active == m_watchedWindow)
         return;
+    m_frontDescription.reset();
     X11ErrorTrap trap(m_display);
     if (m_watchedWindow != None)
         XSelectInput(m_display, m_watchedWindow, NoEventMask);
@@ -322,6 +361,8 @@ void X11Windows::reportSoon()
     if (m_reportPending)
         return;
     m_reportPending = true;
+    // The settle timer's second look reads the window afresh.
+    m_frontDescription.reset();
     QTimer::singleShot(0, this, [this] {
         m_reportPending = false;
         if (m_foregroundChanged)

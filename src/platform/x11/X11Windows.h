@@ -44,6 +44,8 @@ private:
     bool handle(_XEvent& event);
     void followActiveWindow();
     void reportSoon();
+    unsigned long queryForegroundWindow(bool& fromProperty);
+    WindowInfo readDescription(unsigned long window);
     qint64 windowPid(unsigned long window);
     qint64 clientPid(unsigned long window);
     bool hasClientIds();
@@ -54,6 +56,12 @@ private:
     std::function<void()> m_foregroundChanged;
     std::unique_ptr<Atoms> m_atoms;
     unsigned long m_watchedWindow = 0;
+    // While the window manager announces the window in front, the watched window is it, and
+    // its description holds until one of its events or another activation: the update tick
+    // then asks the server nothing about it.
+    bool m_frontAnnounced = false;
+    int m_activeSupported = -1; // whether the window manager keeps _NET_ACTIVE_WINDOW; -1: unknown
+    std::unique_ptr<WindowInfo> m_frontDescription;
     bool m_watching = false;
     bool m_reportPending = false;
     std::optional<bool> m_clientIds; // whether the server tells clients' pids
