@@ -6,6 +6,7 @@
 #include "QuitSignals.h"
 #include "RemoteControl.h"
 #include "SingleApplication.h"
+#include "platform/Platform.h"
 #include "platform/StandardStreams.h"
 #include "settings/SaveManager.h"
 
@@ -103,5 +104,8 @@ int main(int argc, char* argv[])
         application.set_request_handler(nullptr);
         application.set_app(nullptr);
     }
+    // The desktop's services go while the application and its D-Bus connection still run: an
+    // object exported on the bus cannot be let go once they are gone.
+    Platform::uninstall();
     return result;
 }

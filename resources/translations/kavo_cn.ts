@@ -2711,6 +2711,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Camera features are missing</source>
         <translation>缺少摄像头功能</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>无法保存设置</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

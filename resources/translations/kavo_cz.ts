@@ -2711,6 +2711,10 @@ Seznam všech skrytých funkcí zobrazíte kouzlem &quot;help&quot; :)</translat
         <source>Camera features are missing</source>
         <translation>Funkce kamery chybí</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>Nastavení nelze uložit</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2711,6 +2711,10 @@ Mit „help“ sehen Sie die Liste aller versteckten Funktionen :)</translation>
         <source>Camera features are missing</source>
         <translation>Die Kamerafunktionen fehlen</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>Einstellungen können nicht gespeichert werden</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2711,6 +2711,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</translation>
         <source>Camera features are missing</source>
         <translation>Camera features are missing</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>Settings cannot be saved</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

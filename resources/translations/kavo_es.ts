@@ -2711,6 +2711,10 @@ Escribe «help» para ver la lista de todas las funciones ocultas :)</translatio
         <source>Camera features are missing</source>
         <translation>Faltan las funciones de la cámara</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>No se pueden guardar los ajustes</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2711,6 +2711,10 @@ Tapez «&#xa0;help&#xa0;» pour voir la liste de toutes les fonctions cachées&#
         <source>Camera features are missing</source>
         <translation>Les fonctions de la caméra sont absentes</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>Impossible d&apos;enregistrer les paramètres</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2711,6 +2711,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Camera features are missing</source>
         <translation>Λείπουν οι λειτουργίες της κάμερας</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>Δεν είναι δυνατή η αποθήκευση των ρυθμίσεων</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2711,6 +2711,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Camera features are missing</source>
         <translation>कैमरा सुविधाएँ मौजूद नहीं हैं</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>सेटिंग्स सहेजी नहीं जा सकतीं</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2711,6 +2711,10 @@ Usa &quot;help&quot; per vedere l&apos;elenco di tutte le funzioni nascoste :)</
         <source>Camera features are missing</source>
         <translation>Le funzioni della fotocamera non sono disponibili</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>Impossibile salvare le impostazioni</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

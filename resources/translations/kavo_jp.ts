@@ -2711,6 +2711,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Camera features are missing</source>
         <translation>カメラ機能がありません</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>設定を保存できません</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2711,6 +2711,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Camera features are missing</source>
         <translation>카메라 기능이 없습니다</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>설정을 저장할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2711,6 +2711,10 @@ Gebruik &quot;help&quot; om de lijst met alle verborgen functies te zien :)</tra
         <source>Camera features are missing</source>
         <translation>De camerafuncties ontbreken</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>Instellingen kunnen niet worden opgeslagen</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2711,6 +2711,10 @@ Use &quot;help&quot; para ver a lista de todas as funções ocultas :)</translat
         <source>Camera features are missing</source>
         <translation>Faltam as funções da câmera</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>Não é possível guardar as definições</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2711,6 +2711,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Camera features are missing</source>
         <translation>Функции камеры отсутствуют</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>Не удаётся сохранить настройки</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2711,6 +2711,10 @@ Tüm gizli özelliklerin listesi için &quot;help&quot; yazın :)</translation>
         <source>Camera features are missing</source>
         <translation>Kamera özellikleri eksik</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>Ayarlar kaydedilemiyor</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2711,6 +2711,10 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Camera features are missing</source>
         <translation>Функції камери відсутні</translation>
     </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>Не вдається зберегти налаштування</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>
