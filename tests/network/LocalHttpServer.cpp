@@ -16,6 +16,14 @@ LocalHttpServer::LocalHttpServer()
     });
 }
 
+// The connections' sockets are the server's children and go with it, after the buffers their
+// disconnection would touch: they are let go of first.
+LocalHttpServer::~LocalHttpServer()
+{
+    for (QTcpSocket* socket : m_server.findChildren<QTcpSocket*>())
+        socket->disconnect(this);
+}
+
 QUrl LocalHttpServer::url(const QString& path) const
 {
     return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));

@@ -34,6 +34,7 @@ public:
 
     // Listens at once; listening() says whether it could.
     LocalHttpServer();
+    ~LocalHttpServer() override;
 
     bool listening() const { return m_server.isListening(); }
     // The server's address, with `path` when given.
