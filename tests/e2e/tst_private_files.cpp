@@ -172,6 +172,8 @@ private slots:
         QVERIFY(kavo->waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(answers(own + "/VelmoraKavo"), 20000);
         QCOMPARE(QFileInfo(own).permissions() & 0x0077, QFile::Permissions());
+        // The status socket opens after the instance socket, once the controller runs.
+        QTRY_VERIFY_WITH_TIMEOUT(answers(own + "/VelmoraKavo.status"), 20000);
         auto status = desktop.kavoctl({"status"});
         QVERIFY2(status->exitCode() == 0, status->readAllStandardError().constData());
         QVERIFY(QDir(desktop.path("tmp"))
