@@ -1,7 +1,8 @@
 #include "platform/wayland/WaylandAbilities.h"
 
-// The sentences are shown on the pages in the user's language: they are marked here and looked
-// up where the pages' texts are (the context "Translator"); the log keeps them in English.
+// A page shows its sentence only where it does not work as everywhere, in the user's language:
+// those sentences are marked here and looked up where the pages' texts are (the context
+// "Translator"); the log keeps them in English.
 namespace {
 PageNote says(const char* page, bool works, const char* text)
 {
@@ -42,14 +43,12 @@ PageNote WaylandAbilities::pausers() const
 {
     if (offers("zwlr_foreign_toplevel_manager_v1"))
         return says("pausers", true,
-                    QT_TRANSLATE_NOOP("Translator", "The compositor lists the windows: pausers and "
-                                                    "triggers match a program by its Wayland "
-                                                    "app_id."));
+                    "The compositor lists the windows: pausers and triggers match a program by its "
+                    "Wayland app_id.");
     if (m_offer.kwinScripting)
         return says("pausers", true,
-                    QT_TRANSLATE_NOOP("Translator", "A KWin script tells Kavo the window in front: "
-                                                    "pausers and triggers match its program or its "
-                                                    "window class."));
+                    "A KWin script tells Kavo the window in front: pausers and triggers match "
+                    "its program or its window class.");
     if (m_offer.mutterIdleMonitor)
         return says("pausers", false,
                     QT_TRANSLATE_NOOP("Translator",
@@ -66,8 +65,7 @@ PageNote WaylandAbilities::inactivity() const
 {
     if (offers("ext_idle_notifier_v1") || offers("org_kde_kwin_idle") || m_offer.mutterIdleMonitor)
         return says("inactivity", true,
-                    QT_TRANSLATE_NOOP("Translator", "The desktop says when you are idle; keys and "
-                                                    "mouse count alike."));
+                    "The desktop says when you are idle; keys and mouse count alike.");
     return says("inactivity", false,
                 QT_TRANSLATE_NOOP("Translator", "This desktop does not say when you are idle: "
                                                 "inactivity does not stop the timer."));
@@ -77,8 +75,7 @@ PageNote WaylandAbilities::shortcuts() const
 {
     if (m_offer.portalShortcuts)
         return says("shortcuts", true,
-                    QT_TRANSLATE_NOOP("Translator", "Shortcuts go through the desktop portal, "
-                                                    "which may ask you to confirm them."));
+                    "Shortcuts go through the desktop portal, which may ask you to confirm them.");
     return says("shortcuts", false,
                 QT_TRANSLATE_NOOP("Translator",
                                   "This desktop keeps keys to itself: bind each shortcut in the "
@@ -94,8 +91,7 @@ PageNote WaylandAbilities::overlay() const
 {
     if (offers("zwlr_layer_shell_v1"))
         return says("overlay", true,
-                    QT_TRANSLATE_NOOP("Translator", "Overlays lie over everything as layer "
-                                                    "surfaces of the compositor."));
+                    "Overlays lie over everything as layer surfaces of the compositor.");
     return says("overlay", false,
                 QT_TRANSLATE_NOOP("Translator", "This desktop lets no window lie over everything: "
                                                 "the overlay's colour goes through the screen's "
@@ -106,8 +102,7 @@ PageNote WaylandAbilities::strict() const
 {
     if (offers("zwlr_layer_shell_v1"))
         return says("strict", true,
-                    QT_TRANSLATE_NOOP("Translator", "A strict break takes the keyboard through a "
-                                                    "layer surface of the compositor."));
+                    "A strict break takes the keyboard through a layer surface of the compositor.");
     return says("strict", false,
                 QT_TRANSLATE_NOOP("Translator", "This desktop lets no program take the keyboard: "
                                                 "strict breaks cannot keep other programs from "
@@ -117,9 +112,7 @@ PageNote WaylandAbilities::strict() const
 PageNote WaylandAbilities::tray() const
 {
     if (m_offer.trayWatcher)
-        return says(
-            "tray", true,
-            QT_TRANSLATE_NOOP("Translator", "The tray icon shows through StatusNotifierItem."));
+        return says("tray", true, "The tray icon shows through StatusNotifierItem.");
     return says("tray", false,
                 QT_TRANSLATE_NOOP("Translator", "This desktop has no tray (no "
                                                 "StatusNotifierWatcher): start Kavo again to open "
