@@ -163,7 +163,8 @@ QString App::GET_STRING(const QString& translation_string)
 
 QString App::get_page_note(const QString& page)
 {
-    return translator().translate_text(Platform::current().pageNote(page));
+    const QString note = Platform::current().pageNote(page);
+    return note.isEmpty() ? note : translator().translate_text(note);
 }
 
 void App::bring_to_front()
