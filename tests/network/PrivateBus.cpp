@@ -1,6 +1,5 @@
 #include "PrivateBus.h"
 
-
 PrivateBus::~PrivateBus()
 {
     for (const QString& name : m_connections)
