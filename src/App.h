@@ -120,6 +120,9 @@ public slots:
     void load_finished();
     void open_kavo_after_load_finished();
     QString GET_STRING(const QString& translation_string);
+    // What page `page` ("pausers", "overlay", ...) says about what this desktop does not allow
+    // there, in the user's language; empty where the page works as everywhere.
+    QString get_page_note(const QString& page);
     void bring_to_front();
     void bring_to_front_show_on_top_hack();
     void resize_window(int width, int height);

@@ -7,7 +7,6 @@
 #include "ShownText.h"
 #include "color/ColorOutput.h"
 #include "color/MagnificationApi.h"
-#include "platform/Platform.h"
 #include "settings/SaveManager.h"
 #include "system/ColorTriggers.h"
 #include "system/ITaskManager.h"
@@ -97,11 +96,7 @@ void App::refresh_color_triggers()
     if (!m_color_triggers)
         return;
     m_color_triggers->refresh(setting_lines("ColorTriggers"));
-    QStringList problems = m_color_triggers->problems();
-    // Where the desktop tells Kavo no program in front, neither triggers nor pausers can work.
-    const QString note = Platform::current().pageNote(QStringLiteral("pausers"));
-    if (!note.isEmpty())
-        problems.prepend(note);
+    const QStringList problems = m_color_triggers->problems();
     for (const QString& problem : problems)
         log_line(QStringLiteral("Color triggers: ") + problem);
     emit set_color_triggers_message(problems.join(QLatin1Char('\n')));

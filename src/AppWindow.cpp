@@ -7,6 +7,7 @@
 #include "KavoResources.h"
 #include "color/MagnificationApi.h"
 #include "network/Translator.h"
+#include "parts/IWebView.h"
 #include "platform/Platform.h"
 #include "screens/DesktopArea.h"
 #include "screens/DisplayScale.h"
@@ -15,8 +16,6 @@
 #include "screens/MainScreenForm.h"
 #include "screens/PageScript.h"
 #include "screens/UnusedPages.h"
-#include "network/Translator.h"
-#include "parts/IWebView.h"
 #include "settings/SaveManager.h"
 #include "system/ITrayIcon.h"
 
@@ -160,6 +159,12 @@ void App::open_kavo_after_load_finished()
 QString App::GET_STRING(const QString& translation_string)
 {
     return translator().translate_text(translation_string);
+}
+
+QString App::get_page_note(const QString& page)
+{
+    const QString note = Platform::current().pageNote(page);
+    return note.isEmpty() ? note : translator().translate_text(note);
 }
 
 void App::bring_to_front()

@@ -10,15 +10,8 @@ set -euo pipefail
 build_dir=$(cd "${1:-build}" && pwd)
 seconds=${2:-60}
 settle=${3:-15}
-work=$(mktemp -d)
+source "$(dirname "$0")/idle_cpu_lib.sh"
 chmod 755 "$work"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 as_user=()
 owner=$(id -u)
@@ -26,9 +19,6 @@ if [ "$owner" -eq 0 ]; then
   as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
   owner=65534
 fi
-
-# Nanoseconds on a CPU, summed over the process's threads.
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {printf "%d", sum}'; }
 
 folders() {
   local home=$1
@@ -96,11 +86,4 @@ measure "Kavo on Xvfb" "$xvfb_pid" XDG_SESSION_TYPE=x11 \
   DISPLAY=":$(head -n1 "$work/display")" KAVO_PLATFORM=x11 QT_QPA_PLATFORM=xcb \
   "$build_dir/src/kavo" >> "$work/results"
 
-echo "Idle CPU, ${seconds} s each after ${settle} s of start-up:"
-echo
-echo "| program | CPU over ${seconds} s | per minute |"
-echo "|---|---:|---:|"
-while IFS=$'\t' read -r name us; do
-  printf '| %s | %d.%01d ms | %d.%01d ms |\n' "$name" $(( us / 1000 )) $(( us % 1000 / 100 )) \
-    $(( us * 60 / seconds / 1000 )) $(( us * 60 / seconds % 1000 / 100 ))
-done < "$work/results"
+print_table "Idle CPU, ${seconds} s each after ${settle} s of start-up:" "$seconds" "$work/results"

@@ -10,14 +10,7 @@ set -euo pipefail
 build_dir=$(cd "${1:-build}" && pwd)
 seconds=${2:-60}
 settle=${3:-15}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/idle_cpu_lib.sh"
 
 # A private X server on a display number it picks itself, and a notification area on it.
 exec 3> "$work/display"
@@ -29,9 +22,6 @@ trayer --edge top --align right --widthtype request --height 24 > /dev/null 2>&1
 pids+=($!)
 sleep 2
 
-# Nanoseconds on a CPU, summed over the process's threads (finer than the clock ticks of
-# /proc/PID/stat, which count in 10 ms steps).
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {printf "%d", sum}'; }
 
 # measure NAME COMMAND...: prints "NAME<TAB>microseconds of CPU over the interval".
 measure() {
@@ -82,11 +72,4 @@ measure "Kavo, window closed, with xcompmgr" "$build_dir/src/kavo" >> "$work/res
 extra_settings=$overlay measure "Kavo, overlay shown, with xcompmgr" "$build_dir/src/kavo" \
   >> "$work/results"
 
-echo "Idle CPU on Xvfb, ${seconds} s each after ${settle} s of start-up:"
-echo
-echo "| program | CPU over ${seconds} s | per minute |"
-echo "|---|---:|---:|"
-while IFS=$'\t' read -r name us; do
-  printf '| %s | %d.%01d ms | %d.%01d ms |\n' "$name" $(( us / 1000 )) $(( us % 1000 / 100 )) \
-    $(( us * 60 / seconds / 1000 )) $(( us * 60 / seconds % 1000 / 100 ))
-done < "$work/results"
+print_table "Idle CPU on Xvfb, ${seconds} s each after ${settle} s of start-up:" "$seconds" "$work/results"

@@ -2715,6 +2715,46 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Settings cannot be saved</source>
         <translation>لا يمكن حفظ الإعدادات</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>لا يسمح Wayland لأي برنامج بالنقر نيابةً عن المستخدم: النقر التلقائي غير متاح.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>لا يسمح Wayland لأي برنامج برسم مؤشر الفأرة: المؤشر البرمجي غير متاح.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>لا يعطي Wayland البرامج العادية أي صورة للشاشة: التأثيرات التي تعمل على صورة أثناء عدم نشاطك غير متاحة.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>لا يخبر GNOME أي برنامج بالنافذة التي في المقدمة (يتطلب ذلك إضافة للـ Shell): لا تستطيع الإيقافات المؤقتة والمشغِّلات رؤية البرامج.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>لا يخبر هذا المُركِّب أي برنامج بالنافذة التي في المقدمة: لا تستطيع الإيقافات المؤقتة والمشغِّلات رؤية البرامج.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>لا يخبر سطح المكتب هذا متى تكون غير نشط: عدم النشاط لا يوقف المؤقت.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>يحتفظ سطح المكتب هذا بالمفاتيح لنفسه: اربط كل اختصار في إعدادات المُركِّب، مثلاً في sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; أو في Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (يسرد kavoctl --help الإجراءات).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>لا يسمح سطح المكتب هذا لأي نافذة بأن تكون فوق كل شيء: يمر لون الطبقة عبر ألوان الشاشة، ولا تظهر بقعة الضوء.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>لا يسمح سطح المكتب هذا لأي برنامج بالاستيلاء على لوحة المفاتيح: لا تستطيع الاستراحات الصارمة منع المفاتيح عن البرامج الأخرى.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>لا يحتوي سطح المكتب هذا على علبة نظام (لا يوجد StatusNotifierWatcher): شغّل Kavo مرة أخرى لفتح نافذته.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2715,6 +2715,46 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Settings cannot be saved</source>
         <translation>Настройките не могат да бъдат запазени</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland не позволява на програми да щракват вместо потребителя: автоматичното щракане не е налично.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland не позволява на програми да рисуват курсора на мишката: софтуерният курсор не е наличен.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland не дава на обикновените програми изображение на екрана: ефектите, които работят с изображение, докато сте неактивни, не са налични.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME не казва на програмите кой прозорец е отпред (за това е нужно разширение на Shell): паузите и тригерите не виждат програмите.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>Този композитор не казва на програмите кой прозорец е отпред: паузите и тригерите не виждат програмите.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>Този работен плот не съобщава кога сте неактивни: неактивността не спира таймера.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>Този работен плот пази клавишите за себе си: задайте всяка клавишна комбинация в настройките на композитора, например в sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; или в Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help изброява действията).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>Този работен плот не позволява на прозорец да стои над всичко: цветът на наслагването минава през цветовете на екрана, а светлото петно не се показва.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>Този работен плот не позволява на програма да заеме клавиатурата: строгите почивки не могат да отнемат клавишите от другите програми.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>Този работен плот няма системна област (няма StatusNotifierWatcher): стартирайте Kavo отново, за да отворите прозореца му.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2715,6 +2715,46 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Settings cannot be saved</source>
         <translation>无法保存设置</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland 不允许任何程序替用户点击：自动点击器不可用。</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland 不允许任何程序绘制鼠标指针：软件光标不可用。</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland 不向普通程序提供屏幕画面：在您空闲时处理画面的效果不可用。</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME 不告诉任何程序哪个窗口在前台（这需要 Shell 扩展）：暂停和触发器无法识别程序。</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>此合成器不告诉任何程序哪个窗口在前台：暂停和触发器无法识别程序。</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>此桌面不报告您何时空闲：空闲不会停止计时器。</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>此桌面不把按键交给其他程序：请在合成器的配置中绑定每个快捷键，例如在 sway 中写 &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot;，或在 Hyprland 中写 &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot;（kavoctl --help 列出所有动作）。</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>此桌面不允许任何窗口位于一切之上：覆盖层的颜色通过屏幕颜色实现，亮光点不显示。</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>此桌面不允许任何程序占用键盘：严格休息无法阻止其他程序接收按键。</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>此桌面没有托盘（没有 StatusNotifierWatcher）：再次启动 Kavo 即可打开其窗口。</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2715,6 +2715,46 @@ Seznam všech skrytých funkcí zobrazíte kouzlem &quot;help&quot; :)</translat
         <source>Settings cannot be saved</source>
         <translation>Nastavení nelze uložit</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland nedovolí žádnému programu klikat za uživatele: automatické klikání není k dispozici.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland nedovolí žádnému programu kreslit kurzor myši: softwarový kurzor není k dispozici.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland nedává běžným programům žádný obraz obrazovky: efekty, které pracují s obrazem, zatímco jste nečinní, nejsou k dispozici.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME žádnému programu neřekne, které okno je vpředu (to vyžaduje rozšíření Shellu): pauzy a spouštěče nevidí programy.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>Tento kompozitor žádnému programu neřekne, které okno je vpředu: pauzy a spouštěče nevidí programy.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>Tato plocha neoznamuje, kdy jste nečinní: nečinnost nezastaví časovač.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>Tato plocha si klávesy nechává pro sebe: nastavte každou zkratku v konfiguraci kompozitoru, například ve sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; nebo v Hyprlandu &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help vypíše akce).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>Tato plocha nedovolí žádnému oknu ležet nade vším: barva překryvu jde přes barvy obrazovky a světelná skvrna se nezobrazí.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>Tato plocha nedovolí žádnému programu převzít klávesnici: přísné přestávky nemohou ostatním programům odepřít klávesy.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>Tato plocha nemá oznamovací oblast (žádný StatusNotifierWatcher): spusťte Kavo znovu, aby se otevřelo jeho okno.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

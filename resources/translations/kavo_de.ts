@@ -2715,6 +2715,46 @@ Mit „help“ sehen Sie die Liste aller versteckten Funktionen :)</translation>
         <source>Settings cannot be saved</source>
         <translation>Einstellungen können nicht gespeichert werden</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland lässt kein Programm für Sie klicken: Der Autoklicker ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland lässt kein Programm den Mauszeiger zeichnen: Der Software-Mauszeiger ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland gibt gewöhnlichen Programmen kein Bild des Bildschirms: Effekte, die während Ihrer Inaktivität ein Bild bearbeiten, sind nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME verrät keinem Programm, welches Fenster vorne ist (dafür bräuchte es eine Shell-Erweiterung): Pausen und Auslöser können keine Programme erkennen.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>Dieser Compositor verrät keinem Programm, welches Fenster vorne ist: Pausen und Auslöser können keine Programme erkennen.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>Dieser Desktop meldet nicht, wann Sie inaktiv sind: Inaktivität hält den Timer nicht an.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>Dieser Desktop behält die Tasten für sich: Legen Sie jedes Tastenkürzel in der Konfiguration des Compositors fest, zum Beispiel in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; oder in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help listet die Aktionen auf).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>Dieser Desktop lässt kein Fenster über allem liegen: Die Farbe des Overlays geht in die Farben des Bildschirms ein, und der Lichtkegel wird nicht angezeigt.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>Dieser Desktop lässt kein Programm die Tastatur übernehmen: Strenge Pausen können andere Programme nicht von den Tasten fernhalten.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>Dieser Desktop hat keinen Infobereich (keinen StatusNotifierWatcher): Starten Sie Kavo erneut, um sein Fenster zu öffnen.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

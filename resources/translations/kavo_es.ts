@@ -2715,6 +2715,46 @@ Escribe «help» para ver la lista de todas las funciones ocultas :)</translatio
         <source>Settings cannot be saved</source>
         <translation>No se pueden guardar los ajustes</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland no deja que ningún programa haga clic por usted: el clic automático no está disponible.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland no deja que ningún programa dibuje el cursor del ratón: el cursor por software no está disponible.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland no da a los programas corrientes ninguna imagen de la pantalla: los efectos que trabajan sobre una imagen mientras está inactivo no están disponibles.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME no dice a ningún programa qué ventana está delante (para eso hace falta una extensión de Shell): las pausas y los disparadores no pueden ver los programas.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>Este compositor no dice a ningún programa qué ventana está delante: las pausas y los disparadores no pueden ver los programas.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>Este escritorio no indica cuándo está inactivo: la inactividad no detiene el temporizador.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>Este escritorio se guarda las teclas para sí: asigne cada atajo en la configuración del compositor, por ejemplo en sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; o en Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help enumera las acciones).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>Este escritorio no deja que ninguna ventana quede por encima de todo: el color de la superposición pasa por los colores de la pantalla y el foco de luz no se muestra.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>Este escritorio no deja que ningún programa tome el teclado: los descansos estrictos no pueden impedir que otros programas reciban las teclas.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>Este escritorio no tiene bandeja (no hay StatusNotifierWatcher): inicie Kavo de nuevo para abrir su ventana.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2715,6 +2715,46 @@ Tapez «&#xa0;help&#xa0;» pour voir la liste de toutes les fonctions cachées&#
         <source>Settings cannot be saved</source>
         <translation>Impossible d&apos;enregistrer les paramètres</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland ne laisse aucun programme cliquer à votre place : le clic automatique n&apos;est pas disponible.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland ne laisse aucun programme dessiner le curseur de la souris : le curseur logiciel n&apos;est pas disponible.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland ne donne aux programmes ordinaires aucune image de l&apos;écran : les effets qui travaillent sur une image pendant votre inactivité ne sont pas disponibles.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME n&apos;indique à aucun programme quelle fenêtre est au premier plan (il faudrait une extension Shell) : les pauses et les déclencheurs ne peuvent pas voir les programmes.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>Ce compositeur n&apos;indique à aucun programme quelle fenêtre est au premier plan : les pauses et les déclencheurs ne peuvent pas voir les programmes.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>Ce bureau n&apos;indique pas quand vous êtes inactif : l&apos;inactivité n&apos;arrête pas le minuteur.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>Ce bureau garde les touches pour lui : associez chaque raccourci dans la configuration du compositeur, par exemple dans sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; ou dans Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help liste les actions).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>Ce bureau ne laisse aucune fenêtre passer au-dessus de tout : la couleur de la superposition passe par les couleurs de l&apos;écran, et le projecteur n&apos;est pas affiché.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>Ce bureau ne laisse aucun programme prendre le clavier : les pauses strictes ne peuvent pas priver les autres programmes des touches.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>Ce bureau n&apos;a pas de zone de notification (pas de StatusNotifierWatcher) : relancez Kavo pour ouvrir sa fenêtre.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

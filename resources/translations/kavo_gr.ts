@@ -2715,6 +2715,46 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Settings cannot be saved</source>
         <translation>Δεν είναι δυνατή η αποθήκευση των ρυθμίσεων</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Το Wayland δεν αφήνει κανένα πρόγραμμα να κάνει κλικ για τον χρήστη: το αυτόματο κλικ δεν είναι διαθέσιμο.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Το Wayland δεν αφήνει κανένα πρόγραμμα να σχεδιάσει τον δείκτη του ποντικιού: ο δείκτης λογισμικού δεν είναι διαθέσιμος.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Το Wayland δεν δίνει στα συνηθισμένα προγράμματα εικόνα της οθόνης: τα εφέ που δουλεύουν πάνω σε μια εικόνα όσο είστε αδρανείς δεν είναι διαθέσιμα.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>Το GNOME δεν λέει σε κανένα πρόγραμμα ποιο παράθυρο είναι μπροστά (χρειάζεται επέκταση του Shell): οι παύσεις και οι ενεργοποιήσεις δεν βλέπουν προγράμματα.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>Αυτός ο συνθέτης δεν λέει σε κανένα πρόγραμμα ποιο παράθυρο είναι μπροστά: οι παύσεις και οι ενεργοποιήσεις δεν βλέπουν προγράμματα.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>Αυτή η επιφάνεια εργασίας δεν λέει πότε είστε αδρανείς: η αδράνεια δεν σταματά το χρονόμετρο.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>Αυτή η επιφάνεια εργασίας κρατά τα πλήκτρα για τον εαυτό της: ορίστε κάθε συντόμευση στις ρυθμίσεις του συνθέτη, για παράδειγμα στο sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; ή στο Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (το kavoctl --help απαριθμεί τις ενέργειες).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>Αυτή η επιφάνεια εργασίας δεν αφήνει κανένα παράθυρο να βρίσκεται πάνω από όλα: το χρώμα της επικάλυψης περνά μέσα από τα χρώματα της οθόνης και ο προβολέας δεν εμφανίζεται.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>Αυτή η επιφάνεια εργασίας δεν αφήνει κανένα πρόγραμμα να πάρει το πληκτρολόγιο: τα αυστηρά διαλείμματα δεν μπορούν να κρατήσουν τα πλήκτρα μακριά από άλλα προγράμματα.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>Αυτή η επιφάνεια εργασίας δεν έχει περιοχή ειδοποιήσεων (κανένας StatusNotifierWatcher): ξεκινήστε ξανά το Kavo για να ανοίξει το παράθυρό του.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2715,6 +2715,46 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Settings cannot be saved</source>
         <translation>सेटिंग्स सहेजी नहीं जा सकतीं</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland किसी भी प्रोग्राम को उपयोगकर्ता की जगह क्लिक नहीं करने देता: ऑटो क्लिकर उपलब्ध नहीं है।</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland किसी भी प्रोग्राम को माउस कर्सर बनाने नहीं देता: सॉफ़्टवेयर कर्सर उपलब्ध नहीं है।</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland सामान्य प्रोग्रामों को स्क्रीन की कोई तस्वीर नहीं देता: आपके निष्क्रिय रहने पर तस्वीर पर काम करने वाले प्रभाव उपलब्ध नहीं हैं।</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME किसी प्रोग्राम को नहीं बताता कि कौन सी विंडो सामने है (इसके लिए Shell एक्सटेंशन चाहिए): पॉज़र और ट्रिगर प्रोग्राम नहीं देख सकते।</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>यह कंपोज़िटर किसी प्रोग्राम को नहीं बताता कि कौन सी विंडो सामने है: पॉज़र और ट्रिगर प्रोग्राम नहीं देख सकते।</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>यह डेस्कटॉप नहीं बताता कि आप कब निष्क्रिय हैं: निष्क्रियता टाइमर को नहीं रोकती।</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>यह डेस्कटॉप कुंजियाँ अपने पास रखता है: हर शॉर्टकट को कंपोज़िटर की कॉन्फ़िगरेशन में जोड़ें, उदाहरण के लिए sway में &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; या Hyprland में &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help सभी क्रियाएँ दिखाता है)।</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>यह डेस्कटॉप किसी विंडो को सबके ऊपर रहने नहीं देता: ओवरले का रंग स्क्रीन के रंगों से होकर जाता है, और प्रकाश-बिंदु नहीं दिखाया जाता।</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>यह डेस्कटॉप किसी प्रोग्राम को कीबोर्ड लेने नहीं देता: सख़्त ब्रेक दूसरे प्रोग्रामों को कुंजियों से दूर नहीं रख सकते।</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>इस डेस्कटॉप में ट्रे नहीं है (कोई StatusNotifierWatcher नहीं): इसकी विंडो खोलने के लिए Kavo को फिर से शुरू करें।</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2715,6 +2715,46 @@ Usa &quot;help&quot; per vedere l&apos;elenco di tutte le funzioni nascoste :)</
         <source>Settings cannot be saved</source>
         <translation>Impossibile salvare le impostazioni</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland non permette a nessun programma di fare clic al posto tuo: il clic automatico non è disponibile.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland non permette a nessun programma di disegnare il cursore del mouse: il cursore software non è disponibile.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland non dà ai programmi comuni alcuna immagine dello schermo: gli effetti che lavorano su un&apos;immagine mentre sei inattivo non sono disponibili.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME non dice a nessun programma quale finestra è in primo piano (servirebbe un&apos;estensione della Shell): le pause e gli attivatori non possono vedere i programmi.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>Questo compositor non dice a nessun programma quale finestra è in primo piano: le pause e gli attivatori non possono vedere i programmi.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>Questo desktop non dice quando sei inattivo: l&apos;inattività non ferma il timer.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>Questo desktop tiene i tasti per sé: assegna ogni scorciatoia nella configurazione del compositor, per esempio in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; o in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help elenca le azioni).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>Questo desktop non permette a nessuna finestra di stare sopra tutto: il colore della sovrapposizione passa attraverso i colori dello schermo e il faretto non viene mostrato.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>Questo desktop non permette a nessun programma di prendere la tastiera: le pause rigide non possono tenere gli altri programmi lontani dai tasti.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>Questo desktop non ha un&apos;area di notifica (nessun StatusNotifierWatcher): avvia di nuovo Kavo per aprire la sua finestra.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2715,6 +2715,46 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Settings cannot be saved</source>
         <translation>設定を保存できません</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland ではプログラムがユーザーの代わりにクリックすることはできません：オートクリッカーは使用できません。</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland ではプログラムがマウスカーソルを描画することはできません：ソフトウェア カーソルは使用できません。</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland は通常のプログラムに画面の画像を渡しません：操作していない間に画像を加工する効果は使用できません。</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME はどのウィンドウが前面にあるかをプログラムに知らせません（Shell 拡張機能が必要です）：一時停止とトリガーはプログラムを認識できません。</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>このコンポジターはどのウィンドウが前面にあるかをプログラムに知らせません：一時停止とトリガーはプログラムを認識できません。</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>このデスクトップは操作していない時間を知らせません：無操作でもタイマーは止まりません。</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>このデスクトップはキーを他のプログラムに渡しません：各ショートカットをコンポジターの設定で割り当ててください。例：sway では &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot;、Hyprland では &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot;（アクションの一覧は kavoctl --help）。</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>このデスクトップではウィンドウをすべての上に置けません：オーバーレイの色は画面の色で表現され、スポットライトは表示されません。</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>このデスクトップではプログラムがキーボードを占有できません：厳格な休憩でも他のプログラムへのキー入力は止められません。</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>このデスクトップにはトレイがありません（StatusNotifierWatcher がありません）：Kavo をもう一度起動するとウィンドウが開きます。</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

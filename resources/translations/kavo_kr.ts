@@ -2715,6 +2715,46 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Settings cannot be saved</source>
         <translation>설정을 저장할 수 없습니다</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland에서는 어떤 프로그램도 사용자 대신 클릭할 수 없습니다: 자동 클릭은 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland에서는 어떤 프로그램도 마우스 커서를 그릴 수 없습니다: 소프트웨어 커서는 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland는 일반 프로그램에 화면 이미지를 주지 않습니다: 사용하지 않는 동안 이미지를 처리하는 효과는 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME은 어떤 창이 앞에 있는지 프로그램에 알려 주지 않습니다(Shell 확장이 필요합니다): 일시 중지와 트리거가 프로그램을 볼 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>이 컴포지터는 어떤 창이 앞에 있는지 프로그램에 알려 주지 않습니다: 일시 중지와 트리거가 프로그램을 볼 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>이 데스크톱은 사용하지 않는 때를 알려 주지 않습니다: 비활성 상태여도 타이머가 멈추지 않습니다.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>이 데스크톱은 키를 다른 프로그램에 넘기지 않습니다: 컴포지터 설정에서 각 단축키를 지정하세요. 예: sway에서는 &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot;, Hyprland에서는 &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (동작 목록은 kavoctl --help).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>이 데스크톱에서는 어떤 창도 모든 것 위에 놓일 수 없습니다: 오버레이의 색은 화면 색으로 표현되며 스포트라이트는 표시되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>이 데스크톱에서는 어떤 프로그램도 키보드를 가져갈 수 없습니다: 엄격한 휴식도 다른 프로그램의 키 입력을 막을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>이 데스크톱에는 트레이가 없습니다(StatusNotifierWatcher 없음): 창을 열려면 Kavo를 다시 실행하세요.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

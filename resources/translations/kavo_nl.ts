@@ -2715,6 +2715,46 @@ Gebruik &quot;help&quot; om de lijst met alle verborgen functies te zien :)</tra
         <source>Settings cannot be saved</source>
         <translation>Instellingen kunnen niet worden opgeslagen</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland laat geen enkel programma voor u klikken: de autoklikker is niet beschikbaar.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland laat geen enkel programma de muisaanwijzer tekenen: de softwarecursor is niet beschikbaar.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland geeft gewone programma&apos;s geen beeld van het scherm: effecten die met een beeld werken terwijl u inactief bent, zijn niet beschikbaar.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME vertelt geen enkel programma welk venster vooraan staat (daarvoor is een Shell-extensie nodig): pauzes en triggers kunnen geen programma&apos;s zien.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>Deze compositor vertelt geen enkel programma welk venster vooraan staat: pauzes en triggers kunnen geen programma&apos;s zien.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>Dit bureaublad meldt niet wanneer u inactief bent: inactiviteit zet de timer niet stil.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>Dit bureaublad houdt de toetsen voor zichzelf: stel elke sneltoets in de configuratie van de compositor in, bijvoorbeeld in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; of in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help noemt de acties).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>Dit bureaublad laat geen venster over alles heen liggen: de kleur van de overlay gaat via de kleuren van het scherm, en de lichtvlek wordt niet getoond.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>Dit bureaublad laat geen programma het toetsenbord overnemen: strikte pauzes kunnen andere programma&apos;s de toetsen niet ontnemen.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>Dit bureaublad heeft geen systeemvak (geen StatusNotifierWatcher): start Kavo opnieuw om het venster te openen.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

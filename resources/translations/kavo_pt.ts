@@ -2715,6 +2715,46 @@ Use &quot;help&quot; para ver a lista de todas as funções ocultas :)</translat
         <source>Settings cannot be saved</source>
         <translation>Não é possível guardar as definições</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>O Wayland não deixa nenhum programa clicar por você: o clique automático não está disponível.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>O Wayland não deixa nenhum programa desenhar o cursor do mouse: o cursor por software não está disponível.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>O Wayland não dá aos programas comuns nenhuma imagem da tela: os efeitos que trabalham sobre uma imagem enquanto você está inativo não estão disponíveis.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>O GNOME não diz a nenhum programa qual janela está à frente (isso exige uma extensão do Shell): as pausas e os gatilhos não conseguem ver os programas.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>Este compositor não diz a nenhum programa qual janela está à frente: as pausas e os gatilhos não conseguem ver os programas.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>Esta área de trabalho não informa quando você está inativo: a inatividade não para o temporizador.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>Esta área de trabalho guarda as teclas para si: associe cada atalho na configuração do compositor, por exemplo no sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; ou no Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lista as ações).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>Esta área de trabalho não deixa nenhuma janela ficar por cima de tudo: a cor da sobreposição passa pelas cores da tela, e o foco de luz não é mostrado.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>Esta área de trabalho não deixa nenhum programa tomar o teclado: as pausas rígidas não conseguem impedir que outros programas recebam as teclas.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>Esta área de trabalho não tem bandeja (nenhum StatusNotifierWatcher): inicie o Kavo de novo para abrir a janela dele.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2715,6 +2715,46 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Settings cannot be saved</source>
         <translation>Не удаётся сохранить настройки</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland не позволяет программам щёлкать за пользователя: автокликер недоступен.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland не позволяет программам рисовать курсор мыши: программный курсор недоступен.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland не даёт обычным программам изображение экрана: эффекты, работающие с изображением, пока вы бездействуете, недоступны.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME не сообщает программам, какое окно на переднем плане (для этого нужно расширение Shell): паузы и цвета для программ не видят программ.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>Этот композитор не сообщает программам, какое окно на переднем плане: паузы и цвета для программ не видят программ.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>Этот рабочий стол не сообщает, когда вы бездействуете: бездействие не останавливает таймер.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>Этот рабочий стол оставляет клавиши себе: назначьте каждое сочетание в настройках композитора, например в sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; или в Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help перечисляет действия).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>Этот рабочий стол не позволяет окну лежать поверх всего: цвет наложения передаётся через цвета экрана, а световое пятно не показывается.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>Этот рабочий стол не позволяет программе захватить клавиатуру: строгие перерывы не могут отнять клавиши у других программ.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>У этого рабочего стола нет области уведомлений (нет StatusNotifierWatcher): запустите Kavo ещё раз, чтобы открыть его окно.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -2715,6 +2715,46 @@ Tüm gizli özelliklerin listesi için &quot;help&quot; yazın :)</translation>
         <source>Settings cannot be saved</source>
         <translation>Ayarlar kaydedilemiyor</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland hiçbir programın kullanıcı yerine tıklamasına izin vermez: otomatik tıklayıcı kullanılamaz.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland hiçbir programın fare imlecini çizmesine izin vermez: yazılım imleci kullanılamaz.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland sıradan programlara ekranın görüntüsünü vermez: siz boştayken bir görüntü üzerinde çalışan efektler kullanılamaz.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME hiçbir programa hangi pencerenin önde olduğunu söylemez (bunun için bir Shell uzantısı gerekir): duraklatıcılar ve tetikleyiciler programları göremez.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>Bu birleştirici hiçbir programa hangi pencerenin önde olduğunu söylemez: duraklatıcılar ve tetikleyiciler programları göremez.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>Bu masaüstü ne zaman boşta olduğunuzu söylemez: hareketsizlik zamanlayıcıyı durdurmaz.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>Bu masaüstü tuşları kendine saklar: her kısayolu birleştiricinin yapılandırmasında atayın, örneğin sway içinde &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; ya da Hyprland içinde &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help eylemleri listeler).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>Bu masaüstü hiçbir pencerenin her şeyin üstünde durmasına izin vermez: katmanın rengi ekranın renkleri üzerinden verilir ve ışık noktası gösterilmez.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>Bu masaüstü hiçbir programın klavyeyi almasına izin vermez: sıkı molalar diğer programları tuşlardan uzak tutamaz.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>Bu masaüstünde sistem tepsisi yok (StatusNotifierWatcher yok): penceresini açmak için Kavo&apos;yu yeniden başlatın.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

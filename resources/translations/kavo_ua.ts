@@ -2715,6 +2715,46 @@ Use &quot;help&quot; to see the list of all hidden features :)</source>
         <source>Settings cannot be saved</source>
         <translation>Не вдається зберегти налаштування</translation>
     </message>
+    <message>
+        <source>Wayland lets no program click for the user: the auto clicker is not available.</source>
+        <translation>Wayland не дозволяє програмам клацати замість користувача: автоклікер недоступний.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program draw the mouse cursor: the software cursor is not available.</source>
+        <translation>Wayland не дозволяє програмам малювати курсор миші: програмний курсор недоступний.</translation>
+    </message>
+    <message>
+        <source>Wayland gives ordinary programs no picture of the screen: effects that work on a picture while you are idle are not available.</source>
+        <translation>Wayland не дає звичайним програмам зображення екрана: ефекти, що працюють із зображенням, поки ви неактивні, недоступні.</translation>
+    </message>
+    <message>
+        <source>GNOME tells no program which window is in front (that needs a Shell extension): pausers and triggers cannot see programs.</source>
+        <translation>GNOME не повідомляє програмам, яке вікно на передньому плані (для цього потрібне розширення Shell): паузи та тригери не бачать програм.</translation>
+    </message>
+    <message>
+        <source>This compositor tells no program which window is in front: pausers and triggers cannot see programs.</source>
+        <translation>Цей композитор не повідомляє програмам, яке вікно на передньому плані: паузи та тригери не бачать програм.</translation>
+    </message>
+    <message>
+        <source>This desktop does not say when you are idle: inactivity does not stop the timer.</source>
+        <translation>Цей робочий стіл не повідомляє, коли ви неактивні: неактивність не зупиняє таймер.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps keys to itself: bind each shortcut in the compositor&apos;s configuration, for example in sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; or in Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help lists the actions).</source>
+        <translation>Цей робочий стіл залишає клавіші собі: призначте кожне сполучення в налаштуваннях композитора, наприклад у sway &quot;bindsym Ctrl+Alt+End exec kavoctl shortcut pause-resume&quot; або в Hyprland &quot;bind = CTRL ALT, End, exec, kavoctl shortcut pause-resume&quot; (kavoctl --help перелічує дії).</translation>
+    </message>
+    <message>
+        <source>This desktop lets no window lie over everything: the overlay&apos;s colour goes through the screen&apos;s colours, and the lightness spot is not shown.</source>
+        <translation>Цей робочий стіл не дозволяє вікну лежати поверх усього: колір накладання передається через кольори екрана, а світлова пляма не показується.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take the keyboard: strict breaks cannot keep other programs from keys.</source>
+        <translation>Цей робочий стіл не дозволяє програмі захопити клавіатуру: суворі перерви не можуть відібрати клавіші в інших програм.</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray (no StatusNotifierWatcher): start Kavo again to open its window.</source>
+        <translation>Цей робочий стіл не має області сповіщень (немає StatusNotifierWatcher): запустіть Kavo ще раз, щоб відкрити його вікно.</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -43,12 +43,18 @@ std::unique_ptr<Platform> Platform::createFromEnvironment()
         log_line(choice.message);
 
     std::unique_ptr<Platform> platform;
+    // What the pages will say about this desktop, named once after the backend.
+    QStringList pageNotes;
     if (choice.backend == QLatin1String("x11")) {
         platform = X11Platform::open();
         if (!platform)
             log_line(QStringLiteral("No X display could be opened"));
     } else if (choice.backend == QLatin1String("wayland")) {
-        platform = std::make_unique<WaylandPlatform>();
+        auto wayland = std::make_unique<WaylandPlatform>();
+        for (const PageNote& note : wayland->abilities().notes())
+            if (!note.works)
+                pageNotes << QStringLiteral("Wayland, %1: %2").arg(note.page, note.text);
+        platform = std::move(wayland);
     } else if (choice.backend == QLatin1String("sim")) {
         platform = SimDesktop::fromEnvironment();
     }
@@ -57,6 +63,8 @@ std::unique_ptr<Platform> Platform::createFromEnvironment()
         platform = SimDesktop::fromEnvironment();
     }
     log_line(platform->description());
+    for (const QString& note : pageNotes)
+        log_line(note);
     return platform;
 }
 

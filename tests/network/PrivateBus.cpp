@@ -1,7 +1,5 @@
 #include "PrivateBus.h"
 
-#include <QDir>
-
 PrivateBus::~PrivateBus()
 {
     for (const QString& name : m_connections)
@@ -16,10 +14,16 @@ PrivateBus::~PrivateBus()
 
 bool PrivateBus::start()
 {
-    m_daemon.setProgram(QStringLiteral("dbus-daemon"));
-    m_daemon.setArguments({QStringLiteral("--session"), QStringLiteral("--nofork"),
-                           QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1"),
-                           QStringLiteral("--address=unix:tmpdir=") + QDir::tempPath()});
+    if (!m_folder.isValid())
+        return false;
+    // A test that dies leaves no daemon behind for long: the daemon ends after a time that no
+    // test takes.
+    m_daemon.setProgram(QStringLiteral("timeout"));
+    m_daemon.setArguments({QStringLiteral("--kill-after=10"), QStringLiteral("1200"),
+                           QStringLiteral("dbus-daemon"), QStringLiteral("--session"),
+                           QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
+                           QStringLiteral("--print-address=1"),
+                           QStringLiteral("--address=unix:dir=") + m_folder.path()});
     m_daemon.start();
     if (!m_daemon.waitForStarted(10000))
         return false;

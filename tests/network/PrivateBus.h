@@ -3,9 +3,11 @@
 #include <QDBusConnection>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 
-// A D-Bus daemon of the test's own, on a socket in a temporary folder, ended with the object.
-// Nothing on it but what the test registers.
+// A D-Bus daemon of the test's own, on a socket in a temporary folder, ended with the object
+// (or after twenty minutes, should the test die first). Nothing on it but what the test
+// registers.
 class PrivateBus
 {
 public:
@@ -20,6 +22,7 @@ public:
     QDBusConnection connect(const QString& name) const;
 
 private:
+    QTemporaryDir m_folder;
     QProcess m_daemon;
     QString m_address;
     QStringList m_connections;

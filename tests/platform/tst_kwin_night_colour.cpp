@@ -2,21 +2,18 @@
 // session bus, with its own home and configuration folder): Kavo's temperature reaches KWin,
 // and the user's own [NightColor] comes back after an exit, and after a kill -9 by the next
 // start.
+#include "HeadlessKWin.h"
 #include "KavoColours.h"
 #include "KavoProcess.h"
-#include "PrivateBus.h"
 #include "platform/wayland/DesktopNightLights.h"
 #include "platform/wayland/KConfigText.h"
 #include "platform/wayland/KWinNightColour.h"
 #include "platform/wayland/NightLightRecord.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -53,26 +50,11 @@ class TestKWinNightColour : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    PrivateBus m_bus;
-    QProcess m_kwin;
+    HeadlessKWin m_kwin{QStringLiteral("kavo-kwin-test")};
     QDBusConnection m_client{QString()};
 
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString path(const QString& name) const { return m_kwin.path(name); }
     QString kwinrc() const { return path(QStringLiteral("config/kwinrc")); }
-
-    // The environment of the desktop's programs: its bus, home and folders, no display.
-    QProcessEnvironment desktopEnvironment() const
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "KAVO_PLATFORM"})
-            environment.remove(QLatin1String(name));
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
-        environment.insert(QStringLiteral("HOME"), path(QStringLiteral("home")));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(QStringLiteral("runtime")));
-        return environment;
-    }
 
     uint kwinProperty(const char* name)
     {
@@ -99,12 +81,11 @@ private:
     // Programs launched on `desktop` run on this KWin, with the user's kwinrc.
     void onThisKWin(KavoDesktop& desktop) const
     {
-        const QProcessEnvironment session = desktopEnvironment();
+        const QProcessEnvironment session = m_kwin.environment();
         for (const char* name : {"DBUS_SESSION_BUS_ADDRESS", "HOME", "XDG_CONFIG_HOME"})
             desktop.setEnvironment(QLatin1String(name), session.value(QLatin1String(name)));
         desktop.setEnvironment(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
-        desktop.setEnvironment(QStringLiteral("WAYLAND_DISPLAY"),
-                               path(QStringLiteral("runtime/kavo-kwin-test")));
+        desktop.setEnvironment(QStringLiteral("WAYLAND_DISPLAY"), m_kwin.socketPath());
         desktop.setEnvironment(QStringLiteral("DISPLAY"), QString());
         desktop.setEnvironment(QStringLiteral("KAVO_PLATFORM"), QStringLiteral("wayland"));
     }
@@ -114,34 +95,15 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
-        for (const char* folder : {"bin", "home", "config", "runtime"})
-            QVERIFY(QDir().mkpath(path(QLatin1String(folder))));
-        QFile::setPermissions(path(QStringLiteral("runtime")),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        // Debian's binary carries a file capability that fails in a container; a plain copy
-        // (QFile::copy takes no capability along) runs, under the name KWin expects.
-        const QString kwin = path(QStringLiteral("bin/kwin_wayland"));
-        QVERIFY2(QFile::copy(QStringLiteral("/usr/bin/kwin_wayland"), kwin),
-                 "kwin_wayland is missing: scripts/install-deps.sh installs kwin-wayland");
-        QFile::setPermissions(kwin, QFile::ReadOwner | QFile::ExeOwner);
-
+        QVERIFY2(m_kwin.prepare(), qPrintable(m_kwin.problem()));
         QFile own(kwinrc());
         QVERIFY(own.open(QIODevice::WriteOnly));
         own.write("[Windows]\nBorderlessMaximizedWindows=true\n\n" + kUserNightColor +
                   "\n[Plugins]\nblurEnabled=false\n");
         own.close();
 
-        QVERIFY(m_bus.start());
-        m_client = m_bus.connect(QStringLiteral("kavo"));
-        m_kwin.setProcessEnvironment(desktopEnvironment());
-        m_kwin.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_kwin.setStandardOutputFile(QProcess::nullDevice());
-        m_kwin.start(kwin,
-                     {QStringLiteral("--virtual"), QStringLiteral("--socket"),
-                      QStringLiteral("kavo-kwin-test"), QStringLiteral("--no-lockscreen"),
-                      QStringLiteral("--no-global-shortcuts"), QStringLiteral("--no-kactivities")});
-        QVERIFY(m_kwin.waitForStarted(30000));
+        m_client = m_kwin.connect(QStringLiteral("kavo"));
+        QVERIFY2(m_kwin.start(), qPrintable(m_kwin.problem()));
         QTRY_VERIFY_WITH_TIMEOUT(KWinNightColour::find(m_client).isValid(), kKWinStartMs);
         QTRY_COMPARE_WITH_TIMEOUT(kwinProperty("targetTemperature"), 4500u, kKWinGlideMs);
         qputenv("XDG_CONFIG_HOME", path(QStringLiteral("config")).toUtf8());
@@ -149,13 +111,7 @@ private slots:
         QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
     }
 
-    void cleanupTestCase()
-    {
-        m_kwin.terminate();
-        if (!m_kwin.waitForFinished(30000))
-            m_kwin.kill();
-        m_kwin.waitForFinished(30000);
-    }
+    void cleanupTestCase() { m_kwin.stop(); }
 
     void temperatureReachesKWinAndTheUserSettingsComeBackAtExit()
     {
@@ -180,8 +136,7 @@ private slots:
     void killedKavoLeavesTheUserSettingsToTheNextStart()
     {
         QProcess holder;
-        QProcessEnvironment environment = desktopEnvironment();
-        holder.setProcessEnvironment(environment);
+        holder.setProcessEnvironment(m_kwin.environment());
         holder.start(QStringLiteral(NIGHT_LIGHT_HOLDER), {QStringLiteral("2900")});
         QVERIFY(holder.waitForStarted(30000));
         QTRY_VERIFY_WITH_TIMEOUT(holder.canReadLine() || holder.state() == QProcess::NotRunning,

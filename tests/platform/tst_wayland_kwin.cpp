@@ -1,7 +1,7 @@
 // Kavo's Wayland services on a real KWin 5.27 (kwin_wayland --virtual, headless, on a private
 // session bus with its own home and runtime folder): idleness through ext-idle-notify, and the
 // window in front through Kavo's KWin script.
-#include "PrivateBus.h"
+#include "HeadlessKWin.h"
 #include "WaylandClientProcess.h"
 #include "platform/wayland/KWinActiveWindow.h"
 #include "platform/wayland/ToplevelWindows.h"
@@ -12,9 +12,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -29,35 +26,10 @@ class TestWaylandKWin : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    PrivateBus m_bus;
-    QProcess m_kwin;
+    HeadlessKWin m_kwin{kSocket};
     QDBusConnection m_client{QString()};
     std::unique_ptr<WaylandConnection> m_connection;
     std::unique_ptr<WaylandGlobals> m_globals;
-
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    // The desktop's environment: its bus, home, folders and Wayland socket, no X display.
-    QProcessEnvironment desktopEnvironment() const
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "KAVO_PLATFORM"})
-            environment.remove(QLatin1String(name));
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
-        environment.insert(QStringLiteral("HOME"), path(QStringLiteral("home")));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(QStringLiteral("runtime")));
-        return environment;
-    }
-
-    QProcessEnvironment clientEnvironment() const
-    {
-        QProcessEnvironment environment = desktopEnvironment();
-        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), kSocket);
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        return environment;
-    }
 
     bool scriptLoaded()
     {
@@ -72,36 +44,16 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
-        for (const char* folder : {"bin", "home", "config", "runtime"})
-            QVERIFY(QDir().mkpath(path(QLatin1String(folder))));
-        QFile::setPermissions(path(QStringLiteral("runtime")),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        // Debian's binary carries a file capability that fails in a container; a plain copy
-        // (QFile::copy takes no capability along) runs, under the name KWin expects.
-        const QString kwin = path(QStringLiteral("bin/kwin_wayland"));
-        QVERIFY2(QFile::copy(QStringLiteral("/usr/bin/kwin_wayland"), kwin),
-                 "kwin_wayland is missing: scripts/install-deps.sh installs kwin-wayland");
-        QFile::setPermissions(kwin, QFile::ReadOwner | QFile::ExeOwner);
-
         // Kavo's script goes to the runtime folder, as in the desktop's session.
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path(QStringLiteral("runtime"))));
-        QVERIFY(m_bus.start());
-        m_client = m_bus.connect(QStringLiteral("kavo"));
-        m_kwin.setProcessEnvironment(desktopEnvironment());
-        m_kwin.setProcessChannelMode(QProcess::MergedChannels);
-        m_kwin.setStandardOutputFile(path(QStringLiteral("kwin.log")));
-        m_kwin.start(kwin,
-                     {QStringLiteral("--virtual"), QStringLiteral("--socket"), kSocket,
-                      QStringLiteral("--no-lockscreen"), QStringLiteral("--no-global-shortcuts"),
-                      QStringLiteral("--no-kactivities")});
-        QVERIFY(m_kwin.waitForStarted(30000));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_kwin.path(QStringLiteral("runtime"))));
+        QVERIFY2(m_kwin.prepare(), qPrintable(m_kwin.problem()));
+        m_client = m_kwin.connect(QStringLiteral("kavo"));
+        QVERIFY2(m_kwin.start(), qPrintable(m_kwin.problem()));
         QTRY_VERIFY_WITH_TIMEOUT(
             m_client.interface()->isServiceRegistered(QStringLiteral("org.kde.KWin")).value(),
             kKWinStartMs);
         QString problem;
-        m_connection =
-            WaylandConnection::open(&problem, path(QStringLiteral("runtime/")) + kSocket);
+        m_connection = WaylandConnection::open(&problem, m_kwin.socketPath());
         QVERIFY2(m_connection, qPrintable(problem));
         m_globals = std::make_unique<WaylandGlobals>(m_connection.get());
     }
@@ -110,10 +62,7 @@ private slots:
     {
         m_globals.reset();
         m_connection.reset();
-        m_kwin.terminate();
-        if (!m_kwin.waitForFinished(30000))
-            m_kwin.kill();
-        m_kwin.waitForFinished(30000);
+        m_kwin.stop();
     }
 
     void idlenessComesFromExtIdleNotify()
@@ -143,7 +92,7 @@ private slots:
         QVERIFY(KWinActiveWindow::find(m_client, elsewhere));
         QVERIFY(scriptLoaded());
 
-        WaylandClientProcess client(clientEnvironment(), QStringLiteral("kavo-kwin-window"));
+        WaylandClientProcess client(m_kwin.clientEnvironment(), QStringLiteral("kavo-kwin-window"));
         QVERIFY(client.says("shown"));
         QTRY_COMPARE_WITH_TIMEOUT(windows.describe(windows.foregroundWindow()).appId,
                                   QStringLiteral("kavo-kwin-window"), kKWinMs);

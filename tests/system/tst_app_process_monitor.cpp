@@ -173,9 +173,9 @@ private slots:
                  QStringLiteral("vlc = night\nvlc = 4000 90"));
     }
 
-    void aDesktopThatHidesTheProgramInFrontSaysSoOnTheTriggersPage()
+    void theDesktopsNoteIsNotRepeatedInTheTriggersMessage()
     {
-        // A desktop like GNOME on Wayland: its note heads the page's message.
+        // A desktop like GNOME on Wayland: the page shows its note in a notice of its own.
         class Hiding : public ForwardingPlatform
         {
         public:
@@ -193,8 +193,8 @@ private slots:
         QSignalSpy message(&fixture.app(), &App::set_color_triggers_message);
         fixture.app().save_color_triggers("vlc = night");
         QCOMPARE(message.last().at(0).toString(),
-                 QStringLiteral("No program in front.\nLine 1 is not \"program = temperature "
-                                "brightness\": vlc = night"));
+                 QStringLiteral("Line 1 is not \"program = temperature brightness\": vlc = night"));
+        QCOMPARE(fixture.app().get_page_note("pausers"), QStringLiteral("No program in front."));
     }
 
     void aCompetingProgramIsClosedWithAMessage()

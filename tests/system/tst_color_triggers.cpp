@@ -60,7 +60,8 @@ private slots:
     void aBadLineKeepsTheOthersAndIsReported()
     {
         ColorTriggers triggers;
-        triggers.refresh({"vlc = 6500 120", "", "vlc = night", "player = 5000 90", "player = 4000 80"});
+        triggers.refresh(
+            {"vlc = 6500 120", "", "vlc = night", "player = 5000 90", "player = 4000 80"});
         QCOMPARE(triggers.size(), 2);
         QCOMPARE(triggers.find("player")->temperature, 4000); // a later line replaces
         QCOMPARE(triggers.problems(),

@@ -1,13 +1,38 @@
 // The pauser, trigger, shortcut and auto clicker pages in the real web engine: what the user
 // types, clicks and presses reaches the settings; what Kavo sends reaches the page as text.
 #include "AppFixture.h"
+#include "ForwardingPlatform.h"
 #include "MainPage.h"
+#include "platform/wayland/WaylandAbilities.h"
 
 #include <QJsonArray>
 #include <QWebFrame>
 #include <QWebPage>
 #include <QWebView>
 #include <QtTest>
+
+namespace {
+// A desktop that allows Kavo nothing beyond colours: a compositor with no extra protocol and
+// an empty session bus, as a bare Wayland desktop says it.
+class BareWayland : public ForwardingPlatform
+{
+public:
+    using ForwardingPlatform::ForwardingPlatform;
+    QString pageNote(const QString& page) const override
+    {
+        const PageNote note = WaylandAbilities(WaylandOffer()).note(page);
+        return note.works ? QString() : note.text;
+    }
+};
+
+std::unique_ptr<AppFixture> onBareWayland()
+{
+    return std::make_unique<AppFixture>(AppFixture::kTwoMonitors,
+                                        [](std::unique_ptr<SimDesktop> sim) {
+                                            return std::make_unique<BareWayland>(std::move(sim));
+                                        });
+}
+} // namespace
 
 class TestDesktopPages : public QObject
 {
@@ -41,6 +66,14 @@ private:
     QString text_of(const QString& selector)
     {
         return js("document.querySelector('" + selector + "').textContent").toString();
+    }
+
+    // The texts of the page's desktop notes that show.
+    QStringList shown_notes()
+    {
+        return js("Array.from(document.querySelectorAll('#page-host [data-page-note]'))"
+                  ".filter((note) => !note.hidden).map((note) => note.textContent)")
+            .toStringList();
     }
 
     QStringList hotkeys()
@@ -102,7 +135,8 @@ private slots:
         const QString colors = app().settings_map().value("ColorPausers").toString();
         type_list("timer_pausers", "player\nvlc");
         app().request_page_lists();
-        QCOMPARE(app().settings_map().value("TimerPausers").toString(), QStringLiteral("player\nvlc"));
+        QCOMPARE(app().settings_map().value("TimerPausers").toString(),
+                 QStringLiteral("player\nvlc"));
         // A list whose page is not open is handed back as it was.
         QCOMPARE(app().settings_map().value("ColorPausers").toString(), colors);
     }
@@ -193,6 +227,58 @@ private slots:
         QCOMPARE(js("document.querySelector('[data-role=recorder]').value").toString(),
                  QStringLiteral("Ctrl+Shift+B"));
         QVERIFY(text_of("#page-host [data-role=all]").contains("Ctrl+Shift+B"));
+    }
+
+    // Each page names once, in its notice, what the desktop does not allow there; the
+    // simulated desktop (as X11) allows everything and no notice shows.
+    void eachPageSaysWhatTheDesktopDoesNotAllow_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("notes");
+        const QStringList pausers{"pausers"};
+        QTest::newRow("colour pausers") << "Color pausers" << pausers;
+        QTest::newRow("timer pausers") << "Timer pausers" << pausers;
+        QTest::newRow("mouse pausers") << "Mouse pausers" << pausers;
+        QTest::newRow("colour triggers") << "Color triggers" << pausers;
+        QTest::newRow("inactivity") << "Settings" << QStringList{"inactivity"};
+        QTest::newRow("shortcuts") << "Shortcuts" << QStringList{"shortcuts"};
+        QTest::newRow("overlay") << "Screen overlay" << QStringList{"overlay"};
+        QTest::newRow("lightness") << "Lightness" << QStringList{"overlay"};
+        QTest::newRow("strict breaks") << "Timer" << QStringList{"strict"};
+        QTest::newRow("auto clicker") << "Auto clicker" << QStringList{"clicker"};
+        QTest::newRow("tray and cursor") << "System" << QStringList{"tray", "cursor"};
+        QTest::newRow("idle effects") << "Screen effects" << QStringList{"idle-effects"};
+        QTest::newRow("a page that works everywhere") << "Location" << QStringList();
+    }
+
+    void eachPageSaysWhatTheDesktopDoesNotAllow()
+    {
+        QFETCH(QString, page);
+        QFETCH(QStringList, notes);
+        open_page(page);
+        QCOMPARE(shown_notes(), QStringList());
+
+        m_page.reset();
+        m_fixture = onBareWayland();
+        open_page(page);
+        QStringList expected;
+        for (const QString& note : notes)
+            expected << WaylandAbilities(WaylandOffer()).note(note).text;
+        QCOMPARE(shown_notes(), expected);
+        QCOMPARE(js("Kavo.errors().length").toInt(), 0);
+    }
+
+    // The note is in the user's language, and follows a change of language on the open page.
+    void aNoteFollowsTheLanguage()
+    {
+        m_fixture = onBareWayland();
+        open_page("Timer");
+        const QString english = shown_notes().value(0);
+        QVERIFY(english.startsWith("This desktop lets no program take the keyboard"));
+        app().language_changed_force(QStringLiteral("de"), true);
+        QTRY_VERIFY(shown_notes().value(0) != english);
+        QVERIFY2(shown_notes().value(0).contains(QStringLiteral("Tastatur")),
+                 qPrintable(shown_notes().value(0)));
     }
 
     void theAutoClickerPageStartsAndStopsIt()

@@ -126,8 +126,8 @@ private slots:
             << colors << "vlc" << true << program("platformer", true, true, true) << true << true
             << true;
         QTest::newRow("full screen in front does not pause without it")
-            << colors << "vlc" << true << program("platformer", true, false, false) << false << false
-            << false;
+            << colors << "vlc" << true << program("platformer", true, false, false) << false
+            << false << false;
     }
 
     void pausesFollowTheProgramsAndLists()

@@ -82,7 +82,7 @@ PortalHotkeys::~PortalHotkeys()
     closeSession();
 }
 
-bool PortalHotkeys::offered()
+bool PortalHotkeys::offered() const
 {
     if (m_offered < 0) {
         QDBusMessage get = QDBusMessage::createMethodCall(
@@ -90,9 +90,6 @@ bool PortalHotkeys::offered()
             QStringLiteral("Get"));
         get << kShortcuts << QStringLiteral("version");
         m_offered = m_bus.isConnected() && m_bus.call(get).type() == QDBusMessage::ReplyMessage;
-        if (m_offered)
-            m_bus.connect(kPortal, kPortalPath, kShortcuts, QStringLiteral("Activated"), this,
-                          SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     }
     return m_offered == 1;
 }
@@ -121,6 +118,10 @@ IHotkeys::Grab PortalHotkeys::grab(const HotkeyChord& chord, std::function<void(
 {
     if (!offered())
         return Grab::NotOffered;
+    if (!m_listening)
+        m_listening =
+            m_bus.connect(kPortal, kPortalPath, kShortcuts, QStringLiteral("Activated"), this,
+                          SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     for (const Binding& binding : qAsConst(m_bindings))
         if (binding.chord == chord)
             return Grab::TakenByKavo;

@@ -39,8 +39,9 @@ public:
     Grab grab(const HotkeyChord& chord, std::function<void()> activated) override;
     void release(const HotkeyChord& chord) override;
 
-    // Whether the portal on the bus offers global shortcuts (asked once, at the first grab).
-    bool offered();
+    // Whether the portal on the bus offers global shortcuts (asked once, when first needed: at
+    // the first grab, or when the shortcuts page shows).
+    bool offered() const;
     // The id of `chord` in the session ("ctrl-alt-k"), stable across runs so the desktop
     // keeps what the user chose for it.
     static QString shortcutId(const HotkeyChord& chord);
@@ -76,7 +77,8 @@ private:
     QString requestPath(const QString& token) const;
 
     QDBusConnection m_bus;
-    int m_offered = -1; // unknown until the first grab
+    mutable int m_offered = -1; // unknown until first asked
+    bool m_listening = false;   // to the portal's Activated signal
     QVector<Binding> m_bindings;
     QString m_session;
     QString m_pendingRequest;

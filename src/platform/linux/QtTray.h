@@ -3,8 +3,7 @@
 #include "platform/ITray.h"
 
 #include <QPointer>
-
-class QSystemTrayIcon;
+#include <QSystemTrayIcon>
 
 // Qt's system tray icon: a StatusNotifierItem where the desktop hosts them over D-Bus,
 // otherwise an icon in an XEmbed tray. Created at first use, once the application exists.
@@ -25,7 +24,10 @@ public:
 
 private:
     QSystemTrayIcon& icon();
+    Activation activation(QSystemTrayIcon::ActivationReason reason) const;
 
     // A child of the application, which may end before the platform does.
     QPointer<QSystemTrayIcon> m_icon;
+    // Qt shows the icon as a StatusNotifierItem rather than in an XEmbed tray.
+    bool m_statusNotifier = false;
 };

@@ -10,7 +10,7 @@
 struct WaylandOffer
 {
     QSet<QString> globals;        // the compositor's global interfaces
-    bool portalShortcuts = false; // org.freedesktop.portal.GlobalShortcuts
+    bool portalShortcuts = false; // a portal with org.freedesktop.portal.GlobalShortcuts
     bool kwinScripting = false;   // KWin's scripting service (the window in front)
     bool mutterIdleMonitor = false;
     bool trayWatcher = false; // a StatusNotifierWatcher
@@ -37,6 +37,7 @@ public:
     QVector<PageNote> notes() const;
     // The note of `page`; an empty note for an unknown page.
     PageNote note(const QString& page) const;
+    const WaylandOffer& offer() const { return m_offer; }
 
 private:
     bool offers(const char* global) const

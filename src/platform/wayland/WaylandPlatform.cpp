@@ -29,7 +29,8 @@ WaylandOffer WaylandPlatform::offer() const
         offer.globals.insert(global.interface);
     offer.kwinScripting = m_kwinActiveWindow != nullptr;
     offer.mutterIdleMonitor = m_input.sourceName() == QLatin1String("mutter-idle-monitor");
-    // The bus itself answers these; the portal is asked only at the first shortcut.
+    // The bus itself answers these: a portal is running, a tray watcher is. Whether the portal
+    // binds shortcuts is asked only when it matters (pageNote(), the first shortcut).
     const QDBusConnection bus = QDBusConnection::sessionBus();
     if (const QDBusConnectionInterface* names = bus.isConnected() ? bus.interface() : nullptr) {
         offer.portalShortcuts =
@@ -42,7 +43,13 @@ WaylandOffer WaylandPlatform::offer() const
 
 QString WaylandPlatform::pageNote(const QString& page) const
 {
-    const PageNote note = m_abilities.note(page);
+    PageNote note = m_abilities.note(page);
+    // A running portal may still bind no shortcuts (GNOME's in Debian 12 does not).
+    if (note.works && page == QLatin1String("shortcuts") && !m_hotkeys.offered()) {
+        WaylandOffer withoutShortcuts = m_abilities.offer();
+        withoutShortcuts.portalShortcuts = false;
+        note = WaylandAbilities(withoutShortcuts).note(page);
+    }
     return note.works ? QString() : note.text;
 }
 

@@ -100,6 +100,17 @@ const Kavo = (() => {
         all(root, "[data-i18n-title]").forEach((element) => {
             element.title = tr(element.getAttribute("data-i18n-title"));
         });
+        showPageNotes(root);
+    }
+
+    // What this desktop does not allow on a page, in the current language: asked when the page
+    // shows and when the language changes; hidden where the page works as everywhere.
+    function showPageNotes(root) {
+        all(root, "[data-page-note]").forEach((element) => {
+            const note = call("get_page_note", element.getAttribute("data-page-note"));
+            element.textContent = note ? String(note) : "";
+            element.hidden = !note;
+        });
     }
 
     // ---- Settings ----
