@@ -48,3 +48,6 @@ kavo_wayland_protocol(wlr-layer-shell-unstable-v1
     ${CMAKE_SOURCE_DIR}/src/platform/wayland/protocols/wlr-layer-shell-unstable-v1.xml)
 kavo_wayland_protocol(wlr-foreign-toplevel-management-unstable-v1
     ${CMAKE_SOURCE_DIR}/src/platform/wayland/protocols/wlr-foreign-toplevel-management-unstable-v1.xml)
+# The tests' pointer for a headless compositor.
+kavo_wayland_protocol(wlr-virtual-pointer-unstable-v1
+    ${CMAKE_SOURCE_DIR}/tests/lib/protocols/wlr-virtual-pointer-unstable-v1.xml)

@@ -14,6 +14,10 @@ constexpr uid_t kNobody = 65534;
 
 HeadlessSway::~HeadlessSway()
 {
+    if (m_keyboard.state() != QProcess::NotRunning) {
+        m_keyboard.kill();
+        m_keyboard.waitForFinished(10000);
+    }
     if (m_sway.state() == QProcess::NotRunning)
         return;
     m_sway.terminate();
@@ -103,4 +107,53 @@ QByteArray HeadlessSway::swaymsg(const QStringList& arguments) const
     if (!message.waitForFinished(30000) || message.exitCode() != 0)
         return {};
     return message.readAllStandardOutput();
+}
+
+QByteArray HeadlessSway::runClient(const QString& program, const QStringList& arguments) const
+{
+    QProcess client;
+    client.setProcessEnvironment(clientEnvironment());
+    client.setProcessChannelMode(QProcess::SeparateChannels);
+    client.start(program, arguments);
+    if (!client.waitForFinished(30000) || client.exitStatus() != QProcess::NormalExit ||
+        client.exitCode() != 0) {
+        qWarning("%s failed: %s", qPrintable(program), client.readAllStandardError().constData());
+        return {};
+    }
+    return client.readAllStandardOutput();
+}
+
+QImage HeadlessSway::screenshot(const QString& output) const
+{
+    // PNG on standard output: grim's own compression level 0 keeps it quick.
+    const QByteArray png = runClient(QStringLiteral("grim"), {QStringLiteral("-o"), output,
+                                                             QStringLiteral("-l"),
+                                                             QStringLiteral("0"),
+                                                             QStringLiteral("-")});
+    return QImage::fromData(png, "PNG");
+}
+
+bool HeadlessSway::keepKeyboard()
+{
+    // wtype makes its virtual keyboard first, then sleeps as long as it is told.
+    m_keyboard.setProcessEnvironment(clientEnvironment());
+    m_keyboard.start(QStringLiteral("wtype"), {QStringLiteral("-s"), QStringLiteral("3600000")});
+    if (!m_keyboard.waitForStarted(10000))
+        return false;
+    const QDeadlineTimer deadline(kStartMs);
+    while (!deadline.hasExpired() && m_keyboard.state() == QProcess::Running) {
+        if (swaymsg({QStringLiteral("-t"), QStringLiteral("get_seats")}).contains("\"keyboard\""))
+            return true;
+        m_keyboard.waitForFinished(100);
+    }
+    return false;
+}
+
+bool HeadlessSway::type(const QString& text) const
+{
+    QProcess wtype;
+    wtype.setProcessEnvironment(clientEnvironment());
+    wtype.start(QStringLiteral("wtype"), {text});
+    return wtype.waitForFinished(30000) && wtype.exitStatus() == QProcess::NormalExit &&
+           wtype.exitCode() == 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -27,9 +28,22 @@ public:
     // Runs one swaymsg command; its standard output, empty when it failed.
     QByteArray swaymsg(const QStringList& arguments) const;
 
+    // What output `output` shows now, read back with grim (screencopy); null when that failed.
+    QImage screenshot(const QString& output = QStringLiteral("HEADLESS-1")) const;
+    // Gives the seat a keyboard for as long as sway runs: headless sway has none, and a seat
+    // without one gives no client a wl_keyboard (a keyboard that comes and goes with each
+    // typing would race with the clients asking for theirs).
+    bool keepKeyboard();
+    // Types `text` through the compositor's virtual keyboard (wtype).
+    bool type(const QString& text) const;
+
 private:
+    // Runs `program` as a client of this sway; its standard output, empty when it failed.
+    QByteArray runClient(const QString& program, const QStringList& arguments) const;
+
     QTemporaryDir m_dir;
     QProcess m_sway;
+    QProcess m_keyboard;
     QString m_socket;
     QString m_ipcSocket;
     QString m_problem;

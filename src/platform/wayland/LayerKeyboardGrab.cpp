@@ -69,19 +69,30 @@ void LayerKeyboardGrab::hold()
     placement.role = kRole;
     placement.size = QSize(1, 1);
     placement.takesKeyboard = true;
-    m_keyboard = std::make_unique<WaylandKeyboard>(
-        m_shell.globals(), [this](const WaylandKey& key) { deliver(key); });
+    m_keyboard = std::make_unique<WaylandKeyboard>(m_shell.globals(),
+                                                   [this](const WaylandKey& key) { deliver(key); });
     m_surface = std::make_unique<LayerSurface>(m_shell, placement);
     // The surface takes the keyboard once it is mapped, with a picture: a transparent pixel.
     connect(m_surface.get(), &LayerSurface::needsPicture, m_surface.get(), [this] {
         m_surface->present([](QImage& image) { image.fill(Qt::transparent); });
     });
+    connect(m_surface.get(), &LayerSurface::mapped, this, [this] { setHolds(true); });
+    connect(m_surface.get(), &LayerSurface::closed, this, [this] { setHolds(false); });
 }
 
 void LayerKeyboardGrab::letGo()
 {
     m_surface.reset();
     m_keyboard.reset();
+    setHolds(false);
+}
+
+void LayerKeyboardGrab::setHolds(bool holds)
+{
+    if (holds == m_holds)
+        return;
+    m_holds = holds;
+    emit keyboardHeld(holds);
 }
 
 void LayerKeyboardGrab::deliver(const WaylandKey& key)

@@ -29,6 +29,13 @@ public:
     void grab(QWidget& window) override;
     void release() override;
     bool isGrabbed() const override { return !m_window.isNull(); }
+    // Whether the compositor put the grab's surface in place: from then on keys reach no one
+    // else.
+    bool holdsKeyboard() const { return m_holds; }
+
+signals:
+    // The grab's surface came into place, or went.
+    void keyboardHeld(bool held);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,9 +46,11 @@ private:
     void hold();
     void letGo();
     void deliver(const WaylandKey& key);
+    void setHolds(bool holds);
 
     LayerShell& m_shell;
     QPointer<QWidget> m_window;
     std::unique_ptr<LayerSurface> m_surface;
     std::unique_ptr<WaylandKeyboard> m_keyboard;
+    bool m_holds = false;
 };

@@ -35,7 +35,17 @@ struct LayerSurfaceListener
         static_cast<LayerSurface*>(data)->markClosed();
     }
 
+    static void synced(void* data, wl_callback* callback, uint32_t)
+    {
+        auto* surface = static_cast<LayerSurface*>(data);
+        wl_callback_destroy(callback);
+        surface->m_mapping = nullptr;
+        surface->m_mapped = true;
+        emit surface->mapped();
+    }
+
     static constexpr zwlr_layer_surface_v1_listener kListener{&configure, &closed};
+    static constexpr wl_callback_listener kSync{&synced};
 };
 
 LayerSurface::LayerSurface(LayerShell& shell, const Placement& placement)
@@ -77,6 +87,8 @@ LayerSurface::LayerSurface(LayerShell& shell, const Placement& placement)
 
 LayerSurface::~LayerSurface()
 {
+    if (m_mapping)
+        wl_callback_destroy(m_mapping);
     if (m_layer)
         zwlr_layer_surface_v1_destroy(m_layer);
     if (m_surface)
@@ -146,9 +158,20 @@ bool LayerSurface::present(const std::function<void(QImage&)>& paint)
     }
     paint(buffer->image());
     wl_surface_attach(m_surface, buffer->buffer(), 0, 0);
-    wl_surface_damage(m_surface, 0, 0, INT32_MAX, INT32_MAX);
+    wl_surface_damage(m_surface, 0, 0, m_size.width(), m_size.height());
     wl_surface_commit(m_surface);
     buffer->markBusy();
+    awaitMapping();
     m_shell.connection().flush();
     return true;
+}
+
+void LayerSurface::awaitMapping()
+{
+    if (m_mapped || m_mapping)
+        return;
+    // The compositor handles requests in order: its answer to the sync comes after it took the
+    // commit that mapped the surface.
+    m_mapping = wl_display_sync(m_shell.connection().display());
+    wl_callback_add_listener(m_mapping, &LayerSurfaceListener::kSync, this);
 }

@@ -10,6 +10,7 @@
 class LayerShell;
 class QImage;
 class ShmBuffer;
+struct wl_callback;
 struct wl_output;
 struct wl_surface;
 struct zwlr_layer_surface_v1;
@@ -47,6 +48,9 @@ signals:
     // The surface wants a (new) picture: its size came or changed, or a buffer came free
     // after a picture was refused.
     void needsPicture();
+    // The compositor has the surface's first picture: it is on the screen, and takes the
+    // keyboard if it was made to.
+    void mapped();
     // The compositor dropped the surface; it shows nothing any more.
     void closed();
 
@@ -57,13 +61,17 @@ private:
     void markClosed();
     ShmBuffer* freeBuffer();
     void bufferReleased();
+    // Asks the compositor to say when it handled the first picture.
+    void awaitMapping();
 
     LayerShell& m_shell;
     wl_output* m_output;
     wl_surface* m_surface = nullptr;
     zwlr_layer_surface_v1* m_layer = nullptr;
+    wl_callback* m_mapping = nullptr;
     std::vector<std::unique_ptr<ShmBuffer>> m_buffers;
     QSize m_size;
     bool m_closed = false;
     bool m_refused = false;
+    bool m_mapped = false;
 };
