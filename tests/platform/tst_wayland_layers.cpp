@@ -132,8 +132,8 @@ struct KavoSide
     std::unique_ptr<LayerShell> shell;
 };
 
-// The child that shows an overlay through Qt's own platform (Wayland or Xwayland) and says
-// "shown" once its picture went to the compositor.
+// The child that shows an overlay over all of Qt's screens through Qt's own platform (Wayland or
+// Xwayland) and says on how many outputs, each time a picture went to the compositor.
 int showOverlay(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -141,11 +141,14 @@ int showOverlay(int argc, char** argv)
     if (!kavo.shell)
         return 2;
     WaylandOverlays overlays(kavo.shell.get());
-    TintWindow window(QGuiApplication::primaryScreen()->geometry(), QColor(0, 0, 255, 128));
+    TintWindow window(QGuiApplication::primaryScreen()->virtualGeometry(),
+                      QColor(0, 0, 255, 128));
     window.winId();
     overlays.prepare(window);
-    QObject::connect(WaylandOverlays::mirrorOf(window), &LayerMirror::pictureShown,
-                     [] { say("shown"); });
+    LayerMirror* mirror = WaylandOverlays::mirrorOf(window);
+    QObject::connect(mirror, &LayerMirror::pictureShown, [mirror] {
+        say("shown on " + QByteArray::number(mirror->surfaceCount()));
+    });
     window.show();
     return app.exec();
 }
@@ -372,15 +375,43 @@ private slots:
         const auto client = startClient(QStringLiteral("kavo-under-child"));
         QVERIFY(client);
         QProcess* child = startChild(QStringLiteral("--show-overlay"), QStringLiteral("wayland"));
-        QVERIFY(childSays(*child, "shown"));
-        QTRY_VERIFY_WITH_TIMEOUT(near(m_sway.screenshot(), kTinted, overWhite(QColor(0, 0, 255, 128))),
-                                 kWaitMs);
+        QVERIFY(childSays(*child, "shown on 1"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            near(m_sway.screenshot(), kTinted, overWhite(QColor(0, 0, 255, 128))), kWaitMs);
         // sway knows one window: the client's. The overlay is no window of its tree.
         const QByteArray tree = m_sway.swaymsg({QStringLiteral("-t"), QStringLiteral("get_tree")});
         QVERIFY(tree.contains("kavo-under-child"));
         QCOMPARE(tree.count("\"app_id\""), 1);
         end(child);
         QTRY_VERIFY_WITH_TIMEOUT(near(m_sway.screenshot(), kTinted, Qt::white), kWaitMs);
+    }
+
+    // Last of the compositor's cases: it leaves sway with a second output.
+    void eachOutputShowsItsPartOfTheWindow()
+    {
+        QVERIFY(!m_sway.swaymsg({QStringLiteral("create_output")}).isEmpty());
+        QVERIFY(!m_sway.swaymsg({QStringLiteral("output HEADLESS-2 resolution 800x600 position 800 0")})
+                     .isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(m_kavo->displays.monitorCount(), 2, kWaitMs);
+        // Qt on Wayland has a screen for each output, named as the output: the child's window
+        // spans both.
+        QProcess* child = startChild(QStringLiteral("--show-overlay"), QStringLiteral("wayland"));
+        QVERIFY(childSays(*child, "shown on 2"));
+        // No window lies under the overlay: both outputs show sway's background, blended.
+        const auto bluish = [](const QImage& shot) {
+            const QColor seen = shot.pixelColor(kTinted);
+            return !shot.isNull() && seen.blue() > seen.red() + 60;
+        };
+        QImage first;
+        QTRY_VERIFY_WITH_TIMEOUT(bluish(first = m_sway.screenshot()), kWaitMs);
+        QImage second;
+        QTRY_VERIFY_WITH_TIMEOUT(bluish(second = m_sway.screenshot(QStringLiteral("HEADLESS-2"))),
+                                 kWaitMs);
+        QCOMPARE(second.pixelColor(kTinted), first.pixelColor(kTinted));
+        // The window's clear area lies on the first output only.
+        QVERIFY(first.pixelColor(kClear) != first.pixelColor(kTinted));
+        QCOMPARE(second.pixelColor(kClear), second.pixelColor(kTinted));
+        end(child);
     }
 
     void screensFindTheirOutputs_data()

@@ -170,7 +170,8 @@ void LayerMirror::draw(Part& part)
         // The surface may have another size than Qt's screen (a scaled output, Xwayland).
         painter.scale(double(image.width()) / part.screen.width(),
                       double(image.height()) / part.screen.height());
-        m_window.render(&painter, window.topLeft() - part.screen.topLeft(),
+        // The region's top left corner lands on the offset.
+        m_window.render(&painter, shared.topLeft() - part.screen.topLeft(),
                         QRegion(shared.translated(-window.topLeft())), QWidget::DrawChildren);
     });
     if (shown)
