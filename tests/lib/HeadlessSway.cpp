@@ -42,8 +42,11 @@ bool HeadlessSway::start(const QString& extraConfig)
         m_problem = QStringLiteral("no sway configuration");
         return false;
     }
+    // sway gives its children Xwayland's display, once it runs.
     config.write("output HEADLESS-1 resolution 640x480 position 0 0\nxwayland disable\n" +
-                 extraConfig.toUtf8() + '\n');
+                 extraConfig.toUtf8() +
+                 "\nexec sh -c 'echo \"$DISPLAY\" > \"$XDG_RUNTIME_DIR/x-display.new\" && mv "
+                 "\"$XDG_RUNTIME_DIR/x-display.new\" \"$XDG_RUNTIME_DIR/x-display\"'\n");
     config.close();
     config.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
 
@@ -71,8 +74,11 @@ bool HeadlessSway::start(const QString& extraConfig)
     while (!deadline.hasExpired() && m_sway.state() == QProcess::Running) {
         const QDir dir(run);
         const QStringList ipc = dir.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
-        if (QFile::exists(dir.filePath(QStringLiteral("wayland-1"))) && !ipc.isEmpty()) {
+        QFile xDisplay(dir.filePath(QStringLiteral("x-display")));
+        if (QFile::exists(dir.filePath(QStringLiteral("wayland-1"))) && !ipc.isEmpty() &&
+            xDisplay.open(QIODevice::ReadOnly)) {
             m_socket = dir.filePath(QStringLiteral("wayland-1"));
+            m_xDisplay = QString::fromLocal8Bit(xDisplay.readAll().trimmed());
             m_ipcSocket = dir.filePath(ipc.first());
             if (!swaymsg({QStringLiteral("-t"), QStringLiteral("get_version")}).isEmpty())
                 return true;
@@ -84,6 +90,15 @@ bool HeadlessSway::start(const QString& extraConfig)
     m_problem =
         QStringLiteral("sway did not come up: ") + QString::fromUtf8(log.readAll().right(2000));
     return false;
+}
+
+void HeadlessSway::asUser(QProcess& process, const QString& program, const QStringList& arguments)
+{
+    process.setProgram(QStringLiteral("setpriv"));
+    process.setArguments(QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                     QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                                     program} +
+                         arguments);
 }
 
 QProcessEnvironment HeadlessSway::clientEnvironment() const

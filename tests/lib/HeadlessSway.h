@@ -15,7 +15,8 @@ public:
     ~HeadlessSway();
 
     // Starts sway with `extraConfig` appended to a configuration of one 640×480 output and no
-    // Xwayland; false (with the reason in problem()) when it did not come up in time.
+    // Xwayland ("xwayland enable" in `extraConfig` brings it); false (with the reason in
+    // problem()) when it did not come up in time.
     bool start(const QString& extraConfig = QString());
     QString problem() const { return m_problem; }
 
@@ -24,6 +25,11 @@ public:
     QString runtimeDir() const { return m_dir.filePath(QStringLiteral("run")); }
     // The environment a client of this sway gets: its socket, no X display, Qt on Wayland.
     QProcessEnvironment clientEnvironment() const;
+    // Xwayland's display (":0"); empty without Xwayland. Xwayland lets in its own user only:
+    // its clients start through asUser().
+    QString xDisplay() const { return m_xDisplay; }
+    // `process` set to start `program` as sway's own user.
+    static void asUser(QProcess& process, const QString& program, const QStringList& arguments);
 
     // Runs one swaymsg command; its standard output, empty when it failed.
     QByteArray swaymsg(const QStringList& arguments) const;
@@ -45,6 +51,7 @@ private:
     QProcess m_sway;
     QProcess m_keyboard;
     QString m_socket;
+    QString m_xDisplay;
     QString m_ipcSocket;
     QString m_problem;
 };

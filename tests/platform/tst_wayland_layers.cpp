@@ -200,9 +200,16 @@ private:
         auto* child = new QProcess(this);
         QProcessEnvironment environment = m_sway.clientEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
-        child->setProcessEnvironment(environment);
         child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child->start(QCoreApplication::applicationFilePath(), {mode});
+        if (platform == QLatin1String("xcb")) {
+            environment.insert(QStringLiteral("DISPLAY"), m_sway.xDisplay());
+            HeadlessSway::asUser(*child, QCoreApplication::applicationFilePath(), {mode});
+        } else {
+            child->setProgram(QCoreApplication::applicationFilePath());
+            child->setArguments({mode});
+        }
+        child->setProcessEnvironment(environment);
+        child->start();
         return child;
     }
 
@@ -229,8 +236,10 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY2(m_sway.start(QStringLiteral("output HEADLESS-1 resolution 800x600")),
+        QVERIFY2(m_sway.start(QStringLiteral("output HEADLESS-1 resolution 800x600\n"
+                                             "xwayland enable")),
                  qPrintable(m_sway.problem()));
+        QVERIFY(!m_sway.xDisplay().isEmpty());
         QVERIFY(m_sway.keepKeyboard());
         m_pointer = std::make_unique<VirtualPointer>(m_sway.socket());
         QVERIFY(m_pointer->isValid());
@@ -370,18 +379,26 @@ private slots:
         QVERIFY(!client->heard().contains("key x"));
     }
 
+    void qtNeverMapsTheOverlayItself_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::newRow("Qt on Wayland") << QStringLiteral("wayland");
+        QTest::newRow("Qt on Xwayland") << QStringLiteral("xcb");
+    }
+
     void qtNeverMapsTheOverlayItself()
     {
+        QFETCH(QString, platform);
         const auto client = startClient(QStringLiteral("kavo-under-child"));
         QVERIFY(client);
-        QProcess* child = startChild(QStringLiteral("--show-overlay"), QStringLiteral("wayland"));
+        QProcess* child = startChild(QStringLiteral("--show-overlay"), platform);
         QVERIFY(childSays(*child, "shown on 1"));
         QTRY_VERIFY_WITH_TIMEOUT(
             near(m_sway.screenshot(), kTinted, overWhite(QColor(0, 0, 255, 128))), kWaitMs);
         // sway knows one window: the client's. The overlay is no window of its tree.
         const QByteArray tree = m_sway.swaymsg({QStringLiteral("-t"), QStringLiteral("get_tree")});
         QVERIFY(tree.contains("kavo-under-child"));
-        QCOMPARE(tree.count("\"app_id\""), 1);
+        QCOMPARE(tree.count("\"pid\""), 1);
         end(child);
         QTRY_VERIFY_WITH_TIMEOUT(near(m_sway.screenshot(), kTinted, Qt::white), kWaitMs);
     }
