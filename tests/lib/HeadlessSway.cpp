@@ -95,10 +95,10 @@ bool HeadlessSway::start(const QString& extraConfig)
 void HeadlessSway::asUser(QProcess& process, const QString& program, const QStringList& arguments)
 {
     process.setProgram(QStringLiteral("setpriv"));
-    process.setArguments(QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                     QStringLiteral("--clear-groups"), QStringLiteral("--"),
-                                     program} +
-                         arguments);
+    process.setArguments(
+        QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                    QStringLiteral("--clear-groups"), QStringLiteral("--"), program} +
+        arguments);
 }
 
 QProcessEnvironment HeadlessSway::clientEnvironment() const
@@ -141,10 +141,9 @@ QByteArray HeadlessSway::runClient(const QString& program, const QStringList& ar
 QImage HeadlessSway::screenshot(const QString& output) const
 {
     // PNG on standard output: grim's own compression level 0 keeps it quick.
-    const QByteArray png = runClient(QStringLiteral("grim"), {QStringLiteral("-o"), output,
-                                                             QStringLiteral("-l"),
-                                                             QStringLiteral("0"),
-                                                             QStringLiteral("-")});
+    const QByteArray png =
+        runClient(QStringLiteral("grim"), {QStringLiteral("-o"), output, QStringLiteral("-l"),
+                                           QStringLiteral("0"), QStringLiteral("-")});
     return QImage::fromData(png, "PNG");
 }
 

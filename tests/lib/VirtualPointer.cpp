@@ -58,7 +58,8 @@ bool VirtualPointer::click(const QPoint& point, const QSize& layout)
     zwlr_virtual_pointer_v1_motion_absolute(m_pointer, 0, uint32_t(point.x()), uint32_t(point.y()),
                                             uint32_t(layout.width()), uint32_t(layout.height()));
     zwlr_virtual_pointer_v1_frame(m_pointer);
-    for (const uint32_t state : {WL_POINTER_BUTTON_STATE_PRESSED, WL_POINTER_BUTTON_STATE_RELEASED}) {
+    for (const uint32_t state :
+         {WL_POINTER_BUTTON_STATE_PRESSED, WL_POINTER_BUTTON_STATE_RELEASED}) {
         zwlr_virtual_pointer_v1_button(m_pointer, 0, kLeftButton, state);
         zwlr_virtual_pointer_v1_frame(m_pointer);
     }

@@ -112,9 +112,8 @@ bool near(const QImage& image, const QPoint& point, const QColor& expected)
 QString describe(const QImage& image, const QPoint& point)
 {
     return image.isNull() ? QStringLiteral("no screenshot")
-                          : image.pixelColor(point).name() + QStringLiteral(" at %1,%2")
-                                                                 .arg(point.x())
-                                                                 .arg(point.y());
+                          : image.pixelColor(point).name() +
+                                QStringLiteral(" at %1,%2").arg(point.x()).arg(point.y());
 }
 
 // Kavo's side of the compositor: its own connection, as WaylandPlatform opens it.
@@ -141,14 +140,12 @@ int showOverlay(int argc, char** argv)
     if (!kavo.shell)
         return 2;
     WaylandOverlays overlays(kavo.shell.get());
-    TintWindow window(QGuiApplication::primaryScreen()->virtualGeometry(),
-                      QColor(0, 0, 255, 128));
+    TintWindow window(QGuiApplication::primaryScreen()->virtualGeometry(), QColor(0, 0, 255, 128));
     window.winId();
     overlays.prepare(window);
     LayerMirror* mirror = WaylandOverlays::mirrorOf(window);
-    QObject::connect(mirror, &LayerMirror::pictureShown, [mirror] {
-        say("shown on " + QByteArray::number(mirror->surfaceCount()));
-    });
+    QObject::connect(mirror, &LayerMirror::pictureShown,
+                     [mirror] { say("shown on " + QByteArray::number(mirror->surfaceCount())); });
     window.show();
     return app.exec();
 }
@@ -369,7 +366,8 @@ private slots:
     {
         const auto client = startClient(QStringLiteral("kavo-survivor"));
         QVERIFY(client);
-        QProcess* child = startChild(QStringLiteral("--hold-keyboard"), QStringLiteral("offscreen"));
+        QProcess* child =
+            startChild(QStringLiteral("--hold-keyboard"), QStringLiteral("offscreen"));
         QVERIFY(childSays(*child, "holding"));
         QVERIFY(m_sway.type(QStringLiteral("x")));
         QVERIFY(childSays(*child, "key x"));
@@ -407,8 +405,9 @@ private slots:
     void eachOutputShowsItsPartOfTheWindow()
     {
         QVERIFY(!m_sway.swaymsg({QStringLiteral("create_output")}).isEmpty());
-        QVERIFY(!m_sway.swaymsg({QStringLiteral("output HEADLESS-2 resolution 800x600 position 800 0")})
-                     .isEmpty());
+        QVERIFY(
+            !m_sway.swaymsg({QStringLiteral("output HEADLESS-2 resolution 800x600 position 800 0")})
+                 .isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(m_kavo->displays.monitorCount(), 2, kWaitMs);
         // Qt on Wayland has a screen for each output, named as the output: the child's window
         // spans both.
@@ -445,8 +444,8 @@ private slots:
             << QStringList{"X", "DP-1"} << QStringList{"DP-1", "DP-2"} << QVector<int>{-1, 0};
         QTest::newRow("more screens than outputs")
             << QStringList{"A", "B"} << QStringList{"DP-1"} << QVector<int>{0, -1};
-        QTest::newRow("one name twice") << QStringList{"DP-1", "DP-1"} << QStringList{"DP-1", "DP-2"}
-                                        << QVector<int>{0, 1};
+        QTest::newRow("one name twice")
+            << QStringList{"DP-1", "DP-1"} << QStringList{"DP-1", "DP-2"} << QVector<int>{0, 1};
         QTest::newRow("no outputs") << QStringList{"DP-1"} << QStringList{} << QVector<int>{-1};
     }
 

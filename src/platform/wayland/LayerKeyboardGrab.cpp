@@ -14,7 +14,9 @@ namespace {
 const char kRole[] = "kavo-keyboard";
 } // namespace
 
-LayerKeyboardGrab::LayerKeyboardGrab(LayerShell& shell) : m_shell(shell) {}
+LayerKeyboardGrab::LayerKeyboardGrab(LayerShell& shell) : m_shell(shell)
+{
+}
 
 LayerKeyboardGrab::~LayerKeyboardGrab()
 {
@@ -73,9 +75,8 @@ void LayerKeyboardGrab::hold()
                                                    [this](const WaylandKey& key) { deliver(key); });
     m_surface = std::make_unique<LayerSurface>(m_shell, placement);
     // The surface takes the keyboard once it is mapped, with a picture: a transparent pixel.
-    connect(m_surface.get(), &LayerSurface::needsPicture, m_surface.get(), [this] {
-        m_surface->present([](QImage& image) { image.fill(Qt::transparent); });
-    });
+    connect(m_surface.get(), &LayerSurface::needsPicture, m_surface.get(),
+            [this] { m_surface->present([](QImage& image) { image.fill(Qt::transparent); }); });
     connect(m_surface.get(), &LayerSurface::mapped, this, [this] { setHolds(true); });
     connect(m_surface.get(), &LayerSurface::closed, this, [this] { setHolds(false); });
 }
@@ -103,7 +104,6 @@ void LayerKeyboardGrab::deliver(const WaylandKey& key)
     if (!target || target->window() != m_window)
         target = m_window->focusWidget() ? m_window->focusWidget() : m_window.data();
     // Posted: the key arrives inside the compositor's events, where the window must not run.
-    QCoreApplication::postEvent(target,
-                                new QKeyEvent(key.type, key.key, key.modifiers, key.scanCode,
-                                              key.keysym, 0, key.text));
+    QCoreApplication::postEvent(target, new QKeyEvent(key.type, key.key, key.modifiers,
+                                                      key.scanCode, key.keysym, 0, key.text));
 }

@@ -121,8 +121,9 @@ void LayerMirror::addSurface(wl_output* output, const QRect& screen)
 
 void LayerMirror::dropSurface(LayerSurface* surface)
 {
-    const auto found = std::find_if(m_parts.begin(), m_parts.end(),
-                                    [surface](const Part& part) { return part.surface.get() == surface; });
+    const auto found = std::find_if(m_parts.begin(), m_parts.end(), [surface](const Part& part) {
+        return part.surface.get() == surface;
+    });
     if (found == m_parts.end())
         return;
     // The surface's own queued call is running: it goes once that returns.

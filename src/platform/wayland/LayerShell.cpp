@@ -46,8 +46,8 @@ QVector<LayerShell::Output> LayerShell::outputs() const
     QVector<Output> outputs;
     const QVector<QRect> geometries = m_displays.monitorGeometries();
     for (int i = 0; i < geometries.size(); ++i)
-        outputs.append({m_displays.outputObject(i), m_displays.monitorIdentity(i).output,
-                        geometries.at(i)});
+        outputs.append(
+            {m_displays.outputObject(i), m_displays.monitorIdentity(i).output, geometries.at(i)});
     return outputs;
 }
 

@@ -63,9 +63,8 @@ LayerSurface::LayerSurface(LayerShell& shell, const Placement& placement)
     wl_surface_set_input_region(m_surface, nothing);
     wl_region_destroy(nothing);
 
-    m_layer = zwlr_layer_shell_v1_get_layer_surface(layers, m_surface, placement.output,
-                                                    ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY,
-                                                    placement.role);
+    m_layer = zwlr_layer_shell_v1_get_layer_surface(
+        layers, m_surface, placement.output, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, placement.role);
     zwlr_layer_surface_v1_add_listener(m_layer, &LayerSurfaceListener::kListener, this);
     if (placement.size.isEmpty()) {
         zwlr_layer_surface_v1_set_anchor(m_layer, kAllEdges);

@@ -48,8 +48,8 @@ ShmBuffer::ShmBuffer(wl_shm* shm, const QSize& size)
     const int stride = size.width() * 4;
     m_bytes = static_cast<std::size_t>(stride) * static_cast<std::size_t>(size.height());
     const int fd = memoryFile(m_bytes);
-    void* memory = fd < 0 ? MAP_FAILED
-                          : mmap(nullptr, m_bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    void* memory =
+        fd < 0 ? MAP_FAILED : mmap(nullptr, m_bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
     if (memory == MAP_FAILED) {
         log_line(QStringLiteral("No shared memory for a %1x%2 layer picture: %3")
                      .arg(size.width())

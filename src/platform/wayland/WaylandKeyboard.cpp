@@ -36,8 +36,8 @@ struct WaylandKeyboardListener
     {
         keyboard(data)->key(key, state == WL_KEYBOARD_KEY_STATE_PRESSED);
     }
-    static void modifiers(void* data, wl_keyboard*, uint32_t, uint32_t depressed,
-                          uint32_t latched, uint32_t locked, uint32_t group)
+    static void modifiers(void* data, wl_keyboard*, uint32_t, uint32_t depressed, uint32_t latched,
+                          uint32_t locked, uint32_t group)
     {
         keyboard(data)->modifiers(depressed, latched, locked, group);
     }
@@ -116,9 +116,9 @@ void WaylandKeyboard::keymap(uint32_t format, int fd, uint32_t size)
         return;
     }
     // The text ends with a null byte inside `size`.
-    xkb_keymap* keymap = xkb_keymap_new_from_buffer(m_context, static_cast<const char*>(text),
-                                                    size - 1, XKB_KEYMAP_FORMAT_TEXT_V1,
-                                                    XKB_KEYMAP_COMPILE_NO_FLAGS);
+    xkb_keymap* keymap =
+        xkb_keymap_new_from_buffer(m_context, static_cast<const char*>(text), size - 1,
+                                   XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
     munmap(text, size);
     if (!keymap) {
         log_line(QStringLiteral("The compositor's keymap does not compile"));

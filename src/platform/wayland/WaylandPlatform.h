@@ -32,8 +32,8 @@
 // Linux desktop. Where the compositor has a layer shell, overlays lie on its overlay layer and
 // strict breaks take the keyboard through it. What the compositor keeps from ordinary clients
 // (other windows, desktop-wide input and keys, screen capture; without a layer shell, windows
-// over everything and the keyboard) is absent and says so. Without a compositor to reach there are no monitors, and the colour
-// route of each says why.
+// over everything and the keyboard) is absent and says so. Without a compositor to reach there are
+// no monitors, and the colour route of each says why.
 class WaylandPlatform : public Platform
 {
 public:
