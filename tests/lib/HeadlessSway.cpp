@@ -10,6 +10,12 @@ namespace {
 // sway needs a few seconds on a loaded machine.
 constexpr int kStartMs = 60000;
 constexpr uid_t kNobody = 65534;
+
+// sway refuses to run as root: then it and its clients run as "nobody".
+bool dropsRoot()
+{
+    return geteuid() == 0;
+}
 } // namespace
 
 HeadlessSway::~HeadlessSway()
@@ -30,7 +36,7 @@ bool HeadlessSway::start(const QString& extraConfig)
 {
     const QString run = runtimeDir();
     if (!m_dir.isValid() || !QDir().mkpath(run) ||
-        chown(QFile::encodeName(run).constData(), kNobody, kNobody) != 0) {
+        (dropsRoot() && chown(QFile::encodeName(run).constData(), kNobody, kNobody) != 0)) {
         m_problem = QStringLiteral("no runtime folder for sway");
         return false;
     }
@@ -61,10 +67,8 @@ bool HeadlessSway::start(const QString& extraConfig)
     m_sway.setWorkingDirectory(m_dir.path());
     m_sway.setStandardOutputFile(m_dir.filePath(QStringLiteral("sway.log")));
     m_sway.setStandardErrorFile(m_dir.filePath(QStringLiteral("sway.log")), QIODevice::Append);
-    m_sway.start(QStringLiteral("setpriv"),
-                 {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                  QStringLiteral("--clear-groups"), QStringLiteral("--"), QStringLiteral("sway"),
-                  QStringLiteral("-c"), config.fileName()});
+    asUser(m_sway, QStringLiteral("sway"), {QStringLiteral("-c"), config.fileName()});
+    m_sway.start();
     if (!m_sway.waitForStarted(10000)) {
         m_problem = QStringLiteral("sway or setpriv is missing (scripts/install-deps.sh)");
         return false;
@@ -94,11 +98,17 @@ bool HeadlessSway::start(const QString& extraConfig)
 
 void HeadlessSway::asUser(QProcess& process, const QString& program, const QStringList& arguments)
 {
+    if (!dropsRoot()) {
+        process.setProgram(program);
+        process.setArguments(arguments);
+        return;
+    }
     process.setProgram(QStringLiteral("setpriv"));
-    process.setArguments(
-        QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                    QStringLiteral("--clear-groups"), QStringLiteral("--"), program} +
-        arguments);
+    process.setArguments(QStringList{QStringLiteral("--reuid=%1").arg(kNobody),
+                                     QStringLiteral("--regid=%1").arg(kNobody),
+                                     QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                                     program} +
+                         arguments);
 }
 
 QProcessEnvironment HeadlessSway::clientEnvironment() const

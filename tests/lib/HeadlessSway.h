@@ -6,9 +6,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// Debian's sway on wlroots' headless backend, for the tests that need a real compositor. sway
-// refuses to run as root, so it runs as the unprivileged user "nobody" with a runtime folder
-// of its own; the test (root) reaches its sockets all the same. Ended with the object.
+// Debian's sway on wlroots' headless backend, for the tests that need a real compositor, with a
+// runtime folder of its own. sway refuses to run as root: run as root, the test starts it as
+// the unprivileged user "nobody" and reaches its sockets all the same. Ended with the object.
 class HeadlessSway
 {
 public:
@@ -28,7 +28,7 @@ public:
     // Xwayland's display (":0"); empty without Xwayland. Xwayland lets in its own user only:
     // its clients start through asUser().
     QString xDisplay() const { return m_xDisplay; }
-    // `process` set to start `program` as sway's own user.
+    // `process` set to start `program` as sway's own user (as "nobody" when the test is root).
     static void asUser(QProcess& process, const QString& program, const QStringList& arguments);
 
     // Runs one swaymsg command; its standard output, empty when it failed.
