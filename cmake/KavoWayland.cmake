@@ -11,6 +11,8 @@ if(NOT WAYLAND_PROTOCOLS_DIR)
     message(FATAL_ERROR "wayland-protocols is missing (scripts/install-deps.sh installs it)")
 endif()
 find_program(WAYLAND_SCANNER wayland-scanner REQUIRED)
+# The keymap the compositor sends with the keys that reach Kavo's own surfaces.
+pkg_check_modules(XKBCOMMON REQUIRED IMPORTED_TARGET xkbcommon)
 
 set(KAVO_WAYLAND_GENERATED ${CMAKE_BINARY_DIR}/wayland-protocols)
 file(MAKE_DIRECTORY ${KAVO_WAYLAND_GENERATED})
@@ -40,5 +42,12 @@ kavo_wayland_protocol(ext-idle-notify-v1
     ${WAYLAND_PROTOCOLS_DIR}/staging/ext-idle-notify/ext-idle-notify-v1.xml)
 kavo_wayland_protocol(kde-idle
     ${CMAKE_SOURCE_DIR}/src/platform/wayland/protocols/kde-idle.xml)
+# Named by the layer shell's get_popup.
+kavo_wayland_protocol(xdg-shell ${WAYLAND_PROTOCOLS_DIR}/stable/xdg-shell/xdg-shell.xml)
+kavo_wayland_protocol(wlr-layer-shell-unstable-v1
+    ${CMAKE_SOURCE_DIR}/src/platform/wayland/protocols/wlr-layer-shell-unstable-v1.xml)
 kavo_wayland_protocol(wlr-foreign-toplevel-management-unstable-v1
     ${CMAKE_SOURCE_DIR}/src/platform/wayland/protocols/wlr-foreign-toplevel-management-unstable-v1.xml)
+# The tests' pointer for a headless compositor.
+kavo_wayland_protocol(wlr-virtual-pointer-unstable-v1
+    ${CMAKE_SOURCE_DIR}/tests/lib/protocols/wlr-virtual-pointer-unstable-v1.xml)

@@ -17,6 +17,8 @@ packages=(
   libwayland-dev libwayland-bin wayland-protocols
   # Qt's wayland platform, which Kavo's windows use in a Wayland session without Xwayland
   qtwayland5
+  # the keymap a wlroots compositor sends, read when a strict break holds the keyboard
+  libxkbcommon-dev
   # the X Resource extension: the pid of a window that carries no _NET_WM_PID
   libxres-dev
   # camera and face detection: the OpenCV modules Kavo uses and the Haar cascades
@@ -32,6 +34,8 @@ packages=(
   openbox xcompmgr trayer x11-utils
   # tests: a real wlroots compositor run headless, its Xwayland, and a look at its screen
   sway xwayland grim
+  # tests: keys typed through the compositor's virtual keyboard (the strict break's grab)
+  wtype
   # tests: KDE Plasma's compositor headless (idleness, the KWin script for the window in front)
   kwin-wayland
   # tests: a private D-Bus for the session signals

@@ -1,27 +1,27 @@
 #pragma once
 
+#include "HeadlessSway.h"
+
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
 
-// sway from Debian, headless, for one test: its own runtime folder and configuration, its
-// Xwayland started on first use, and Kavo's folders beside them. sway refuses to run as root:
-// when the test runs as root, sway and every program started here run as "nobody", in folders
-// that user owns.
+// A session on headless sway (HeadlessSway) with its Xwayland, for one test, and Kavo's folders
+// beside it. When the test runs as root, sway and every program started here run as "nobody",
+// in folders that user owns.
 class SwayDesktop
 {
 public:
     SwayDesktop();
-    ~SwayDesktop();
 
     // Starts sway; false (with the reason in `problem`) when it does not come up in time.
     bool start(QString* problem);
 
     // WAYLAND_DISPLAY (an absolute path) and DISPLAY (Xwayland's) of the session.
-    QString waylandDisplay() const { return m_waylandDisplay; }
-    QString xDisplay() const { return m_xDisplay; }
+    QString waylandDisplay() const { return m_sway.socket(); }
+    QString xDisplay() const { return m_sway.xDisplay(); }
 
     // Writes Kavo's settings file (lines of "Key=value").
     void writeSettings(const QByteArray& lines) const;
@@ -43,8 +43,6 @@ private:
     bool makeFolder(const QString& name) const;
 
     QTemporaryDir m_dir;
-    QProcess m_sway;
+    HeadlessSway m_sway;
     bool m_dropRoot = false;
-    QString m_waylandDisplay;
-    QString m_xDisplay;
 };

@@ -1,7 +1,9 @@
 #include "KavoColours.h"
 #include "SwayDesktop.h"
+#include "WaylandClientProcess.h"
 
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,7 +17,8 @@ const QString kRefused = QStringLiteral("the compositor refused gamma control");
 // Kavo on Debian's sway 1.7, headless: Qt's wayland platform or Xwayland draw its windows, the
 // wayland backend talks to sway, and the headless output, which has no gamma, is reported as
 // it is: route "none" with the reason, never the simulated desktop. Xwayland's ramps reach no
-// screen: Kavo writes none and records none as a calibration.
+// screen: Kavo writes none and records none as a calibration. The overlay lies on sway's
+// overlay layer, over every window.
 class TestSway : public QObject
 {
     Q_OBJECT
@@ -23,9 +26,10 @@ class TestSway : public QObject
 private:
     SwayDesktop m_sway;
 
-    std::unique_ptr<QProcess> startKavo(const QString& qtPlatform, const QString& requested)
+    std::unique_ptr<QProcess> startKavo(const QString& qtPlatform, const QString& requested,
+                                        const QByteArray& settings = {})
     {
-        m_sway.writeSettings(steadyColourSettings(3000, 80));
+        m_sway.writeSettings(steadyColourSettings(3000, 80) + settings);
         QProcessEnvironment environment = m_sway.environment();
         environment.insert("QT_QPA_PLATFORM", qtPlatform);
         if (!requested.isEmpty())
@@ -94,6 +98,32 @@ private slots:
                  qPrintable(log));
         QVERIFY(log.contains("This desktop offers Kavo no way to change colours: " + kRefused));
         QVERIFY(!log.contains("Platform: sim"));
+    }
+
+    void theOverlayLiesOverEveryWindow()
+    {
+        // A white window over the whole output, under Kavo's overlay: black at 40 % all day.
+        QProcessEnvironment environment = m_sway.environment();
+        environment.insert("QT_QPA_PLATFORM", "wayland");
+        WaylandClientProcess client(environment, "kavo-under-overlay", {"--fullscreen"});
+        QVERIFY(client.says("shown"));
+        auto kavo = startKavo("wayland", {},
+                              "UseOverlayScreen=true\nDayOpacity=40\nNightOpacity=40\n"
+                              "DayDim=100\nNightDim=100\nOverlayScreenColor=9\n");
+        const QPoint corner(40, 40);
+        QColor seen;
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            qAbs((seen = QImage::fromData(m_sway.run("grim", {"-l", "0", "-"}), "PNG")
+                             .pixelColor(corner))
+                     .green() -
+                 153) <= 4,
+            qPrintable(seen.name()), 60000);
+        QCOMPARE(seen.red(), seen.green());
+        // sway lists one window, the client's: the overlay is none.
+        QVERIFY(!m_sway.run("swaymsg", {"-t", "get_tree"}).contains("OverlayScreen"));
+        const QString log = stop(*kavo);
+        QVERIFY2(!log.contains("No compositing manager blends translucent windows"),
+                 qPrintable(log));
     }
 
     void xwaylandGetsNoRampAndGivesNoCalibration_data()

@@ -8,10 +8,11 @@ constexpr int kLineMs = 60000;
 } // namespace
 
 WaylandClientProcess::WaylandClientProcess(const QProcessEnvironment& environment,
-                                           const QString& appId)
+                                           const QString& appId, const QStringList& arguments)
 {
     m_process.setProcessEnvironment(environment);
-    m_process.start(QStringLiteral(KAVO_WAYLAND_CLIENT), {QStringLiteral("--app-id"), appId});
+    m_process.start(QStringLiteral(KAVO_WAYLAND_CLIENT),
+                    QStringList{QStringLiteral("--app-id"), appId} + arguments);
 }
 
 WaylandClientProcess::~WaylandClientProcess()
@@ -23,9 +24,11 @@ bool WaylandClientProcess::says(const QByteArray& line)
 {
     const QDeadlineTimer deadline(kLineMs);
     while (!deadline.hasExpired()) {
-        while (m_process.canReadLine())
-            if (m_process.readLine().trimmed() == line)
+        while (m_process.canReadLine()) {
+            m_heard.append(m_process.readLine().trimmed());
+            if (m_heard.last() == line)
                 return true;
+        }
         if (m_process.state() == QProcess::NotRunning)
             return false;
         m_process.waitForReadyRead(100);

@@ -1,17 +1,24 @@
 // Kavo's Wayland services on a real KWin 5.27 (kwin_wayland --virtual, headless, on a private
-// session bus with its own home and runtime folder): idleness through ext-idle-notify, and the
-// window in front through Kavo's KWin script.
+// session bus with its own home and runtime folder): idleness through ext-idle-notify, the
+// window in front through Kavo's KWin script, and overlays and the strict break's keyboard on
+// its layer shell.
 #include "HeadlessKWin.h"
 #include "WaylandClientProcess.h"
 #include "platform/wayland/KWinActiveWindow.h"
+#include "platform/wayland/LayerKeyboardGrab.h"
+#include "platform/wayland/LayerMirror.h"
+#include "platform/wayland/LayerShell.h"
 #include "platform/wayland/ToplevelWindows.h"
 #include "platform/wayland/WaylandConnection.h"
+#include "platform/wayland/WaylandDisplays.h"
 #include "platform/wayland/WaylandGlobals.h"
 #include "platform/wayland/WaylandIdle.h"
+#include "platform/wayland/WaylandOverlays.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
+#include <QWidget>
 #include <QtTest>
 
 namespace {
@@ -105,7 +112,31 @@ private slots:
         windows.watchForeground({});
         QVERIFY(!scriptLoaded());
     }
+
+    void overlaysAndTheKeyboardGoThroughTheLayerShell()
+    {
+        WaylandDisplays displays(m_connection.get());
+        const auto shell = LayerShell::create(*m_globals, displays);
+        QVERIFY2(shell, "KWin offers a layer shell");
+        WaylandOverlays overlays(shell.get());
+        QWidget overlay;
+        overlay.setAttribute(Qt::WA_TranslucentBackground);
+        overlay.setGeometry(displays.monitorGeometries().value(0));
+        overlays.prepare(overlay);
+        QSignalSpy shown(WaylandOverlays::mirrorOf(overlay), &LayerMirror::pictureShown);
+        overlay.show();
+        // KWin configured the surface and took its picture.
+        QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), kKWinMs);
+
+        LayerKeyboardGrab grab(*shell);
+        QWidget rest;
+        rest.show();
+        grab.grab(rest);
+        QTRY_VERIFY_WITH_TIMEOUT(grab.holdsKeyboard(), kKWinMs);
+        grab.release();
+        QVERIFY(!grab.holdsKeyboard());
+    }
 };
 
-QTEST_GUILESS_MAIN(TestWaylandKWin)
+QTEST_MAIN(TestWaylandKWin)
 #include "tst_wayland_kwin.moc"

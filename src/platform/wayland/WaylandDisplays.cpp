@@ -302,6 +302,12 @@ int WaylandDisplays::gammaSize(int index) const
     return hasGamma(index) ? outputAt(index)->gammaSize : 0;
 }
 
+wl_output* WaylandDisplays::outputObject(int index) const
+{
+    const Output* output = outputAt(index);
+    return output ? output->output : nullptr;
+}
+
 bool WaylandDisplays::readRamp(int index, GammaRamp& ramp) const
 {
     if (!hasGamma(index))

@@ -48,6 +48,8 @@ public:
     ColorRoute route(int index) const override;
     // Entries of monitor `index`'s tables; 0 without gamma.
     int gammaSize(int index) const;
+    // The compositor's object for monitor `index`, for surfaces placed on it; null when gone.
+    wl_output* outputObject(int index) const;
 
     // Whether the compositor offers wlr-gamma-control.
     bool hasGammaManager() const { return m_gammaManager != nullptr; }

@@ -1,6 +1,7 @@
 #include "platform/wayland/WaylandPlatform.h"
 
 #include "platform/wayland/DesktopNightLights.h"
+#include "platform/wayland/LayerKeyboardGrab.h"
 #include "platform/wayland/WaylandIdle.h"
 
 #include <QDBusConnection>
@@ -12,6 +13,10 @@ WaylandPlatform::WaylandPlatform(const QString& socket)
       m_globals(m_connection.get()), m_displays(m_connection.get(), m_problem),
       m_desktopInfo(m_compositor, m_displays),
       m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus()),
+      m_layerShell(LayerShell::create(m_globals, m_displays)),
+      m_keyboardGrab(m_layerShell ? std::unique_ptr<IKeyboardGrab>(
+                                        std::make_unique<LayerKeyboardGrab>(*m_layerShell))
+                                  : std::make_unique<AbsentKeyboardGrab>()),
       m_hotkeys(QDBusConnection::sessionBus()),
       m_input(chooseIdleSource(m_globals, QDBusConnection::sessionBus()))
 {

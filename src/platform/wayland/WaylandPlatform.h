@@ -14,11 +14,13 @@
 #include "platform/linux/V4l2Cameras.h"
 #include "platform/linux/XdgRegistry.h"
 #include "platform/wayland/KWinActiveWindow.h"
+#include "platform/wayland/LayerShell.h"
 #include "platform/wayland/ToplevelWindows.h"
 #include "platform/wayland/WaylandAbilities.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandDisplays.h"
 #include "platform/wayland/WaylandGlobals.h"
+#include "platform/wayland/WaylandOverlays.h"
 #include "platform/wayland/WaylandServices.h"
 #include "platform/wayland/WlrToplevels.h"
 
@@ -27,10 +29,11 @@
 // The Wayland desktop: monitors and colours through a connection of Kavo's own to the
 // compositor (wlr-gamma-control where it is offered; else the desktop's own night light, on
 // KDE Plasma and GNOME), the session, location, cameras, sounds and autostart as on every
-// Linux desktop. What the compositor keeps from ordinary clients
-// (other windows, desktop-wide input and keys, screen capture, windows over everything) is
-// absent and says so. Without a compositor to reach there are no monitors, and the colour
-// route of each says why.
+// Linux desktop. Where the compositor has a layer shell, overlays lie on its overlay layer and
+// strict breaks take the keyboard through it. What the compositor keeps from ordinary clients
+// (other windows, desktop-wide input and keys, screen capture; without a layer shell, windows
+// over everything and the keyboard) is absent and says so. Without a compositor to reach there are
+// no monitors, and the colour route of each says why.
 class WaylandPlatform : public Platform
 {
 public:
@@ -57,7 +60,7 @@ public:
     IScreenCapture& screenCapture() override { return m_screenCapture; }
     ICameras& cameras() override { return m_cameras; }
     ISession& session() override { return m_session; }
-    IKeyboardGrab& keyboardGrab() override { return m_keyboardGrab; }
+    IKeyboardGrab& keyboardGrab() override { return *m_keyboardGrab; }
     ISounds& sounds() override { return m_sounds; }
     IInput& input() override { return m_input; }
     IHotkeys& hotkeys() override { return m_hotkeys; }
@@ -90,7 +93,8 @@ private:
     AbsentScreenCapture m_screenCapture;
     V4l2Cameras m_cameras;
     DesktopSession m_session;
-    AbsentKeyboardGrab m_keyboardGrab;
+    std::unique_ptr<LayerShell> m_layerShell;
+    std::unique_ptr<IKeyboardGrab> m_keyboardGrab;
     QtSounds m_sounds;
     PortalHotkeys m_hotkeys;
     IdleInput m_input;
@@ -98,7 +102,7 @@ private:
     QtTray m_tray;
     LauncherTaskbar m_taskbar;
     QtFileChooser m_fileChooser;
-    WaylandOverlays m_overlays;
+    WaylandOverlays m_overlays{m_layerShell.get()};
     std::unique_ptr<WlrToplevels> m_wlrToplevels;
     std::unique_ptr<KWinActiveWindow> m_kwinActiveWindow;
     WaylandAbilities m_abilities{WaylandOffer()};

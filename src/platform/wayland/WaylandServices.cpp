@@ -50,13 +50,6 @@ QPoint AbsentInput::pointerPosition()
     return QCursor::pos();
 }
 
-void WaylandOverlays::prepare(QWidget& window)
-{
-    window.setWindowFlag(Qt::WindowDoesNotAcceptFocus);
-    window.setWindowFlag(Qt::WindowTransparentForInput);
-    window.setAttribute(Qt::WA_ShowWithoutActivating);
-}
-
 DesktopDescription WaylandDesktopInfo::describe() const
 {
     DesktopDescription description;

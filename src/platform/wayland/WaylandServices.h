@@ -1,14 +1,13 @@
 #pragma once
 
 // What a Wayland desktop does not let an ordinary client do: read or change other programs'
-// windows, watch or synthesise input everywhere, grab keys, capture the screen, or place
-// windows over everything else. Each service here says it cannot; none pretends.
+// windows, watch or synthesise input everywhere, grab keys or capture the screen. Each service
+// here says it cannot; none pretends.
 
 #include "platform/IDesktopInfo.h"
 #include "platform/IHotkeys.h"
 #include "platform/IInput.h"
 #include "platform/IKeyboardGrab.h"
-#include "platform/IOverlays.h"
 #include "platform/IScreenCapture.h"
 #include "platform/IWindows.h"
 #include "platform/linux/LinuxProcesses.h"
@@ -64,7 +63,7 @@ public:
     void release(const HotkeyChord&) override {}
 };
 
-// The keyboard follows the compositor's focus; Kavo cannot take it.
+// The keyboard follows the compositor's focus; without a layer shell Kavo cannot take it.
 class AbsentKeyboardGrab : public IKeyboardGrab
 {
 public:
@@ -79,16 +78,6 @@ class AbsentScreenCapture : public IScreenCapture
 public:
     QImage grab(const QRect&) override { return {}; }
     QImage grabPrimaryScreen() override { return {}; }
-};
-
-// No window may lie over everything else (that needs layer surfaces): overlays report that
-// nothing blends, so their colour goes through the colour route instead of a window.
-class WaylandOverlays : public IOverlays
-{
-public:
-    // Keeps the window from taking the focus and from catching the mouse, where it is shown.
-    void prepare(QWidget& window) override;
-    bool blendsTranslucentWindows() override { return false; }
 };
 
 // The compositor by its process name, and the monitors with their colour routes.
