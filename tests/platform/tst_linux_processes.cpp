@@ -115,6 +115,54 @@ private slots:
         QCOMPARE(reused->name, QStringLiteral("averyveryverylongword"));
     }
 
+    // A remembered name is read again by turns: a process that exec'd shows its new name
+    // within a few snapshots, and a launcher's child seen before its exec on the next one.
+    void anExecShowsWithinTheRereadRounds_data()
+    {
+        QTest::addColumn<qint64>("pid");
+        QTest::addColumn<int>("seenBefore");
+        QTest::addColumn<int>("within");
+        QTest::newRow("a child seen between fork and exec") << qint64(100) << 1 << 1;
+        for (qint64 pid = 100; pid < 100 + LinuxProcesses::kRereadRounds; ++pid) {
+            QTest::addRow("a long-lived process %lld that execs", pid)
+                << pid << 4 << LinuxProcesses::kRereadRounds;
+        }
+        QTest::newRow("a pid taken over after many snapshots")
+            << qint64(4194303) << 20 << LinuxProcesses::kRereadRounds;
+    }
+
+    void anExecShowsWithinTheRereadRounds()
+    {
+        QFETCH(qint64, pid);
+        QFETCH(int, seenBefore);
+        QFETCH(int, within);
+        QTemporaryDir proc;
+        const QString folder = proc.filePath(QString::number(pid));
+        QDir().mkpath(folder);
+        writeFile(folder + "/comm", "sh\n");
+        QDir().mkpath(proc.filePath("1"));
+        writeFile(proc.filePath("1/comm"), "init\n");
+        LinuxProcesses processes(proc.path());
+        QVector<ProcessEntry> entries;
+        for (int i = 0; i < seenBefore; ++i)
+            QVERIFY(processes.snapshot(entries));
+
+        writeFile(folder + "/comm", "flux\n");
+        int snapshots = 0;
+        QString name;
+        while (name != QLatin1String("flux") && snapshots < LinuxProcesses::kRereadRounds + 1) {
+            QVERIFY(processes.snapshot(entries));
+            ++snapshots;
+            QCOMPARE(entries.size(), 2);
+            for (const ProcessEntry& entry : entries) {
+                if (entry.pid == pid)
+                    name = entry.name;
+            }
+        }
+        QCOMPARE(name, QStringLiteral("flux"));
+        QVERIFY2(snapshots <= within, qPrintable(QString::number(snapshots)));
+    }
+
     void aMissingFolderIsAFailedSnapshot()
     {
         QVector<ProcessEntry> entries;

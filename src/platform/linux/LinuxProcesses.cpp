@@ -115,33 +115,65 @@ QString LinuxProcesses::programName(const QByteArray& comm, const QByteArray& ex
     return QString::fromUtf8(comm);
 }
 
+// A process is read on its first two snapshots, then once in kRereadRounds by turns.
+bool LinuxProcesses::due(qint64 pid, const Known* known) const
+{
+    return !known || known->young || (pid + m_round) % kRereadRounds == 0;
+}
+
+// Reads the "comm" of `pid` (its folder `file`) into `known`; the owner and the executable
+// are looked up again only when it changed. False when the process ended meanwhile.
+bool LinuxProcesses::learn(int folder, const char* file, qint64 pid, Known& known)
+{
+    const QByteArray comm = readComm(folder, pid);
+    if (!comm.isEmpty() && comm == known.comm)
+        return true;
+    // A new process, one that exec'd, or one whose name cannot be read. An owner known from
+    // before only decides whether to ask terminate(), which looks again.
+    struct stat info = {};
+    if (::fstatat(folder, file, &info, 0) != 0)
+        return false;
+    known.comm = comm;
+    known.name = nameFromComm(folder, pid, comm);
+    known.own = info.st_uid == ::getuid();
+    return true;
+}
+
+void LinuxProcesses::forgetEnded()
+{
+    for (auto it = m_known.begin(); it != m_known.end();) {
+        if (it->seenIn != m_round)
+            it = m_known.erase(it);
+        else
+            ++it;
+    }
+}
+
 bool LinuxProcesses::snapshot(QVector<ProcessEntry>& entries)
 {
     entries.clear();
     const Folder folder(m_root);
     if (!folder.dir())
         return false;
-    const uid_t user = ::getuid();
-    QHash<qint64, Known> seen;
-    seen.reserve(m_known.size());
+    ++m_round;
     while (const dirent* item = ::readdir(folder.dir())) {
         const qint64 pid = pidFromName(item->d_name);
         if (pid <= 0)
             continue;
-        const QByteArray comm = readComm(folder.fd(), pid);
-        Known known = m_known.value(pid);
-        if (comm.isEmpty() || known.comm != comm) {
-            // A new process, one that exec'd, or one whose name cannot be read. An owner
-            // known from before only decides whether to ask terminate(), which looks again.
-            struct stat info = {};
-            if (::fstatat(folder.fd(), item->d_name, &info, 0) != 0)
-                continue; // ended meanwhile
-            known = Known{comm, nameFromComm(folder.fd(), pid, comm), info.st_uid == user};
+        const auto found = m_known.find(pid);
+        const bool isNew = found == m_known.end();
+        Known& known = isNew ? m_known[pid] : *found;
+        if (due(pid, isNew ? nullptr : &known)) {
+            if (!learn(folder.fd(), item->d_name, pid, known)) {
+                m_known.remove(pid); // ended meanwhile
+                continue;
+            }
+            known.young = isNew;
         }
+        known.seenIn = m_round;
         entries.append(ProcessEntry{pid, known.name, known.own});
-        seen.insert(pid, known);
     }
-    m_known.swap(seen);
+    forgetEnded();
     return true;
 }
 
