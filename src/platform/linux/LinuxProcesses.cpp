@@ -99,7 +99,8 @@ private:
 };
 } // namespace
 
-LinuxProcesses::LinuxProcesses(QString root) : m_root(std::move(root))
+LinuxProcesses::LinuxProcesses(QString root)
+    : m_root(std::move(root)), m_rootPath(QFile::encodeName(m_root))
 {
 }
 
@@ -113,12 +114,6 @@ QString LinuxProcesses::programName(const QByteArray& comm, const QByteArray& ex
     if (!comm.isEmpty() && file.size() > comm.size() && file.startsWith(comm))
         return QString::fromUtf8(file);
     return QString::fromUtf8(comm);
-}
-
-// A process is read on its first two snapshots, then once in kRereadRounds by turns.
-bool LinuxProcesses::due(qint64 pid, const Known* known) const
-{
-    return !known || known->young || (pid + m_round) % kRereadRounds == 0;
 }
 
 // Reads the "comm" of `pid` (its folder `file`) into `known`; the owner and the executable
@@ -142,20 +137,45 @@ bool LinuxProcesses::learn(int folder, const char* file, qint64 pid, Known& know
 void LinuxProcesses::forgetEnded()
 {
     for (auto it = m_known.begin(); it != m_known.end();) {
-        if (it->seenIn != m_round)
+        if (it->seenIn != m_listing)
             it = m_known.erase(it);
         else
             ++it;
     }
 }
 
+// Linux counts the running processes in the link count of /proc (threads are not counted); a
+// folder laid out like it counts its subfolders. One stat says whether to list again.
 bool LinuxProcesses::snapshot(QVector<ProcessEntry>& entries)
 {
-    entries.clear();
+    struct stat info = {};
+    if (::stat(m_rootPath.constData(), &info) != 0) {
+        entries.clear();
+        return false;
+    }
+    const bool readAll = m_listing == 0 || m_sinceFullRead + 1 >= kFullReadEvery;
+    if (!readAll && static_cast<qulonglong>(info.st_nlink) == m_links) {
+        ++m_sinceFullRead;
+        entries = m_entries;
+        return true;
+    }
+    if (!list(readAll)) {
+        entries.clear();
+        return false;
+    }
+    m_links = static_cast<qulonglong>(info.st_nlink);
+    m_sinceFullRead = readAll ? 0 : m_sinceFullRead + 1;
+    entries = m_entries;
+    return true;
+}
+
+bool LinuxProcesses::list(bool readAll)
+{
     const Folder folder(m_root);
     if (!folder.dir())
         return false;
-    ++m_round;
+    ++m_listing;
+    m_entries.clear();
     while (const dirent* item = ::readdir(folder.dir())) {
         const qint64 pid = pidFromName(item->d_name);
         if (pid <= 0)
@@ -163,15 +183,15 @@ bool LinuxProcesses::snapshot(QVector<ProcessEntry>& entries)
         const auto found = m_known.find(pid);
         const bool isNew = found == m_known.end();
         Known& known = isNew ? m_known[pid] : *found;
-        if (due(pid, isNew ? nullptr : &known)) {
+        if (readAll || isNew || known.young) {
             if (!learn(folder.fd(), item->d_name, pid, known)) {
                 m_known.remove(pid); // ended meanwhile
                 continue;
             }
             known.young = isNew;
         }
-        known.seenIn = m_round;
-        entries.append(ProcessEntry{pid, known.name, known.own});
+        known.seenIn = m_listing;
+        m_entries.append(ProcessEntry{pid, known.name, known.own});
     }
     forgetEnded();
     return true;

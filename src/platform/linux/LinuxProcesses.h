@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QVector>
 
 // The processes of a Linux system, from /proc (or a tree laid out like it).
 class LinuxProcesses
@@ -11,14 +12,17 @@ class LinuxProcesses
 public:
     explicit LinuxProcesses(QString root = QStringLiteral("/proc"));
 
-    // How many snapshots at most pass before a process that exec'd shows its new name.
-    static constexpr int kRereadRounds = 6;
+    // How many snapshots at most pass before every process's name is read again.
+    static constexpr int kFullReadEvery = 6;
 
     // Every process with its name and whether the current user owns it; false when the
-    // folder cannot be read. A new process is read on its first two snapshots (a launcher's
-    // child is often seen between its fork and its exec); after that its name is remembered
-    // and read again once in kRereadRounds snapshots, by turns, so that one snapshot reads
-    // few files. Owner and executable are looked up again only when "comm" changed.
+    // folder cannot be read. The folder is listed only when its count of processes changed
+    // since the last listing (a process started or ended), and at least once in
+    // kFullReadEvery snapshots; otherwise the last list is the answer. A listing reads the
+    // names of the processes it sees for the first time and of those it saw first the last
+    // time (a launcher's child is often listed between its fork and its exec); the names of
+    // all are read once in kFullReadEvery snapshots (a process that exec'd has another
+    // name). Owner and executable are looked up again only when "comm" changed.
     bool snapshot(QVector<ProcessEntry>& entries);
 
     // The name of process `pid`; empty when it cannot be read.
@@ -39,15 +43,19 @@ private:
         QByteArray comm;
         QString name;
         bool own = false;
-        bool young = true;  // first seen on the last snapshot: read again on this one
-        quint32 seenIn = 0; // the snapshot that last listed it
+        bool young = true;  // first listed by the last listing: read again on this one
+        quint32 seenIn = 0; // the listing that last saw it
     };
 
-    bool due(qint64 pid, const Known* known) const;
+    bool list(bool readAll);
     bool learn(int folder, const char* file, qint64 pid, Known& known);
     void forgetEnded();
 
     QString m_root;
+    QByteArray m_rootPath;
     QHash<qint64, Known> m_known;
-    quint32 m_round = 0;
+    QVector<ProcessEntry> m_entries; // the last listing's answer
+    quint32 m_listing = 0;
+    qulonglong m_links = 0; // the folder's link count at the last listing: processes and more
+    int m_sinceFullRead = 0;
 };
