@@ -95,7 +95,6 @@ void store_list(SettingsMap& settings, const char* key, const QString& text,
 App::App(QWidget* parent) : KavoWindow(parent)
 {
     show_first_colors();
-    m_network = new QNetworkAccessManager(this);
 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);

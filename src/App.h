@@ -972,6 +972,7 @@ private:
     void start_update_checks();
     void start_usage_reporting();
     LocationLookup& location_lookup();
+    QNetworkAccessManager& network();
     // "Loading...", the coordinates, or "Location unknown: set it by hand".
     QString geolocation_text();
     void publish_geolocation();
