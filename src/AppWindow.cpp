@@ -7,6 +7,7 @@
 #include "KavoResources.h"
 #include "color/MagnificationApi.h"
 #include "network/Translator.h"
+#include "parts/IWebView.h"
 #include "platform/Platform.h"
 #include "screens/DesktopArea.h"
 #include "screens/DisplayScale.h"
@@ -15,8 +16,6 @@
 #include "screens/MainScreenForm.h"
 #include "screens/PageScript.h"
 #include "screens/UnusedPages.h"
-#include "network/Translator.h"
-#include "parts/IWebView.h"
 #include "settings/SaveManager.h"
 #include "system/ITrayIcon.h"
 
@@ -27,6 +26,7 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 
@@ -46,7 +46,7 @@ SaveManager* save_manager()
 void App::set_kavo_icon()
 {
     register_kavo_resources();
-    const QIcon icon{QString::fromLatin1(kIcon)};
+    const QIcon icon{kavo_png(QString::fromLatin1(kIcon))};
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
 }

@@ -1,5 +1,7 @@
 #include "KavoResources.h"
 
+#include <QImageReader>
+#include <QPixmap>
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE may not be used inside a namespace.
@@ -10,4 +12,11 @@ void register_kavo_resources()
         return true;
     }();
     Q_UNUSED(registered)
+}
+
+QPixmap kavo_png(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }

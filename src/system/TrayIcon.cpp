@@ -1,6 +1,7 @@
 #include "system/TrayIcon.h"
 
 #include "App.h"
+#include "KavoResources.h"
 #include "platform/ITray.h"
 #include "settings/SaveManager.h"
 
@@ -417,11 +418,11 @@ void TrayIcon::show_icon(const QString& name, int rotation)
 QIcon TrayIcon::icon(const QString& name, int rotation, const QString& key)
 {
     if (rotation == 0)
-        return QIcon(name);
+        return QIcon(kavo_png(name));
     auto drawn = m_turned_icons.constFind(key);
     if (drawn == m_turned_icons.constEnd()) {
-        const QPixmap image = QPixmap(name).scaled(kSpinningIconSize, kSpinningIconSize,
-                                                   Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QPixmap image = kavo_png(name).scaled(kSpinningIconSize, kSpinningIconSize,
+                                                    Qt::KeepAspectRatio, Qt::SmoothTransformation);
         drawn = m_turned_icons.insert(
             key, QIcon(image.transformed(QTransform().rotate(rotation), Qt::SmoothTransformation)));
     }
