@@ -328,6 +328,8 @@ bool App::eventFilter(QObject* watched, QEvent* event)
                 send_timer_texts();
                 m_blink_count_sent = -1;
                 refresh_blink_count();
+                m_active_process_sent.reset();
+                send_active_process();
             });
         }
     }

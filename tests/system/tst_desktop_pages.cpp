@@ -102,7 +102,8 @@ private slots:
         const QString colors = app().settings_map().value("ColorPausers").toString();
         type_list("timer_pausers", "player\nvlc");
         app().request_page_lists();
-        QCOMPARE(app().settings_map().value("TimerPausers").toString(), QStringLiteral("player\nvlc"));
+        QCOMPARE(app().settings_map().value("TimerPausers").toString(),
+                 QStringLiteral("player\nvlc"));
         // A list whose page is not open is handed back as it was.
         QCOMPARE(app().settings_map().value("ColorPausers").toString(), colors);
     }
@@ -160,6 +161,21 @@ private slots:
         app().set_current_active_process(name);
         QCOMPARE(text_of("#page-host [data-text=current_active_process]"), name);
         QCOMPARE(js("Kavo.errors().length").toInt(), 0);
+    }
+
+    // Named on every update, the program in front reaches the page only while the window is
+    // shown, and once it shows again.
+    void theProgramInFrontReachesThePageWhileShown()
+    {
+        const QString shown = QStringLiteral("#page-host [data-text=current_active_process]");
+        open_page("Timer pausers");
+        app().set_current_active_process(QStringLiteral("viewer"));
+        QCOMPARE(text_of(shown), QStringLiteral("viewer"));
+        app().hide();
+        app().set_current_active_process(QStringLiteral("painter"));
+        QCOMPARE(text_of(shown), QStringLiteral("viewer"));
+        app().show();
+        QTRY_COMPARE(text_of(shown), QStringLiteral("painter"));
     }
 
     void aBadTriggerLineIsShownOnThePage()
