@@ -157,6 +157,7 @@ void App::show_first_colors()
     create_transitions();
     create_color_output();
     update_gamma();
+    reapply_colors_after_session_changes();
 }
 
 App::~App()

@@ -453,6 +453,7 @@ private:
     // Colour output (AppColorSlots.cpp).
     void show_first_colors();
     void create_color_output();
+    void reapply_colors_after_session_changes();
     void check_gamma_range();
     // Says once, in the log and to the user, when no monitor's colours can change.
     void tell_if_colors_cannot_change();
