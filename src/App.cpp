@@ -95,7 +95,6 @@ void store_list(SettingsMap& settings, const char* key, const QString& text,
 App::App(QWidget* parent) : KavoWindow(parent)
 {
     show_first_colors();
-    m_network = new QNetworkAccessManager(this);
 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
@@ -158,6 +157,7 @@ void App::show_first_colors()
     create_transitions();
     create_color_output();
     update_gamma();
+    reapply_colors_after_session_changes();
 }
 
 App::~App()

@@ -21,6 +21,7 @@
 #include <QVariantList>
 
 #include <memory>
+#include <optional>
 
 class AppTransitionHost;
 class BrightnessConfigManager;
@@ -455,6 +456,7 @@ private:
     // Colour output (AppColorSlots.cpp).
     void show_first_colors();
     void create_color_output();
+    void reapply_colors_after_session_changes();
     void check_gamma_range();
     // Says once, in the log and to the user, when no monitor's colours can change.
     void tell_if_colors_cannot_change();
@@ -602,6 +604,8 @@ private:
     QString m_tooltip_text;
     // The status text the page was sent last; empty when it must be sent again.
     QString m_status_sent;
+    // The program in front as the page last got it; none before the window first shows.
+    std::optional<QString> m_active_process_sent;
     QString m_pauser_name;
     bool m_pauser_pause = false;
     bool m_first_update_done = false;
@@ -882,6 +886,7 @@ private:
     void create_task_manager();
     void close_conflicting_application(const QString& process_name);
     bool store_pauser_switch(const char* key, bool value, const char* log_label);
+    void send_active_process();
     // After a pauser setting changed: look at the programs again when any pauser is on.
     void refresh_pausers();
     // After the page handed back a pauser or trigger list.
@@ -975,6 +980,7 @@ private:
     void start_update_checks();
     void start_usage_reporting();
     LocationLookup& location_lookup();
+    QNetworkAccessManager& network();
     // "Loading...", the coordinates, or "Location unknown: set it by hand".
     QString geolocation_text();
     void publish_geolocation();

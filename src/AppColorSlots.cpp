@@ -24,8 +24,15 @@ void App::create_color_output()
     m_color_output->start();
     connect(&platform.displays().events(), &DisplayEvents::monitorsChanged, this,
             &App::monitors_changed);
-    connect(&platform.session(), &ISession::resumed, this, &App::reapply_colors);
-    connect(&platform.session(), &ISession::unlocked, this, &App::reapply_colors);
+}
+
+// A resume or an unlock may have reset the ramps. Followed once the first colours are on the
+// screen: the desktop's session is reached over D-Bus, which may take a while.
+void App::reapply_colors_after_session_changes()
+{
+    ISession& session = Platform::current().session();
+    connect(&session, &ISession::resumed, this, &App::reapply_colors);
+    connect(&session, &ISession::unlocked, this, &App::reapply_colors);
 }
 
 void App::monitors_changed()

@@ -17,7 +17,6 @@
 #include <QNetworkProxyFactory>
 #include <QNetworkReply>
 
-
 namespace {
 const char kLoading[] = QT_TRANSLATE_NOOP("Translator", "Loading...");
 const char kUnknown[] = QT_TRANSLATE_NOOP("Translator", "Location unknown: set it by hand");
@@ -92,8 +91,8 @@ LocationLookup& App::location_lookup()
 {
     if (!m_location_lookup) {
         m_location_lookup = std::make_unique<LocationLookup>(
-            *m_network, Platform::current().location(), NetworkEndpoints::geolocation_server());
-        connect(m_network, &QNetworkAccessManager::finished, this, &App::update_location);
+            [this]() -> QNetworkAccessManager& { return network(); },
+            Platform::current().location(), NetworkEndpoints::geolocation_server());
         connect(m_location_lookup.get(), &LocationLookup::found, this, &App::save_location_data);
         connect(m_location_lookup.get(), &LocationLookup::country_found, this, &App::localize_kavo);
         connect(m_location_lookup.get(), &LocationLookup::server_asked, this,
@@ -102,6 +101,17 @@ LocationLookup& App::location_lookup()
                 &App::publish_geolocation);
     }
     return *m_location_lookup;
+}
+
+// Made when the geolocation server is first asked: Qt's network manager loads its bearer
+// plugins and starts a thread for them.
+QNetworkAccessManager& App::network()
+{
+    if (!m_network) {
+        m_network = new QNetworkAccessManager(this);
+        connect(m_network, &QNetworkAccessManager::finished, this, &App::update_location);
+    }
+    return *m_network;
 }
 
 void App::get_geolocation_data()

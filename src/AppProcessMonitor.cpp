@@ -52,9 +52,20 @@ void App::set_current_active_process(const QString& process_name)
 {
     const bool changed = process_name != m_current_active_process;
     m_current_active_process = process_name;
-    call_page_function(QStringLiteral("set_current_active_process"), {process_name});
+    send_active_process();
     if (changed)
         emit tray_menu_changed();
+}
+
+// The monitor names the program in front on every update; the page gets the name only while
+// the window is shown, and only when it differs from what it was sent last (the window's show
+// event makes it send again).
+void App::send_active_process()
+{
+    if (!is_page_loaded() || !isVisible() || m_current_active_process == m_active_process_sent)
+        return;
+    m_active_process_sent = m_current_active_process;
+    call_page_function(QStringLiteral("set_current_active_process"), {m_current_active_process});
 }
 
 void App::set_current_color_trigger(const QString& process_name)

@@ -26,6 +26,7 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 
@@ -45,7 +46,7 @@ SaveManager* save_manager()
 void App::set_kavo_icon()
 {
     register_kavo_resources();
-    const QIcon icon{QString::fromLatin1(kIcon)};
+    const QIcon icon{kavo_png(QString::fromLatin1(kIcon))};
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
 }
@@ -333,6 +334,8 @@ bool App::eventFilter(QObject* watched, QEvent* event)
                 send_timer_texts();
                 m_blink_count_sent = -1;
                 refresh_blink_count();
+                m_active_process_sent.reset();
+                send_active_process();
             });
         }
     }

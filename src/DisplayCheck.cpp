@@ -13,6 +13,16 @@ bool qt_uses_x11(const QStringList& arguments)
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     return platform.isEmpty() || platform.startsWith("xcb");
 }
+
+// Qt waits for the X server before it paints again into an image it shares with the server:
+// the tray icon, which turns on every update tick, would cost a round trip and two more
+// wake-ups each time. Kavo's repaints are small, and sending them costs less than the wait.
+// A value the user set is left as it is.
+void paint_without_shared_memory()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
 } // namespace
 
 QString prepare(const QStringList& arguments)
@@ -20,8 +30,10 @@ QString prepare(const QStringList& arguments)
     if (!qt_uses_x11(arguments))
         return {};
     const QByteArray display = qgetenv("DISPLAY");
-    if (x11DisplayAnswers(display))
+    if (x11DisplayAnswers(display)) {
+        paint_without_shared_memory();
         return {};
+    }
     const bool qt_chosen = !qgetenv("QT_QPA_PLATFORM").isEmpty();
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
     // A Wayland session without Xwayland: Qt draws through the compositor itself.

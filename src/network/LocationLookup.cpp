@@ -7,9 +7,9 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
-LocationLookup::LocationLookup(QNetworkAccessManager& network, ILocation& desktop,
-                               const QUrl& server, int timeoutMs, QObject* parent)
-    : QObject(parent), m_network(network), m_desktop(desktop), m_server(server),
+LocationLookup::LocationLookup(Network network, ILocation& desktop, const QUrl& server,
+                               int timeoutMs, QObject* parent)
+    : QObject(parent), m_network(std::move(network)), m_desktop(desktop), m_server(server),
       m_timeout_ms(timeoutMs)
 {
 }
@@ -43,7 +43,7 @@ void LocationLookup::ask_server()
         finish(false);
         return;
     }
-    m_pending = m_network.get(NetworkRequest::make(
+    m_pending = m_network().get(NetworkRequest::make(
         NetworkEndpoints::with_path(m_server, QStringLiteral("/custom-code/ip-to-location/")),
         m_timeout_ms));
     emit server_asked();

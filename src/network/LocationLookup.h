@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QUrl>
 
+#include <functional>
+
 class QNetworkAccessManager;
 class QNetworkReply;
 
@@ -16,8 +18,10 @@ class LocationLookup : public QObject
     Q_OBJECT
 
 public:
-    // Requests go through `network`, whose answers the owner hands to handle_reply().
-    LocationLookup(QNetworkAccessManager& network, ILocation& desktop, const QUrl& server,
+    // Requests go through the manager `network` gives when the server is first asked (the
+    // owner makes it then); the owner hands its answers to handle_reply().
+    using Network = std::function<QNetworkAccessManager&()>;
+    LocationLookup(Network network, ILocation& desktop, const QUrl& server,
                    int timeoutMs = NetworkRequest::kTimeoutMs, QObject* parent = nullptr);
 
     // Starts a lookup; nothing when one is running.
@@ -42,7 +46,7 @@ private:
     void ask_server();
     void finish(bool success);
 
-    QNetworkAccessManager& m_network;
+    Network m_network;
     ILocation& m_desktop;
     QUrl m_server;
     int m_timeout_ms;

@@ -32,10 +32,8 @@ const char kAvailable[] = QT_TRANSLATE_NOOP("Translator", "Kavo %1 is available"
 } // namespace
 
 Updater::Updater(const QUrl& server, const QString& current_version, int timeoutMs)
-    : m_version_manager(new QNetworkAccessManager(this)), m_server(server),
-      m_current_version(current_version), m_timeout_ms(timeoutMs)
+    : m_server(server), m_current_version(current_version), m_timeout_ms(timeoutMs)
 {
-    connect(m_version_manager, &QNetworkAccessManager::finished, this, &Updater::reply_finished);
     m_periodic.setInterval(kHourMs);
     connect(&m_periodic, &QTimer::timeout, this, &Updater::check_if_due);
 }
@@ -86,8 +84,20 @@ void Updater::request_version_file()
         report_status(kNoServer);
         return;
     }
-    m_version_manager->get(NetworkRequest::make(
+    version_manager().get(NetworkRequest::make(
         NetworkEndpoints::with_path(m_server, QStringLiteral("/version.txt")), m_timeout_ms));
+}
+
+// Made with the first request: Qt's network manager loads its bearer plugins and starts a
+// thread for them, which a Kavo that never checks for updates does without.
+QNetworkAccessManager& Updater::version_manager()
+{
+    if (!m_version_manager) {
+        m_version_manager = new QNetworkAccessManager(this);
+        connect(m_version_manager, &QNetworkAccessManager::finished, this,
+                &Updater::reply_finished);
+    }
+    return *m_version_manager;
 }
 
 void Updater::reply_finished(QNetworkReply* reply)

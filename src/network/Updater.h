@@ -67,7 +67,9 @@ private:
     void request_version_file();
     void report_status(const char* text, const QString& argument = QString());
 
-    QNetworkAccessManager* m_version_manager;
+    QNetworkAccessManager& version_manager();
+
+    QNetworkAccessManager* m_version_manager = nullptr;
     QUrl m_server;
     QString m_current_version;
     int m_timeout_ms;

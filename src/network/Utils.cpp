@@ -14,10 +14,8 @@
 #endif
 
 Utils::Utils(const QUrl& endpoint, const QString& property, int timeoutMs)
-    : m_network(new QNetworkAccessManager(this)), m_endpoint(endpoint), m_property(property),
-      m_timeout_ms(timeoutMs)
+    : m_endpoint(endpoint), m_property(property), m_timeout_ms(timeoutMs)
 {
-    connect(m_network, &QNetworkAccessManager::finished, this, &Utils::analytics_request_finished);
 }
 
 Utils::~Utils() = default;
@@ -69,5 +67,17 @@ void Utils::post(const QByteArray& body)
     QNetworkRequest request = NetworkRequest::make(m_endpoint, m_timeout_ms);
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QStringLiteral("application/x-www-form-urlencoded"));
-    m_network->post(request, body);
+    network().post(request, body);
+}
+
+// Made with the first report: Qt's network manager loads its bearer plugins and starts a
+// thread for them, which a Kavo that reports nothing does without.
+QNetworkAccessManager& Utils::network()
+{
+    if (!m_network) {
+        m_network = new QNetworkAccessManager(this);
+        connect(m_network, &QNetworkAccessManager::finished, this,
+                &Utils::analytics_request_finished);
+    }
+    return *m_network;
 }

@@ -41,7 +41,9 @@ private:
     bool may_report();
     void post(const QByteArray& body);
 
-    QNetworkAccessManager* m_network;
+    QNetworkAccessManager& network();
+
+    QNetworkAccessManager* m_network = nullptr;
     QUrl m_endpoint;
     QString m_property;
     int m_timeout_ms;

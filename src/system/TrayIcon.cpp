@@ -1,6 +1,7 @@
 #include "system/TrayIcon.h"
 
 #include "App.h"
+#include "KavoResources.h"
 #include "platform/ITray.h"
 #include "settings/SaveManager.h"
 
@@ -401,8 +402,8 @@ void TrayIcon::show_normal_icon()
     m_paused_icon_shown = false;
 }
 
-// The icon is refreshed on every update tick: it is drawn and handed to the tray only when
-// it is another image than the one shown.
+// The icon is refreshed on every update tick: it is handed to the tray only when it is
+// another image than the one shown.
 void TrayIcon::show_icon(const QString& name, int rotation)
 {
     const QString key =
@@ -410,14 +411,22 @@ void TrayIcon::show_icon(const QString& name, int rotation)
     if (key == m_shown_icon)
         return;
     m_shown_icon = key;
-    if (rotation == 0) {
-        m_tray.setIcon(QIcon(name), key);
-        return;
+    m_tray.setIcon(icon(name, rotation, key), key);
+}
+
+// The spinning icon shows the same four turns over and over: each is drawn once.
+QIcon TrayIcon::icon(const QString& name, int rotation, const QString& key)
+{
+    if (rotation == 0)
+        return QIcon(kavo_png(name));
+    auto drawn = m_turned_icons.constFind(key);
+    if (drawn == m_turned_icons.constEnd()) {
+        const QPixmap image = kavo_png(name).scaled(kSpinningIconSize, kSpinningIconSize,
+                                                    Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        drawn = m_turned_icons.insert(
+            key, QIcon(image.transformed(QTransform().rotate(rotation), Qt::SmoothTransformation)));
     }
-    const QPixmap image = QPixmap(name).scaled(kSpinningIconSize, kSpinningIconSize,
-                                               Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    m_tray.setIcon(
-        QIcon(image.transformed(QTransform().rotate(rotation), Qt::SmoothTransformation)), key);
+    return *drawn;
 }
 
 void TrayIcon::write_state()

@@ -2,6 +2,8 @@
 
 #include "system/ITrayIcon.h"
 
+#include <QHash>
+#include <QIcon>
 #include <QObject>
 #include <QStringList>
 
@@ -70,6 +72,7 @@ private:
     void fill_pauser_menu(PauserMenu& pausers);
     void toggle_pauser(PauserMenu& pausers, bool checked, const QString& name);
     void show_icon(const QString& name, int rotation = 0);
+    QIcon icon(const QString& name, int rotation, const QString& key);
     void show_normal_icon();
     void write_state();
     bool setting(const char* key) const;
@@ -94,5 +97,6 @@ private:
     bool m_paused_icon_shown = false;
     bool m_menu_open = false;
     int m_angle = 0;
-    QString m_shown_icon; // the name (and rotation) of the image the tray shows
+    QString m_shown_icon;                 // the name (and rotation) of the image the tray shows
+    QHash<QString, QIcon> m_turned_icons; // by name and rotation
 };

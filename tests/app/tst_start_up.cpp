@@ -5,6 +5,7 @@
 #include "DisplayCheck.h"
 #include "InstallLocation.h"
 #include "StartOnStartup.h"
+#include "XvfbServer.h"
 #include "platform/sim/SimDesktop.h"
 
 #include <QDir>
@@ -172,6 +173,35 @@ private slots:
         const ScopedVariable sim("KAVO_PLATFORM", "sim");
         QVERIFY(DisplayCheck::prepare({}).isEmpty());
         QCOMPARE(qgetenv("QT_QPA_PLATFORM"), QByteArray("offscreen"));
+    }
+
+    // On X11 Qt paints without the shared memory that makes every repaint of the tray icon
+    // wait for the server; a value the user set stays, and nothing is set for other displays.
+    void anX11DisplayPaintsWithoutSharedMemory_data()
+    {
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<QByteArray>("userValue");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("answering display") << true << QByteArray() << QByteArray("1");
+        QTest::newRow("the user's own value") << true << QByteArray("0") << QByteArray("0");
+        QTest::newRow("no server there") << false << QByteArray() << QByteArray();
+    }
+
+    void anX11DisplayPaintsWithoutSharedMemory()
+    {
+        QFETCH(bool, answers);
+        QFETCH(QByteArray, userValue);
+        QFETCH(QByteArray, expected);
+        XvfbServer xvfb;
+        if (answers)
+            QVERIFY(xvfb.start(QStringLiteral("640x480x24")));
+        const ScopedVariable qpa("QT_QPA_PLATFORM", QByteArray());
+        const ScopedVariable platform("KAVO_PLATFORM", QByteArray());
+        const ScopedVariable noWayland("WAYLAND_DISPLAY", QByteArray());
+        const ScopedVariable x("DISPLAY", answers ? xvfb.display().toLatin1() : ":4711");
+        const ScopedVariable shm("QT_XCB_NO_MITSHM", userValue);
+        DisplayCheck::prepare({});
+        QCOMPARE(qgetenv("QT_XCB_NO_MITSHM"), expected);
     }
 
     // Without Xwayland, Qt must not try its X11 platform (it would abort): it draws through

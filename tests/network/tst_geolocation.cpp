@@ -22,7 +22,9 @@ const QByteArray kParis =
 struct Lookup
 {
     Lookup(ILocation& desktop, const QUrl& server, int timeoutMs = 500)
-        : lookup(network, desktop, server, timeoutMs), found(&lookup, &LocationLookup::found),
+        : lookup([this]() -> QNetworkAccessManager& { return network; }, desktop, server,
+                 timeoutMs),
+          found(&lookup, &LocationLookup::found),
           countries(&lookup, &LocationLookup::country_found),
           finished(&lookup, &LocationLookup::finished),
           serverAsked(&lookup, &LocationLookup::server_asked)

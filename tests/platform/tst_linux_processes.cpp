@@ -115,6 +115,57 @@ private slots:
         QCOMPARE(reused->name, QStringLiteral("averyveryverylongword"));
     }
 
+    // Between listings the last list is the answer: a process that started or ended shows on
+    // the next snapshot, one that exec'd (or a start and an end that leave the count as it
+    // was) within kFullReadEvery snapshots, and a launcher's child seen before its exec at
+    // the next listing.
+    void changesShowWithinTheirBound_data()
+    {
+        QTest::addColumn<int>("seenBefore");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("within");
+        const int full = LinuxProcesses::kFullReadEvery;
+        for (int seen = 2; seen < 2 + full; ++seen)
+            QTest::addRow("exec after %d snapshots", seen) << seen << "exec" << full;
+        QTest::newRow("a child execs") << 1 << "exec" << full;
+        QTest::newRow("a child execs as another starts") << 1 << "exec, another starts" << 1;
+        QTest::newRow("one ends as another starts") << 3 << "swap" << full;
+        QTest::newRow("another starts") << 3 << "another starts" << 1;
+    }
+
+    void changesShowWithinTheirBound()
+    {
+        QFETCH(int, seenBefore);
+        QFETCH(QString, change);
+        QFETCH(int, within);
+        QTemporaryDir proc;
+        QDir().mkpath(proc.filePath("100"));
+        writeFile(proc.filePath("100/comm"), "sh\n");
+        QDir().mkpath(proc.filePath("1"));
+        writeFile(proc.filePath("1/comm"), "init\n");
+        LinuxProcesses processes(proc.path());
+        QVector<ProcessEntry> entries;
+        for (int i = 0; i < seenBefore; ++i)
+            QVERIFY(processes.snapshot(entries));
+
+        if (change.startsWith("exec"))
+            writeFile(proc.filePath("100/comm"), "flux\n");
+        if (change == "swap")
+            QVERIFY(QDir(proc.filePath("1")).removeRecursively());
+        if (change.endsWith("another starts") || change == "swap") {
+            QDir().mkpath(proc.filePath("200"));
+            writeFile(proc.filePath("200/comm"), "flux\n");
+        }
+        for (int snapshot = 1; snapshot <= within; ++snapshot) {
+            QVERIFY(processes.snapshot(entries));
+            for (const ProcessEntry& entry : entries) {
+                if (entry.name == QLatin1String("flux"))
+                    return;
+            }
+        }
+        QFAIL("the change did not show");
+    }
+
     void aMissingFolderIsAFailedSnapshot()
     {
         QVector<ProcessEntry> entries;

@@ -196,6 +196,21 @@ private slots:
         QCOMPARE(js("Kavo.errors().length").toInt(), 0);
     }
 
+    // Named on every update, the program in front reaches the page only while the window is
+    // shown, and once it shows again.
+    void theProgramInFrontReachesThePageWhileShown()
+    {
+        const QString shown = QStringLiteral("#page-host [data-text=current_active_process]");
+        open_page("Timer pausers");
+        app().set_current_active_process(QStringLiteral("viewer"));
+        QCOMPARE(text_of(shown), QStringLiteral("viewer"));
+        app().hide();
+        app().set_current_active_process(QStringLiteral("painter"));
+        QCOMPARE(text_of(shown), QStringLiteral("viewer"));
+        app().show();
+        QTRY_COMPARE(text_of(shown), QStringLiteral("painter"));
+    }
+
     void aBadTriggerLineIsShownOnThePage()
     {
         open_page("Color triggers");

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "KavoResources.h"
 #include "system/TaskbarButton.h"
 #include "system/TrayIcon.h"
 
@@ -178,6 +179,29 @@ private slots:
         QTRY_COMPARE(m_app->settings_map().value("TimerPausers").toString(),
                      QString("KMPlayer.exe\ngame.exe"));
         QTRY_COMPARE(checked(submenu("Timer pausers")), (QStringList{"KMPlayer.exe", "game.exe"}));
+    }
+
+    // Kavo reads its icons with Qt's PNG reader alone and premultiplies them itself: the
+    // pixels are the ones Qt's own loading gives.
+    void kavosImagesLoadAsQtReadsThem_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("normal") << TrayIcon::kNormalIcon;
+        QTest::newRow("paused") << TrayIcon::kPausedIcon;
+        QTest::newRow("starting") << TrayIcon::kStartingIcon;
+        QTest::newRow("ghost") << TrayIcon::kGhostIcon;
+        QTest::newRow("missing") << QStringLiteral(":/images/no_such_image.png");
+    }
+
+    void kavosImagesLoadAsQtReadsThem()
+    {
+        QFETCH(QString, path);
+        register_kavo_resources();
+        const QImage expected = QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QPixmap loaded = kavo_png(path);
+        QCOMPARE(loaded.isNull(), expected.isNull());
+        QCOMPARE(loaded.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), expected);
+        QCOMPARE(kavo_png(path).cacheKey(), loaded.cacheKey());
     }
 
     void theSpinningIconTurnsAQuarterEachRefresh()

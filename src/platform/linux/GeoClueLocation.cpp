@@ -9,6 +9,8 @@ GeoClueLocation::GeoClueLocation(const QDBusConnection& bus, int timeoutMs)
 
 void GeoClueLocation::locate(QObject* context, Callback done)
 {
-    auto* lookup = new GeoClueLookup(m_bus, context, std::move(done), m_timeoutMs);
+    if (!m_bus)
+        m_bus = QDBusConnection::systemBus();
+    auto* lookup = new GeoClueLookup(*m_bus, context, std::move(done), m_timeoutMs);
     lookup->start();
 }

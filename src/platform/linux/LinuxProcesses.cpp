@@ -99,7 +99,8 @@ private:
 };
 } // namespace
 
-LinuxProcesses::LinuxProcesses(QString root) : m_root(std::move(root))
+LinuxProcesses::LinuxProcesses(QString root)
+    : m_root(std::move(root)), m_rootPath(QFile::encodeName(m_root))
 {
 }
 
@@ -115,33 +116,84 @@ QString LinuxProcesses::programName(const QByteArray& comm, const QByteArray& ex
     return QString::fromUtf8(comm);
 }
 
+// Reads the "comm" of `pid` (its folder `file`) into `known`; the owner and the executable
+// are looked up again only when it changed. False when the process ended meanwhile.
+bool LinuxProcesses::learn(int folder, const char* file, qint64 pid, Known& known)
+{
+    const QByteArray comm = readComm(folder, pid);
+    if (!comm.isEmpty() && comm == known.comm)
+        return true;
+    // A new process, one that exec'd, or one whose name cannot be read. An owner known from
+    // before only decides whether to ask terminate(), which looks again.
+    struct stat info = {};
+    if (::fstatat(folder, file, &info, 0) != 0)
+        return false;
+    known.comm = comm;
+    known.name = nameFromComm(folder, pid, comm);
+    known.own = info.st_uid == ::getuid();
+    return true;
+}
+
+void LinuxProcesses::forgetEnded()
+{
+    for (auto it = m_known.begin(); it != m_known.end();) {
+        if (it->seenIn != m_listing)
+            it = m_known.erase(it);
+        else
+            ++it;
+    }
+}
+
+// Linux counts the running processes in the link count of /proc (threads are not counted); a
+// folder laid out like it counts its subfolders. One stat says whether to list again.
 bool LinuxProcesses::snapshot(QVector<ProcessEntry>& entries)
 {
-    entries.clear();
+    struct stat info = {};
+    if (::stat(m_rootPath.constData(), &info) != 0) {
+        entries.clear();
+        return false;
+    }
+    const bool readAll = m_listing == 0 || m_sinceFullRead + 1 >= kFullReadEvery;
+    if (!readAll && static_cast<qulonglong>(info.st_nlink) == m_links) {
+        ++m_sinceFullRead;
+        entries = m_entries;
+        return true;
+    }
+    if (!list(readAll)) {
+        entries.clear();
+        return false;
+    }
+    m_links = static_cast<qulonglong>(info.st_nlink);
+    m_sinceFullRead = readAll ? 0 : m_sinceFullRead + 1;
+    entries = m_entries;
+    return true;
+}
+
+bool LinuxProcesses::list(bool readAll)
+{
     const Folder folder(m_root);
     if (!folder.dir())
         return false;
-    const uid_t user = ::getuid();
-    QHash<qint64, Known> seen;
-    seen.reserve(m_known.size());
+    ++m_listing;
+    m_entries.clear();
     while (const dirent* item = ::readdir(folder.dir())) {
         const qint64 pid = pidFromName(item->d_name);
         if (pid <= 0)
             continue;
-        const QByteArray comm = readComm(folder.fd(), pid);
-        Known known = m_known.value(pid);
-        if (comm.isEmpty() || known.comm != comm) {
-            // A new process, one that exec'd, or one whose name cannot be read. An owner
-            // known from before only decides whether to ask terminate(), which looks again.
-            struct stat info = {};
-            if (::fstatat(folder.fd(), item->d_name, &info, 0) != 0)
-                continue; // ended meanwhile
-            known = Known{comm, nameFromComm(folder.fd(), pid, comm), info.st_uid == user};
+        const auto found = m_known.find(pid);
+        const bool isNew = found == m_known.end();
+        Known& known = isNew ? m_known[pid] : *found;
+        if (readAll || isNew || known.young) {
+            if (!learn(folder.fd(), item->d_name, pid, known)) {
+                m_known.remove(pid); // ended meanwhile
+                continue;
+            }
+            known.young = isNew;
         }
-        entries.append(ProcessEntry{pid, known.name, known.own});
-        seen.insert(pid, known);
+        known.seenIn = m_listing;
+        m_entries.append(ProcessEntry{pid, known.name, known.own});
     }
-    m_known.swap(seen);
+    forgetEnded();
     return true;
 }
 

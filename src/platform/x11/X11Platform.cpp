@@ -14,9 +14,8 @@ std::unique_ptr<X11Platform> X11Platform::open()
 
 X11Platform::X11Platform(_XDisplay* display)
     : m_display(display), m_events(display), m_displays(display, &m_events),
-      m_windows(display, m_events), m_desktopInfo(display),
-      m_session(QDBusConnection::systemBus(), QDBusConnection::sessionBus()),
-      m_hotkeys(display, m_events), m_input(display, m_events, m_hotkeys), m_overlays(display)
+      m_windows(display, m_events), m_desktopInfo(display), m_hotkeys(display, m_events),
+      m_input(display, m_events, m_hotkeys), m_overlays(display)
 {
 }
 
@@ -25,6 +24,17 @@ X11Platform::~X11Platform()
     m_hotkeys.releaseAll();
     m_displays.restoreOriginalRamps();
     XCloseDisplay(m_display);
+}
+
+// The buses are reached when the session is first followed, after the first colours: the
+// connections wait for the buses, and without a session bus libdbus even tries to start one.
+ISession& X11Platform::session()
+{
+    if (!m_session) {
+        m_session = std::make_unique<DesktopSession>(QDBusConnection::systemBus(),
+                                                     QDBusConnection::sessionBus());
+    }
+    return *m_session;
 }
 
 QString X11Platform::detail() const

@@ -50,7 +50,7 @@ public:
     IDesktopInfo& desktopInfo() override { return m_desktopInfo; }
     IScreenCapture& screenCapture() override { return m_screenCapture; }
     ICameras& cameras() override { return m_cameras; }
-    ISession& session() override { return m_session; }
+    ISession& session() override;
     IKeyboardGrab& keyboardGrab() override { return m_keyboardGrab; }
     ISounds& sounds() override { return m_sounds; }
     IInput& input() override { return m_input; }
@@ -76,7 +76,7 @@ private:
     X11DesktopInfo m_desktopInfo;
     X11ScreenCapture m_screenCapture;
     V4l2Cameras m_cameras;
-    DesktopSession m_session;
+    std::unique_ptr<DesktopSession> m_session; // made when first asked for
     X11KeyboardGrab m_keyboardGrab;
     QtSounds m_sounds;
     X11Hotkeys m_hotkeys;
