@@ -14,6 +14,10 @@ public:
     // The route's name as `kavoctl status` gives it: "kwin-night-colour" or "gnome-night-light".
     virtual QString route() const = 0;
 
+    // Why the route cannot carry colours on this desktop (a part of Kavo that cannot be
+    // loaded); empty when it can.
+    virtual QString unavailableReason() const { return {}; }
+
     // Shows `kelvin` (6500 K and above: no tint); false when the desktop refused it.
     virtual bool setTemperature(int kelvin) = 0;
 

@@ -98,6 +98,8 @@ std::unique_ptr<INightLight> night_light(const WaylandDisplays& displays)
 CommandResult apply_to_night_light(INightLight& light, const RampSettings& colors)
 {
     const int percent = qRound(colors.brightness * 100.0f);
+    if (!light.unavailableReason().isEmpty())
+        return CommandResult::failed(light.unavailableReason());
     if (!light.setTemperature(colors.temperature))
         return CommandResult::failed(QStringLiteral("the desktop's night light (%1) refused the "
                                                     "colours")
