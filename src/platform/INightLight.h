@@ -24,7 +24,8 @@ public:
     // Whether the desktop offers a backlight that setBrightness() can drive.
     virtual bool hasBrightness() const = 0;
 
-    // Sets the backlight to `percent` (1..100) of its range; false when there is none or it refused.
+    // Sets the backlight to `percent` (1..100) of its range; false when there is none or it
+    // refused.
     virtual bool setBrightness(int percent) = 0;
 
     // Puts back the user's own settings, as recorded before Kavo's first change.

@@ -262,9 +262,9 @@ private slots:
         QCOMPARE(ldd.exitCode(), 0);
         const QByteArray libraries = ldd.readAllStandardOutput();
         QVERIFY2(libraries.contains("libQt5Core"), libraries.constData());
-        for (const char* heavy : {"libQt5Gui", "libQt5Widgets", "libQt5WebKit", "libQt5Network",
-                                  "libQt5Multimedia", "libopencv", "libgst", "libgio-2.0",
-                                  "libgobject-2.0"})
+        for (const char* heavy :
+             {"libQt5Gui", "libQt5Widgets", "libQt5WebKit", "libQt5Network", "libQt5Multimedia",
+              "libopencv", "libgst", "libgio-2.0", "libgobject-2.0"})
             QVERIFY2(!libraries.contains(heavy), heavy);
     }
 

@@ -138,13 +138,16 @@ private slots:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
-        QTest::newRow("temperature not a number")
-            << "night-light-temperature" << "'warm'";
-        QTest::newRow("temperature below zero") << "night-light-temperature" << "-5";
-        QTest::newRow("temperature beyond 32 bits")
-            << "night-light-temperature" << "uint32 99999999999";
-        QTest::newRow("enabled not a boolean") << "night-light-enabled" << "0.5";
-        QTest::newRow("from not a value") << "night-light-schedule-from" << "twelve o'clock";
+        QTest::newRow("temperature not a number") << "night-light-temperature"
+                                                  << "'warm'";
+        QTest::newRow("temperature below zero") << "night-light-temperature"
+                                                << "-5";
+        QTest::newRow("temperature beyond 32 bits") << "night-light-temperature"
+                                                    << "uint32 99999999999";
+        QTest::newRow("enabled not a boolean") << "night-light-enabled"
+                                               << "0.5";
+        QTest::newRow("from not a value") << "night-light-schedule-from"
+                                          << "twelve o'clock";
     }
 
     void aRecordEditedByHandPutsBackWhatItCan()
@@ -185,8 +188,8 @@ private slots:
         QTest::addColumn<QByteArray>("partFile");
         QTest::addColumn<QString>("why");
         QTest::newRow("no part") << QByteArray() << QStringLiteral("is in none of");
-        QTest::newRow("not a library") << QByteArray("not a shared library\n")
-                                       << QStringLiteral("libkavo_gsettings.so");
+        QTest::newRow("not a library")
+            << QByteArray("not a shared library\n") << QStringLiteral("libkavo_gsettings.so");
     }
 
     void aMissingPartIsReportedAndNothingChanges()

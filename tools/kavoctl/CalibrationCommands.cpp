@@ -65,8 +65,7 @@ CommandResult apply_to(IDisplays& displays, CalibrationKeeper& keeper, const Ram
 }
 bool in_wayland_session()
 {
-    return chooseBackend(SessionEnvironment::current()).backend ==
-           QLatin1String("wayland");
+    return chooseBackend(SessionEnvironment::current()).backend == QLatin1String("wayland");
 }
 
 // Keeps the connection, and with it the colours, until a quit signal; 1 when the compositor

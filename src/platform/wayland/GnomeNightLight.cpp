@@ -51,7 +51,8 @@ GnomeNightLight::GnomeNightLight(const QString& recordPath, std::unique_ptr<IBac
     if (!part)
         m_unavailable = part_problem();
     else if (!part->hasKeys(kSchema, kKeys))
-        m_unavailable = QStringLiteral("GNOME's colour settings (%1) are not installed").arg(kSchema);
+        m_unavailable =
+            QStringLiteral("GNOME's colour settings (%1) are not installed").arg(kSchema);
     else
         m_part = part;
     if (!m_unavailable.isEmpty())
