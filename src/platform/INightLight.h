@@ -14,13 +14,18 @@ public:
     // The route's name as `kavoctl status` gives it: "kwin-night-colour" or "gnome-night-light".
     virtual QString route() const = 0;
 
+    // Why the route cannot carry colours on this desktop (a part of Kavo that cannot be
+    // loaded); empty when it can.
+    virtual QString unavailableReason() const { return {}; }
+
     // Shows `kelvin` (6500 K and above: no tint); false when the desktop refused it.
     virtual bool setTemperature(int kelvin) = 0;
 
     // Whether the desktop offers a backlight that setBrightness() can drive.
     virtual bool hasBrightness() const = 0;
 
-    // Sets the backlight to `percent` (1..100) of its range; false when there is none or it refused.
+    // Sets the backlight to `percent` (1..100) of its range; false when there is none or it
+    // refused.
     virtual bool setBrightness(int percent) = 0;
 
     // Puts back the user's own settings, as recorded before Kavo's first change.

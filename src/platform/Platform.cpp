@@ -70,8 +70,11 @@ std::unique_ptr<Platform> Platform::createFromEnvironment()
 
 ColorRoute Platform::route(int index)
 {
-    if (INightLight* light = nightLight())
-        return {light->route(), {}};
+    if (INightLight* light = nightLight()) {
+        const QString unavailable = light->unavailableReason();
+        return unavailable.isEmpty() ? ColorRoute{light->route(), {}}
+                                     : ColorRoute::none(unavailable);
+    }
     return displays().route(index);
 }
 

@@ -5,6 +5,7 @@
 #include "SteppedColours.h"
 #include "color/ColorOutput.h"
 #include "color/NightLightGamma.h"
+#include "platform/Platform.h"
 
 #include <QJsonObject>
 #include <QtTest>
@@ -183,6 +184,25 @@ private slots:
                 .arg(notice);
         QVERIFY(main.js(element + QStringLiteral(" !== null")).toBool());
         QTRY_COMPARE(main.js(element + QStringLiteral(".hidden")).toBool(), !shown);
+    }
+
+    // GNOME without Kavo's GSettings part: the route says why no colour is shown, and the
+    // user's own night light stays as it is.
+    void anUnavailableNightLightSaysWhy()
+    {
+        const QString why = QStringLiteral("Kavo's part is missing");
+        AppFixture fixture(
+            desktopAt(kNight, QStringLiteral(R"({"route": "gnome-night-light", "temperature": 5600,
+                                       "unavailable": "%1"})")
+                                  .arg(why)));
+        fixture.start(steppedSettings({}));
+        glideToTheSchedule(fixture.app());
+        Platform& platform = Platform::current();
+        for (int monitor = 0; monitor < 2; ++monitor)
+            QCOMPARE(platform.route(monitor), ColorRoute::none(why));
+        QCOMPARE(platform.noColorRouteReason(), why);
+        QCOMPARE(nightLight(fixture)["temperature"].toInt(), 5600);
+        QCOMPARE(nightLight(fixture)["changes"].toInt(), 0);
     }
 
     void refusingNightLightIsNotTakenForAGammaRangeLimit()

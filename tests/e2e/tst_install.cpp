@@ -111,7 +111,7 @@ private slots:
     void theInstalledKavoLoadsItsOwnParts()
     {
         const QString parts = m_prefix + "/" KAVO_INSTALL_LIBDIR "/kavo/";
-        for (const char* part : {"web", "sensors", "sounds"})
+        for (const char* part : {"web", "sensors", "sounds", "gsettings"})
             QVERIFY2(QFile::exists(parts + "libkavo_" + part + ".so"), part);
         KavoDesktop desktop;
         QProcess kavo;

@@ -1,7 +1,7 @@
 // Kavo's parts in a real kavo on the simulated desktop: the Kavo in the tray maps neither the
-// web engine, nor OpenCV, nor Qt Multimedia and GStreamer, nor Qt's image plugins; the window
-// brings the web engine and the camera OpenCV; a part that cannot be loaded is reported and Kavo
-// runs on without it.
+// web engine, nor OpenCV, nor Qt Multimedia and GStreamer, nor GIO, nor Qt's image plugins;
+// the window brings the web engine and the camera OpenCV; a part that cannot be loaded is
+// reported and Kavo runs on without it.
 #include "KavoProcess.h"
 
 #include <QFile>
@@ -18,6 +18,8 @@ constexpr int kLong = 30000;
 const QStringList kWebEngine{"libQt5WebKit", "libQt5Quick", "libQt5Qml"};
 const QStringList kVision{"libopencv_"};
 const QStringList kSound{"libQt5Multimedia", "libgst", "libpulse"};
+// GSettings, which GNOME's night light alone needs.
+const QStringList kGio{"libgio-2.0", "libgobject-2.0"};
 // Qt's image plugins, which Kavo's own PNG images do without.
 const QStringList kImagePlugins{"libqgif", "libqico", "libqjpeg", "libqsvg", "libjpeg"};
 
@@ -107,7 +109,8 @@ private slots:
 
         const QStringList in_tray = mapped_libraries(kavo->processId());
         QVERIFY(!in_tray.isEmpty());
-        QCOMPARE(among(in_tray, kWebEngine + kVision + kSound + kImagePlugins), QStringList());
+        QCOMPARE(among(in_tray, kWebEngine + kVision + kSound + kGio + kImagePlugins),
+                 QStringList());
 
         // A second start with --show_ui asks the first to open its window.
         auto show = desktop.launch({QStringLiteral("--show_ui")});

@@ -1,13 +1,15 @@
 // GNOME's night light through the settings daemon's real schema (Debian's
 // gnome-settings-daemon-common), with GSettings' keyfile backend in a private configuration
 // folder: Kavo's keys are written, and the user's own values come back after an exit and,
-// after a kill -9, at the next start. The gsettings tool reads them as the daemon would.
+// after a kill -9, at the next start. The gsettings tool reads them as the daemon would. Without
+// Kavo's GSettings part the route says why and leaves the user's settings alone.
 #include "PrivateBus.h"
 #include "platform/wayland/DesktopNightLights.h"
 #include "platform/wayland/NightLightRecord.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonValue>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -73,6 +75,13 @@ private:
                !QFile::exists(NightLightRecord::defaultPath(QStringLiteral("gnome-night-light")));
     }
 
+    void startHolder(QProcess& holder, QProcessEnvironment environment)
+    {
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
+        holder.setProcessEnvironment(environment);
+        holder.start(QStringLiteral(NIGHT_LIGHT_HOLDER), {QStringLiteral("2900")});
+    }
+
 private slots:
     void initTestCase()
     {
@@ -106,10 +115,7 @@ private slots:
     void killedKavoLeavesTheUserOwnToTheNextStart()
     {
         QProcess holder;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
-        holder.setProcessEnvironment(environment);
-        holder.start(QStringLiteral(NIGHT_LIGHT_HOLDER), {QStringLiteral("2900")});
+        startHolder(holder, QProcessEnvironment::systemEnvironment());
         QVERIFY(holder.waitForStarted(kProcessMs));
         QTRY_VERIFY_WITH_TIMEOUT(holder.canReadLine() || holder.state() == QProcess::NotRunning,
                                  kProcessMs);
@@ -123,6 +129,91 @@ private slots:
         // The next start, before it changes any colour.
         DesktopNightLights::detect(m_client)->restore();
         QTRY_VERIFY(hasTheUserOwn());
+    }
+
+    // A record edited by hand (or written for a schema that changed since) with one value its
+    // key does not take: the other keys are put back, that one keeps Kavo's value, and the
+    // record stays for the next start to try again.
+    void aRecordEditedByHandPutsBackWhatItCan_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("temperature not a number") << "night-light-temperature"
+                                                  << "'warm'";
+        QTest::newRow("temperature below zero") << "night-light-temperature"
+                                                << "-5";
+        QTest::newRow("temperature beyond 32 bits") << "night-light-temperature"
+                                                    << "uint32 99999999999";
+        QTest::newRow("enabled not a boolean") << "night-light-enabled"
+                                               << "0.5";
+        QTest::newRow("from not a value") << "night-light-schedule-from"
+                                          << "twelve o'clock";
+    }
+
+    void aRecordEditedByHandPutsBackWhatItCan()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        const auto light = DesktopNightLights::detect(m_client);
+        QVERIFY(light->setTemperature(4000));
+        const QHash<QString, QString> kavo{{"night-light-enabled", "true"},
+                                           {"night-light-schedule-from", "12.0"},
+                                           {"night-light-temperature", "uint32 4000"}};
+        const QHash<QString, QString> own{{"night-light-enabled", "false"},
+                                          {"night-light-schedule-from", "21.5"},
+                                          {"night-light-temperature", "uint32 3000"}};
+        QJsonObject recorded{{"night-light-schedule-automatic", QJsonValue()},
+                             {"night-light-schedule-to", QJsonValue()}};
+        for (auto value = own.cbegin(); value != own.cend(); ++value)
+            recorded.insert(value.key(), value.value());
+        recorded.insert(key, text);
+        const QString path = NightLightRecord::defaultPath(QStringLiteral("gnome-night-light"));
+        NightLightRecord record(path);
+        record.setPart(QStringLiteral("night_light"), recorded);
+        QVERIFY(record.save());
+
+        light->restore();
+
+        for (auto shown = own.cbegin(); shown != own.cend(); ++shown) {
+            const QString expected = shown.key() == key ? kavo.value(key) : shown.value();
+            QCOMPARE(get(shown.key().toLatin1().constData()), expected);
+        }
+        QVERIFY(QFile::exists(path));
+        QVERIFY(QFile::remove(path));
+    }
+
+    // The part's file as a folder of parts holds it (none: the folder is empty).
+    void aMissingPartIsReportedAndNothingChanges_data()
+    {
+        QTest::addColumn<QByteArray>("partFile");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("no part") << QByteArray() << QStringLiteral("is in none of");
+        QTest::newRow("not a library")
+            << QByteArray("not a shared library\n") << QStringLiteral("libkavo_gsettings.so");
+    }
+
+    void aMissingPartIsReportedAndNothingChanges()
+    {
+        QFETCH(QByteArray, partFile);
+        QFETCH(QString, why);
+        QTemporaryDir parts;
+        if (!partFile.isEmpty()) {
+            QFile part(parts.filePath(QStringLiteral("libkavo_gsettings.so")));
+            QVERIFY(part.open(QIODevice::WriteOnly));
+            part.write(partFile);
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("KAVO_PARTS_DIR"), parts.path());
+        QProcess holder;
+        startHolder(holder, environment);
+        QVERIFY(holder.waitForFinished(kProcessMs));
+        QCOMPARE(holder.exitCode(), 1);
+        const QString answer = QString::fromUtf8(holder.readAllStandardOutput()).trimmed();
+        QVERIFY2(answer.startsWith(QLatin1String("refused: GNOME's night light needs Kavo's part "
+                                                 "\"gsettings\", which cannot be loaded: ")),
+                 qPrintable(answer));
+        QVERIFY2(answer.contains(why), qPrintable(answer));
+        QVERIFY(hasTheUserOwn());
     }
 };
 

@@ -65,8 +65,7 @@ CommandResult apply_to(IDisplays& displays, CalibrationKeeper& keeper, const Ram
 }
 bool in_wayland_session()
 {
-    return chooseBackend(SessionEnvironment::current()).backend ==
-           QLatin1String("wayland");
+    return chooseBackend(SessionEnvironment::current()).backend == QLatin1String("wayland");
 }
 
 // Keeps the connection, and with it the colours, until a quit signal; 1 when the compositor
@@ -98,6 +97,8 @@ std::unique_ptr<INightLight> night_light(const WaylandDisplays& displays)
 CommandResult apply_to_night_light(INightLight& light, const RampSettings& colors)
 {
     const int percent = qRound(colors.brightness * 100.0f);
+    if (!light.unavailableReason().isEmpty())
+        return CommandResult::failed(light.unavailableReason());
     if (!light.setTemperature(colors.temperature))
         return CommandResult::failed(QStringLiteral("the desktop's night light (%1) refused the "
                                                     "colours")

@@ -52,7 +52,8 @@ void SimNightLight::configure(const QJsonObject& config)
         log_line(QStringLiteral("Simulated night light ignored: unknown route \"%1\"").arg(route));
     m_route = kRoutes.contains(route) ? route : QString();
     m_hasBrightness = light.value(QLatin1String("brightness")).toBool();
-    m_refuses = light.value(QLatin1String("refuses")).toBool();
+    m_unavailable = light.value(QLatin1String("unavailable")).toString();
+    m_refuses = light.value(QLatin1String("refuses")).toBool() || !m_unavailable.isEmpty();
     m_ownTemperature =
         std::clamp(light.value(QLatin1String("temperature")).toInt(6500), 1000, 6500);
     m_ownBrightness = std::clamp(light.value(QLatin1String("backlight")).toInt(100), 1, 100);
