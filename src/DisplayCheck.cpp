@@ -17,13 +17,25 @@ bool qt_uses_x11(const QStringList& arguments)
 // Qt waits for the X server before it paints again into an image it shares with the server:
 // the tray icon, which turns on every update tick, would cost a round trip and two more
 // wake-ups each time. Kavo's repaints are small, and sending them costs less than the wait.
-// A value the user set is left as it is.
+// A value the user set is left as it is. Qt reads it once, when it connects to the server.
+const char* const kNoSharedMemory = "QT_XCB_NO_MITSHM";
+bool g_shared_memory_set = false;
+
 void paint_without_shared_memory()
 {
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
+    if (qEnvironmentVariableIsSet(kNoSharedMemory))
+        return;
+    qputenv(kNoSharedMemory, "1");
+    g_shared_memory_set = true;
 }
 } // namespace
+
+void forget_painting_choice()
+{
+    if (g_shared_memory_set)
+        qunsetenv(kNoSharedMemory);
+    g_shared_memory_set = false;
+}
 
 QString prepare(const QStringList& arguments)
 {

@@ -12,4 +12,8 @@ namespace DisplayCheck {
 // names one, and runs offscreen with KAVO_PLATFORM=sim.
 QString prepare(const QStringList& arguments);
 
+// Once Qt has opened its display: takes back what prepare() set for Qt's painting alone, so
+// that the programs Kavo starts (a browser for a link, the guardian) paint as they would.
+void forget_painting_choice();
+
 } // namespace DisplayCheck

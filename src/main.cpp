@@ -70,6 +70,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QLatin1String(InstallLocation::kAppId));
 
     SingleApplication application(argc, argv);
+    DisplayCheck::forget_painting_choice();
     if (application.is_secondary())
         return application.role() == SingleApplication::Role::HandedOver ? 0 : 1;
 

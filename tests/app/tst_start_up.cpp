@@ -202,6 +202,10 @@ private slots:
         const ScopedVariable shm("QT_XCB_NO_MITSHM", userValue);
         DisplayCheck::prepare({});
         QCOMPARE(qgetenv("QT_XCB_NO_MITSHM"), expected);
+        // Once Qt has its display, the programs Kavo starts get the user's own value back.
+        DisplayCheck::forget_painting_choice();
+        QCOMPARE(qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"), !userValue.isNull());
+        QCOMPARE(qgetenv("QT_XCB_NO_MITSHM"), userValue);
     }
 
     // Without Xwayland, Qt must not try its X11 platform (it would abort): it draws through
