@@ -2,7 +2,6 @@
 
 #include "platform/wayland/WaylandDisplays.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -38,16 +37,6 @@ QString WaylandWindows::processName(qint64 pid)
 bool WaylandWindows::terminateProcess(qint64 pid)
 {
     return m_processes.terminate(pid);
-}
-
-Qt::KeyboardModifiers AbsentInput::heldModifiers()
-{
-    return QGuiApplication::queryKeyboardModifiers();
-}
-
-QPoint AbsentInput::pointerPosition()
-{
-    return QCursor::pos();
 }
 
 DesktopDescription WaylandDesktopInfo::describe() const

@@ -1,12 +1,10 @@
 #pragma once
 
 // What a Wayland desktop does not let an ordinary client do: read or change other programs'
-// windows, watch or synthesise input everywhere, grab keys or capture the screen. Each service
+// windows, take the keyboard without a layer shell, or capture the screen. Each service
 // here says it cannot; none pretends.
 
 #include "platform/IDesktopInfo.h"
-#include "platform/IHotkeys.h"
-#include "platform/IInput.h"
 #include "platform/IKeyboardGrab.h"
 #include "platform/IScreenCapture.h"
 #include "platform/IWindows.h"
@@ -35,32 +33,6 @@ public:
 
 private:
     LinuxProcesses m_processes;
-};
-
-// No input of other programs reaches Kavo, and none can be made.
-class AbsentInput : public IInput
-{
-public:
-    void setKeyListener(std::function<void(const InputEvent&)>) override {}
-    void setMouseListener(std::function<void(const InputEvent&)>) override {}
-    bool watchKeys(bool on) override { return !on; }
-    bool watchMouse(bool on) override { return !on; }
-    void setMotion(Motion) override {}
-    bool blockZoomKeys(bool on) override { return !on; }
-    // Qt's modifiers, which it knows only while one of Kavo's windows has the keyboard.
-    Qt::KeyboardModifiers heldModifiers() override;
-    bool leftClick() override { return false; }
-    // Qt's last known position of the pointer over Kavo's windows.
-    QPoint pointerPosition() override;
-    bool grabPointer(bool on) override { return !on; }
-};
-
-// Desktop-wide keys belong to the compositor.
-class AbsentHotkeys : public IHotkeys
-{
-public:
-    Grab grab(const HotkeyChord&, std::function<void()>) override { return Grab::NotOffered; }
-    void release(const HotkeyChord&) override {}
 };
 
 // The keyboard follows the compositor's focus; without a layer shell Kavo cannot take it.
